@@ -1,16 +1,56 @@
 #include "platform/core/CString.h"
+#include "platform/core/NumberText.h"
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-// printf-style formatting over type-safe arguments. Each conversion is handed to the
-// C library with its own flags, width and precision.
+namespace
+{
+// Integers go through the C library: their texts depend on no locale.
+template <class T>
+std::string PrintInteger(const NumberText::Conversion& c, const char* length, T value)
+{
+    std::string spec = "%";
+    spec += c.leftAlign ? "-" : "";
+    spec += c.plusSign ? "+" : "";
+    spec += c.spaceSign ? " " : "";
+    spec += c.alternate ? "#" : "";
+    spec += c.zeroPad ? "0" : "";
+    if (c.width > 0)
+        spec += std::to_string(c.width);
+    if (c.precision >= 0)
+        spec += "." + std::to_string(c.precision);
+    spec += length;
+    spec += c.type;
+    const int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+    if (n <= 0)
+        return std::string();
+    std::string out(std::size_t(n) + 1, '\0');
+    std::snprintf(out.data(), out.size(), spec.c_str(), value);
+    out.resize(std::size_t(n));
+    return out;
+}
+
+std::string Text(const char* text, const NumberText::Conversion& c)
+{
+    std::string s(text ? text : "");
+    if (c.precision >= 0)
+        s = Utf8::Truncate(s, c.precision);
+    return NumberText::Pad(std::move(s), c, false);
+}
+} // namespace
+
+// printf-style formatting over type-safe arguments. Reals take the number texts of
+// NumberText; widths and precisions of texts count characters.
 std::string CString::FormatText(const char* format, std::initializer_list<FormatArg> args)
 {
     std::string out;
     const FormatArg* arg = args.begin();
     auto next = [&]() -> const FormatArg* { return arg != args.end() ? arg++ : nullptr; };
+    auto star = [&]() {
+        const FormatArg* a = next();
+        return a ? int(a->asSigned()) : 0;
+    };
     const std::string_view f(format ? format : "");
     for (std::size_t i = 0; i < f.size(); ++i)
     {
@@ -19,34 +59,10 @@ std::string CString::FormatText(const char* format, std::initializer_list<Format
             out += f[i];
             continue;
         }
-        std::string spec = "%";
-        ++i;
-        while (i < f.size() && std::string_view("-+ #0").find(f[i]) != std::string_view::npos)
-            spec += f[i++];
-        auto number = [&]() {
-            if (i < f.size() && f[i] == '*')
-            {
-                const FormatArg* a = next();
-                spec += std::to_string(a ? a->asSigned() : 0);
-                ++i;
-                return;
-            }
-            while (i < f.size() && f[i] >= '0' && f[i] <= '9')
-                spec += f[i++];
-        };
-        number();
-        if (i < f.size() && f[i] == '.')
-        {
-            spec += f[i++];
-            number();
-        }
-        // Length modifiers carry no meaning here: every argument knows its own type.
-        while (i < f.size() && std::string_view("hlLqjztI6432").find(f[i]) != std::string_view::npos)
-            ++i;
-        if (i >= f.size())
+        NumberText::Conversion c;
+        if (!NumberText::ParseConversion(f, i, c, star))
             break;
-        const char conversion = f[i];
-        if (conversion == '%')
+        if (c.type == '%')
         {
             out += '%';
             continue;
@@ -54,35 +70,23 @@ std::string CString::FormatText(const char* format, std::initializer_list<Format
         const FormatArg* a = next();
         if (!a)
             continue;
-        std::vector<char> buffer(64);
-        auto print = [&](auto value, const char* suffix) {
-            const std::string s = spec + suffix;
-            int n = std::snprintf(buffer.data(), buffer.size(), s.c_str(), value);
-            if (n >= int(buffer.size()))
-            {
-                buffer.resize(std::size_t(n) + 1);
-                n = std::snprintf(buffer.data(), buffer.size(), s.c_str(), value);
-            }
-            if (n > 0)
-                out.append(buffer.data(), std::size_t(n));
-        };
-        switch (conversion)
+        switch (c.type)
         {
         case 'd':
-        case 'i': print(static_cast<long long>(a->asSigned()), "lld"); break;
+        case 'i': out += PrintInteger(c, "ll", static_cast<long long>(a->asSigned())); break;
         case 'u':
         case 'x':
         case 'X':
-        case 'o': print(static_cast<unsigned long long>(a->asUnsigned()), (std::string("ll") + conversion).c_str()); break;
-        case 'c': print(static_cast<int>(a->asSigned()), "c"); break;
+        case 'o': out += PrintInteger(c, "ll", static_cast<unsigned long long>(a->asUnsigned())); break;
+        case 'c': out += Text(Utf8::Encode(char32_t(a->asUnsigned() & 0x1FFFFF)).c_str(), c); break;
         case 'f':
         case 'F':
         case 'e':
         case 'E':
         case 'g':
-        case 'G': print(a->asReal(), std::string(1, conversion).c_str()); break;
-        case 's': print(a->asText(), "s"); break;
-        case 'p': print(a->asPointer(), "p"); break;
+        case 'G': out += NumberText::FormatReal(a->asReal(), c, NumberText::FormatSeparator()); break;
+        case 's': out += Text(a->asText(), c); break;
+        case 'p': out += PrintInteger(c, "", a->asPointer()); break;
         default: break;
         }
     }
