@@ -144,3 +144,40 @@ TEST(BooleanText, LettersThatReadAsTrue)
     for (const char* text : {"Ne", "false", "x", "", "0", " ano", "Čeho", "no"})
         EXPECT_FALSE(DataRules::TextMeansTrue(text)) << text;
 }
+
+struct NumberCase
+{
+    double value;
+    int decimals;
+    bool exponent;
+    const char* expected;
+    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.expected; }
+};
+
+class NumberTexts : public testing::TestWithParam<NumberCase>
+{
+};
+
+TEST_P(NumberTexts, FollowTheExponentLimits)
+{
+    const NumberCase& c = GetParam();
+    EXPECT_EQ(DataRules::FormatNumber(c.value, c.decimals, c.exponent, 1e12), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NumberTexts,
+                         testing::Values(NumberCase{1234.56, 2, true, "1234.56"},
+                                         NumberCase{1234.56, 1, true, "1234.6"},
+                                         NumberCase{1234.56, -1, true, "1234.560000"},
+                                         NumberCase{2e12, 3, true, "2.000e+012"},
+                                         NumberCase{-2e12, 3, true, "-2.000e+012"},
+                                         NumberCase{2e12, -1, true, "2.000000e+012"},
+                                         NumberCase{1e12, 3, true, "1000000000000.000"},
+                                         NumberCase{-1e12, 0, true, "-1000000000000"},
+                                         NumberCase{2e12, 3, false, "2000000000000.000"},
+                                         NumberCase{5e-13, 2, true, "5.00e-013"},
+                                         NumberCase{-5e-13, 2, true, "-5.00e-013"},
+                                         NumberCase{1e-12, 2, true, "0.00"},
+                                         NumberCase{5e-13, 2, false, "0.00"},
+                                         NumberCase{0.0, 2, true, "0.00"},
+                                         NumberCase{2.5, 0, true, "3"},
+                                         NumberCase{0.125, 2, true, "0.13"}));
