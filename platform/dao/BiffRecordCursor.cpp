@@ -1,0 +1,152 @@
+#include "platform/dao/BiffRecordCursor.h"
+
+#include "platform/dao/TextCodec.h"
+#include "platform/dao/WorkbookError.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace workbook
+{
+
+BiffRecordCursor::BiffRecordCursor(const std::uint8_t* data, std::size_t length)
+{
+    segments_.push_back({data, length});
+}
+
+void BiffRecordCursor::AddSegment(const std::uint8_t* data, std::size_t length)
+{
+    segments_.push_back({data, length});
+}
+
+void BiffRecordCursor::Truncated()
+{
+    throw WorkbookError("Sešit je poškozen: záznam je kratší, než uvádí jeho obsah.");
+}
+
+void BiffRecordCursor::NextSegment()
+{
+    while (segment_ < segments_.size() && pos_ >= segments_[segment_].length)
+    {
+        ++segment_;
+        pos_ = 0;
+    }
+}
+
+std::size_t BiffRecordCursor::Remaining() const
+{
+    std::size_t total = 0;
+    for (std::size_t i = segment_; i < segments_.size(); ++i)
+        total += segments_[i].length - (i == segment_ ? pos_ : 0);
+    return total;
+}
+
+std::uint8_t BiffRecordCursor::U8()
+{
+    NextSegment();
+    if (segment_ >= segments_.size())
+        Truncated();
+    return segments_[segment_].data[pos_++];
+}
+
+std::uint16_t BiffRecordCursor::U16()
+{
+    if (segment_ < segments_.size() && pos_ + 2 <= segments_[segment_].length)
+    {
+        const std::uint8_t* p = segments_[segment_].data + pos_;
+        pos_ += 2;
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
+    const std::uint16_t low = U8();
+    return static_cast<std::uint16_t>(low | (U8() << 8));
+}
+
+std::uint32_t BiffRecordCursor::U32()
+{
+    const std::uint32_t low = U16();
+    return low | (static_cast<std::uint32_t>(U16()) << 16);
+}
+
+double BiffRecordCursor::F64()
+{
+    std::uint8_t bytes[8];
+    for (std::uint8_t& b : bytes)
+        b = U8();
+    double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+void BiffRecordCursor::Skip(std::size_t count)
+{
+    while (count > 0)
+    {
+        NextSegment();
+        if (segment_ >= segments_.size())
+            Truncated();
+        const std::size_t step = std::min(count, segments_[segment_].length - pos_);
+        pos_ += step;
+        count -= step;
+    }
+}
+
+std::string BiffRecordCursor::Characters(std::size_t count, std::uint8_t flags)
+{
+    std::string text;
+    bool wide = flags & 0x01;
+    while (count > 0)
+    {
+        if (segment_ >= segments_.size())
+            Truncated();
+        if (pos_ >= segments_[segment_].length)
+        {
+            // The characters go on in the next CONTINUE record, which starts with fresh flags.
+            ++segment_;
+            pos_ = 0;
+            wide = U8() & 0x01;
+            continue;
+        }
+        const Segment& seg = segments_[segment_];
+        const std::size_t width = wide ? 2 : 1;
+        const std::size_t fit = std::min(count, (seg.length - pos_) / width);
+        if (fit == 0)
+            Truncated();
+        if (wide)
+            AppendUtf16AsUtf8(text, seg.data + pos_, fit);
+        else
+            AppendLatin1AsUtf8(text, seg.data + pos_, fit);
+        pos_ += fit * width;
+        count -= fit;
+    }
+    return text;
+}
+
+std::string BiffRecordCursor::String16()
+{
+    const std::size_t count = U16();
+    if (count == 0 && Remaining() == 0)
+        return {};
+    const std::uint8_t flags = U8();
+    return Characters(count, flags);
+}
+
+std::string BiffRecordCursor::String8()
+{
+    const std::size_t count = U8();
+    const std::uint8_t flags = U8();
+    return Characters(count, flags);
+}
+
+std::string BiffRecordCursor::RichExtendedString()
+{
+    const std::size_t count = U16();
+    const std::uint8_t flags = U8();
+    const std::size_t runs = (flags & 0x08) ? U16() : 0;
+    const std::size_t extended = (flags & 0x04) ? U32() : 0;
+    std::string text = Characters(count, flags);
+    Skip(runs * 4);
+    Skip(extended);
+    return text;
+}
+
+} // namespace workbook

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/dao/Workbook.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace workbook
+{
+
+// Writes a Workbook as a BIFF8 workbook stream: data only (values, the header row, date and
+// currency formats, the names of tables), readable by Excel, LibreOffice and python3-xlrd.
+class BiffWorkbookWriter
+{
+public:
+    static std::vector<std::uint8_t> Write(const Workbook& book);
+};
+
+} // namespace workbook
