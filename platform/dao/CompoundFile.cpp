@@ -121,7 +121,6 @@ std::vector<std::uint8_t> CompoundFile::WrapWorkbookStream(const std::vector<std
     const gsf_off_t length = gsf_output_size(memory.p);
     const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.p));
     std::vector<std::uint8_t> result(bytes, bytes + length);
-    gsf_output_close(memory.p);
     return result;
 }
 
