@@ -68,3 +68,25 @@ KALVENROD_DECLARE_HANDLE(HGLOBAL);
 using HMODULE = HINSTANCE;
 using HGDIOBJ = void*;
 using HANDLE = void*;
+
+// Results of OLE calls.
+using HRESULT = LONG;
+using SCODE = LONG;
+using LCID = DWORD;
+constexpr HRESULT S_OK = 0;
+constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_FAIL = HRESULT(0x80004005u);
+constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057u);
+constexpr HRESULT E_OUTOFMEMORY = HRESULT(0x8007000Eu);
+constexpr HRESULT E_NOTIMPL = HRESULT(0x80004001u);
+constexpr HRESULT DISP_E_PARAMNOTFOUND = HRESULT(0x80020004u);
+constexpr HRESULT DISP_E_TYPEMISMATCH = HRESULT(0x80020005u);
+constexpr HRESULT DISP_E_EXCEPTION = HRESULT(0x80020009u);
+constexpr HRESULT DISP_E_OVERFLOW = HRESULT(0x8002000Au);
+constexpr HRESULT DISP_E_BADVARTYPE = HRESULT(0x80020008u);
+constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
+constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+
+// Locale ids: the system passes only the user's default; the user locale provider answers.
+constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+constexpr LCID LANG_USER_DEFAULT = 0x0400;
