@@ -90,3 +90,8 @@ constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 // Locale ids: the system passes only the user's default; the user locale provider answers.
 constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
 constexpr LCID LANG_USER_DEFAULT = 0x0400;
+
+// A position in a list or map (null: none); each collection gives meaning to its own.
+struct PositionTag;
+using POSITION = PositionTag*;
+#define BEFORE_START_POSITION (reinterpret_cast<POSITION>(-1))
