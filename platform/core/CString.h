@@ -127,4 +127,8 @@ std::string Encode(char32_t c);
 // Decodes the character at byte offset pos and advances pos past it.
 char32_t Decode(std::string_view s, std::size_t& pos);
 bool IsValid(std::string_view s);
+// Text of code page 1250 as UTF-8.
+std::string FromCp1250(std::string_view s);
+// UTF-8 text as code page 1250 ('?' for characters it lacks).
+std::string ToCp1250(std::string_view s);
 } // namespace Utf8

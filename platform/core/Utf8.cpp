@@ -1,5 +1,8 @@
 #include "platform/core/CString.h"
 
+#include <cerrno>
+#include <iconv.h>
+
 namespace Utf8
 {
 namespace
@@ -92,4 +95,49 @@ bool IsValid(std::string_view s)
     }
     return true;
 }
+
+namespace
+{
+std::string Convert(std::string_view s, const char* to, const char* from)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == iconv_t(-1))
+        return std::string(s);
+    std::string out;
+    std::string input(s);
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[4096];
+    while (inLeft > 0)
+    {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, std::size_t(outPtr - buffer));
+        if (r == std::size_t(-1) && errno != E2BIG)
+        {
+            // A byte or character the other side lacks: '?' and go on.
+            out += '?';
+            if (std::string_view(from) == "UTF-8")
+            {
+                std::size_t pos = std::size_t(in - input.data());
+                Decode(input, pos);
+                inLeft -= pos - std::size_t(in - input.data());
+                in = input.data() + pos;
+            }
+            else
+            {
+                ++in;
+                --inLeft;
+            }
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+} // namespace
+
+std::string FromCp1250(std::string_view s) { return Convert(s, "UTF-8", "CP1250"); }
+
+std::string ToCp1250(std::string_view s) { return Convert(s, "CP1250", "UTF-8"); }
 } // namespace Utf8

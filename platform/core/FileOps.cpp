@@ -1,0 +1,231 @@
+#include "platform/core/FileOps.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0)
+    {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= std::size_t(n);
+    }
+    return true;
+}
+
+bool CopyContents(const char* from, const char* to)
+{
+    const int in = ::open(from, O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = ::open(to, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    bool ok = out >= 0;
+    char buffer[65536];
+    while (ok)
+    {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+        {
+            ok = n == 0;
+            break;
+        }
+        ok = WriteAll(out, buffer, std::size_t(n));
+    }
+    ::close(in);
+    if (out >= 0 && ::close(out) != 0)
+        ok = false;
+    return ok;
+}
+
+void SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0)
+    {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+} // namespace
+
+DWORD GetFileAttributes(const char* path)
+{
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0)
+        return INVALID_FILE_ATTRIBUTES;
+    DWORD attributes = 0;
+    if (S_ISDIR(st.st_mode))
+        attributes |= FILE_ATTRIBUTE_DIRECTORY;
+    if (!(st.st_mode & S_IWUSR))
+        attributes |= FILE_ATTRIBUTE_READONLY;
+    if (NameOf(path).rfind('.', 0) == 0)
+        attributes |= FILE_ATTRIBUTE_HIDDEN;
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+BOOL SetFileAttributes(const char* path, DWORD attributes)
+{
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0)
+        return FALSE;
+    mode_t mode = st.st_mode & 07777;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        mode &= ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH);
+    else if (!(mode & S_IWUSR))
+    {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode |= (S_IWUSR | S_IWGRP | S_IWOTH) & ~mask;
+    }
+    return ::chmod(path, mode) == 0;
+}
+
+BOOL CopyFile(const char* from, const char* to, BOOL failIfExists)
+{
+    if (!from || !to || !FileOps::Exists(from) || FileOps::IsDirectory(from))
+        return FALSE;
+    if (failIfExists && FileOps::Exists(to))
+        return FALSE;
+    return FileOps::ReplaceAtomically(to, [&](const char* temporary) { return CopyContents(from, temporary); });
+}
+
+BOOL MoveFile(const char* from, const char* to) { return MoveFileEx(from, to, 0); }
+
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags)
+{
+    if (!from || !to || !FileOps::Exists(from))
+        return FALSE;
+    if (FileOps::Exists(to) && (!(flags & MOVEFILE_REPLACE_EXISTING) || FileOps::IsReadOnly(to)))
+        return FALSE;
+    if (::rename(from, to) == 0)
+    {
+        SyncFolder(FolderOf(to));
+        return TRUE;
+    }
+    if (errno != EXDEV || !(flags & MOVEFILE_COPY_ALLOWED))
+        return FALSE;
+    return CopyFile(from, to, FALSE) && ::unlink(from) == 0;
+}
+
+BOOL DeleteFile(const char* path)
+{
+    if (!path || !FileOps::Exists(path) || FileOps::IsDirectory(path) || FileOps::IsReadOnly(path))
+        return FALSE;
+    return ::unlink(path) == 0;
+}
+
+BOOL CreateDirectory(const char* path, void*) { return path && ::mkdir(path, 0777) == 0; }
+
+namespace FileOps
+{
+bool Exists(const char* path)
+{
+    struct stat st;
+    return path && ::stat(path, &st) == 0;
+}
+
+bool IsDirectory(const char* path)
+{
+    struct stat st;
+    return path && ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsReadOnly(const char* path)
+{
+    const DWORD attributes = GetFileAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::string ProgramFolder()
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return ".";
+    return FolderOf(std::string(buffer, std::size_t(n)));
+}
+
+bool SyncFile(const char* path)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write)
+{
+    if (!target || !*target || IsDirectory(target) || IsReadOnly(target))
+        return false;
+    const std::string path(target);
+    std::string temporary = FolderOf(path) + "/." + NameOf(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    struct stat old;
+    const bool replacing = ::stat(target, &old) == 0;
+    bool ok = write(temporary.c_str()) && SyncFile(temporary.c_str());
+    if (ok)
+    {
+        // The new file keeps the old one's permissions, or the usual ones for a new file.
+        mode_t mode = replacing ? (old.st_mode & 07777) : 0;
+        if (!replacing)
+        {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        ::chmod(temporary.c_str(), mode);
+        ok = ::rename(temporary.c_str(), target) == 0;
+    }
+    if (!ok)
+        ::unlink(temporary.c_str());
+    else
+        SyncFolder(FolderOf(path));
+    return ok;
+}
+
+bool WriteAtomically(const char* target, std::string_view bytes)
+{
+    return ReplaceAtomically(target, [&](const char* temporary) {
+        const int fd = ::open(temporary, O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool written = WriteAll(fd, bytes.data(), bytes.size());
+        return ::close(fd) == 0 && written;
+    });
+}
+} // namespace FileOps

@@ -1,0 +1,54 @@
+#pragma once
+// File helpers under the names the system calls, and the one atomic replace that every
+// writer of a user's file goes through: a temporary file in the same folder, written,
+// flushed to disk, then renamed over the old file. The old file stays intact until the
+// new one is complete.
+
+#include "platform/core/WinTypes.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
+constexpr DWORD FILE_ATTRIBUTE_HIDDEN = 0x02;
+constexpr DWORD FILE_ATTRIBUTE_SYSTEM = 0x04;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x01;
+constexpr DWORD MOVEFILE_COPY_ALLOWED = 0x02;
+
+// INVALID_FILE_ATTRIBUTES when the path does not exist.
+DWORD GetFileAttributes(const char* path);
+// Only FILE_ATTRIBUTE_READONLY has an effect.
+BOOL SetFileAttributes(const char* path, DWORD attributes);
+// Copies a file; over an existing one only when failIfExists is FALSE, atomically.
+BOOL CopyFile(const char* from, const char* to, BOOL failIfExists);
+// Renames; fails when the target exists.
+BOOL MoveFile(const char* from, const char* to);
+// With MOVEFILE_REPLACE_EXISTING renames over an existing target (not a read-only one);
+// with MOVEFILE_COPY_ALLOWED moves across file systems by an atomic copy and a delete.
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags);
+// Fails on a read-only file, as on the system the program was written for.
+BOOL DeleteFile(const char* path);
+BOOL CreateDirectory(const char* path, void* securityAttributes = nullptr);
+
+namespace FileOps
+{
+bool Exists(const char* path);
+bool IsDirectory(const char* path);
+bool IsReadOnly(const char* path);
+// The folder of the program that runs (no trailing '/').
+std::string ProgramFolder();
+
+// Writes a new version of target: write(temporaryPath) fills a temporary file beside target;
+// when it returns true the file is flushed to disk and renamed over target. On any failure
+// the temporary file is removed, target is untouched and false is returned. A read-only
+// target is not replaced.
+bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write);
+bool WriteAtomically(const char* target, std::string_view bytes);
+// Flushes a written file to disk.
+bool SyncFile(const char* path);
+} // namespace FileOps
