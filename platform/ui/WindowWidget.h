@@ -1,0 +1,19 @@
+#pragma once
+// The widget of a window of a registered (non-control) class and of dialogs: a scroll area whose
+// viewport is the client area, so that WS_HSCROLL and WS_VSCROLL give the window its own scroll
+// bars beside the client area, as on Windows.
+
+#include <QAbstractScrollArea>
+
+class WindowWidget : public QAbstractScrollArea
+{
+public:
+    explicit WindowWidget(QWidget* parent);
+
+    void SetFramed(bool framed);
+    void ShowBar(Qt::Orientation orientation, bool show);
+
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+    QSize sizeHint() const override { return size(); }
+};
