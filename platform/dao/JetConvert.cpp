@@ -1,0 +1,99 @@
+#include "platform/dao/JetConvert.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+#include <charconv>
+#include <cmath>
+
+namespace jet
+{
+
+namespace
+{
+const QDate kOleEpoch(1899, 12, 30);
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+} // namespace
+
+std::string NumberToText(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<double> TextToNumber(std::string_view text)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    std::string plain(text);
+    // A decimal comma (the Czech separator) where there is no point.
+    if (plain.find('.') == std::string::npos && plain.find(',') == plain.rfind(','))
+        if (const std::size_t comma = plain.find(','); comma != std::string::npos)
+            plain[comma] = '.';
+    double value = 0;
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string DateToText(double oleDate)
+{
+    const double days = std::floor(oleDate);
+    const QDate date = kOleEpoch.addDays(static_cast<qint64>(days));
+    std::string text = QString("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year()).toStdString();
+    const long seconds = std::lround((oleDate - days) * 86400.0);
+    if (seconds > 0 && seconds < 86400)
+        text += QString(" %1:%2:%3")
+                    .arg(seconds / 3600)
+                    .arg((seconds / 60) % 60, 2, 10, QChar('0'))
+                    .arg(seconds % 60, 2, 10, QChar('0'))
+                    .toStdString();
+    return text;
+}
+
+std::optional<double> TextToDate(std::string_view text)
+{
+    const QString s = QString::fromUtf8(Trimmed(text).data(), static_cast<qsizetype>(Trimmed(text).size()));
+    for (const char* format : {"d.M.yyyy H:mm:ss", "d.M.yyyy H:mm", "d.M.yyyy", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"})
+    {
+        const QDateTime parsed = QDateTime::fromString(s, QString::fromLatin1(format));
+        if (parsed.isValid())
+        {
+            const double days = static_cast<double>(kOleEpoch.daysTo(parsed.date()));
+            return days + parsed.time().msecsSinceStartOfDay() / 86400000.0;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> TextToBoolean(std::string_view text)
+{
+    const QString s = QString::fromUtf8(Trimmed(text).data(), static_cast<qsizetype>(Trimmed(text).size())).toLower();
+    if (s == "true" || s == "ano" || s == "1" || s == "-1" || s == "yes" || s == "pravda")
+        return true;
+    if (s == "false" || s == "ne" || s == "0" || s == "no" || s == "nepravda")
+        return false;
+    return std::nullopt;
+}
+
+std::string BooleanToText(bool value)
+{
+    return value ? "True" : "False";
+}
+
+} // namespace jet

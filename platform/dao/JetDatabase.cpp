@@ -1,0 +1,18 @@
+#include "platform/dao/JetDatabase.h"
+
+#include "platform/dao/JetError.h"
+#include "platform/dao/WorkbookDatabase.h"
+
+namespace jet
+{
+
+std::unique_ptr<Database> OpenDatabase(const std::string& path, const std::string& connect, bool readOnly,
+                                       bool create)
+{
+    const std::string driver = connect.substr(0, connect.find(';'));
+    if (driver == "Excel 8.0")
+        return std::make_unique<WorkbookDatabase>(path, readOnly, create);
+    throw JetError(kErrNotInstallableIsam, "Ovladač databáze „" + driver + "“ není k dispozici.");
+}
+
+} // namespace jet

@@ -1,0 +1,321 @@
+#include "platform/dao/SheetTable.h"
+
+#include "platform/dao/ExcelDate.h"
+#include "platform/dao/JetConvert.h"
+#include "platform/dao/JetError.h"
+#include "platform/dao/TextCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace jet
+{
+
+using workbook::Cell;
+using workbook::CellKind;
+using workbook::NumberFormatKind;
+
+namespace
+{
+
+// The kinds a cell counts as when types are guessed, in the order that breaks ties.
+enum GuessKind
+{
+    kGuessNumber,
+    kGuessCurrency,
+    kGuessDate,
+    kGuessText,
+    kGuessBoolean,
+    kGuessKinds
+};
+
+int GuessKindOf(const Cell& cell)
+{
+    switch (cell.kind)
+    {
+    case CellKind::Number:
+        return cell.format == NumberFormatKind::Date       ? kGuessDate
+               : cell.format == NumberFormatKind::Currency ? kGuessCurrency
+                                                           : kGuessNumber;
+    case CellKind::Text:
+        return kGuessText;
+    case CellKind::Boolean:
+        return kGuessBoolean;
+    default:
+        return -1;
+    }
+}
+
+std::int64_t ToCurrencyUnits(double value)
+{
+    return static_cast<std::int64_t>(std::llround(value * 10000.0));
+}
+
+} // namespace
+
+SheetTable::SheetTable(workbook::Workbook& book, int sheet, int name, const std::vector<Field>* declared)
+    : book_(book), sheet_(book.Sheet(sheet)), name_(name)
+{
+    const std::vector<std::string> names = HeaderNames(sheet_, Range());
+    if (declared && declared->size() == names.size())
+        fields_ = *declared;
+    else
+    {
+        for (const std::string& name : names)
+            fields_.push_back(Field{name, kText, 255});
+        GuessTypes();
+    }
+}
+
+TableRange SheetTable::RangeOf(const workbook::Workbook& book, int sheet, int name)
+{
+    const workbook::Worksheet& ws = book.Sheet(sheet);
+    if (name >= 0 && name < static_cast<int>(book.Names().size()) && !book.Names()[name].followsSheet)
+    {
+        const workbook::DefinedName& n = book.Names()[name];
+        return TableRange{n.firstRow, n.lastRow + 1, n.firstCol, n.lastCol + 1};
+    }
+    if (ws.IsEmptyRange())
+        return TableRange{};
+    return TableRange{ws.FirstRow(), ws.RowEnd(), ws.FirstColumn(), ws.ColumnEnd()};
+}
+
+TableRange SheetTable::Range() const
+{
+    for (int i = 0; i < book_.SheetCount(); ++i)
+        if (&book_.Sheet(i) == &sheet_)
+            return RangeOf(book_, i, name_);
+    return TableRange{};
+}
+
+int SheetTable::RecordCount() const
+{
+    const TableRange range = Range();
+    return range.rowEnd - range.firstRow - 1 > 0 ? range.rowEnd - range.firstRow - 1 : 0;
+}
+
+std::vector<std::string> SheetTable::HeaderNames(const workbook::Worksheet& sheet, const TableRange& range)
+{
+    std::vector<std::string> names;
+    if (range.rowEnd <= range.firstRow)
+        return names;
+    for (int col = range.firstCol; col < range.colEnd; ++col)
+    {
+        const Cell& cell = sheet.At(range.firstRow, col);
+        std::string name;
+        if (cell.kind == CellKind::Text)
+            name = std::string(sheet.TextOf(cell));
+        else if (cell.kind == CellKind::Number)
+            name = NumberToText(cell.number);
+        else if (cell.kind == CellKind::Boolean)
+            name = BooleanToText(cell.boolean);
+        if (name.empty())
+            name = "F" + std::to_string(col - range.firstCol + 1);
+        for (char& c : name)
+            if (c == '.' || c == '!' || c == '[' || c == ']' || c == '`')
+                c = '#';
+        // A repeated name would make the table unusable; it gets its position like an empty header.
+        for (const std::string& earlier : names)
+            if (workbook::SameName(earlier, name))
+            {
+                name = "F" + std::to_string(col - range.firstCol + 1);
+                break;
+            }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+int SheetTable::FieldIndex(std::string_view name) const
+{
+    for (int i = 0; i < static_cast<int>(fields_.size()); ++i)
+        if (workbook::SameName(fields_[i].name, name))
+            return i;
+    return -1;
+}
+
+void SheetTable::GuessTypes()
+{
+    const int scanned = std::min(RecordCount(), kRowsScanned);
+    for (int f = 0; f < static_cast<int>(fields_.size()); ++f)
+    {
+        std::array<int, kGuessKinds> counts{};
+        bool longText = false;
+        for (int r = 0; r < scanned; ++r)
+        {
+            const Cell& cell = sheet_.At(SheetRow(r), SheetColumn(f));
+            const int kind = GuessKindOf(cell);
+            if (kind < 0)
+                continue;
+            ++counts[kind];
+            if (kind == kGuessText && workbook::CharacterCount(sheet_.TextOf(cell)) > 255)
+                longText = true;
+        }
+        int best = kGuessText;
+        int bestCount = 0;
+        for (int kind = 0; kind < kGuessKinds; ++kind)
+            if (counts[kind] > bestCount)
+                best = kind, bestCount = counts[kind];
+        Field& field = fields_[f];
+        switch (best)
+        {
+        case kGuessNumber:
+            field.type = kDouble;
+            break;
+        case kGuessCurrency:
+            field.type = kCurrency;
+            break;
+        case kGuessDate:
+            field.type = kDate;
+            break;
+        case kGuessBoolean:
+            field.type = kBoolean;
+            break;
+        default:
+            field.type = longText ? kMemo : kText;
+            break;
+        }
+        field.size = DefaultFieldSize(field.type);
+    }
+}
+
+Value SheetTable::Get(int record, int field) const
+{
+    if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
+        throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
+    const Cell& cell = sheet_.At(SheetRow(record), SheetColumn(field));
+    const bool uses1904 = book_.Uses1904Dates();
+    const int type = fields_[field].type;
+    switch (cell.kind)
+    {
+    case CellKind::Text: {
+        const std::string_view text = sheet_.TextOf(cell);
+        if (IsTextType(type))
+            return Value::Text(std::string(text));
+        if (type == kDate)
+        {
+            const auto date = TextToDate(text);
+            return date ? Value::Date(*date) : Value::Null();
+        }
+        if (type == kBoolean)
+            return Value::Null();
+        const auto number = TextToNumber(text);
+        if (!number)
+            return Value::Null();
+        return type == kCurrency ? Value::Currency(ToCurrencyUnits(*number)) : Value::Number(*number);
+    }
+    case CellKind::Number:
+        if (IsTextType(type))
+            return Value::Text(cell.format == NumberFormatKind::Date
+                                   ? DateToText(SerialToOleDate(cell.number, uses1904))
+                                   : NumberToText(cell.number));
+        if (type == kDate)
+            return Value::Date(SerialToOleDate(cell.number, uses1904));
+        if (type == kCurrency)
+            return Value::Currency(ToCurrencyUnits(cell.number));
+        if (type == kBoolean)
+            return Value::Null();
+        return Value::Number(cell.number);
+    case CellKind::Boolean:
+        if (type == kBoolean)
+            return Value::Boolean(cell.boolean);
+        if (IsTextType(type))
+            return Value::Text(BooleanToText(cell.boolean));
+        return Value::Null();
+    default:
+        return Value::Null();
+    }
+}
+
+void SheetTable::Set(int record, int field, const Value& value)
+{
+    if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
+        throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
+    const int row = SheetRow(record);
+    const int col = SheetColumn(field);
+    const int type = fields_[field].type;
+    const bool uses1904 = book_.Uses1904Dates();
+    const auto storeText = [&](const std::string& text) {
+        if (text.empty())
+            sheet_.SetEmpty(row, col);
+        else
+            sheet_.SetText(row, col, text);
+    };
+    const auto storeNumber = [&](double number) {
+        const NumberFormatKind format = type == kDate       ? NumberFormatKind::Date
+                                        : type == kCurrency ? NumberFormatKind::Currency
+                                                            : NumberFormatKind::General;
+        sheet_.SetNumber(row, col, type == kDate ? OleDateToSerial(number, uses1904) : number, format);
+    };
+    switch (value.kind)
+    {
+    case Value::Kind::Null:
+        sheet_.SetEmpty(row, col);
+        break;
+    case Value::Kind::Text:
+        if (value.text.empty() || IsTextType(type))
+            storeText(value.text);
+        else if (type == kBoolean)
+        {
+            const auto b = TextToBoolean(value.text);
+            if (b)
+                sheet_.SetBoolean(row, col, *b);
+            else
+                storeText(value.text);
+        }
+        else if (type == kDate)
+        {
+            const auto date = TextToDate(value.text);
+            if (date)
+                storeNumber(*date);
+            else if (const auto number = TextToNumber(value.text))
+                storeNumber(*number);
+            else
+                storeText(value.text);
+        }
+        else if (const auto number = TextToNumber(value.text))
+            storeNumber(*number);
+        else
+            storeText(value.text); // kept as typed rather than lost
+        break;
+    case Value::Kind::Number:
+    case Value::Kind::Date:
+    case Value::Kind::Currency: {
+        const double number = value.kind == Value::Kind::Currency ? value.currency / 10000.0 : value.number;
+        if (IsTextType(type))
+            storeText(value.kind == Value::Kind::Date ? DateToText(number) : NumberToText(number));
+        else if (type == kBoolean)
+            sheet_.SetBoolean(row, col, number != 0);
+        else
+            storeNumber(number);
+        break;
+    }
+    case Value::Kind::Boolean:
+        if (IsTextType(type))
+            storeText(BooleanToText(value.boolean));
+        else if (type == kBoolean)
+            sheet_.SetBoolean(row, col, value.boolean);
+        else
+            storeNumber(value.boolean ? -1.0 : 0.0);
+        break;
+    }
+}
+
+int SheetTable::AppendRecord()
+{
+    if (sheet_.RowEnd() >= workbook::Worksheet::kMaxRows)
+        throw JetError(kErrInvalidOperation, "List je plný: sešit Excel 8.0 má nejvýše 65536 řádků.");
+    const TableRange range = Range();
+    if (range.rowEnd <= range.firstRow)
+        throw JetError(kErrInvalidOperation, "Tabulka nemá řádek s názvy sloupců.");
+    const int row = range.rowEnd;
+    // The record goes after the last row of the sheet, whatever range the table covers.
+    const int sheetRow = std::max(row, sheet_.RowEnd());
+    sheet_.ExtendUsedRange(sheetRow + 1, range.colEnd);
+    if (name_ >= 0 && name_ < static_cast<int>(book_.Names().size()) && !book_.Names()[name_].followsSheet)
+        book_.Names()[name_].lastRow = sheetRow;
+    return sheetRow - range.firstRow - 1;
+}
+
+} // namespace jet
