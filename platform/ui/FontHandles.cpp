@@ -1,8 +1,16 @@
 #include "platform/ui/FontHandles.h"
 
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/FontMapping.h"
+
 #include <QFont>
 
+#include <cstring>
 #include <list>
+#include <memory>
+
+// Every HFONT is a font object of the drawing layer (platform/gdi): the same handle works for
+// windows (WM_SETFONT, WM_GETFONT) and for device contexts (SelectObject, GetObject).
 
 namespace
 {
@@ -12,17 +20,24 @@ FontHandles::ObjectOfHandle g_objectOf = nullptr;
 
 QFont FontHandles::ToQFont(HFONT hFont)
 {
-    return hFont ? *reinterpret_cast<const QFont*>(hFont) : QFont();
+    return hFont ? Gdi::QFontFromHandle(hFont) : QFont();
 }
 
 HFONT FontHandles::Intern(const QFont& font)
 {
-    static std::list<QFont> fonts;
-    for (QFont& f : fonts)
-        if (f == font)
-            return reinterpret_cast<HFONT>(&f);
-    fonts.push_back(font);
-    return reinterpret_cast<HFONT>(&fonts.back());
+    static std::list<std::unique_ptr<CFont>> fonts;
+    const LOGFONT wanted = Gdi::LogFontFromQFont(font);
+    for (const auto& f : fonts)
+    {
+        LOGFONT lf;
+        f->GetLogFont(&lf);
+        if (std::memcmp(&lf, &wanted, sizeof lf) == 0)
+            return *f;
+    }
+    auto f = std::make_unique<CFont>();
+    f->CreateFontIndirect(&wanted);
+    fonts.push_back(std::move(f));
+    return *fonts.back();
 }
 
 void FontHandles::SetObjectMapping(HandleOfObject handleOf, ObjectOfHandle objectOf)
@@ -33,9 +48,14 @@ void FontHandles::SetObjectMapping(HandleOfObject handleOf, ObjectOfHandle objec
 
 HFONT FontHandles::HandleOf(CFont* font)
 {
-    return font && g_handleOf ? g_handleOf(font) : nullptr;
+    if (!font)
+        return nullptr;
+    return g_handleOf ? g_handleOf(font) : static_cast<HFONT>(font->m_hObject);
 }
+
 CFont* FontHandles::ObjectOf(HFONT hFont)
 {
-    return hFont && g_objectOf ? g_objectOf(hFont) : nullptr;
+    if (!hFont)
+        return nullptr;
+    return g_objectOf ? g_objectOf(hFont) : CFont::FromHandle(hFont);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Font handles. An HFONT points at a QFont that lives as long as the handle is in use: the
-// device-context layer's font objects own theirs; the fonts of dialogs are kept for the process.
-// The device-context layer tells how its font objects and handles relate.
+// Font handles. An HFONT is a font object of the drawing layer (platform/gdi); the
+// fonts of dialogs are interned and kept for the process.
+// SetObjectMapping may still replace how CFont objects and handles relate.
 
 #include "platform/core/WinTypes.h"
 
