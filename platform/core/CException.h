@@ -13,5 +13,8 @@ public:
     // Copies the message (cut to whole characters) into buffer; FALSE when there is none.
     virtual BOOL GetErrorMessage(char* buffer, UINT maxBytes, UINT* helpContext = nullptr) const;
     virtual CString GetMessageText() const { return CString(); }
+    // Shows the message in a message box (MB_OK with the exclamation icon for type 0; the text
+    // of messageId when the exception has none); the box's answer.
+    virtual int ReportError(UINT type = 0, UINT messageId = 0) const;
     void Delete() { delete this; }
 };
