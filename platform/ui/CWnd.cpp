@@ -1,7 +1,8 @@
 #include "platform/ui/CWnd.h"
 
 #include "platform/ui/DialogManager.h"
-#include "platform/ui/FontHandles.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/FontMapping.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/MessageContext.h"
 #include "platform/ui/WindowBridge.h"
@@ -1185,19 +1186,19 @@ HANDLE CWnd::RemoveProp(LPCTSTR lpString)
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(FontHandles::HandleOf(pFont)), bRedraw);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? HFONT(*pFont) : nullptr), bRedraw);
 }
 
 CFont* CWnd::GetFont() const
 {
-    return FontHandles::ObjectOf(HFONT(const_cast<CWnd*>(this)->SendMessage(WM_GETFONT)));
+    return CFont::FromHandle(HFONT(const_cast<CWnd*>(this)->SendMessage(WM_GETFONT)));
 }
 
 void CWnd::SetFontHandle(HFONT hFont, BOOL)
 {
     m_hFont = hFont;
     if (QWidget* w = GetWidget(); w && hFont)
-        w->setFont(FontHandles::ToQFont(hFont));
+        w->setFont(Gdi::QFontFromHandle(hFont));
 }
 
 HFONT CWnd::GetFontHandle() const

@@ -1,6 +1,7 @@
 #pragma once
 // The window functions the system calls on window handles, cursors and system settings.
 
+#include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/WinUser.h"
 
 class CWnd;
@@ -47,35 +48,6 @@ HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 
-// System settings.
-DWORD GetSysColor(int nIndex);
+// System settings (colours and sizes are the drawing layer's: platform/gdi/SystemMetrics.h).
 UINT GetDoubleClickTime();
-int GetSystemMetrics(int nIndex);
 BOOL MessageBeep(UINT uType);
-
-constexpr int SM_CXSCREEN = 0;
-constexpr int SM_CYSCREEN = 1;
-constexpr int SM_CXVSCROLL = 2;
-constexpr int SM_CYHSCROLL = 3;
-constexpr int SM_CYCAPTION = 4;
-constexpr int SM_CXBORDER = 5;
-constexpr int SM_CYBORDER = 6;
-constexpr int SM_CXDLGFRAME = 7;
-constexpr int SM_CYDLGFRAME = 8;
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;
-constexpr int SM_CXCURSOR = 13;
-constexpr int SM_CYCURSOR = 14;
-constexpr int SM_CYMENU = 15;
-constexpr int SM_CXFULLSCREEN = 16;
-constexpr int SM_CYFULLSCREEN = 17;
-constexpr int SM_CXMIN = 28;
-constexpr int SM_CYMIN = 29;
-constexpr int SM_CXFRAME = 32;
-constexpr int SM_CYFRAME = 33;
-constexpr int SM_CXDOUBLECLK = 36;
-constexpr int SM_CYDOUBLECLK = 37;
-constexpr int SM_CXSMICON = 49;
-constexpr int SM_CYSMICON = 50;
-constexpr int SM_CXDRAG = 68;
-constexpr int SM_CYDRAG = 69;

@@ -4,6 +4,7 @@
 
 #include "platform/core/Geometry.h"
 #include "platform/core/WinTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 // Window messages
 constexpr UINT WM_NULL = 0x0000;
@@ -506,27 +507,6 @@ constexpr UINT VK_OEM_COMMA = 0xBC;
 constexpr UINT VK_OEM_MINUS = 0xBD;
 constexpr UINT VK_OEM_PERIOD = 0xBE;
 constexpr UINT VK_OEM_2 = 0xBF;
-
-// Message box styles are the core's; the system colours the grid reads:
-constexpr int COLOR_SCROLLBAR = 0;
-constexpr int COLOR_BACKGROUND = 1;
-constexpr int COLOR_WINDOW = 5;
-constexpr int COLOR_WINDOWFRAME = 6;
-constexpr int COLOR_WINDOWTEXT = 8;
-constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
-constexpr int COLOR_BTNFACE = 15;
-constexpr int COLOR_3DFACE = 15;
-constexpr int COLOR_BTNSHADOW = 16;
-constexpr int COLOR_3DSHADOW = 16;
-constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNTEXT = 18;
-constexpr int COLOR_3DHIGHLIGHT = 20;
-constexpr int COLOR_BTNHIGHLIGHT = 20;
-constexpr int COLOR_3DDKSHADOW = 21;
-constexpr int COLOR_3DLIGHT = 22;
-constexpr int COLOR_INFOTEXT = 23;
-constexpr int COLOR_INFOBK = 24;
 
 // Cursors
 #define IDC_ARROW reinterpret_cast<LPCTSTR>(32512)
