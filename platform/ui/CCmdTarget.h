@@ -1,13 +1,16 @@
 #pragma once
 // The base of everything that receives commands: windows, documents, the application.
 
+#include "platform/core/CObject.h"
 #include "platform/ui/MessageMap.h"
 
-class CCmdTarget
+class CCmdTarget : public CObject
 {
+    DECLARE_DYNAMIC(CCmdTarget)
+
 public:
     CCmdTarget() = default;
-    virtual ~CCmdTarget() = default;
+    ~CCmdTarget() override = default;
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 

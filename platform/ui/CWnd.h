@@ -33,6 +33,8 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 class CWnd : public CCmdTarget
 {
+    DECLARE_DYNAMIC(CWnd)
+
 public:
     CWnd();
     ~CWnd() override;
@@ -146,6 +148,11 @@ public:
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     BOOL BeginPaint(LPPAINTSTRUCT lpPaint);
     void EndPaint(const PAINTSTRUCT*) {}
+    // A device context of the client area (a window's DC outside WM_PAINT measures text, and what
+    // is drawn on it is repainted by the window); give it back with ReleaseDC.
+    CDC* GetDC();
+    CDC* GetWindowDC() { return GetDC(); }
+    int ReleaseDC(CDC* pDC);
 
     // Rectangles and coordinates
     void GetClientRect(LPRECT lpRect) const;
