@@ -1,0 +1,141 @@
+#include "platform/core/FileOps.h"
+#include "platform/core/Profile.h"
+#include "platform/core/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+class ProfileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Profile::SetConfigFolder(m_config.path().toUtf8().constData());
+        Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
+        Profile::SetRegistryKey("Kolp");
+        Profile::SetProfileName("kalvenrod");
+    }
+    void TearDown() override
+    {
+        Profile::SetConfigFolder("");
+        Profile::SetMachineFolder("");
+    }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static std::string ReadRegistryString(HKEY root, const char* path, const char* name)
+    {
+        HKEY key = nullptr;
+        std::string text;
+        if (RegOpenKey(root, path, &key) == ERROR_SUCCESS)
+        {
+            char buffer[100];
+            DWORD size = sizeof buffer;
+            if (RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS)
+                text = buffer;
+            RegCloseKey(key);
+        }
+        return text;
+    }
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_machine;
+};
+
+TEST_F(ProfileTest, WrittenProfileIsAnIniFileThatReadsBack)
+{
+    EXPECT_TRUE(Profile::WriteInt("Settings", "ProCAD", 121));
+    EXPECT_TRUE(Profile::WriteString("Settings", "UserFirm", "Topení Novák, s.r.o."));
+    EXPECT_TRUE(Profile::WriteString("Settings", "KritPomerCizi", "0,95"));
+    const std::string path = m_config.path().toStdString() + "/Kolp/kalvenrod.ini";
+    EXPECT_EQ(Profile::FilePath(), path);
+    const std::string ini = Read(path);
+    EXPECT_NE(ini.find("[Settings]"), std::string::npos);
+    EXPECT_NE(ini.find("ProCAD=121"), std::string::npos);
+
+    EXPECT_EQ(Profile::GetInt("Settings", "ProCAD", 120), 121u);
+    EXPECT_EQ(Profile::GetString("Settings", "UserFirm"), "Topení Novák, s.r.o.");
+    EXPECT_EQ(Profile::GetString("Settings", "KritPomerCizi"), "0,95");
+    EXPECT_EQ(Profile::GetInt("Settings", "Missing", 120), 120u);
+    EXPECT_EQ(Profile::GetInt("Settings", "UserFirm", 7), 7u);
+    EXPECT_EQ(Profile::GetString("Settings", "Missing", "default"), "default");
+    EXPECT_EQ(Profile::GetString("Other", "ProCAD"), "");
+    EXPECT_EQ(Profile::GetInt("Settings", "Negative", -1), UINT(-1));
+
+    EXPECT_TRUE(Profile::WriteString("Settings", "UserFirm", nullptr));
+    EXPECT_EQ(Profile::GetString("Settings", "UserFirm", "gone"), "gone");
+    EXPECT_TRUE(Profile::WriteString("Settings", nullptr, nullptr));
+    EXPECT_EQ(Profile::GetInt("Settings", "ProCAD", 120), 120u);
+}
+
+TEST_F(ProfileTest, RegistryReadsTheSameFile)
+{
+    Profile::WriteString("WritingFiles", "a", "/data/a.xls");
+    Profile::WriteString("WritingFiles", "b", "/data/b.xls");
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Kolp\\kalvenrod\\WritingFiles", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    char buffer[100];
+    DWORD size = sizeof buffer, type = 0;
+    ASSERT_EQ(RegQueryValueEx(key, "a", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size), ERROR_SUCCESS);
+    EXPECT_STREQ(buffer, "/data/a.xls");
+    EXPECT_EQ(size, 12u);
+    EXPECT_EQ(type, REG_SZ);
+    DWORD needed = 0;
+    EXPECT_EQ(RegQueryValueEx(key, "b", nullptr, nullptr, nullptr, &needed), ERROR_SUCCESS);
+    EXPECT_EQ(needed, 12u);
+    DWORD small = 5;
+    EXPECT_EQ(RegQueryValueEx(key, "b", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &small), ERROR_MORE_DATA);
+    EXPECT_EQ(RegQueryValueEx(key, "c", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), ERROR_FILE_NOT_FOUND);
+
+    int count = 0;
+    for (DWORD i = 0; i < 10; ++i)
+    {
+        char name[64];
+        DWORD nameSize = sizeof name;
+        if (RegEnumValue(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        ++count;
+    }
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(RegDeleteValue(key, "a"), ERROR_SUCCESS);
+    EXPECT_EQ(RegDeleteValue(key, "a"), ERROR_FILE_NOT_FOUND);
+    const DWORD number = 42;
+    EXPECT_EQ(RegSetValueEx(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(Profile::GetInt("WritingFiles", "n", 0), 42u);
+    EXPECT_EQ(Profile::GetString("WritingFiles", "a", "x"), "x");
+
+    EXPECT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Kolp\\kalvenrod\\Nothing", 0, KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(key, nullptr);
+}
+
+TEST_F(ProfileTest, MachineValuesComeFromBesideTheProgram)
+{
+    // No machine file: the installation folder is the program's own.
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"),
+              FileOps::ProgramFolder());
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "Other"), "");
+    QDir().mkpath(m_machine.path() + "/Kolp");
+    std::ofstream(m_machine.path().toStdString() + "/Kolp/kalvenrod.ini") << "[General]\nInstallDir=/opt/kalvenrod\n";
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"), "/opt/kalvenrod");
+}
+
+TEST_F(ProfileTest, LongValueReadsAsEmptyThroughAHundredByteBuffer)
+{
+    Profile::WriteString("", "Long", std::string(120, 'x').c_str());
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, "Software\\Kolp\\kalvenrod", "Long"), "");
+}
+} // namespace
