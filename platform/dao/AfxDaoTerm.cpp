@@ -1,0 +1,3 @@
+#include "platform/dao/AfxDaoTerm.h"
+
+void AfxDaoTerm() {}
