@@ -41,14 +41,7 @@ constexpr UINT MB_TASKMODAL = 0x2000;
 constexpr UINT MB_SETFOREGROUND = 0x10000;
 constexpr UINT MB_TOPMOST = 0x40000;
 
-// Answers.
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDABORT = 3;
-constexpr int IDRETRY = 4;
-constexpr int IDIGNORE = 5;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
+// The answers IDOK ... IDNO are in WinTypes.h.
 
 // The box with the program's caption (MessageBoxes::DefaultCaption).
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);

@@ -95,3 +95,14 @@ constexpr LCID LANG_USER_DEFAULT = 0x0400;
 struct PositionTag;
 using POSITION = PositionTag*;
 #define BEFORE_START_POSITION (reinterpret_cast<POSITION>(-1))
+
+// Dialog and message box command ids: the answers of message boxes and the buttons of dialogs.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDABORT = 3;
+constexpr int IDRETRY = 4;
+constexpr int IDIGNORE = 5;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+constexpr int IDCLOSE = 8;
+constexpr int IDHELP = 9;

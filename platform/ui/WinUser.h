@@ -393,16 +393,7 @@ constexpr UINT DM_GETDEFID = WM_USER + 0;
 constexpr UINT DM_SETDEFID = WM_USER + 1;
 constexpr WORD DC_HASDEFID = 0x534B;
 
-// Dialog box command ids
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDABORT = 3;
-constexpr int IDRETRY = 4;
-constexpr int IDIGNORE = 5;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
-constexpr int IDCLOSE = 8;
-constexpr int IDHELP = 9;
+// Dialog box command ids (IDOK ... IDHELP) are in platform/core/WinTypes.h: message boxes answer with them.
 constexpr int IDC_STATIC = -1;
 
 // ShowWindow
