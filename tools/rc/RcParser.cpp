@@ -1,0 +1,148 @@
+#include "RcParser.h"
+
+RcParser::RcParser(const std::vector<RcToken>& tokens, const std::map<std::string, long long>& symbols,
+                   ResourceScript& script)
+    : m_tokens(tokens), m_symbols(symbols), m_script(script)
+{
+    m_statements["STRINGTABLE"] = [this] { StringTable(); };
+    m_statements["LANGUAGE"] = [this] { Language(); };
+}
+
+void RcParser::Parse()
+{
+    while (Peek().kind != RcToken::Kind::End)
+    {
+        const RcToken& t = Peek();
+        if (t.kind == RcToken::Kind::Word)
+            if (const auto it = m_statements.find(t.text); it != m_statements.end())
+            {
+                Next();
+                it->second();
+                continue;
+            }
+        // "id TYPE ...": a named resource.
+        const long long id = Expression();
+        const RcToken& type = Next();
+        const auto it = m_namedResources.find(type.text);
+        if (type.kind != RcToken::Kind::Word || it == m_namedResources.end())
+            Fail("unsupported resource type " + type.text);
+        it->second(id);
+    }
+}
+
+void RcParser::StringTable()
+{
+    // Memory options (DISCARDABLE, PRELOAD ...) and LANGUAGE or other lines before BEGIN.
+    while (!AtBlockStart())
+    {
+        if (Peek().kind == RcToken::Kind::End)
+            Fail("STRINGTABLE without BEGIN");
+        if (IsWord("LANGUAGE"))
+        {
+            Next();
+            Language();
+        }
+        else
+            Next();
+    }
+    BlockStart();
+    while (!AtBlockEnd())
+    {
+        if (Peek().kind == RcToken::Kind::End)
+            Fail("STRINGTABLE without END");
+        const RcToken& at = Peek();
+        const long long id = Expression();
+        if (IsPunct(','))
+            Next();
+        if (id < 0 || id > 0xFFFF)
+            Fail("string id out of range: " + std::to_string(id));
+        if (m_script.strings.count(unsigned(id)))
+            throw RcError(at.file, at.line, "string id " + std::to_string(id) + " defined twice");
+        m_script.strings[unsigned(id)] = Text();
+    }
+    Next();
+}
+
+void RcParser::Language()
+{
+    Expression();
+    Expect(',');
+    Expression();
+}
+
+const RcToken& RcParser::Next()
+{
+    const RcToken& t = m_tokens[m_at];
+    if (t.kind != RcToken::Kind::End)
+        ++m_at;
+    return t;
+}
+
+bool RcParser::IsWord(const char* word) const { return Peek().kind == RcToken::Kind::Word && Peek().text == word; }
+
+bool RcParser::IsPunct(char c) const { return Peek().kind == RcToken::Kind::Punct && Peek().text[0] == c; }
+
+void RcParser::Expect(char c)
+{
+    if (!IsPunct(c))
+        Fail(std::string("expected '") + c + "'");
+    Next();
+}
+
+void RcParser::BlockStart()
+{
+    if (!AtBlockStart())
+        Fail("expected BEGIN");
+    Next();
+}
+
+long long RcParser::Expression()
+{
+    long long value = Term();
+    while (IsPunct('+') || IsPunct('-') || IsPunct('|'))
+    {
+        const char op = Next().text[0];
+        const long long right = Term();
+        value = op == '+' ? value + right : op == '-' ? value - right : (value | right);
+    }
+    return value;
+}
+
+long long RcParser::Term()
+{
+    const RcToken& t = Next();
+    if (t.kind == RcToken::Kind::Number)
+        return t.number;
+    if (t.kind == RcToken::Kind::Punct && t.text == "-")
+        return -Term();
+    if (t.kind == RcToken::Kind::Punct && t.text == "(")
+    {
+        const long long value = Expression();
+        Expect(')');
+        return value;
+    }
+    if (t.kind == RcToken::Kind::Word)
+    {
+        const auto it = m_symbols.find(t.text);
+        if (it == m_symbols.end())
+            throw RcError(t.file, t.line, "unknown symbol " + t.text);
+        return it->second;
+    }
+    throw RcError(t.file, t.line, "expected a number, found '" + t.text + "'");
+}
+
+std::string RcParser::Text()
+{
+    if (Peek().kind != RcToken::Kind::String)
+        Fail("expected a string");
+    std::string text;
+    while (Peek().kind == RcToken::Kind::String)
+        text += Next().text;
+    return text;
+}
+
+void RcParser::Fail(const std::string& message) const
+{
+    const RcToken& t = m_tokens[m_at];
+    throw RcError(t.file, t.line, message);
+}
