@@ -149,7 +149,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
 
 // The length of the number at the start of text (sign, digits with either separator,
 // exponent), 0 when none; the number is copied into plain with '.' as separator.
-std::size_t ScanNumber(std::string_view text, std::string& plain)
+std::size_t ScanNumber(std::string_view text, std::string& plain, bool commaIsDecimal = true)
 {
     std::size_t i = 0;
     plain.clear();
@@ -159,7 +159,7 @@ std::size_t ScanNumber(std::string_view text, std::string& plain)
     auto isDigit = [&](std::size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
     for (; isDigit(i); ++i, ++digits)
         plain += text[i];
-    if (i < text.size() && (text[i] == '.' || text[i] == ','))
+    if (i < text.size() && (text[i] == '.' || (commaIsDecimal && text[i] == ',')))
     {
         std::size_t after = i + 1;
         std::string fraction;
@@ -284,17 +284,24 @@ bool Parse(std::string_view text, double& value)
     return true;
 }
 
-double ToDouble(std::string_view text)
+namespace
+{
+double LeadingNumber(std::string_view text, bool commaIsDecimal)
 {
     std::size_t from = 0;
     while (from < text.size() && IsBlank(text[from]))
         ++from;
     std::string plain;
-    if (ScanNumber(text.substr(from), plain) == 0)
+    if (ScanNumber(text.substr(from), plain, commaIsDecimal) == 0)
         return 0.0;
     bool overflow = false;
     return PlainToDouble(plain, overflow);
 }
+} // namespace
+
+double ToDouble(std::string_view text) { return LeadingNumber(text, true); }
+
+double ToDoubleC(std::string_view text) { return LeadingNumber(text, false); }
 
 int ToInt(std::string_view text)
 {

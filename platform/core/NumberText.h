@@ -46,6 +46,10 @@ bool Parse(std::string_view text, double& value);
 // ("45#40" gives 45); 0 when the text starts with no number.
 double ToDouble(std::string_view text);
 
+// The same with '.' as the only decimal separator, as the C library's atof reads it in
+// the "C" locale ("1,5" gives 1).
+double ToDoubleC(std::string_view text);
+
 // The number at the start of the text as an integer, as atoi takes it (0 when none).
 int ToInt(std::string_view text);
 

@@ -36,7 +36,7 @@ std::size_t ThousandsAt(std::string_view text, std::size_t at, const UserLocale&
     return 0;
 }
 
-std::string Two(int n)
+std::string TwoDigits(int n)
 {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d", n);
@@ -53,11 +53,11 @@ std::string DatePart(const COleDateTime::Parts& p, const std::string& pattern)
         while (i + run < pattern.size() && pattern[i + run] == c)
             ++run;
         if (c == 'd')
-            out += run >= 2 ? Two(p.day) : std::to_string(p.day);
+            out += run >= 2 ? TwoDigits(p.day) : std::to_string(p.day);
         else if (c == 'M')
-            out += run >= 2 ? Two(p.month) : std::to_string(p.month);
+            out += run >= 2 ? TwoDigits(p.month) : std::to_string(p.month);
         else if (c == 'y')
-            out += run >= 3 ? std::to_string(p.year) : Two(p.year % 100);
+            out += run >= 3 ? std::to_string(p.year) : TwoDigits(p.year % 100);
         else
             out.append(run, c);
         i += run;
@@ -67,7 +67,7 @@ std::string DatePart(const COleDateTime::Parts& p, const std::string& pattern)
 
 std::string TimePart(const COleDateTime::Parts& p)
 {
-    return std::to_string(p.hour) + ":" + Two(p.minute) + ":" + Two(p.second);
+    return std::to_string(p.hour) + ":" + TwoDigits(p.minute) + ":" + TwoDigits(p.second);
 }
 
 // Order of day, month and year in a date pattern: a string such as "dMy".
@@ -336,8 +336,10 @@ std::string FormatPattern(std::string_view pattern, const COleDateTime::Parts& p
             continue;
         }
         char c = pattern[++i];
-        if (c == '#' && i + 1 < pattern.size()) // the "no leading zeros" flag
+        const bool noLeadingZeros = c == '#' && i + 1 < pattern.size();
+        if (noLeadingZeros)
             c = pattern[++i];
+        const auto twoDigits = [noLeadingZeros](int n) { return noLeadingZeros ? std::to_string(n) : TwoDigits(n); };
         const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
         switch (c)
         {
@@ -348,9 +350,9 @@ std::string FormatPattern(std::string_view pattern, const COleDateTime::Parts& p
         case 'c': out += FormatPattern("%m/%d/%y %H:%M:%S", p); break;
         case 'x': out += FormatPattern("%m/%d/%y", p); break;
         case 'X': out += FormatPattern("%H:%M:%S", p); break;
-        case 'd': out += Two(p.day); break;
-        case 'H': out += Two(p.hour); break;
-        case 'I': out += Two(hour12); break;
+        case 'd': out += twoDigits(p.day); break;
+        case 'H': out += twoDigits(p.hour); break;
+        case 'I': out += twoDigits(hour12); break;
         case 'j':
         {
             char buffer[8];
@@ -358,12 +360,12 @@ std::string FormatPattern(std::string_view pattern, const COleDateTime::Parts& p
             out += buffer;
             break;
         }
-        case 'm': out += Two(p.month); break;
-        case 'M': out += Two(p.minute); break;
+        case 'm': out += twoDigits(p.month); break;
+        case 'M': out += twoDigits(p.minute); break;
         case 'p': out += p.hour < 12 ? "AM" : "PM"; break;
-        case 'S': out += Two(p.second); break;
+        case 'S': out += twoDigits(p.second); break;
         case 'w': out += std::to_string(p.dayOfWeek - 1); break;
-        case 'y': out += Two(p.year % 100); break;
+        case 'y': out += twoDigits(p.year % 100); break;
         case 'Y': out += std::to_string(p.year); break;
         case '%': out += '%'; break;
         default: out += '%', out += c; break;

@@ -138,6 +138,8 @@ TEST(NumberText, ReadsTheLeadingNumberAsAtofDoes)
     EXPECT_DOUBLE_EQ(NumberText::ToDouble("1e"), 1.0);
     EXPECT_DOUBLE_EQ(NumberText::ToDouble("x1"), 0.0);
     EXPECT_DOUBLE_EQ(NumberText::ToDouble(""), 0.0);
+    EXPECT_DOUBLE_EQ(NumberText::ToDoubleC("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(NumberText::ToDoubleC("1.5e1 2"), 15.0);
     EXPECT_EQ(NumberText::ToInt(" 9001-0004"), 9001);
     EXPECT_EQ(NumberText::ToInt("-12x"), -12);
     EXPECT_EQ(NumberText::ToInt("99999999999"), 2147483647);

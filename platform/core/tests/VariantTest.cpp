@@ -246,6 +246,7 @@ TEST(COleDateTime, TextsInTheUserLocale)
     EXPECT_EQ(d.Format(VAR_TIMEVALUEONLY), "7:08:09");
     EXPECT_EQ(d.Format(), "5.3.2024 7:08:09");
     EXPECT_EQ(d.Format("%d-%m-%Y"), "05-03-2024");
+    EXPECT_EQ(d.Format("%#d.%#m.%Y %A"), "5.3.2024 Tuesday");
     EXPECT_EQ(d.Format("%c"), "03/05/24 07:08:09");
     COleDateTime parsed;
     EXPECT_TRUE(parsed.ParseDateTime("5. 3. 2024", VAR_DATEVALUEONLY));
