@@ -29,6 +29,12 @@ bool ReadInt(const char*& p, int& value)
     value = int(v);
     return true;
 }
+
+// A show command that shows the window: a saved "hide" (0) or an unknown code would lose it.
+bool IsShowCommand(int cmd)
+{
+    return cmd >= 1 && cmd <= 11;
+}
 } // namespace
 
 CString CPlacementText::Format() const
@@ -53,7 +59,7 @@ BOOL CPlacementText::Parse(const char* text)
             return FALSE;
     }
     const CRect r(v[0], v[1], v[2], v[3]);
-    if (r.IsRectEmpty())
+    if (r.IsRectEmpty() || !IsShowCommand(v[4]))
         return FALSE;
     rect = r;
     nShowCmd = v[4];

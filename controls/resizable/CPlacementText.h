@@ -13,7 +13,7 @@ struct CPlacementText
 
     CString Format() const;
 
-    // Reads six numbers; FALSE, with nothing changed, for an empty or malformed text,
-    // a number out of range or a rectangle without area.
+    // Reads six numbers; FALSE, with nothing changed, for an empty or malformed text, a number
+    // out of range, a rectangle without area or a show command that would not show the window.
     BOOL Parse(const char* text);
 };
