@@ -237,6 +237,7 @@ constexpr int SM_CYMAXIMIZED = 62;
 // SystemParametersInfo.
 constexpr UINT SPI_GETWORKAREA = 0x30;
 constexpr UINT SPI_GETNONCLIENTMETRICS = 0x29;
+constexpr UINT SPI_GETWHEELSCROLLLINES = 0x68;
 
 // Image lists.
 constexpr UINT ILC_MASK = 0x1;

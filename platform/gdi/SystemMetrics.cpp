@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyleHints>
 #include <QStyle>
 
 #include <array>
@@ -172,6 +173,12 @@ BOOL SystemParametersInfo(UINT action, UINT, LPVOID data, UINT)
             metrics.lfMessageFont = Gdi::MessageFont();
         metrics.lfCaptionFont.lfWeight = FW_BOLD;
         *m = metrics;
+        return TRUE;
+    }
+    if (action == SPI_GETWHEELSCROLLLINES)
+    {
+        const bool bGui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+        *static_cast<UINT*>(data) = UINT(bGui ? QGuiApplication::styleHints()->wheelScrollLines() : 3);
         return TRUE;
     }
     if (action == SPI_GETWORKAREA)

@@ -6,7 +6,8 @@
 COLORREF GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);
 int GetSystemMetrics(int index);
-// SPI_GETNONCLIENTMETRICS (NONCLIENTMETRICS) and SPI_GETWORKAREA (RECT).
+// SPI_GETNONCLIENTMETRICS (NONCLIENTMETRICS), SPI_GETWORKAREA (RECT) and SPI_GETWHEELSCROLLLINES
+// (UINT: lines one wheel notch scrolls).
 BOOL SystemParametersInfo(UINT action, UINT param, LPVOID data, UINT winIni);
 int MulDiv(int number, int numerator, int denominator);
 

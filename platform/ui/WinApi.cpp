@@ -344,6 +344,12 @@ HCURSOR GetCursor()
 
 // ---- system settings -------------------------------------------------------------------------
 
+DWORD GetMessagePos()
+{
+    const POINT p = InputRouter::CursorPos();
+    return MAKELONG(WORD(p.x), WORD(p.y));
+}
+
 UINT GetDoubleClickTime()
 {
     return qApp ? UINT(QApplication::doubleClickInterval()) : 500;

@@ -48,6 +48,9 @@ HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 
+// The screen position of the cursor when the message being handled was sent.
+DWORD GetMessagePos();
+
 // System settings (colours and sizes are the drawing layer's: platform/gdi/SystemMetrics.h).
 UINT GetDoubleClickTime();
 BOOL MessageBeep(UINT uType);
