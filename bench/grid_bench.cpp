@@ -1,0 +1,97 @@
+// The grid: painting one screen of a small and of a very large grid (the cost should follow what
+// is visible, so the two stay close), filling a large grid cell by cell, and its memory per cell.
+// Run off screen: QT_QPA_PLATFORM=offscreen build/bench/grid_bench
+#include "controls/grid/CGridCtrl.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+#include <memory>
+
+namespace
+{
+constexpr int kColumns = 20;
+
+// The paint itself: OnDraw on an off-screen device of one screen.
+class PaintingGrid : public CGridCtrl
+{
+public:
+    using CGridCtrl::CGridCtrl;
+    void Paint(CDC* pDC) { OnDraw(pDC); }
+};
+
+void DrawOneScreen(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    CWnd owner;
+    owner.CreateEx(0, nullptr, "bench", WS_POPUP, CRect(0, 0, 820, 620), nullptr, 0);
+    PaintingGrid grid(rows, kColumns, 1, 1);
+    grid.Create(CRect(0, 0, 800, 600), &owner, 1);
+    for (int row = 0; row < rows; row++)
+        for (int col = 0; col < kColumns; col++)
+            grid.SetItemTextFmt(row, col, "%d.%d", row, col);
+    grid.EnsureVisible(rows / 2, 5);
+    QImage image(800, 600, QImage::Format_RGB32);
+    for (auto _ : state)
+    {
+        CDC dc;
+        dc.CreateForDevice(&image, false);
+        grid.Paint(&dc);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    state.counters["rows"] = rows;
+}
+
+void FillCellByCell(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state)
+    {
+        CGridCtrl grid(rows, kColumns, 1, 1);
+        for (int row = 1; row < rows; row++)
+            for (int col = 1; col < kColumns; col++)
+                grid.SetItemText(row, col, "12,5");
+        benchmark::DoNotOptimize(grid.GetItemText(rows - 1, kColumns - 1));
+    }
+    state.SetItemsProcessed(state.iterations() * rows * kColumns);
+}
+
+// Bytes in use on the heap (memory freed by earlier benchmarks is reused, so the resident size
+// would not show it).
+long HeapBytes()
+{
+    return long(mallinfo2().uordblks);
+}
+
+void MemoryPerCell(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    double perCell = 0;
+    for (auto _ : state)
+    {
+        const long before = HeapBytes();
+        auto grid = std::make_unique<CGridCtrl>(rows, kColumns, 1, 1);
+        for (int row = 1; row < rows; row++)
+            for (int col = 1; col < kColumns; col++)
+                grid->SetItemText(row, col, "12,5");
+        perCell = double(HeapBytes() - before) / (double(rows) * kColumns);
+        benchmark::DoNotOptimize(grid.get());
+    }
+    state.counters["bytes_per_cell"] = perCell;
+}
+} // namespace
+
+BENCHMARK(DrawOneScreen)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FillCellByCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(MemoryPerCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

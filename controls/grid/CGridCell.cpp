@@ -1,0 +1,104 @@
+#include "controls/grid/CGridCell.h"
+
+#include "controls/grid/CGridCtrl.h"
+
+#include <cstring>
+#include <map>
+#include <string>
+
+IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
+
+namespace
+{
+// One font object per distinct LOGFONT, kept for the program's life, so that a caller may keep
+// the font it was given while other cells ask for theirs.
+CFont* CachedFont(const LOGFONT& lf)
+{
+    static std::map<std::string, std::unique_ptr<CFont>> cache;
+    std::string key(reinterpret_cast<const char*>(&lf), sizeof(LOGFONT));
+    auto& slot = cache[key];
+    if (!slot)
+    {
+        slot = std::make_unique<CFont>();
+        slot->CreateFontIndirect(&lf);
+    }
+    return slot.get();
+}
+} // namespace
+
+CGridCell::CGridCell() = default;
+
+CGridCell::~CGridCell() = default;
+
+void CGridCell::SetFont(const LOGFONT* plf)
+{
+    if (!plf)
+    {
+        m_plfFont.reset();
+        return;
+    }
+    if (!m_plfFont)
+        m_plfFont = std::make_unique<LOGFONT>();
+    *m_plfFont = *plf;
+}
+
+DWORD CGridCell::GetFormat() const
+{
+    if (m_nFormat != 0xFFFFFFFF)
+        return m_nFormat;
+    CGridCellBase* pDefault = GetDefaultCell();
+    return pDefault ? pDefault->GetFormat() : 0;
+}
+
+UINT CGridCell::GetMargin() const
+{
+    if (m_nMargin != 0xFFFFFFFF)
+        return m_nMargin;
+    CGridCellBase* pDefault = GetDefaultCell();
+    return pDefault ? pDefault->GetMargin() : 0;
+}
+
+const LOGFONT* CGridCell::GetFont() const
+{
+    if (m_plfFont)
+        return m_plfFont.get();
+    CGridCellBase* pDefault = GetDefaultCell();
+    return pDefault ? pDefault->GetFont() : nullptr;
+}
+
+CFont* CGridCell::GetFontObject() const
+{
+    if (m_plfFont)
+        return CachedFont(*m_plfFont);
+    CGridCellBase* pDefault = GetDefaultCell();
+    return pDefault ? pDefault->GetFontObject() : nullptr;
+}
+
+void CGridCell::Reset()
+{
+    CGridCellBase::Reset();
+    m_strText.Empty();
+    m_nImage = -1;
+    m_nFormat = 0xFFFFFFFF;
+    m_crFgClr = CLR_DEFAULT;
+    m_crBkClr = CLR_DEFAULT;
+    m_plfFont.reset();
+    m_nMargin = 0xFFFFFFFF;
+    m_bEditing = FALSE;
+    m_pGrid = nullptr;
+    m_pEditWnd = nullptr;
+}
+
+BOOL CGridCell::Edit(int /*nRow*/, int /*nCol*/, CRect /*rect*/, CPoint /*point*/, UINT /*nID*/,
+                     UINT /*nChar*/)
+{
+    return FALSE;
+}
+
+void CGridCell::EndEdit() {}
+
+void CGridCell::OnEndEdit()
+{
+    m_bEditing = FALSE;
+    m_pEditWnd = nullptr;
+}

@@ -1,0 +1,532 @@
+// The grid's cell attributes, row heights and column widths, auto-sizing and fitting, the modified
+// marks, the sort column and the cell tests.
+#include "controls/grid/CGridCtrl.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+// --- Cell attributes ---------------------------------------------------------------------------
+
+BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetText(str);
+    SetModified(TRUE, nRow, nCol);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetImage(iImage);
+    SetModified(TRUE, nRow, nCol);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT state)
+{
+    // A place outside the grid has no cell and never enters the selection.
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    const bool bSelected = IsCellSelected(nRow, nCol);
+    if (!bSelected && (state & GVIS_SELECTED))
+        m_SelectedCellMap[CellKey(nRow, nCol)] = CCellID(nRow, nCol);
+    else if (bSelected && !(state & GVIS_SELECTED))
+        m_SelectedCellMap.erase(CellKey(nRow, nCol));
+    pCell->SetState(state);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemFormat(int nRow, int nCol, UINT nFormat)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetFormat(nFormat);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetBackClr(cr);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetTextClr(cr);
+    return TRUE;
+}
+
+CString CGridCtrl::GetItemText(int nRow, int nCol) const
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return CString();
+    return CString(pCell->GetText());
+}
+
+int CGridCtrl::GetItemImage(int nRow, int nCol) const
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->GetImage() : -1;
+}
+
+UINT CGridCtrl::GetItemState(int nRow, int nCol) const
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? UINT(pCell->GetState()) : 0;
+}
+
+BOOL CGridCtrl::IsItemEditing(int nRow, int nCol)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->IsEditing() : FALSE;
+}
+
+CSize CGridCtrl::GetTextExtent(int nRow, int nCol, LPCTSTR str)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->GetTextExtent(str, nullptr) : CSize(0, 0);
+}
+
+// --- Row heights and column widths ------------------------------------------------------------
+
+int CGridCtrl::GetRowHeight(int nRow) const
+{
+    if (nRow < 0 || nRow >= m_nRows || std::size_t(nRow) >= m_arRowHeights.size())
+        return -1;
+    return int(m_arRowHeights[std::size_t(nRow)]);
+}
+
+int CGridCtrl::GetColumnWidth(int nCol) const
+{
+    if (nCol < 0 || nCol >= m_nCols || std::size_t(nCol) >= m_arColWidths.size())
+        return -1;
+    return int(m_arColWidths[std::size_t(nCol)]);
+}
+
+BOOL CGridCtrl::SetRowHeight(int nRow, int height)
+{
+    if (nRow < 0 || nRow >= m_nRows || height < 0)
+        return FALSE;
+    m_arRowHeights[std::size_t(nRow)] = UINT(height);
+    ResetScrollBars();
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetColumnWidth(int nCol, int width)
+{
+    if (nCol < 0 || nCol >= m_nCols || width < 0)
+        return FALSE;
+    m_arColWidths[std::size_t(nCol)] = UINT(width);
+    ResetScrollBars();
+    return TRUE;
+}
+
+int CGridCtrl::GetFixedRowHeight() const
+{
+    int nHeight = 0;
+    for (int row = 0; row < m_nFixedRows; row++)
+        nHeight += GetRowHeight(row);
+    return nHeight;
+}
+
+int CGridCtrl::GetFixedColumnWidth() const
+{
+    int nWidth = 0;
+    for (int col = 0; col < m_nFixedCols; col++)
+        nWidth += GetColumnWidth(col);
+    return nWidth;
+}
+
+long CGridCtrl::GetVirtualWidth() const
+{
+    long nWidth = 0;
+    for (UINT w : m_arColWidths)
+        nWidth += long(w);
+    return nWidth;
+}
+
+long CGridCtrl::GetVirtualHeight() const
+{
+    long nHeight = 0;
+    for (UINT h : m_arRowHeights)
+        nHeight += long(h);
+    return nHeight;
+}
+
+// --- Auto-sizing --------------------------------------------------------------------------------
+
+namespace
+{
+// The rows the auto-size operations measure for a style.
+void MeasuredRows(UINT nStyle, int nFixedRows, int nRows, int& first, int& last)
+{
+    first = (nStyle & GVS_HEADER) ? 0 : nFixedRows;
+    last = (nStyle & GVS_DATA) ? nRows - 1 : nFixedRows - 1;
+}
+} // namespace
+
+BOOL CGridCtrl::AutoSizeColumn(int nCol, UINT nAutoSizeStyle, BOOL bResetScroll)
+{
+    if (nCol < 0 || nCol >= m_nCols || GetColumnWidth(nCol) < 1)
+        return FALSE;
+    CDC* pDC = GetDC();
+    if (!pDC)
+        return FALSE;
+    int first = 0, last = 0;
+    MeasuredRows(nAutoSizeStyle ? nAutoSizeStyle : m_nAutoSizeColumnStyle, m_nFixedRows, m_nRows, first,
+                 last);
+    int nWidth = 0;
+    for (int row = first; row <= last; row++)
+        if (CGridCellBase* pCell = GetCell(row, nCol))
+            nWidth = std::max(nWidth, int(pCell->GetCellExtent(pDC).cx));
+    m_arColWidths[std::size_t(nCol)] = UINT(nWidth);
+    ReleaseDC(pDC);
+    if (bResetScroll)
+        ResetScrollBars();
+    return TRUE;
+}
+
+BOOL CGridCtrl::AutoSizeRow(int nRow, BOOL bResetScroll)
+{
+    if (nRow < 0 || nRow >= m_nRows || GetRowHeight(nRow) < 1)
+        return FALSE;
+    CDC* pDC = GetDC();
+    if (!pDC)
+        return FALSE;
+    int nHeight = 0;
+    for (int col = 0; col < m_nCols; col++)
+        if (CGridCellBase* pCell = GetCell(nRow, col))
+            nHeight = std::max(nHeight, int(pCell->GetCellExtent(pDC).cy));
+    m_arRowHeights[std::size_t(nRow)] = UINT(nHeight);
+    ReleaseDC(pDC);
+    if (bResetScroll)
+        ResetScrollBars();
+    return TRUE;
+}
+
+void CGridCtrl::AutoSizeColumns(UINT nAutoSizeStyle)
+{
+    for (int col = 0; col < m_nCols; col++)
+        if (GetColumnWidth(col) > 0)
+            AutoSizeColumn(col, nAutoSizeStyle, FALSE);
+    ResetScrollBars();
+}
+
+void CGridCtrl::AutoSize(UINT nAutoSizeStyle)
+{
+    CDC* pDC = GetDC();
+    if (!pDC)
+        return;
+    int first = 0, last = 0;
+    MeasuredRows(nAutoSizeStyle ? nAutoSizeStyle : m_nAutoSizeColumnStyle, m_nFixedRows, m_nRows, first,
+                 last);
+
+    for (int row = first; row <= last; row++)
+        if (m_arRowHeights[std::size_t(row)] > 0)
+            m_arRowHeights[std::size_t(row)] = 1;
+
+    for (int col = 0; col < m_nCols; col++)
+    {
+        if (m_arColWidths[std::size_t(col)] == 0)
+            continue;
+        UINT nWidth = 0;
+        for (int row = first; row <= last; row++)
+        {
+            if (m_arRowHeights[std::size_t(row)] == 0)
+                continue;
+            CGridCellBase* pCell = GetCell(row, col);
+            if (!pCell)
+                continue;
+            const CSize size = pCell->GetCellExtent(pDC);
+            nWidth = std::max(nWidth, UINT(std::max(0, int(size.cx))));
+            m_arRowHeights[std::size_t(row)] =
+                std::max(m_arRowHeights[std::size_t(row)], UINT(std::max(0, int(size.cy))));
+        }
+        m_arColWidths[std::size_t(col)] = nWidth;
+    }
+    ReleaseDC(pDC);
+    ResetScrollBars();
+    Refresh();
+}
+
+namespace
+{
+// Spreads a difference over the visible (non-zero) sizes from index first on: an equal share each,
+// and the remainder one pixel each to the first positions. No size goes below 1.
+void SpreadDifference(std::vector<UINT>& sizes, int first, long difference)
+{
+    int nVisible = 0;
+    for (std::size_t i = std::size_t(first); i < sizes.size(); i++)
+        if (sizes[i] != 0)
+            nVisible++;
+    if (nVisible == 0)
+        return;
+    const long share = difference / nVisible;
+    for (std::size_t i = std::size_t(first); i < sizes.size(); i++)
+        if (sizes[i] != 0)
+            sizes[i] = UINT(std::max(1L, long(sizes[i]) + share));
+    const long remainder = std::labs(difference) % nVisible;
+    const long step = difference > 0 ? 1 : -1;
+    for (long i = first; i < first + remainder && std::size_t(i) < sizes.size(); i++)
+        if (sizes[std::size_t(i)] != 0)
+            sizes[std::size_t(i)] = UINT(std::max(1L, long(sizes[std::size_t(i)]) + step));
+}
+} // namespace
+
+void CGridCtrl::ExpandColumnsToFit(BOOL bExpandFixed)
+{
+    if (bExpandFixed ? m_nCols <= 0 : m_nCols <= m_nFixedCols)
+        return;
+    EnableGridScrollBars(SB_HORZ, FALSE);
+    CRect rect;
+    GetClientRect(rect);
+    const int first = bExpandFixed ? 0 : m_nFixedCols;
+    SpreadDifference(m_arColWidths, first, long(rect.Width()) - GetVirtualWidth());
+    Refresh();
+    ResetScrollBars();
+}
+
+void CGridCtrl::ExpandRowsToFit(BOOL bExpandFixed)
+{
+    if (bExpandFixed ? m_nRows <= 0 : m_nRows <= m_nFixedRows)
+        return;
+    EnableGridScrollBars(SB_VERT, FALSE);
+    CRect rect;
+    GetClientRect(rect);
+    const int first = bExpandFixed ? 0 : m_nFixedRows;
+    SpreadDifference(m_arRowHeights, first, long(rect.Height()) - GetVirtualHeight());
+    Refresh();
+    ResetScrollBars();
+}
+
+void CGridCtrl::ExpandToFit(BOOL bExpandFixed)
+{
+    ExpandColumnsToFit(bExpandFixed);
+    ExpandRowsToFit(bExpandFixed);
+    ExpandColumnsToFit(bExpandFixed);
+    Refresh();
+}
+
+void CGridCtrl::ExpandLastColumn()
+{
+    int nLast = m_nCols - 1;
+    while (nLast > 0 && GetColumnWidth(nLast) == 0)
+        nLast--;
+    if (nLast <= 0)
+        return;
+    EnableGridScrollBars(SB_HORZ, FALSE);
+    CRect rect;
+    GetClientRect(rect);
+    const long nDifference = long(rect.Width()) - GetVirtualWidth();
+    if (nDifference > 0)
+    {
+        m_arColWidths[std::size_t(nLast)] += UINT(nDifference);
+        Refresh();
+    }
+    ResetScrollBars();
+}
+
+// --- Modified marks and the sort column --------------------------------------------------------
+
+void CGridCtrl::SetModified(BOOL bModified, int nRow, int nCol)
+{
+    if (nCol < 0 || nCol == m_nSortColumn)
+        SetSortColumn(-1);
+    if (nRow < 0 || nCol < 0)
+        m_bModified = bModified;
+    else if (bModified)
+    {
+        SetItemState(nRow, nCol, GetItemState(nRow, nCol) | GVIS_MODIFIED);
+        m_bModified = TRUE;
+    }
+    else
+    {
+        SetItemState(nRow, nCol, GetItemState(nRow, nCol) & ~GVIS_MODIFIED);
+    }
+
+    if (!m_bModified)
+        for (int row = 0; row < m_nRows; row++)
+            for (int col = 0; col < m_nCols; col++)
+                if (CGridCellBase* pCell = GetCell(row, col); pCell && pCell->IsModified())
+                    SetItemState(row, col, pCell->GetState() & ~GVIS_MODIFIED);
+}
+
+BOOL CGridCtrl::GetModified(int nRow, int nCol) const
+{
+    if (nRow < 0 || nCol < 0)
+        return m_bModified;
+    return (GetItemState(nRow, nCol) & GVIS_MODIFIED) != 0;
+}
+
+void CGridCtrl::SetSortColumn(int nCol)
+{
+    if (m_nSortColumn >= 0)
+        InvalidateCellRect(0, m_nSortColumn);
+    m_nSortColumn = nCol;
+    if (nCol >= 0)
+        InvalidateCellRect(0, nCol);
+}
+
+void CGridCtrl::SetRowSelectMode(BOOL bEnable)
+{
+    ResetSelectedRange();
+    SetSortColumn(-1);
+    m_bListMode = bEnable;
+    m_bFixedRowSelection = FALSE;
+    Refresh();
+}
+
+void CGridCtrl::SetGridLines(int nWhichLines)
+{
+    m_nGridLines = nWhichLines;
+    Refresh();
+}
+
+void CGridCtrl::EnableSelection(BOOL bEnable)
+{
+    ResetSelectedRange();
+    m_bEnableSelection = bEnable;
+    ResetSelectedRange();
+}
+
+void CGridCtrl::Refresh()
+{
+    if (GetSafeHwnd() && m_bAllowDraw)
+        Invalidate();
+}
+
+// --- Visibility and tests ------------------------------------------------------------------------
+
+void CGridCtrl::EnsureVisible(int nRow, int nCol)
+{
+    if (!m_bAllowDraw)
+        return;
+    CWnd* pFocus = GetFocus();
+
+    const CCellRange visible = GetVisibleCellRange();
+    // Every loop below sends at most one scroll per column or row, and the final loops stop as soon
+    // as a scroll step does not move the cell.
+    int right = nCol - visible.GetMaxCol();
+    for (int col = visible.GetMaxCol() + 1; right > 0 && col < m_nCols; col++, right--)
+        if (GetColumnWidth(col) > 0)
+            SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    int left = visible.GetMinCol() - nCol;
+    for (int col = visible.GetMinCol() - 1; left > 0 && col >= 0; col--, left--)
+        if (GetColumnWidth(col) > 0)
+            SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
+    int down = nRow - visible.GetMaxRow();
+    for (int row = visible.GetMaxRow() + 1; down > 0 && row < m_nRows; row++, down--)
+        if (GetRowHeight(row) > 0)
+            SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    int up = visible.GetMinRow() - nRow;
+    for (int row = visible.GetMinRow() - 1; up > 0 && row >= 0; row--, up--)
+        if (GetRowHeight(row) > 0)
+            SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+
+    CRect rectCell, rectClient;
+    GetClientRect(rectClient);
+    if (GetCellRect(nRow, nCol, rectCell))
+    {
+        while (rectCell.right > rectClient.right && rectCell.left > GetFixedColumnWidth())
+        {
+            const CRect before = rectCell;
+            SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+            if (!GetCellRect(nRow, nCol, rectCell) || rectCell == before)
+                break;
+        }
+        while (rectCell.bottom > rectClient.bottom && rectCell.top > GetFixedRowHeight())
+        {
+            const CRect before = rectCell;
+            SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+            if (!GetCellRect(nRow, nCol, rectCell) || rectCell == before)
+                break;
+        }
+    }
+    if (pFocus && pFocus != GetFocus())
+        pFocus->SetFocus();
+}
+
+BOOL CGridCtrl::IsCellEditable(int nRow, int nCol) const
+{
+    return m_bEditable && !(GetItemState(nRow, nCol) & GVIS_READONLY);
+}
+
+BOOL CGridCtrl::IsCellSelected(int nRow, int nCol) const
+{
+    if (!m_bEnableSelection)
+        return FALSE;
+    return (GetItemState(nRow, nCol) & GVIS_SELECTED) != 0;
+}
+
+BOOL CGridCtrl::IsCellVisible(int nRow, int nCol)
+{
+    if (!GetSafeHwnd())
+        return FALSE;
+    const bool bFixedCorner = nRow < m_nFixedRows && nCol < m_nFixedCols;
+    CCellID topLeft;
+    if (!bFixedCorner)
+    {
+        topLeft = GetFirstScrolledCell();
+        if ((nCol >= m_nFixedCols && nCol < topLeft.col) || (nRow >= m_nFixedRows && nRow < topLeft.row))
+            return FALSE;
+    }
+    CRect rect;
+    GetClientRect(rect);
+
+    int x = 0;
+    int firstCol = 0;
+    if (nCol >= m_nFixedCols)
+    {
+        x = GetFixedColumnWidth();
+        firstCol = topLeft.col;
+    }
+    for (int col = firstCol; col < nCol; col++)
+    {
+        x += GetColumnWidth(col);
+        if (x >= rect.right)
+            return FALSE;
+    }
+    if (x >= rect.right)
+        return FALSE;
+
+    int y = 0;
+    int firstRow = 0;
+    if (nRow >= m_nFixedRows)
+    {
+        y = GetFixedRowHeight();
+        firstRow = topLeft.row;
+    }
+    for (int row = firstRow; row < nRow; row++)
+    {
+        y += GetRowHeight(row);
+        if (y >= rect.bottom)
+            return FALSE;
+    }
+    return y < rect.bottom;
+}
+
+BOOL CGridCtrl::InvalidateCellRect(int row, int col)
+{
+    if (!::IsWindow(GetSafeHwnd()) || !m_bAllowDraw || !IsValid(row, col) || !IsCellVisible(row, col))
+        return FALSE;
+    CRect rect;
+    if (!GetCellRect(row, col, rect))
+        return FALSE;
+    rect.right++, rect.bottom++;
+    InvalidateRect(rect, TRUE);
+    return TRUE;
+}

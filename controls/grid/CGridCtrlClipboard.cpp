@@ -1,0 +1,301 @@
+// The grid's text changes, clipboard text, drag-and-drop of text and sorting.
+#include "controls/grid/CGridCtrl.h"
+
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/COleDataObject.h"
+#include "platform/ui/COleDataSource.h"
+
+#include <cstring>
+#include <string_view>
+
+// --- Text changes --------------------------------------------------------------------------------
+
+BOOL CGridCtrl::ReplaceCellText(int nRow, int nCol, LPCTSTR szText)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell || !IsCellEditable(nRow, nCol))
+        return FALSE;
+    if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0)
+        return FALSE;
+    const CString strOld = GetItemText(nRow, nCol);
+    if (strOld == szText)
+        return TRUE;
+    pCell->SetText(szText);
+    if (ValidateEdit(nRow, nCol, szText) && SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT) >= 0)
+    {
+        SetModified(TRUE, nRow, nCol);
+        RedrawCell(nRow, nCol);
+        return TRUE;
+    }
+    pCell->SetText(strOld);
+    return FALSE;
+}
+
+void CGridCtrl::ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol)
+{
+    for (int row = nMinRow; row <= nMaxRow; row++)
+    {
+        if (GetRowHeight(row) <= 0)
+            continue;
+        for (int col = nMinCol; col <= nMaxCol; col++)
+            if (GetColumnWidth(col) > 0)
+                ReplaceCellText(row, col, _T(""));
+    }
+    Refresh();
+}
+
+void CGridCtrl::ClearSelectedCells()
+{
+    const CCellRange range = GetSelectedCellRange();
+    if (m_bEditable && IsValid(range))
+        ClearCellRange(range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol());
+}
+
+// --- Clipboard text ------------------------------------------------------------------------------
+
+CString CGridCtrl::GetSelectionText() const
+{
+    const CCellRange range = GetSelectedCellRange();
+    if (!IsValid(range))
+        return CString();
+    std::string text;
+    for (int row = range.GetMinRow(); row <= range.GetMaxRow(); row++)
+    {
+        for (int col = range.GetMinCol(); col <= range.GetMaxCol(); col++)
+        {
+            if (col > range.GetMinCol())
+                text += '\t';
+            if (IsCellSelected(row, col))
+                text += GetItemText(row, col).str();
+        }
+        if (row < range.GetMaxRow())
+            text += '\n';
+    }
+    return CString(std::move(text));
+}
+
+namespace
+{
+// Cuts the next piece of text up to a separator; the rest follows the separator.
+std::string_view CutAt(std::string_view& rest, char separator)
+{
+    const std::size_t pos = rest.find(separator);
+    const std::string_view piece = rest.substr(0, pos);
+    rest = pos == std::string_view::npos ? std::string_view() : rest.substr(pos + 1);
+    return piece;
+}
+} // namespace
+
+BOOL CGridCtrl::PasteText(CCellID cell, const CString& text)
+{
+    if (!IsValid(cell) || !IsCellEditable(cell))
+        return FALSE;
+    // Rows split at line ends; fields at tabs only (a comma is the decimal separator here).
+    std::string_view rest(text.str());
+    int nRowOffset = 0;
+    while (!rest.empty())
+    {
+        std::string_view line = CutAt(rest, '\n');
+        int row = cell.row + nRowOffset;
+        while (row < m_nRows && GetRowHeight(row) == 0)
+            row++, nRowOffset++;
+        int nColOffset = 0;
+        while (!line.empty())
+        {
+            const std::string_view field = CutAt(line, '\t');
+            int col = cell.col + nColOffset;
+            while (col < m_nCols && GetColumnWidth(col) == 0)
+                col++, nColOffset++;
+            if (IsValid(row, col))
+            {
+                CString value{std::string(field)};
+                value.Trim();
+                ReplaceCellText(row, col, value);
+                SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
+            }
+            nColOffset++;
+        }
+        nRowOffset++;
+    }
+    Refresh();
+    return TRUE;
+}
+
+COleDataSource* CGridCtrl::CopyTextFromGrid()
+{
+    if (!IsValid(GetSelectedCellRange()))
+        return nullptr;
+    auto* pSource = new COleDataSource;
+    pSource->CacheText(CF_TEXT, GetSelectionText());
+    return pSource;
+}
+
+BOOL CGridCtrl::PasteTextToGrid(CCellID cell, COleDataObject* pDataObject)
+{
+    CString text;
+    if (!IsValid(cell) || !IsCellEditable(cell) || !pDataObject || !pDataObject->GetText(CF_TEXT, text))
+        return FALSE;
+    return PasteText(cell, text);
+}
+
+void CGridCtrl::OnEditCopy()
+{
+    if (COleDataSource* pSource = CopyTextFromGrid())
+        pSource->SetClipboard();
+}
+
+void CGridCtrl::OnEditCut()
+{
+    if (!m_bEditable)
+        return;
+    COleDataSource* pSource = CopyTextFromGrid();
+    if (!pSource)
+        return;
+    pSource->SetClipboard();
+    ClearSelectedCells();
+}
+
+void CGridCtrl::OnEditPaste()
+{
+    if (!m_bEditable)
+        return;
+    const CCellID cell = IsValid(m_idCurrentCell) ? m_idCurrentCell : GetFirstScrolledCell();
+    if (!IsValid(cell))
+        return;
+    CGridCellBase* pCell = GetCell(cell.row, cell.col);
+    if (pCell && pCell->IsEditing() && pCell->GetEditWnd())
+    {
+        pCell->GetEditWnd()->SendMessage(WM_PASTE);
+        return;
+    }
+    COleDataObject dataObject;
+    if (dataObject.AttachClipboard())
+        PasteTextToGrid(cell, &dataObject);
+}
+
+void CGridCtrl::OnEditSelectAll()
+{
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    SelectEverything();
+    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+}
+
+void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsValid(GetSelectedCellRange()) && GetSelectedCount() > 0);
+}
+
+void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bEditable && IsValid(GetSelectedCellRange()) && GetSelectedCount() > 0);
+}
+
+void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    COleDataObject dataObject;
+    pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) &&
+                   dataObject.AttachClipboard() && dataObject.IsDataAvailable(CF_TEXT));
+}
+
+void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bEnableSelection);
+}
+
+// --- Drag-and-drop of text ----------------------------------------------------------------------
+
+void CGridCtrl::OnBeginDrag()
+{
+    if (!m_bAllowDragAndDrop)
+        return;
+    COleDataSource* pSource = CopyTextFromGrid();
+    if (!pSource)
+        return;
+    const CCellRange range = GetSelectedCellRange();
+    SendMessageToParent(range.GetMinRow(), range.GetMinCol(), GVN_BEGINDRAG);
+    m_MouseMode = MOUSE_DRAGGING;
+    const DROPEFFECT effect = pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    if (effect & DROPEFFECT_MOVE)
+        ClearSelectedCells();
+    delete pSource;
+}
+
+// --- Sorting -------------------------------------------------------------------------------------
+
+BOOL CGridCtrl::SortByColumn(int nCol, BOOL bAscending, LPARAM data)
+{
+    return SortByColumnWith(m_pfnCompare ? m_pfnCompare : &CGridCtrl::CompareCellTexts, nCol, bAscending,
+                            data);
+}
+
+BOOL CGridCtrl::SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data)
+{
+    SetSortColumn(nCol);
+    m_bAscending = bAscending;
+    ResetSelectedRange();
+    SetFocusCell(-1, -1);
+    return QuickSortRows(pfnCompare, nCol, bAscending, data, m_nFixedRows, -1);
+}
+
+int CGridCtrl::CompareCellTexts(LPARAM lParam1, LPARAM lParam2, LPARAM /*lParamSort*/)
+{
+    auto* pCell1 = reinterpret_cast<CGridCellBase*>(lParam1);
+    auto* pCell2 = reinterpret_cast<CGridCellBase*>(lParam2);
+    if (!pCell1 || !pCell2)
+        return 0;
+    const char* a = pCell1->GetText();
+    const char* b = pCell2->GetText();
+    return std::strcmp(a ? a : "", b ? b : "");
+}
+
+void CGridCtrl::SwapRows(int nRow1, int nRow2)
+{
+    std::swap(m_RowData[std::size_t(nRow1)], m_RowData[std::size_t(nRow2)]);
+    std::swap(m_arRowHeights[std::size_t(nRow1)], m_arRowHeights[std::size_t(nRow2)]);
+    for (int col = 0; col < m_nCols; col++)
+    {
+        if (CGridCellBase* pCell = GetCell(nRow1, col))
+            pCell->SetCoords(nRow1, col);
+        if (CGridCellBase* pCell = GetCell(nRow2, col))
+            pCell->SetCoords(nRow2, col);
+    }
+}
+
+BOOL CGridCtrl::QuickSortRows(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low,
+                              int high)
+{
+    if (nCol >= m_nCols)
+        return FALSE;
+    if (high == -1)
+        high = m_nRows - 1;
+    if (high <= low)
+        return FALSE;
+
+    auto cell = [&](int row) { return reinterpret_cast<LPARAM>(GetCell(row, nCol)); };
+    auto compare = [&](int rowA, LPARAM b)
+    {
+        const int result = pfnCompare(cell(rowA), b, data);
+        return bAscending ? result : -result;
+    };
+    // The pivot cell object stays the same while rows move around it.
+    const LPARAM pivot = cell((low + high) / 2);
+    int i = low, j = high;
+    while (i <= j)
+    {
+        while (i < high && compare(i, pivot) < 0)
+            i++;
+        while (j > low && compare(j, pivot) > 0)
+            j--;
+        if (i <= j)
+        {
+            if (pfnCompare(cell(i), cell(j), data) != 0)
+                SwapRows(i, j);
+            i++, j--;
+        }
+    }
+    if (low < j)
+        QuickSortRows(pfnCompare, nCol, bAscending, data, low, j);
+    if (i < high)
+        QuickSortRows(pfnCompare, nCol, bAscending, data, i, high);
+    return TRUE;
+}

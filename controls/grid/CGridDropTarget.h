@@ -1,0 +1,27 @@
+#pragma once
+// The grid's drop target: registers the grid window for drops of text and forwards the drag
+// events over the grid to the grid's own drag operations.
+
+#include "platform/core/WinTypes.h"
+
+class CGridCtrl;
+
+class CGridDropTarget
+{
+public:
+    CGridDropTarget() = default;
+    ~CGridDropTarget();
+    CGridDropTarget(const CGridDropTarget&) = delete;
+    CGridDropTarget& operator=(const CGridDropTarget&) = delete;
+
+    // Registers once; a second call, or one made while registering, changes nothing and gives FALSE.
+    BOOL Register(CGridCtrl* pGridCtrl);
+    void Revoke();
+    BOOL IsRegistered() const { return m_bRegistered; }
+    CGridCtrl* GetGrid() const { return m_pGridCtrl; }
+
+private:
+    CGridCtrl* m_pGridCtrl = nullptr;
+    BOOL m_bRegistered = FALSE;
+    bool m_bRegistering = false;
+};

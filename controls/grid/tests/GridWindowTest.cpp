@@ -1,0 +1,222 @@
+// The grid as a window: cell rectangles and hit tests while scrolled, scroll bars, fitting,
+// auto-sizing and scrolling into view.
+#include "GridTestSupport.h"
+
+namespace
+{
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
+
+void SetUniformSizes(CGridCtrl& grid, int height, int width)
+{
+    for (int row = 0; row < grid.GetRowCount(); row++)
+        grid.SetRowHeight(row, height);
+    for (int col = 0; col < grid.GetColumnCount(); col++)
+        grid.SetColumnWidth(col, width);
+}
+
+bool HasVerticalBar(const CGridCtrl& grid)
+{
+    return (grid.GetStyle() & WS_VSCROLL) != 0;
+}
+bool HasHorizontalBar(const CGridCtrl& grid)
+{
+    return (grid.GetStyle() & WS_HSCROLL) != 0;
+}
+
+CRect CellRect(CGridCtrl& grid, int row, int col)
+{
+    CRect rect;
+    EXPECT_TRUE(grid.GetCellRect(row, col, rect)) << row << "," << col;
+    return rect;
+}
+} // namespace
+
+TEST(GridGeometry, CellRectanglesAndHitsWhileScrolled)
+{
+    GridFixture f(40, 20, 1, 1);
+    SetUniformSizes(f.grid, 20, 50);
+    EXPECT_TRUE(HasVerticalBar(f.grid));
+    EXPECT_TRUE(HasHorizontalBar(f.grid));
+
+    for (int i = 0; i < 3; i++)
+        f.grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    f.grid.SendMessage(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(f.grid.GetFirstScrolledCell(), CCellID(4, 2));
+
+    EXPECT_EQ(CellRect(f.grid, 0, 0), CRect(0, 0, 49, 19));
+    EXPECT_EQ(CellRect(f.grid, 0, 2), CRect(50, 0, 99, 19));
+    EXPECT_EQ(CellRect(f.grid, 4, 0), CRect(0, 20, 49, 39));
+    EXPECT_EQ(CellRect(f.grid, 5, 3), CRect(100, 40, 149, 59));
+    CRect rect;
+    EXPECT_FALSE(f.grid.GetCellRect(2, 2, rect));
+    EXPECT_FALSE(f.grid.GetCellRect(5, 1, rect));
+
+    struct Case
+    {
+        CPoint point;
+        BOOL allowFixed;
+        CCellID expected;
+    };
+    for (const Case& c :
+         {Case{{60, 25}, TRUE, {4, 2}}, Case{{10, 5}, TRUE, {0, 0}}, Case{{10, 5}, FALSE, {-1, -1}},
+          Case{{110, 5}, TRUE, {0, 3}}, Case{{110, 5}, FALSE, {-1, 3}}, Case{{-1, 25}, TRUE, {4, -1}},
+          Case{{149, 59}, TRUE, {5, 3}}, Case{{150, 60}, TRUE, {6, 4}}})
+        EXPECT_EQ(f.grid.GetCellFromPt(c.point, c.allowFixed), c.expected) << c.point.x << "," << c.point.y;
+}
+
+TEST(GridGeometry, HiddenColumnsAndRowsAreSkipped)
+{
+    GridFixture f(40, 20, 1, 1);
+    SetUniformSizes(f.grid, 20, 50);
+    f.grid.SetColumnWidth(2, 0);
+    f.grid.SetRowHeight(2, 0);
+    // The hidden column takes no room: the point right of column 1 hits column 3.
+    EXPECT_EQ(f.grid.GetCellFromPt(CPoint(105, 45)), CCellID(3, 3));
+
+    f.grid.SendMessage(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(f.grid.GetFirstScrolledCell().col, 2);
+    f.grid.SendMessage(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(f.grid.GetScrollPosition(SB_HORZ), 100);
+    EXPECT_EQ(f.grid.GetFirstScrolledCell().col, 4);
+    f.grid.SendMessage(WM_HSCROLL, SB_LINELEFT);
+    EXPECT_EQ(f.grid.GetScrollPosition(SB_HORZ), 50);
+}
+
+TEST(GridScrollBars, ShownOnlyWhenTheCellsDoNotFit)
+{
+    struct Case
+    {
+        int rows, cols, fixedRows, fixedCols;
+        CSize window;
+        bool vertical, horizontal;
+    };
+    for (const Case& c :
+         {Case{1, 3, 1, 0, {400, 300}, false, false}, Case{40, 3, 1, 1, {400, 300}, true, false},
+          Case{5, 30, 1, 1, {400, 300}, false, true}, Case{40, 30, 1, 1, {400, 300}, true, true},
+          Case{40, 30, 3, 3, {100, 40}, false, false}})
+    {
+        GridFixture f(c.rows, c.cols, c.fixedRows, c.fixedCols, c.window);
+        SetUniformSizes(f.grid, 20, 50);
+        EXPECT_EQ(HasVerticalBar(f.grid), c.vertical) << c.rows << "x" << c.cols;
+        EXPECT_EQ(HasHorizontalBar(f.grid), c.horizontal) << c.rows << "x" << c.cols;
+    }
+}
+
+TEST(GridScrollBars, PagesAndEndsStopAtTheLimits)
+{
+    GridFixture f(100, 3, 1, 1);
+    SetUniformSizes(f.grid, 20, 50);
+    f.grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    const int bottom = f.grid.GetScrollPosition(SB_VERT);
+    EXPECT_GT(bottom, 0);
+    CRect client;
+    f.grid.GetClientRect(client);
+    EXPECT_TRUE(f.grid.IsCellVisible(99, 1));
+    f.grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.grid.GetScrollPosition(SB_VERT), bottom);
+    f.grid.SendMessage(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(f.grid.GetScrollPosition(SB_VERT), bottom - (client.bottom - 20));
+    f.grid.SendMessage(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(f.grid.GetScrollPosition(SB_VERT), 0);
+    EXPECT_EQ(f.grid.GetFirstScrolledCell(), CCellID(1, 1));
+}
+
+TEST(GridScrollBars, EnsureVisibleBringsACellIntoViewAndStops)
+{
+    GridFixture f(60, 30, 1, 1);
+    SetUniformSizes(f.grid, 20, 50);
+    EXPECT_FALSE(f.grid.IsCellVisible(45, 25));
+    f.grid.EnsureVisible(45, 25);
+    EXPECT_TRUE(f.grid.IsCellVisible(45, 25));
+    CRect rect, client;
+    f.grid.GetClientRect(client);
+    EXPECT_TRUE(f.grid.GetCellRect(45, 25, rect));
+    EXPECT_LE(rect.right, client.right);
+    EXPECT_LE(rect.bottom, client.bottom);
+    f.grid.EnsureVisible(1, 1);
+    EXPECT_EQ(f.grid.GetFirstScrolledCell(), CCellID(1, 1));
+
+    // A cell taller than the window: the loop stops when a step no longer moves it.
+    f.grid.SetRowHeight(50, 5000);
+    f.grid.EnsureVisible(50, 1);
+    EXPECT_TRUE(f.grid.IsCellVisible(50, 1));
+}
+
+TEST(GridFitting, ExpandColumnsToFitSpreadsTheRemainderFromTheFirstColumn)
+{
+    GridFixture f(3, 4, 1, 1);
+    SetUniformSizes(f.grid, 20, 40);
+    CRect client;
+    f.grid.GetClientRect(client);
+    f.grid.SetColumnWidth(1, client.Width() - 10 - 40 - 40 - 40);
+    const int first = f.grid.GetColumnWidth(1);
+    f.grid.ExpandColumnsToFit(FALSE);
+    EXPECT_EQ(f.grid.GetColumnWidth(0), 40);
+    EXPECT_EQ(f.grid.GetColumnWidth(1), first + 4);
+    EXPECT_EQ(f.grid.GetColumnWidth(2), 43);
+    EXPECT_EQ(f.grid.GetColumnWidth(3), 43);
+    EXPECT_EQ(f.grid.GetVirtualWidth(), client.Width());
+}
+
+TEST(GridFitting, ShrinkingNeverGoesBelowOnePixelAndSkipsHiddenColumns)
+{
+    GridFixture f(3, 4, 0, 0);
+    SetUniformSizes(f.grid, 20, 1000);
+    f.grid.SetColumnWidth(0, 1);
+    f.grid.SetColumnWidth(2, 0);
+    f.grid.ExpandColumnsToFit(TRUE);
+    EXPECT_EQ(f.grid.GetColumnWidth(0), 1);
+    EXPECT_EQ(f.grid.GetColumnWidth(2), 0);
+    EXPECT_GE(f.grid.GetColumnWidth(1), 1);
+    EXPECT_GE(f.grid.GetColumnWidth(3), 1);
+
+    f.grid.ExpandRowsToFit(TRUE);
+    CRect client;
+    f.grid.GetClientRect(client);
+    EXPECT_EQ(f.grid.GetVirtualHeight(), client.Height());
+}
+
+TEST(GridFitting, ExpandLastColumnNeverWidensColumnZero)
+{
+    GridFixture f(3, 3, 1, 0);
+    SetUniformSizes(f.grid, 20, 40);
+    f.grid.SetColumnWidth(1, 0);
+    f.grid.SetColumnWidth(2, 0);
+    f.grid.ExpandLastColumn();
+    EXPECT_EQ(f.grid.GetColumnWidth(0), 40);
+    f.grid.SetColumnWidth(1, 40);
+    f.grid.ExpandLastColumn();
+    CRect client;
+    f.grid.GetClientRect(client);
+    EXPECT_EQ(f.grid.GetColumnWidth(1), client.Width() - 40);
+}
+
+TEST(GridAutoSize, HiddenColumnsStayHiddenAndRowsStayAboveZero)
+{
+    GridFixture f(3, 3, 1, 1);
+    f.grid.SetItemText(1, 1, "Velmi dlouhý text buňky");
+    f.grid.SetColumnWidth(2, 0);
+    EXPECT_FALSE(f.grid.AutoSizeColumn(2));
+    EXPECT_EQ(f.grid.GetColumnWidth(2), 0);
+    EXPECT_TRUE(f.grid.AutoSizeColumn(1));
+    EXPECT_GT(f.grid.GetColumnWidth(1), f.grid.GetTextExtent(1, 2, "Velmi").cx);
+    f.grid.AutoSize();
+    EXPECT_EQ(f.grid.GetColumnWidth(2), 0);
+    for (int row = 0; row < 3; row++)
+        EXPECT_GE(f.grid.GetRowHeight(row), 1);
+}
+
+TEST(GridNotifications, ReachTheOwnerOnlyWhileItExists)
+{
+    auto owner = std::make_unique<TestOwner>();
+    owner->CreateEx(0, nullptr, "owner", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0);
+    CGridCtrl grid(3, 3, 1, 1);
+    grid.Create(CRect(0, 0, 200, 100), owner.get(), kGridId);
+    owner->replies[GVN_BEGINLABELEDIT] = -1;
+    EXPECT_EQ(grid.SendMessageToParent(1, 2, GVN_BEGINLABELEDIT), -1);
+    ASSERT_EQ(owner->events.size(), 1u);
+    EXPECT_EQ(owner->events[0].row, 1);
+    EXPECT_EQ(owner->events[0].col, 2);
+    grid.DestroyWindow();
+    EXPECT_EQ(grid.SendMessageToParent(1, 2, GVN_BEGINLABELEDIT), 0);
+}
