@@ -1,0 +1,333 @@
+#include "datalib/CData.h"
+
+#include "datalib/DaoCalls.h"
+#include "datalib/DataRules.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/COleDateTime.h"
+#include "platform/core/UserLocale.h"
+
+namespace
+{
+// DAO field types.
+constexpr int kBoolean = 1;
+constexpr int kByte = 2;
+constexpr int kInteger = 3;
+constexpr int kLong = 4;
+constexpr int kCurrency = 5;
+constexpr int kSingle = 6;
+constexpr int kDouble = 7;
+constexpr int kDate = 8;
+constexpr int kText = 10;
+constexpr int kMemo = 12;
+
+// Find codes of the library and the record set's find types.
+constexpr int kFindFirstCode = 10;
+constexpr int kFindLastCode = 20;
+constexpr int kFindNextCode = 30;
+constexpr int kFindPrevCode = 40;
+
+// A variant that tells SetStringValue the text did not convert.
+COleVariant NotConverted()
+{
+    return COleVariant();
+}
+
+COleVariant EmptyCell()
+{
+    COleVariant value;
+    value.vt = VT_NULL;
+    return value;
+}
+
+COleVariant Converted(const VARIANT& from, VARTYPE type)
+{
+    COleVariant value;
+    if (FAILED(VariantChangeType(&value, &from, 0, type)))
+        return NotConverted();
+    return value;
+}
+
+// A number text into a numeric variant type; either decimal separator is accepted.
+COleVariant NumberFromText(const CString& text, VARTYPE type)
+{
+    CString trimmed = text;
+    trimmed.Trim();
+    if (trimmed.IsEmpty())
+        return EmptyCell();
+    double number = 0;
+    if (!NumberText::Parse(trimmed.str(), number))
+        return NotConverted();
+    COleVariant value;
+    value.vt = VT_R8;
+    value.dblVal = number;
+    return type == VT_R8 ? value : Converted(value, type);
+}
+
+COleVariant DateFromText(const CString& text)
+{
+    CString trimmed = text;
+    trimmed.Trim();
+    if (trimmed.IsEmpty())
+        return EmptyCell();
+    return Converted(COleVariant(trimmed), VT_DATE);
+}
+
+COleVariant BooleanFromText(const CString& text)
+{
+    COleVariant value;
+    value.vt = VT_BOOL;
+    value.boolVal = DataRules::TextMeansTrue(text) ? VARIANT_TRUE : VARIANT_FALSE;
+    return value;
+}
+} // namespace
+
+int CData::HasColumn(int col) const
+{
+    return col >= 0 && col < m_nColCount && col < m_aColTypes.GetSize() ? 1 : 0;
+}
+
+// Makes a row current: -1 keeps the current row, any other row is moved to.
+int CData::PositionRow(int row)
+{
+    if (row != -1 && row != m_nCurRecord)
+    {
+        m_rs.SetAbsolutePosition(row);
+        m_nCurRecord = row;
+    }
+    return 1;
+}
+
+int CData::GetValue(int col, COleVariant& value, int row)
+{
+    if (!m_rs.IsOpen())
+        return 0;
+    return RunDao([&] {
+        PositionRow(row);
+        m_rs.GetFieldValue(col, value);
+    });
+}
+
+int CData::GetValue(CString col, COleVariant& value, int row, int storedNames)
+{
+    const int index = GetColIndex(col, storedNames);
+    return index >= 0 ? GetValue(index, value, row) : 0;
+}
+
+int CData::SetValue(int col, COleVariant value, int row)
+{
+    if (!m_rs.IsOpen())
+        return 0;
+    const int written = RunDao([&] {
+        PositionRow(row);
+        m_rs.Edit();
+        m_rs.SetFieldValue(col, value);
+        m_rs.Update();
+    });
+    if (!written)
+        RunDaoQuietly([&] { m_rs.CancelUpdate(); });
+    return written;
+}
+
+int CData::SetValue(CString col, COleVariant value, int row, int storedNames)
+{
+    const int index = GetColIndex(col, storedNames);
+    return index >= 0 ? SetValue(index, value, row) : 0;
+}
+
+int CData::GetStringValue(int col, CString& text, int row, int precision)
+{
+    text.Empty();
+    COleVariant value;
+    if (!HasColumn(col) || !GetValue(col, value, row))
+        return 0;
+    text = VariantToString(value, precision, col);
+    return 1;
+}
+
+int CData::GetStringValue(CString col, CString& text, int row, int precision, int storedNames)
+{
+    text.Empty();
+    const int index = GetColIndex(col, storedNames);
+    return index >= 0 ? GetStringValue(index, text, row, precision) : 0;
+}
+
+int CData::SetStringValue(int col, CString text, int row)
+{
+    if (!HasColumn(col))
+        return 0;
+    const COleVariant value = StringToVariant(text, m_aColTypes[col]);
+    if (value.vt == VT_EMPTY)
+        return 0;
+    return SetValue(col, value, row);
+}
+
+int CData::SetStringValue(CString col, CString text, int row, int storedNames)
+{
+    const int index = GetColIndex(col, storedNames);
+    return index >= 0 ? SetStringValue(index, text, row) : 0;
+}
+
+int CData::AddRow()
+{
+    if (m_nTable == -1 || !m_rs.IsOpen())
+        return 0;
+    const int added = RunDao([&] {
+        m_rs.AddNew();
+        m_rs.Update();
+        m_rs.SetBookmark(m_rs.GetLastModifiedBookmark());
+    });
+    if (!added)
+    {
+        RunDaoQuietly([&] { m_rs.CancelUpdate(); });
+        return 0;
+    }
+    m_nCurRecord = m_nRecordCount;
+    ++m_nRecordCount;
+    return 1;
+}
+
+int CData::Find(int code, CString criteria, int storedNames)
+{
+    if (m_nTable == -1 || criteria.IsEmpty())
+        return 0;
+    long findType = 0;
+    switch (code)
+    {
+    case kFindFirstCode: findType = AFX_DAO_FIRST; break;
+    case kFindLastCode: findType = AFX_DAO_LAST; break;
+    case kFindNextCode: findType = AFX_DAO_NEXT; break;
+    case kFindPrevCode: findType = AFX_DAO_PREV; break;
+    default: return 0;
+    }
+    if (!storedNames && !TranslateSQLColNamesToOriginal(CString(), criteria))
+        return 0;
+    int found = 0;
+    const int searched = RunDao([&] {
+        found = m_rs.Find(findType, criteria) ? 1 : 0;
+        if (found)
+            m_nCurRecord = static_cast<int>(m_rs.GetAbsolutePosition());
+        else if (m_nCurRecord >= 0)
+            m_rs.SetAbsolutePosition(m_nCurRecord);
+    });
+    return searched && found;
+}
+
+CString CData::VariantToString(COleVariant& value, int precision, int col)
+{
+    CString text;
+    switch (value.vt)
+    {
+    case VT_I2: text.Format("%hd", value.iVal); break;
+    case VT_I4: text.Format("%d", value.lVal); break;
+    case VT_UI1: text.Format("%hu", value.bVal); break;
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    {
+        const bool money = value.vt == VT_CY;
+        const double number = value.vt == VT_R4   ? value.fltVal
+                              : value.vt == VT_R8 ? value.dblVal
+                                                  : static_cast<double>(value.cyVal.int64) * 0.0001;
+        const bool hasColumn = col >= 0 && col < m_nColCount && col < m_aColDecimals.GetSize();
+        const int columnDecimals = hasColumn ? m_aColDecimals[col] : 0;
+        const int decimals = DataRules::ChoosePrecision(precision, hasColumn ? &columnDecimals : nullptr,
+                                                        money ? m_nMoneyDigits : m_nDecimalDigits);
+        text = DataRules::FormatNumber(number, decimals, m_bExpFormat != 0, m_dExpLimit);
+        break;
+    }
+    case VT_BOOL: text = value.boolVal ? m_strYes : m_strNo; break;
+    case VT_DATE:
+    {
+        const COleDateTime date(value.date);
+        if (date.GetStatus() == COleDateTime::valid)
+            text = date.Format(VAR_DATEVALUEONLY, LANG_USER_DEFAULT);
+        break;
+    }
+    case VT_BSTR: text = CString(value.bstrVal ? value.bstrVal : ""); break;
+    default: break;
+    }
+    return text;
+}
+
+COleVariant CData::StringToVariant(CString text, int type)
+{
+    const VARTYPE target = DbTypeToVarType(type);
+    switch (target)
+    {
+    case VT_BSTR: return COleVariant(text);
+    case VT_BOOL: return BooleanFromText(text);
+    case VT_UI1:
+    case VT_I2:
+    case VT_I4:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY: return NumberFromText(text, target);
+    case VT_DATE: return DateFromText(text);
+    default: return NotConverted();
+    }
+}
+
+VARTYPE CData::DbTypeToVarType(int type)
+{
+    switch (type)
+    {
+    case kBoolean: return VT_BOOL;
+    case kByte: return VT_UI1;
+    case kInteger: return VT_I2;
+    case kLong: return VT_I4;
+    case kCurrency: return VT_CY;
+    case kSingle: return VT_R4;
+    case kDouble: return VT_R8;
+    case kDate: return VT_DATE;
+    case kText:
+    case kMemo: return VT_BSTR;
+    default: return VT_EMPTY;
+    }
+}
+
+int CData::VarTypeToDbType(VARTYPE type)
+{
+    switch (type)
+    {
+    case VT_BOOL: return kBoolean;
+    case VT_UI1: return kByte;
+    case VT_I2: return kInteger;
+    case VT_I4: return kLong;
+    case VT_CY: return kCurrency;
+    case VT_R4: return kSingle;
+    case VT_R8: return kDouble;
+    case VT_DATE: return kDate;
+    case VT_BSTR: return kText;
+    default: return -1;
+    }
+}
+
+int CData::IsNumberType(int type, int integers, int currency)
+{
+    switch (type)
+    {
+    case kSingle:
+    case kDouble: return 1;
+    case kBoolean:
+    case kByte:
+    case kInteger:
+    case kLong: return integers ? 1 : 0;
+    case kCurrency: return currency ? 1 : 0;
+    default: return 0;
+    }
+}
+
+char CData::GetDecimalPoint()
+{
+    return UserLocale::Current().decimalSeparator;
+}
+
+int CData::GetDecimalDigits()
+{
+    return UserLocale::Current().decimalDigits;
+}
+
+int CData::GetMoneyDecimalDigits()
+{
+    return UserLocale::Current().currencyDigits;
+}

@@ -1,0 +1,337 @@
+// CData over real workbooks: the table list, columns and their names, queries, new tables
+// and copies.
+#include "Fixtures.h"
+#include "datalib/CData.h"
+#include "platform/core/UserLocale.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace
+{
+std::vector<CString> Names(const CStringArray& array)
+{
+    std::vector<CString> names;
+    for (int i = 0; i < array.GetSize(); ++i)
+        names.push_back(array[i]);
+    return names;
+}
+
+std::vector<int> Numbers(const CArray<int, int>& array)
+{
+    std::vector<int> numbers;
+    for (int i = 0; i < array.GetSize(); ++i)
+        numbers.push_back(array[i]);
+    return numbers;
+}
+
+class WorkbookTables : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_path = m_folder.ProjectWorkbook();
+        ASSERT_TRUE(m_data.Open(m_path, "Excel 8.0", 0, 0));
+    }
+
+    FixtureFolder m_folder;
+    CString m_path;
+    CData m_data;
+};
+} // namespace
+
+TEST_F(WorkbookTables, ListsEverySheetWithItsSuffix)
+{
+    const std::vector<CString> tables = Names(m_data.m_aTableNames);
+    EXPECT_EQ(tables, (std::vector<CString>{"DataAkce$", "Moje data$", "SeznamM$", "SeznamV$"}));
+    EXPECT_EQ(m_data.m_nTableCount, 4);
+    EXPECT_EQ(m_data.GetFileName(), m_path);
+    EXPECT_EQ(m_data.GetFileType(), "Excel 8.0");
+    EXPECT_TRUE(m_data.IsTable("Moje data$"));
+    EXPECT_FALSE(m_data.IsTable("moje data$"));
+    EXPECT_EQ(m_data.GetTableIndex("SeznamM$"), 2);
+    EXPECT_EQ(m_data.GetTableIndex("Seznam"), -1);
+}
+
+TEST_F(WorkbookTables, ColumnsShowTheirNamesWithoutDecimals)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    EXPECT_EQ(m_data.m_strTable, "SeznamM$");
+    EXPECT_EQ(m_data.m_nTable, 2);
+    EXPECT_TRUE(m_data.IsOpenTable("SeznamM$"));
+    EXPECT_TRUE(m_data.IsOpenTable(2));
+    EXPECT_EQ(m_data.m_nRecordCount, 3);
+    EXPECT_EQ(m_data.m_nCurRecord, 0);
+    EXPECT_EQ(m_data.m_nColCount, 5);
+    EXPECT_EQ(Names(m_data.m_aColNames),
+              (std::vector<CString>{"Číslo", "Název místnosti", "Výkon", "Teplota", "Poznámka"}));
+    EXPECT_EQ(Names(m_data.m_aOrigColNames),
+              (std::vector<CString>{"Číslo", "Název místnosti", "Výkon;0", "Teplota;1", "Poznámka"}));
+    EXPECT_EQ(Numbers(m_data.m_aColDecimals), (std::vector<int>{-2, -2, 0, 1, -2}));
+    EXPECT_EQ(Numbers(m_data.m_aColTypes), (std::vector<int>{10, 10, 7, 7, 10}));
+    EXPECT_EQ(Numbers(m_data.m_aColSizes), (std::vector<int>{255, 255, 8, 8, 255}));
+
+    EXPECT_EQ(m_data.GetColIndex("Výkon", 0), 2);
+    EXPECT_EQ(m_data.GetColIndex("Výkon", 1), -1);
+    EXPECT_EQ(m_data.GetColIndex("Výkon;0", 1), 2);
+    EXPECT_EQ(m_data.GetColIndex("výkon", 0), -1);
+    EXPECT_EQ(m_data.GetColNameFromOriginal("Teplota;1"), "Teplota");
+    EXPECT_EQ(m_data.GetColNameFromOriginal("Teplota"), "?");
+    EXPECT_EQ(m_data.GetOriginalFromColName("Teplota"), "Teplota;1");
+    EXPECT_EQ(m_data.GetOriginalFromColName("Nic"), "?");
+}
+
+TEST_F(WorkbookTables, ValuesAsTextFollowTheColumnDecimals)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    CString text;
+    struct Case
+    {
+        const char* column;
+        int row;
+        int precision;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"Teplota", 0, -1, "20.0"}, Case{"Teplota", 2, -4, "24.0"},
+                          Case{"Teplota", 1, 3, "20.000"}, Case{"Výkon", 0, -1, "1850"},
+                          Case{"Výkon", 1, -2, "920.00"}, Case{"Název místnosti", 1, -1, "Kuchyň"},
+                          Case{"Poznámka", 1, -1, ""}, Case{"Číslo", 2, -1, "003"}})
+    {
+        EXPECT_TRUE(m_data.GetStringValue(c.column, text, c.row, c.precision, 0)) << c.column;
+        EXPECT_EQ(text, c.expected) << c.column << " row " << c.row;
+        EXPECT_EQ(m_data.m_nCurRecord, c.row);
+    }
+    EXPECT_TRUE(m_data.GetStringValue("Teplota;1", text, -1, -1, 1));
+    EXPECT_EQ(text, "24.0");
+    EXPECT_FALSE(m_data.GetStringValue("Teplota;1", text, -1, -1, 0));
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_FALSE(m_data.GetStringValue(5, text, 0, -1));
+    EXPECT_FALSE(m_data.GetStringValue(-1, text, 0, -1));
+
+    ASSERT_TRUE(m_data.OpenTable("DataAkce$", "", 0));
+    const UserLocale czech = UserLocale::Czech();
+    UserLocale::SetCurrent(czech);
+    EXPECT_TRUE(m_data.GetStringValue("Datum", text, 0, -1, 0));
+    EXPECT_EQ(text, "14.3.2026");
+    EXPECT_TRUE(m_data.GetStringValue("Hotovo", text, 0, -1, 0));
+    EXPECT_EQ(text, "Ano");
+    UserLocale::SetCurrent(UserLocale::English());
+}
+
+TEST_F(WorkbookTables, QueriesAreTranslatedToTheStoredNames)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] WHERE [Výkon] > 700", 0));
+    EXPECT_EQ(m_data.m_nRecordCount, 2);
+    EXPECT_EQ(m_data.GetColIndex("Výkon", 0), 2);
+    m_data.CloseTable();
+
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] ORDER BY [Teplota] DESC, [Číslo]", 0));
+    CString text;
+    EXPECT_TRUE(m_data.GetStringValue("Název místnosti", text, 0, -1, 0));
+    EXPECT_EQ(text, "Koupelna");
+    m_data.CloseTable();
+
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] WHERE [Výkon;0] < 1000", 1));
+    EXPECT_EQ(m_data.m_nRecordCount, 2);
+    m_data.CloseTable();
+
+    // Untranslated, the visible name is no field of the sheet.
+    EXPECT_FALSE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] WHERE [Výkon] > 0", 1));
+    EXPECT_TRUE(m_data.IsOpen());
+    EXPECT_EQ(m_data.m_nTable, -1);
+    EXPECT_EQ(m_data.m_nColCount, 0);
+    EXPECT_EQ(m_data.m_nTableCount, 4);
+}
+
+TEST_F(WorkbookTables, OpeningTheOpenTableAgainChangesNothing)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    CString text;
+    ASSERT_TRUE(m_data.GetStringValue(0, text, 2, -1));
+    EXPECT_FALSE(m_data.OpenTable("SeznamM$", "", 0));
+    EXPECT_EQ(m_data.m_strTable, "SeznamM$");
+    EXPECT_EQ(m_data.m_nRecordCount, 3);
+    EXPECT_EQ(m_data.m_nCurRecord, 2);
+    EXPECT_EQ(m_data.m_nColCount, 5);
+    EXPECT_FALSE(m_data.OpenTable("Nic$", "", 0));
+    EXPECT_FALSE(m_data.OpenTable(4, "", 0));
+    EXPECT_EQ(m_data.m_strTable, "SeznamM$");
+}
+
+TEST_F(WorkbookTables, AnotherTableReplacesTheOpenOne)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    ASSERT_TRUE(m_data.OpenTable(3, "", 0));
+    EXPECT_EQ(m_data.m_strTable, "SeznamV$");
+    EXPECT_EQ(m_data.m_nColCount, 4);
+    EXPECT_EQ(m_data.m_aColNames[0], "Číslo                Místnosti");
+    EXPECT_EQ(m_data.m_nRecordCount, 3);
+}
+
+TEST_F(WorkbookTables, CreateTableMakesAnOpenEmptySheet)
+{
+    m_data.AddColBeforeCreateTable("Q", 7, 8, 2);
+    m_data.AddColBeforeCreateTable("Název", 10, 255, 3);
+    m_data.AddColBeforeCreateTable("Počet", 4, 4, -2);
+    EXPECT_EQ(m_data.m_nColCount, 3);
+    ASSERT_TRUE(m_data.CreateTable("Seznam"));
+    EXPECT_TRUE(m_data.IsTable("Seznam$"));
+    EXPECT_EQ(m_data.m_strTable, "Seznam$");
+    EXPECT_EQ(m_data.m_nTable, m_data.GetTableIndex("Seznam$"));
+    EXPECT_EQ(m_data.m_nTableCount, m_data.m_aTableNames.GetSize());
+    EXPECT_EQ(m_data.m_nRecordCount, 0);
+    EXPECT_EQ(m_data.m_nCurRecord, -1);
+    EXPECT_EQ(Names(m_data.m_aOrigColNames), (std::vector<CString>{"Q;2", "Název", "Počet"}));
+    EXPECT_EQ(Names(m_data.m_aColNames), (std::vector<CString>{"Q", "Název", "Počet"}));
+    EXPECT_EQ(Numbers(m_data.m_aColTypes), (std::vector<int>{7, 10, 4}));
+
+    // A table is open: no second one is made.
+    EXPECT_FALSE(m_data.CreateTable("Jiný"));
+    m_data.CloseTable();
+    // An existing table is not made again; the object stays usable.
+    m_data.AddColBeforeCreateTable("Q", 7, 8, 2);
+    EXPECT_FALSE(m_data.CreateTable("Seznam"));
+    EXPECT_TRUE(m_data.IsOpen());
+    EXPECT_EQ(m_data.m_nTable, -1);
+    EXPECT_EQ(m_data.m_nColCount, 0);
+    EXPECT_TRUE(m_data.OpenTable("Seznam$", "", 0));
+}
+
+TEST_F(WorkbookTables, RowsAreAddedAndFound)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    ASSERT_TRUE(m_data.AddRow());
+    EXPECT_EQ(m_data.m_nRecordCount, 4);
+    EXPECT_EQ(m_data.m_nCurRecord, 3);
+    EXPECT_TRUE(m_data.SetStringValue("Číslo", "004", -1, 0));
+    EXPECT_TRUE(m_data.SetStringValue("Teplota", "15,5", -1, 0));
+    EXPECT_TRUE(m_data.SetStringValue(2, "1200.25", 3));
+
+    EXPECT_FALSE(m_data.Find(15, "[Teplota] = 24", 0));
+    EXPECT_FALSE(m_data.Find(10, "", 0));
+    EXPECT_TRUE(m_data.Find(10, "[Teplota] = 24", 0));
+    EXPECT_EQ(m_data.m_nCurRecord, 2);
+    EXPECT_FALSE(m_data.Find(30, "[Teplota] = 99", 0));
+    EXPECT_EQ(m_data.m_nCurRecord, 2);
+    CString text;
+    EXPECT_TRUE(m_data.GetStringValue("Název místnosti", text, -1, -1, 0));
+    EXPECT_EQ(text, "Koupelna");
+    EXPECT_TRUE(m_data.Find(20, "[Teplota] = 20", 0));
+    EXPECT_EQ(m_data.m_nCurRecord, 1);
+    EXPECT_TRUE(m_data.Find(40, "[Teplota] = 20", 0));
+    EXPECT_EQ(m_data.m_nCurRecord, 0);
+    EXPECT_TRUE(m_data.Find(30, "[Teplota;1] < 20", 1));
+    EXPECT_EQ(m_data.m_nCurRecord, 3);
+    EXPECT_TRUE(m_data.GetStringValue("Teplota", text, -1, -1, 0));
+    EXPECT_EQ(text, "15.5");
+    EXPECT_TRUE(m_data.GetStringValue("Výkon", text, -1, 2, 0));
+    EXPECT_EQ(text, "1200.25");
+}
+
+TEST_F(WorkbookTables, TextThatDoesNotConvertLeavesTheCell)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    CString text;
+    EXPECT_FALSE(m_data.SetStringValue("Výkon", "mnoho", 0, 0));
+    EXPECT_TRUE(m_data.GetStringValue("Výkon", text, 0, -1, 0));
+    EXPECT_EQ(text, "1850");
+    EXPECT_FALSE(m_data.SetStringValue(5, "1", 0));
+    EXPECT_FALSE(m_data.SetStringValue("Nic", "1", 0, 0));
+
+    EXPECT_TRUE(m_data.SetStringValue("Výkon", "", 0, 0));
+    COleVariant value;
+    EXPECT_TRUE(m_data.GetValue(2, value, 0));
+    EXPECT_EQ(value.vt, VT_NULL);
+    EXPECT_TRUE(m_data.GetStringValue("Výkon", text, 0, -1, 0));
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(WorkbookTables, CopyRefusesItsOwnFile)
+{
+    const std::string before = FileBytes(m_path);
+    EXPECT_FALSE(m_data.Copy(m_path, -1));
+    const CString samePlace = m_folder.Path("./Projekt.xls");
+    EXPECT_FALSE(m_data.Copy(samePlace, -1));
+    const CString link = m_folder.Path("Odkaz.xls");
+    std::filesystem::create_symlink(m_path.str(), link.str());
+    EXPECT_FALSE(m_data.Copy(link, -1));
+    EXPECT_EQ(FileBytes(m_path), before);
+    EXPECT_TRUE(m_data.IsOpen());
+}
+
+TEST_F(WorkbookTables, CopyLeavesOutOneTable)
+{
+    const CString copy = m_folder.Path("Kopie.xls");
+    ASSERT_TRUE(m_data.Copy(copy, 2));
+    EXPECT_TRUE(m_data.IsOpen());
+    EXPECT_EQ(m_data.m_nTable, -1);
+
+    CData target;
+    ASSERT_TRUE(target.Open(copy, "Excel 8.0", 0, 0));
+    std::vector<CString> sheets;
+    for (const CString& name : Names(target.m_aTableNames))
+        if (name.Right(1) == "$")
+            sheets.push_back(name);
+    EXPECT_EQ(sheets, (std::vector<CString>{"DataAkce$", "Moje data$", "SeznamV$"}));
+    ASSERT_TRUE(target.OpenTable("Moje data$", "", 0));
+    EXPECT_EQ(Names(target.m_aOrigColNames), (std::vector<CString>{"Kód", "Hodnota;3"}));
+    CString text;
+    EXPECT_TRUE(target.GetStringValue("Hodnota", text, 1, -1, 0));
+    EXPECT_EQ(text, "2.500");
+}
+
+TEST(CDataConnection, DISABLED_FileTypes)
+{
+    FixtureFolder folder;
+    CData data;
+    EXPECT_EQ(data.GetFileType(), "?");
+    const CString access = folder.Path("Databaze.mdb");
+    ASSERT_TRUE(data.Create(access, ""));
+    EXPECT_TRUE(data.IsOpen());
+    EXPECT_EQ(data.GetFileType(), "");
+    EXPECT_EQ(data.m_nTableCount, 0);
+    data.Close();
+    EXPECT_FALSE(data.IsOpen());
+    EXPECT_EQ(data.GetFileType(), "?");
+    EXPECT_EQ(data.GetFileName(), "?");
+
+    ASSERT_TRUE(data.Open(access, "Access", 0, 0));
+    EXPECT_EQ(data.GetFileType(), "");
+    // Only "Access" itself names the database file; "access" is a driver's name.
+    EXPECT_FALSE(data.Open(access, "access", 0, 0));
+    EXPECT_FALSE(data.IsOpen());
+}
+
+TEST(CDataConnection, MissingWorkbookDoesNotOpen)
+{
+    FixtureFolder folder;
+    CData data;
+    EXPECT_FALSE(data.Open(folder.Path("Chybí.xls"), "Excel 8.0", 0, 0));
+    EXPECT_FALSE(data.IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("Chybí.xls").str()));
+    // Creating a workbook succeeds; it appears when first written.
+    EXPECT_TRUE(data.Create(folder.Path("Nový.xls"), "Excel 8.0"));
+    data.AddColBeforeCreateTable("A", 10, 255, -2);
+    EXPECT_TRUE(data.CreateTable("List"));
+    data.Close();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("Nový.xls").str()));
+}
+
+TEST(CDataConnection, DISABLED_OpenClosesWhatWasOpen)
+{
+    FixtureFolder folder;
+    const CString first = folder.ProjectWorkbook("A.xls");
+    CData data;
+    ASSERT_TRUE(data.Open(first, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
+    const CString second = folder.Path("B.mdb");
+    ASSERT_TRUE(CData().Create(second, ""));
+    ASSERT_TRUE(data.Open(second, "", 0, 0));
+    EXPECT_EQ(data.GetFileName(), second);
+    EXPECT_EQ(data.m_nTableCount, 0);
+    EXPECT_EQ(data.m_nTable, -1);
+    EXPECT_TRUE(data.ReOpen());
+    EXPECT_EQ(data.GetFileName(), second);
+}

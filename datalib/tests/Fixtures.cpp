@@ -1,0 +1,46 @@
+#include "Fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+FixtureFolder::FixtureFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "datalib-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        ADD_FAILURE() << "no temporary folder";
+    m_folder = pattern;
+}
+
+FixtureFolder::~FixtureFolder()
+{
+    std::error_code error;
+    std::filesystem::remove_all(m_folder, error);
+}
+
+CString FixtureFolder::Path(const char* name) const
+{
+    return CString((m_folder / name).string());
+}
+
+CString FixtureFolder::ProjectWorkbook(const char* name) const
+{
+    const CString path = Path(name);
+    // Debian's own python3 carries xlwt; the first python3 on PATH may not.
+    const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_TEST_DATA_DIR +
+                                "/fixtures/make_project_workbook.py' '" + path.str() + "'";
+    if (std::system(command.c_str()) != 0)
+        ADD_FAILURE() << "python3-xlwt could not write " << path.str();
+    return path;
+}
+
+std::string FileBytes(const CString& path)
+{
+    std::ifstream in(path.str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
