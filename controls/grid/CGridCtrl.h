@@ -15,6 +15,7 @@
 #include "controls/grid/GridItem.h"
 #include "platform/gdi/CImageList.h"
 #include "platform/ui/CWnd.h"
+#include "platform/ui/ClipboardFormat.h"
 #include "platform/ui/WinApi.h"
 
 #include <cstdint>
@@ -238,6 +239,10 @@ public:
     virtual COleDataSource* CopyTextFromGrid();
     virtual BOOL PasteTextToGrid(CCellID cell, COleDataObject* pDataObject);
     virtual void OnBeginDrag();
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
     virtual void OnEditCut();
     virtual void OnEditCopy();
     virtual void OnEditPaste();
@@ -306,6 +311,8 @@ protected:
     void StartRowSizing(CPoint point);
     CPoint ConfinedSizingPoint(CPoint point) const;
     void FinishSizing(CPoint point);
+    // Over a row or column border the mouse mode says so; elsewhere it is none.
+    void UpdateBorderHover(CPoint point);
     void DrawSizingLine(CDC* pDC);
 
     DECLARE_MESSAGE_MAP()

@@ -220,6 +220,73 @@ void CGridCtrl::OnBeginDrag()
     delete pSource;
 }
 
+namespace
+{
+DROPEFFECT CopyOrMove(DWORD dwKeyState)
+{
+    return (dwKeyState & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+}
+} // namespace
+
+DROPEFFECT CGridCtrl::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (!m_bAllowDragAndDrop || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+        return DROPEFFECT_NONE;
+    m_idDropCell = GetCellFromPt(point, FALSE);
+    if (!IsValid(m_idDropCell) || !IsCellEditable(m_idDropCell))
+        return DROPEFFECT_NONE;
+    SetItemState(m_idDropCell.row, m_idDropCell.col,
+                 GetItemState(m_idDropCell.row, m_idDropCell.col) | GVIS_DROPHILITED);
+    RedrawCell(m_idDropCell);
+    return CopyOrMove(dwKeyState);
+}
+
+DROPEFFECT CGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+        return DROPEFFECT_NONE;
+    const CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell))
+    {
+        OnDragLeave();
+        m_idDropCell = CCellID();
+        return DROPEFFECT_NONE;
+    }
+    if (!IsCellEditable(cell))
+        return DROPEFFECT_NONE;
+    if (cell != m_idDropCell)
+    {
+        if (IsValid(m_idDropCell))
+        {
+            SetItemState(m_idDropCell.row, m_idDropCell.col,
+                         GetItemState(m_idDropCell.row, m_idDropCell.col) & ~GVIS_DROPHILITED);
+            RedrawCell(m_idDropCell);
+        }
+        m_idDropCell = cell;
+        SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | GVIS_DROPHILITED);
+        RedrawCell(cell);
+    }
+    return CopyOrMove(dwKeyState);
+}
+
+void CGridCtrl::OnDragLeave()
+{
+    if (!IsValid(m_idDropCell))
+        return;
+    SetItemState(m_idDropCell.row, m_idDropCell.col,
+                 GetItemState(m_idDropCell.row, m_idDropCell.col) & ~GVIS_DROPHILITED);
+    RedrawCell(m_idDropCell);
+}
+
+BOOL CGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT /*dropEffect*/, CPoint /*point*/)
+{
+    m_MouseMode = MOUSE_NOTHING;
+    if (!m_bAllowDragAndDrop || !IsValid(m_idDropCell) || !IsCellEditable(m_idDropCell))
+        return FALSE;
+    OnDragLeave();
+    return PasteTextToGrid(m_idDropCell, pDataObject);
+}
+
 // --- Sorting -------------------------------------------------------------------------------------
 
 BOOL CGridCtrl::SortByColumn(int nCol, BOOL bAscending, LPARAM data)

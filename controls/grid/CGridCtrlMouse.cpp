@@ -227,6 +227,31 @@ CPoint CGridCtrl::ConfinedSizingPoint(CPoint point) const
     return point;
 }
 
+void CGridCtrl::UpdateBorderHover(CPoint point)
+{
+    if (m_bAllowColumnResize && IsOverColumnBorder(point))
+    {
+        if (m_MouseMode != MOUSE_OVER_COL_DIVIDE)
+        {
+            ::SetCursor(::LoadCursor(nullptr, IDC_SIZEWE));
+            m_MouseMode = MOUSE_OVER_COL_DIVIDE;
+        }
+    }
+    else if (m_bAllowRowResize && IsOverRowBorder(point))
+    {
+        if (m_MouseMode != MOUSE_OVER_ROW_DIVIDE)
+        {
+            ::SetCursor(::LoadCursor(nullptr, IDC_SIZENS));
+            m_MouseMode = MOUSE_OVER_ROW_DIVIDE;
+        }
+    }
+    else if (m_MouseMode != MOUSE_NOTHING)
+    {
+        ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+        m_MouseMode = MOUSE_NOTHING;
+    }
+}
+
 void CGridCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
     CRect client;
@@ -281,27 +306,7 @@ void CGridCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
         return;
     }
 
-    if (m_bAllowColumnResize && IsOverColumnBorder(point))
-    {
-        if (m_MouseMode != MOUSE_OVER_COL_DIVIDE)
-        {
-            ::SetCursor(::LoadCursor(nullptr, IDC_SIZEWE));
-            m_MouseMode = MOUSE_OVER_COL_DIVIDE;
-        }
-    }
-    else if (m_bAllowRowResize && IsOverRowBorder(point))
-    {
-        if (m_MouseMode != MOUSE_OVER_ROW_DIVIDE)
-        {
-            ::SetCursor(::LoadCursor(nullptr, IDC_SIZENS));
-            m_MouseMode = MOUSE_OVER_ROW_DIVIDE;
-        }
-    }
-    else if (m_MouseMode != MOUSE_NOTHING)
-    {
-        ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
-        m_MouseMode = MOUSE_NOTHING;
-    }
+    UpdateBorderHover(point);
 
     if (m_MouseMode == MOUSE_NOTHING)
     {
@@ -363,6 +368,9 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 
     m_MouseMode = MOUSE_NOTHING;
     ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+    // Releasing the capture moves the mouse where it is: a border under it is found again, so
+    // that a double click there sizes the column or row.
+    UpdateBorderHover(point);
 
     if (IsValid(m_LeftClickDownCell))
     {

@@ -399,6 +399,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
             if (!bShift || nChar == VK_TAB)
                 m_SelectionStartCell = next;
+            else if (!IsValid(m_SelectionStartCell))
+                m_SelectionStartCell = m_idCurrentCell; // Shift extends from the focus cell
             ExtendSelectionTo(next);
             m_MouseMode = MOUSE_NOTHING;
         }

@@ -2,14 +2,17 @@
 // The grid's drop target: registers the grid window for drops of text and forwards the drag
 // events over the grid to the grid's own drag operations.
 
-#include "platform/core/WinTypes.h"
+#include "platform/ui/ClipboardFormat.h"
+
+#include <memory>
 
 class CGridCtrl;
+class QObject;
 
 class CGridDropTarget
 {
 public:
-    CGridDropTarget() = default;
+    CGridDropTarget();
     ~CGridDropTarget();
     CGridDropTarget(const CGridDropTarget&) = delete;
     CGridDropTarget& operator=(const CGridDropTarget&) = delete;
@@ -24,4 +27,5 @@ private:
     CGridCtrl* m_pGridCtrl = nullptr;
     BOOL m_bRegistered = FALSE;
     bool m_bRegistering = false;
+    std::unique_ptr<QObject> m_pFilter;
 };
