@@ -9,6 +9,11 @@
 #include <string>
 #include <string_view>
 
+namespace Utf8
+{
+std::string Encode(char32_t c);
+}
+
 class CString
 {
 public:
@@ -95,6 +100,8 @@ public:
     CString& operator+=(const CString& s) { m_s += s.m_s; return *this; }
     CString& operator+=(const char* s) { if (s) m_s += s; return *this; }
     CString& operator+=(char c) { m_s += c; return *this; }
+    // A whole character, not its low byte.
+    CString& operator+=(char32_t c) { m_s += Utf8::Encode(c); return *this; }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
     friend CString operator+(const CString& a, const char* b) { return CString(a.m_s + (b ? b : "")); }

@@ -46,6 +46,10 @@ TEST(CString, EditingMembers)
     EXPECT_EQ(s, "12.5m");
     EXPECT_EQ(s.FindOneOf("m."), 2);
     EXPECT_EQ(CString("xxabcxx").TrimLeft("x").TrimRight("x"), "abc");
+    CString built("č");
+    built += U'ř';
+    built += 'a';
+    EXPECT_EQ(built, "čřa");
 }
 
 TEST(CString, FormatsArgumentsOfEveryKind)

@@ -129,3 +129,38 @@ TEST(CMap, LookupIterationAndRemoval)
     EXPECT_EQ(names.GetCount(), 1);
 }
 } // namespace
+
+#include "platform/core/CStringList.h"
+
+namespace
+{
+TEST(CList, PositionsWalkAndEdit)
+{
+    CStringList list;
+    EXPECT_TRUE(list.IsEmpty());
+    list.AddTail("b");
+    list.AddHead("a");
+    const POSITION d = list.AddTail("d");
+    list.InsertBefore(d, "c");
+    list.InsertAfter(d, "e");
+    EXPECT_EQ(list.GetCount(), 5);
+    std::string forward, backward;
+    for (POSITION p = list.GetHeadPosition(); p;)
+        forward += list.GetNext(p).str();
+    for (POSITION p = list.GetTailPosition(); p;)
+        backward += list.GetPrev(p).str();
+    EXPECT_EQ(forward, "abcde");
+    EXPECT_EQ(backward, "edcba");
+    EXPECT_EQ(list.GetAt(list.FindIndex(2)), "c");
+    EXPECT_EQ(list.Find("d"), d);
+    EXPECT_EQ(list.Find("a", list.GetHeadPosition()), nullptr);
+    list.RemoveAt(d);
+    EXPECT_EQ(list.RemoveHead(), "a");
+    EXPECT_EQ(list.RemoveTail(), "e");
+    EXPECT_EQ(list.GetHead(), "b");
+    EXPECT_EQ(list.GetTail(), "c");
+    EXPECT_EQ(list.FindIndex(5), nullptr);
+    list.RemoveAll();
+    EXPECT_EQ(list.GetHeadPosition(), nullptr);
+}
+} // namespace
