@@ -42,9 +42,13 @@ bool IsProgram(HINSTANCE module) { return !module || module == AfxGetInstanceHan
 
 namespace Resources
 {
-void RegisterBuiltIn(const ResourceTable* table)
+void RegisterBuiltIn(const ResourceTable* table, bool program)
 {
-    if (table)
+    if (!table)
+        return;
+    if (program)
+        BuiltIn().insert(BuiltIn().begin(), table);
+    else
         BuiltIn().push_back(table);
 }
 

@@ -27,8 +27,9 @@ struct ResourceTable
 
 namespace Resources
 {
-// Called by the generated code of the program and its libraries at start.
-void RegisterBuiltIn(const ResourceTable* table);
+// Called by the generated code of the program and its libraries at start. The program's
+// own tables are searched before those of its libraries.
+void RegisterBuiltIn(const ResourceTable* table, bool program = false);
 // The table of a loaded language pack, or null when the module has none.
 const ResourceTable* TableOf(HINSTANCE module);
 // Looks a string up: in the resource handle's table first (a language pack), then in

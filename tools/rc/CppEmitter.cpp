@@ -34,8 +34,9 @@ std::string CppEmitter::Emit(const ResourceScript& script, Kind kind)
         out << "    {0u, nullptr},\n";
     out << "};\n";
     out << "const ResourceTable table{strings, " << script.strings.size() << "};\n";
-    if (kind == Kind::BuiltIn)
-        out << "const bool registered = (Resources::RegisterBuiltIn(&table), true);\n} // namespace\n";
+    if (kind != Kind::LanguagePack)
+        out << "const bool registered = (Resources::RegisterBuiltIn(&table, "
+            << (kind == Kind::ProgramBuiltIn ? "true" : "false") << "), true);\n} // namespace\n";
     else
         out << "} // namespace\n\nextern \"C\" __attribute__((visibility(\"default\"))) const ResourceTable* "
                "kalvenrod_resource_table()\n{\n    return &table;\n}\n";

@@ -12,7 +12,8 @@ class CppEmitter
 public:
     enum class Kind
     {
-        BuiltIn,
+        BuiltIn,        // of a shared library
+        ProgramBuiltIn, // of a program: searched first
         LanguagePack,
     };
     static std::string Emit(const ResourceScript& script, Kind kind);

@@ -22,6 +22,8 @@ function(_kalvenrod_rc output kind)
   set(pack)
   if(kind STREQUAL "PACK")
     set(pack --pack)
+  elseif(kind STREQUAL "PROGRAM")
+    set(pack --program)
   endif()
   add_custom_command(OUTPUT ${output}
     COMMAND kalvenrod-rc ${pack} -o ${output} -d ${output}.d ${includes} ${scripts}
@@ -33,7 +35,12 @@ endfunction()
 
 function(kalvenrod_add_resources target)
   set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
-  _kalvenrod_rc(${output} BUILTIN ${ARGN})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    _kalvenrod_rc(${output} PROGRAM ${ARGN})
+  else()
+    _kalvenrod_rc(${output} BUILTIN ${ARGN})
+  endif()
   target_sources(${target} PRIVATE ${output})
 endfunction()
 

@@ -1,6 +1,7 @@
 // kalvenrod-rc: compiles resource scripts into C++ tables.
-//   kalvenrod-rc [--pack] -o out.cpp [-d out.d] [-I folder]... script.rc...
-// --pack makes a language pack's table (handed out by name) instead of built-in resources.
+//   kalvenrod-rc [--pack|--program] -o out.cpp [-d out.d] [-I folder]... script.rc...
+// --pack makes a language pack's table (handed out by name) instead of built-in resources;
+// --program marks a program's own resources, searched before its libraries'.
 
 #include "CppEmitter.h"
 #include "RcLexer.h"
@@ -14,7 +15,7 @@ namespace
 {
 int Usage()
 {
-    std::cerr << "usage: kalvenrod-rc [--pack] -o out.cpp [-d out.d] [-I folder]... script.rc...\n";
+    std::cerr << "usage: kalvenrod-rc [--pack|--program] -o out.cpp [-d out.d] [-I folder]... script.rc...\n";
     return 2;
 }
 
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--pack")
             kind = CppEmitter::Kind::LanguagePack;
+        else if (arg == "--program")
+            kind = CppEmitter::Kind::ProgramBuiltIn;
         else if ((arg == "-o" || arg == "-d" || arg == "-I") && i + 1 < argc)
             (arg == "-o" ? output : arg == "-d" ? depfile : includes.emplace_back()) = argv[++i];
         else if (!arg.empty() && arg[0] != '-')

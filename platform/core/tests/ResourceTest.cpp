@@ -26,6 +26,18 @@ TEST_F(ResourceTest, LoadStringReturnsTheCzechText)
     EXPECT_EQ(LoadString(nullptr, 2, buffer, sizeof buffer), 0);
 }
 
+TEST_F(ResourceTest, ProgramStringsComeBeforeLibraryStrings)
+{
+    static const ResourceString library[] = {{61448, "z knihovny"}, {61999, "jen v knihovně"}};
+    static const ResourceTable table{library, 2};
+    Resources::RegisterBuiltIn(&table);
+    CString s;
+    EXPECT_TRUE(s.LoadString(61448));
+    EXPECT_EQ(s, "kalvenrod - chyba");
+    EXPECT_TRUE(s.LoadString(61999));
+    EXPECT_EQ(s, "jen v knihovně");
+}
+
 TEST_F(ResourceTest, LanguagePackOverridesItsStrings)
 {
     HMODULE pack = LoadLibrary(KALVENROD_TEST_PACK_DIR "/CoreTest_En.dll");
