@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <cstring>
 #include <optional>
 
 namespace
@@ -27,6 +28,7 @@ UserLocale UserLocale::Czech()
     l.decimalDigits = 2;
     l.currencyDigits = 2;
     l.shortDateFormat = "d.M.yyyy";
+    l.abbreviatedLanguage = "CSY";
     return l;
 }
 
@@ -57,3 +59,26 @@ const UserLocale& UserLocale::Current()
 void UserLocale::SetCurrent(const UserLocale& locale) { Stored() = locale; }
 
 void UserLocale::ResetToSystem() { Stored().reset(); }
+
+int GetLocaleInfo(LCID, LCTYPE type, char* buffer, int bufferSize)
+{
+    const UserLocale& l = UserLocale::Current();
+    std::string value;
+    switch (type)
+    {
+    case LOCALE_SABBREVLANGNAME: value = l.abbreviatedLanguage; break;
+    case LOCALE_SDECIMAL: value = std::string(1, l.decimalSeparator); break;
+    case LOCALE_STHOUSAND: value = l.thousandsSeparator; break;
+    case LOCALE_IDIGITS: value = std::to_string(l.decimalDigits); break;
+    case LOCALE_ICURRDIGITS: value = std::to_string(l.currencyDigits); break;
+    case LOCALE_SSHORTDATE: value = l.shortDateFormat; break;
+    default: return 0;
+    }
+    const int needed = int(value.size()) + 1;
+    if (bufferSize == 0)
+        return needed;
+    if (!buffer || bufferSize < needed)
+        return 0;
+    std::memcpy(buffer, value.c_str(), std::size_t(needed));
+    return needed;
+}

@@ -1,6 +1,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/UserLocale.h"
+#include "platform/core/WinTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,16 @@ TEST(UserLocale, PresetsAndOverride)
     EXPECT_EQ(UserLocale::Current().shortDateFormat, "d.M.yyyy");
     UserLocale::SetCurrent(UserLocale::English());
     EXPECT_EQ(UserLocale::Current().decimalSeparator, '.');
+    UserLocale::SetCurrent(UserLocale::Czech());
+    char buffer[8];
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 3), 2);
+    EXPECT_STREQ(buffer, ",");
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_ICURRDIGITS, buffer, 4), 2);
+    EXPECT_STREQ(buffer, "2");
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, buffer, 4), 4);
+    EXPECT_STREQ(buffer, "CSY");
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer, 4), 0);
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, nullptr, 0), 9);
     UserLocale::ResetToSystem();
     const char point = UserLocale::Current().decimalSeparator;
     EXPECT_TRUE(point == '.' || point == ',');
