@@ -252,3 +252,21 @@ TEST_F(FileTest, ArchiveRoundTrip)
     EXPECT_EQ(ThrownCause([&] { ar >> n; }), CFileException::endOfFile);
 }
 } // namespace
+
+#include "platform/core/SystemTime.h"
+
+namespace
+{
+TEST(SystemTime, TicksTempFolder)
+{
+    const DWORD start = GetTickCount();
+    Sleep(20);
+    EXPECT_GE(GetTickCount() - start, 20u);
+    char path[512];
+    const DWORD length = GetTempPath(sizeof path, path);
+    ASSERT_GT(length, 0u);
+    EXPECT_EQ(path[length - 1], '/');
+    EXPECT_TRUE(FileOps::IsDirectory(path));
+    EXPECT_EQ(GetTempPath(1, path), length + 1);
+}
+} // namespace
