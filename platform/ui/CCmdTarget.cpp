@@ -3,9 +3,7 @@
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WaitCursor.h"
 
-// Run-time classes of the command targets (CWnd's is kept here beside its base).
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
-IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 const MessageMapEntry* FindMessageEntry(const MessageMap* map, UINT message, UINT code, UINT id)
 {

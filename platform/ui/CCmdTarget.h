@@ -7,7 +7,6 @@
 class CCmdTarget : public CObject
 {
     DECLARE_DYNAMIC(CCmdTarget)
-
 public:
     CCmdTarget() = default;
     ~CCmdTarget() override = default;

@@ -5,6 +5,7 @@
 #include "platform/gdi/FontMapping.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/MessageContext.h"
+#include "platform/ui/QtText.h"
 #include "platform/ui/WindowBridge.h"
 #include "platform/ui/WindowRegistry.h"
 #include "platform/ui/WindowWidget.h"
@@ -28,10 +29,6 @@ const CWnd CWnd::wndNoTopMost;
 
 namespace
 {
-QString ToQ(LPCTSTR s)
-{
-    return QString::fromUtf8(s ? s : "");
-}
 CRect FromQRect(const QRect& r)
 {
     return CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
@@ -45,6 +42,8 @@ bool IsTopLevelStyle(DWORD style)
     return !(style & WS_CHILD);
 }
 } // namespace
+
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
@@ -401,7 +400,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_SETTEXT:
         if (w)
-            w->setWindowTitle(ToQ(reinterpret_cast<LPCTSTR>(lParam)));
+            w->setWindowTitle(ToQString(reinterpret_cast<LPCTSTR>(lParam)));
         return TRUE;
     case WM_GETTEXTLENGTH:
         return w ? LRESULT(w->windowTitle().toUtf8().size()) : 0;
@@ -618,25 +617,9 @@ void CWnd::SetWindowText(LPCTSTR lpszString)
 
 int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 {
-    if (!lpszStringBuf || nMaxCount <= 0)
-        return 0;
-    // Never split a character when the buffer is short.
     CString text;
     GetWindowText(text);
-    const std::string& all = text.str();
-    std::size_t fits = 0;
-    for (std::size_t pos = 0; pos < all.size();)
-    {
-        std::size_t next = pos;
-        Utf8::Decode(all, next);
-        if (int(next) > nMaxCount - 1)
-            break;
-        fits = pos = next;
-    }
-    const std::string fitted = all.substr(0, fits);
-    std::memcpy(lpszStringBuf, fitted.data(), fitted.size());
-    lpszStringBuf[fitted.size()] = 0;
-    return int(fitted.size());
+    return CopyText(text, lpszStringBuf, nMaxCount);
 }
 
 void CWnd::GetWindowText(CString& rString) const

@@ -33,8 +33,7 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 class CWnd : public CCmdTarget
 {
-    DECLARE_DYNAMIC(CWnd)
-
+    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
     ~CWnd() override;

@@ -192,7 +192,9 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* event)
             m_wnd->SendMessage(WM_SETFOCUS, 0, 0);
         return false;
     case QEvent::FocusOut:
-        if (watched == m_widget.data() && g_killFocusDepth == 0)
+        // A window that is closing (hidden) does not validate what it leaves.
+        if (watched == m_widget.data() && g_killFocusDepth == 0 &&
+            (m_wnd->GetTopLevelParent()->GetStyle() & WS_VISIBLE))
         {
             ++g_killFocusDepth;
             CWnd* next = WindowRegistry::FindAncestor(QApplication::focusWidget());
