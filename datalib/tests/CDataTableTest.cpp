@@ -335,3 +335,132 @@ TEST(CDataConnection, DISABLED_OpenClosesWhatWasOpen)
     EXPECT_TRUE(data.ReOpen());
     EXPECT_EQ(data.GetFileName(), second);
 }
+
+TEST_F(WorkbookTables, TranslationNeedsLoadedColumns)
+{
+    CString sql = "SELECT * FROM [SeznamM$] WHERE [Výkon] > 0";
+    EXPECT_FALSE(m_data.TranslateSQLColNamesToOriginal("SeznamM$", sql));
+    CString plain = "SELECT * FROM T";
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("T", plain));
+    CString empty;
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("T", empty));
+
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("SeznamM$", sql));
+    EXPECT_EQ(sql, "SELECT * FROM [SeznamM$] WHERE [Výkon;0] > 0");
+    CString literal = "[Teplota] = '[Teplota]'";
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("", literal));
+    EXPECT_EQ(literal, "[Teplota;1] = '[Teplota]'");
+
+    // A table whose names all stand as stored leaves the text alone.
+    ASSERT_TRUE(m_data.OpenTable("DataAkce$", "", 0));
+    ASSERT_TRUE(m_data.OpenTable("SeznamV$", "", 0));
+    CString unchanged = "SELECT * FROM [SeznamV$] WHERE [Název] = 'Kuchyň'";
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("SeznamV$", unchanged));
+    EXPECT_EQ(unchanged, "SELECT * FROM [SeznamV$] WHERE [Název] = 'Kuchyň'");
+}
+
+TEST_F(WorkbookTables, DeleteTableRefreshesTheList)
+{
+    EXPECT_FALSE(m_data.DeleteTable("Nic$"));
+    ASSERT_TRUE(m_data.OpenTable("Moje data$", "", 0));
+    EXPECT_TRUE(m_data.DeleteTable(""));
+    EXPECT_TRUE(m_data.IsOpen());
+    EXPECT_EQ(m_data.m_nTable, -1);
+    EXPECT_FALSE(m_data.IsTable("Moje data$"));
+    EXPECT_TRUE(m_data.DeleteTable("SeznamV$"));
+    m_data.Close();
+
+    CData reopened;
+    ASSERT_TRUE(reopened.Open(m_path, "Excel 8.0", 0, 0));
+    EXPECT_EQ(Names(reopened.m_aTableNames), (std::vector<CString>{"DataAkce$", "SeznamM$"}));
+}
+
+TEST_F(WorkbookTables, RenameTableChecksTheNewName)
+{
+    for (const char* bad : {"Nové jméno", "A.B", "A,B", "A;B"})
+        EXPECT_FALSE(m_data.RenameTable(bad, "Moje data$")) << bad;
+    EXPECT_FALSE(m_data.RenameTable(CString('x', 65), "Moje data$"));
+    EXPECT_FALSE(m_data.RenameTable("Jiná", "Nic$"));
+    EXPECT_EQ(Names(m_data.m_aTableNames), (std::vector<CString>{"DataAkce$", "Moje data$", "SeznamM$", "SeznamV$"}));
+
+    EXPECT_TRUE(m_data.RenameTable("Hodnoty", "Moje data$"));
+    EXPECT_TRUE(m_data.IsTable("Hodnoty$"));
+    EXPECT_FALSE(m_data.IsTable("Moje data$"));
+
+    // The open table is renamed and opened again.
+    ASSERT_TRUE(m_data.OpenTable("SeznamV$", "", 0));
+    EXPECT_TRUE(m_data.RenameTable("Vstup", ""));
+    EXPECT_EQ(m_data.m_strTable, "Vstup$");
+    EXPECT_EQ(m_data.m_nRecordCount, 3);
+    m_data.Close();
+
+    CData reopened;
+    ASSERT_TRUE(reopened.Open(m_path, "Excel 8.0", 0, 0));
+    EXPECT_TRUE(reopened.IsTable("Hodnoty$"));
+    EXPECT_TRUE(reopened.IsTable("Vstup$"));
+    ASSERT_TRUE(reopened.OpenTable("Vstup$", "", 0));
+    EXPECT_EQ(reopened.m_nRecordCount, 3);
+}
+
+TEST(CopyTable, KeepsStoredNamesOfColumnsThatReadAsText)
+{
+    FixtureFolder folder;
+    const CString empty = folder.Path("Prázdný.xls");
+    {
+        CData data;
+        ASSERT_TRUE(data.Create(empty, "Excel 8.0"));
+        data.AddColBeforeCreateTable("Q", 7, 8, 2);
+        data.AddColBeforeCreateTable("Název", 10, 255, -2);
+        ASSERT_TRUE(data.CreateTable("Seznam"));
+        data.Close();
+    }
+    CData data;
+    ASSERT_TRUE(data.Open(empty, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("Seznam$", "", 0));
+    // Reopened without rows, every column reads as text; the decimals stay in the name.
+    EXPECT_EQ(data.m_aColTypes[0], 10);
+    EXPECT_EQ(data.m_aColDecimals[0], 2);
+    data.CloseTable();
+
+    const CString copy = folder.Path("Kopie.xls");
+    ASSERT_TRUE(data.Copy(copy, -1));
+    CData target;
+    ASSERT_TRUE(target.Open(copy, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(target.OpenTable("Seznam$", "", 0));
+    EXPECT_EQ(Names(target.m_aOrigColNames), (std::vector<CString>{"Q;2", "Název"}));
+
+    EXPECT_FALSE(data.CopyTable(copy, 7, &target));
+}
+
+TEST(CopyTable, IntoAnotherWorkbookThroughALocalObject)
+{
+    FixtureFolder folder;
+    const CString other = folder.Path("Druhý.xls");
+    {
+        CData data;
+        ASSERT_TRUE(data.Create(other, "Excel 8.0"));
+        data.AddColBeforeCreateTable("A", 10, 255, -2);
+        ASSERT_TRUE(data.CreateTable("Jiný"));
+    }
+    CData data;
+    ASSERT_TRUE(data.Open(folder.ProjectWorkbook(), "Excel 8.0", 0, 0));
+    const int seznamV = data.GetTableIndex("SeznamV$");
+    // A missing target is not made; a table the target holds already is not made twice.
+    EXPECT_FALSE(data.CopyTable(folder.Path("Chybí.xls"), seznamV, nullptr));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("Chybí.xls").str()));
+    ASSERT_TRUE(data.CopyTable(other, seznamV, nullptr));
+    EXPECT_EQ(data.m_nTable, -1);
+    EXPECT_FALSE(data.CopyTable(other, seznamV, nullptr));
+
+    CData target;
+    ASSERT_TRUE(target.Open(other, "Excel 8.0", 0, 0));
+    EXPECT_TRUE(target.IsTable("Jiný$"));
+    ASSERT_TRUE(target.OpenTable("SeznamV$", "", 0));
+    EXPECT_EQ(target.m_nRecordCount, 3);
+    EXPECT_EQ(Names(target.m_aOrigColNames),
+              (std::vector<CString>{"Číslo                Místnosti", "Název", "Plocha;2", "Výška;2"}));
+    CString text;
+    EXPECT_TRUE(target.GetStringValue("Plocha", text, 0, -1, 0));
+    EXPECT_EQ(text, "28.45");
+}
