@@ -764,6 +764,39 @@ int CDC::SelectClipRgn(CRgn* region)
     return RegionType(s->VisibleRegion());
 }
 
+int CDC::ExtSelectClipRgn(CRgn* region, int mode)
+{
+    DcState* s = StateOf(m_hDC);
+    if (!s)
+        return ERROR;
+    if (mode == RGN_COPY)
+        return SelectClipRgn(region);
+    if (!region || !region->m_hObject)
+        return ERROR;
+    const QRegion base = s->a.clipped ? s->a.clip : QRegion(QRect(QPoint(0, 0), s->size));
+    const QRegion r = region->Region();
+    switch (mode)
+    {
+    case RGN_AND:
+        s->a.clip = base.intersected(r);
+        break;
+    case RGN_OR:
+        s->a.clip = base.united(r);
+        break;
+    case RGN_XOR:
+        s->a.clip = base.xored(r);
+        break;
+    case RGN_DIFF:
+        s->a.clip = base.subtracted(r);
+        break;
+    default:
+        return ERROR;
+    }
+    s->a.clipped = true;
+    s->ApplyClip();
+    return RegionType(s->VisibleRegion());
+}
+
 BOOL CDC::RectVisible(LPCRECT rect) const
 {
     const DcState* s = StateOf(m_hDC);

@@ -136,6 +136,8 @@ public:
     int ExcludeClipRect(int left, int top, int right, int bottom);
     int ExcludeClipRect(LPCRECT rect) { return ExcludeClipRect(rect->left, rect->top, rect->right, rect->bottom); }
     int SelectClipRgn(CRgn* region);
+    // Combines a region (device units) into the clip region: RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY.
+    int ExtSelectClipRgn(CRgn* region, int mode);
     BOOL RectVisible(LPCRECT rect) const;
     BOOL PtVisible(int x, int y) const;
 

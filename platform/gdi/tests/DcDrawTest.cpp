@@ -137,6 +137,27 @@ TEST(DcDraw, ClippingKeepsDrawingInsideAndReportsTheClipBox)
     EXPECT_EQ(c.At(1, 1), RGB(255, 0, 0));
 }
 
+TEST(DcDraw, RegionsCombineIntoTheClipRegion)
+{
+    Canvas c(20, 20);
+    CRgn cut, back;
+    cut.CreateRectRgn(0, 0, 10, 20);
+    back.CreateRectRgn(0, 0, 5, 5);
+    EXPECT_EQ(c.dc.ExtSelectClipRgn(&cut, RGN_DIFF), SIMPLEREGION);
+    EXPECT_EQ(c.dc.ExtSelectClipRgn(&back, RGN_OR), COMPLEXREGION);
+    c.dc.FillSolidRect(0, 0, 20, 20, RGB(0, 0, 0));
+    EXPECT_EQ(c.At(2, 2), RGB(0, 0, 0));
+    EXPECT_TRUE(c.IsWhite(7, 7));
+    EXPECT_TRUE(c.IsWhite(2, 12));
+    EXPECT_EQ(c.At(15, 15), RGB(0, 0, 0));
+    EXPECT_EQ(c.dc.ExtSelectClipRgn(nullptr, RGN_OR), ERROR);
+    EXPECT_EQ(c.dc.ExtSelectClipRgn(&cut, 99), ERROR);
+    EXPECT_EQ(c.dc.ExtSelectClipRgn(&back, RGN_COPY), SIMPLEREGION);
+    CRect box;
+    c.dc.GetClipBox(&box);
+    EXPECT_EQ(box, CRect(0, 0, 5, 5));
+}
+
 TEST(DcDraw, InvertRectTwiceRestoresThePixels)
 {
     Canvas c(10, 10);
