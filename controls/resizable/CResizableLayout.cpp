@@ -1,6 +1,7 @@
 #include "controls/resizable/CResizableLayout.h"
 
 #include "controls/resizable/CControlKind.h"
+#include "platform/gdi/CDC.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WinApi.h"
 
@@ -105,6 +106,22 @@ BOOL CResizableLayout::RefreshAfterMove(const LayoutInfo& info, const CRect& old
     const int limit = pChild->GetScrollLimit(SB_HORZ);
     const int widthChange = newRect.Width() - oldRect.Width();
     return limit > 0 && pChild->GetScrollPos(SB_HORZ) > limit - widthChange;
+}
+
+void CResizableLayout::ClipAnchoredChildren(CDC* pDC)
+{
+    for (const LayoutInfo& info : m_entries)
+        if (info.hWnd && IsWindowVisible(info.hWnd))
+            ApplyChildClip(info.hWnd, pDC);
+}
+
+void CResizableLayout::ApplyChildClip(HWND hWnd, CDC* pDC)
+{
+    CRect rect = ChildRect(hWnd);
+    pDC->DPtoLP(&rect);
+    CRgn region;
+    region.CreateRectRgnIndirect(&rect);
+    pDC->ExtSelectClipRgn(&region, LikesClipping(hWnd) ? RGN_DIFF : RGN_OR);
 }
 
 CRect CResizableLayout::ChildRect(HWND hWnd)

@@ -1,5 +1,6 @@
 #include "controls/resizable/CResizableLayout.h"
 
+#include "platform/gdi/CDC.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/testing/UiTest.h"
 
@@ -238,4 +239,23 @@ TEST_F(CResizableLayoutTest, DestroyedControlIsSkipped)
     grid->DestroyWindow();
     wnd.Resize(300, 200);
     EXPECT_EQ(RectOf(ok), CRect(250, 170, 290, 190));
+}
+
+TEST_F(CResizableLayoutTest, BackgroundEraseLeavesOutTheControlsThatPaintThemselves)
+{
+    CWnd* edit = AddChild("Edit", 0, CRect(10, 10, 50, 30), 1330);
+    CWnd* group = AddChild("Button", BS_GROUPBOX, CRect(60, 10, 120, 60), 1331);
+    CWnd* hidden = AddChild("Edit", 0, CRect(130, 10, 170, 30), 1332);
+    wnd.AddAnchor(edit->GetSafeHwnd(), AnchorTopLeft);
+    wnd.AddAnchor(group->GetSafeHwnd(), AnchorTopLeft);
+    wnd.AddAnchor(hidden->GetSafeHwnd(), AnchorTopLeft);
+    hidden->ShowWindow(SW_HIDE);
+
+    CDC* pDC = wnd.GetDC();
+    wnd.ClipAnchoredChildren(pDC);
+    EXPECT_FALSE(pDC->PtVisible(20, 20));
+    EXPECT_TRUE(pDC->PtVisible(80, 30));
+    EXPECT_TRUE(pDC->PtVisible(140, 20));
+    EXPECT_TRUE(pDC->PtVisible(5, 5));
+    wnd.ReleaseDC(pDC);
 }
