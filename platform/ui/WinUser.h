@@ -110,6 +110,8 @@ constexpr int WHEEL_DELTA = 120;
 constexpr UINT SIZE_RESTORED = 0;
 constexpr UINT SIZE_MINIMIZED = 1;
 constexpr UINT SIZE_MAXIMIZED = 2;
+constexpr UINT SIZE_MAXSHOW = 3; // another window was restored
+constexpr UINT SIZE_MAXHIDE = 4; // another window was maximised
 
 // Hit-test codes
 constexpr int HTERROR = -2;
