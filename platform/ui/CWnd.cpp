@@ -41,6 +41,13 @@ bool IsTopLevelStyle(DWORD style)
 {
     return !(style & WS_CHILD);
 }
+// The frame around a top-level window's widget: window rectangles include it.
+QMargins FrameMargins(const QWidget* w)
+{
+    return QMargins(w->geometry().left() - w->frameGeometry().left(), w->geometry().top() - w->frameGeometry().top(),
+                    w->frameGeometry().right() - w->geometry().right(),
+                    w->frameGeometry().bottom() - w->geometry().bottom());
+}
 } // namespace
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -1015,11 +1022,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
         g.setSize(QSize(std::max(0, cx), std::max(0, cy)));
     if (w->isWindow())
     {
-        const QMargins frame(w->geometry().left() - w->frameGeometry().left(),
-                             w->geometry().top() - w->frameGeometry().top(),
-                             w->frameGeometry().right() - w->geometry().right(),
-                             w->frameGeometry().bottom() - w->geometry().bottom());
-        g = g.marginsRemoved(frame);
+        g = g.marginsRemoved(FrameMargins(w));
     }
     if (g != w->geometry())
         w->setGeometry(g);
@@ -1103,7 +1106,7 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     const QRect normal = w->isWindow() ? w->normalGeometry() : w->geometry();
     GetWindowRect(&lpwndpl->rcNormalPosition);
     if (w->isWindow() && normal.isValid())
-        lpwndpl->rcNormalPosition = FromQRect(normal);
+        lpwndpl->rcNormalPosition = FromQRect(normal.marginsAdded(FrameMargins(w)));
     return TRUE;
 }
 
