@@ -153,6 +153,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     widget->setGeometry(rect.left == int(0x80000000)
                             ? QRect(0, 0, cs.cx, cs.cy)
                             : QRect(cs.x, cs.y, std::max(0, cs.cx), std::max(0, cs.cy)));
+    // A top-level window knows its frame from the start, as its window rectangle includes it.
+    if (widget->isWindow())
+        widget->winId();
     if (lpszWindowName)
         SetWindowText(lpszWindowName);
     ApplyStyle(0);
@@ -194,6 +197,18 @@ void CWnd::ApplyStyle(DWORD oldStyle)
     const DWORD changed = m_style ^ oldStyle;
     if (changed & WS_DISABLED || oldStyle == 0)
         w->setEnabled(!(m_style & WS_DISABLED));
+    // A top-level window that gains a sizing frame can be resized; its limits come from
+    // WM_GETMINMAXINFO when it is shown.
+    if (w->isWindow() && oldStyle != 0 && (changed & WS_THICKFRAME))
+    {
+        if (m_style & WS_THICKFRAME)
+        {
+            w->setMinimumSize(0, 0);
+            w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        else
+            w->setFixedSize(w->size());
+    }
     if (auto* ww = dynamic_cast<WindowWidget*>(w))
     {
         ww->SetFramed((m_style & WS_BORDER) || (m_exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)));
@@ -931,6 +946,8 @@ BOOL CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
+    if (auto* area = dynamic_cast<WindowWidget*>(GetWidget()))
+        area->FitViewport();
     QWidget* client = GetClientWidget();
     *lpRect = client ? CRect(0, 0, client->width(), client->height()) : CRect();
 }

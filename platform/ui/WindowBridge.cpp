@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace
 {
@@ -144,8 +147,37 @@ bool WindowBridge::StopTimer(UINT_PTR id)
     return true;
 }
 
+void WindowBridge::ApplyTrackLimits()
+{
+    QWidget* w = m_widget;
+    if (!w || !w->isWindow() || !(m_wnd->GetStyle() & WS_THICKFRAME))
+        return;
+    // Window sizes include the frame; "no limit" stays no limit.
+    const QSize frame = w->frameGeometry().size() - w->geometry().size();
+    const auto toWindow = [](int size, int frameSize) {
+        return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : size + frameSize;
+    };
+    const auto toWidget = [](int size, int frameSize) {
+        return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : std::clamp(size - frameSize, 0, QWIDGETSIZE_MAX);
+    };
+    MINMAXINFO info;
+    info.ptMinTrackSize = CPoint(toWindow(w->minimumWidth(), frame.width()), toWindow(w->minimumHeight(), frame.height()));
+    info.ptMaxTrackSize = CPoint(toWindow(w->maximumWidth(), frame.width()), toWindow(w->maximumHeight(), frame.height()));
+    if (const QScreen* screen = w->screen())
+    {
+        const QRect area = screen->availableGeometry();
+        info.ptMaxPosition = CPoint(area.left(), area.top());
+        info.ptMaxSize = CPoint(area.width(), area.height());
+    }
+    m_wnd->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    w->setMinimumSize(toWidget(info.ptMinTrackSize.x, frame.width()), toWidget(info.ptMinTrackSize.y, frame.height()));
+    w->setMaximumSize(toWidget(info.ptMaxTrackSize.x, frame.width()), toWidget(info.ptMaxTrackSize.y, frame.height()));
+}
+
 void WindowBridge::ReportSize()
 {
+    if (auto* area = dynamic_cast<WindowWidget*>(m_widget.data()))
+        area->FitViewport();
     QWidget* client = ClientWidget();
     if (!client)
         return;
@@ -176,6 +208,10 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* event)
     {
     case QEvent::Paint:
         return watched == ClientWidget() && DispatchPaint(static_cast<QPaintEvent*>(event));
+    case QEvent::Show:
+        if (watched == m_widget.data())
+            ApplyTrackLimits();
+        return false;
     case QEvent::Resize:
         if (watched == ClientWidget())
             ReportSize();

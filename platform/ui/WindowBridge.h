@@ -37,6 +37,9 @@ public:
 
     // Sends WM_SIZE when the client area's size differs from the one last reported.
     void ReportSize();
+    // A top-level window with a sizing frame asks WM_GETMINMAXINFO for its smallest and largest
+    // size (window sizes, frame included) and keeps to them.
+    void ApplyTrackLimits();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -28,6 +28,12 @@ void WindowWidget::ShowBar(Qt::Orientation orientation, bool show)
         setVerticalScrollBarPolicy(policy);
 }
 
+void WindowWidget::FitViewport()
+{
+    if (!isVisible())
+        setViewportMargins(viewportMargins());
+}
+
 void WindowWidget::scrollContentsBy(int, int)
 {
     // The window scrolls its contents itself in its WM_HSCROLL and WM_VSCROLL handlers.

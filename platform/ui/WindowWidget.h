@@ -12,6 +12,8 @@ public:
 
     void SetFramed(bool framed);
     void ShowBar(Qt::Orientation orientation, bool show);
+    // A hidden widget gets no resize events: this fits the client area to the widget's size now.
+    void FitViewport();
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
