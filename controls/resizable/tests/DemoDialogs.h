@@ -1,0 +1,29 @@
+#pragma once
+// A resizable demo dialog as the design dialogs use the base: a grid placeholder that stretches,
+// buttons that keep their distance from the bottom-right corner, a title line that widens and a
+// note that stays in the middle.
+
+#include "controls/resizable/CResizableDialog.h"
+
+constexpr UINT IDD_RESIZABLE_DEMO = 9101;
+
+constexpr int IDC_DEMO_TITLE = 1300;
+constexpr int IDC_DEMO_GRID = 1305;
+constexpr int IDC_DEMO_NOTE = 1306;
+constexpr int IDC_DEMO_MANIFOLDS = 1331;
+constexpr int IDC_DEMO_SAVE = 1350;
+
+void RegisterDemoDialogs();
+
+class CDemoDialog : public CResizableDialog
+{
+public:
+    explicit CDemoDialog(CWnd* pParent = nullptr) : CResizableDialog(IDD_RESIZABLE_DEMO, pParent) {}
+
+    // Turns placement memory on in OnInitDialog, as a dialog of the program would.
+    CString m_placementSection;
+    BOOL m_bRectOnly = FALSE;
+
+protected:
+    BOOL OnInitDialog() override;
+};
