@@ -313,6 +313,9 @@ int CData::CopyTable(CString path, int table, CData* target)
     };
     if (!IsOpenTable(table) && !OpenTable(table, CString(), 0))
         return finish(0);
+    // An empty sheet has no columns: there is nothing to copy, and no table can be made of it.
+    if (m_nColCount == 0)
+        return finish(1);
     // The stored names go over unchanged, so that "name;n" survives whatever the types.
     target->CloseTable();
     for (int c = 0; c < m_nColCount; ++c)

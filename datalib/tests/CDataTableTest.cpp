@@ -464,3 +464,22 @@ TEST(CopyTable, IntoAnotherWorkbookThroughALocalObject)
     EXPECT_TRUE(target.GetStringValue("Plocha", text, 0, -1, 0));
     EXPECT_EQ(text, "28.45");
 }
+
+TEST(CopyTable, EmptySheetsDoNotStopACopy)
+{
+    FixtureFolder folder;
+    CData data;
+    data.m_bShowErrors = 1;
+    ASSERT_TRUE(data.Open(folder.WorkbookWithEmptySheet("Prázdný list.xls"), "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.IsTable("List2$"));
+    const CString copy = folder.Path("Kopie.xls");
+    ASSERT_TRUE(data.Copy(copy, -1));
+
+    CData target;
+    ASSERT_TRUE(target.Open(copy, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(target.OpenTable("Data$", "", 0));
+    EXPECT_EQ(target.m_aOrigColNames[0], "Hodnota;1");
+    CString text;
+    EXPECT_TRUE(target.GetStringValue("Hodnota", text, 0, -1, 0));
+    EXPECT_EQ(text, "1.5");
+}

@@ -28,10 +28,20 @@ CString FixtureFolder::Path(const char* name) const
 
 CString FixtureFolder::ProjectWorkbook(const char* name) const
 {
+    return Written("make_project_workbook.py", name);
+}
+
+CString FixtureFolder::WorkbookWithEmptySheet(const char* name) const
+{
+    return Written("make_workbook_with_empty_sheet.py", name);
+}
+
+CString FixtureFolder::Written(const char* script, const char* name) const
+{
     const CString path = Path(name);
     // Debian's own python3 carries xlwt; the first python3 on PATH may not.
-    const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_TEST_DATA_DIR +
-                                "/fixtures/make_project_workbook.py' '" + path.str() + "'";
+    const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_TEST_DATA_DIR + "/fixtures/" +
+                                script + "' '" + path.str() + "'";
     if (std::system(command.c_str()) != 0)
         ADD_FAILURE() << "python3-xlwt could not write " << path.str();
     return path;

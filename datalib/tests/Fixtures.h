@@ -16,8 +16,12 @@ public:
     CString Path(const char* name) const;
     // Writes the project workbook (sheets "DataAkce", "SeznamV", "SeznamM", "Moje data").
     CString ProjectWorkbook(const char* name = "Projekt.xls") const;
+    // Writes a workbook with the sheet "Data" and the empty sheet "List2".
+    CString WorkbookWithEmptySheet(const char* name) const;
 
 private:
+    CString Written(const char* script, const char* name) const;
+
     std::filesystem::path m_folder;
 };
 
