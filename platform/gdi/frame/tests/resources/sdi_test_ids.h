@@ -1,0 +1,5 @@
+// Ids of the single-document test program.
+#define IDR_SDI_TEST 128
+#define ID_CALCULATE 32771
+#define ID_EXPORT 32772
+#define IDS_IDLE 57345
