@@ -286,7 +286,13 @@ std::int64_t FormatArg::asSigned() const
     return 0;
 }
 
-std::uint64_t FormatArg::asUnsigned() const { return m_kind == Kind::Unsigned ? m_unsigned : std::uint64_t(asSigned()); }
+std::uint64_t FormatArg::asUnsigned() const
+{
+    if (m_kind == Kind::Unsigned)
+        return m_unsigned;
+    const std::uint64_t value = std::uint64_t(asSigned());
+    return m_kind == Kind::Signed && m_bytes < 8 ? value & ((std::uint64_t(1) << (m_bytes * 8)) - 1) : value;
+}
 
 double FormatArg::asReal() const
 {

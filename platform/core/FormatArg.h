@@ -13,7 +13,9 @@ public:
     enum class Kind { Signed, Unsigned, Real, Text, Pointer };
 
     template <class T, std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>, int> = 0>
-    FormatArg(T v) : m_kind(Kind::Signed), m_signed(v) {}
+    FormatArg(T v) : m_kind(Kind::Signed), m_signed(v), m_bytes(sizeof(T) < 4 ? 4 : sizeof(T))
+    {
+    }
     template <class T, std::enable_if_t<std::is_integral_v<T> && std::is_unsigned_v<T>, int> = 0>
     FormatArg(T v) : m_kind(Kind::Unsigned), m_unsigned(v) {}
     template <class T, std::enable_if_t<std::is_enum_v<T>, int> = 0>
@@ -40,4 +42,6 @@ private:
     double m_real = 0;
     const char* m_text = nullptr;
     const void* m_pointer = nullptr;
+    // A negative integer read as unsigned (%u, %x) keeps the width of its type, at least an int's.
+    std::size_t m_bytes = 8;
 };

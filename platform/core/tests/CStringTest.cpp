@@ -59,4 +59,8 @@ TEST(CString, FormatsArgumentsOfEveryKind)
     EXPECT_EQ(s, "Q=42 (  3.1) A ff %");
     s.Format("%-4s|%03d|%*d", "ab", 7, 4, 12);
     EXPECT_EQ(s, "ab  |007|  12");
+    s.Format("%x %u %X %lld %d", -1, -1, 255, -5LL, short(-3));
+    EXPECT_EQ(s, "ffffffff 4294967295 FF -5 -3");
+    s.Format("%5.2s|%-6s|%c", "žluť", "kůň", U'č');
+    EXPECT_EQ(s, "   žl|kůň   |č");
 }
