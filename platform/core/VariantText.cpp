@@ -288,7 +288,7 @@ std::string FormatDate(DATE dt, DWORD flags, const UserLocale& locale)
         return time;
     const bool noTime = p.hour == 0 && p.minute == 0 && p.second == 0;
     const bool noDate = std::trunc(dt) == 0;
-    if (noDate && !noTime)
+    if (noDate) // a time alone (the zero date stands for no date)
         return time;
     return noTime ? date : date + " " + time;
 }

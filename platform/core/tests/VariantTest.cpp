@@ -260,6 +260,9 @@ TEST(COleDateTime, TextsInTheUserLocale)
     EXPECT_FALSE(parsed.ParseDateTime("zítra"));
     EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
     EXPECT_EQ(parsed.Format(), "");
+    EXPECT_EQ(COleDateTime(0.75).Format(), "18:00:00");
+    EXPECT_EQ(COleDateTime(0.0).Format(), "0:00:00");
+    EXPECT_EQ(COleDateTime(0.0).Format(VAR_DATEVALUEONLY), "30.12.1899");
     COleDateTime nullDate;
     nullDate.SetStatus(COleDateTime::null);
     EXPECT_EQ(nullDate.Format(VAR_DATEVALUEONLY), "");
