@@ -11,6 +11,8 @@
 #include "platform/ui/CStatic.h"
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/WinApi.h"
+#include "platform/core/Resources.h"
 
 #include <QFontMetrics>
 #include <QWidget>
@@ -43,6 +45,19 @@ struct DialogFont
     double baseX = 6;
     double baseY = 13;
 };
+
+// A picture static shows the icon or bitmap its text names.
+void ShowImageOf(CWnd* control, const DialogItemTemplate& item)
+{
+    auto* picture = dynamic_cast<CStatic*>(control);
+    const DWORD type = item.style & SS_TYPEMASK;
+    if (!picture || (type != SS_ICON && type != SS_BITMAP))
+        return;
+    if (type == SS_ICON)
+        picture->SetIcon(LoadIcon(AfxGetInstanceHandle(), item.text));
+    else
+        picture->SetBitmap(LoadBitmap(AfxGetInstanceHandle(), item.text));
+}
 
 int Scale(int units, double base, int divisor)
 {
@@ -118,6 +133,7 @@ BOOL DialogBuilder::Build(CDialog& dialog, const DialogTemplate& t, CWnd* parent
             continue;
         }
         control->SetFontHandle(font, FALSE);
+        ShowImageOf(control, item);
         if (itemStyle & WS_VISIBLE)
             control->ShowWindow(SW_SHOWNA);
     }

@@ -54,3 +54,10 @@ DWORD GetMessagePos();
 // System settings (colours and sizes are the drawing layer's: platform/gdi/SystemMetrics.h).
 UINT GetDoubleClickTime();
 BOOL MessageBeep(UINT uType);
+
+// Images of the resources (BITMAP and ICON): kept for the life of the process, like the
+// system's shared images. An HICON is a bitmap handle of the drawing layer here.
+HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+// The resource id of a name "#123" or of an integer resource; 0 for other names.
+UINT ResourceIdOf(LPCTSTR name);

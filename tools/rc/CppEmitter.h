@@ -5,6 +5,7 @@
 
 #include "ResourceScript.h"
 
+#include <ostream>
 #include <string>
 
 class CppEmitter
@@ -19,4 +20,8 @@ public:
     static std::string Emit(const ResourceScript& script, Kind kind);
     // A C++ string literal of UTF-8 text.
     static std::string Literal(const std::string& text);
+
+private:
+    // Dialogs, menus, accelerators, tool bars and images as the tables of platform/ui/UiResources.h.
+    static void EmitWindowResources(const ResourceScript& script, std::ostream& out);
 };

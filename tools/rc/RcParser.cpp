@@ -1,11 +1,21 @@
 #include "RcParser.h"
 
+#include "WindowSymbols.h"
+
 RcParser::RcParser(const std::vector<RcToken>& tokens, const std::map<std::string, long long>& symbols,
                    ResourceScript& script)
     : m_tokens(tokens), m_symbols(symbols), m_script(script)
 {
     m_statements["STRINGTABLE"] = [this] { StringTable(); };
     m_statements["LANGUAGE"] = [this] { Language(); };
+    m_namedResources["DIALOG"] = [this](long long id) { Dialog(id); };
+    m_namedResources["DIALOGEX"] = [this](long long id) { Dialog(id); };
+    m_namedResources["MENU"] = [this](long long id) { Menu(id); };
+    m_namedResources["MENUEX"] = [this](long long id) { Menu(id); };
+    m_namedResources["ACCELERATORS"] = [this](long long id) { Accelerators(id); };
+    m_namedResources["TOOLBAR"] = [this](long long id) { Toolbar(id); };
+    m_namedResources["BITMAP"] = [this](long long id) { Image(id, false); };
+    m_namedResources["ICON"] = [this](long long id) { Image(id, true); };
 }
 
 void RcParser::Parse()
@@ -123,10 +133,11 @@ long long RcParser::Term()
     }
     if (t.kind == RcToken::Kind::Word)
     {
-        const auto it = m_symbols.find(t.text);
-        if (it == m_symbols.end())
-            throw RcError(t.file, t.line, "unknown symbol " + t.text);
-        return it->second;
+        if (const auto it = m_symbols.find(t.text); it != m_symbols.end())
+            return it->second;
+        if (const auto it = WindowSymbols().find(t.text); it != WindowSymbols().end())
+            return it->second;
+        throw RcError(t.file, t.line, "unknown symbol " + t.text);
     }
     throw RcError(t.file, t.line, "expected a number, found '" + t.text + "'");
 }

@@ -23,6 +23,19 @@ private:
 
     void StringTable();
     void Language();
+    // Window resources (RcWindowResources.cpp).
+    void Dialog(long long id);
+    void DialogItem(RcDialog& dialog);
+    void Menu(long long id);
+    void MenuItems(std::vector<RcMenuItem>& items, int level);
+    void Accelerators(long long id);
+    void Toolbar(long long id);
+    void Image(long long id, bool icon);
+    // A style: values joined by | where NOT v takes v's bits away from what is there.
+    unsigned Style(unsigned start);
+    bool AtComma() const { return IsPunct(','); }
+    // A resource id as a name or a number, as text: "name" or "#number".
+    std::string NameOrId();
 
     // Token helpers.
     const RcToken& Peek() const { return m_tokens[m_at]; }

@@ -74,6 +74,8 @@ int main(int argc, char** argv)
             dep << output << ":";
             for (const std::string& file : lexer.Files())
                 dep << " \\\n  " << file;
+            for (const auto& [id, image] : script.images)
+                dep << " \\\n  " << image.path;
             dep << "\n";
         }
     }

@@ -4,6 +4,7 @@
 #include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
+#include "platform/ui/CStatic.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/testing/UiTest.h"
 
@@ -14,11 +15,7 @@ namespace
 class DialogTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        UiTest::EnsureApplication();
-        RegisterTestDialogs();
-    }
+    static void SetUpTestSuite() { UiTest::EnsureApplication(); }
     void SetUp() override
     {
         DialogScript::Clear();
@@ -229,6 +226,9 @@ TEST_F(DialogTest, ModelessDialogAndControlIds)
     EXPECT_NE(dialog.GetDlgItem(IDC_NAME), nullptr);
     EXPECT_NE(dynamic_cast<CEdit*>(dialog.GetDlgItem(IDC_NAME)), nullptr);
     EXPECT_NE(dynamic_cast<CButton*>(dialog.GetDlgItem(IDC_HEATED)), nullptr);
+    auto* icon = dynamic_cast<CStatic*>(dialog.GetDlgItem(IDC_ICON));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_NE(icon->GetIcon(), nullptr); // the icon file beside the script
     CRect r(0, 0, 4, 8);
     dialog.MapDialogRect(&r);
     EXPECT_GT(r.Width(), 4);

@@ -6,22 +6,7 @@
 #include <string>
 #include <vector>
 
-constexpr UINT IDD_DATA = 100;
-constexpr UINT IDD_NESTED = 101;
-
-constexpr int IDC_NAME = 1001;
-constexpr int IDC_COUNT = 1002;
-constexpr int IDC_LENGTH = 1003;
-constexpr int IDC_HEATED = 1004;
-constexpr int IDC_KIND_A = 1005;
-constexpr int IDC_KIND_B = 1006;
-constexpr int IDC_KIND_C = 1007;
-constexpr int IDC_PLACE = 1008;
-constexpr int IDC_OPEN = 1009;
-constexpr int IDC_CLOSE_OK = 1010;
-constexpr int IDC_NOTE = 1011;
-
-void RegisterTestDialogs();
+#include "TestResource.h"
 
 // A data dialog as the system writes them: Enter moves to the next field, only "&OK" closes.
 class CDataDialog : public CDialog

@@ -91,3 +91,73 @@ TEST_F(RcParserTest, EmitsLiteralsThatKeepEveryByte)
     EXPECT_NE(CppEmitter::Emit(s, CppEmitter::Kind::LanguagePack).find("kalvenrod_resource_table"), std::string::npos);
 }
 } // namespace
+
+TEST_F(RcParserTest, DialogStatementsGiveClassesAndStyles)
+{
+    const ResourceScript script = Compile("#define IDD_X 130\n#define IDC_E 1001\n"
+                                          "IDD_X DIALOGEX 0, 0, 200, 100\n"
+                                          "STYLE DS_SETFONT | WS_POPUP | WS_CAPTION\n"
+                                          "CAPTION \"kalvenrod - zeď\"\n"
+                                          "FONT 8, \"MS Sans Serif\", 400, 0, 0x1\n"
+                                          "BEGIN\n"
+                                          "  LTEXT \"&Délka:\", IDC_STATIC, 7, 9, 40, 8\n"
+                                          "  EDITTEXT IDC_E, 50, 7, 60, 14, ES_RIGHT | NOT WS_TABSTOP\n"
+                                          "  DEFPUSHBUTTON \"OK\", IDOK, 10, 80, 50, 14\n"
+                                          "  CONTROL \"\", 1002, \"MFCGridCtrl\", WS_TABSTOP, 7, 30, 180, 40, WS_EX_CLIENTEDGE\n"
+                                          "END\n");
+    ASSERT_EQ(script.dialogs.count(130u), 1u);
+    const RcDialog& d = script.dialogs.at(130u);
+    EXPECT_EQ(d.caption, "kalvenrod - zeď");
+    EXPECT_EQ(d.fontName, "MS Sans Serif");
+    EXPECT_EQ(d.pointSize, 8);
+    EXPECT_EQ(d.cx, 200);
+    ASSERT_EQ(d.items.size(), 4u);
+    EXPECT_EQ(d.items[0].className, "STATIC");
+    EXPECT_EQ(d.items[0].id, -1);
+    EXPECT_EQ(d.items[0].style, 0x50020000u);  // child, visible, group, left text
+    EXPECT_EQ(d.items[1].className, "EDIT");
+    EXPECT_EQ(d.items[1].style, 0x50800002u);  // the tab stop taken away, border kept
+    EXPECT_EQ(d.items[2].style, 0x50010001u);
+    EXPECT_EQ(d.items[3].className, "MFCGridCtrl");
+    EXPECT_EQ(d.items[3].exStyle, 0x200u);
+    EXPECT_EQ(d.items[3].cy, 40);
+}
+
+TEST_F(RcParserTest, MenusAcceleratorsAndToolbars)
+{
+    const ResourceScript script = Compile("1 MENU\nBEGIN\n POPUP \"&Soubor\"\n BEGIN\n"
+                                          "  MENUITEM \"&Nový\\tCtrl+N\", 100\n  MENUITEM SEPARATOR\n"
+                                          "  MENUITEM \"&Konec\", 101, GRAYED\n END\nEND\n"
+                                          "1 ACCELERATORS\nBEGIN\n \"N\", 100, VIRTKEY, CONTROL\n VK_F1, 102, VIRTKEY\n"
+                                          " \"^C\", 103\nEND\n"
+                                          "2 TOOLBAR 16, 15\nBEGIN\n BUTTON 100\n SEPARATOR\n BUTTON 101\nEND\n");
+    const auto& menu = script.menus.at(1u);
+    ASSERT_EQ(menu.size(), 4u);
+    EXPECT_EQ(menu[0].text, "&Soubor");
+    EXPECT_EQ(menu[0].flags, 0x10u);
+    EXPECT_EQ(menu[1].text, "&Nový\tCtrl+N");
+    EXPECT_EQ(menu[1].level, 1);
+    EXPECT_EQ(menu[2].flags, 0x800u);
+    EXPECT_EQ(menu[3].flags, 0x1u);
+    const auto& accel = script.accelerators.at(1u);
+    ASSERT_EQ(accel.size(), 3u);
+    EXPECT_EQ(accel[0].key, unsigned('N'));
+    EXPECT_EQ(accel[0].flags, 0x9u);
+    EXPECT_EQ(accel[1].key, 0x70u);
+    EXPECT_EQ(accel[2].key, 3u);
+    EXPECT_EQ(accel[2].flags, 0u);
+    const RcToolbar& toolbar = script.toolbars.at(2u);
+    EXPECT_EQ(toolbar.cx, 16);
+    EXPECT_EQ(toolbar.buttons, (std::vector<unsigned>{100, 0, 101}));
+}
+
+TEST_F(RcParserTest, ImagesAreFoundBesideTheScript)
+{
+    Write("picture.png", "not really a picture");
+    const ResourceScript script = Compile("5 BITMAP \"picture.png\"\n");
+    ASSERT_EQ(script.images.count(5u), 1u);
+    EXPECT_FALSE(script.images.at(5u).icon);
+    EXPECT_NE(ErrorOf("6 ICON \"sub\\\\missing.ico\"\n").find("image file not found"), std::string::npos);
+    const std::string emitted = CppEmitter::Emit(script, CppEmitter::Kind::LanguagePack);
+    EXPECT_NE(emitted.find("kalvenrod_ui_resource_table"), std::string::npos);
+}

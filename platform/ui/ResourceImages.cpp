@@ -1,0 +1,48 @@
+// Bitmaps and icons of the resources, loaded once.
+
+#include "platform/gdi/CBitmap.h"
+#include "platform/ui/UiResources.h"
+#include "platform/ui/WinApi.h"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+UINT ResourceIdOf(LPCTSTR name)
+{
+    if (IS_INTRESOURCE(name))
+        return UINT(reinterpret_cast<UINT_PTR>(name));
+    if (name && name[0] == '#')
+        return UINT(std::strtoul(name + 1, nullptr, 10));
+    return 0;
+}
+
+namespace
+{
+HBITMAP SharedImage(UINT id)
+{
+    static std::map<UINT, std::unique_ptr<CBitmap>> images;
+    auto& image = images[id];
+    if (!image)
+    {
+        image = std::make_unique<CBitmap>();
+        if (!UiResources::FindImage(id) || !image->LoadBitmap(id))
+        {
+            image.reset();
+            images.erase(id);
+            return nullptr;
+        }
+    }
+    return static_cast<HBITMAP>(image->m_hObject);
+}
+} // namespace
+
+HBITMAP LoadBitmap(HINSTANCE, LPCTSTR lpBitmapName)
+{
+    return SharedImage(ResourceIdOf(lpBitmapName));
+}
+
+HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName)
+{
+    return reinterpret_cast<HICON>(SharedImage(ResourceIdOf(lpIconName)));
+}
