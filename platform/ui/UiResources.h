@@ -62,16 +62,16 @@ struct ImageTemplate
 
 struct UiResourceTable
 {
-    const DialogTemplate* dialogs;
-    int dialogCount;
-    const MenuTemplate* menus;
-    int menuCount;
-    const AcceleratorTemplate* accelerators;
-    int acceleratorCount;
-    const ToolbarTemplate* toolbars;
-    int toolbarCount;
-    const ImageTemplate* images;
-    int imageCount;
+    const DialogTemplate* dialogs = nullptr;
+    int dialogCount = 0;
+    const MenuTemplate* menus = nullptr;
+    int menuCount = 0;
+    const AcceleratorTemplate* accelerators = nullptr;
+    int acceleratorCount = 0;
+    const ToolbarTemplate* toolbars = nullptr;
+    int toolbarCount = 0;
+    const ImageTemplate* images = nullptr;
+    int imageCount = 0;
 };
 
 // The symbol through which a language pack hands out its window resources.
