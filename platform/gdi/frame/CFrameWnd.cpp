@@ -10,6 +10,7 @@
 #include "platform/ui/CCmdUI.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
@@ -145,8 +146,13 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::ShowClientWindow(CWnd* pWnd)
 {
-    if (QMainWindow* window = MainWindow(); window && pWnd && pWnd->GetWidget())
-        window->setCentralWidget(pWnd->GetWidget());
+    QWidget* client = pWnd ? pWnd->GetWidget() : nullptr;
+    if (!client)
+        return;
+    if (QMainWindow* window = MainWindow())
+        window->setCentralWidget(client);
+    else if (QWidget* frame = GetWidget(); frame && frame->layout())
+        frame->layout()->addWidget(client);
 }
 
 void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)

@@ -2,7 +2,7 @@
 #include "platform/gdi/frame/CCreateContext.h"
 #include "platform/gdi/frame/CDocument.h"
 #include "platform/gdi/frame/CFrameWnd.h"
-#include "platform/gdi/frame/CPaintDC.h"
+#include "platform/ui/CPaintDC.h"
 
 #include <QWidget>
 

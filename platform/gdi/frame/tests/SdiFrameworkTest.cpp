@@ -3,6 +3,7 @@
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Profile.h"
+#include "platform/gdi/PrintJob.h"
 #include "platform/gdi/frame/CRecentFileList.h"
 #include "platform/ui/testing/UiTest.h"
 
@@ -240,4 +241,13 @@ TEST_F(SdiFramework, PictureOfTheFrame)
     const QImage picture = m_frame->GetWidget()->grab().toImage();
     EXPECT_TRUE(picture.save("pictures/sdi-frame.png"));
     EXPECT_GT(picture.width(), 400);
+}
+
+TEST_F(SdiFramework, ThePrintCommandOfTheViewPrintsItsDrawing)
+{
+    Doc()->m_text = "Tisk z pohledu";
+    const CString pdf = Path("pohled.pdf");
+    Gdi::SetNextPrintFile(QString::fromUtf8(pdf.GetString()));
+    Command(ID_FILE_PRINT);
+    EXPECT_TRUE(FileOps::Exists(pdf));
 }

@@ -3,3 +3,5 @@
 #define ID_CALCULATE 32771
 #define ID_EXPORT 32772
 #define IDS_IDLE 57345
+#define IDR_MDI_MAIN 129
+#define IDR_MDI_DOC 130
