@@ -1,6 +1,7 @@
 #include "controls/grid/CGridCell.h"
 
 #include "controls/grid/CGridCtrl.h"
+#include "controls/grid/CInPlaceEdit.h"
 
 #include <cstring>
 #include <map>
@@ -89,13 +90,30 @@ void CGridCell::Reset()
     m_pEditWnd = nullptr;
 }
 
-BOOL CGridCell::Edit(int /*nRow*/, int /*nCol*/, CRect /*rect*/, CPoint /*point*/, UINT /*nID*/,
-                     UINT /*nChar*/)
+BOOL CGridCell::Edit(int nRow, int nCol, CRect rect, CPoint /*point*/, UINT nID, UINT nChar)
 {
-    return FALSE;
+    if (m_bEditing && m_pEditWnd)
+    {
+        // Typing into a cell that is being edited goes on in its edit.
+        static_cast<CInPlaceEdit*>(m_pEditWnd)->TypeCharacter(nChar);
+        return TRUE;
+    }
+    const DWORD nFormat = GetFormat();
+    DWORD dwStyle = 0;
+    if (nFormat & DT_RIGHT)
+        dwStyle = ES_RIGHT;
+    else if (nFormat & DT_CENTER)
+        dwStyle = ES_CENTER;
+    m_bEditing = TRUE;
+    m_pEditWnd = new CInPlaceEdit(GetGrid(), rect, dwStyle, nID, nRow, nCol, GetText(), nChar);
+    return TRUE;
 }
 
-void CGridCell::EndEdit() {}
+void CGridCell::EndEdit()
+{
+    if (m_pEditWnd)
+        static_cast<CInPlaceEdit*>(m_pEditWnd)->EndEdit();
+}
 
 void CGridCell::OnEndEdit()
 {

@@ -2,6 +2,7 @@
 #include "controls/grid/CGridCtrl.h"
 
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/COleDataObject.h"
 #include "platform/ui/COleDataSource.h"
 
@@ -165,7 +166,9 @@ void CGridCtrl::OnEditPaste()
     CGridCellBase* pCell = GetCell(cell.row, cell.col);
     if (pCell && pCell->IsEditing() && pCell->GetEditWnd())
     {
-        pCell->GetEditWnd()->SendMessage(WM_PASTE);
+        // The cell being edited takes the text into its edit.
+        if (CWnd* pEdit = pCell->GetEditWnd(); pEdit->IsKindOf(RUNTIME_CLASS(CEdit)))
+            static_cast<CEdit*>(pEdit)->Paste();
         return;
     }
     COleDataObject dataObject;

@@ -29,6 +29,7 @@ BOOL CGridCtrl::IsPointInText(const CCellID& cell, CPoint point)
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    m_TitleTip.Hide();
     SetFocus();
     m_LeftClickDownPoint = point;
     m_bLMouseButtonDown = TRUE;
@@ -307,6 +308,8 @@ void CGridCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
     }
 
     UpdateBorderHover(point);
+    if (!m_TitleTip.IsOverHoverRect(point))
+        m_TitleTip.Hide();
 
     if (m_MouseMode == MOUSE_NOTHING)
     {

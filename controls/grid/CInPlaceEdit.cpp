@@ -1,0 +1,170 @@
+#include "controls/grid/CInPlaceEdit.h"
+
+#include "controls/grid/GridDefs.h"
+#include "controls/grid/GridDispInfo.h"
+#include "platform/gdi/CDC.h"
+#include "platform/ui/KeyMap.h"
+#include "platform/ui/WinApi.h"
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CInPlaceEdit, CEdit)
+ON_WM_KILLFOCUS()
+ON_WM_CHAR()
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+END_MESSAGE_MAP()
+
+CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
+                           CString sInitText, UINT nFirstChar)
+    : m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText),
+      m_bExitOnArrows(nFirstChar != GRID_EDIT_BY_MOUSE), m_Rect(rect)
+{
+    m_bAutoDelete = TRUE;
+    const DWORD dwEditStyle = WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle;
+    if (!Create(dwEditStyle, rect, pParent, nID))
+        return;
+    SetFont(pParent->GetFont());
+    SetWindowText(sInitText);
+    SetFocus();
+    StartWith(nFirstChar);
+}
+
+CInPlaceEdit::~CInPlaceEdit() = default;
+
+void CInPlaceEdit::StartWith(UINT nFirstChar)
+{
+    const int nLength = GetWindowTextLength();
+    // An edit started by the navigation key that ended the previous edit types nothing.
+    const bool bByKey = (nFirstChar & GRID_EDIT_STARTED_BY_KEY) != 0;
+    if (!bByKey && (nFirstChar == GRID_EDIT_BY_MOUSE || nFirstChar == VK_RETURN || nFirstChar == VK_BACK))
+    {
+        SetSel(nLength, -1);
+        SendMessage(EM_SCROLLCARET);
+        if (nFirstChar == VK_BACK)
+            TypeFirstCharacter(nFirstChar);
+        return;
+    }
+    SetSel(0, -1);
+    SendMessage(EM_SCROLLCARET);
+    if (!bByKey && nFirstChar != VK_TAB)
+        TypeFirstCharacter(nFirstChar);
+}
+
+void CInPlaceEdit::TypeFirstCharacter(UINT nChar)
+{
+    if (nChar == VK_BACK)
+    {
+        CString text;
+        GetWindowText(text);
+        if (!text.IsEmpty())
+            SetWindowText(text.Left(text.GetLength() - 1));
+        SetSel(-1, -1);
+        return;
+    }
+    // The character replaces the selected text, as typing it would.
+    ReplaceSel(CString::FromCodePoint(char32_t(nChar)));
+    GrowToText();
+}
+
+BOOL CInPlaceEdit::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_SYSCHAR)
+        return TRUE;
+    return CEdit::PreTranslateMessage(pMsg);
+}
+
+void CInPlaceEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const bool bNavigation = nChar == VK_PRIOR || nChar == VK_NEXT || (nChar >= VK_LEFT && nChar <= VK_DOWN);
+    if (bNavigation && (m_bExitOnArrows || ::GetKeyState(VK_CONTROL) < 0))
+    {
+        m_nLastChar = nChar;
+        GetParent()->SetFocus();
+        return;
+    }
+    CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CInPlaceEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_TAB || nChar == VK_RETURN)
+    {
+        m_nLastChar = nChar;
+        GetParent()->SetFocus();
+        return;
+    }
+    if (nChar == VK_ESCAPE)
+    {
+        SetWindowText(m_sInitText);
+        m_nLastChar = nChar;
+        GetParent()->SetFocus();
+        return;
+    }
+    CEdit::OnChar(nChar, nRepCnt, nFlags);
+    GrowToText();
+}
+
+void CInPlaceEdit::GrowToText()
+{
+    CString str;
+    GetWindowText(str);
+    str += "  ";
+    CDC* pDC = GetDC();
+    if (!pDC)
+        return;
+    CFont* pOldFont = pDC->SelectObject(GetFont());
+    const CSize size = pDC->GetTextExtent(str);
+    pDC->SelectObject(pOldFont);
+    ReleaseDC(pDC);
+    if (size.cx <= m_Rect.Width())
+        return;
+    CRect parentRect;
+    GetParent()->GetClientRect(parentRect);
+    m_Rect.right = std::min(int(m_Rect.left + size.cx), int(parentRect.right));
+    MoveWindow(m_Rect);
+}
+
+UINT CInPlaceEdit::OnGetDlgCode()
+{
+    return DLGC_WANTALLKEYS;
+}
+
+void CInPlaceEdit::OnKillFocus(CWnd* pNewWnd)
+{
+    CEdit::OnKillFocus(pNewWnd);
+    EndEdit();
+}
+
+void CInPlaceEdit::EndEdit()
+{
+    if (m_bEnding)
+        return;
+    m_bEnding = true;
+
+    CString str;
+    GetWindowText(str);
+    GridDispInfo dispinfo;
+    dispinfo.hdr.hwndFrom = GetSafeHwnd();
+    dispinfo.hdr.idFrom = UINT_PTR(GetDlgCtrlID());
+    dispinfo.hdr.code = UINT(GVN_ENDLABELEDIT);
+    dispinfo.item.mask = GVIF_TEXT | GVIF_PARAM;
+    dispinfo.item.row = m_nRow;
+    dispinfo.item.col = m_nColumn;
+    dispinfo.item.strText = str;
+    dispinfo.item.lParam = LPARAM(m_nLastChar);
+
+    CWnd* pOwner = GetOwner();
+    if (!pOwner)
+        pOwner = GetParent();
+    if (pOwner)
+        pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, reinterpret_cast<LPARAM>(&dispinfo));
+
+    if (::IsWindow(GetSafeHwnd()))
+        SendMessage(WM_CLOSE);
+}
+
+void CInPlaceEdit::PostNcDestroy()
+{
+    CEdit::PostNcDestroy();
+}

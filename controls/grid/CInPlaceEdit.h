@@ -1,0 +1,42 @@
+#pragma once
+// The edit control a text cell places over itself while it is edited. It ends on Enter, Tab,
+// Escape (restoring the text), a navigation key or loss of focus, reports the result to the grid
+// as notification -106 (GridDispInfo, the ending key as lParam) and destroys itself.
+
+#include "platform/ui/CEdit.h"
+
+class CInPlaceEdit : public CEdit
+{
+public:
+    CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
+                 CString sInitText, UINT nFirstChar);
+    ~CInPlaceEdit() override;
+
+    void EndEdit();
+    // Types a character as the first key of an edit does (Backspace deletes the last one).
+    void TypeCharacter(UINT nChar) { TypeFirstCharacter(nChar); }
+    UINT GetLastKey() const { return m_nLastChar; }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    void PostNcDestroy() override;
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void StartWith(UINT nFirstChar);
+    void TypeFirstCharacter(UINT nChar);
+    void GrowToText();
+
+    int m_nRow;
+    int m_nColumn;
+    CString m_sInitText;
+    UINT m_nLastChar = 0;
+    BOOL m_bExitOnArrows;
+    CRect m_Rect;
+    bool m_bEnding = false;
+};

@@ -1,0 +1,217 @@
+// In-place editing driven off screen: typing, Enter, Escape, Tab and arrows, the owner's replies,
+// the mouse start of an edit, and the title tip of a clipped text.
+#include "GridTestSupport.h"
+
+#include "controls/grid/GridDispInfo.h"
+#include "platform/ui/testing/UiTest.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace
+{
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
+
+// A grid that also records the key each in-place edit ended with.
+class KeyRecordingGrid : public CGridCtrl
+{
+public:
+    using CGridCtrl::CGridCtrl;
+    using CGridCtrl::m_TitleTip;
+    std::vector<UINT> endKeys;
+
+protected:
+    void OnEditEnded(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        endKeys.push_back(UINT(reinterpret_cast<GridDispInfo*>(pNMHDR)->item.lParam));
+        OnEndInPlaceEdit(pNMHDR, pResult);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(KeyRecordingGrid, CGridCtrl)
+ON_NOTIFY(GVN_ENDLABELEDIT, IDC_INPLACE_CONTROL, OnEditEnded)
+END_MESSAGE_MAP()
+
+struct EditGrid
+{
+    TestOwner owner;
+    KeyRecordingGrid grid{8, 5, 1, 1};
+
+    EditGrid()
+    {
+        owner.CreateEx(0, nullptr, "edit test", WS_POPUP | WS_VISIBLE, CRect(0, 0, 440, 340), nullptr, 0);
+        grid.Create(CRect(10, 10, 410, 310), &owner, kGridId);
+        owner.grid = &grid;
+        for (int row = 0; row < 8; row++)
+            grid.SetRowHeight(row, 22);
+        for (int col = 0; col < 5; col++)
+            grid.SetColumnWidth(col, 70);
+        grid.SetItemText(2, 2, "staré");
+        grid.SetItemText(2, 3, "vedle");
+        grid.SetFocusCell(2, 2);
+        grid.SetFocus();
+        UiTest::ProcessEvents();
+    }
+    ~EditGrid() { owner.grid = nullptr; }
+
+    void Press(UINT vk, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        UiTest::PressKey(vk, modifiers);
+        UiTest::ProcessEvents();
+    }
+    void Type(const char* text)
+    {
+        UiTest::TypeText(text);
+        UiTest::ProcessEvents();
+    }
+    CPoint Centre(int row, int col)
+    {
+        CRect rect;
+        EXPECT_TRUE(grid.GetCellRect(row, col, rect));
+        return rect.CenterPoint();
+    }
+    std::vector<int> EditCodes() const
+    {
+        std::vector<int> codes;
+        for (int code : owner.Codes())
+            if (code == GVN_BEGINLABELEDIT || code == GVN_ENDLABELEDIT)
+                codes.push_back(code);
+        return codes;
+    }
+};
+} // namespace
+
+TEST(GridEdit, TypingStartsAnEditAndEnterCommitsIt)
+{
+    EditGrid g;
+    g.Type("n");
+    ASSERT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.Type("ová");
+    g.Press(VK_RETURN);
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 2));
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "nová");
+    EXPECT_TRUE(g.grid.GetModified(2, 2));
+    EXPECT_EQ(g.EditCodes(), (std::vector<int>{GVN_BEGINLABELEDIT, GVN_ENDLABELEDIT}));
+    // The owner reads the new text while it is told of it.
+    EXPECT_EQ(g.owner.events.back().text, "nová");
+    EXPECT_EQ(g.grid.endKeys, (std::vector<UINT>{VK_RETURN}));
+    EXPECT_EQ(g.grid.GetFocusCell(), CCellID(2, 2));
+}
+
+TEST(GridEdit, PunctuationThatStartsAnEditIsTyped)
+{
+    for (const char* first : {"!", "\"", "#", "$", "%", "&", "'", "(", " "})
+    {
+        EditGrid g;
+        g.Type(first);
+        g.Press(VK_RETURN);
+        EXPECT_EQ(g.grid.GetItemText(2, 2), first) << first;
+    }
+}
+
+TEST(GridEdit, TheOwnerCanForbidOrUndoAnEdit)
+{
+    EditGrid g;
+    g.owner.replies[GVN_BEGINLABELEDIT] = -1;
+    g.Type("x");
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 2));
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "staré");
+
+    g.owner.replies.clear();
+    g.owner.replies[GVN_ENDLABELEDIT] = -1;
+    g.grid.SetModified(FALSE);
+    g.Type("x");
+    ASSERT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.Press(VK_RETURN);
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "staré");
+    EXPECT_FALSE(g.grid.GetModified(2, 2));
+}
+
+TEST(GridEdit, EscapeRestoresTheTextAndReportsTheKey)
+{
+    EditGrid g;
+    g.Type("jiné");
+    g.Press(VK_ESCAPE);
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 2));
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "staré");
+    EXPECT_EQ(g.grid.endKeys, (std::vector<UINT>{VK_ESCAPE}));
+    // An unchanged text is not reported as changed.
+    EXPECT_EQ(g.EditCodes(), (std::vector<int>{GVN_BEGINLABELEDIT}));
+}
+
+TEST(GridEdit, TabAndArrowsEndTheEditAndOpenTheNextCell)
+{
+    EditGrid g;
+    g.Type("a");
+    g.Press(VK_TAB);
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "a");
+    EXPECT_EQ(g.grid.GetFocusCell(), CCellID(2, 3));
+    ASSERT_TRUE(g.grid.IsItemEditing(2, 3));
+    // The key that moved on is not typed into the next edit.
+    g.Press(VK_DOWN);
+    EXPECT_EQ(g.grid.GetItemText(2, 3), "vedle");
+    EXPECT_EQ(g.grid.GetFocusCell(), CCellID(3, 3));
+    EXPECT_TRUE(g.grid.IsItemEditing(3, 3));
+    g.Press(VK_ESCAPE);
+    EXPECT_EQ(g.grid.endKeys, (std::vector<UINT>{VK_TAB, VK_DOWN, VK_ESCAPE}));
+}
+
+TEST(GridEdit, AMouseStartedEditKeepsTheArrowsUnlessCtrlIsHeld)
+{
+    EditGrid g;
+    const CPoint centre = g.Centre(2, 2);
+    UiTest::MouseDown(&g.grid, centre);
+    UiTest::ProcessEvents();
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 2));
+    UiTest::MouseUp(&g.grid, centre);
+    UiTest::ProcessEvents();
+    ASSERT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.Press(VK_LEFT);
+    EXPECT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.Press(VK_DOWN, Qt::ControlModifier);
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 2));
+    EXPECT_EQ(g.grid.GetFocusCell(), CCellID(3, 2));
+}
+
+TEST(GridEdit, F2EditsAndReadOnlyCellsRefuse)
+{
+    EditGrid g;
+    g.Press(VK_F2);
+    EXPECT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.Press(VK_RETURN);
+    g.grid.SetItemState(2, 3, g.grid.GetItemState(2, 3) | GVIS_READONLY);
+    g.grid.SetFocusCell(2, 3);
+    g.grid.SetFocus();
+    g.Press(VK_F2);
+    EXPECT_FALSE(g.grid.IsItemEditing(2, 3));
+}
+
+TEST(GridEdit, AClippedTextShowsItsTitleTip)
+{
+    EditGrid g;
+    g.grid.SetItemText(4, 2, "Podlahové vytápění s velmi dlouhou poznámkou");
+    g.grid.SetItemText(5, 2, "krátký");
+    UiTest::MouseMove(&g.grid, g.Centre(5, 2));
+    UiTest::ProcessEvents();
+    EXPECT_FALSE(g.grid.m_TitleTip.IsWindowVisible());
+    UiTest::MouseMove(&g.grid, g.Centre(4, 2));
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(g.grid.m_TitleTip.IsWindowVisible());
+    EXPECT_EQ(g.grid.m_TitleTip.GetShownText(), " Podlahové vytápění s velmi dlouhou poznámkou ");
+    UiTest::MouseMove(&g.grid, g.Centre(6, 3));
+    UiTest::ProcessEvents();
+    EXPECT_FALSE(g.grid.m_TitleTip.IsWindowVisible());
+}
+
+TEST(GridEdit, PasteWhileEditingGoesIntoTheEdit)
+{
+    EditGrid g;
+    QGuiApplication::clipboard()->setText(QStringLiteral("vložený\ttext"));
+    g.Press(VK_F2);
+    ASSERT_TRUE(g.grid.IsItemEditing(2, 2));
+    g.grid.OnEditPaste();
+    g.Press(VK_RETURN);
+    EXPECT_EQ(g.grid.GetItemText(2, 2), "starévložený\ttext");
+    EXPECT_EQ(g.grid.GetItemText(2, 3), "vedle");
+}
