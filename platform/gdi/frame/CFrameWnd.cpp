@@ -4,6 +4,7 @@
 #include "platform/gdi/frame/CStatusBar.h"
 #include "platform/gdi/frame/CView.h"
 #include "platform/gdi/frame/CWinApp.h"
+#include "platform/gdi/frame/FrameMenuBar.h"
 
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
@@ -105,6 +106,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     }
     if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
         return FALSE;
+    // The menu and the keys of the same id, when the resources have them.
+    FrameMenuBar::Build(this, nIDResource);
+    FrameMenuBar::InstallAccelerators(this, nIDResource);
     if (!pContext)
         for (CWnd* child = GetTopWindow(); child; child = child->GetNextWindow())
             if (auto* view = dynamic_cast<CView*>(child))

@@ -4,6 +4,7 @@
 #include "platform/core/Resources.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/UiResources.h"
 
 #include <QAction>
 #include <QEvent>
@@ -91,9 +92,12 @@ QWidget* CToolBar::CreateWidget(const CREATESTRUCT&, QWidget* parent)
 
 BOOL CToolBar::LoadToolBar(UINT nIDResource)
 {
-    // The tool bar's button list comes with the window resources of the program.
-    (void)nIDResource;
-    return FALSE;
+    const ToolbarTemplate* t = UiResources::FindToolbar(nIDResource);
+    if (!t)
+        return FALSE;
+    SetSizes(CSize(t->cx + 7, t->cy + 7), CSize(t->cx, t->cy));
+    SetButtons(t->buttons, t->buttonCount);
+    return LoadBitmap(nIDResource);
 }
 
 BOOL CToolBar::LoadBitmap(UINT nIDResource)

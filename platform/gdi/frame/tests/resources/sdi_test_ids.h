@@ -5,3 +5,4 @@
 #define IDS_IDLE 57345
 #define IDR_MDI_MAIN 129
 #define IDR_MDI_DOC 130
+#define IDR_RES_FRAME 131
