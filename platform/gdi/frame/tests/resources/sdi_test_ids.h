@@ -6,3 +6,5 @@
 #define IDR_MDI_MAIN 129
 #define IDR_MDI_DOC 130
 #define IDR_RES_FRAME 131
+#define IDD_FORM 140
+#define IDC_NAME 1001
