@@ -183,6 +183,8 @@ int CData::Copy(CString path, int leaveOut)
     target.m_bShowErrors = m_bShowErrors;
     if (!target.Create(path, type))
         return 0;
+    // A table open on a query would give only its rows: every table is copied whole.
+    CloseTable();
     const bool workbook = type.Find("Excel") >= 0;
     for (int i = 0; i < m_nTableCount; ++i)
     {

@@ -261,6 +261,19 @@ TEST_F(WorkbookTables, CopyRefusesItsOwnFile)
     EXPECT_TRUE(m_data.IsOpen());
 }
 
+TEST_F(WorkbookTables, CopyTakesEveryRowOfATableOpenOnAQuery)
+{
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] WHERE [Teplota] > 20", 0));
+    ASSERT_EQ(m_data.m_nRecordCount, 1);
+    const CString copy = m_folder.Path("Kopie.xls");
+    ASSERT_TRUE(m_data.Copy(copy, -1));
+    EXPECT_EQ(m_data.m_nTable, -1);
+    CData target;
+    ASSERT_TRUE(target.Open(copy, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(target.OpenTable("SeznamM$", "", 0));
+    EXPECT_EQ(target.m_nRecordCount, 3);
+}
+
 TEST_F(WorkbookTables, CopyLeavesOutOneTable)
 {
     const CString copy = m_folder.Path("Kopie.xls");
@@ -282,6 +295,7 @@ TEST_F(WorkbookTables, CopyLeavesOutOneTable)
     EXPECT_EQ(text, "2.500");
 }
 
+// The two tests below need database files ("Access", SQLite here) in the engine.
 TEST(CDataConnection, DISABLED_FileTypes)
 {
     FixtureFolder folder;
