@@ -9,14 +9,11 @@
 namespace workbook
 {
 
-BiffRecordCursor::BiffRecordCursor(const std::uint8_t* data, std::size_t length)
-{
-    segments_.push_back({data, length});
-}
+BiffRecordCursor::BiffRecordCursor(const std::uint8_t* data, std::size_t length) : first_{data, length} {}
 
 void BiffRecordCursor::AddSegment(const std::uint8_t* data, std::size_t length)
 {
-    segments_.push_back({data, length});
+    more_.push_back({data, length});
 }
 
 void BiffRecordCursor::Truncated()
@@ -26,7 +23,7 @@ void BiffRecordCursor::Truncated()
 
 void BiffRecordCursor::NextSegment()
 {
-    while (segment_ < segments_.size() && pos_ >= segments_[segment_].length)
+    while (segment_ < SegmentCount() && pos_ >= SegmentAt(segment_).length)
     {
         ++segment_;
         pos_ = 0;
@@ -35,25 +32,27 @@ void BiffRecordCursor::NextSegment()
 
 std::size_t BiffRecordCursor::Remaining() const
 {
+    if (more_.empty())
+        return segment_ == 0 ? first_.length - pos_ : 0;
     std::size_t total = 0;
-    for (std::size_t i = segment_; i < segments_.size(); ++i)
-        total += segments_[i].length - (i == segment_ ? pos_ : 0);
+    for (std::size_t i = segment_; i < SegmentCount(); ++i)
+        total += SegmentAt(i).length - (i == segment_ ? pos_ : 0);
     return total;
 }
 
 std::uint8_t BiffRecordCursor::U8()
 {
     NextSegment();
-    if (segment_ >= segments_.size())
+    if (segment_ >= SegmentCount())
         Truncated();
-    return segments_[segment_].data[pos_++];
+    return SegmentAt(segment_).data[pos_++];
 }
 
 std::uint16_t BiffRecordCursor::U16()
 {
-    if (segment_ < segments_.size() && pos_ + 2 <= segments_[segment_].length)
+    if (segment_ < SegmentCount() && pos_ + 2 <= SegmentAt(segment_).length)
     {
-        const std::uint8_t* p = segments_[segment_].data + pos_;
+        const std::uint8_t* p = SegmentAt(segment_).data + pos_;
         pos_ += 2;
         return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
     }
@@ -82,9 +81,9 @@ void BiffRecordCursor::Skip(std::size_t count)
     while (count > 0)
     {
         NextSegment();
-        if (segment_ >= segments_.size())
+        if (segment_ >= SegmentCount())
             Truncated();
-        const std::size_t step = std::min(count, segments_[segment_].length - pos_);
+        const std::size_t step = std::min(count, SegmentAt(segment_).length - pos_);
         pos_ += step;
         count -= step;
     }
@@ -96,9 +95,9 @@ std::string BiffRecordCursor::Characters(std::size_t count, std::uint8_t flags)
     bool wide = flags & 0x01;
     while (count > 0)
     {
-        if (segment_ >= segments_.size())
+        if (segment_ >= SegmentCount())
             Truncated();
-        if (pos_ >= segments_[segment_].length)
+        if (pos_ >= SegmentAt(segment_).length)
         {
             // The characters go on in the next CONTINUE record, which starts with fresh flags.
             ++segment_;
@@ -106,7 +105,7 @@ std::string BiffRecordCursor::Characters(std::size_t count, std::uint8_t flags)
             wide = U8() & 0x01;
             continue;
         }
-        const Segment& seg = segments_[segment_];
+        const Segment& seg = SegmentAt(segment_);
         const std::size_t width = wide ? 2 : 1;
         const std::size_t fit = std::min(count, (seg.length - pos_) / width);
         if (fit == 0)

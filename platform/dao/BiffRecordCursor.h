@@ -43,8 +43,12 @@ private:
     };
     void NextSegment();
     [[noreturn]] static void Truncated();
+    std::size_t SegmentCount() const { return 1 + more_.size(); }
+    const Segment& SegmentAt(std::size_t i) const { return i == 0 ? first_ : more_[i - 1]; }
 
-    std::vector<Segment> segments_;
+    // Most records have no CONTINUE: the first segment needs no allocation.
+    Segment first_;
+    std::vector<Segment> more_;
     std::size_t segment_ = 0;
     std::size_t pos_ = 0;
 };

@@ -57,7 +57,12 @@ Cell& Worksheet::Slot(int row, int col)
         rows_.resize(row + 1);
     std::vector<Cell>& cells = rows_[row];
     if (col >= static_cast<int>(cells.size()))
+    {
+        // A row usually grows to the sheet's width: one allocation instead of one per cell.
+        if (cells.capacity() < static_cast<std::size_t>(col + 1))
+            cells.reserve(std::max(col + 1, colEnd_));
         cells.resize(col + 1);
+    }
     firstRow_ = std::min(firstRow_, row);
     firstCol_ = std::min(firstCol_, col);
     ExtendUsedRange(row + 1, col + 1);
