@@ -51,4 +51,16 @@ BOOL CControlBar::IsFloating() const
     return bar && bar->isFloating();
 }
 
-BOOL CControlBar::IsVisible() const { return IsWindowVisible(); }
+BOOL CControlBar::IsVisible() const
+{
+    QWidget* w = GetWidget();
+    return w && !w->isHidden();
+}
+
+void CControlBar::SyncVisibleStyle()
+{
+    if (IsVisible())
+        m_style |= WS_VISIBLE;
+    else
+        m_style &= ~WS_VISIBLE;
+}

@@ -20,6 +20,8 @@ public:
     CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
     BOOL IsFloating() const;
     BOOL IsVisible() const;
+    // Takes the window's visibility after the frame restored the bars' layout.
+    void SyncVisibleStyle();
     virtual int GetCount() const { return 0; }
 
     // Runs the update handlers of the bar's items against the target (a frame).

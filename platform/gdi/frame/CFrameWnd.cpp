@@ -403,6 +403,8 @@ void CFrameWnd::LoadBarState(LPCTSTR lpszProfileName)
         window->restoreGeometry(QByteArray::fromBase64(QByteArray(placement.GetString())));
     if (!state.IsEmpty())
         window->restoreState(QByteArray::fromBase64(QByteArray(state.GetString())));
+    for (CControlBar* bar : m_listControlBars)
+        bar->SyncVisibleStyle();
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)

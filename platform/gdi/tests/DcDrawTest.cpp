@@ -233,3 +233,27 @@ TEST(DcDraw, SystemColoursAndMetrics)
     EXPECT_EQ(MulDiv(8, 96, 72), 11);
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);
 }
+
+TEST(DcDraw, OffScreenBufferWithAWindowOriginCopiesToItsPlace)
+{
+    // The double-buffered paint: draw the clip box off screen in the window's coordinates, copy it.
+    Canvas target(40, 40, Qt::gray);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(&target.dc));
+    CBitmap buffer;
+    ASSERT_TRUE(buffer.CreateCompatibleBitmap(&target.dc, 20, 20));
+    CBitmap* old = memory.SelectObject(&buffer);
+    memory.SetWindowOrg(10, 10);
+    memory.FillSolidRect(10, 10, 20, 20, RGB(255, 255, 255));
+    memory.FillSolidRect(15, 15, 5, 5, RGB(255, 0, 0));
+    CRect box;
+    memory.GetClipBox(&box);
+    EXPECT_EQ(box, CRect(10, 10, 30, 30));
+    target.dc.BitBlt(10, 10, 20, 20, &memory, 10, 10, SRCCOPY);
+    memory.SelectObject(old);
+    EXPECT_EQ(target.At(15, 15), RGB(255, 0, 0));
+    EXPECT_EQ(target.At(14, 14), RGB(255, 255, 255));
+    EXPECT_EQ(target.At(29, 29), RGB(255, 255, 255));
+    EXPECT_NE(target.At(9, 9), RGB(255, 255, 255));
+    EXPECT_NE(target.At(30, 30), RGB(255, 255, 255));
+}

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QDir>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -68,6 +70,25 @@ TEST_F(SdiFramework, StartsWithANewDocumentInItsFrame)
     EXPECT_EQ(m_frame->GetActiveView()->GetDocument(), Doc());
     EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
     EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(1), "CAP");
+}
+
+TEST_F(SdiFramework, MenuBarFromTheResourcesSendsItsCommands)
+{
+    QMenuBar* bar = m_frame->MainWindow()->menuBar();
+    ASSERT_EQ(bar->actions().size(), 1);
+    QMenu* file = bar->actions()[0]->menu();
+    ASSERT_NE(file, nullptr);
+    emit file->aboutToShow();
+    QAction* saveAs = nullptr;
+    for (QAction* a : file->actions())
+        if (a->data().toUInt() == ID_FILE_SAVE_AS)
+            saveAs = a;
+    ASSERT_NE(saveAs, nullptr);
+    EXPECT_TRUE(saveAs->isEnabled());
+    Doc()->m_text = "z nabídky";
+    Frame::AnswerNextFileDialog(Path("nabidka.tst"));
+    saveAs->trigger();
+    EXPECT_EQ(Title(), "nabidka.tst - Zkušební program");
 }
 
 TEST_F(SdiFramework, ToolBarTipsComeFromTheStringTableAndUpdateHandlersEnableTheButtons)
@@ -250,4 +271,17 @@ TEST_F(SdiFramework, ThePrintCommandOfTheViewPrintsItsDrawing)
     Gdi::SetNextPrintFile(QString::fromUtf8(pdf.GetString()));
     Command(ID_FILE_PRINT);
     EXPECT_TRUE(FileOps::Exists(pdf));
+}
+
+TEST_F(SdiFramework, BarStateComesBackFromTheProfile)
+{
+    m_frame->ShowControlBar(&m_frame->m_wndToolBar, FALSE, FALSE);
+    EXPECT_FALSE(m_frame->m_wndToolBar.IsVisible());
+    m_frame->SaveBarState("Bars");
+    m_frame->ShowControlBar(&m_frame->m_wndToolBar, TRUE, FALSE);
+    EXPECT_FALSE(Profile::GetString("Bars", "BarState", "").IsEmpty());
+    m_frame->LoadBarState("Bars");
+    EXPECT_FALSE(m_frame->m_wndToolBar.IsVisible());
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(m_frame->m_wndToolBar.IsVisible());
 }

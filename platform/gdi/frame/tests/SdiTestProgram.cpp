@@ -4,7 +4,6 @@
 #include "platform/ui/CCmdUI.h"
 #include "platform/gdi/frame/CSingleDocTemplate.h"
 
-#include <QImage>
 
 std::vector<std::string> TestDoc::s_calls;
 
@@ -64,22 +63,11 @@ int TestFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CFrameWnd::OnCreate(lpcs) == -1)
         return -1;
-    static const UINT buttons[] = {ID_CALCULATE, ID_SEPARATOR, ID_EXPORT};
     static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
                                WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-        !m_wndToolBar.SetButtons(buttons, 3))
+        !m_wndToolBar.LoadToolBar(IDR_SDI_TEST))
         return -1;
-    QImage strip(32, 16, QImage::Format_RGB32);
-    strip.fill(Qt::magenta);
-    for (int x = 2; x < 14; ++x)
-        strip.setPixelColor(x, 8, Qt::red);
-    for (int y = 2; y < 14; ++y)
-        strip.setPixelColor(24, y, Qt::blue);
-    CBitmap bitmap;
-    bitmap.CreateFromImage(strip);
-    m_wndToolBar.SetSizes(CSize(23, 22), CSize(16, 16));
-    m_wndToolBar.SetBitmap(bitmap);
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(indicators, 3))
         return -1;
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
