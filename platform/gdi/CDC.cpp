@@ -100,6 +100,14 @@ static void StartPainter(Gdi::DcState& s);
 
 DcState* Gdi::StateOf(HDC dc) { return reinterpret_cast<DcState*>(dc); }
 
+static HDC NewState(DcKind kind);
+
+DcState* Gdi::UsableState(HDC dc)
+{
+    static DcState* const nothing = StateOf(NewState(DcKind::Screen));
+    return dc ? StateOf(dc) : nothing;
+}
+
 QColor Gdi::ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 COLORREF Gdi::FromQColor(const QColor& c) { return RGB(BYTE(c.red()), BYTE(c.green()), BYTE(c.blue())); }
@@ -296,7 +304,7 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
     if (m_hDC)
         return FALSE;
     m_hDC = NewState(DcKind::Memory);
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (dc && dc->m_hDC)
     {
         s->dpiX = StateOf(dc->m_hDC)->dpiX;
@@ -315,7 +323,7 @@ BOOL CDC::CreateForDevice(QPaintDevice* device, bool printing)
     if (m_hDC || !device)
         return FALSE;
     m_hDC = NewState(DcKind::Device);
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     s->device = device;
     s->printing = printing;
     if (printing)
@@ -338,7 +346,7 @@ BOOL CDC::CreateForPainter(QPainter* painter, bool printing)
     if (m_hDC || !painter || !painter->isActive())
         return FALSE;
     m_hDC = NewState(DcKind::Painter);
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     s->painter = painter;
     s->device = painter->device();
     s->printing = printing;
@@ -361,7 +369,7 @@ BOOL CDC::CreateForWindow(QWidget* widget)
     if (m_hDC)
         return FALSE;
     m_hDC = NewState(widget ? DcKind::Window : DcKind::Screen);
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     s->widget = widget;
     s->size = widget ? widget->size() : ScreenSize();
     return TRUE;
@@ -374,16 +382,16 @@ HDC Gdi::CreateScreenDC()
     return dc.Detach();
 }
 
-BOOL CDC::IsPrinting() const { return m_hDC && StateOf(m_hDC)->printing; }
+BOOL CDC::IsPrinting() const { return m_hDC && UsableState(m_hDC)->printing; }
 
-QPainter* CDC::Painter() const { return m_hDC ? StateOf(m_hDC)->painter : nullptr; }
+QPainter* CDC::Painter() const { return m_hDC ? UsableState(m_hDC)->painter : nullptr; }
 
 // ---------------------------------------------------------------------------------------------
 // Mapping
 
 int CDC::SetMapMode(int mode)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || (mode != MM_TEXT && mode != MM_LOMETRIC && mode != MM_HIMETRIC))
         return 0;
     const int old = s->a.mapMode;
@@ -391,11 +399,11 @@ int CDC::SetMapMode(int mode)
     return old;
 }
 
-int CDC::GetMapMode() const { return m_hDC ? StateOf(m_hDC)->a.mapMode : 0; }
+int CDC::GetMapMode() const { return m_hDC ? UsableState(m_hDC)->a.mapMode : 0; }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QPoint old = s->a.windowOrg;
     s->a.windowOrg = QPoint(x, y);
     return {old.x(), old.y()};
@@ -403,7 +411,7 @@ CPoint CDC::SetWindowOrg(int x, int y)
 
 CPoint CDC::GetWindowOrg() const
 {
-    const QPoint p = StateOf(m_hDC)->a.windowOrg;
+    const QPoint p = UsableState(m_hDC)->a.windowOrg;
     return {p.x(), p.y()};
 }
 
@@ -416,7 +424,7 @@ CPoint CDC::OffsetWindowOrg(int dx, int dy)
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QPoint old = s->a.viewportOrg;
     s->a.viewportOrg = QPoint(x, y);
     return {old.x(), old.y()};
@@ -424,7 +432,7 @@ CPoint CDC::SetViewportOrg(int x, int y)
 
 CPoint CDC::GetViewportOrg() const
 {
-    const QPoint p = StateOf(m_hDC)->a.viewportOrg;
+    const QPoint p = UsableState(m_hDC)->a.viewportOrg;
     return {p.x(), p.y()};
 }
 
@@ -437,7 +445,7 @@ CPoint CDC::OffsetViewportOrg(int dx, int dy)
 
 void CDC::LPtoDP(LPPOINT points, int count) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     for (int i = 0; i < count; ++i)
     {
         const QPoint p = s->ToDeviceInt(points[i].x, points[i].y);
@@ -450,14 +458,14 @@ void CDC::LPtoDP(LPRECT rect) const { LPtoDP(reinterpret_cast<LPPOINT>(rect), 2)
 
 void CDC::LPtoDP(LPSIZE size) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     size->cx = LONG(std::lround(size->cx * std::abs(s->ScaleX())));
     size->cy = LONG(std::lround(size->cy * std::abs(s->ScaleY())));
 }
 
 void CDC::DPtoLP(LPPOINT points, int count) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     for (int i = 0; i < count; ++i)
     {
         const QPointF p = s->ToLogical(points[i].x, points[i].y);
@@ -470,21 +478,21 @@ void CDC::DPtoLP(LPRECT rect) const { DPtoLP(reinterpret_cast<LPPOINT>(rect), 2)
 
 void CDC::DPtoLP(LPSIZE size) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     size->cx = LONG(std::lround(size->cx / std::abs(s->ScaleX())));
     size->cy = LONG(std::lround(size->cy / std::abs(s->ScaleY())));
 }
 
 void CDC::HIMETRICtoDP(LPSIZE size) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     size->cx = LONG(std::lround(size->cx * s->dpiX / 2540.0));
     size->cy = LONG(std::lround(size->cy * s->dpiY / 2540.0));
 }
 
 void CDC::DPtoHIMETRIC(LPSIZE size) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     size->cx = LONG(std::lround(size->cx * 2540.0 / s->dpiX));
     size->cy = LONG(std::lround(size->cy * 2540.0 / s->dpiY));
 }
@@ -519,7 +527,7 @@ static void BindBitmap(DcState& s)
 
 int CDC::SaveDC()
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return 0;
     s->saved.push_back(s->a);
@@ -528,7 +536,7 @@ int CDC::SaveDC()
 
 BOOL CDC::RestoreDC(int savedDC)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || s->saved.empty())
         return FALSE;
     const int count = int(s->saved.size());
@@ -563,7 +571,7 @@ BOOL RestoreDC(HDC dc, int savedDC)
 
 CPen* CDC::SelectObject(CPen* pen)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     auto object = pen ? SharedFromHandle<PenObject>(pen->m_hObject, HandleKind::Pen) : nullptr;
     if (!s || !object)
         return nullptr;
@@ -575,7 +583,7 @@ CPen* CDC::SelectObject(CPen* pen)
 
 CBrush* CDC::SelectObject(CBrush* brush)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     auto object = brush ? SharedFromHandle<BrushObject>(brush->m_hObject, HandleKind::Brush) : nullptr;
     if (!s || !object)
         return nullptr;
@@ -587,7 +595,7 @@ CBrush* CDC::SelectObject(CBrush* brush)
 
 CFont* CDC::SelectObject(CFont* font)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     auto object = font ? SharedFromHandle<FontObject>(font->m_hObject, HandleKind::Font) : nullptr;
     if (!s || !object)
         return nullptr;
@@ -599,7 +607,7 @@ CFont* CDC::SelectObject(CFont* font)
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     auto object = bitmap ? SharedFromHandle<BitmapObject>(bitmap->m_hObject, HandleKind::Bitmap) : nullptr;
     if (!s || !object || s->kind != DcKind::Memory)
         return nullptr;
@@ -638,10 +646,10 @@ CGdiObject* CDC::SelectStockObject(int index)
     }
 }
 
-CPen* CDC::GetCurrentPen() const { return m_hDC ? StateOf(m_hDC)->a.penWrapper : nullptr; }
-CBrush* CDC::GetCurrentBrush() const { return m_hDC ? StateOf(m_hDC)->a.brushWrapper : nullptr; }
-CFont* CDC::GetCurrentFont() const { return m_hDC ? StateOf(m_hDC)->a.fontWrapper : nullptr; }
-CBitmap* CDC::GetCurrentBitmap() const { return m_hDC ? StateOf(m_hDC)->a.bitmapWrapper : nullptr; }
+CPen* CDC::GetCurrentPen() const { return m_hDC ? UsableState(m_hDC)->a.penWrapper : nullptr; }
+CBrush* CDC::GetCurrentBrush() const { return m_hDC ? UsableState(m_hDC)->a.brushWrapper : nullptr; }
+CFont* CDC::GetCurrentFont() const { return m_hDC ? UsableState(m_hDC)->a.fontWrapper : nullptr; }
+CBitmap* CDC::GetCurrentBitmap() const { return m_hDC ? UsableState(m_hDC)->a.bitmapWrapper : nullptr; }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
 {
@@ -676,42 +684,42 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
 
 COLORREF CDC::SetTextColor(COLORREF colour)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     return std::exchange(s->a.textColour, colour & 0xFFFFFF);
 }
 
-COLORREF CDC::GetTextColor() const { return StateOf(m_hDC)->a.textColour; }
+COLORREF CDC::GetTextColor() const { return UsableState(m_hDC)->a.textColour; }
 
 COLORREF CDC::SetBkColor(COLORREF colour)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     return std::exchange(s->a.bkColour, colour & 0xFFFFFF);
 }
 
-COLORREF CDC::GetBkColor() const { return StateOf(m_hDC)->a.bkColour; }
+COLORREF CDC::GetBkColor() const { return UsableState(m_hDC)->a.bkColour; }
 
 int CDC::SetBkMode(int mode)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (mode != TRANSPARENT && mode != OPAQUE)
         return 0;
     return std::exchange(s->a.bkMode, mode);
 }
 
-int CDC::GetBkMode() const { return StateOf(m_hDC)->a.bkMode; }
+int CDC::GetBkMode() const { return UsableState(m_hDC)->a.bkMode; }
 
-UINT CDC::SetTextAlign(UINT flags) { return std::exchange(StateOf(m_hDC)->a.textAlign, flags); }
+UINT CDC::SetTextAlign(UINT flags) { return std::exchange(UsableState(m_hDC)->a.textAlign, flags); }
 
-UINT CDC::GetTextAlign() const { return StateOf(m_hDC)->a.textAlign; }
+UINT CDC::GetTextAlign() const { return UsableState(m_hDC)->a.textAlign; }
 
-int CDC::SetStretchBltMode(int mode) { return std::exchange(StateOf(m_hDC)->a.stretchMode, mode); }
+int CDC::SetStretchBltMode(int mode) { return std::exchange(UsableState(m_hDC)->a.stretchMode, mode); }
 
 // ---------------------------------------------------------------------------------------------
 // Clipping
 
 int CDC::GetClipBox(LPRECT rect) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return ERROR;
     const QRegion visible = s->VisibleRegion();
@@ -726,7 +734,7 @@ int CDC::GetClipBox(LPRECT rect) const
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QRect r = s->ToDeviceRect(left, top, right, bottom);
     s->a.clip = s->a.clipped ? s->a.clip.intersected(r) : QRegion(r);
     s->a.clipped = true;
@@ -736,7 +744,7 @@ int CDC::IntersectClipRect(int left, int top, int right, int bottom)
 
 int CDC::ExcludeClipRect(int left, int top, int right, int bottom)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QRect r = s->ToDeviceRect(left, top, right, bottom);
     const QRegion base = s->a.clipped ? s->a.clip : QRegion(QRect(QPoint(0, 0), s->size));
     s->a.clip = base.subtracted(r);
@@ -747,7 +755,7 @@ int CDC::ExcludeClipRect(int left, int top, int right, int bottom)
 
 int CDC::SelectClipRgn(CRgn* region)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return ERROR;
     if (region && region->m_hObject)
@@ -766,7 +774,7 @@ int CDC::SelectClipRgn(CRgn* region)
 
 int CDC::ExtSelectClipRgn(CRgn* region, int mode)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return ERROR;
     if (mode == RGN_COPY)
@@ -799,13 +807,13 @@ int CDC::ExtSelectClipRgn(CRgn* region, int mode)
 
 BOOL CDC::RectVisible(LPCRECT rect) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     return s->VisibleRegion().intersects(s->ToDeviceRect(rect->left, rect->top, rect->right, rect->bottom));
 }
 
 BOOL CDC::PtVisible(int x, int y) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     return s->VisibleRegion().contains(s->ToDeviceInt(x, y));
 }
 
@@ -814,7 +822,7 @@ BOOL CDC::PtVisible(int x, int y) const
 
 int CDC::GetDeviceCaps(int index) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     if (!s)
         return 0;
     switch (index)

@@ -77,7 +77,7 @@ void XorFill(QPainter* p, const QRect& r, const QColor& colour)
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QColor colour = BrushColourOf(brush);
     if (!s || !rect || !colour.isValid())
         return;
@@ -88,7 +88,7 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush)
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF colour)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return;
     SetBkColor(colour);
@@ -105,7 +105,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF colour)
 
 void CDC::FrameRect(LPCRECT rect, CBrush* brush)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QColor colour = BrushColourOf(brush);
     if (!s || !rect || !colour.isValid())
         return;
@@ -126,7 +126,7 @@ void CDC::FrameRect(LPCRECT rect, CBrush* brush)
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return FALSE;
     const QRect r = s->ToDeviceRect(left, top, right, bottom);
@@ -155,7 +155,7 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
 
 BOOL CDC::Ellipse(int left, int top, int right, int bottom)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return FALSE;
     const QRect r = s->ToDeviceRect(left, top, right, bottom);
@@ -181,7 +181,7 @@ static QPolygon DevicePolygon(const DcState& s, const POINT* points, int count)
 
 BOOL CDC::Polygon(const POINT* points, int count)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !points || count < 2)
         return FALSE;
     const QPolygon poly = DevicePolygon(*s, points, count);
@@ -208,20 +208,20 @@ BOOL CDC::Polyline(const POINT* points, int count)
 
 CPoint CDC::MoveTo(int x, int y)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QPoint old = std::exchange(s->a.position, QPoint(x, y));
     return {old.x(), old.y()};
 }
 
 CPoint CDC::GetCurrentPosition() const
 {
-    const QPoint p = StateOf(m_hDC)->a.position;
+    const QPoint p = UsableState(m_hDC)->a.position;
     return {p.x(), p.y()};
 }
 
 BOOL CDC::LineTo(int x, int y)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return FALSE;
     const QPoint from = s->ToDeviceInt(s->a.position.x(), s->a.position.y());
@@ -242,7 +242,7 @@ BOOL CDC::LineTo(int x, int y)
 
 void CDC::InvertRect(LPCRECT rect)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return;
     const QRect r = s->ToDeviceRect(rect->left, rect->top, rect->right, rect->bottom);
@@ -252,7 +252,7 @@ void CDC::InvertRect(LPCRECT rect)
 
 BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return FALSE;
     const QRect r = s->ToDeviceRect(x, y, x + width, y + height);
@@ -287,7 +287,7 @@ BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop)
 
 void CDC::DrawFocusRect(LPCRECT rect)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return;
     const QRect r = s->ToDeviceRect(rect->left, rect->top, rect->right, rect->bottom);
@@ -315,7 +315,7 @@ void CDC::DrawFocusRect(LPCRECT rect)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    const DcState* s = StateOf(m_hDC);
+    const DcState* s = UsableState(m_hDC);
     const QImage* image = nullptr;
     if (s && s->kind == DcKind::Memory)
         image = &s->a.bitmap->image;
@@ -331,7 +331,7 @@ COLORREF CDC::GetPixel(int x, int y) const
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF colour)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QPoint d = s->ToDeviceInt(x, y);
     if (QPainter* p = s->Begin(QRect(d, QSize(1, 1))))
         p->fillRect(QRect(d, QSize(1, 1)), ToQColor(colour));
@@ -346,7 +346,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
     if (!src)
         return FALSE;
     // The source rectangle has the same size in device pixels of the source as the destination.
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QRect d = s->ToDeviceRect(x, y, x + width, y + height);
     const QPoint origin = src->ToDeviceInt(xSrc, ySrc);
     const int widthSrc = int(std::lround(d.width() / std::abs(s->ScaleX()) * std::abs(src->ScaleX())));
@@ -359,7 +359,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int widthSrc,
                      int heightSrc, DWORD rop)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     const QImage* image = SourceImage(source);
     if (!s || !image)
         return FALSE;

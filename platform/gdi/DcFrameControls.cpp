@@ -154,7 +154,7 @@ void DrawScrollControl(QPainter* p, QRect r, UINT state)
 
 BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return FALSE;
     QRect r = s->ToDeviceRect(rect->left, rect->top, rect->right, rect->bottom);
@@ -178,7 +178,7 @@ BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags)
 
 BOOL CDC::DrawFrameControl(LPRECT rect, UINT type, UINT state)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return FALSE;
     QRect r = s->ToDeviceRect(rect->left, rect->top, rect->right, rect->bottom);

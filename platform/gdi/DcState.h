@@ -84,6 +84,8 @@ struct DcState
 };
 
 DcState* StateOf(HDC dc);
+// The state of a device context; for none, a context that draws nothing (as a failed DC would).
+DcState* UsableState(HDC dc);
 QColor ToQColor(COLORREF c);
 COLORREF FromQColor(const QColor& c);
 } // namespace Gdi

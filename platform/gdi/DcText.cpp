@@ -151,7 +151,7 @@ BOOL CDC::TextOut(int x, int y, const CString& text) { return TextOut(x, y, text
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR text, int byteCount)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return FALSE;
     const QString str = Decode(text, byteCount);
@@ -199,7 +199,7 @@ int CDC::DrawText(const CString& text, LPRECT rect, UINT format)
 
 int CDC::DrawText(LPCTSTR text, int byteCount, LPRECT rect, UINT format)
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !rect)
         return 0;
     const QFont& font = s->CurrentFont();
@@ -270,7 +270,7 @@ CSize CDC::GetTextExtent(const CString& text) const { return GetTextExtent(text.
 
 CSize CDC::GetTextExtent(LPCTSTR text, int byteCount) const
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s)
         return {};
     const QFontMetricsF fm(s->CurrentFont());
@@ -281,7 +281,7 @@ CSize CDC::GetTextExtent(LPCTSTR text, int byteCount) const
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC metrics) const
 {
-    DcState* s = StateOf(m_hDC);
+    DcState* s = UsableState(m_hDC);
     if (!s || !metrics)
         return FALSE;
     const QFont& font = s->CurrentFont();

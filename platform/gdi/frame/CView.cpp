@@ -4,6 +4,10 @@
 #include "platform/gdi/frame/CFrameWnd.h"
 #include "platform/ui/CPaintDC.h"
 
+#include "platform/gdi/DcState.h"
+#include "platform/gdi/SystemMetrics.h"
+
+#include <QPalette>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -72,6 +76,14 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
+    // A view is painted on the window colour.
+    if (QWidget* client = GetClientWidget())
+    {
+        QPalette palette = client->palette();
+        palette.setColor(QPalette::Window, Gdi::ToQColor(GetSysColor(COLOR_WINDOW)));
+        client->setPalette(palette);
+        client->setAutoFillBackground(true);
+    }
     if (auto* context = lpcs ? static_cast<CCreateContext*>(lpcs->lpCreateParams) : nullptr)
         if (context->m_pCurrentDoc)
             context->m_pCurrentDoc->AddView(this);

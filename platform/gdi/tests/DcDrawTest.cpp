@@ -257,3 +257,16 @@ TEST(DcDraw, OffScreenBufferWithAWindowOriginCopiesToItsPlace)
     EXPECT_NE(target.At(9, 9), RGB(255, 255, 255));
     EXPECT_NE(target.At(30, 30), RGB(255, 255, 255));
 }
+
+TEST(DcDraw, AContextWithoutADeviceDrawsNothingAndDoesNotFail)
+{
+    CDC dc;
+    CRect r(0, 0, 10, 10);
+    dc.FillSolidRect(&r, RGB(1, 2, 3));
+    dc.TextOut(0, 0, CString("nic"));
+    dc.DrawText(CString("nic"), &r, DT_SINGLELINE);
+    dc.Rectangle(&r);
+    CRect box;
+    EXPECT_EQ(dc.GetClipBox(&box), NULLREGION);
+    EXPECT_FALSE(dc.IsPrinting());
+}
