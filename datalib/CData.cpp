@@ -5,7 +5,6 @@
 #include "platform/dao/AfxDaoTerm.h"
 
 #include <filesystem>
-#include <memory>
 #include <system_error>
 #include <unistd.h>
 

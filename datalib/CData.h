@@ -104,9 +104,8 @@ private:
     template <class Calls>
     int RunDao(Calls&& calls);
     int CloseDatabase();
-    int PositionRow(int row);
+    void PositionRow(int row);
     int OpenRecordset(const CString& query);
-    void CloseAfterFailure();
     int HasColumn(int col) const;
     int CopyRows(CData& target);
 };

@@ -138,7 +138,7 @@ int CData::OpenTable(CString table, CString sql, int storedNames)
     m_nTable = index;
     if (!OpenRecordset(query.IsEmpty() ? SelectAllFrom(table) : query))
     {
-        CloseAfterFailure();
+        CloseTable();
         return 0;
     }
     return 1;
@@ -171,13 +171,6 @@ int CData::OpenRecordset(const CString& query)
             m_nCurRecord = -1;
         }
     });
-}
-
-void CData::CloseAfterFailure()
-{
-    if (m_rs.IsOpen())
-        RunDao([&] { m_rs.Close(); });
-    Clear(1);
 }
 
 void CData::CloseTable()
@@ -274,7 +267,7 @@ int CData::CreateTable(CString name)
     });
     if (!made)
     {
-        CloseAfterFailure();
+        CloseTable();
         return 0;
     }
     CString table = name;

@@ -87,14 +87,13 @@ int CData::HasColumn(int col) const
 }
 
 // Makes a row current: -1 keeps the current row, any other row is moved to.
-int CData::PositionRow(int row)
+void CData::PositionRow(int row)
 {
     if (row != -1 && row != m_nCurRecord)
     {
         m_rs.SetAbsolutePosition(row);
         m_nCurRecord = row;
     }
-    return 1;
 }
 
 int CData::GetValue(int col, COleVariant& value, int row)

@@ -295,7 +295,7 @@ TEST_F(WorkbookTables, CopyLeavesOutOneTable)
     EXPECT_EQ(text, "2.500");
 }
 
-// The two tests below need database files ("Access", SQLite here) in the engine.
+// Needs database files ("Access", SQLite here) in the engine.
 TEST(CDataConnection, DISABLED_FileTypes)
 {
     FixtureFolder folder;
@@ -333,21 +333,31 @@ TEST(CDataConnection, MissingWorkbookDoesNotOpen)
     EXPECT_TRUE(std::filesystem::exists(folder.Path("Nový.xls").str()));
 }
 
-TEST(CDataConnection, DISABLED_OpenClosesWhatWasOpen)
+TEST(CDataConnection, OpenClosesWhatWasOpen)
 {
     FixtureFolder folder;
     const CString first = folder.ProjectWorkbook("A.xls");
+    const CString second = folder.WorkbookWithEmptySheet("B.xls");
     CData data;
     ASSERT_TRUE(data.Open(first, "Excel 8.0", 0, 0));
     ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
-    const CString second = folder.Path("B.mdb");
-    ASSERT_TRUE(CData().Create(second, ""));
-    ASSERT_TRUE(data.Open(second, "", 0, 0));
+    ASSERT_TRUE(data.SetStringValue("Poznámka", "změněno", 1, 0));
+    ASSERT_TRUE(data.Open(second, "Excel 8.0", 0, 0));
     EXPECT_EQ(data.GetFileName(), second);
-    EXPECT_EQ(data.m_nTableCount, 0);
+    EXPECT_EQ(Names(data.m_aTableNames), (std::vector<CString>{"Data$", "List2$"}));
     EXPECT_EQ(data.m_nTable, -1);
+    EXPECT_EQ(data.m_nColCount, 0);
     EXPECT_TRUE(data.ReOpen());
     EXPECT_EQ(data.GetFileName(), second);
+    EXPECT_EQ(data.m_nTableCount, 2);
+
+    // The first workbook was closed and written with its change.
+    CData check;
+    ASSERT_TRUE(check.Open(first, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(check.OpenTable("SeznamM$", "", 0));
+    CString text;
+    EXPECT_TRUE(check.GetStringValue("Poznámka", text, 1, -1, 0));
+    EXPECT_EQ(text, "změněno");
 }
 
 TEST_F(WorkbookTables, TranslationNeedsLoadedColumns)
