@@ -26,7 +26,10 @@ BSTR SysAllocStringByteLen(const char* text, UINT byteCount)
     return s;
 }
 
-BSTR SysAllocStringLen(const char* text, UINT byteCount) { return SysAllocStringByteLen(text, byteCount); }
+BSTR SysAllocStringLen(const char* text, UINT byteCount)
+{
+    return SysAllocStringByteLen(text, byteCount);
+}
 
 BSTR SysAllocString(const char* text)
 {
@@ -48,4 +51,7 @@ UINT SysStringByteLen(BSTR s)
     return count;
 }
 
-UINT SysStringLen(BSTR s) { return SysStringByteLen(s); }
+UINT SysStringLen(BSTR s)
+{
+    return SysStringByteLen(s);
+}

@@ -9,8 +9,7 @@
 #include <cassert>
 #include <vector>
 
-template <class TYPE, class ARG_TYPE = const TYPE&>
-class CArray : public CObject
+template <class TYPE, class ARG_TYPE = const TYPE&> class CArray : public CObject
 {
 public:
     CArray() = default;

@@ -29,12 +29,16 @@ CFile::CFile(const char* path, UINT flags)
         throw new CFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
-CFile::~CFile() { CFile::Abort(); }
+CFile::~CFile()
+{
+    CFile::Abort();
+}
 
 BOOL CFile::Open(const char* path, UINT flags, CFileException* error)
 {
     Abort();
-    auto fail = [&](int osError) {
+    auto fail = [&](int osError)
+    {
         if (error)
             *error = CFileException(CFileException::OsErrorToException(osError), osError, path);
         return FALSE;
@@ -124,7 +128,8 @@ ULONGLONG CFile::Seek(LONGLONG offset, UINT from)
     if (at < 0)
     {
         const int osError = errno;
-        throw new CFileException(osError == EINVAL ? CFileException::badSeek : CFileException::OsErrorToException(osError),
+        throw new CFileException(osError == EINVAL ? CFileException::badSeek
+                                                   : CFileException::OsErrorToException(osError),
                                  osError, m_path);
     }
     return ULONGLONG(at);
@@ -161,7 +166,10 @@ CString CFile::GetFileTitle() const
     return dot > 0 ? name.Left(dot) : name;
 }
 
-BOOL CFile::GetStatus(CFileStatus& status) const { return GetStatus(m_path, status); }
+BOOL CFile::GetStatus(CFileStatus& status) const
+{
+    return GetStatus(m_path, status);
+}
 
 BOOL CFile::GetStatus(const char* path, CFileStatus& status)
 {
@@ -191,7 +199,8 @@ void CFile::SetStatus(const char* path, const CFileStatus& status)
         times[1].tv_usec = 0;
         ::utimes(path, times);
     }
-    if (!SetFileAttributes(path, status.m_attribute & readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL))
+    if (!SetFileAttributes(path,
+                           status.m_attribute & readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL))
         throw new CFileException(CFileException::accessDenied, errno, path);
 }
 

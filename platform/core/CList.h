@@ -6,8 +6,7 @@
 
 #include <cassert>
 
-template <class TYPE, class ARG_TYPE = const TYPE&>
-class CList : public CObject
+template <class TYPE, class ARG_TYPE = const TYPE&> class CList : public CObject
 {
 public:
     CList() = default;

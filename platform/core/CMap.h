@@ -6,8 +6,7 @@
 
 #include <map>
 
-template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-class CMap : public CObject
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : public CObject
 {
 public:
     CMap() = default;

@@ -14,12 +14,16 @@ std::vector<const CRuntimeClass*>& Registry()
 
 CRuntimeClass::CRuntimeClass(const char* name, int size, UINT schema, CObject* (*create)(),
                              const CRuntimeClass* base)
-    : m_lpszClassName(name), m_nObjectSize(size), m_wSchema(schema), m_pfnCreateObject(create), m_pBaseClass(base)
+    : m_lpszClassName(name), m_nObjectSize(size), m_wSchema(schema), m_pfnCreateObject(create),
+      m_pBaseClass(base)
 {
     Registry().push_back(this);
 }
 
-CObject* CRuntimeClass::CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+CObject* CRuntimeClass::CreateObject() const
+{
+    return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
+}
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
 {
@@ -47,13 +51,19 @@ CObject* CRuntimeClass::CreateObject(const char* className)
 
 const CRuntimeClass CObject::classCObject("CObject", int(sizeof(CObject)), 0xFFFF, nullptr, nullptr);
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return &classCObject;
+}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* runtimeClass) const
 {
     return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
 }
 
-BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
+BOOL CObject::IsSerializable() const
+{
+    return GetRuntimeClass()->m_wSchema != 0xFFFF;
+}
 
 void CObject::Serialize(CArchive&) {}

@@ -33,29 +33,38 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                                                                            \
-public:                                                                                                        \
-    static const CRuntimeClass class##class_name;                                                              \
+#define DECLARE_DYNAMIC(class_name)                                                                          \
+public:                                                                                                      \
+    static const CRuntimeClass class##class_name;                                                            \
     const CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name)                                                                          \
-    DECLARE_DYNAMIC(class_name)                                                                                \
+#define DECLARE_DYNCREATE(class_name)                                                                        \
+    DECLARE_DYNAMIC(class_name)                                                                              \
     static CObject* CreateObject();
 
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
 
-#define KALVENROD_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create)                                \
-    const CRuntimeClass class_name::class##class_name(#class_name, int(sizeof(class_name)), schema, create,    \
-                                                      RUNTIME_CLASS(base_name));                               \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define KALVENROD_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create)                              \
+    const CRuntimeClass class_name::class##class_name(#class_name, int(sizeof(class_name)), schema, create,  \
+                                                      RUNTIME_CLASS(base_name));                             \
+    const CRuntimeClass* class_name::GetRuntimeClass() const                                                 \
+    {                                                                                                        \
+        return RUNTIME_CLASS(class_name);                                                                    \
+    }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_name)                                                               \
+#define IMPLEMENT_DYNAMIC(class_name, base_name)                                                             \
     KALVENROD_IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_name)                                                             \
-    CObject* class_name::CreateObject() { return new class_name; }                                             \
+#define IMPLEMENT_DYNCREATE(class_name, base_name)                                                           \
+    CObject* class_name::CreateObject()                                                                      \
+    {                                                                                                        \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     KALVENROD_IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_name, schema)                                                        \
-    CObject* class_name::CreateObject() { return new class_name; }                                             \
+#define IMPLEMENT_SERIAL(class_name, base_name, schema)                                                      \
+    CObject* class_name::CreateObject()                                                                      \
+    {                                                                                                        \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     KALVENROD_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, class_name::CreateObject)

@@ -32,9 +32,15 @@ public:
     operator CY() const { return m_cur; }
     double ToDouble() const { return double(m_cur.int64) / 10000.0; }
 
-    friend bool operator==(const COleCurrency& a, const COleCurrency& b) { return a.m_cur.int64 == b.m_cur.int64; }
+    friend bool operator==(const COleCurrency& a, const COleCurrency& b)
+    {
+        return a.m_cur.int64 == b.m_cur.int64;
+    }
     friend bool operator!=(const COleCurrency& a, const COleCurrency& b) { return !(a == b); }
-    friend bool operator<(const COleCurrency& a, const COleCurrency& b) { return a.m_cur.int64 < b.m_cur.int64; }
+    friend bool operator<(const COleCurrency& a, const COleCurrency& b)
+    {
+        return a.m_cur.int64 < b.m_cur.int64;
+    }
     friend bool operator>(const COleCurrency& a, const COleCurrency& b) { return b < a; }
     friend COleCurrency operator+(const COleCurrency& a, const COleCurrency& b);
     friend COleCurrency operator-(const COleCurrency& a, const COleCurrency& b);

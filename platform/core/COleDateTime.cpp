@@ -33,7 +33,10 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
 
 const long long Epoch = DaysFromCivil(1899, 12, 30);
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m)
 {
@@ -111,7 +114,10 @@ COleDateTime::COleDateTime(std::time_t t)
     SetDateTime(p.year, p.month, p.day, p.hour, p.minute, p.second);
 }
 
-COleDateTime COleDateTime::GetCurrentTime() { return COleDateTime(std::time(nullptr)); }
+COleDateTime COleDateTime::GetCurrentTime()
+{
+    return COleDateTime(std::time(nullptr));
+}
 
 COleDateTime& COleDateTime::operator=(DATE dt)
 {
@@ -150,16 +156,43 @@ COleDateTime::Parts COleDateTime::Get() const
     return p;
 }
 
-double COleDateTime::Linear() const { return std::trunc(m_dt) + std::fabs(m_dt - std::trunc(m_dt)); }
+double COleDateTime::Linear() const
+{
+    return std::trunc(m_dt) + std::fabs(m_dt - std::trunc(m_dt));
+}
 
-int COleDateTime::GetYear() const { return Get().year; }
-int COleDateTime::GetMonth() const { return Get().month; }
-int COleDateTime::GetDay() const { return Get().day; }
-int COleDateTime::GetHour() const { return Get().hour; }
-int COleDateTime::GetMinute() const { return Get().minute; }
-int COleDateTime::GetSecond() const { return Get().second; }
-int COleDateTime::GetDayOfWeek() const { return Get().dayOfWeek; }
-int COleDateTime::GetDayOfYear() const { return Get().dayOfYear; }
+int COleDateTime::GetYear() const
+{
+    return Get().year;
+}
+int COleDateTime::GetMonth() const
+{
+    return Get().month;
+}
+int COleDateTime::GetDay() const
+{
+    return Get().day;
+}
+int COleDateTime::GetHour() const
+{
+    return Get().hour;
+}
+int COleDateTime::GetMinute() const
+{
+    return Get().minute;
+}
+int COleDateTime::GetSecond() const
+{
+    return Get().second;
+}
+int COleDateTime::GetDayOfWeek() const
+{
+    return Get().dayOfWeek;
+}
+int COleDateTime::GetDayOfYear() const
+{
+    return Get().dayOfYear;
+}
 
 CString COleDateTime::Format(DWORD flags, LCID) const
 {

@@ -22,7 +22,10 @@ COleVariant::COleVariant(const char* text, VARTYPE type)
 
 COleVariant::COleVariant(const CString& text) : COleVariant(text.GetString()) {}
 
-COleVariant::COleVariant(short v, VARTYPE type) : COleVariant(LONG(v), type == VT_BOOL ? type : VARTYPE(VT_I2)) {}
+COleVariant::COleVariant(short v, VARTYPE type)
+    : COleVariant(LONG(v), type == VT_BOOL ? type : VARTYPE(VT_I2))
+{
+}
 
 COleVariant::COleVariant(LONG v, VARTYPE type)
 {
@@ -102,13 +105,34 @@ COleVariant& COleVariant::operator=(const char* text)
     return *this;
 }
 
-COleVariant& COleVariant::operator=(BYTE v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(short v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(LONG v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(float v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(double v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(const COleCurrency& v) { return *this = COleVariant(v); }
-COleVariant& COleVariant::operator=(const COleDateTime& v) { return *this = COleVariant(v); }
+COleVariant& COleVariant::operator=(BYTE v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(short v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(LONG v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(float v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(double v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(const COleCurrency& v)
+{
+    return *this = COleVariant(v);
+}
+COleVariant& COleVariant::operator=(const COleDateTime& v)
+{
+    return *this = COleVariant(v);
+}
 
 HRESULT COleVariant::ChangeType(VARTYPE type, LPVARIANT src)
 {
@@ -143,19 +167,31 @@ bool COleVariant::operator==(const VARIANT& v) const
     switch (vt)
     {
     case VT_EMPTY:
-    case VT_NULL: return true;
-    case VT_I2: return iVal == v.iVal;
-    case VT_I4: return lVal == v.lVal;
-    case VT_UI1: return bVal == v.bVal;
-    case VT_R4: return fltVal == v.fltVal;
-    case VT_R8: return dblVal == v.dblVal;
-    case VT_DATE: return date == v.date;
-    case VT_CY: return cyVal.int64 == v.cyVal.int64;
-    case VT_BOOL: return boolVal == v.boolVal;
-    case VT_ERROR: return scode == v.scode;
+    case VT_NULL:
+        return true;
+    case VT_I2:
+        return iVal == v.iVal;
+    case VT_I4:
+        return lVal == v.lVal;
+    case VT_UI1:
+        return bVal == v.bVal;
+    case VT_R4:
+        return fltVal == v.fltVal;
+    case VT_R8:
+        return dblVal == v.dblVal;
+    case VT_DATE:
+        return date == v.date;
+    case VT_CY:
+        return cyVal.int64 == v.cyVal.int64;
+    case VT_BOOL:
+        return boolVal == v.boolVal;
+    case VT_ERROR:
+        return scode == v.scode;
     case VT_BSTR:
         return SysStringByteLen(bstrVal) == SysStringByteLen(v.bstrVal) &&
-               std::memcmp(bstrVal ? bstrVal : "", v.bstrVal ? v.bstrVal : "", SysStringByteLen(bstrVal)) == 0;
-    default: return std::memcmp(&byref, &v.byref, sizeof(LONGLONG)) == 0;
+               std::memcmp(bstrVal ? bstrVal : "", v.bstrVal ? v.bstrVal : "", SysStringByteLen(bstrVal)) ==
+                   0;
+    default:
+        return std::memcmp(&byref, &v.byref, sizeof(LONGLONG)) == 0;
     }
 }

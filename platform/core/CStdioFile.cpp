@@ -61,7 +61,8 @@ char* CStdioFile::ReadString(char* buffer, UINT maxBytes)
     if (!buffer || maxBytes == 0 || m_next >= m_text.size())
         return nullptr;
     const std::size_t end = m_text.find('\n', m_next);
-    const std::string raw = m_text.substr(m_next, end == std::string::npos ? std::string::npos : end + 1 - m_next);
+    const std::string raw =
+        m_text.substr(m_next, end == std::string::npos ? std::string::npos : end + 1 - m_next);
     std::string line = raw;
     if (line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0)
         line.replace(line.size() - 2, 2, "\n");

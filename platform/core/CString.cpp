@@ -9,7 +9,10 @@
 
 namespace
 {
-QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString ToQ(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 std::string FromQ(const QString& s)
 {
     const QByteArray b = s.toUtf8();
@@ -18,12 +21,14 @@ std::string FromQ(const QString& s)
 
 const QCollator& CzechCollator(bool caseSensitive)
 {
-    static thread_local QCollator sensitive = [] {
+    static thread_local QCollator sensitive = []
+    {
         QCollator c(QLocale(QLocale::Czech, QLocale::CzechRepublic));
         c.setCaseSensitivity(Qt::CaseSensitive);
         return c;
     }();
-    static thread_local QCollator insensitive = [] {
+    static thread_local QCollator insensitive = []
+    {
         QCollator c(QLocale(QLocale::Czech, QLocale::CzechRepublic));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
@@ -40,7 +45,10 @@ bool InSet(char32_t c, const char* set)
     return false;
 }
 
-bool IsBlank(char32_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char32_t c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 } // namespace
 
 CString::CString(char c, int repeat) : m_s(std::size_t(std::max(repeat, 0)), c) {}
@@ -53,7 +61,10 @@ CString CString::FromCodePoint(char32_t c, int repeat)
     return CString(out);
 }
 
-int CString::GetLength() const { return Utf8::CharCount(m_s); }
+int CString::GetLength() const
+{
+    return Utf8::CharCount(m_s);
+}
 
 char32_t CString::GetAt(int index) const
 {
@@ -73,9 +84,15 @@ void CString::SetAt(int index, char32_t c)
     m_s.replace(pos, end - pos, Utf8::Encode(c));
 }
 
-CString CString::Left(int count) const { return CString(Utf8::Truncate(m_s, std::max(count, 0))); }
+CString CString::Left(int count) const
+{
+    return CString(Utf8::Truncate(m_s, std::max(count, 0)));
+}
 
-CString CString::Mid(int first) const { return CString(m_s.substr(Utf8::ByteOffset(m_s, first))); }
+CString CString::Mid(int first) const
+{
+    return CString(m_s.substr(Utf8::ByteOffset(m_s, first)));
+}
 
 CString CString::Mid(int first, int count) const
 {
@@ -162,7 +179,10 @@ int CString::Replace(char32_t oldChar, char32_t newChar)
     return Replace(Utf8::Encode(oldChar).c_str(), Utf8::Encode(newChar).c_str());
 }
 
-int CString::Remove(char32_t c) { return Replace(Utf8::Encode(c).c_str(), ""); }
+int CString::Remove(char32_t c)
+{
+    return Replace(Utf8::Encode(c).c_str(), "");
+}
 
 int CString::Insert(int index, const char* text)
 {
@@ -170,7 +190,10 @@ int CString::Insert(int index, const char* text)
     return GetLength();
 }
 
-int CString::Insert(int index, char32_t c) { return Insert(index, Utf8::Encode(c).c_str()); }
+int CString::Insert(int index, char32_t c)
+{
+    return Insert(index, Utf8::Encode(c).c_str());
+}
 
 int CString::Delete(int index, int count)
 {
@@ -277,11 +300,16 @@ std::int64_t FormatArg::asSigned() const
 {
     switch (m_kind)
     {
-    case Kind::Signed: return m_signed;
-    case Kind::Unsigned: return std::int64_t(m_unsigned);
-    case Kind::Real: return std::int64_t(m_real);
-    case Kind::Pointer: return std::int64_t(reinterpret_cast<std::intptr_t>(m_pointer));
-    case Kind::Text: return 0;
+    case Kind::Signed:
+        return m_signed;
+    case Kind::Unsigned:
+        return std::int64_t(m_unsigned);
+    case Kind::Real:
+        return std::int64_t(m_real);
+    case Kind::Pointer:
+        return std::int64_t(reinterpret_cast<std::intptr_t>(m_pointer));
+    case Kind::Text:
+        return 0;
     }
     return 0;
 }
@@ -298,11 +326,18 @@ double FormatArg::asReal() const
 {
     switch (m_kind)
     {
-    case Kind::Real: return m_real;
-    case Kind::Signed: return double(m_signed);
-    case Kind::Unsigned: return double(m_unsigned);
-    default: return 0;
+    case Kind::Real:
+        return m_real;
+    case Kind::Signed:
+        return double(m_signed);
+    case Kind::Unsigned:
+        return double(m_unsigned);
+    default:
+        return 0;
     }
 }
 
-const char* FormatArg::asText() const { return m_kind == Kind::Text ? m_text : ""; }
+const char* FormatArg::asText() const
+{
+    return m_kind == Kind::Text ? m_text : "";
+}

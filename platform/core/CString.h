@@ -78,13 +78,11 @@ public:
     int CollateNoCase(const char* other) const { return CompareNoCase(other); }
 
     // printf-style formatting with the number texts of the system (see NumberText.h).
-    template <class... Args>
-    void Format(const char* format, const Args&... args)
+    template <class... Args> void Format(const char* format, const Args&... args)
     {
         m_s = FormatText(format, {FormatArg(args)...});
     }
-    template <class... Args>
-    void AppendFormat(const char* format, const Args&... args)
+    template <class... Args> void AppendFormat(const char* format, const Args&... args)
     {
         m_s += FormatText(format, {FormatArg(args)...});
     }
@@ -96,12 +94,33 @@ public:
     // Keeps at most maxChars whole characters.
     CString& TruncateChars(int maxChars);
 
-    CString& operator=(const char* s) { m_s = s ? s : ""; return *this; }
-    CString& operator+=(const CString& s) { m_s += s.m_s; return *this; }
-    CString& operator+=(const char* s) { if (s) m_s += s; return *this; }
-    CString& operator+=(char c) { m_s += c; return *this; }
+    CString& operator=(const char* s)
+    {
+        m_s = s ? s : "";
+        return *this;
+    }
+    CString& operator+=(const CString& s)
+    {
+        m_s += s.m_s;
+        return *this;
+    }
+    CString& operator+=(const char* s)
+    {
+        if (s)
+            m_s += s;
+        return *this;
+    }
+    CString& operator+=(char c)
+    {
+        m_s += c;
+        return *this;
+    }
     // A whole character, not its low byte.
-    CString& operator+=(char32_t c) { m_s += Utf8::Encode(c); return *this; }
+    CString& operator+=(char32_t c)
+    {
+        m_s += Utf8::Encode(c);
+        return *this;
+    }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
     friend CString operator+(const CString& a, const char* b) { return CString(a.m_s + (b ? b : "")); }

@@ -16,7 +16,10 @@ CTime::CTime(int year, int month, int day, int hour, int minute, int second)
     m_time = std::mktime(&t);
 }
 
-CTime CTime::GetCurrentTime() { return CTime(std::time(nullptr)); }
+CTime CTime::GetCurrentTime()
+{
+    return CTime(std::time(nullptr));
+}
 
 std::tm CTime::Local() const
 {
@@ -25,13 +28,34 @@ std::tm CTime::Local() const
     return t;
 }
 
-int CTime::GetYear() const { return Local().tm_year + 1900; }
-int CTime::GetMonth() const { return Local().tm_mon + 1; }
-int CTime::GetDay() const { return Local().tm_mday; }
-int CTime::GetHour() const { return Local().tm_hour; }
-int CTime::GetMinute() const { return Local().tm_min; }
-int CTime::GetSecond() const { return Local().tm_sec; }
-int CTime::GetDayOfWeek() const { return Local().tm_wday + 1; }
+int CTime::GetYear() const
+{
+    return Local().tm_year + 1900;
+}
+int CTime::GetMonth() const
+{
+    return Local().tm_mon + 1;
+}
+int CTime::GetDay() const
+{
+    return Local().tm_mday;
+}
+int CTime::GetHour() const
+{
+    return Local().tm_hour;
+}
+int CTime::GetMinute() const
+{
+    return Local().tm_min;
+}
+int CTime::GetSecond() const
+{
+    return Local().tm_sec;
+}
+int CTime::GetDayOfWeek() const
+{
+    return Local().tm_wday + 1;
+}
 
 CString CTime::Format(const char* pattern) const
 {

@@ -4,8 +4,7 @@
 #include "platform/core/CObArray.h"
 #include "platform/core/CPtrArray.h"
 
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrArray : public BASE_CLASS
+template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS
 {
 public:
     TYPE GetAt(INT_PTR i) const { return static_cast<TYPE>(BASE_CLASS::GetAt(i)); }

@@ -116,10 +116,14 @@ BOOL CopyFile(const char* from, const char* to, BOOL failIfExists)
         return FALSE;
     if (failIfExists && FileOps::Exists(to))
         return FALSE;
-    return FileOps::ReplaceAtomically(to, [&](const char* temporary) { return CopyContents(from, temporary); });
+    return FileOps::ReplaceAtomically(to,
+                                      [&](const char* temporary) { return CopyContents(from, temporary); });
 }
 
-BOOL MoveFile(const char* from, const char* to) { return MoveFileEx(from, to, 0); }
+BOOL MoveFile(const char* from, const char* to)
+{
+    return MoveFileEx(from, to, 0);
+}
 
 BOOL MoveFileEx(const char* from, const char* to, DWORD flags)
 {
@@ -144,7 +148,10 @@ BOOL DeleteFile(const char* path)
     return ::unlink(path) == 0;
 }
 
-BOOL CreateDirectory(const char* path, void*) { return path && ::mkdir(path, 0777) == 0; }
+BOOL CreateDirectory(const char* path, void*)
+{
+    return path && ::mkdir(path, 0777) == 0;
+}
 
 namespace FileOps
 {
@@ -220,12 +227,14 @@ bool ReplaceAtomically(const char* target, const std::function<bool(const char* 
 
 bool WriteAtomically(const char* target, std::string_view bytes)
 {
-    return ReplaceAtomically(target, [&](const char* temporary) {
-        const int fd = ::open(temporary, O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool written = WriteAll(fd, bytes.data(), bytes.size());
-        return ::close(fd) == 0 && written;
-    });
+    return ReplaceAtomically(target,
+                             [&](const char* temporary)
+                             {
+                                 const int fd = ::open(temporary, O_WRONLY | O_TRUNC | O_CLOEXEC);
+                                 if (fd < 0)
+                                     return false;
+                                 const bool written = WriteAll(fd, bytes.data(), bytes.size());
+                                 return ::close(fd) == 0 && written;
+                             });
 }
 } // namespace FileOps

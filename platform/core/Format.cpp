@@ -7,8 +7,7 @@
 namespace
 {
 // Integers go through the C library: their texts depend on no locale.
-template <class T>
-std::string PrintInteger(const NumberText::Conversion& c, const char* length, T value)
+template <class T> std::string PrintInteger(const NumberText::Conversion& c, const char* length, T value)
 {
     std::string spec = "%";
     spec += c.leftAlign ? "-" : "";
@@ -47,7 +46,8 @@ std::string CString::FormatText(const char* format, std::initializer_list<Format
     std::string out;
     const FormatArg* arg = args.begin();
     auto next = [&]() -> const FormatArg* { return arg != args.end() ? arg++ : nullptr; };
-    auto star = [&]() {
+    auto star = [&]()
+    {
         const FormatArg* a = next();
         return a ? int(a->asSigned()) : 0;
     };
@@ -73,21 +73,34 @@ std::string CString::FormatText(const char* format, std::initializer_list<Format
         switch (c.type)
         {
         case 'd':
-        case 'i': out += PrintInteger(c, "ll", static_cast<long long>(a->asSigned())); break;
+        case 'i':
+            out += PrintInteger(c, "ll", static_cast<long long>(a->asSigned()));
+            break;
         case 'u':
         case 'x':
         case 'X':
-        case 'o': out += PrintInteger(c, "ll", static_cast<unsigned long long>(a->asUnsigned())); break;
-        case 'c': out += Text(Utf8::Encode(char32_t(a->asUnsigned() & 0x1FFFFF)).c_str(), c); break;
+        case 'o':
+            out += PrintInteger(c, "ll", static_cast<unsigned long long>(a->asUnsigned()));
+            break;
+        case 'c':
+            out += Text(Utf8::Encode(char32_t(a->asUnsigned() & 0x1FFFFF)).c_str(), c);
+            break;
         case 'f':
         case 'F':
         case 'e':
         case 'E':
         case 'g':
-        case 'G': out += NumberText::FormatReal(a->asReal(), c, NumberText::FormatSeparator()); break;
-        case 's': out += Text(a->asText(), c); break;
-        case 'p': out += PrintInteger(c, "", a->asPointer()); break;
-        default: break;
+        case 'G':
+            out += NumberText::FormatReal(a->asReal(), c, NumberText::FormatSeparator());
+            break;
+        case 's':
+            out += Text(a->asText(), c);
+            break;
+        case 'p':
+            out += PrintInteger(c, "", a->asPointer());
+            break;
+        default:
+            break;
         }
     }
     return out;

@@ -10,16 +10,27 @@ class CString;
 class FormatArg
 {
 public:
-    enum class Kind { Signed, Unsigned, Real, Text, Pointer };
+    enum class Kind
+    {
+        Signed,
+        Unsigned,
+        Real,
+        Text,
+        Pointer
+    };
 
     template <class T, std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>, int> = 0>
     FormatArg(T v) : m_kind(Kind::Signed), m_signed(v), m_bytes(sizeof(T) < 4 ? 4 : sizeof(T))
     {
     }
     template <class T, std::enable_if_t<std::is_integral_v<T> && std::is_unsigned_v<T>, int> = 0>
-    FormatArg(T v) : m_kind(Kind::Unsigned), m_unsigned(v) {}
+    FormatArg(T v) : m_kind(Kind::Unsigned), m_unsigned(v)
+    {
+    }
     template <class T, std::enable_if_t<std::is_enum_v<T>, int> = 0>
-    FormatArg(T v) : m_kind(Kind::Signed), m_signed(static_cast<std::int64_t>(v)) {}
+    FormatArg(T v) : m_kind(Kind::Signed), m_signed(static_cast<std::int64_t>(v))
+    {
+    }
     FormatArg(double v) : m_kind(Kind::Real), m_real(v) {}
     FormatArg(float v) : m_kind(Kind::Real), m_real(v) {}
     FormatArg(const char* v) : m_kind(Kind::Text), m_text(v ? v : "(null)") {}

@@ -44,8 +44,16 @@ public:
     CSize operator+(const SIZE& o) const { return {int(cx + o.cx), int(cy + o.cy)}; }
     CSize operator-(const SIZE& o) const { return {int(cx - o.cx), int(cy - o.cy)}; }
     CSize operator-() const { return {int(-cx), int(-cy)}; }
-    CSize& operator+=(const SIZE& o) { cx += o.cx, cy += o.cy; return *this; }
-    CSize& operator-=(const SIZE& o) { cx -= o.cx, cy -= o.cy; return *this; }
+    CSize& operator+=(const SIZE& o)
+    {
+        cx += o.cx, cy += o.cy;
+        return *this;
+    }
+    CSize& operator-=(const SIZE& o)
+    {
+        cx -= o.cx, cy -= o.cy;
+        return *this;
+    }
 };
 
 class CPoint : public POINT
@@ -64,8 +72,16 @@ public:
     CPoint operator-(const SIZE& s) const { return {int(x - s.cx), int(y - s.cy)}; }
     CSize operator-(const POINT& p) const { return {int(x - p.x), int(y - p.y)}; }
     CPoint operator-() const { return {int(-x), int(-y)}; }
-    CPoint& operator+=(const SIZE& s) { Offset(s); return *this; }
-    CPoint& operator-=(const SIZE& s) { Offset(-s.cx, -s.cy); return *this; }
+    CPoint& operator+=(const SIZE& s)
+    {
+        Offset(s);
+        return *this;
+    }
+    CPoint& operator-=(const SIZE& s)
+    {
+        Offset(-s.cx, -s.cy);
+        return *this;
+    }
 };
 
 class CRect : public RECT
@@ -152,14 +168,58 @@ public:
 
     bool operator==(const RECT& r) const { return EqualRect(&r); }
     bool operator!=(const RECT& r) const { return !EqualRect(&r); }
-    CRect& operator+=(const POINT& p) { OffsetRect(p); return *this; }
-    CRect& operator+=(const SIZE& s) { OffsetRect(s); return *this; }
-    CRect& operator-=(const POINT& p) { OffsetRect(-p.x, -p.y); return *this; }
-    CRect& operator-=(const SIZE& s) { OffsetRect(-s.cx, -s.cy); return *this; }
-    CRect& operator&=(const RECT& r) { IntersectRect(this, &r); return *this; }
-    CRect& operator|=(const RECT& r) { UnionRect(this, &r); return *this; }
-    CRect operator&(const RECT& r) const { CRect x; x.IntersectRect(this, &r); return x; }
-    CRect operator|(const RECT& r) const { CRect x; x.UnionRect(this, &r); return x; }
-    CRect operator+(const POINT& p) const { CRect x(*this); x.OffsetRect(p); return x; }
-    CRect operator-(const POINT& p) const { CRect x(*this); x.OffsetRect(-p.x, -p.y); return x; }
+    CRect& operator+=(const POINT& p)
+    {
+        OffsetRect(p);
+        return *this;
+    }
+    CRect& operator+=(const SIZE& s)
+    {
+        OffsetRect(s);
+        return *this;
+    }
+    CRect& operator-=(const POINT& p)
+    {
+        OffsetRect(-p.x, -p.y);
+        return *this;
+    }
+    CRect& operator-=(const SIZE& s)
+    {
+        OffsetRect(-s.cx, -s.cy);
+        return *this;
+    }
+    CRect& operator&=(const RECT& r)
+    {
+        IntersectRect(this, &r);
+        return *this;
+    }
+    CRect& operator|=(const RECT& r)
+    {
+        UnionRect(this, &r);
+        return *this;
+    }
+    CRect operator&(const RECT& r) const
+    {
+        CRect x;
+        x.IntersectRect(this, &r);
+        return x;
+    }
+    CRect operator|(const RECT& r) const
+    {
+        CRect x;
+        x.UnionRect(this, &r);
+        return x;
+    }
+    CRect operator+(const POINT& p) const
+    {
+        CRect x(*this);
+        x.OffsetRect(p);
+        return x;
+    }
+    CRect operator-(const POINT& p) const
+    {
+        CRect x(*this);
+        x.OffsetRect(-p.x, -p.y);
+        return x;
+    }
 };

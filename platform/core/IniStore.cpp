@@ -18,14 +18,18 @@ bool IniStore::Exists() const
     return m_section.isEmpty() || !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
 }
 
-bool IniStore::Has(const char* name) const { return m_settings->contains(QString::fromUtf8(name ? name : "")); }
+bool IniStore::Has(const char* name) const
+{
+    return m_settings->contains(QString::fromUtf8(name ? name : ""));
+}
 
 std::string IniStore::Get(const char* name) const
 {
     const QVariant value = m_settings->value(QString::fromUtf8(name ? name : ""));
     // Text with commas that someone wrote by hand reads back as a list.
-    const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
-                                                                  : value.toString();
+    const QString text = value.typeId() == QMetaType::QStringList
+                             ? value.toStringList().join(QStringLiteral(", "))
+                             : value.toString();
     return text.toStdString();
 }
 
@@ -48,7 +52,10 @@ bool IniStore::RemoveSection()
     return Sync();
 }
 
-QStringList IniStore::Names() const { return m_settings->childKeys(); }
+QStringList IniStore::Names() const
+{
+    return m_settings->childKeys();
+}
 
 bool IniStore::Sync()
 {

@@ -28,8 +28,8 @@ constexpr std::size_t MaxRecorded = 1000;
 int MessageBoxRequest::DefaultAnswer() const
 {
     static const int answers[][3] = {
-        {IDOK, IDOK, IDOK},            {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
-        {IDYES, IDNO, IDCANCEL},       {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
+        {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+        {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
     };
     const UINT buttons = Buttons() <= MB_RETRYCANCEL ? Buttons() : MB_OK;
     const UINT which = std::min<UINT>((type & MB_DEFMASK) >> 8, 2);
@@ -38,11 +38,20 @@ int MessageBoxRequest::DefaultAnswer() const
 
 namespace MessageBoxes
 {
-void SetPresenter(Presenter presenter) { TheState().presenter = std::move(presenter); }
+void SetPresenter(Presenter presenter)
+{
+    TheState().presenter = std::move(presenter);
+}
 
-void SetDefaultCaption(const char* caption) { TheState().caption = caption ? caption : ""; }
+void SetDefaultCaption(const char* caption)
+{
+    TheState().caption = caption ? caption : "";
+}
 
-CString DefaultCaption() { return TheState().caption; }
+CString DefaultCaption()
+{
+    return TheState().caption;
+}
 
 int Show(const MessageBoxRequest& request)
 {
@@ -61,10 +70,22 @@ int Show(const MessageBoxRequest& request)
     return request.DefaultAnswer();
 }
 
-void AnswerNext(int answer) { TheState().script.push_back(answer); }
-void ClearScript() { TheState().script.clear(); }
-const std::vector<MessageBoxRequest>& Shown() { return TheState().shown; }
-void ClearShown() { TheState().shown.clear(); }
+void AnswerNext(int answer)
+{
+    TheState().script.push_back(answer);
+}
+void ClearScript()
+{
+    TheState().script.clear();
+}
+const std::vector<MessageBoxRequest>& Shown()
+{
+    return TheState().shown;
+}
+void ClearShown()
+{
+    TheState().shown.clear();
+}
 } // namespace MessageBoxes
 
 int AfxMessageBox(const char* text, UINT type, UINT)

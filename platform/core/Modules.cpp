@@ -41,7 +41,10 @@ std::string ResolvePath(const char* name)
     return path;
 }
 
-std::string LastError() { return LastErrorText(); }
+std::string LastError()
+{
+    return LastErrorText();
+}
 } // namespace Modules
 
 HMODULE LoadLibrary(const char* name)
@@ -72,7 +75,10 @@ FARPROC GetProcAddress(HMODULE module, const char* exportName)
     return function;
 }
 
-BOOL FreeLibrary(HMODULE module) { return module && dlclose(module) == 0; }
+BOOL FreeLibrary(HMODULE module)
+{
+    return module && dlclose(module) == 0;
+}
 
 DWORD GetModuleFileName(HMODULE module, char* buffer, DWORD size)
 {

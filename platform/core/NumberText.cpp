@@ -30,8 +30,8 @@ struct Digits
 Digits SignificantDigitsOf(double magnitude)
 {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, SignificantDigits - 1);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, SignificantDigits - 1);
     const std::string_view text(buffer, std::size_t(result.ptr - buffer)); // d.dddde+XX
     Digits d;
     const std::size_t e = text.find('e');
@@ -145,7 +145,10 @@ std::string NonFinite(double value)
     return std::signbit(value) ? "-1.#IND00" : "1.#QNAN0";
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // The length of the number at the start of text (sign, digits with either separator,
 // exponent), 0 when none; the number is copied into plain with '.' as separator.
@@ -215,7 +218,8 @@ std::string Pad(std::string text, const Conversion& c, bool zeroAllowed)
         return text + std::string(fill, ' ');
     if (c.zeroPad && zeroAllowed)
     {
-        const std::size_t afterSign = !text.empty() && (text[0] == '-' || text[0] == '+' || text[0] == ' ') ? 1 : 0;
+        const std::size_t afterSign =
+            !text.empty() && (text[0] == '-' || text[0] == '+' || text[0] == ' ') ? 1 : 0;
         return text.insert(afterSign, fill, '0');
     }
     return std::string(fill, ' ') + text;
@@ -232,10 +236,16 @@ std::string FormatReal(double value, const Conversion& c, char separator)
     switch (c.type)
     {
     case 'e':
-    case 'E': body = Exponential(d, precision, separator, c.alternate, c.type); break;
+    case 'E':
+        body = Exponential(d, precision, separator, c.alternate, c.type);
+        break;
     case 'g':
-    case 'G': body = General(d, c.precision, separator, c.alternate, c.type); break;
-    default: body = Fixed(d, precision, separator, c.alternate); break;
+    case 'G':
+        body = General(d, c.precision, separator, c.alternate, c.type);
+        break;
+    default:
+        body = Fixed(d, precision, separator, c.alternate);
+        break;
     }
     return Pad(sign + body, c, true);
 }
@@ -299,9 +309,15 @@ double LeadingNumber(std::string_view text, bool commaIsDecimal)
 }
 } // namespace
 
-double ToDouble(std::string_view text) { return LeadingNumber(text, true); }
+double ToDouble(std::string_view text)
+{
+    return LeadingNumber(text, true);
+}
 
-double ToDoubleC(std::string_view text) { return LeadingNumber(text, false); }
+double ToDoubleC(std::string_view text)
+{
+    return LeadingNumber(text, false);
+}
 
 int ToInt(std::string_view text)
 {
@@ -327,6 +343,12 @@ std::string WithDecimalSeparator(std::string_view text, char separator)
     return out;
 }
 
-char FormatSeparator() { return g_formatSeparator.load(); }
-void SetFormatSeparator(char separator) { g_formatSeparator.store(separator); }
+char FormatSeparator()
+{
+    return g_formatSeparator.load();
+}
+void SetFormatSeparator(char separator)
+{
+    g_formatSeparator.store(separator);
+}
 } // namespace NumberText

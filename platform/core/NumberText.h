@@ -17,14 +17,14 @@ namespace NumberText
 // One printf conversion: %[flags][width][.precision]conversion.
 struct Conversion
 {
-    bool leftAlign = false;  // '-'
-    bool plusSign = false;   // '+'
-    bool spaceSign = false;  // ' '
-    bool alternate = false;  // '#'
-    bool zeroPad = false;    // '0'
+    bool leftAlign = false; // '-'
+    bool plusSign = false;  // '+'
+    bool spaceSign = false; // ' '
+    bool alternate = false; // '#'
+    bool zeroPad = false;   // '0'
     int width = 0;
-    int precision = -1;      // -1: the default (6)
-    char type = 'f';         // f F e E g G
+    int precision = -1; // -1: the default (6)
+    char type = 'f';    // f F e E g G
 };
 
 // Formats a real number under one conversion with the given decimal separator.
@@ -78,8 +78,7 @@ private:
     char m_old;
 };
 
-template <class Star>
-bool ParseConversion(std::string_view f, std::size_t& i, Conversion& c, Star star)
+template <class Star> bool ParseConversion(std::string_view f, std::size_t& i, Conversion& c, Star star)
 {
     c = Conversion();
     ++i; // the '%'
@@ -99,7 +98,8 @@ bool ParseConversion(std::string_view f, std::size_t& i, Conversion& c, Star sta
         else
             break;
     }
-    auto number = [&](int& into) {
+    auto number = [&](int& into)
+    {
         if (i < f.size() && f[i] == '*')
         {
             into = star();

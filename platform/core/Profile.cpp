@@ -33,10 +33,22 @@ bool HasNumber(const std::string& text)
 
 namespace Profile
 {
-void SetRegistryKey(const char* key) { TheState().registryKey = key ? key : ""; }
-void SetProfileName(const char* programName) { TheState().profileName = programName ? programName : ""; }
-CString RegistryKey() { return TheState().registryKey; }
-CString ProfileName() { return TheState().profileName; }
+void SetRegistryKey(const char* key)
+{
+    TheState().registryKey = key ? key : "";
+}
+void SetProfileName(const char* programName)
+{
+    TheState().profileName = programName ? programName : "";
+}
+CString RegistryKey()
+{
+    return TheState().registryKey;
+}
+CString ProfileName()
+{
+    return TheState().profileName;
+}
 
 std::string ConfigFolder()
 {
@@ -50,8 +62,14 @@ std::string MachineFolder()
     return TheState().machineFolder.empty() ? FileOps::ProgramFolder() : TheState().machineFolder;
 }
 
-void SetConfigFolder(const char* folder) { TheState().configFolder = folder ? folder : ""; }
-void SetMachineFolder(const char* folder) { TheState().machineFolder = folder ? folder : ""; }
+void SetConfigFolder(const char* folder)
+{
+    TheState().configFolder = folder ? folder : "";
+}
+void SetMachineFolder(const char* folder)
+{
+    TheState().machineFolder = folder ? folder : "";
+}
 
 std::string FilePath()
 {

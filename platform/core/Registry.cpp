@@ -18,7 +18,10 @@ struct RegistryKey
     std::string path; // below the root, with '\'
 };
 
-bool IsRoot(HKEY key) { return key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE || key == HKEY_CLASSES_ROOT; }
+bool IsRoot(HKEY key)
+{
+    return key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE || key == HKEY_CLASSES_ROOT;
+}
 
 std::vector<std::string> Split(const std::string& path)
 {
@@ -64,7 +67,10 @@ bool Locate(HKEY root, const std::string& path, RegistryKey& key)
     return true;
 }
 
-RegistryKey* KeyOf(HKEY key) { return IsRoot(key) || !key ? nullptr : reinterpret_cast<RegistryKey*>(key); }
+RegistryKey* KeyOf(HKEY key)
+{
+    return IsRoot(key) || !key ? nullptr : reinterpret_cast<RegistryKey*>(key);
+}
 
 bool Resolve(HKEY parent, const char* subKey, RegistryKey& key)
 {
@@ -114,9 +120,13 @@ LONG RegOpenKeyEx(HKEY root, const char* subKey, DWORD, REGSAM, PHKEY result)
     return ERROR_SUCCESS;
 }
 
-LONG RegOpenKey(HKEY root, const char* subKey, PHKEY result) { return RegOpenKeyEx(root, subKey, 0, KEY_ALL_ACCESS, result); }
+LONG RegOpenKey(HKEY root, const char* subKey, PHKEY result)
+{
+    return RegOpenKeyEx(root, subKey, 0, KEY_ALL_ACCESS, result);
+}
 
-LONG RegCreateKeyEx(HKEY root, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, PHKEY result, DWORD* disposition)
+LONG RegCreateKeyEx(HKEY root, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, PHKEY result,
+                    DWORD* disposition)
 {
     if (!result)
         return ERROR_INVALID_HANDLE;
@@ -124,7 +134,8 @@ LONG RegCreateKeyEx(HKEY root, const char* subKey, DWORD, char*, DWORD, REGSAM, 
     if (!Resolve(root, subKey, key))
         return ERROR_ACCESS_DENIED;
     if (disposition)
-        *disposition = IniStore(key.file, key.section).Exists() ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+        *disposition =
+            IniStore(key.file, key.section).Exists() ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
     *result = reinterpret_cast<HKEY>(new RegistryKey(key));
     return ERROR_SUCCESS;
 }

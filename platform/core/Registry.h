@@ -50,5 +50,5 @@ LONG RegQueryValueEx(HKEY key, const char* valueName, DWORD* reserved, DWORD* ty
 LONG RegSetValueEx(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
 LONG RegDeleteValue(HKEY key, const char* valueName);
 // The index-th value's name and data; ERROR_NO_MORE_ITEMS past the last.
-LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, DWORD* type, BYTE* data,
-                  DWORD* dataSize);
+LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, DWORD* type,
+                  BYTE* data, DWORD* dataSize);

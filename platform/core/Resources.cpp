@@ -37,7 +37,10 @@ const char* FindBuiltIn(UINT id)
     return nullptr;
 }
 
-bool IsProgram(HINSTANCE module) { return !module || module == AfxGetInstanceHandle(); }
+bool IsProgram(HINSTANCE module)
+{
+    return !module || module == AfxGetInstanceHandle();
+}
 } // namespace
 
 namespace Resources
@@ -78,11 +81,20 @@ const char* FindString(UINT id)
 }
 } // namespace Resources
 
-HINSTANCE AfxGetInstanceHandle() { return reinterpret_cast<HINSTANCE>(&g_programModule); }
+HINSTANCE AfxGetInstanceHandle()
+{
+    return reinterpret_cast<HINSTANCE>(&g_programModule);
+}
 
-HINSTANCE AfxGetResourceHandle() { return g_resourceHandle ? g_resourceHandle : AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    return g_resourceHandle ? g_resourceHandle : AfxGetInstanceHandle();
+}
 
-void AfxSetResourceHandle(HINSTANCE module) { g_resourceHandle = module; }
+void AfxSetResourceHandle(HINSTANCE module)
+{
+    g_resourceHandle = module;
+}
 
 int LoadString(HINSTANCE module, UINT id, char* buffer, int bufferBytes)
 {

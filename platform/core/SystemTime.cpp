@@ -12,7 +12,10 @@ DWORD GetTickCount()
     return DWORD(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-void Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void Sleep(DWORD milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 DWORD GetTempPath(DWORD bufferSize, char* buffer)
 {

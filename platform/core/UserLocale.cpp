@@ -32,7 +32,10 @@ UserLocale UserLocale::Czech()
     return l;
 }
 
-UserLocale UserLocale::English() { return UserLocale(); }
+UserLocale UserLocale::English()
+{
+    return UserLocale();
+}
 
 UserLocale UserLocale::FromSystem()
 {
@@ -56,9 +59,15 @@ const UserLocale& UserLocale::Current()
     return *Stored();
 }
 
-void UserLocale::SetCurrent(const UserLocale& locale) { Stored() = locale; }
+void UserLocale::SetCurrent(const UserLocale& locale)
+{
+    Stored() = locale;
+}
 
-void UserLocale::ResetToSystem() { Stored().reset(); }
+void UserLocale::ResetToSystem()
+{
+    Stored().reset();
+}
 
 int GetLocaleInfo(LCID, LCTYPE type, char* buffer, int bufferSize)
 {
@@ -66,13 +75,26 @@ int GetLocaleInfo(LCID, LCTYPE type, char* buffer, int bufferSize)
     std::string value;
     switch (type)
     {
-    case LOCALE_SABBREVLANGNAME: value = l.abbreviatedLanguage; break;
-    case LOCALE_SDECIMAL: value = std::string(1, l.decimalSeparator); break;
-    case LOCALE_STHOUSAND: value = l.thousandsSeparator; break;
-    case LOCALE_IDIGITS: value = std::to_string(l.decimalDigits); break;
-    case LOCALE_ICURRDIGITS: value = std::to_string(l.currencyDigits); break;
-    case LOCALE_SSHORTDATE: value = l.shortDateFormat; break;
-    default: return 0;
+    case LOCALE_SABBREVLANGNAME:
+        value = l.abbreviatedLanguage;
+        break;
+    case LOCALE_SDECIMAL:
+        value = std::string(1, l.decimalSeparator);
+        break;
+    case LOCALE_STHOUSAND:
+        value = l.thousandsSeparator;
+        break;
+    case LOCALE_IDIGITS:
+        value = std::to_string(l.decimalDigits);
+        break;
+    case LOCALE_ICURRDIGITS:
+        value = std::to_string(l.currencyDigits);
+        break;
+    case LOCALE_SSHORTDATE:
+        value = l.shortDateFormat;
+        break;
+    default:
+        return 0;
     }
     const int needed = int(value.size()) + 1;
     if (bufferSize == 0)

@@ -7,7 +7,10 @@ namespace Utf8
 {
 namespace
 {
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
 } // namespace
 
 int CharCount(std::string_view s)
@@ -85,7 +88,11 @@ bool IsValid(std::string_view s)
     for (std::size_t i = 0; i < s.size();)
     {
         const unsigned char b = static_cast<unsigned char>(s[i]);
-        const int extra = b < 0x80 ? 0 : b >= 0xC2 && b < 0xE0 ? 1 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xF0 && b < 0xF5 ? 3 : -1;
+        const int extra = b < 0x80                ? 0
+                          : b >= 0xC2 && b < 0xE0 ? 1
+                          : b >= 0xE0 && b < 0xF0 ? 2
+                          : b >= 0xF0 && b < 0xF5 ? 3
+                                                  : -1;
         if (extra < 0 || i + std::size_t(extra) >= s.size() + (extra == 0 ? 1 : 0))
             return false;
         for (int k = 1; k <= extra; ++k)
@@ -137,7 +144,13 @@ std::string Convert(std::string_view s, const char* to, const char* from)
 }
 } // namespace
 
-std::string FromCp1250(std::string_view s) { return Convert(s, "UTF-8", "CP1250"); }
+std::string FromCp1250(std::string_view s)
+{
+    return Convert(s, "UTF-8", "CP1250");
+}
 
-std::string ToCp1250(std::string_view s) { return Convert(s, "CP1250", "UTF-8"); }
+std::string ToCp1250(std::string_view s)
+{
+    return Convert(s, "CP1250", "UTF-8");
+}
 } // namespace Utf8

@@ -20,7 +20,10 @@ constexpr double MinDate = -657434.0;
 constexpr double MaxDate = 2958465.99999999;
 constexpr double MaxCurrency = 922337203685477.5807;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string Trimmed(std::string_view s)
 {
@@ -54,17 +57,37 @@ HRESULT NumberOf(const VARIANT& v, const UserLocale& locale, double& x)
 {
     switch (v.vt)
     {
-    case VT_EMPTY: x = 0; return S_OK;
-    case VT_I2: x = v.iVal; return S_OK;
-    case VT_I4: x = v.lVal; return S_OK;
-    case VT_UI1: x = v.bVal; return S_OK;
-    case VT_R4: x = v.fltVal; return S_OK;
-    case VT_R8: x = v.dblVal; return S_OK;
-    case VT_DATE: x = v.date; return S_OK;
-    case VT_CY: x = double(v.cyVal.int64) / 10000.0; return S_OK;
-    case VT_BOOL: x = v.boolVal ? -1 : 0; return S_OK;
-    case VT_BSTR: return VariantText::ParseNumber(v.bstrVal ? v.bstrVal : "", locale, x);
-    default: return DISP_E_TYPEMISMATCH;
+    case VT_EMPTY:
+        x = 0;
+        return S_OK;
+    case VT_I2:
+        x = v.iVal;
+        return S_OK;
+    case VT_I4:
+        x = v.lVal;
+        return S_OK;
+    case VT_UI1:
+        x = v.bVal;
+        return S_OK;
+    case VT_R4:
+        x = v.fltVal;
+        return S_OK;
+    case VT_R8:
+        x = v.dblVal;
+        return S_OK;
+    case VT_DATE:
+        x = v.date;
+        return S_OK;
+    case VT_CY:
+        x = double(v.cyVal.int64) / 10000.0;
+        return S_OK;
+    case VT_BOOL:
+        x = v.boolVal ? -1 : 0;
+        return S_OK;
+    case VT_BSTR:
+        return VariantText::ParseNumber(v.bstrVal ? v.bstrVal : "", locale, x);
+    default:
+        return DISP_E_TYPEMISMATCH;
     }
 }
 
@@ -81,13 +104,27 @@ HRESULT ToText(const VARIANT& v, const UserLocale& locale, USHORT flags, std::st
 {
     switch (v.vt)
     {
-    case VT_EMPTY: text.clear(); return S_OK;
-    case VT_I2: text = std::to_string(v.iVal); return S_OK;
-    case VT_I4: text = std::to_string(v.lVal); return S_OK;
-    case VT_UI1: text = std::to_string(v.bVal); return S_OK;
-    case VT_R4: text = VariantText::FormatReal(v.fltVal, 7, locale); return S_OK;
-    case VT_R8: text = VariantText::FormatReal(v.dblVal, 15, locale); return S_OK;
-    case VT_CY: text = VariantText::FormatCurrency(v.cyVal.int64, locale); return S_OK;
+    case VT_EMPTY:
+        text.clear();
+        return S_OK;
+    case VT_I2:
+        text = std::to_string(v.iVal);
+        return S_OK;
+    case VT_I4:
+        text = std::to_string(v.lVal);
+        return S_OK;
+    case VT_UI1:
+        text = std::to_string(v.bVal);
+        return S_OK;
+    case VT_R4:
+        text = VariantText::FormatReal(v.fltVal, 7, locale);
+        return S_OK;
+    case VT_R8:
+        text = VariantText::FormatReal(v.dblVal, 15, locale);
+        return S_OK;
+    case VT_CY:
+        text = VariantText::FormatCurrency(v.cyVal.int64, locale);
+        return S_OK;
     case VT_BOOL:
         if (flags & (VARIANT_ALPHABOOL | VARIANT_LOCALBOOL))
             text = v.boolVal ? "True" : "False";
@@ -99,8 +136,11 @@ HRESULT ToText(const VARIANT& v, const UserLocale& locale, USHORT flags, std::st
             return DISP_E_OVERFLOW;
         text = VariantText::FormatDate(v.date, 0, locale);
         return S_OK;
-    case VT_BSTR: text = v.bstrVal ? v.bstrVal : ""; return S_OK;
-    default: return DISP_E_TYPEMISMATCH;
+    case VT_BSTR:
+        text = v.bstrVal ? v.bstrVal : "";
+        return S_OK;
+    default:
+        return DISP_E_TYPEMISMATCH;
     }
 }
 
@@ -175,7 +215,9 @@ HRESULT ToNumber(const VARIANT& v, const UserLocale& locale, VARTYPE vt, VARIANT
             return DISP_E_OVERFLOW;
         out.fltVal = float(x);
         break;
-    case VT_R8: out.dblVal = x; break;
+    case VT_R8:
+        out.dblVal = x;
+        break;
     case VT_CY:
         if (v.vt == VT_CY)
             n = v.cyVal.int64;
@@ -191,7 +233,8 @@ HRESULT ToNumber(const VARIANT& v, const UserLocale& locale, VARTYPE vt, VARIANT
             n = LONGLONG(std::nearbyint(x * 10000.0));
         out.cyVal.int64 = n;
         break;
-    default: return DISP_E_BADVARTYPE;
+    default:
+        return DISP_E_BADVARTYPE;
     }
     if (SUCCEEDED(result))
         out.vt = vt;
@@ -217,15 +260,19 @@ HRESULT Convert(const VARIANT& src, const UserLocale& locale, USHORT flags, VART
         const HRESULT hr = ToText(src, locale, flags, text);
         return FAILED(hr) ? hr : SetText(out, text);
     }
-    case VT_BOOL: return ToBool(src, locale, out);
-    case VT_DATE: return ToDate(src, locale, flags, out);
+    case VT_BOOL:
+        return ToBool(src, locale, out);
+    case VT_DATE:
+        return ToDate(src, locale, flags, out);
     case VT_I2:
     case VT_I4:
     case VT_UI1:
     case VT_R4:
     case VT_R8:
-    case VT_CY: return ToNumber(src, locale, vt, out);
-    default: return DISP_E_TYPEMISMATCH;
+    case VT_CY:
+        return ToNumber(src, locale, vt, out);
+    default:
+        return DISP_E_TYPEMISMATCH;
     }
 }
 } // namespace
@@ -320,4 +367,7 @@ HRESULT VariantChangeTypeEx(VARIANT* dest, const VARIANT* src, LCID, USHORT flag
     return VariantChangeTypeIn(dest, src, UserLocale::Current(), flags, vt);
 }
 
-void SetVariantOwnedHooks(const VariantOwnedHooks& hooks) { g_hooks = hooks; }
+void SetVariantOwnedHooks(const VariantOwnedHooks& hooks)
+{
+    g_hooks = hooks;
+}

@@ -13,8 +13,14 @@ namespace VariantText
 {
 namespace
 {
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool StartsWith(std::string_view text, std::size_t at, std::string_view what)
 {
@@ -226,7 +232,8 @@ HRESULT ParseCurrency(std::string_view text, const UserLocale& locale, LONGLONG&
     if (scale < 0)
     {
         // Drop the last -scale digits, rounding half to even.
-        std::string dropped = digits.size() > std::size_t(-scale) ? digits.substr(digits.size() - std::size_t(-scale)) : digits;
+        std::string dropped =
+            digits.size() > std::size_t(-scale) ? digits.substr(digits.size() - std::size_t(-scale)) : digits;
         dropped.insert(0, std::size_t(-scale) - dropped.size(), '0');
         digits.erase(digits.size() - std::min(digits.size(), std::size_t(-scale)));
         const int versusHalf = dropped.compare("5" + std::string(dropped.size() - 1, '0'));
@@ -263,8 +270,8 @@ std::string FormatReal(double value, int digits, const UserLocale& locale)
 std::string FormatCurrency(long long tenThousandths, const UserLocale& locale)
 {
     const bool negative = tenThousandths < 0;
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(tenThousandths) : static_cast<unsigned long long>(tenThousandths);
+    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(tenThousandths)
+                                                  : static_cast<unsigned long long>(tenThousandths);
     std::string text = std::to_string(magnitude / 10000);
     std::string fraction = std::to_string(magnitude % 10000);
     fraction.insert(0, 4 - fraction.size(), '0');
@@ -339,20 +346,41 @@ std::string FormatPattern(std::string_view pattern, const COleDateTime::Parts& p
         const bool noLeadingZeros = c == '#' && i + 1 < pattern.size();
         if (noLeadingZeros)
             c = pattern[++i];
-        const auto twoDigits = [noLeadingZeros](int n) { return noLeadingZeros ? std::to_string(n) : TwoDigits(n); };
+        const auto twoDigits = [noLeadingZeros](int n)
+        { return noLeadingZeros ? std::to_string(n) : TwoDigits(n); };
         const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
         switch (c)
         {
-        case 'a': out += std::string(DayNames[p.dayOfWeek - 1]).substr(0, 3); break;
-        case 'A': out += DayNames[p.dayOfWeek - 1]; break;
-        case 'b': out += std::string(MonthNames[p.month - 1]).substr(0, 3); break;
-        case 'B': out += MonthNames[p.month - 1]; break;
-        case 'c': out += FormatPattern("%m/%d/%y %H:%M:%S", p); break;
-        case 'x': out += FormatPattern("%m/%d/%y", p); break;
-        case 'X': out += FormatPattern("%H:%M:%S", p); break;
-        case 'd': out += twoDigits(p.day); break;
-        case 'H': out += twoDigits(p.hour); break;
-        case 'I': out += twoDigits(hour12); break;
+        case 'a':
+            out += std::string(DayNames[p.dayOfWeek - 1]).substr(0, 3);
+            break;
+        case 'A':
+            out += DayNames[p.dayOfWeek - 1];
+            break;
+        case 'b':
+            out += std::string(MonthNames[p.month - 1]).substr(0, 3);
+            break;
+        case 'B':
+            out += MonthNames[p.month - 1];
+            break;
+        case 'c':
+            out += FormatPattern("%m/%d/%y %H:%M:%S", p);
+            break;
+        case 'x':
+            out += FormatPattern("%m/%d/%y", p);
+            break;
+        case 'X':
+            out += FormatPattern("%H:%M:%S", p);
+            break;
+        case 'd':
+            out += twoDigits(p.day);
+            break;
+        case 'H':
+            out += twoDigits(p.hour);
+            break;
+        case 'I':
+            out += twoDigits(hour12);
+            break;
         case 'j':
         {
             char buffer[8];
@@ -360,15 +388,33 @@ std::string FormatPattern(std::string_view pattern, const COleDateTime::Parts& p
             out += buffer;
             break;
         }
-        case 'm': out += twoDigits(p.month); break;
-        case 'M': out += twoDigits(p.minute); break;
-        case 'p': out += p.hour < 12 ? "AM" : "PM"; break;
-        case 'S': out += twoDigits(p.second); break;
-        case 'w': out += std::to_string(p.dayOfWeek - 1); break;
-        case 'y': out += twoDigits(p.year % 100); break;
-        case 'Y': out += std::to_string(p.year); break;
-        case '%': out += '%'; break;
-        default: out += '%', out += c; break;
+        case 'm':
+            out += twoDigits(p.month);
+            break;
+        case 'M':
+            out += twoDigits(p.minute);
+            break;
+        case 'p':
+            out += p.hour < 12 ? "AM" : "PM";
+            break;
+        case 'S':
+            out += twoDigits(p.second);
+            break;
+        case 'w':
+            out += std::to_string(p.dayOfWeek - 1);
+            break;
+        case 'y':
+            out += twoDigits(p.year % 100);
+            break;
+        case 'Y':
+            out += std::to_string(p.year);
+            break;
+        case '%':
+            out += '%';
+            break;
+        default:
+            out += '%', out += c;
+            break;
         }
     }
     return out;

@@ -40,18 +40,44 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
 {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c)
+{
+    return BYTE(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c)
+{
+    return BYTE((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c)
+{
+    return BYTE((c >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(DWORD_PTR v) { return WORD(v & 0xFFFF); }
-constexpr WORD HIWORD(DWORD_PTR v) { return WORD((v >> 16) & 0xFFFF); }
-constexpr DWORD MAKELONG(WORD lo, WORD hi) { return DWORD(lo) | (DWORD(hi) << 16); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return LPARAM(MAKELONG(lo, hi)); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return WPARAM(MAKELONG(lo, hi)); }
+constexpr WORD LOWORD(DWORD_PTR v)
+{
+    return WORD(v & 0xFFFF);
+}
+constexpr WORD HIWORD(DWORD_PTR v)
+{
+    return WORD((v >> 16) & 0xFFFF);
+}
+constexpr DWORD MAKELONG(WORD lo, WORD hi)
+{
+    return DWORD(lo) | (DWORD(hi) << 16);
+}
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi)
+{
+    return LPARAM(MAKELONG(lo, hi));
+}
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi)
+{
+    return WPARAM(MAKELONG(lo, hi));
+}
 
 // Handles are opaque pointers; each platform part gives meaning to its own.
-#define KALVENROD_DECLARE_HANDLE(name) struct name##__; using name = name##__*
+#define KALVENROD_DECLARE_HANDLE(name)                                                                       \
+    struct name##__;                                                                                         \
+    using name = name##__*
 KALVENROD_DECLARE_HANDLE(HWND);
 KALVENROD_DECLARE_HANDLE(HINSTANCE);
 KALVENROD_DECLARE_HANDLE(HICON);
@@ -84,8 +110,14 @@ constexpr HRESULT DISP_E_TYPEMISMATCH = HRESULT(0x80020005u);
 constexpr HRESULT DISP_E_EXCEPTION = HRESULT(0x80020009u);
 constexpr HRESULT DISP_E_OVERFLOW = HRESULT(0x8002000Au);
 constexpr HRESULT DISP_E_BADVARTYPE = HRESULT(0x80020008u);
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr)
+{
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr)
+{
+    return hr < 0;
+}
 
 // Locale ids: the system passes only the user's default; the user locale provider answers.
 constexpr LCID LOCALE_USER_DEFAULT = 0x0400;

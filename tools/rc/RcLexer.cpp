@@ -7,8 +7,14 @@
 
 namespace
 {
-bool IsWordStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsWordStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsWordChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
 
 std::string Trim(const std::string& s)
 {
@@ -45,16 +51,29 @@ std::string StringLiteral(const std::string& text, std::size_t& i, const std::st
         const char e = text[++i];
         switch (e)
         {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case 'a': out += '\a'; break;
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 'a':
+            out += '\a';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
         case 'x':
         {
             int value = 0, digits = 0;
-            while (digits < 2 && i + 1 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])))
+            while (digits < 2 && i + 1 < text.size() &&
+                   std::isxdigit(static_cast<unsigned char>(text[i + 1])))
             {
                 value = value * 16 + std::stoi(std::string(1, text[++i]), nullptr, 16);
                 ++digits;
@@ -66,7 +85,8 @@ std::string StringLiteral(const std::string& text, std::size_t& i, const std::st
             if (e >= '0' && e <= '7')
             {
                 int value = e - '0';
-                for (int digits = 1; digits < 3 && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '7'; ++digits)
+                for (int digits = 1;
+                     digits < 3 && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '7'; ++digits)
                     value = value * 8 + (text[++i] - '0');
                 out += char(value);
             }
@@ -99,8 +119,8 @@ std::string RcLexer::FindInclude(const std::string& name, const std::string& fro
     return std::string();
 }
 
-void RcLexer::Directive(const std::string& line, const std::string& path, int lineNumber, std::vector<RcToken>& tokens,
-                        int depth)
+void RcLexer::Directive(const std::string& line, const std::string& path, int lineNumber,
+                        std::vector<RcToken>& tokens, int depth)
 {
     std::istringstream in(line.substr(1));
     std::string name;
@@ -175,7 +195,8 @@ void RcLexer::ReadFile(const std::string& path, std::vector<RcToken>& tokens, in
         if (lineStart && c == '#')
         {
             const std::size_t end = text.find('\n', i);
-            Directive(text.substr(i, end == std::string::npos ? std::string::npos : end - i), path, line, tokens, depth);
+            Directive(text.substr(i, end == std::string::npos ? std::string::npos : end - i), path, line,
+                      tokens, depth);
             i = end == std::string::npos ? text.size() : end;
             continue;
         }

@@ -33,8 +33,8 @@ public:
 
 private:
     void ReadFile(const std::string& path, std::vector<RcToken>& tokens, int depth);
-    void Directive(const std::string& line, const std::string& path, int lineNumber, std::vector<RcToken>& tokens,
-                   int depth);
+    void Directive(const std::string& line, const std::string& path, int lineNumber,
+                   std::vector<RcToken>& tokens, int depth);
     std::string FindInclude(const std::string& name, const std::string& from) const;
 
     std::vector<std::string> m_includeFolders;

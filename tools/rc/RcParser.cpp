@@ -88,9 +88,15 @@ const RcToken& RcParser::Next()
     return t;
 }
 
-bool RcParser::IsWord(const char* word) const { return Peek().kind == RcToken::Kind::Word && Peek().text == word; }
+bool RcParser::IsWord(const char* word) const
+{
+    return Peek().kind == RcToken::Kind::Word && Peek().text == word;
+}
 
-bool RcParser::IsPunct(char c) const { return Peek().kind == RcToken::Kind::Punct && Peek().text[0] == c; }
+bool RcParser::IsPunct(char c) const
+{
+    return Peek().kind == RcToken::Kind::Punct && Peek().text[0] == c;
+}
 
 void RcParser::Expect(char c)
 {

@@ -27,8 +27,8 @@ TEST(CString, CzechCaseAndComparison)
     EXPECT_EQ(s.MakeUpper(), "ČAJ ŽLUŤOUČKÝ");
     EXPECT_EQ(s.MakeLower(), "čaj žluťoučký");
     EXPECT_EQ(CString("Čáp").CompareNoCase("čÁP"), 0);
-    EXPECT_LT(CString("hrad").Collate("chrám"), 0);   // ch sorts after h
-    EXPECT_LT(CString("cukr").Collate("čaj"), 0);     // č after c
+    EXPECT_LT(CString("hrad").Collate("chrám"), 0); // ch sorts after h
+    EXPECT_LT(CString("cukr").Collate("čaj"), 0);   // č after c
     EXPECT_NE(CString("a").Compare("A"), 0);
 }
 

@@ -14,8 +14,7 @@
 namespace
 {
 // The cause of the CFileException* that action throws (none when it throws nothing).
-template <class Action>
-int ThrownCause(Action action)
+template <class Action> int ThrownCause(Action action)
 {
     try
     {
@@ -132,8 +131,13 @@ TEST_F(FileTest, TextIsReadAsUtf8OrCodePage1250)
         const char* second;
     };
     const Case cases[] = {
-        {"\xEF\xBB\xBF" "čaj\r\nžluťoučký\n", "čaj", "žluťoučký"},
-        {"\xE8" "aj\r\n\x9Elu\x9Do\xF9" "ka", "čaj", "žluťoůka"},
+        {"\xEF\xBB\xBF"
+         "čaj\r\nžluťoučký\n",
+         "čaj", "žluťoučký"},
+        {"\xE8"
+         "aj\r\n\x9Elu\x9Do\xF9"
+         "ka",
+         "čaj", "žluťoůka"},
         {"a\n\nb", "a", ""},
     };
     for (const Case& c : cases)
@@ -210,19 +214,23 @@ TEST_F(FileTest, AtomicReplaceKeepsTheOldFileOnFailure)
 {
     const std::string path = Path("projekt.kzn");
     Put(path, "old");
-    EXPECT_FALSE(FileOps::ReplaceAtomically(path.c_str(), [](const char* temporary) {
-        std::ofstream(temporary) << "half";
-        return false;
-    }));
+    EXPECT_FALSE(FileOps::ReplaceAtomically(path.c_str(),
+                                            [](const char* temporary)
+                                            {
+                                                std::ofstream(temporary) << "half";
+                                                return false;
+                                            }));
     EXPECT_EQ(Get(path), "old");
     EXPECT_EQ(FileCount(), 1); // no temporary file left behind
 
     std::string temporaryName;
-    EXPECT_TRUE(FileOps::ReplaceAtomically(path.c_str(), [&](const char* temporary) {
-        temporaryName = temporary;
-        std::ofstream(temporary) << "new";
-        return true;
-    }));
+    EXPECT_TRUE(FileOps::ReplaceAtomically(path.c_str(),
+                                           [&](const char* temporary)
+                                           {
+                                               temporaryName = temporary;
+                                               std::ofstream(temporary) << "new";
+                                               return true;
+                                           }));
     EXPECT_EQ(Get(path), "new");
     EXPECT_EQ(QFileInfo(QString::fromStdString(temporaryName)).absolutePath(), m_dir.path());
     EXPECT_EQ(FileCount(), 1);

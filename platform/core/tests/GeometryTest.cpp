@@ -12,7 +12,7 @@ TEST(CRect, IntersectUnionAndPoints)
     r.UnionRect(&a, &b);
     EXPECT_EQ(r, CRect(0, 0, 150, 75));
     EXPECT_TRUE(a.PtInRect(CPoint(0, 0)));
-    EXPECT_FALSE(a.PtInRect(CPoint(100, 10)));  // right edge excluded
+    EXPECT_FALSE(a.PtInRect(CPoint(100, 10))); // right edge excluded
     a.DeflateRect(10, 5);
     EXPECT_EQ(a.Size(), CSize(80, 40));
 }

@@ -27,7 +27,8 @@ TEST_F(MessageBoxTest, ScriptedAnswersAndWhatWasShown)
     MessageBoxes::AnswerNext(IDNO);
     MessageBoxes::AnswerNext(IDCANCEL);
     EXPECT_EQ(AfxMessageBox("Uložit změny?", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(MessageBox(nullptr, "Problémy při práci se souborem a.xls", "kalvenrod - chyba", MB_OKCANCEL | MB_ICONSTOP),
+    EXPECT_EQ(MessageBox(nullptr, "Problémy při práci se souborem a.xls", "kalvenrod - chyba",
+                         MB_OKCANCEL | MB_ICONSTOP),
               IDCANCEL);
     const auto& shown = MessageBoxes::Shown();
     ASSERT_EQ(shown.size(), 2u);

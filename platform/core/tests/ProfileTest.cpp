@@ -42,7 +42,8 @@ protected:
         {
             char buffer[100];
             DWORD size = sizeof buffer;
-            if (RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS)
+            if (RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) ==
+                ERROR_SUCCESS)
                 text = buffer;
             RegCloseKey(key);
         }
@@ -88,7 +89,8 @@ TEST_F(ProfileTest, RegistryReadsTheSameFile)
               ERROR_SUCCESS);
     char buffer[100];
     DWORD size = sizeof buffer, type = 0;
-    ASSERT_EQ(RegQueryValueEx(key, "a", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size), ERROR_SUCCESS);
+    ASSERT_EQ(RegQueryValueEx(key, "a", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size),
+              ERROR_SUCCESS);
     EXPECT_STREQ(buffer, "/data/a.xls");
     EXPECT_EQ(size, 12u);
     EXPECT_EQ(type, REG_SZ);
@@ -96,8 +98,10 @@ TEST_F(ProfileTest, RegistryReadsTheSameFile)
     EXPECT_EQ(RegQueryValueEx(key, "b", nullptr, nullptr, nullptr, &needed), ERROR_SUCCESS);
     EXPECT_EQ(needed, 12u);
     DWORD small = 5;
-    EXPECT_EQ(RegQueryValueEx(key, "b", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &small), ERROR_MORE_DATA);
-    EXPECT_EQ(RegQueryValueEx(key, "c", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegQueryValueEx(key, "b", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &small),
+              ERROR_MORE_DATA);
+    EXPECT_EQ(RegQueryValueEx(key, "c", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size),
+              ERROR_FILE_NOT_FOUND);
 
     int count = 0;
     for (DWORD i = 0; i < 10; ++i)
@@ -112,7 +116,8 @@ TEST_F(ProfileTest, RegistryReadsTheSameFile)
     EXPECT_EQ(RegDeleteValue(key, "a"), ERROR_SUCCESS);
     EXPECT_EQ(RegDeleteValue(key, "a"), ERROR_FILE_NOT_FOUND);
     const DWORD number = 42;
-    EXPECT_EQ(RegSetValueEx(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueEx(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number),
+              ERROR_SUCCESS);
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
     EXPECT_EQ(Profile::GetInt("WritingFiles", "n", 0), 42u);
     EXPECT_EQ(Profile::GetString("WritingFiles", "a", "x"), "x");
@@ -129,8 +134,10 @@ TEST_F(ProfileTest, MachineValuesComeFromBesideTheProgram)
               FileOps::ProgramFolder());
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "Other"), "");
     QDir().mkpath(m_machine.path() + "/Kolp");
-    std::ofstream(m_machine.path().toStdString() + "/Kolp/kalvenrod.ini") << "[General]\nInstallDir=/opt/kalvenrod\n";
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"), "/opt/kalvenrod");
+    std::ofstream(m_machine.path().toStdString() + "/Kolp/kalvenrod.ini")
+        << "[General]\nInstallDir=/opt/kalvenrod\n";
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"),
+              "/opt/kalvenrod");
 }
 
 TEST_F(ProfileTest, LongValueReadsAsEmptyThroughAHundredByteBuffer)

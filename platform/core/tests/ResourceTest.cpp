@@ -71,6 +71,7 @@ TEST(Modules, DllNameFindsTheSharedLibraryBesideTheProgram)
     EXPECT_EQ(LoadLibrary("Nothing.dll"), nullptr);
     EXPECT_FALSE(Modules::LastError().empty());
     EXPECT_EQ(LoadLibrary(""), nullptr);
-    EXPECT_EQ(Modules::ResolvePath("C:\\Program Files\\Kolp\\Kestrolm.DLL"), "C:/Program Files/Kolp/Kestrolm.so");
+    EXPECT_EQ(Modules::ResolvePath("C:\\Program Files\\Kolp\\Kestrolm.DLL"),
+              "C:/Program Files/Kolp/Kestrolm.so");
 }
 } // namespace

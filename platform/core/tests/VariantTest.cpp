@@ -27,21 +27,30 @@ double NumberOf(const VARIANT& v)
 {
     switch (v.vt)
     {
-    case VT_I2: return v.iVal;
-    case VT_I4: return v.lVal;
-    case VT_UI1: return v.bVal;
-    case VT_R4: return v.fltVal;
-    case VT_R8: return v.dblVal;
-    case VT_CY: return double(v.cyVal.int64) / 10000.0;
-    case VT_BOOL: return v.boolVal;
-    case VT_DATE: return v.date;
-    default: return -12345;
+    case VT_I2:
+        return v.iVal;
+    case VT_I4:
+        return v.lVal;
+    case VT_UI1:
+        return v.bVal;
+    case VT_R4:
+        return v.fltVal;
+    case VT_R8:
+        return v.dblVal;
+    case VT_CY:
+        return double(v.cyVal.int64) / 10000.0;
+    case VT_BOOL:
+        return v.boolVal;
+    case VT_DATE:
+        return v.date;
+    default:
+        return -12345;
     }
 }
 
 const TextCase czechCases[] = {
     {"12,5", VT_R8, S_OK, 12.5},
-    {"12.5", VT_R8, S_OK, 12.5},  // the other separator is free in Czech
+    {"12.5", VT_R8, S_OK, 12.5}, // the other separator is free in Czech
     {"  -1 234,5e1 ", VT_R8, S_OK, -12345.0},
     {"1\u00A0234", VT_I4, S_OK, 1234},
     {"abc", VT_R8, DISP_E_TYPEMISMATCH, 0},
@@ -58,7 +67,7 @@ const TextCase czechCases[] = {
     {"2147483648", VT_I4, DISP_E_OVERFLOW, 0},
     {"1e39", VT_R4, DISP_E_OVERFLOW, 0},
     {"12,34567", VT_CY, S_OK, 12.3457},
-    {"0,00005", VT_CY, S_OK, 0.0},  // half to even
+    {"0,00005", VT_CY, S_OK, 0.0}, // half to even
     {"0,00015", VT_CY, S_OK, 0.0002},
     {"1e16", VT_CY, DISP_E_OVERFLOW, 0},
     {"True", VT_BOOL, S_OK, -1},

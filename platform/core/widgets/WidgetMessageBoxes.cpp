@@ -15,11 +15,16 @@ QMessageBox::Icon IconOf(UINT icon)
 {
     switch (icon)
     {
-    case MB_ICONHAND: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONASTERISK: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONHAND:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONASTERISK:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -28,14 +33,19 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsOf(UINT buttons)
 {
     switch (buttons)
     {
-    case MB_OKCANCEL: return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_OKCANCEL:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_ABORTRETRYIGNORE:
-        return {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+        return {
+            {QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
     case MB_YESNOCANCEL:
         return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
-    case MB_YESNO: return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
-    case MB_RETRYCANCEL: return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
-    default: return {{QMessageBox::Ok, IDOK}};
+    case MB_YESNO:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MB_RETRYCANCEL:
+        return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+    default:
+        return {{QMessageBox::Ok, IDOK}};
     }
 }
 
@@ -48,7 +58,8 @@ int Present(const MessageBoxRequest& request)
         return request.DefaultAnswer();
     }
     QMessageBox box(IconOf(request.Icon()), QString::fromUtf8(request.caption.GetString()),
-                    QString::fromUtf8(request.text.GetString()), QMessageBox::NoButton, QApplication::activeWindow());
+                    QString::fromUtf8(request.text.GetString()), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     const auto buttons = ButtonsOf(request.Buttons());
     const int defaultAnswer = request.DefaultAnswer();
     for (const auto& [button, answer] : buttons)
@@ -70,4 +81,7 @@ int Present(const MessageBoxRequest& request)
 }
 } // namespace
 
-void InstallWidgetMessageBoxes() { MessageBoxes::SetPresenter(Present); }
+void InstallWidgetMessageBoxes()
+{
+    MessageBoxes::SetPresenter(Present);
+}

@@ -45,7 +45,8 @@ protected:
 
 TEST_F(RcParserTest, StringTablesWithSymbolsAndEscapes)
 {
-    Write("resource.h", "#define IDS_ERROR_CAPTION 61448\n#define IDS_NEXT (IDS_ERROR_CAPTION)\n#define IDS_TEXT 0xF0A1 // hex\n");
+    Write("resource.h", "#define IDS_ERROR_CAPTION 61448\n#define IDS_NEXT (IDS_ERROR_CAPTION)\n#define "
+                        "IDS_TEXT 0xF0A1 // hex\n");
     const ResourceScript s = Compile("// Czech texts\n#include \"resource.h\"\n#include <afxres.h>\n"
                                      "LANGUAGE 5, 1\n"
                                      "STRINGTABLE DISCARDABLE\nBEGIN\n"
@@ -88,7 +89,8 @@ TEST_F(RcParserTest, EmitsLiteralsThatKeepEveryByte)
     const std::string builtIn = CppEmitter::Emit(s, CppEmitter::Kind::BuiltIn);
     EXPECT_NE(builtIn.find("{7u, \"sedm\"}"), std::string::npos);
     EXPECT_NE(builtIn.find("RegisterBuiltIn"), std::string::npos);
-    EXPECT_NE(CppEmitter::Emit(s, CppEmitter::Kind::LanguagePack).find("kalvenrod_resource_table"), std::string::npos);
+    EXPECT_NE(CppEmitter::Emit(s, CppEmitter::Kind::LanguagePack).find("kalvenrod_resource_table"),
+              std::string::npos);
 }
 } // namespace
 
