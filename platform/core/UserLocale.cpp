@@ -20,6 +20,29 @@ std::string ToUtf8(const QString& s)
 }
 } // namespace
 
+// Dates are shown with four-digit years, as the system's users know them, and in digits only:
+// a pattern with month names gives way to the fallback.
+std::string UserLocale::NumericDatePattern(const std::string& pattern, const std::string& fallback)
+{
+    if (pattern.empty() || pattern.find("MMM") != std::string::npos ||
+        pattern.find_first_of("dMy") == std::string::npos)
+        return fallback;
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();)
+    {
+        if (pattern[i] == 'y')
+        {
+            std::size_t run = pattern.find_first_not_of('y', i);
+            run = (run == std::string::npos ? pattern.size() : run) - i;
+            out += "yyyy";
+            i += run;
+        }
+        else
+            out += pattern[i++];
+    }
+    return out;
+}
+
 UserLocale UserLocale::Czech()
 {
     UserLocale l;
@@ -46,9 +69,8 @@ UserLocale UserLocale::FromSystem()
     const QString point = system.decimalPoint();
     l.decimalSeparator = point == QStringLiteral(",") ? ',' : '.';
     l.thousandsSeparator = ToUtf8(system.groupSeparator());
-    const std::string date = ToUtf8(system.dateFormat(QLocale::ShortFormat));
-    if (!date.empty())
-        l.shortDateFormat = date;
+    l.shortDateFormat =
+        NumericDatePattern(ToUtf8(system.dateFormat(QLocale::ShortFormat)), l.shortDateFormat);
     return l;
 }
 

@@ -26,6 +26,10 @@ public:
     static const UserLocale& Current();
     static void SetCurrent(const UserLocale& locale);
     static void ResetToSystem();
+
+    // A short date pattern of the environment as the system uses it: four-digit years,
+    // digits only (the fallback where the pattern names months).
+    static std::string NumericDatePattern(const std::string& pattern, const std::string& fallback);
 };
 
 // The locale values the system reads through GetLocaleInfo, from UserLocale::Current().

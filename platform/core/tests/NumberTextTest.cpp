@@ -166,6 +166,10 @@ TEST(UserLocale, PresetsAndOverride)
     EXPECT_STREQ(buffer, "CSY");
     EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer, 4), 0);
     EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, nullptr, 0), 9);
+    EXPECT_EQ(UserLocale::NumericDatePattern("dd.MM.yy", "x"), "dd.MM.yyyy");
+    EXPECT_EQ(UserLocale::NumericDatePattern("M/d/yy", "x"), "M/d/yyyy");
+    EXPECT_EQ(UserLocale::NumericDatePattern("dd/MM/yyyy", "x"), "dd/MM/yyyy");
+    EXPECT_EQ(UserLocale::NumericDatePattern("d MMM yyyy", "M/d/yyyy"), "M/d/yyyy");
     UserLocale::ResetToSystem();
     const char point = UserLocale::Current().decimalSeparator;
     EXPECT_TRUE(point == '.' || point == ',');
