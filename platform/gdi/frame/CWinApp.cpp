@@ -11,6 +11,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
+#include "platform/core/widgets/WidgetMessageBoxes.h"
 #include "platform/gdi/PrintJob.h"
 #include "platform/gdi/TemporaryObjects.h"
 
@@ -174,6 +175,7 @@ int AfxWinMain(int argc, char** argv)
     if (!app->m_pszProfileName)
         app->m_pszProfileName = strdup(app->m_pszAppName);
     MessageBoxes::SetDefaultCaption(app->m_pszAppName);
+    InstallWidgetMessageBoxes();
     if (!app->InitInstance())
     {
         if (CWnd* main = app->m_pMainWnd)
