@@ -310,10 +310,13 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
         s->dpiX = StateOf(dc->m_hDC)->dpiX;
         s->dpiY = StateOf(dc->m_hDC)->dpiY;
     }
-    auto placeholder = std::make_shared<BitmapObject>();
-    placeholder->image = QImage(1, 1, QImage::Format_RGB32);
-    placeholder->image.fill(Qt::white);
-    s->a.bitmap = placeholder;
+    // Selected until the caller selects a bitmap of its own, and back when it selects this one again.
+    QImage placeholder(1, 1, QImage::Format_RGB32);
+    placeholder.fill(Qt::white);
+    s->defaultBitmap = std::make_unique<CBitmap>();
+    s->defaultBitmap->CreateFromImage(placeholder);
+    s->a.bitmap = SharedFromHandle<BitmapObject>(s->defaultBitmap->m_hObject, HandleKind::Bitmap);
+    s->a.bitmapWrapper = s->defaultBitmap.get();
     BindBitmap(*s);
     return TRUE;
 }

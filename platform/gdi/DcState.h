@@ -60,6 +60,7 @@ struct DcState
     QPoint physicalOffset;    // printers: the drawing area's corner on the sheet
     bool hasSystemClip = false;
     QRegion systemClip;       // a paint event's region
+    std::unique_ptr<CBitmap> defaultBitmap; // a memory context's own 1 x 1 bitmap
     DcAttributes a;
     std::vector<DcAttributes> saved;
 

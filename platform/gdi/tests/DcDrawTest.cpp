@@ -270,3 +270,16 @@ TEST(DcDraw, AContextWithoutADeviceDrawsNothingAndDoesNotFail)
     EXPECT_EQ(dc.GetClipBox(&box), NULLREGION);
     EXPECT_FALSE(dc.IsPrinting());
 }
+
+TEST(DcDraw, SelectingTheFirstBitmapBackReleasesTheOwnOne)
+{
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&memory, 4, 4);
+    CBitmap* first = memory.SelectObject(&bitmap);
+    ASSERT_NE(first, nullptr);
+    memory.FillSolidRect(0, 0, 4, 4, RGB(0, 255, 0));
+    EXPECT_EQ(memory.SelectObject(first), &bitmap);
+    EXPECT_EQ(bitmap.Image().pixelColor(3, 3), QColor(0, 255, 0));
+}
