@@ -2,6 +2,7 @@
 #include "controls/grid/CGridCtrl.h"
 
 #include "controls/grid/GridNotify.h"
+#include "platform/ui/ControlClasses.h"
 
 #include <algorithm>
 #include <new>
@@ -91,8 +92,13 @@ CGridCtrl::~CGridCtrl()
 
 BOOL CGridCtrl::RegisterGridWindowClass()
 {
-    // Windows of this system need no class registration; the class name is kept for lookups.
-    return TRUE;
+    WNDCLASS wndcls;
+    if (::GetClassInfo(nullptr, GRIDCTRL_CLASSNAME, &wndcls))
+        return TRUE;
+    wndcls.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wndcls.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    wndcls.lpszClassName = GRIDCTRL_CLASSNAME;
+    return ::RegisterClass(&wndcls);
 }
 
 BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
@@ -121,7 +127,11 @@ void CGridCtrl::PreSubclassWindow()
     CWnd::PreSubclassWindow();
     m_TitleTip.SetParentWnd(this);
     if (GetSafeHwnd())
+    {
         ModifyStyleEx(0, WS_EX_CLIENTEDGE);
+        // A grid attached to a dialog's control knows its size now.
+        UpdateScrollBars();
+    }
     m_bInPreSubclass = false;
 }
 

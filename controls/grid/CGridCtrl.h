@@ -124,7 +124,7 @@ public:
     void SetRowSelectMode(BOOL bEnable = TRUE);
     BOOL GetRowSelectMode() const { return m_bListMode; }
     void Refresh();
-    void EnsureVisible(int nRow, int nCol);
+    virtual void EnsureVisible(int nRow, int nCol);
     void EnsureVisible(const CCellID& cell) { EnsureVisible(cell.row, cell.col); }
     BOOL IsCellEditable(int nRow, int nCol) const;
     BOOL IsCellEditable(const CCellID& cell) const { return IsCellEditable(cell.row, cell.col); }
@@ -206,7 +206,8 @@ public:
     void FillGridBackground(CDC* pDC);
 
     // --- Selection and focus ---------------------------------------------------------------
-    CCellID SetFocusCell(CCellID cell);
+    // Virtual, like the few below, so that a variant of the grid (the data editor's) can change it.
+    virtual CCellID SetFocusCell(CCellID cell);
     CCellID SetFocusCell(int nRow, int nCol) { return SetFocusCell(CCellID(nRow, nCol)); }
     CCellID GetFocusCell() const { return m_idCurrentCell; }
     void SetSelectedRange(const CCellRange& range, BOOL bForceRepaint = FALSE, BOOL bSelectCells = TRUE);
@@ -224,7 +225,7 @@ public:
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
 
     // --- Text changes, clipboard and sorting -----------------------------------------------
-    BOOL ReplaceCellText(int nRow, int nCol, LPCTSTR szText);
+    virtual BOOL ReplaceCellText(int nRow, int nCol, LPCTSTR szText);
     void ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
     BOOL SortByColumn(int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
     BOOL SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
@@ -259,7 +260,7 @@ public:
     virtual void DestroyCell(int nRow, int nCol);
 
     // --- Window messages (also called directly by owners and tests) ------------------------
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -285,7 +286,7 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
-    void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    virtual void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);

@@ -220,3 +220,26 @@ TEST(GridNotifications, ReachTheOwnerOnlyWhileItExists)
     grid.DestroyWindow();
     EXPECT_EQ(grid.SendMessageToParent(1, 2, GVN_BEGINLABELEDIT), 0);
 }
+
+TEST(GridWindow, AGridTakesOverADialogControl)
+{
+    TestOwner owner;
+    owner.CreateEx(0, nullptr, "dialog", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
+    // The dialog made a window of the grid's class for its control; the grid takes it over.
+    auto* placeholder = new CWnd;
+    ASSERT_TRUE(placeholder->CreateEx(0, GRIDCTRL_CLASSNAME, nullptr, WS_CHILD | WS_VISIBLE,
+                                      CRect(5, 5, 205, 105), &owner, kGridId));
+    CGridCtrl grid(30, 4, 1, 1);
+    ASSERT_TRUE(grid.SubclassWindow(placeholder->GetSafeHwnd()));
+    delete placeholder;
+    owner.grid = &grid;
+    EXPECT_EQ(grid.GetDlgCtrlID(), int(kGridId));
+    EXPECT_TRUE(grid.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(HasVerticalBar(grid));
+    grid.SetItemText(2, 2, "x");
+    grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(grid.GetFirstScrolledCell().row, 2);
+    EXPECT_EQ(grid.SendMessageToParent(2, 2, GVN_SELCHANGED), 0);
+    ASSERT_EQ(owner.events.size(), 1u);
+    owner.grid = nullptr;
+}
