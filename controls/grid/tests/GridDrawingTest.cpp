@@ -154,3 +154,25 @@ TEST(GridDemo, ScrolledTableMatchesTheReviewedPicture)
     // Small differences of font rasterising are tolerated.
     EXPECT_LT(DifferingPixels(expected, image), image.width() * image.height() / 200);
 }
+
+TEST(GridDrawing, TheSortColumnsHeadingCarriesAMark)
+{
+    GridFixture f(6, 4, 1, 1);
+    for (int row = 0; row < 6; row++)
+        f.grid.SetRowHeight(row, 24);
+    auto shadowPixels = [&]
+    {
+        const QImage image = Render(f.grid);
+        CRect heading;
+        EXPECT_TRUE(f.grid.GetCellRect(0, 2, heading));
+        int count = 0;
+        for (int y = heading.top + 2; y < heading.bottom - 1; y++)
+            for (int x = heading.left + 2; x < heading.right - 1; x++)
+                if (PixelAt(image, x, y) == ::GetSysColor(COLOR_BTNSHADOW))
+                    count++;
+        return count;
+    };
+    EXPECT_EQ(shadowPixels(), 0);
+    f.grid.SetSortColumn(2);
+    EXPECT_GT(shadowPixels(), 5);
+}

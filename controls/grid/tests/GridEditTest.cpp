@@ -215,3 +215,21 @@ TEST(GridEdit, PasteWhileEditingGoesIntoTheEdit)
     EXPECT_EQ(g.grid.GetItemText(2, 2), "starévložený\ttext");
     EXPECT_EQ(g.grid.GetItemText(2, 3), "vedle");
 }
+
+TEST(GridEdit, TheEditWidensWithItsTextUpToTheGridsEdge)
+{
+    EditGrid g;
+    g.Type("a");
+    CWnd* edit = g.grid.GetCell(2, 2)->GetEditWnd();
+    ASSERT_NE(edit, nullptr);
+    CRect before;
+    edit->GetWindowRect(before);
+    g.Type("velmi dlouhý text, který se do buňky nevejde ani zdaleka, a pokračuje dál a dál");
+    CRect after, client;
+    edit->GetWindowRect(after);
+    g.grid.GetClientRect(client);
+    g.grid.ClientToScreen(client);
+    EXPECT_GT(after.Width(), before.Width());
+    EXPECT_LE(after.right, client.right);
+    g.Press(VK_ESCAPE);
+}
