@@ -243,3 +243,24 @@ TEST(GridWindow, AGridTakesOverADialogControl)
     ASSERT_EQ(owner.events.size(), 1u);
     owner.grid = nullptr;
 }
+
+TEST(GridWindow, TheDialogFontBecomesTheDefaultCellsFont)
+{
+    GridFixture f(3, 3, 1, 1);
+    LOGFONT lf = *f.grid.GetDefaultCell(FALSE, FALSE)->GetFont();
+    lf.lfHeight = -20;
+    lf.lfWeight = FW_BOLD;
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    const int widthBefore = f.grid.GetDefaultCell(FALSE, FALSE)->GetWidth();
+    f.grid.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(HFONT(font)), TRUE);
+    for (BOOL fixedRow : {FALSE, TRUE})
+        for (BOOL fixedCol : {FALSE, TRUE})
+            EXPECT_EQ(f.grid.GetDefaultCell(fixedRow, fixedCol)->GetFont()->lfWeight, FW_BOLD);
+    EXPECT_GT(f.grid.GetDefaultCell(FALSE, FALSE)->GetWidth(), widthBefore);
+    const auto hFont = reinterpret_cast<HFONT>(f.grid.SendMessage(WM_GETFONT));
+    ASSERT_NE(hFont, nullptr);
+    LOGFONT read;
+    CFont::FromHandle(hFont)->GetLogFont(&read);
+    EXPECT_EQ(read.lfWeight, FW_BOLD);
+}
