@@ -101,8 +101,7 @@ protected:
 
 private:
     // Runs database calls; a database error is reported and gives 0.
-    template <class Calls>
-    int RunDao(Calls&& calls);
+    template <class Calls> int RunDao(Calls&& calls);
     int CloseDatabase();
     void PositionRow(int row);
     int OpenRecordset(const CString& query);

@@ -41,19 +41,21 @@ int CData::SetTablesInfo()
     if (!IsOpen())
         return 0;
     CStringArray names;
-    const int read = RunDao([&] {
-        const int count = m_db.GetTableDefCount();
-        for (int i = 0; i < count; ++i)
+    const int read = RunDao(
+        [&]
         {
-            CDaoTableDefInfo info;
-            m_db.GetTableDefInfo(i, info);
-            CString name = info.m_strName;
-            // A workbook reports a sheet name with blanks in apostrophes.
-            if (name.Left(1) == "'")
-                name = name.GetLength() >= 2 ? name.Mid(1, name.GetLength() - 2) : CString();
-            names.Add(name);
-        }
-    });
+            const int count = m_db.GetTableDefCount();
+            for (int i = 0; i < count; ++i)
+            {
+                CDaoTableDefInfo info;
+                m_db.GetTableDefInfo(i, info);
+                CString name = info.m_strName;
+                // A workbook reports a sheet name with blanks in apostrophes.
+                if (name.Left(1) == "'")
+                    name = name.GetLength() >= 2 ? name.Mid(1, name.GetLength() - 2) : CString();
+                names.Add(name);
+            }
+        });
     if (!read)
         return 0;
     m_aTableNames.Append(names);
@@ -77,23 +79,25 @@ int CData::SetColumnsInfo(CString table, CString sql, int storedNames)
     CArray<int, int> types;
     CArray<int, int> sizes;
     CArray<int, int> decimals;
-    const int read = RunDao([&] {
-        CDaoQueryDef query_def(&m_db);
-        query_def.Create(nullptr, query);
-        const int count = query_def.GetFieldCount();
-        for (int i = 0; i < count; ++i)
+    const int read = RunDao(
+        [&]
         {
-            CDaoFieldInfo info;
-            query_def.GetFieldInfo(i, info);
-            const DataRules::ColumnName name = DataRules::SplitStoredName(info.m_strName, m_cSeparator);
-            stored.Add(info.m_strName);
-            visible.Add(name.visible);
-            types.Add(info.m_nType);
-            sizes.Add(static_cast<int>(info.m_lSize));
-            decimals.Add(name.decimals);
-        }
-        query_def.Close();
-    });
+            CDaoQueryDef query_def(&m_db);
+            query_def.Create(nullptr, query);
+            const int count = query_def.GetFieldCount();
+            for (int i = 0; i < count; ++i)
+            {
+                CDaoFieldInfo info;
+                query_def.GetFieldInfo(i, info);
+                const DataRules::ColumnName name = DataRules::SplitStoredName(info.m_strName, m_cSeparator);
+                stored.Add(info.m_strName);
+                visible.Add(name.visible);
+                types.Add(info.m_nType);
+                sizes.Add(static_cast<int>(info.m_lSize));
+                decimals.Add(name.decimals);
+            }
+            query_def.Close();
+        });
     if (!read)
         return 0;
     m_aOrigColNames.Append(stored);
@@ -153,24 +157,26 @@ int CData::OpenTable(int table, CString sql, int /*storedNames*/)
 
 int CData::OpenRecordset(const CString& query)
 {
-    return RunDao([&] {
-        CDaoQueryDef query_def(&m_db);
-        query_def.Create(nullptr, query);
-        m_rs.Open(&query_def, dbOpenDynaset, 0);
-        query_def.Close();
-        if (!m_rs.IsEOF())
+    return RunDao(
+        [&]
         {
-            m_rs.MoveLast();
-            m_nRecordCount = static_cast<int>(m_rs.GetRecordCount());
-            m_rs.MoveFirst();
-            m_nCurRecord = 0;
-        }
-        else
-        {
-            m_nRecordCount = 0;
-            m_nCurRecord = -1;
-        }
-    });
+            CDaoQueryDef query_def(&m_db);
+            query_def.Create(nullptr, query);
+            m_rs.Open(&query_def, dbOpenDynaset, 0);
+            query_def.Close();
+            if (!m_rs.IsEOF())
+            {
+                m_rs.MoveLast();
+                m_nRecordCount = static_cast<int>(m_rs.GetRecordCount());
+                m_rs.MoveFirst();
+                m_nCurRecord = 0;
+            }
+            else
+            {
+                m_nRecordCount = 0;
+                m_nCurRecord = -1;
+            }
+        });
 }
 
 void CData::CloseTable()
@@ -229,13 +235,15 @@ int CData::TranslateSQLColNamesToOriginal(CString table, CString& sql)
         renamed = m_aColNames[i] != m_aOrigColNames[i];
     if (!renamed)
         return 1;
-    sql = DataRules::TranslateColumnNames(sql, table, [&](const CString& visible, CString& stored) {
-        const int i = IndexOf(m_aColNames, visible);
-        if (i < 0 || i >= known)
-            return false;
-        stored = m_aOrigColNames[i];
-        return true;
-    });
+    sql = DataRules::TranslateColumnNames(sql, table,
+                                          [&](const CString& visible, CString& stored)
+                                          {
+                                              const int i = IndexOf(m_aColNames, visible);
+                                              if (i < 0 || i >= known)
+                                                  return false;
+                                              stored = m_aOrigColNames[i];
+                                              return true;
+                                          });
     return 1;
 }
 
@@ -252,19 +260,21 @@ int CData::CreateTable(CString name)
 {
     if (m_nTable != -1)
         return 0;
-    const int made = RunDao([&] {
-        CDaoTableDef table_def(&m_db);
-        table_def.Create(name, 0, nullptr, nullptr);
-        for (int i = 0; i < m_nColCount; ++i)
+    const int made = RunDao(
+        [&]
         {
-            const int type = m_aColTypes[i];
-            const CString stored = DataRules::MakeStoredName(m_aColNames[i], IsNumberType(type, 1, 1),
-                                                             m_aColDecimals[i], m_cSeparator);
-            table_def.CreateField(stored, static_cast<short>(type), m_aColSizes[i], dbUpdatableField);
-        }
-        table_def.Append();
-        table_def.Close();
-    });
+            CDaoTableDef table_def(&m_db);
+            table_def.Create(name, 0, nullptr, nullptr);
+            for (int i = 0; i < m_nColCount; ++i)
+            {
+                const int type = m_aColTypes[i];
+                const CString stored = DataRules::MakeStoredName(m_aColNames[i], IsNumberType(type, 1, 1),
+                                                                 m_aColDecimals[i], m_cSeparator);
+                table_def.CreateField(stored, static_cast<short>(type), m_aColSizes[i], dbUpdatableField);
+            }
+            table_def.Append();
+            table_def.Close();
+        });
     if (!made)
     {
         CloseTable();
@@ -297,7 +307,8 @@ int CData::CopyTable(CString path, int table, CData* target)
         return 0;
     if (!targetWasOpen && !target->Open(path, type, 0, 0))
         return 0;
-    auto finish = [&](int result) {
+    auto finish = [&](int result)
+    {
         CloseTable();
         target->CloseTable();
         if (!targetWasOpen)
@@ -367,12 +378,14 @@ int CData::RenameTable(CString newName, CString oldName)
     // A workbook lists a sheet as "<name>$"; the sheet itself is named without the "$".
     const bool sheet = IsWorkbookType(GetFileType()) && oldName.Right(1) == "$";
     const CString storedName = sheet ? WithoutSheetSuffix(newName) : newName;
-    if (!RunDao([&] {
-            CDaoTableDef table_def(&m_db);
-            table_def.Open(oldName);
-            table_def.SetName(storedName);
-            table_def.Close();
-        }))
+    if (!RunDao(
+            [&]
+            {
+                CDaoTableDef table_def(&m_db);
+                table_def.Open(oldName);
+                table_def.SetName(storedName);
+                table_def.Close();
+            }))
         return 0;
     m_aTableNames[index] = sheet ? storedName + "$" : newName;
     if (reopen && !OpenTable(m_aTableNames[index], CString(), 0))

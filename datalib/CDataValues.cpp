@@ -100,10 +100,12 @@ int CData::GetValue(int col, COleVariant& value, int row)
 {
     if (!m_rs.IsOpen())
         return 0;
-    return RunDao([&] {
-        PositionRow(row);
-        m_rs.GetFieldValue(col, value);
-    });
+    return RunDao(
+        [&]
+        {
+            PositionRow(row);
+            m_rs.GetFieldValue(col, value);
+        });
 }
 
 int CData::GetValue(CString col, COleVariant& value, int row, int storedNames)
@@ -116,12 +118,14 @@ int CData::SetValue(int col, COleVariant value, int row)
 {
     if (!m_rs.IsOpen())
         return 0;
-    const int written = RunDao([&] {
-        PositionRow(row);
-        m_rs.Edit();
-        m_rs.SetFieldValue(col, value);
-        m_rs.Update();
-    });
+    const int written = RunDao(
+        [&]
+        {
+            PositionRow(row);
+            m_rs.Edit();
+            m_rs.SetFieldValue(col, value);
+            m_rs.Update();
+        });
     if (!written)
         RunDaoQuietly([&] { m_rs.CancelUpdate(); });
     return written;
@@ -170,11 +174,13 @@ int CData::AddRow()
 {
     if (m_nTable == -1 || !m_rs.IsOpen())
         return 0;
-    const int added = RunDao([&] {
-        m_rs.AddNew();
-        m_rs.Update();
-        m_rs.SetBookmark(m_rs.GetLastModifiedBookmark());
-    });
+    const int added = RunDao(
+        [&]
+        {
+            m_rs.AddNew();
+            m_rs.Update();
+            m_rs.SetBookmark(m_rs.GetLastModifiedBookmark());
+        });
     if (!added)
     {
         RunDaoQuietly([&] { m_rs.CancelUpdate(); });
@@ -192,22 +198,33 @@ int CData::Find(int code, CString criteria, int storedNames)
     long findType = 0;
     switch (code)
     {
-    case kFindFirstCode: findType = AFX_DAO_FIRST; break;
-    case kFindLastCode: findType = AFX_DAO_LAST; break;
-    case kFindNextCode: findType = AFX_DAO_NEXT; break;
-    case kFindPrevCode: findType = AFX_DAO_PREV; break;
-    default: return 0;
+    case kFindFirstCode:
+        findType = AFX_DAO_FIRST;
+        break;
+    case kFindLastCode:
+        findType = AFX_DAO_LAST;
+        break;
+    case kFindNextCode:
+        findType = AFX_DAO_NEXT;
+        break;
+    case kFindPrevCode:
+        findType = AFX_DAO_PREV;
+        break;
+    default:
+        return 0;
     }
     if (!storedNames && !TranslateSQLColNamesToOriginal(CString(), criteria))
         return 0;
     int found = 0;
-    const int searched = RunDao([&] {
-        found = m_rs.Find(findType, criteria) ? 1 : 0;
-        if (found)
-            m_nCurRecord = static_cast<int>(m_rs.GetAbsolutePosition());
-        else if (m_nCurRecord >= 0)
-            m_rs.SetAbsolutePosition(m_nCurRecord);
-    });
+    const int searched = RunDao(
+        [&]
+        {
+            found = m_rs.Find(findType, criteria) ? 1 : 0;
+            if (found)
+                m_nCurRecord = static_cast<int>(m_rs.GetAbsolutePosition());
+            else if (m_nCurRecord >= 0)
+                m_rs.SetAbsolutePosition(m_nCurRecord);
+        });
     return searched && found;
 }
 
@@ -216,9 +233,15 @@ CString CData::VariantToString(COleVariant& value, int precision, int col)
     CString text;
     switch (value.vt)
     {
-    case VT_I2: text.Format("%hd", value.iVal); break;
-    case VT_I4: text.Format("%d", value.lVal); break;
-    case VT_UI1: text.Format("%hu", value.bVal); break;
+    case VT_I2:
+        text.Format("%hd", value.iVal);
+        break;
+    case VT_I4:
+        text.Format("%d", value.lVal);
+        break;
+    case VT_UI1:
+        text.Format("%hu", value.bVal);
+        break;
     case VT_R4:
     case VT_R8:
     case VT_CY:
@@ -234,7 +257,9 @@ CString CData::VariantToString(COleVariant& value, int precision, int col)
         text = DataRules::FormatNumber(number, decimals, m_bExpFormat != 0, m_dExpLimit);
         break;
     }
-    case VT_BOOL: text = value.boolVal ? m_strYes : m_strNo; break;
+    case VT_BOOL:
+        text = value.boolVal ? m_strYes : m_strNo;
+        break;
     case VT_DATE:
     {
         const COleDateTime date(value.date);
@@ -242,8 +267,11 @@ CString CData::VariantToString(COleVariant& value, int precision, int col)
             text = date.Format(VAR_DATEVALUEONLY, LANG_USER_DEFAULT);
         break;
     }
-    case VT_BSTR: text = CString(value.bstrVal ? value.bstrVal : ""); break;
-    default: break;
+    case VT_BSTR:
+        text = CString(value.bstrVal ? value.bstrVal : "");
+        break;
+    default:
+        break;
     }
     return text;
 }
@@ -253,16 +281,21 @@ COleVariant CData::StringToVariant(CString text, int type)
     const VARTYPE target = DbTypeToVarType(type);
     switch (target)
     {
-    case VT_BSTR: return COleVariant(text);
-    case VT_BOOL: return BooleanFromText(text);
+    case VT_BSTR:
+        return COleVariant(text);
+    case VT_BOOL:
+        return BooleanFromText(text);
     case VT_UI1:
     case VT_I2:
     case VT_I4:
     case VT_R4:
     case VT_R8:
-    case VT_CY: return NumberFromText(text, target);
-    case VT_DATE: return DateFromText(text);
-    default: return NotConverted();
+    case VT_CY:
+        return NumberFromText(text, target);
+    case VT_DATE:
+        return DateFromText(text);
+    default:
+        return NotConverted();
     }
 }
 
@@ -270,17 +303,27 @@ VARTYPE CData::DbTypeToVarType(int type)
 {
     switch (type)
     {
-    case kBoolean: return VT_BOOL;
-    case kByte: return VT_UI1;
-    case kInteger: return VT_I2;
-    case kLong: return VT_I4;
-    case kCurrency: return VT_CY;
-    case kSingle: return VT_R4;
-    case kDouble: return VT_R8;
-    case kDate: return VT_DATE;
+    case kBoolean:
+        return VT_BOOL;
+    case kByte:
+        return VT_UI1;
+    case kInteger:
+        return VT_I2;
+    case kLong:
+        return VT_I4;
+    case kCurrency:
+        return VT_CY;
+    case kSingle:
+        return VT_R4;
+    case kDouble:
+        return VT_R8;
+    case kDate:
+        return VT_DATE;
     case kText:
-    case kMemo: return VT_BSTR;
-    default: return VT_EMPTY;
+    case kMemo:
+        return VT_BSTR;
+    default:
+        return VT_EMPTY;
     }
 }
 
@@ -288,16 +331,26 @@ int CData::VarTypeToDbType(VARTYPE type)
 {
     switch (type)
     {
-    case VT_BOOL: return kBoolean;
-    case VT_UI1: return kByte;
-    case VT_I2: return kInteger;
-    case VT_I4: return kLong;
-    case VT_CY: return kCurrency;
-    case VT_R4: return kSingle;
-    case VT_R8: return kDouble;
-    case VT_DATE: return kDate;
-    case VT_BSTR: return kText;
-    default: return -1;
+    case VT_BOOL:
+        return kBoolean;
+    case VT_UI1:
+        return kByte;
+    case VT_I2:
+        return kInteger;
+    case VT_I4:
+        return kLong;
+    case VT_CY:
+        return kCurrency;
+    case VT_R4:
+        return kSingle;
+    case VT_R8:
+        return kDouble;
+    case VT_DATE:
+        return kDate;
+    case VT_BSTR:
+        return kText;
+    default:
+        return -1;
     }
 }
 
@@ -306,13 +359,17 @@ int CData::IsNumberType(int type, int integers, int currency)
     switch (type)
     {
     case kSingle:
-    case kDouble: return 1;
+    case kDouble:
+        return 1;
     case kBoolean:
     case kByte:
     case kInteger:
-    case kLong: return integers ? 1 : 0;
-    case kCurrency: return currency ? 1 : 0;
-    default: return 0;
+    case kLong:
+        return integers ? 1 : 0;
+    case kCurrency:
+        return currency ? 1 : 0;
+    default:
+        return 0;
     }
 }
 

@@ -4,8 +4,7 @@
 #include "datalib/CData.h"
 #include "platform/dao/CDaoException.h"
 
-template <class Calls>
-int CData::RunDao(Calls&& calls)
+template <class Calls> int CData::RunDao(Calls&& calls)
 {
     try
     {
@@ -20,8 +19,7 @@ int CData::RunDao(Calls&& calls)
 }
 
 // Runs database calls whose failure changes nothing worth reporting (undoing a failed edit).
-template <class Calls>
-void RunDaoQuietly(Calls&& calls)
+template <class Calls> void RunDaoQuietly(Calls&& calls)
 {
     try
     {

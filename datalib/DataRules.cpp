@@ -124,12 +124,14 @@ int ChoosePrecision(int precision, const int* columnDecimals, int localeDigits)
         if (!columnDecimals)
             return -1;
         return *columnDecimals >= 0 ? *columnDecimals : localeDigits;
-    case -2: return localeDigits;
+    case -2:
+        return localeDigits;
     case -4:
         if (!columnDecimals)
             return -1;
         return *columnDecimals >= 0 ? *columnDecimals : -1;
-    default: return -1;
+    default:
+        return -1;
     }
 }
 

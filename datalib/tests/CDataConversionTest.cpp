@@ -208,13 +208,14 @@ TEST_P(TextThatDoesNotFit, IsRefusedOrStoredEmpty)
     EXPECT_EQ(data.StringToVariant(GetParam().text, GetParam().type).vt, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TextThatDoesNotFit,
-                         testing::Values(UnconvertedCase{"abc", 7, VT_EMPTY}, UnconvertedCase{"12 m", 7, VT_EMPTY},
-                                         UnconvertedCase{"300", 2, VT_EMPTY}, UnconvertedCase{"99999", 3, VT_EMPTY},
-                                         UnconvertedCase{"zítra", 8, VT_EMPTY}, UnconvertedCase{"x", 99, VT_EMPTY},
-                                         UnconvertedCase{"", 7, VT_NULL}, UnconvertedCase{"  ", 4, VT_NULL},
-                                         UnconvertedCase{"", 8, VT_NULL}, UnconvertedCase{"", 5, VT_NULL},
-                                         UnconvertedCase{"", 10, VT_BSTR}, UnconvertedCase{"abc", 12, VT_BSTR}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextThatDoesNotFit,
+    testing::Values(UnconvertedCase{"abc", 7, VT_EMPTY}, UnconvertedCase{"12 m", 7, VT_EMPTY},
+                    UnconvertedCase{"300", 2, VT_EMPTY}, UnconvertedCase{"99999", 3, VT_EMPTY},
+                    UnconvertedCase{"zítra", 8, VT_EMPTY}, UnconvertedCase{"x", 99, VT_EMPTY},
+                    UnconvertedCase{"", 7, VT_NULL}, UnconvertedCase{"  ", 4, VT_NULL},
+                    UnconvertedCase{"", 8, VT_NULL}, UnconvertedCase{"", 5, VT_NULL},
+                    UnconvertedCase{"", 10, VT_BSTR}, UnconvertedCase{"abc", 12, VT_BSTR}));
 
 TEST(TextToVariant, DatesInTheUsersForm)
 {
@@ -239,8 +240,9 @@ TEST(TextToVariant, TextColumnsKeepTheText)
 TEST(TypeCodes, DaoAndVariantTypesMapBothWays)
 {
     CData data;
-    const std::pair<int, VARTYPE> pairs[] = {{1, VT_BOOL}, {2, VT_UI1}, {3, VT_I2}, {4, VT_I4}, {5, VT_CY},
-                                             {6, VT_R4},   {7, VT_R8},  {8, VT_DATE}, {10, VT_BSTR}};
+    const std::pair<int, VARTYPE> pairs[] = {{1, VT_BOOL}, {2, VT_UI1},  {3, VT_I2},
+                                             {4, VT_I4},   {5, VT_CY},   {6, VT_R4},
+                                             {7, VT_R8},   {8, VT_DATE}, {10, VT_BSTR}};
     for (const auto& [dao, variant] : pairs)
     {
         EXPECT_EQ(data.DbTypeToVarType(dao), variant) << dao;

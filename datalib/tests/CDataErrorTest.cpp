@@ -82,9 +82,11 @@ TEST_F(ErrorBoxes, MessageForms)
     bare->m_scode = SCODE(0x80040E14u);
     data.DisplayDaoException(bare);
     ASSERT_EQ(Shown().size(), 2u);
-    EXPECT_EQ(Shown()[0].text, "Nastala chyba při práci s databází...\nTabulka „X$“ nebyla nalezena.   (3011)");
-    EXPECT_EQ(Shown()[1].text, "Nastala chyba při práci s databází:\n\nSCODE_CODE      =3604\nSCODE_FACILITY  =4\n"
-                               "SCODE_SEVERITY  =1\nResultFromScode =-2147217900");
+    EXPECT_EQ(Shown()[0].text,
+              "Nastala chyba při práci s databází...\nTabulka „X$“ nebyla nalezena.   (3011)");
+    EXPECT_EQ(Shown()[1].text,
+              "Nastala chyba při práci s databází:\n\nSCODE_CODE      =3604\nSCODE_FACILITY  =4\n"
+              "SCODE_SEVERITY  =1\nResultFromScode =-2147217900");
     EXPECT_EQ(Shown()[1].Buttons(), MB_OK);
 
     data.m_bShowErrors = 0;
@@ -96,7 +98,8 @@ TEST(DatabaseEngine, LastObjectEndsItAndANewOneStartsIt)
 {
     FixtureFolder folder;
     const CString path = folder.ProjectWorkbook();
-    auto readsHeader = [&](CData& data) {
+    auto readsHeader = [&](CData& data)
+    {
         CString text;
         return data.Open(path, "Excel 8.0", 0, 0) && data.OpenTable("DataAkce$", "", 0) &&
                data.GetStringValue("Akce", text, 0, -1, 0) && text == "Rodinný dům Šťastných";

@@ -93,9 +93,12 @@ TEST(CallersRoad, ProjectWorkbookFromHeaderToRewrittenSheet)
         ASSERT_TRUE(data.Open(project, "Excel 8.0", 0, 0));
         ASSERT_TRUE(data.OpenTable("DataAkce$", "", 0));
         ASSERT_EQ(data.m_nRecordCount, 1);
-        const std::pair<const char*, const char*> header[] = {
-            {"Akce", "Rodinný dům Šťastných"}, {"Investor", "Jiří Šťastný"}, {"Datum", "14.3.2026"},
-            {"Teplota", "-15.0"},               {"Typ budovy", "obytná"},     {"Hotovo", "Ano"}};
+        const std::pair<const char*, const char*> header[] = {{"Akce", "Rodinný dům Šťastných"},
+                                                              {"Investor", "Jiří Šťastný"},
+                                                              {"Datum", "14.3.2026"},
+                                                              {"Teplota", "-15.0"},
+                                                              {"Typ budovy", "obytná"},
+                                                              {"Hotovo", "Ano"}};
         for (const auto& [column, expected] : header)
         {
             CString text;

@@ -94,10 +94,10 @@ TEST_F(WorkbookTables, ValuesAsTextFollowTheColumnDecimals)
         int precision;
         const char* expected;
     };
-    for (const Case& c : {Case{"Teplota", 0, -1, "20.0"}, Case{"Teplota", 2, -4, "24.0"},
-                          Case{"Teplota", 1, 3, "20.000"}, Case{"Výkon", 0, -1, "1850"},
-                          Case{"Výkon", 1, -2, "920.00"}, Case{"Název místnosti", 1, -1, "Kuchyň"},
-                          Case{"Poznámka", 1, -1, ""}, Case{"Číslo", 2, -1, "003"}})
+    for (const Case& c :
+         {Case{"Teplota", 0, -1, "20.0"}, Case{"Teplota", 2, -4, "24.0"}, Case{"Teplota", 1, 3, "20.000"},
+          Case{"Výkon", 0, -1, "1850"}, Case{"Výkon", 1, -2, "920.00"},
+          Case{"Název místnosti", 1, -1, "Kuchyň"}, Case{"Poznámka", 1, -1, ""}, Case{"Číslo", 2, -1, "003"}})
     {
         EXPECT_TRUE(m_data.GetStringValue(c.column, text, c.row, c.precision, 0)) << c.column;
         EXPECT_EQ(text, c.expected) << c.column << " row " << c.row;
@@ -406,7 +406,8 @@ TEST_F(WorkbookTables, RenameTableChecksTheNewName)
         EXPECT_FALSE(m_data.RenameTable(bad, "Moje data$")) << bad;
     EXPECT_FALSE(m_data.RenameTable(CString('x', 65), "Moje data$"));
     EXPECT_FALSE(m_data.RenameTable("Jiná", "Nic$"));
-    EXPECT_EQ(Names(m_data.m_aTableNames), (std::vector<CString>{"DataAkce$", "Moje data$", "SeznamM$", "SeznamV$"}));
+    EXPECT_EQ(Names(m_data.m_aTableNames),
+              (std::vector<CString>{"DataAkce$", "Moje data$", "SeznamM$", "SeznamV$"}));
 
     EXPECT_TRUE(m_data.RenameTable("Hodnoty", "Moje data$"));
     EXPECT_TRUE(m_data.IsTable("Hodnoty$"));

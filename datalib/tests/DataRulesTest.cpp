@@ -27,20 +27,16 @@ TEST_P(StoredNameRule, SplitsAtTheLastSeparator)
     EXPECT_EQ(name.decimals, c.decimals);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StoredNameRule,
-                         testing::Values(StoredNameCase{"Délka;2", "Délka", 2},
-                                         StoredNameCase{"A;B;3", "A;B", 3},
-                                         StoredNameCase{";3", ";3", kNoDecimals},
-                                         StoredNameCase{"Délka;", "Délka;", kNoDecimals},
-                                         StoredNameCase{"Délka;-1", "Délka;-1", kNoDecimals},
-                                         StoredNameCase{"Délka;x", "Délka", 0},
-                                         StoredNameCase{"Výkon;1", "Výkon", 1},
-                                         StoredNameCase{"Číslo                Místnosti",
-                                                        "Číslo                Místnosti", kNoDecimals},
-                                         StoredNameCase{"Q;12abc", "Q", 12},
-                                         StoredNameCase{"Q;99999999999999", "Q", 2147483647},
-                                         StoredNameCase{"", "", kNoDecimals},
-                                         StoredNameCase{";", ";", kNoDecimals}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredNameRule,
+    testing::Values(StoredNameCase{"Délka;2", "Délka", 2}, StoredNameCase{"A;B;3", "A;B", 3},
+                    StoredNameCase{";3", ";3", kNoDecimals}, StoredNameCase{"Délka;", "Délka;", kNoDecimals},
+                    StoredNameCase{"Délka;-1", "Délka;-1", kNoDecimals},
+                    StoredNameCase{"Délka;x", "Délka", 0}, StoredNameCase{"Výkon;1", "Výkon", 1},
+                    StoredNameCase{"Číslo                Místnosti", "Číslo                Místnosti",
+                                   kNoDecimals},
+                    StoredNameCase{"Q;12abc", "Q", 12}, StoredNameCase{"Q;99999999999999", "Q", 2147483647},
+                    StoredNameCase{"", "", kNoDecimals}, StoredNameCase{";", ";", kNoDecimals}));
 
 TEST(StoredNameRule, NewColumnsCarryDecimalsOnlyWhenNumeric)
 {
@@ -54,7 +50,8 @@ namespace
 {
 DataRules::StoredNameLookup LookupIn(const std::map<CString, CString>& names)
 {
-    return [names](const CString& visible, CString& stored) {
+    return [names](const CString& visible, CString& stored)
+    {
         const auto it = names.find(visible);
         if (it == names.end())
             return false;
@@ -125,8 +122,9 @@ class PrecisionCodes : public testing::TestWithParam<PrecisionCase>
 TEST_P(PrecisionCodes, ChooseTheDecimals)
 {
     const PrecisionCase& c = GetParam();
-    EXPECT_EQ(DataRules::ChoosePrecision(c.precision, c.hasColumn ? &c.columnDecimals : nullptr, c.localeDigits),
-              c.expected);
+    EXPECT_EQ(
+        DataRules::ChoosePrecision(c.precision, c.hasColumn ? &c.columnDecimals : nullptr, c.localeDigits),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PrecisionCodes,
@@ -134,8 +132,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrecisionCodes,
                                          PrecisionCase{-1, true, 2, 3, 2}, PrecisionCase{-1, true, -2, 3, 3},
                                          PrecisionCase{-1, false, 2, 3, -1}, PrecisionCase{-2, true, 5, 2, 2},
                                          PrecisionCase{-2, false, 5, 2, 2}, PrecisionCase{-4, true, 2, 3, 2},
-                                         PrecisionCase{-4, true, -2, 3, -1}, PrecisionCase{-4, false, 2, 3, -1},
-                                         PrecisionCase{-3, true, 2, 3, -1}, PrecisionCase{-100, true, 2, 3, -1}));
+                                         PrecisionCase{-4, true, -2, 3, -1},
+                                         PrecisionCase{-4, false, 2, 3, -1},
+                                         PrecisionCase{-3, true, 2, 3, -1},
+                                         PrecisionCase{-100, true, 2, 3, -1}));
 
 TEST(BooleanText, LettersThatReadAsTrue)
 {
@@ -164,20 +164,14 @@ TEST_P(NumberTexts, FollowTheExponentLimits)
     EXPECT_EQ(DataRules::FormatNumber(c.value, c.decimals, c.exponent, 1e12), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NumberTexts,
-                         testing::Values(NumberCase{1234.56, 2, true, "1234.56"},
-                                         NumberCase{1234.56, 1, true, "1234.6"},
-                                         NumberCase{1234.56, -1, true, "1234.560000"},
-                                         NumberCase{2e12, 3, true, "2.000e+012"},
-                                         NumberCase{-2e12, 3, true, "-2.000e+012"},
-                                         NumberCase{2e12, -1, true, "2.000000e+012"},
-                                         NumberCase{1e12, 3, true, "1000000000000.000"},
-                                         NumberCase{-1e12, 0, true, "-1000000000000"},
-                                         NumberCase{2e12, 3, false, "2000000000000.000"},
-                                         NumberCase{5e-13, 2, true, "5.00e-013"},
-                                         NumberCase{-5e-13, 2, true, "-5.00e-013"},
-                                         NumberCase{1e-12, 2, true, "0.00"},
-                                         NumberCase{5e-13, 2, false, "0.00"},
-                                         NumberCase{0.0, 2, true, "0.00"},
-                                         NumberCase{2.5, 0, true, "3"},
-                                         NumberCase{0.125, 2, true, "0.13"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberTexts,
+    testing::Values(NumberCase{1234.56, 2, true, "1234.56"}, NumberCase{1234.56, 1, true, "1234.6"},
+                    NumberCase{1234.56, -1, true, "1234.560000"}, NumberCase{2e12, 3, true, "2.000e+012"},
+                    NumberCase{-2e12, 3, true, "-2.000e+012"}, NumberCase{2e12, -1, true, "2.000000e+012"},
+                    NumberCase{1e12, 3, true, "1000000000000.000"},
+                    NumberCase{-1e12, 0, true, "-1000000000000"},
+                    NumberCase{2e12, 3, false, "2000000000000.000"}, NumberCase{5e-13, 2, true, "5.00e-013"},
+                    NumberCase{-5e-13, 2, true, "-5.00e-013"}, NumberCase{1e-12, 2, true, "0.00"},
+                    NumberCase{5e-13, 2, false, "0.00"}, NumberCase{0.0, 2, true, "0.00"},
+                    NumberCase{2.5, 0, true, "3"}, NumberCase{0.125, 2, true, "0.13"}));
