@@ -18,11 +18,18 @@ const DialogItemTemplate demoItems[] = {
     {"BUTTON", "&Zrušit", IDCANCEL, 187, 130, 46, 14, Child | WS_TABSTOP | BS_PUSHBUTTON, 0},
 };
 
+const DialogItemTemplate formItems[] = {
+    {"STATIC", "", IDC_DEMO_GRID, 7, 7, 186, 80, Child | SS_GRAYRECT, 0},
+    {"BUTTON", "&Uložení dat", IDC_DEMO_SAVE, 133, 92, 60, 14, Child | WS_TABSTOP | BS_PUSHBUTTON, 0},
+};
+
 constexpr DWORD DialogStyle = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 const DialogTemplate demoTemplates[] = {
     {IDD_RESIZABLE_DEMO, 0, 0, 240, 151, DialogStyle, 0, "kalvenrod - Podlahové vytápění - návrh",
      "MS Sans Serif", 8, 400, 0, nullptr, demoItems, int(std::size(demoItems))},
+    {IDD_RESIZABLE_FORM, 0, 0, 200, 113, WS_CHILD | DS_SETFONT, 0, "", "MS Sans Serif", 8, 400, 0, nullptr,
+     formItems, int(std::size(formItems))},
 };
 
 const UiResourceTable demoTable{demoTemplates, int(std::size(demoTemplates))};

@@ -6,6 +6,7 @@
 #include "controls/resizable/CResizableDialog.h"
 
 constexpr UINT IDD_RESIZABLE_DEMO = 9101;
+constexpr UINT IDD_RESIZABLE_FORM = 9102;
 
 constexpr int IDC_DEMO_TITLE = 1300;
 constexpr int IDC_DEMO_GRID = 1305;
