@@ -31,7 +31,7 @@ void DrawOneScreen(benchmark::State& state)
     grid.Create(CRect(0, 0, 800, 600), &owner, 1);
     for (int row = 0; row < rows; row++)
         for (int col = 0; col < kColumns; col++)
-            grid.SetItemTextFmt(row, col, "%d.%d", row, col);
+            grid.SetItemTextFmt(row, col, "%06d.%02d", row, col); // texts of one length in both grids
     grid.EnsureVisible(rows / 2, 5);
     QImage image(800, 600, QImage::Format_RGB32);
     for (auto _ : state)
