@@ -1,5 +1,7 @@
 #include "platform/dao/JetConvert.h"
 
+#include "platform/dao/JetField.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -94,6 +96,68 @@ std::optional<bool> TextToBoolean(std::string_view text)
 std::string BooleanToText(bool value)
 {
     return value ? "True" : "False";
+}
+
+namespace
+{
+// The number a value stands for: -1/0 for a Boolean, the amount of a currency.
+std::optional<double> NumberOf(const Value& value)
+{
+    switch (value.kind)
+    {
+    case Value::Kind::Number:
+    case Value::Kind::Date:
+        return value.number;
+    case Value::Kind::Currency:
+        return value.currency / 10000.0;
+    case Value::Kind::Boolean:
+        return value.boolean ? -1.0 : 0.0;
+    case Value::Kind::Text:
+        return TextToNumber(value.text);
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+Value CoerceValue(const Value& value, int type)
+{
+    if (value.IsNull() || (value.kind == Value::Kind::Text && value.text.empty()))
+        return Value::Null();
+    if (IsTextType(type))
+    {
+        switch (value.kind)
+        {
+        case Value::Kind::Text:
+            return value;
+        case Value::Kind::Date:
+            return Value::Text(DateToText(value.number));
+        case Value::Kind::Boolean:
+            return Value::Text(BooleanToText(value.boolean));
+        default:
+            return Value::Text(NumberToText(*NumberOf(value)));
+        }
+    }
+    if (type == kBoolean)
+    {
+        if (value.kind == Value::Kind::Text)
+        {
+            const auto b = TextToBoolean(value.text);
+            return b ? Value::Boolean(*b) : value;
+        }
+        return Value::Boolean(*NumberOf(value) != 0);
+    }
+    if (type == kDate && value.kind == Value::Kind::Text)
+        if (const auto date = TextToDate(value.text))
+            return Value::Date(*date);
+    const std::optional<double> number = NumberOf(value);
+    if (!number)
+        return value; // kept as typed rather than lost
+    if (type == kDate)
+        return Value::Date(*number);
+    if (type == kCurrency)
+        return Value::Currency(static_cast<std::int64_t>(std::llround(*number * 10000.0)));
+    return Value::Number(*number);
 }
 
 } // namespace jet

@@ -4,8 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dao/JetValue.h"
+
 namespace jet
 {
+
+// A value coerced to a field type (DAO code) where that is possible; a value that cannot be
+// coerced (a text that is no number for a number field) is returned as it is, so that nothing
+// is lost. NULL and an empty text give NULL.
+Value CoerceValue(const Value& value, int fieldType);
 
 // Conversions between values that lose nothing; numbers as text always with '.'.
 std::string NumberToText(double value);

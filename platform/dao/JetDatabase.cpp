@@ -1,6 +1,7 @@
 #include "platform/dao/JetDatabase.h"
 
 #include "platform/dao/JetError.h"
+#include "platform/dao/SqliteDatabase.h"
 #include "platform/dao/WorkbookDatabase.h"
 
 namespace jet
@@ -10,6 +11,8 @@ std::unique_ptr<Database> OpenDatabase(const std::string& path, const std::strin
                                        bool create)
 {
     const std::string driver = connect.substr(0, connect.find(';'));
+    if (connect.empty() || connect == "Access")
+        return std::make_unique<SqliteDatabase>(path, readOnly, create);
     if (driver == "Excel 8.0")
         return std::make_unique<WorkbookDatabase>(path, readOnly, create);
     throw JetError(kErrNotInstallableIsam, "Ovladač databáze „" + driver + "“ není k dispozici.");

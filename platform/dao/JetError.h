@@ -23,7 +23,8 @@ enum JetErrorCode : int
     kErrNotInstallableIsam = 3170,
     kErrFieldNotFound = 3265,
     kErrTypeMismatch = 3464,
-    kErrFileChanged = 3197
+    kErrFileChanged = 3197,
+    kErrDatabaseExists = 3204
 };
 
 // A database error: a Jet-like code and a Czech description.

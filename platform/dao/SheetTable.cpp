@@ -234,70 +234,26 @@ void SheetTable::Set(int record, int field, const Value& value)
         throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
     const int row = SheetRow(record);
     const int col = SheetColumn(field);
-    const int type = fields_[field].type;
-    const bool uses1904 = book_.Uses1904Dates();
-    const auto storeText = [&](const std::string& text) {
-        if (text.empty())
-            sheet_.SetEmpty(row, col);
-        else
-            sheet_.SetText(row, col, text);
-    };
-    const auto storeNumber = [&](double number) {
-        const NumberFormatKind format = type == kDate       ? NumberFormatKind::Date
-                                        : type == kCurrency ? NumberFormatKind::Currency
-                                                            : NumberFormatKind::General;
-        sheet_.SetNumber(row, col, type == kDate ? OleDateToSerial(number, uses1904) : number, format);
-    };
-    switch (value.kind)
+    const Value stored = CoerceValue(value, fields_[field].type);
+    switch (stored.kind)
     {
     case Value::Kind::Null:
         sheet_.SetEmpty(row, col);
         break;
     case Value::Kind::Text:
-        if (value.text.empty() || IsTextType(type))
-            storeText(value.text);
-        else if (type == kBoolean)
-        {
-            const auto b = TextToBoolean(value.text);
-            if (b)
-                sheet_.SetBoolean(row, col, *b);
-            else
-                storeText(value.text);
-        }
-        else if (type == kDate)
-        {
-            const auto date = TextToDate(value.text);
-            if (date)
-                storeNumber(*date);
-            else if (const auto number = TextToNumber(value.text))
-                storeNumber(*number);
-            else
-                storeText(value.text);
-        }
-        else if (const auto number = TextToNumber(value.text))
-            storeNumber(*number);
-        else
-            storeText(value.text); // kept as typed rather than lost
+        sheet_.SetText(row, col, stored.text);
         break;
     case Value::Kind::Number:
-    case Value::Kind::Date:
-    case Value::Kind::Currency: {
-        const double number = value.kind == Value::Kind::Currency ? value.currency / 10000.0 : value.number;
-        if (IsTextType(type))
-            storeText(value.kind == Value::Kind::Date ? DateToText(number) : NumberToText(number));
-        else if (type == kBoolean)
-            sheet_.SetBoolean(row, col, number != 0);
-        else
-            storeNumber(number);
+        sheet_.SetNumber(row, col, stored.number);
         break;
-    }
+    case Value::Kind::Date:
+        sheet_.SetNumber(row, col, OleDateToSerial(stored.number, book_.Uses1904Dates()), NumberFormatKind::Date);
+        break;
+    case Value::Kind::Currency:
+        sheet_.SetNumber(row, col, stored.currency / 10000.0, NumberFormatKind::Currency);
+        break;
     case Value::Kind::Boolean:
-        if (IsTextType(type))
-            storeText(BooleanToText(value.boolean));
-        else if (type == kBoolean)
-            sheet_.SetBoolean(row, col, value.boolean);
-        else
-            storeNumber(value.boolean ? -1.0 : 0.0);
+        sheet_.SetBoolean(row, col, stored.boolean);
         break;
     }
 }

@@ -2,6 +2,8 @@
 
 #include "platform/dao/JetError.h"
 #include "platform/dao/JetSqlFunctions.h"
+#include "platform/dao/SqliteStatement.h"
+#include "platform/dao/SqliteValue.h"
 
 #include <sqlite3.h>
 
@@ -11,18 +13,6 @@ namespace jet
 namespace
 {
 
-std::string QuotedIdentifier(const std::string& name)
-{
-    std::string out = "\"";
-    for (char c : name)
-    {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    return out + "\"";
-}
-
 const char* ColumnType(int type)
 {
     if (IsTextType(type))
@@ -31,12 +21,6 @@ const char* ColumnType(int type)
         return "INTEGER";
     return "REAL";
 }
-
-struct Statement
-{
-    sqlite3_stmt* stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
-};
 
 } // namespace
 
@@ -54,12 +38,7 @@ SqlMirror::~SqlMirror()
 
 void SqlMirror::Fail(const std::string& sql) const
 {
-    const std::string message = sqlite3_errmsg(db_);
-    if (message.find("no such column") != std::string::npos)
-        throw JetError(kErrTooFewParameters, "Dotaz uvádí neznámý sloupec (" + message + "): " + sql);
-    if (message.find("no such table") != std::string::npos)
-        throw JetError(kErrObjectNotFound, "Dotaz uvádí neznámou tabulku (" + message + "): " + sql);
-    throw JetError(kErrSyntax, "Chyba syntaxe v dotazu (" + message + "): " + sql);
+    ThrowSqlError(db_, sql);
 }
 
 void SqlMirror::Execute(const std::string& sql)
@@ -110,7 +89,7 @@ void SqlMirror::Mirror(const std::string& name, const SheetTable& table, std::ui
 void SqlMirror::Fill(const std::string& sql, const SheetTable& table)
 {
     const std::vector<Field>& fields = table.Fields();
-    Statement statement;
+    SqliteStatement statement;
     if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
         Fail(sql);
     const int records = table.RecordCount();
@@ -119,30 +98,7 @@ void SqlMirror::Fill(const std::string& sql, const SheetTable& table)
         sqlite3_reset(statement.stmt);
         sqlite3_bind_int64(statement.stmt, 1, r + 1);
         for (int f = 0; f < static_cast<int>(fields.size()); ++f)
-        {
-            const Value value = table.Get(r, f);
-            const int slot = f + 2;
-            switch (value.kind)
-            {
-            case Value::Kind::Null:
-                sqlite3_bind_null(statement.stmt, slot);
-                break;
-            case Value::Kind::Text:
-                sqlite3_bind_text(statement.stmt, slot, value.text.data(), static_cast<int>(value.text.size()),
-                                  SQLITE_TRANSIENT);
-                break;
-            case Value::Kind::Number:
-            case Value::Kind::Date:
-                sqlite3_bind_double(statement.stmt, slot, value.number);
-                break;
-            case Value::Kind::Currency:
-                sqlite3_bind_double(statement.stmt, slot, value.currency / 10000.0);
-                break;
-            case Value::Kind::Boolean:
-                sqlite3_bind_int(statement.stmt, slot, value.boolean ? -1 : 0);
-                break;
-            }
-        }
+            BindValue(statement.stmt, f + 2, table.Get(r, f));
         if (sqlite3_step(statement.stmt) != SQLITE_DONE)
             Fail(sql);
     }
@@ -150,7 +106,7 @@ void SqlMirror::Fill(const std::string& sql, const SheetTable& table)
 
 std::vector<int> SqlMirror::Records(const std::string& sql, std::vector<std::string>* columns)
 {
-    Statement statement;
+    SqliteStatement statement;
     if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
         Fail(sql);
     if (columns)

@@ -326,3 +326,33 @@ TEST_F(DaoClasses, SheetRewriteEndToEnd)
         }
     }
 }
+
+TEST_F(DaoClasses, AccessDatabaseFile)
+{
+    const CString path = Path("katalog.mdb");
+    {
+        CDaoDatabase db;
+        db.Create(path, dbLangGeneral, 0);
+        EXPECT_EQ(db.GetConnect(), "");
+        EXPECT_EQ(db.GetTableDefCount(), 0);
+        CDaoTableDef def(&db);
+        def.Create("Trubky");
+        def.CreateField("Označení", dbText, 30, dbUpdatableField);
+        def.CreateField("Průměr;1", dbDouble, 8, dbUpdatableField);
+        def.Append();
+        def.Close();
+        OpenTable pipes(db, "SELECT * FROM [Trubky]");
+        AddRowCellByCell(pipes.rows, {COleVariant("PE-Xa 17x2"), COleVariant(17.0)});
+        AddRowCellByCell(pipes.rows, {COleVariant("Cu 15x1"), COleVariant(15.0)});
+    }
+    EXPECT_EQ(DaoErrorOf([&] { CDaoDatabase again; again.Create(path); }), 3204);
+    CDaoDatabase db;
+    db.Open(path, FALSE, TRUE, "Access");
+    EXPECT_EQ(db.GetConnect(), "Access");
+    ASSERT_EQ(db.GetTableDefCount(), 1);
+    OpenTable pipes(db, "SELECT * FROM [Trubky] WHERE [Označení] LIKE 'pe*'");
+    ASSERT_EQ(pipes.rows.GetRecordCount(), 1);
+    EXPECT_EQ(Text(pipes.rows.GetFieldValue(0)), "PE-Xa 17x2");
+    EXPECT_EQ(pipes.rows.GetFieldValue("Průměr;1").dblVal, 17.0);
+    EXPECT_EQ(DaoErrorOf([&] { pipes.rows.AddNew(); }), 3027);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/dao/JetRecordset.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct sqlite3;
+
+namespace jet
+{
+
+// The rows of a query on a table of a database file, each named by its rowid.
+class SqliteRecordset : public Recordset
+{
+public:
+    SqliteRecordset(std::shared_ptr<sqlite3> db, std::string table, std::vector<Field> tableFields,
+                    std::vector<int> fieldMap, std::vector<std::int64_t> rowids, bool updatable,
+                    std::function<std::string(const std::string&)> translateCriteria);
+
+    const std::vector<Field>& Fields() const override { return fields_; }
+    int Count() const override { return static_cast<int>(rowids_.size()); }
+    bool IsUpdatable() const override { return updatable_; }
+    Value Get(int position, int field) override;
+    void Set(int position, int field, const Value& value) override;
+    int Append() override;
+    std::vector<int> Matching(const std::string& criteria) override;
+
+private:
+    std::int64_t RowId(int position) const;
+    const Field& TableField(int field) const;
+
+    std::shared_ptr<sqlite3> db_;
+    std::string table_;
+    std::vector<Field> tableFields_;
+    std::vector<int> fieldMap_;
+    std::vector<Field> fields_;
+    std::vector<std::int64_t> rowids_;
+    bool updatable_;
+    std::function<std::string(const std::string&)> translateCriteria_;
+};
+
+} // namespace jet
