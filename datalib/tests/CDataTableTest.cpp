@@ -508,3 +508,49 @@ TEST(CopyTable, EmptySheetsDoNotStopACopy)
     EXPECT_TRUE(target.GetStringValue("Hodnota", text, 0, -1, 0));
     EXPECT_EQ(text, "1.5");
 }
+
+// Needs database files ("Access", SQLite here) in the engine.
+TEST(CDataConnection, DISABLED_DatabaseFileTables)
+{
+    FixtureFolder folder;
+    const CString path = folder.Path("Katalog.mdb");
+    {
+        CData data;
+        ASSERT_TRUE(data.Create(path, "Access"));
+        data.AddColBeforeCreateTable("Název", 10, 50, 3);
+        data.AddColBeforeCreateTable("Q", 7, 8, 2);
+        data.AddColBeforeCreateTable("Kusy", 4, 4, 0);
+        ASSERT_TRUE(data.CreateTable("Tělesa"));
+        EXPECT_EQ(data.m_strTable, "Tělesa");
+        EXPECT_EQ(Names(data.m_aOrigColNames), (std::vector<CString>{"Název", "Q;2", "Kusy;0"}));
+        for (int i = 0; i < 3; ++i)
+        {
+            ASSERT_TRUE(data.AddRow());
+            CString name;
+            name.Format("Těleso %d", i);
+            ASSERT_TRUE(data.SetStringValue("Název", name, -1, 0));
+            ASSERT_TRUE(data.SetStringValue("Q", i == 1 ? "12,345" : "7.5", -1, 0));
+            ASSERT_TRUE(data.SetStringValue("Kusy", "4", -1, 0));
+        }
+    }
+    CData data;
+    ASSERT_TRUE(data.Open(path, "", 0, 0));
+    EXPECT_TRUE(data.IsTable("Tělesa"));
+    ASSERT_TRUE(data.OpenTable("Tělesa", "SELECT * FROM [Tělesa] WHERE [Q] > 10", 0));
+    ASSERT_EQ(data.m_nRecordCount, 1);
+    CString text;
+    EXPECT_TRUE(data.GetStringValue("Q", text, 0, -1, 0));
+    EXPECT_EQ(text, "12.35");
+    EXPECT_TRUE(data.GetStringValue("Název", text, 0, -1, 0));
+    EXPECT_EQ(text, "Těleso 1");
+    data.CloseTable();
+
+    const CString copy = folder.Path("Kopie.mdb");
+    ASSERT_TRUE(data.Copy(copy, -1));
+    CData target;
+    ASSERT_TRUE(target.Open(copy, "Access", 0, 0));
+    ASSERT_TRUE(target.OpenTable("Tělesa", "", 0));
+    EXPECT_EQ(target.m_nRecordCount, 3);
+    EXPECT_TRUE(target.GetStringValue("Kusy", text, 2, -1, 0));
+    EXPECT_EQ(text, "4");
+}
