@@ -36,6 +36,11 @@ CString FixtureFolder::WorkbookWithEmptySheet(const char* name) const
     return Written("make_workbook_with_empty_sheet.py", name);
 }
 
+CString FixtureFolder::WorkbookWithMixedColumn(const char* name) const
+{
+    return Written("make_mixed_column_workbook.py", name);
+}
+
 CString FixtureFolder::Written(const char* script, const char* name) const
 {
     const CString path = Path(name);

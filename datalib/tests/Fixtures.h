@@ -18,6 +18,8 @@ public:
     CString ProjectWorkbook(const char* name = "Projekt.xls") const;
     // Writes a workbook with the sheet "Data" and the empty sheet "List2".
     CString WorkbookWithEmptySheet(const char* name) const;
+    // Writes a workbook with the sheet "Smíšený": numbers, two texts and a Boolean in one column.
+    CString WorkbookWithMixedColumn(const char* name) const;
 
 private:
     CString Written(const char* script, const char* name) const;
