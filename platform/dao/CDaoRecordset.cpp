@@ -113,7 +113,7 @@ COleVariant CDaoRecordset::GetFieldValue(int index)
         AfxThrowDaoException(jet::kErrFieldNotFound, "Sloupec č. " + CString(std::to_string(index)) + " v sadě záznamů není.");
     if (m_editMode != EditMode::None)
         if (const auto buffered = m_buffer.find(index); buffered != m_buffer.end())
-            return buffered->second;
+            return buffered->second.value;
     if (m_editMode == EditMode::AddNew)
     {
         COleVariant null;
@@ -130,7 +130,27 @@ COleVariant CDaoRecordset::GetFieldValue(LPCTSTR name)
     return GetFieldValue(FieldIndex(name));
 }
 
+COleVariant CDaoRecordset::GetFieldValueAsStored(int index)
+{
+    jet::Recordset& rows = Rows();
+    if (index < 0 || index >= static_cast<int>(rows.Fields().size()))
+        AfxThrowDaoException(jet::kErrFieldNotFound, "Sloupec č. " + CString(std::to_string(index)) + " v sadě záznamů není.");
+    RequireCurrent();
+    const jet::Value value = DaoCall([&] { return rows.GetStored(m_position, index); });
+    return VariantOfValue(value, jet::kDouble);
+}
+
+void CDaoRecordset::SetFieldValueAsStored(int index, const COleVariant& value)
+{
+    Buffer(index, value, true);
+}
+
 void CDaoRecordset::SetFieldValue(int index, const COleVariant& value)
+{
+    Buffer(index, value, false);
+}
+
+void CDaoRecordset::Buffer(int index, const COleVariant& value, bool asStored)
 {
     jet::Recordset& rows = Rows();
     if (index < 0 || index >= static_cast<int>(rows.Fields().size()))
@@ -138,7 +158,7 @@ void CDaoRecordset::SetFieldValue(int index, const COleVariant& value)
     if (m_editMode == EditMode::None)
         AfxThrowDaoException(kErrUpdateWithoutEdit, "Hodnotu lze změnit jen po Edit nebo AddNew.");
     ValueOfVariant(value); // a type no field can hold fails now, not at Update
-    m_buffer[index] = value;
+    m_buffer[index] = BufferedValue{value, asStored};
 }
 
 void CDaoRecordset::SetFieldValue(LPCTSTR name, const COleVariant& value)
@@ -169,13 +189,19 @@ void CDaoRecordset::Update()
     if (m_editMode == EditMode::None)
         AfxThrowDaoException(kErrUpdateWithoutEdit, "Update bez předchozího Edit nebo AddNew.");
     const EditMode mode = m_editMode;
-    std::map<int, COleVariant> buffer = std::move(m_buffer);
+    std::map<int, BufferedValue> buffer = std::move(m_buffer);
     m_buffer.clear();
     m_editMode = EditMode::None;
     DaoCall([&] {
         const int position = mode == EditMode::AddNew ? rows.Append() : m_position;
-        for (const auto& [field, value] : buffer)
-            rows.Set(position, field, ValueOfVariant(value));
+        for (const auto& [field, buffered] : buffer)
+        {
+            const jet::Value value = ValueOfVariant(buffered.value);
+            if (buffered.asStored)
+                rows.SetStored(position, field, value);
+            else
+                rows.Set(position, field, value);
+        }
         m_lastModified = position;
     });
 }

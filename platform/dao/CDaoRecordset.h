@@ -45,6 +45,11 @@ public:
     void SetFieldValue(int index, const COleVariant& value);
     void SetFieldValue(LPCTSTR name, const COleVariant& value);
     short GetFieldCount() const;
+    // The value as the file holds it, whatever the field's type (a text in a number column stays
+    // a text instead of NULL), and setting a value that Update stores without coercion to the
+    // field's type. A table copied with these two keeps every value as it was.
+    COleVariant GetFieldValueAsStored(int index);
+    void SetFieldValueAsStored(int index, const COleVariant& value);
 
     void Edit();
     void AddNew();
@@ -80,5 +85,11 @@ private:
     int m_position = -1;
     int m_lastModified = -1;
     EditMode m_editMode = EditMode::None;
-    std::map<int, COleVariant> m_buffer;
+    struct BufferedValue
+    {
+        COleVariant value;
+        bool asStored = false;
+    };
+    void Buffer(int index, const COleVariant& value, bool asStored);
+    std::map<int, BufferedValue> m_buffer;
 };

@@ -20,6 +20,11 @@ public:
     virtual bool IsUpdatable() const = 0;
     virtual Value Get(int position, int field) = 0;
     virtual void Set(int position, int field, const Value& value) = 0;
+    // The value as the file holds it, whatever the field's type (a text in a number column
+    // stays a text), and writing such a value back without coercion: a copy made of these
+    // keeps every value as it was.
+    virtual Value GetStored(int position, int field) = 0;
+    virtual void SetStored(int position, int field, const Value& value) = 0;
     // Adds an empty row to the table and to the end of the set; returns its position.
     virtual int Append() = 0;
     // Positions of the rows that meet an SQL condition, in ascending order.

@@ -232,28 +232,59 @@ void SheetTable::Set(int record, int field, const Value& value)
 {
     if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
         throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
+    SetStored(record, field, CoerceValue(value, fields_[field].type));
+}
+
+Value SheetTable::GetStored(int record, int field) const
+{
+    if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
+        throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
+    const Cell& cell = sheet_.At(SheetRow(record), SheetColumn(field));
+    switch (cell.kind)
+    {
+    case CellKind::Text:
+        return Value::Text(std::string(sheet_.TextOf(cell)));
+    case CellKind::Number:
+        if (cell.format == NumberFormatKind::Date)
+            return Value::Date(SerialToOleDate(cell.number, book_.Uses1904Dates()));
+        if (cell.format == NumberFormatKind::Currency)
+            return Value::Currency(ToCurrencyUnits(cell.number));
+        return Value::Number(cell.number);
+    case CellKind::Boolean:
+        return Value::Boolean(cell.boolean);
+    default:
+        return Value::Null();
+    }
+}
+
+void SheetTable::SetStored(int record, int field, const Value& value)
+{
+    if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
+        throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
     const int row = SheetRow(record);
     const int col = SheetColumn(field);
-    const Value stored = CoerceValue(value, fields_[field].type);
-    switch (stored.kind)
+    switch (value.kind)
     {
     case Value::Kind::Null:
         sheet_.SetEmpty(row, col);
         break;
     case Value::Kind::Text:
-        sheet_.SetText(row, col, stored.text);
+        if (value.text.empty())
+            sheet_.SetEmpty(row, col);
+        else
+            sheet_.SetText(row, col, value.text);
         break;
     case Value::Kind::Number:
-        sheet_.SetNumber(row, col, stored.number);
+        sheet_.SetNumber(row, col, value.number);
         break;
     case Value::Kind::Date:
-        sheet_.SetNumber(row, col, OleDateToSerial(stored.number, book_.Uses1904Dates()), NumberFormatKind::Date);
+        sheet_.SetNumber(row, col, OleDateToSerial(value.number, book_.Uses1904Dates()), NumberFormatKind::Date);
         break;
     case Value::Kind::Currency:
-        sheet_.SetNumber(row, col, stored.currency / 10000.0, NumberFormatKind::Currency);
+        sheet_.SetNumber(row, col, value.currency / 10000.0, NumberFormatKind::Currency);
         break;
     case Value::Kind::Boolean:
-        sheet_.SetBoolean(row, col, stored.boolean);
+        sheet_.SetBoolean(row, col, value.boolean);
         break;
     }
 }

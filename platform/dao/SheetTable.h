@@ -42,6 +42,10 @@ public:
     // Stores a value coerced to the field's type; a value that cannot be coerced is stored as
     // it is. NULL and an empty text leave the cell empty.
     void Set(int record, int field, const Value& value);
+    // The cell as it is stored: text, number (date, currency by its format), Boolean or NULL.
+    Value GetStored(int record, int field) const;
+    // Stores a value as it is, without coercion to the field's type.
+    void SetStored(int record, int field, const Value& value);
     // Adds an empty record after the last row of the range; returns its index.
     int AppendRecord();
 

@@ -37,6 +37,26 @@ const Field& SqliteRecordset::TableField(int field) const
 
 Value SqliteRecordset::Get(int position, int field)
 {
+    return Read(position, field, false);
+}
+
+Value SqliteRecordset::GetStored(int position, int field)
+{
+    return Read(position, field, true);
+}
+
+void SqliteRecordset::Set(int position, int field, const Value& value)
+{
+    Write(position, field, CoerceValue(value, TableField(field).type));
+}
+
+void SqliteRecordset::SetStored(int position, int field, const Value& value)
+{
+    Write(position, field, value.kind == Value::Kind::Text && value.text.empty() ? Value::Null() : value);
+}
+
+Value SqliteRecordset::Read(int position, int field, bool stored)
+{
     const Field& f = TableField(field);
     const std::int64_t rowid = RowId(position);
     const std::string sql = "SELECT " + QuotedIdentifier(f.name) + " FROM " + QuotedIdentifier(table_) + " WHERE rowid = ?";
@@ -49,10 +69,13 @@ Value SqliteRecordset::Get(int position, int field)
         throw JetError(kErrNoCurrentRecord, "Záznam byl mezitím odstraněn.");
     if (step != SQLITE_ROW)
         ThrowSqlError(db_.get(), sql);
+    // As stored, a text stays a text in any column.
+    if (stored && sqlite3_column_type(statement.stmt, 0) == SQLITE_TEXT)
+        return ColumnValue(statement.stmt, 0, kText);
     return ColumnValue(statement.stmt, 0, f.type);
 }
 
-void SqliteRecordset::Set(int position, int field, const Value& value)
+void SqliteRecordset::Write(int position, int field, const Value& value)
 {
     if (!updatable_)
         throw JetError(kErrNotUpdatable, "Databázi nelze měnit: je otevřena jen pro čtení.");
@@ -63,7 +86,7 @@ void SqliteRecordset::Set(int position, int field, const Value& value)
     SqliteStatement statement;
     if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
         ThrowSqlError(db_.get(), sql);
-    BindValue(statement.stmt, 1, CoerceValue(value, f.type));
+    BindValue(statement.stmt, 1, value);
     sqlite3_bind_int64(statement.stmt, 2, rowid);
     if (sqlite3_step(statement.stmt) != SQLITE_DONE)
         ThrowSqlError(db_.get(), sql);

@@ -25,11 +25,15 @@ public:
     bool IsUpdatable() const override { return updatable_; }
     Value Get(int position, int field) override;
     void Set(int position, int field, const Value& value) override;
+    Value GetStored(int position, int field) override;
+    void SetStored(int position, int field, const Value& value) override;
     int Append() override;
     std::vector<int> Matching(const std::string& criteria) override;
 
 private:
     std::int64_t RowId(int position) const;
+    Value Read(int position, int field, bool stored);
+    void Write(int position, int field, const Value& value);
     const Field& TableField(int field) const;
 
     std::shared_ptr<sqlite3> db_;

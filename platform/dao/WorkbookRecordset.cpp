@@ -49,6 +49,19 @@ void WorkbookRecordset::Set(int position, int field, const Value& value)
     session_->Document().Touch();
 }
 
+Value WorkbookRecordset::GetStored(int position, int field)
+{
+    return Table().GetStored(Record(position), TableField(field));
+}
+
+void WorkbookRecordset::SetStored(int position, int field, const Value& value)
+{
+    if (!updatable_)
+        throw JetError(kErrNotUpdatable, "Databázi nebo objekt nelze aktualizovat: je otevřen jen pro čtení.");
+    Table().SetStored(Record(position), TableField(field), value);
+    session_->Document().Touch();
+}
+
 int WorkbookRecordset::Append()
 {
     if (!updatable_)

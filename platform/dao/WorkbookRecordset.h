@@ -19,6 +19,8 @@ public:
     bool IsUpdatable() const override { return updatable_; }
     Value Get(int position, int field) override;
     void Set(int position, int field, const Value& value) override;
+    Value GetStored(int position, int field) override;
+    void SetStored(int position, int field, const Value& value) override;
     int Append() override;
     std::vector<int> Matching(const std::string& criteria) override;
 

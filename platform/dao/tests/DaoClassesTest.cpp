@@ -178,6 +178,7 @@ TEST_F(DaoClasses, RecordsetReadsWritesAndFinds)
     rs.SetAbsolutePosition(5);
     EXPECT_EQ(Text(rs.GetFieldValue(0)), "025");
     EXPECT_EQ(DaoErrorOf([&] { rs.SetAbsolutePosition(22); }), 3001);
+    EXPECT_EQ(rs.GetFieldValueAsStored(1).vt, VT_R8);
 
     EXPECT_TRUE(rs.FindFirst("[Číslo                Místnosti] LIKE '01*'"));
     EXPECT_EQ(Text(rs.GetFieldValue(0)), "019");

@@ -1,4 +1,5 @@
 #include "JetFixture.h"
+#include "DebianPython.h"
 
 #include "platform/dao/ExcelDate.h"
 
@@ -354,4 +355,93 @@ TEST_F(JetTable, DeleteAndRenameSheets)
 TEST_F(JetTable, OtherDriversFail)
 {
     ExpectJetError(kErrNotInstallableIsam, [&] { OpenDatabase(PathOf("x"), "dBASE III;", false, false); });
+}
+
+TEST_F(JetTable, ACopyOfStoredValuesKeepsEveryCell)
+{
+    const std::string path = MakeWorkbook("kopie.xls", [](Workbook& book) {
+        Worksheet& s = book.AddSheet("Zdroj");
+        s.SetText(0, 0, "Číslo");
+        s.SetText(0, 1, "Text");
+        for (int r = 1; r <= 4; ++r)
+        {
+            s.SetNumber(r, 0, r);
+            s.SetText(r, 1, "t" + std::to_string(r));
+        }
+        s.SetText(5, 0, "sedm");               // a text in a Double column: NULL when read
+        s.SetNumber(5, 1, 12.5);               // a number in a Text column: "12.5" when read
+        s.SetNumber(6, 0, 45000, NumberFormatKind::Date);
+    });
+    {
+        const auto db = OpenExcel(path);
+        const auto source = db->Open("SELECT * FROM [Zdroj$]");
+        EXPECT_TRUE(source->Get(4, 0).IsNull());
+        db->CreateTable("Cil", source->Fields());
+        const auto target = db->Open("SELECT * FROM [Cil$]");
+        for (int r = 0; r < source->Count(); ++r)
+        {
+            const int p = target->Append();
+            for (int f = 0; f < 2; ++f)
+                target->SetStored(p, f, source->GetStored(r, f));
+        }
+        db->Close();
+    }
+    const Workbook book = workbook::ReadWorkbook(path);
+    const Worksheet& from = book.Sheet(0);
+    const Worksheet& to = book.Sheet(1);
+    for (int r = 1; r <= 6; ++r)
+    {
+        for (int c = 0; c < 2; ++c)
+        {
+            EXPECT_EQ(to.At(r, c).kind, from.At(r, c).kind) << r << "," << c;
+            EXPECT_EQ(to.At(r, c).format, from.At(r, c).format) << r << "," << c;
+            EXPECT_EQ(to.TextAt(r, c), from.TextAt(r, c)) << r << "," << c;
+            if (from.At(r, c).kind == workbook::CellKind::Number)
+            {
+                EXPECT_EQ(to.At(r, c).number, from.At(r, c).number) << r << "," << c;
+            }
+        }
+    }
+}
+
+TEST_F(JetTable, ReadsXlwtWorkbooksAsTables)
+{
+    const std::string path = PathOf("xlwt.xls");
+    RunPython(R"(
+import sys, datetime, xlwt
+book = xlwt.Workbook(encoding="utf-8")
+date = xlwt.easyxf(num_format_str="D.M.YYYY")
+money = xlwt.easyxf(num_format_str='#,##0.00 "Kč"')
+s = book.add_sheet("Moje data")
+for c, title in enumerate(["Název", "Výkon;1", "Datum", "Cena", "Topí", ""]):
+    if title:
+        s.write(0, c, title)
+rows = [("Žebřík", 1.5, datetime.date(2024, 1, 31), 10.5, True), ("chodba", 2, datetime.date(2023, 12, 24), 0.25, False)]
+for r, (name, power, day, price, heats) in enumerate(rows, start=1):
+    s.write(r, 0, name); s.write(r, 1, power); s.write(r, 2, day, date); s.write(r, 3, price, money); s.write(r, 4, heats)
+s.write(3, 5, "poslední")
+book.add_sheet("Druhý").write(0, 0, "A")
+book.save(sys.argv[1])
+)",
+              {QString::fromStdString(path)});
+    const auto db = OpenExcel(path);
+    EXPECT_EQ(db->TableNames(), (std::vector<std::string>{"Druhý$", "Moje data$"}));
+    const auto rs = db->Open("SELECT * FROM [Moje data$]");
+    const std::vector<Field>& fields = rs->Fields();
+    ASSERT_EQ(fields.size(), 6u);
+    const std::pair<const char*, int> expected[] = {{"Název", kText},   {"Výkon;1", kDouble}, {"Datum", kDate},
+                                                    {"Cena", kCurrency}, {"Topí", kBoolean},   {"F6", kText}};
+    for (int i = 0; i < 6; ++i)
+    {
+        EXPECT_EQ(fields[i].name, expected[i].first);
+        EXPECT_EQ(fields[i].type, expected[i].second) << fields[i].name;
+    }
+    ASSERT_EQ(rs->Count(), 3);
+    EXPECT_EQ(rs->Get(0, 0), Value::Text("Žebřík"));
+    EXPECT_EQ(rs->Get(1, 1), Value::Number(2));
+    EXPECT_EQ(rs->Get(0, 2), Value::Date(45322));
+    EXPECT_EQ(rs->Get(0, 3), Value::Currency(105000));
+    EXPECT_EQ(rs->Get(1, 4), Value::Boolean(false));
+    EXPECT_TRUE(rs->Get(2, 0).IsNull());
+    EXPECT_EQ(rs->Get(2, 5), Value::Text("poslední"));
 }
