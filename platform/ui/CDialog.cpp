@@ -47,7 +47,7 @@ QWidget* CDialog::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return widget;
 }
 
-BOOL CDialog::CreateFromTemplate(CWnd* pParentWnd, bool modal)
+BOOL CDialog::CreateDialogWindow(CWnd* pParentWnd, bool modal)
 {
     if (m_hWnd)
         return FALSE;
@@ -62,7 +62,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* pParentWnd, bool modal)
         parent = CWnd::GetActiveWindow();
     m_ended = false;
     m_nModalResult = -1;
-    if (!DialogBuilder::Build(*this, *t, parent))
+    if (!DialogBuilder::Build(*this, *t, parent, false))
         return FALSE;
     if (!(t->style & WS_CHILD))
     {
@@ -74,9 +74,21 @@ BOOL CDialog::CreateFromTemplate(CWnd* pParentWnd, bool modal)
     return m_hWnd != nullptr;
 }
 
+BOOL CDialog::CreateAsChild(CWnd* pParentWnd)
+{
+    const DialogTemplate* t = UiResources::FindDialog(m_nIDTemplate);
+    if (m_hWnd || !t || !pParentWnd)
+        return FALSE;
+    m_ended = false;
+    if (!DialogBuilder::Build(*this, *t, pParentWnd, true))
+        return FALSE;
+    SendMessage(WM_INITDIALOG, 0, 0);
+    return m_hWnd != nullptr;
+}
+
 INT_PTR CDialog::DoModal()
 {
-    if (!CreateFromTemplate(m_pParentWnd, true))
+    if (!CreateDialogWindow(m_pParentWnd, true))
         return -1;
     if (!m_ended)
     {
@@ -99,7 +111,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDTemplate = nIDTemplate;
     if (pParentWnd)
         m_pParentWnd = pParentWnd;
-    if (!CreateFromTemplate(m_pParentWnd, false))
+    if (!CreateDialogWindow(m_pParentWnd, false))
         return FALSE;
     if (m_template && (m_template->style & WS_VISIBLE) && !m_ended)
         ShowWindow(SW_SHOW);

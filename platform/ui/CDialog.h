@@ -45,8 +45,10 @@ public:
     int GetModalResult() const { return m_nModalResult; }
 
 protected:
-    // Makes the window and its controls from the template, then sends WM_INITDIALOG.
-    BOOL CreateFromTemplate(CWnd* pParentWnd, bool modal);
+    // Makes the window and its controls (from the template), then sends WM_INITDIALOG.
+    virtual BOOL CreateDialogWindow(CWnd* pParentWnd, bool modal);
+    // A child dialog (a property page) of a parent: the template's pop-up styles become child styles.
+    BOOL CreateAsChild(CWnd* pParentWnd);
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parent) override;
 

@@ -44,7 +44,8 @@ bool IsTopLevelStyle(DWORD style)
 // The frame around a top-level window's widget: window rectangles include it.
 QMargins FrameMargins(const QWidget* w)
 {
-    return QMargins(w->geometry().left() - w->frameGeometry().left(), w->geometry().top() - w->frameGeometry().top(),
+    return QMargins(w->geometry().left() - w->frameGeometry().left(),
+                    w->geometry().top() - w->frameGeometry().top(),
                     w->frameGeometry().right() - w->geometry().right(),
                     w->frameGeometry().bottom() - w->geometry().bottom());
 }

@@ -253,6 +253,9 @@ public:
     afx_msg void OnWindowPosChanged(WINDOWPOS*) { Default(); }
     afx_msg void OnSysCommand(UINT, LPARAM) { Default(); }
 
+    // The object deletes itself once its window is destroyed (windows a dialog makes for itself).
+    void DeleteWithWindow() { m_bAutoDelete = TRUE; }
+
     // Sends a control notification (WM_COMMAND with this window's id and the code) to the parent.
     void NotifyParent(UINT code);
 

@@ -5,6 +5,7 @@
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CStatic.h"
+#include "platform/ui/CTabCtrl.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ const std::map<std::string, Factory>& Factories()
 {
     static const std::map<std::string, Factory> factories = {
         {"button", &Make<CButton>},     {"edit", &Make<CEdit>},       {"static", &Make<CStatic>},
-        {"combobox", &Make<CComboBox>}, {"listbox", &Make<CListBox>},
+        {"combobox", &Make<CComboBox>}, {"listbox", &Make<CListBox>}, {"systabcontrol32", &Make<CTabCtrl>},
     };
     return factories;
 }

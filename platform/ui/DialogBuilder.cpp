@@ -97,7 +97,7 @@ CWnd* DialogBuilder::NewWindowOfClass(const char* className)
     return wnd ? wnd : new CWnd;
 }
 
-BOOL DialogBuilder::Build(CDialog& dialog, const DialogTemplate& t, CWnd* parent)
+BOOL DialogBuilder::Build(CDialog& dialog, const DialogTemplate& t, CWnd* parent, bool asChild)
 {
     double bx = 6, by = 13;
     HFONT font = FontOf(t, bx, by);
@@ -105,13 +105,15 @@ BOOL DialogBuilder::Build(CDialog& dialog, const DialogTemplate& t, CWnd* parent
     dialog.m_baseUnitY = by;
     dialog.m_template = &t;
 
-    const bool child = t.style & WS_CHILD;
+    const bool child = asChild || (t.style & WS_CHILD);
     CRect rect(Scale(t.x, bx, 4), Scale(t.y, by, 8), 0, 0);
     rect.right = rect.left + Scale(t.cx, bx, 4);
     rect.bottom = rect.top + Scale(t.cy, by, 8);
     if (!child)
         rect.OffsetRect(-rect.left, -rect.top);
     DWORD style = t.style & ~WS_VISIBLE;
+    if (asChild)
+        style = (style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME)) | WS_CHILD;
     DWORD exStyle = t.exStyle | WS_EX_CONTROLPARENT;
     if (!dialog.CreateEx(exStyle, "#32770", t.caption, style, rect, parent, child ? t.id : 0))
         return FALSE;
@@ -121,7 +123,7 @@ BOOL DialogBuilder::Build(CDialog& dialog, const DialogTemplate& t, CWnd* parent
     {
         const DialogItemTemplate& item = t.items[i];
         CWnd* control = NewWindowOfClass(item.className);
-        control->m_bAutoDelete = TRUE;
+        control->DeleteWithWindow();
         CRect r(Scale(item.x, bx, 4), Scale(item.y, by, 8), 0, 0);
         r.right = r.left + Scale(item.cx, bx, 4);
         r.bottom = r.top + Scale(item.cy, by, 8);

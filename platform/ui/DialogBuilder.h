@@ -12,7 +12,8 @@ struct DialogTemplate;
 class DialogBuilder
 {
 public:
-    static BOOL Build(CDialog& dialog, const DialogTemplate& dlgTemplate, CWnd* parent);
+    // asChild: a child of the parent whatever the template's styles (property pages).
+    static BOOL Build(CDialog& dialog, const DialogTemplate& dlgTemplate, CWnd* parent, bool asChild);
     // A window object for a window class name (controls by their class, else a plain window).
     static CWnd* NewWindowOfClass(const char* className);
     // The dialog font of a template and its base units (average character width, height).

@@ -154,15 +154,15 @@ void WindowBridge::ApplyTrackLimits()
         return;
     // Window sizes include the frame; "no limit" stays no limit.
     const QSize frame = w->frameGeometry().size() - w->geometry().size();
-    const auto toWindow = [](int size, int frameSize) {
-        return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : size + frameSize;
-    };
-    const auto toWidget = [](int size, int frameSize) {
-        return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : std::clamp(size - frameSize, 0, QWIDGETSIZE_MAX);
-    };
+    const auto toWindow = [](int size, int frameSize)
+    { return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : size + frameSize; };
+    const auto toWidget = [](int size, int frameSize)
+    { return size >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : std::clamp(size - frameSize, 0, QWIDGETSIZE_MAX); };
     MINMAXINFO info;
-    info.ptMinTrackSize = CPoint(toWindow(w->minimumWidth(), frame.width()), toWindow(w->minimumHeight(), frame.height()));
-    info.ptMaxTrackSize = CPoint(toWindow(w->maximumWidth(), frame.width()), toWindow(w->maximumHeight(), frame.height()));
+    info.ptMinTrackSize =
+        CPoint(toWindow(w->minimumWidth(), frame.width()), toWindow(w->minimumHeight(), frame.height()));
+    info.ptMaxTrackSize =
+        CPoint(toWindow(w->maximumWidth(), frame.width()), toWindow(w->maximumHeight(), frame.height()));
     if (const QScreen* screen = w->screen())
     {
         const QRect area = screen->availableGeometry();
@@ -170,8 +170,10 @@ void WindowBridge::ApplyTrackLimits()
         info.ptMaxSize = CPoint(area.width(), area.height());
     }
     m_wnd->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    w->setMinimumSize(toWidget(info.ptMinTrackSize.x, frame.width()), toWidget(info.ptMinTrackSize.y, frame.height()));
-    w->setMaximumSize(toWidget(info.ptMaxTrackSize.x, frame.width()), toWidget(info.ptMaxTrackSize.y, frame.height()));
+    w->setMinimumSize(toWidget(info.ptMinTrackSize.x, frame.width()),
+                      toWidget(info.ptMinTrackSize.y, frame.height()));
+    w->setMaximumSize(toWidget(info.ptMaxTrackSize.x, frame.width()),
+                      toWidget(info.ptMaxTrackSize.y, frame.height()));
 }
 
 void WindowBridge::ReportSize()

@@ -1,0 +1,94 @@
+#pragma once
+// A property sheet: a modal or modeless dialog of tabs, one page under each, with OK, Cancel,
+// Apply (unless PSH_NOAPPLYNOW) and Help (with PSH_HASHELP) buttons below.
+//
+// Modal sheets run through the dialog machinery: tests script them as the next dialog of the
+// caption's string id (0 when the sheet was given its caption as text).
+
+#include "platform/ui/CDialog.h"
+
+#include <vector>
+
+class CPropertyPage;
+class CTabCtrl;
+
+struct PROPSHEETHEADER
+{
+    DWORD dwSize = sizeof(PROPSHEETHEADER);
+    DWORD dwFlags = 0;
+    HWND hwndParent = nullptr;
+    HINSTANCE hInstance = nullptr;
+    HICON hIcon = nullptr;
+    LPCTSTR pszIcon = nullptr;
+    LPCTSTR pszCaption = nullptr;
+    UINT nPages = 0;
+    UINT nStartPage = 0;
+};
+
+constexpr DWORD PSH_DEFAULT = 0x0000;
+constexpr DWORD PSH_PROPTITLE = 0x0001;
+constexpr DWORD PSH_USEHICON = 0x0002;
+constexpr DWORD PSH_USEICONID = 0x0004;
+constexpr DWORD PSH_PROPSHEETPAGE = 0x0008;
+constexpr DWORD PSH_NOAPPLYNOW = 0x0080;
+constexpr DWORD PSH_HASHELP = 0x0200;
+constexpr DWORD PSH_MODELESS = 0x0400;
+
+constexpr int PSBTN_BACK = 0;
+constexpr int PSBTN_NEXT = 1;
+constexpr int PSBTN_FINISH = 2;
+constexpr int PSBTN_OK = 3;
+constexpr int PSBTN_APPLYNOW = 4;
+constexpr int PSBTN_CANCEL = 5;
+constexpr int PSBTN_HELP = 6;
+
+constexpr int ID_APPLY_NOW = 0x3021;
+constexpr int AFX_IDC_TAB_CONTROL = 0x3020;
+
+class CPropertySheet : public CDialog
+{
+    DECLARE_DYNAMIC(CPropertySheet)
+public:
+    CPropertySheet();
+    explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
+    explicit CPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
+    ~CPropertySheet() override;
+
+    void AddPage(CPropertyPage* pPage);
+    void RemovePage(CPropertyPage* pPage);
+    void RemovePage(int nPage);
+    int GetPageCount() const { return int(m_pages.size()); }
+    CPropertyPage* GetPage(int nPage) const;
+    CPropertyPage* GetActivePage() const;
+    int GetActiveIndex() const { return m_active; }
+    int GetPageIndex(CPropertyPage* pPage) const;
+    BOOL SetActivePage(int nPage);
+    BOOL SetActivePage(CPropertyPage* pPage) { return SetActivePage(GetPageIndex(pPage)); }
+    void SetTitle(LPCTSTR lpszText, UINT nStyle = 0);
+    CTabCtrl* GetTabControl() const { return m_tab; }
+    BOOL PressButton(int nButton);
+
+    INT_PTR DoModal() override;
+    BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = DWORD(-1), DWORD dwExStyle = 0);
+
+    PROPSHEETHEADER m_psh;
+
+protected:
+    BOOL CreateDialogWindow(CWnd* pParentWnd, bool modal) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    afx_msg void OnApplyNow();
+    afx_msg void OnTabChanging(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTabChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool ShowPage(int index);
+    bool ApplyAll();
+    CString m_strCaption;
+    std::vector<CPropertyPage*> m_pages;
+    CTabCtrl* m_tab = nullptr;
+    int m_active = -1;
+    UINT m_nStartPage = 0;
+};
