@@ -20,6 +20,8 @@ public:
     // Modeless: the window exists, OnInitDialog ran and, with WS_VISIBLE, it shows.
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
+    // A child dialog (a property page) of a parent: the template's pop-up styles become child styles.
+    BOOL CreateAsChild(CWnd* pParentWnd);
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
@@ -47,8 +49,7 @@ public:
 protected:
     // Makes the window and its controls (from the template), then sends WM_INITDIALOG.
     virtual BOOL CreateDialogWindow(CWnd* pParentWnd, bool modal);
-    // A child dialog (a property page) of a parent: the template's pop-up styles become child styles.
-    BOOL CreateAsChild(CWnd* pParentWnd);
+
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parent) override;
 

@@ -1201,7 +1201,9 @@ CFont* CWnd::GetFont() const
 void CWnd::SetFontHandle(HFONT hFont, BOOL)
 {
     m_hFont = hFont;
-    if (QWidget* w = GetWidget(); w && hFont)
+    // A child with its parent's font inherits it from the parent widget.
+    const CWnd* parent = (m_style & WS_CHILD) ? GetParent() : nullptr;
+    if (QWidget* w = GetWidget(); w && hFont && !(parent && parent->m_hFont == hFont))
         w->setFont(Gdi::QFontFromHandle(hFont));
 }
 

@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <deque>
 #include <map>
 
@@ -105,4 +106,20 @@ const ImageTemplate* UiResources::FindImage(UINT id)
 {
     return Find<ImageTemplate>(id,
                                [](const UiResourceTable& t) { return std::pair(t.images, t.imageCount); });
+}
+
+std::vector<UINT> UiResources::DialogIds()
+{
+    std::vector<UINT> ids;
+    auto add = [&ids](const UiResourceTable* table)
+    {
+        for (int i = 0; table && i < table->dialogCount; ++i)
+            ids.push_back(table->dialogs[i].id);
+    };
+    add(PackTable());
+    for (const UiResourceTable* table : BuiltIn())
+        add(table);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
 }

@@ -5,6 +5,8 @@
 
 #include "platform/ui/DialogTemplate.h"
 
+#include <vector>
+
 // Menu items in order; level 0 is the top row, a popup's items follow it one level deeper.
 struct MenuItemTemplate
 {
@@ -86,4 +88,6 @@ const MenuTemplate* FindMenu(UINT id);
 const AcceleratorTemplate* FindAccelerators(UINT id);
 const ToolbarTemplate* FindToolbar(UINT id);
 const ImageTemplate* FindImage(UINT id);
+// The ids of every dialog template that can be found, ascending.
+std::vector<UINT> DialogIds();
 } // namespace UiResources
