@@ -98,12 +98,7 @@ BOOL CGridCell::Edit(int nRow, int nCol, CRect rect, CPoint /*point*/, UINT nID,
         static_cast<CInPlaceEdit*>(m_pEditWnd)->TypeCharacter(nChar);
         return TRUE;
     }
-    const DWORD nFormat = GetFormat();
-    DWORD dwStyle = 0;
-    if (nFormat & DT_RIGHT)
-        dwStyle = ES_RIGHT;
-    else if (nFormat & DT_CENTER)
-        dwStyle = ES_CENTER;
+    const DWORD dwStyle = CInPlaceEdit::StyleForFormat(GetFormat());
     m_bEditing = TRUE;
     m_pEditWnd = new CInPlaceEdit(GetGrid(), rect, dwStyle, nID, nRow, nCol, GetText(), nChar);
     return TRUE;

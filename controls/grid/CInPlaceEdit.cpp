@@ -32,6 +32,15 @@ CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
 
 CInPlaceEdit::~CInPlaceEdit() = default;
 
+DWORD CInPlaceEdit::StyleForFormat(DWORD nFormat)
+{
+    if (nFormat & DT_RIGHT)
+        return ES_RIGHT;
+    if (nFormat & DT_CENTER)
+        return ES_CENTER;
+    return 0;
+}
+
 void CInPlaceEdit::StartWith(UINT nFirstChar)
 {
     const int nLength = GetWindowTextLength();

@@ -13,6 +13,8 @@ public:
     ~CInPlaceEdit() override;
 
     void EndEdit();
+    // The edit style that aligns the text as a cell's DrawText format does.
+    static DWORD StyleForFormat(DWORD nFormat);
     // Types a character as the first key of an edit does (Backspace deletes the last one).
     void TypeCharacter(UINT nChar) { TypeFirstCharacter(nChar); }
     UINT GetLastKey() const { return m_nLastChar; }
