@@ -557,12 +557,7 @@ BOOL CGridBtnCellBase::Edit(int nRow, int nCol, CRect rect, CPoint point, UINT n
     }
     if (HasTextArea())
     {
-        const DWORD nFormat = GetFormat();
-        DWORD dwStyle = 0;
-        if (nFormat & DT_RIGHT)
-            dwStyle = ES_RIGHT;
-        else if (nFormat & DT_CENTER)
-            dwStyle = ES_CENTER;
+        const DWORD dwStyle = CInPlaceEdit::StyleForFormat(GetFormat());
         CRect text = rect;
         GetTextRect(text);
         m_bEditing = TRUE;
