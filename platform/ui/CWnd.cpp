@@ -352,8 +352,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     BOOL handled = FALSE;
     if (message == WM_COMMAND)
     {
-        handled = OnCommand(wParam, lParam);
-        result = handled;
+        // A control's notification is first offered back to the control itself.
+        CWnd* pChild = lParam ? FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr;
+        handled = pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, &result);
+        if (!handled)
+        {
+            handled = OnCommand(wParam, lParam);
+            result = handled;
+        }
     }
     else if (message == WM_NOTIFY)
     {
@@ -367,6 +373,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pResult)
         *pResult = result;
     return handled;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)

@@ -77,6 +77,9 @@ public:
     LRESULT Default();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A notification this control sent to its parent, offered back to the control first;
+    // TRUE when the control handled it.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     static const MSG* GetCurrentMessage();
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);

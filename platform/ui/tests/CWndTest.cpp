@@ -253,6 +253,35 @@ TEST_F(CWndTest, CommandsNotificationsAndUpdateHandlers)
     EXPECT_FALSE(orphan.m_bEnabled); // no handler at all: disabled
 }
 
+namespace
+{
+// A control that takes its own selection notifications back and leaves the others to its parent.
+class CReflectingWnd : public CWnd
+{
+public:
+    std::vector<UINT> taken;
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT*) override
+    {
+        if (message != WM_COMMAND || HIWORD(wParam) != CBN_SELENDOK)
+            return FALSE;
+        taken.push_back(HIWORD(wParam));
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST_F(CWndTest, ControlNotificationIsOfferedToTheControlFirst)
+{
+    CReflectingWnd control;
+    ASSERT_TRUE(control.Create("KalvenrodTest", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &top, IDC_CHILD));
+    control.NotifyParent(CBN_SELENDOK);
+    control.NotifyParent(BN_CLICKED);
+    EXPECT_EQ(control.taken, std::vector<UINT>{CBN_SELENDOK});
+    EXPECT_EQ(top.log, std::vector<std::string>{"clicked"});
+}
+
 TEST_F(CWndTest, PostedMessagesRunAfterWhatIsSentAndInOrder)
 {
     top.PostMessage(WM_APP + 1, 1);
