@@ -32,6 +32,27 @@ CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
 
 CInPlaceEdit::~CInPlaceEdit() = default;
 
+void CInPlaceEdit::NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLastKey)
+{
+    CString str;
+    pEditWnd->GetWindowText(str);
+    GridDispInfo dispinfo;
+    dispinfo.hdr.hwndFrom = pEditWnd->GetSafeHwnd();
+    dispinfo.hdr.idFrom = UINT_PTR(pEditWnd->GetDlgCtrlID());
+    dispinfo.hdr.code = UINT(GVN_ENDLABELEDIT);
+    dispinfo.item.mask = GVIF_TEXT | GVIF_PARAM;
+    dispinfo.item.row = nRow;
+    dispinfo.item.col = nColumn;
+    dispinfo.item.strText = str;
+    dispinfo.item.lParam = LPARAM(nLastKey);
+
+    CWnd* pOwner = pEditWnd->GetOwner();
+    if (!pOwner)
+        pOwner = pEditWnd->GetParent();
+    if (pOwner)
+        pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, reinterpret_cast<LPARAM>(&dispinfo));
+}
+
 DWORD CInPlaceEdit::StyleForFormat(DWORD nFormat)
 {
     if (nFormat & DT_RIGHT)
@@ -151,24 +172,7 @@ void CInPlaceEdit::EndEdit()
         return;
     m_bEnding = true;
 
-    CString str;
-    GetWindowText(str);
-    GridDispInfo dispinfo;
-    dispinfo.hdr.hwndFrom = GetSafeHwnd();
-    dispinfo.hdr.idFrom = UINT_PTR(GetDlgCtrlID());
-    dispinfo.hdr.code = UINT(GVN_ENDLABELEDIT);
-    dispinfo.item.mask = GVIF_TEXT | GVIF_PARAM;
-    dispinfo.item.row = m_nRow;
-    dispinfo.item.col = m_nColumn;
-    dispinfo.item.strText = str;
-    dispinfo.item.lParam = LPARAM(m_nLastChar);
-
-    CWnd* pOwner = GetOwner();
-    if (!pOwner)
-        pOwner = GetParent();
-    if (pOwner)
-        pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, reinterpret_cast<LPARAM>(&dispinfo));
-
+    NotifyEndEdit(this, m_nRow, m_nColumn, m_nLastChar);
     if (::IsWindow(GetSafeHwnd()))
         SendMessage(WM_CLOSE);
 }
