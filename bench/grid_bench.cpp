@@ -2,6 +2,7 @@
 // is visible, so the two stay close), filling a large grid cell by cell, and its memory per cell.
 // Run off screen: QT_QPA_PLATFORM=offscreen build/bench/grid_bench
 #include "controls/grid/CGridCtrl.h"
+#include "controls/grid/CTreeColumn.h"
 
 #include <QApplication>
 #include <QImage>
@@ -81,8 +82,46 @@ void MemoryPerCell(benchmark::State& state)
     }
     state.counters["bytes_per_cell"] = perCell;
 }
+
+// A tree of a building with 95 rooms of 4 walls with 4 openings each (about 2,000 rows): the
+// whole tree opened to one level and closed again by the root's toggle, with a paint after each.
+void TreeToggleAndPaint(benchmark::State& state)
+{
+    std::vector<BYTE> levels{BYTE(1 | TREE_VIEWABLE)};
+    for (int room = 0; room < 95; room++)
+    {
+        levels.push_back(2);
+        for (int wall = 0; wall < 4; wall++)
+        {
+            levels.push_back(3);
+            levels.insert(levels.end(), 4, BYTE(4));
+        }
+    }
+    CWnd owner;
+    owner.CreateEx(0, nullptr, "bench", WS_POPUP, CRect(0, 0, 820, 620), nullptr, 0);
+    PaintingGrid grid(1, 4, 1, 0);
+    grid.Create(CRect(0, 0, 800, 600), &owner, 1);
+    CTreeColumn tree;
+    tree.TreeSetup(&grid, 1, int(levels.size()), 1, levels.data(), TRUE, FALSE);
+    for (int row = 1; row < grid.GetRowCount(); row++)
+        grid.SetItemTextFmt(row, 1, "Uzel %d", row);
+    tree.TreeDisplayOutline(1);
+    QImage image(800, 600, QImage::Format_RGB32);
+    for (auto _ : state)
+    {
+        CDC dc;
+        dc.CreateForDevice(&image, false);
+        tree.TreeDisplayOutline(4);
+        grid.Paint(&dc);
+        tree.TreeExpandCollapseToggle(1);
+        grid.Paint(&dc);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    state.counters["rows"] = double(levels.size());
+}
 } // namespace
 
+BENCHMARK(TreeToggleAndPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(DrawOneScreen)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FillCellByCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(MemoryPerCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
