@@ -1,0 +1,44 @@
+#pragma once
+// The combo box a combo cell places over itself while its value is picked. It ends on Enter, Tab,
+// Escape (restoring the text), a navigation key with Ctrl, a choice from the list or loss of focus,
+// reports the text to the grid as notification -106 (GridDispInfo, the ending key as lParam) and
+// destroys itself. The combo box's edit field is part of the window here, so its keys and its loss
+// of focus arrive at the list itself.
+
+#include "platform/core/CStringArray.h"
+#include "platform/ui/CComboBox.h"
+
+class CInPlaceList : public CComboBox
+{
+public:
+    CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
+                 const CStringArray& items, CString sInitText, UINT nFirstChar);
+    ~CInPlaceList() override;
+
+    void EndEdit();
+    UINT GetLastKey() const { return m_nLastChar; }
+
+    static constexpr int kDropDownLines = 4;
+
+protected:
+    void PostNcDestroy() override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FitWidthToItems(CWnd* pParent, CRect& rect, int nCellHeight);
+    void SelectInitialText();
+    void StartWith(UINT nFirstChar);
+    void EndWithKey(UINT nChar);
+    void OnSelendOK();
+
+    int m_nRow;
+    int m_nColumn;
+    CString m_sInitText;
+    UINT m_nLastChar = 0;
+    BOOL m_bExitOnArrows = FALSE;
+    bool m_bEnding = false;
+};
