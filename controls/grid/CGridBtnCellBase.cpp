@@ -397,7 +397,11 @@ BOOL CGridBtnCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEras
     if (!DrawBtnCell(pDC, nRow, nCol, rect, bEraseBkgnd))
         return FALSE;
     if (rect.Width() > 0)
+    {
+        m_bDrawing = true;
         CGridCellBase::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
+        m_bDrawing = false;
+    }
     return TRUE;
 }
 
@@ -409,7 +413,7 @@ BOOL CGridBtnCellBase::PrintCell(CDC* pDC, int nRow, int nCol, CRect rect)
 BOOL CGridBtnCellBase::GetTextRect(LPRECT pRect)
 {
     CRect rects[kMaxRects];
-    if (GetBtnCount() > 0)
+    if (GetBtnCount() > 0 && !m_bDrawing)
     {
         CRect cell(pRect);
         cell.DeflateRect(int(GetMargin()), 0);

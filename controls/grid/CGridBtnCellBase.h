@@ -127,6 +127,7 @@ protected:
     BOOL m_bEditing = FALSE;
 
 private:
+    bool m_bDrawing = false; // the text rectangle is already the text area while the cell draws
     std::int16_t m_nPressedBtn = -1;
     std::int16_t m_nBtnCount = 0;
     CBtnDataBase* m_pBtnDataBase = nullptr;
