@@ -285,6 +285,7 @@ CRect CGridBtnCellBase::CellRectAtOrigin() const
     if (!pGrid || !pGrid->GetCellRect(m_nRow, m_nCol, rect))
         return CRect();
     rect.OffsetRect(-rect.left, -rect.top);
+    rect.right -= m_nLeftInset;
     return rect;
 }
 
@@ -326,6 +327,7 @@ BOOL CGridBtnCellBase::HasTextArea()
     CRect rect;
     if (!pGrid || !pGrid->GetCellRect(m_nRow, m_nCol, rect))
         return FALSE;
+    rect.left += m_nLeftInset;
     GetTextRect(rect);
     return rect.Width() > 0;
 }
@@ -531,8 +533,9 @@ void CGridBtnCellBase::OnClickDown(CPoint point) { HandleBtnMouse(WM_LBUTTONDOWN
 
 void CGridBtnCellBase::OnClick(CPoint /*point*/)
 {
-    // The button pressed is released wherever the mouse goes up.
-    if (m_nPressedBtn >= 0)
+    // The button pressed is released wherever the mouse goes up, once: a click that pressed no
+    // button (one on a tree's box) leaves the buttons as they are.
+    if (m_nPressedBtn >= 0 && (GetBtnDrawState(m_nPressedBtn) & DFCS_PUSHED))
         ProcessBtnMessage(WM_LBUTTONUP, m_nPressedBtn);
 }
 

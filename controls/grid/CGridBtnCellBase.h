@@ -115,6 +115,10 @@ public:
 
     static constexpr int kMaxRects = 8;
 
+    // Pixels at the cell's left that belong to a cell holding this one (a tree cell's indent):
+    // the buttons and the text lie to the right of them.
+    void SetLeftInset(int nInset) { m_nLeftInset = nInset; }
+
 protected:
     void HandleBtnMouse(UINT message, CPoint point);
     // Presses and, after a short while, releases a button, then tells the owner of the click.
@@ -127,6 +131,7 @@ protected:
     BOOL m_bEditing = FALSE;
 
 private:
+    int m_nLeftInset = 0;
     bool m_bDrawing = false; // the text rectangle is already the text area while the cell draws
     std::int16_t m_nPressedBtn = -1;
     std::int16_t m_nBtnCount = 0;

@@ -225,6 +225,9 @@ TEST(GridBtnCell, MouseOnTheGridTogglesACheckBox)
     UiTest::ProcessEvents();
     EXPECT_EQ(cell->GetBtnDrawState(0), kCheck | DFCS_CHECKED);
     EXPECT_EQ(cell->GetBtnValue16(), 0);
+    // A release without a press changes nothing.
+    cell->OnClick(box);
+    EXPECT_EQ(cell->GetBtnDrawState(0), kCheck | DFCS_CHECKED);
     // A click on the text beside the box leaves the box as it is.
     CRect rect;
     g.f.grid.GetCellRect(1, 1, rect);
