@@ -296,9 +296,14 @@ BOOL CGridTreeCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEra
     if (!DrawTreePart(pDC, nRow, nCol, rect, bEraseBkgnd))
         return FALSE;
     m_bDrawing = true;
-    const BOOL bDrawn = CGridCellBase::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
+    const BOOL bDrawn = DrawContent(pDC, nRow, nCol, rect, bEraseBkgnd);
     m_bDrawing = false;
     return bDrawn;
+}
+
+BOOL CGridTreeCellBase::DrawContent(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd)
+{
+    return CGridCellBase::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
 }
 
 BOOL CGridTreeCellBase::PrintCell(CDC* pDC, int nRow, int nCol, CRect rect)

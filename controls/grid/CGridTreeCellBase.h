@@ -76,6 +76,10 @@ protected:
     BOOL DrawTreePart(CDC* pDC, int nRow, int nCol, CRect& rect, BOOL bEraseBkgnd);
     // Toggles the branch when a double click on the cell does not start an edit.
     bool ToggleOnDblClick(CPoint point);
+    // Draws what lies right of the indent.
+    virtual BOOL DrawContent(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd);
+    // While the cell draws, the rectangle it is given is already indented.
+    bool IsDrawing() const { return m_bDrawing; }
 
     BOOL m_bEditing = FALSE;
     int m_nRow = -1;

@@ -1,6 +1,7 @@
 // The tree column: outline, toggles, insertion and deletion of branches, indents and the box.
 #include "GridTestSupport.h"
 
+#include "controls/grid/CGridTreeBtnCell.h"
 #include "controls/grid/CGridTreeCell.h"
 #include "platform/ui/testing/UiTest.h"
 
@@ -219,4 +220,45 @@ TEST(GridTree, ClickOnTheBoxTogglesTheBranch)
     t.f.grid.SetItemState(1, TreeGrid::kCol, t.f.grid.GetItemState(1, TreeGrid::kCol) | GVIS_READONLY);
     t.Cell(1)->OnDblClick(CPoint(cell.Width() - 5, 5));
     EXPECT_EQ(t.ShownRows(), std::vector<int>{1});
+}
+
+TEST(GridTree, TreeCellsWithButtonsKeepButtonsRightOfTheIndent)
+{
+    GridFixture f(1, 2, 1, 0);
+    CTreeColumn tree;
+    CBtnDataBase shared;
+    shared.SetGrid(&f.grid);
+    const BYTE levels[] = {1 | V, 2 | V, 2 | V};
+    ASSERT_TRUE(tree.TreeSetup(&f.grid, 1, 3, 1, levels, TRUE, FALSE, RUNTIME_CLASS(CGridTreeBtnCell)));
+    f.grid.SetColumnWidth(1, 200);
+    for (int row = 0; row < 4; row++)
+        f.grid.SetRowHeight(row, 20);
+    auto* cell = dynamic_cast<CGridTreeBtnCell*>(f.grid.GetCell(1, 1));
+    ASSERT_NE(cell, nullptr);
+    cell->SetBtnDataBase(&shared);
+    EXPECT_TRUE(cell->SetupBtn(0, DFC_BUTTON, DFCS_BUTTONCHECK, BTNPOS_LEFT, 0, FALSE, nullptr));
+    cell->SetText("Budova");
+    EXPECT_STREQ(cell->GetBtnCell().GetText(), "Budova");
+
+    // The text lies right of the indent and of the check box.
+    CRect rect;
+    ASSERT_TRUE(f.grid.GetCellRect(1, 1, rect));
+    CRect text = rect;
+    cell->GetTextRect(text);
+    EXPECT_GT(text.left, rect.left + cell->GetTreeIndent() + 16);
+
+    // A click just right of the indent hits the check box; one on the box toggles the branch.
+    const int margin = int(shared.GetMargin(1, 1));
+    const CPoint checkBox(rect.left + cell->GetTreeIndent() + margin + 8, rect.top + 10);
+    UiTest::MouseDown(&f.grid, checkBox);
+    EXPECT_EQ(cell->GetBtnDrawState(0), DFCS_BUTTONCHECK | DFCS_PUSHED);
+    UiTest::MouseUp(&f.grid, checkBox);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(cell->GetBtnDrawState(0), DFCS_BUTTONCHECK | DFCS_CHECKED);
+    const CPoint box = cell->GetPlusMinusRect().CenterPoint() + CSize(rect.left, rect.top);
+    UiTest::MouseDown(&f.grid, box);
+    UiTest::MouseUp(&f.grid, box);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(f.grid.GetRowHeight(2), 0);
+    EXPECT_EQ(cell->GetBtnDrawState(0), DFCS_BUTTONCHECK | DFCS_CHECKED);
 }
