@@ -5,6 +5,9 @@
 #include "controls/grid/CGridTreeCell.h"
 #include "platform/ui/testing/UiTest.h"
 
+#include <QImage>
+#include <QWidget>
+
 namespace
 {
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
@@ -261,4 +264,46 @@ TEST(GridTree, TreeCellsWithButtonsKeepButtonsRightOfTheIndent)
     UiTest::ProcessEvents();
     EXPECT_EQ(f.grid.GetRowHeight(2), 0);
     EXPECT_EQ(cell->GetBtnDrawState(0), DFCS_BUTTONCHECK | DFCS_CHECKED);
+}
+
+namespace
+{
+// Pixels of the tree-line colour in the indent of a row's tree cell.
+int TreeLinePixels(TreeGrid& t, int row)
+{
+    ProcessEvents();
+    const QImage image = t.f.grid.GetClientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    CRect rect;
+    EXPECT_TRUE(t.f.grid.GetCellRect(row, TreeGrid::kCol, rect));
+    const COLORREF colour = t.tree.GetTreeLineColor();
+    int count = 0;
+    for (int y = rect.top + 1; y < rect.bottom; y++)
+        for (int x = rect.left + 1; x < rect.left + t.Cell(row)->GetTreeIndent(); x++)
+        {
+            const QRgb rgb = image.pixel(x, y);
+            if (RGB(BYTE(qRed(rgb)), BYTE(qGreen(rgb)), BYTE(qBlue(rgb))) == colour)
+                count++;
+        }
+    return count;
+}
+} // namespace
+
+TEST(GridTree, TreeLinesNeedRoomInTheIndent)
+{
+    struct Case
+    {
+        int indent;
+        BOOL lines;
+        bool drawn;
+    };
+    for (const Case& c : {Case{16, TRUE, true}, Case{6, TRUE, true}, Case{5, TRUE, false}, Case{16, FALSE, false}})
+    {
+        SCOPED_TRACE(c.indent);
+        TreeGrid t;
+        t.tree.SetIndentPerLevel(c.indent);
+        t.tree.SetTreeLines(c.lines);
+        for (int row = 1; row < 8; row++)
+            t.f.grid.SetRowHeight(row, 20);
+        EXPECT_EQ(TreeLinePixels(t, 3) > 0, c.drawn);
+    }
 }
