@@ -237,17 +237,22 @@ void CTreeColumn::TreeRefreshRows()
     if (!m_pGrid || m_nColumn < 0)
         return;
     const int nDefaultHeight = m_pGrid->GetDefaultCell(FALSE, FALSE)->GetHeight();
+    // The scroll bars follow once, after all the heights.
+    const BOOL bDrawing = m_pGrid->IsDrawingAllowed();
+    m_pGrid->SetDrawingAllowed(FALSE);
+    bool bChanged = false;
     for (int row = m_iFixedRowCount; row < m_iRowCount; row++)
     {
         const int nHeight = m_pGrid->GetRowHeight(row);
         if (IsTreeRowViewable(row))
         {
             if (nHeight < nDefaultHeight)
-                m_pGrid->SetRowHeight(row, nDefaultHeight);
+                bChanged = m_pGrid->SetRowHeight(row, nDefaultHeight) || bChanged;
         }
         else if (nHeight >= 1)
-            m_pGrid->SetRowHeight(row, 0);
+            bChanged = m_pGrid->SetRowHeight(row, 0) || bChanged;
     }
+    m_pGrid->SetDrawingAllowed(bDrawing, bChanged && bDrawing);
     if (m_pGrid->GetSafeHwnd() && m_bReady)
         m_pGrid->Invalidate();
 }
