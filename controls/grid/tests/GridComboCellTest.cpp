@@ -232,3 +232,53 @@ TEST(GridComboCell, EndStoresNothingIntoACellMadeReadOnlyMeanwhile)
     EXPECT_EQ(g.grid.GetItemText(1, 1), CString("Stěna"));
     EXPECT_EQ(g.Cell()->GetEditWnd(), nullptr);
 }
+
+TEST(GridComboCell, ChoiceEndsEditingInEveryStyle)
+{
+    for (DWORD style : {DWORD(CBS_SIMPLE), DWORD(CBS_DROPDOWN), DWORD(CBS_DROPDOWNLIST)})
+    {
+        SCOPED_TRACE(style);
+        ComboGrid g;
+        g.Cell()->SetComboStyle(style);
+        g.ClickArrow();
+        ASSERT_NE(g.List(), nullptr);
+        EXPECT_TRUE(g.List()->GetDroppedState()); // opened on the arrow
+        g.List()->SetCurSel(1);
+        g.List()->NotifyParent(CBN_SELENDOK);
+        UiTest::ProcessEvents();
+        EXPECT_EQ(g.grid.GetItemText(1, 1), CString("Okno"));
+        EXPECT_EQ(g.Cell()->GetEditWnd(), nullptr);
+    }
+}
+
+TEST(GridComboCell, OtherButtonsNeverOpenTheList)
+{
+    ComboGrid g;
+    g.Cell()->SetupBtn(1, DFC_BUTTON, DFCS_BUTTONPUSH, BTNPOS_LEFT, 24, FALSE, "...");
+    CRect inner(0, 0, g.CellRect().Width(), g.CellRect().Height());
+    inner.DeflateRect(int(g.shared.GetMargin(1, 1)), 0);
+    CRect rects[CGridBtnCellBase::kMaxRects];
+    ASSERT_TRUE(g.Cell()->CalcBtnRects(rects, CGridBtnCellBase::kMaxRects, inner));
+    const CPoint push = rects[1].CenterPoint() + CSize(g.CellRect().left, g.CellRect().top);
+    UiTest::MouseDown(&g.grid, push);
+    UiTest::MouseUp(&g.grid, push);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(g.List(), nullptr);
+    EXPECT_EQ(g.Cell()->GetBtnValue16(), 1);
+    EXPECT_EQ(g.Cell()->GetBtnDrawState(1), DFCS_BUTTONPUSH);
+    // The arrow still opens it.
+    g.ClickArrow();
+    EXPECT_NE(g.List(), nullptr);
+}
+
+TEST(GridComboCell, TabEndsAndMovesOn)
+{
+    ComboGrid g;
+    g.ClickArrow();
+    ASSERT_NE(g.List(), nullptr);
+    g.List()->ShowDropDown(FALSE);
+    UiTest::PressKey(VK_TAB);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(g.grid.endKeys, std::vector<UINT>{VK_TAB});
+    EXPECT_EQ(g.grid.GetFocusCell(), CCellID(1, 2));
+}
