@@ -6,6 +6,7 @@
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CStatic.h"
 #include "platform/ui/CTabCtrl.h"
+#include "platform/ui/CommonControls.h"
 
 #include <QString>
 
@@ -24,8 +25,15 @@ template <class T> CWnd* Make()
 const std::map<std::string, Factory>& Factories()
 {
     static const std::map<std::string, Factory> factories = {
-        {"button", &Make<CButton>},     {"edit", &Make<CEdit>},       {"static", &Make<CStatic>},
-        {"combobox", &Make<CComboBox>}, {"listbox", &Make<CListBox>}, {"systabcontrol32", &Make<CTabCtrl>},
+        {"button", &Make<CButton>},
+        {"edit", &Make<CEdit>},
+        {"static", &Make<CStatic>},
+        {"combobox", &Make<CComboBox>},
+        {"listbox", &Make<CListBox>},
+        {"systabcontrol32", &Make<CTabCtrl>},
+        {"msctls_updown32", &Make<CSpinButtonCtrl>},
+        {"msctls_trackbar32", &Make<CSliderCtrl>},
+        {"msctls_progress32", &Make<CProgressCtrl>},
     };
     return factories;
 }
