@@ -460,7 +460,8 @@ CSize CGridBtnCellBase::GetCellExtent(CDC* pDC)
         else if (GetBtnText(i) && pDC)
         {
             CRect measured(0, 0, 0, 0);
-            pDC->DrawText(GetBtnText(i), -1, measured, GetFormat() | DT_CALCRECT);
+            // The caption's whole width: measured without shortening it to the empty rectangle.
+            pDC->DrawText(GetBtnText(i), -1, measured, (GetFormat() & ~DT_END_ELLIPSIS) | DT_CALCRECT);
             size.cx += measured.Width();
         }
         else

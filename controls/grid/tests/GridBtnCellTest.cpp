@@ -281,3 +281,18 @@ TEST(GridBtnCell, CellsOfOneGridShareTheirAttributes)
     // Without a font of their own they take the grid's.
     EXPECT_EQ(g.Cell(1, 1)->GetFont(), g.f.grid.GetDefaultCell(FALSE, FALSE)->GetFont());
 }
+
+TEST(GridBtnCell, ExtentMakesRoomForTheButtons)
+{
+    BtnGrid g;
+    CGridBtnCell* cell = g.Cell(1, 1);
+    cell->SetText("Okno");
+    const CSize text = cell->CGridCellBase::GetCellExtent(nullptr);
+    cell->SetupBtn(0, DFC_BUTTON, kPush, BTNPOS_LEFT, 30, FALSE, nullptr);
+    cell->SetupBtn(1, DFC_BUTTON, kCheck, BTNPOS_RIGHT, 0, FALSE, nullptr);
+    const int margin = int(g.shared.GetMargin(1, 1));
+    EXPECT_EQ(cell->GetCellExtent(nullptr), CSize(text.cx + 30 + text.cy + 4 * margin, text.cy));
+    // A caption is measured.
+    cell->SetupBtn(1, DFC_BUTTON, kPush, BTNPOS_RIGHT, 0, FALSE, "Vybrat");
+    EXPECT_GT(cell->GetCellExtent(nullptr).cx, text.cx + 30 + 4 * margin + 20);
+}
