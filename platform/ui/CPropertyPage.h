@@ -15,6 +15,10 @@ struct PROPSHEETPAGE
 };
 
 constexpr DWORD PSP_USETITLE = 0x0008;
+constexpr DWORD PSP_HIDEHEADER = 0x0800;
+
+// The page-activation notification, also sent to the sheet once a page has been activated.
+constexpr UINT PSN_SETACTIVE = UINT(-200);
 constexpr DWORD PSP_HASHELP = 0x0020;
 
 class CPropertyPage : public CDialog

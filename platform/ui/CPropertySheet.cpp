@@ -241,7 +241,11 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* pParentWnd, bool modal)
     }
     const int width = margin + pageWidth + margin;
     const int height = buttonsTop + buttonHeight + margin;
-    GetWidget()->setFixedSize(width, height);
+    // A sheet that turned its frame into a sizing one (WM_CREATE) stays resizable.
+    if (GetStyle() & WS_THICKFRAME)
+        GetWidget()->resize(width, height);
+    else
+        GetWidget()->setFixedSize(width, height);
     if ((m_psh.dwFlags & PSH_USEHICON) && m_psh.hIcon)
         SetIcon(m_psh.hIcon, FALSE);
     else if ((m_psh.dwFlags & PSH_USEICONID) && m_psh.pszIcon)
@@ -291,6 +295,8 @@ bool CPropertySheet::ShowPage(int index)
     page->ShowWindow(SW_SHOWNA);
     m_active = index;
     m_tab->SetCurSel(index);
+    NMHDR activated{page->m_hWnd, UINT_PTR(page->GetDlgCtrlID()), PSN_SETACTIVE};
+    SendMessage(WM_NOTIFY, activated.idFrom, reinterpret_cast<LPARAM>(&activated));
     return true;
 }
 

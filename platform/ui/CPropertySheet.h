@@ -33,6 +33,8 @@ constexpr DWORD PSH_PROPSHEETPAGE = 0x0008;
 constexpr DWORD PSH_NOAPPLYNOW = 0x0080;
 constexpr DWORD PSH_HASHELP = 0x0200;
 constexpr DWORD PSH_MODELESS = 0x0400;
+constexpr DWORD PSH_WIZARD = 0x0020;
+constexpr DWORD PSH_WIZARD97 = 0x2000;
 
 constexpr int PSBTN_BACK = 0;
 constexpr int PSBTN_NEXT = 1;
@@ -44,6 +46,10 @@ constexpr int PSBTN_HELP = 6;
 
 constexpr int ID_APPLY_NOW = 0x3021;
 constexpr int AFX_IDC_TAB_CONTROL = 0x3020;
+constexpr int ID_WIZBACK = 0x3023;
+constexpr int ID_WIZNEXT = 0x3024;
+constexpr int ID_WIZFINISH = 0x3025;
+constexpr int ID_WIZLINE = 0x3026;
 
 class CPropertySheet : public CDialog
 {
