@@ -23,6 +23,18 @@ const DialogItemTemplate formItems[] = {
     {"BUTTON", "&Uložení dat", IDC_DEMO_SAVE, 133, 92, 60, 14, Child | WS_TABSTOP | BS_PUSHBUTTON, 0},
 };
 
+const DialogItemTemplate pageAItems[] = {
+    {"LISTBOX", "", IDC_PAGE_LIST, 7, 7, 196, 90, Child | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 0},
+    {"BUTTON", "&Přidat", IDC_PAGE_BUTTON, 153, 102, 50, 14, Child | WS_TABSTOP | BS_PUSHBUTTON, 0},
+};
+
+const DialogItemTemplate pageBItems[] = {
+    {"LISTBOX", "", IDC_PAGE_LIST, 7, 7, 150, 60, Child | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 0},
+    {"BUTTON", "&Odebrat", IDC_PAGE_BUTTON, 107, 72, 50, 14, Child | WS_TABSTOP | BS_PUSHBUTTON, 0},
+};
+
+constexpr DWORD PageStyle = WS_CHILD | DS_SETFONT;
+
 constexpr DWORD DialogStyle = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 const DialogTemplate demoTemplates[] = {
@@ -30,6 +42,10 @@ const DialogTemplate demoTemplates[] = {
      "MS Sans Serif", 8, 400, 0, nullptr, demoItems, int(std::size(demoItems))},
     {IDD_RESIZABLE_FORM, 0, 0, 200, 113, WS_CHILD | DS_SETFONT, 0, "", "MS Sans Serif", 8, 400, 0, nullptr,
      formItems, int(std::size(formItems))},
+    {IDD_DEMO_PAGE_A, 0, 0, 210, 123, PageStyle, 0, "Místnosti", "MS Sans Serif", 8, 400, 0, nullptr,
+     pageAItems, int(std::size(pageAItems))},
+    {IDD_DEMO_PAGE_B, 0, 0, 164, 93, PageStyle, 0, "Okruhy", "MS Sans Serif", 8, 400, 0, nullptr, pageBItems,
+     int(std::size(pageBItems))},
 };
 
 const UiResourceTable demoTable{demoTemplates, int(std::size(demoTemplates))};

@@ -7,12 +7,16 @@
 
 constexpr UINT IDD_RESIZABLE_DEMO = 9101;
 constexpr UINT IDD_RESIZABLE_FORM = 9102;
+constexpr UINT IDD_DEMO_PAGE_A = 9103;
+constexpr UINT IDD_DEMO_PAGE_B = 9104;
 
 constexpr int IDC_DEMO_TITLE = 1300;
 constexpr int IDC_DEMO_GRID = 1305;
 constexpr int IDC_DEMO_NOTE = 1306;
 constexpr int IDC_DEMO_MANIFOLDS = 1331;
 constexpr int IDC_DEMO_SAVE = 1350;
+constexpr int IDC_PAGE_LIST = 1400;
+constexpr int IDC_PAGE_BUTTON = 1401;
 
 void RegisterDemoDialogs();
 
