@@ -296,8 +296,7 @@ TEST_F(WorkbookTables, CopyLeavesOutOneTable)
     EXPECT_EQ(text, "2.500");
 }
 
-// Needs database files ("Access", SQLite here) in the engine.
-TEST(CDataConnection, DISABLED_FileTypes)
+TEST(CDataConnection, FileTypes)
 {
     FixtureFolder folder;
     CData data;
@@ -510,8 +509,7 @@ TEST(CopyTable, EmptySheetsDoNotStopACopy)
     EXPECT_EQ(text, "1.5");
 }
 
-// Needs database files ("Access", SQLite here) in the engine.
-TEST(CDataConnection, DISABLED_DatabaseFileTables)
+TEST(CDataConnection, DatabaseFileTables)
 {
     FixtureFolder folder;
     const CString path = folder.Path("Katalog.mdb");
