@@ -333,16 +333,28 @@ int CData::CopyTable(CString path, int table, CData* target)
     return finish(CopyRows(*target));
 }
 
+// Each row goes over as the file holds it, so that a cell of another type than its column
+// (a text in a number column) is not lost.
 int CData::CopyRows(CData& target)
 {
-    COleVariant value;
     for (int r = 0; r < m_nRecordCount; ++r)
     {
         if (!target.AddRow())
             return 0;
-        for (int c = 0; c < m_nColCount; ++c)
-            if (!GetValue(c, value, r) || !target.SetValue(c, value, r))
-                return 0;
+        const int copied = RunDao(
+            [&]
+            {
+                PositionRow(r);
+                target.m_rs.Edit();
+                for (int c = 0; c < m_nColCount; ++c)
+                    target.m_rs.SetFieldValueAsStored(c, m_rs.GetFieldValueAsStored(c));
+                target.m_rs.Update();
+            });
+        if (!copied)
+        {
+            RunDaoQuietly([&] { target.m_rs.CancelUpdate(); });
+            return 0;
+        }
     }
     return 1;
 }

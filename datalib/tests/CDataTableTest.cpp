@@ -554,9 +554,7 @@ TEST(CDataConnection, DatabaseFileTables)
     EXPECT_EQ(text, "4");
 }
 
-// Needs the engine to hand a copy each cell as stored: a cell that does not fit its column's
-// type reads as empty and would be lost.
-TEST(CopyTable, DISABLED_KeepsCellsOfAnotherTypeThanTheirColumn)
+TEST(CopyTable, KeepsCellsOfAnotherTypeThanTheirColumn)
 {
     FixtureFolder folder;
     CData data;
