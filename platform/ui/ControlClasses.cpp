@@ -5,7 +5,9 @@
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CStatic.h"
+#include "platform/ui/CListCtrl.h"
 #include "platform/ui/CTabCtrl.h"
+#include "platform/ui/CTreeCtrl.h"
 #include "platform/ui/CommonControls.h"
 
 #include <QString>
@@ -34,6 +36,8 @@ const std::map<std::string, Factory>& Factories()
         {"msctls_updown32", &Make<CSpinButtonCtrl>},
         {"msctls_trackbar32", &Make<CSliderCtrl>},
         {"msctls_progress32", &Make<CProgressCtrl>},
+        {"syslistview32", &Make<CListCtrl>},
+        {"systreeview32", &Make<CTreeCtrl>},
     };
     return factories;
 }

@@ -275,7 +275,8 @@ protected:
 TEST_F(CWndTest, ControlNotificationIsOfferedToTheControlFirst)
 {
     CReflectingWnd control;
-    ASSERT_TRUE(control.Create("KalvenrodTest", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &top, IDC_CHILD));
+    ASSERT_TRUE(
+        control.Create("KalvenrodTest", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &top, IDC_CHILD));
     control.NotifyParent(CBN_SELENDOK);
     control.NotifyParent(BN_CLICKED);
     EXPECT_EQ(control.taken, std::vector<UINT>{CBN_SELENDOK});

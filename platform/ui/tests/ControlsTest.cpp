@@ -2,6 +2,8 @@
 
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CEdit.h"
+#include "platform/ui/CListCtrl.h"
+#include "platform/ui/CTreeCtrl.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/CommonDialogs.h"
@@ -233,4 +235,59 @@ TEST_F(ControlsTest, ColourAndFolderDialogs)
     CoTaskMemFree(chosen);
     EXPECT_EQ(CommonDialogScript::Shown()[1].initial, "/data");
     EXPECT_EQ(SHBrowseForFolder(&info), nullptr); // cancelled off screen
+}
+
+TEST_F(ControlsTest, ListControlInReportView)
+{
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 280, 150), &host, 2005));
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    EXPECT_EQ(list.InsertColumn(0, "Název", LVCFMT_LEFT, 100), 0);
+    EXPECT_EQ(list.InsertColumn(1, "Hodnota", LVCFMT_RIGHT, 80), 1);
+    for (int i = 0; i < 3; ++i)
+    {
+        const int item = list.InsertItem(i, ("Místnost " + std::to_string(i + 1)).c_str());
+        list.SetItemText(item, 1, std::to_string(20 + i).c_str());
+        list.SetItemData(item, DWORD_PTR(100 + i));
+    }
+    EXPECT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(1, 0), "Místnost 2");
+    EXPECT_EQ(list.GetItemText(2, 1), "22");
+    EXPECT_EQ(list.GetItemData(2), DWORD_PTR(102));
+    EXPECT_EQ(list.GetColumnWidth(0), 100);
+    list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+    EXPECT_EQ(list.GetSelectedCount(), 1u);
+    POSITION pos = list.GetFirstSelectedItemPosition();
+    EXPECT_EQ(list.GetNextSelectedItem(pos), 1);
+    EXPECT_EQ(pos, nullptr);
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_EQ(list.GetItemText(0, 0), "Místnost 2");
+    EXPECT_TRUE(list.DeleteColumn(0));
+    EXPECT_EQ(list.GetItemText(0, 0), "21");
+}
+
+TEST_F(ControlsTest, TreeControlItemsAndSelection)
+{
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 200, 150),
+                            &host, 2006));
+    HTREEITEM options = tree.InsertItem("Volby");
+    HTREEITEM b = tree.InsertItem("Tisk", options);
+    HTREEITEM a = tree.InsertItem("Barvy", options, TVI_SORT);
+    tree.SetItemData(b, 7);
+    EXPECT_EQ(tree.GetCount(), 3u);
+    EXPECT_EQ(tree.GetRootItem(), options);
+    EXPECT_EQ(tree.GetChildItem(options), a); // sorted before "Tisk"
+    EXPECT_EQ(tree.GetNextSiblingItem(a), b);
+    EXPECT_EQ(tree.GetParentItem(b), options);
+    EXPECT_EQ(tree.GetItemText(b), "Tisk");
+    EXPECT_EQ(tree.GetItemData(b), DWORD_PTR(7));
+    EXPECT_TRUE(tree.ItemHasChildren(options));
+    tree.Expand(options, TVE_EXPAND);
+    EXPECT_TRUE(tree.GetItemState(options, TVIS_EXPANDED));
+    tree.SelectItem(b);
+    EXPECT_EQ(tree.GetSelectedItem(), b);
+    tree.DeleteItem(options);
+    EXPECT_EQ(tree.GetCount(), 0u);
 }
