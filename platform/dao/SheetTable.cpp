@@ -291,11 +291,12 @@ void SheetTable::SetStored(int record, int field, const Value& value)
 
 int SheetTable::AppendRecord()
 {
-    if (sheet_.RowEnd() >= workbook::Worksheet::kMaxRows)
-        throw JetError(kErrInvalidOperation, "List je plný: sešit Excel 8.0 má nejvýše 65536 řádků.");
+    // The range first: a table whose sheet was deleted meanwhile has none.
     const TableRange range = Range();
     if (range.rowEnd <= range.firstRow)
         throw JetError(kErrInvalidOperation, "Tabulka nemá řádek s názvy sloupců.");
+    if (sheet_.RowEnd() >= workbook::Worksheet::kMaxRows)
+        throw JetError(kErrInvalidOperation, "List je plný: sešit Excel 8.0 má nejvýše 65536 řádků.");
     const int row = range.rowEnd;
     // The record goes after the last row of the sheet, whatever range the table covers.
     const int sheetRow = std::max(row, sheet_.RowEnd());

@@ -445,3 +445,17 @@ book.save(sys.argv[1])
     EXPECT_TRUE(rs->Get(2, 0).IsNull());
     EXPECT_EQ(rs->Get(2, 5), Value::Text("poslední"));
 }
+
+TEST_F(JetTable, ARecordsetOfADeletedSheetFailsCleanly)
+{
+    const std::string path = MakeWorkbook("smazany.xls", [](Workbook& book) {
+        book.AddSheet("A").SetText(0, 0, "x");
+        book.Sheet(0).SetText(1, 0, "y");
+        book.AddSheet("B").SetText(0, 0, "z");
+    });
+    const auto db = OpenExcel(path);
+    const auto rs = db->Open("SELECT * FROM [A$]");
+    db->DeleteTable("A$");
+    ExpectJetError(kErrNoCurrentRecord, [&] { rs->Get(0, 0); });
+    ExpectJetError(kErrInvalidOperation, [&] { rs->Append(); });
+}
