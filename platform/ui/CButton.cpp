@@ -192,11 +192,15 @@ LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT:
     {
         const QString text = ToQString(reinterpret_cast<LPCTSTR>(lParam));
+        // The dialog manager handles the '&' letters; Qt's own shortcuts for them are released.
         if (auto* group = qobject_cast<QGroupBox*>(w))
-            group->setTitle(text);
+            group->setTitle(WithoutMnemonics(text));
         else if (auto* button = qobject_cast<QAbstractButton*>(w);
                  button && !(m_style & (BS_BITMAP | BS_ICON)))
+        {
             button->setText(text);
+            button->setShortcut(QKeySequence());
+        }
         if (w)
             w->setProperty("windowText", text);
         return TRUE;

@@ -27,6 +27,38 @@ void CollectTabStops(const CWnd* parent, std::vector<CWnd*>& out)
     }
 }
 
+// Every control of the dialog in window order, inside WS_EX_CONTROLPARENT children too.
+void CollectControls(const CWnd* parent, std::vector<CWnd*>& out)
+{
+    for (CWnd* c = parent->GetWindow(GW_CHILD); c; c = c->GetWindow(GW_HWNDNEXT))
+    {
+        if ((c->GetExStyle() & WS_EX_CONTROLPARENT) && c->IsWindowVisible())
+            CollectControls(c, out);
+        else
+            out.push_back(c);
+    }
+}
+
+// The letter a control's text marks with '&', in lower case; none when it marks none.
+QChar MnemonicOf(CWnd* control)
+{
+    CString text;
+    control->GetWindowText(text);
+    const QString q = QString::fromUtf8(text.GetString());
+    for (qsizetype i = 0; i + 1 < q.size(); ++i)
+    {
+        if (q[i] != '&')
+            continue;
+        if (q[i + 1] == '&')
+        {
+            ++i;
+            continue;
+        }
+        return q[i + 1].toLower();
+    }
+    return QChar();
+}
+
 bool IsWithin(const CWnd* dialog, const CWnd* w)
 {
     return w && (w == dialog || dialog->IsChild(w));
@@ -39,6 +71,48 @@ UINT DlgCode(CWnd* control, MSG* msg)
                    : 0;
 }
 } // namespace
+
+BOOL DialogManager::Mnemonic(CWnd* dialog, MSG* msg)
+{
+    const UINT vk = UINT(msg->wParam);
+    if (!((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')))
+        return FALSE;
+    CWnd* target = CWnd::FromHandle(msg->hwnd);
+    if (!IsWithin(dialog, target))
+        return FALSE;
+    // The first control whose text marks the letter with '&' (the letter's case does not matter).
+    std::vector<CWnd*> all;
+    CollectControls(dialog, all);
+    for (std::size_t i = 0; i < all.size(); ++i)
+    {
+        CWnd* c = all[i];
+        if (!c->IsWindowVisible() || !c->IsWindowEnabled())
+            continue;
+        // Only labels and buttons carry mnemonics; an edit's text is the user's.
+        const UINT code = UINT(c->SendMessage(WM_GETDLGCODE));
+        if (!(code & (DLGC_STATIC | DLGC_BUTTON)) || MnemonicOf(c) != QChar(vk).toLower())
+            continue;
+        if (code & DLGC_STATIC)
+        {
+            // A label (or group box) hands the focus to the next control that takes it.
+            for (std::size_t j = i + 1; j < all.size(); ++j)
+                if (all[j]->IsWindowVisible() && all[j]->IsWindowEnabled() &&
+                    !(UINT(all[j]->SendMessage(WM_GETDLGCODE)) & DLGC_STATIC))
+                {
+                    GotoControl(all[j]);
+                    return TRUE;
+                }
+            return TRUE;
+        }
+        if (code & DLGC_BUTTON)
+        {
+            c->SetFocus();
+            c->SendMessage(BM_CLICK);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
 
 std::vector<CWnd*> DialogManager::TabStops(const CWnd* dialog)
 {
@@ -138,6 +212,8 @@ int DialogManager::EnterCommandId(CWnd* dialog, CWnd* focus)
 
 BOOL DialogManager::Handle(CWnd* dialog, MSG* msg)
 {
+    if (msg && msg->message == WM_SYSKEYDOWN)
+        return Mnemonic(dialog, msg);
     if (!msg || msg->message != WM_KEYDOWN)
         return FALSE;
     CWnd* target = CWnd::FromHandle(msg->hwnd);

@@ -13,6 +13,9 @@ class DialogManager
 {
 public:
     static BOOL Handle(CWnd* dialog, MSG* msg);
+    // Alt with the letter a control's text marks with '&': a label passes the focus to the next
+    // control, a button is clicked, any other control takes the focus.
+    static BOOL Mnemonic(CWnd* dialog, MSG* msg);
     // Tab stops of the dialog in tab order (descending into WS_EX_CONTROLPARENT children).
     static std::vector<CWnd*> TabStops(const CWnd* dialog);
     static CWnd* NextTabItem(const CWnd* dialog, CWnd* control, BOOL previous);

@@ -236,3 +236,20 @@ TEST_F(DialogTest, ModelessDialogAndControlIds)
     dialog.DestroyWindow();
     EXPECT_EQ(dialog.GetDlgItem(IDC_NAME), nullptr);
 }
+
+TEST_F(DialogTest, AltWithAMarkedLetterGoesToItsControl)
+{
+    CDataDialog dialog;
+    DialogScript::OnNext(IDD_DATA,
+                         [](CDialog& d)
+                         {
+                             d.GetDlgItem(IDC_LENGTH)->SetFocus();
+                             UiTest::PressKey('N', Qt::AltModifier); // "&Název místnosti:" labels the name
+                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME));
+                             EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 1u);
+                             UiTest::PressKey('V', Qt::AltModifier); // "&Vytápěná" is clicked
+                             EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 0u);
+                             return IDCANCEL;
+                         });
+    dialog.DoModal();
+}
