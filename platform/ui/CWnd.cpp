@@ -3,6 +3,7 @@
 #include "platform/ui/DialogManager.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/FontMapping.h"
+#include "platform/gdi/GdiHandle.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/MessageContext.h"
 #include "platform/ui/QtText.h"
@@ -11,6 +12,8 @@
 #include "platform/ui/WindowWidget.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -1236,6 +1239,10 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
     m_hIcon[bBigIcon ? 1 : 0] = hIcon;
+    // An icon is a bitmap of the drawing layer; a top-level window shows it as its icon.
+    auto image = Gdi::SharedFromHandle<Gdi::BitmapObject>(hIcon, Gdi::HandleKind::Bitmap);
+    if (QWidget* w = GetWidget(); w && w->isWindow() && image)
+        w->setWindowIcon(QIcon(QPixmap::fromImage(image->image)));
 }
 HICON CWnd::GetIcon(BOOL bBigIcon) const
 {

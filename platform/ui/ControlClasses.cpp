@@ -2,6 +2,7 @@
 
 #include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
+#include "platform/ui/CDateTimeCtrl.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CStatic.h"
@@ -38,6 +39,7 @@ const std::map<std::string, Factory>& Factories()
         {"msctls_progress32", &Make<CProgressCtrl>},
         {"syslistview32", &Make<CListCtrl>},
         {"systreeview32", &Make<CTreeCtrl>},
+        {"sysdatetimepick32", &Make<CDateTimeCtrl>},
     };
     return factories;
 }

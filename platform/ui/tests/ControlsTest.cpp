@@ -1,6 +1,8 @@
 #include "TestResource.h"
 
 #include "platform/ui/CCmdUI.h"
+#include "platform/core/UserLocale.h"
+#include "platform/ui/CDateTimeCtrl.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CTreeCtrl.h"
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTimeEdit>
 #include <QSlider>
 #include <QToolButton>
 
@@ -290,4 +293,19 @@ TEST_F(ControlsTest, TreeControlItemsAndSelection)
     EXPECT_EQ(tree.GetSelectedItem(), b);
     tree.DeleteItem(options);
     EXPECT_EQ(tree.GetCount(), 0u);
+}
+
+TEST_F(ControlsTest, DatePickerInTheUsersDateForm)
+{
+    UserLocale::SetCurrent(UserLocale::Czech());
+    CDateTimeCtrl date;
+    ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT, CRect(0, 0, 120, 22), &host, 2007));
+    ASSERT_TRUE(date.SetTime(COleDateTime(2026, 12, 10, 0, 0, 0)));
+    COleDateTime back;
+    ASSERT_TRUE(date.GetTime(back));
+    EXPECT_EQ(back.GetYear(), 2026);
+    EXPECT_EQ(back.GetMonth(), 12);
+    EXPECT_EQ(back.GetDay(), 10);
+    EXPECT_EQ(static_cast<QDateTimeEdit*>(date.GetWidget())->text().toStdString(), "10.12.2026");
+    UserLocale::ResetToSystem();
 }
