@@ -7,6 +7,7 @@
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CStatic.h"
 #include "platform/ui/CListCtrl.h"
+#include "platform/ui/CScrollBar.h"
 #include "platform/ui/CTabCtrl.h"
 #include "platform/ui/CTreeCtrl.h"
 #include "platform/ui/CommonControls.h"
@@ -40,6 +41,7 @@ const std::map<std::string, Factory>& Factories()
         {"syslistview32", &Make<CListCtrl>},
         {"systreeview32", &Make<CTreeCtrl>},
         {"sysdatetimepick32", &Make<CDateTimeCtrl>},
+        {"scrollbar", &Make<CScrollBar>},
     };
     return factories;
 }

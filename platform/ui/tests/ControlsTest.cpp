@@ -1,6 +1,8 @@
 #include "TestResource.h"
 
+#include "platform/ui/CBitmapButton.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CScrollBar.h"
 #include "platform/core/UserLocale.h"
 #include "platform/ui/CDateTimeCtrl.h"
 #include "platform/ui/CEdit.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QDateTimeEdit>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
@@ -308,4 +311,27 @@ TEST_F(ControlsTest, DatePickerInTheUsersDateForm)
     EXPECT_EQ(back.GetDay(), 10);
     EXPECT_EQ(static_cast<QDateTimeEdit*>(date.GetWidget())->text().toStdString(), "10.12.2026");
     UserLocale::ResetToSystem();
+}
+
+TEST_F(ControlsTest, BitmapButtonAndScrollBar)
+{
+    CBitmapButton button;
+    ASSERT_TRUE(
+        button.Create("IDB_TEST", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 10, 10), &host, 2008));
+    ASSERT_TRUE(button.LoadBitmaps(IDB_TEST_TOOLBAR));
+    button.SizeToContent();
+    CRect r;
+    button.GetClientRect(&r);
+    EXPECT_EQ(r.Size(), CSize(32, 15)); // the bitmap's size
+    EXPECT_FALSE(button.LoadBitmaps(4711));
+
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(280, 0, 296, 150), &host, 2009));
+    bar.SetScrollRange(0, 100);
+    bar.SetScrollPos(40);
+    EXPECT_EQ(bar.GetScrollPos(), 40);
+    host.log.clear();
+    static_cast<QScrollBar*>(bar.GetWidget())->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(bar.GetScrollPos(), 40); // the parent moves it, not the bar
+    EXPECT_EQ(host.log, std::vector<std::string>{"vscroll 1 0"});
 }
