@@ -393,7 +393,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc,
     if (s->printing)
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setRenderHint(QPainter::SmoothPixmapTransform, s->a.stretchMode == HALFTONE || s->printing);
-    if (image == &s->a.bitmap->image && s->kind == DcKind::Memory)
+    if (s->kind == DcKind::Memory && s->a.bitmap && image == &s->a.bitmap->image)
     {
         const QImage copy = image->copy(from);
         p->drawImage(d, copy);
