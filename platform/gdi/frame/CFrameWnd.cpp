@@ -481,7 +481,7 @@ void CFrameWnd::OnDestroy()
     if (app && app->m_pMainWnd == this)
     {
         app->m_pMainWnd = nullptr;
-        QCoreApplication::quit();
+        AfxPostQuitMessage(0);
     }
     CWnd::OnDestroy();
 }

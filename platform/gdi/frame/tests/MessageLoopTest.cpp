@@ -58,12 +58,17 @@ TEST(MessageLoop, RunsFromStartToExitWithIdleUpdates)
     LoopApp app;
     QTimer safety;
     safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    bool stoppedBySafety = false;
+    QObject::connect(&safety, &QTimer::timeout, [&stoppedBySafety] {
+        stoppedBySafety = true;
+        QCoreApplication::exit(99);
+    });
     safety.start(10000);
     char name[] = "zkouska";
     char* argv[] = {name, nullptr};
     const int code = AfxWinMain(1, argv);
     MessageBoxes::SetPresenter({});
+    EXPECT_FALSE(stoppedBySafety) << "closing the main window did not end the loop";
     EXPECT_EQ(code, 7);
     EXPECT_TRUE(app.exited);
     EXPECT_GT(app.idleCalls, 0);
