@@ -55,11 +55,6 @@ BOOL CResizableSheet::OnInitDialog()
     return result;
 }
 
-BOOL CResizableSheet::IsWizard() const
-{
-    return (m_psh.dwFlags & PSH_WIZARD) != 0;
-}
-
 void CResizableSheet::AnchorSheetControls()
 {
     CTabCtrl* pTab = GetTabControl();
@@ -69,6 +64,8 @@ void CResizableSheet::AnchorSheetControls()
             pTab->ShowWindow(SW_HIDE);
         if (CWnd* pLine = GetDlgItem(ID_WIZLINE))
             AddAnchor(pLine->GetSafeHwnd(), AnchorBottomLeft, AnchorBottomRight);
+        if (CWnd* pHeaderLine = GetDlgItem(ID_WIZHEADERLINE))
+            AddAnchor(pHeaderLine->GetSafeHwnd(), AnchorTopLeft, AnchorTopRight);
     }
     else if (pTab)
     {
@@ -123,12 +120,12 @@ BOOL CResizableSheet::GetCallbackRect(LayoutInfo& info)
     info.anchorTopLeft = AnchorTopLeft;
     info.anchorBottomRight = AnchorBottomRight;
 
+    // The page's place as the tab control or the wizard's lines stand after the plain entries moved.
     CRect margins = m_pageMargins;
     CTabCtrl* pTab = GetTabControl();
-    if (!IsWizard() && pTab)
+    if (IsWizard() ? pPage != nullptr : pTab != nullptr)
     {
-        // The tab control as it stands after the plain entries moved.
-        const CRect page = PageArea(pTab);
+        const CRect page = IsWizard() ? WizardPageRect(pPage) : PageArea(pTab);
         CRect area;
         GetLayoutClientRect(&area);
         margins.SetRect(page.left - area.left, page.top - area.top, page.right - area.right,

@@ -1,6 +1,7 @@
 #pragma once
 // A property sheet that can be resized: the tab control and the active page stretch, the buttons
-// keep their distance from the bottom-right corner, with a size grip, a minimum size equal to
+// keep their distance from the bottom-right corner (a wizard's separator line and header line
+// widen), with a size grip, a minimum size equal to
 // the sheet's first size and optionally the placement and the active page remembered.
 
 #include "controls/resizable/CResizableGrip.h"
@@ -47,7 +48,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL IsWizard() const;
     void AnchorSheetControls();
     // Where the pages go for the tab control as it stands: its display area, or (for tabs that
     // are a bar above the pages) the stretch below the bar.

@@ -22,6 +22,20 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
     }
 }
 
+void CPropertyPage::SetHeaderTexts(UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
+{
+    if (nIDHeaderTitle && m_strHeaderTitle.LoadString(nIDHeaderTitle))
+    {
+        m_psp.pszHeaderTitle = m_strHeaderTitle;
+        m_psp.dwFlags |= PSP_USEHEADERTITLE;
+    }
+    if (nIDHeaderSubTitle && m_strHeaderSubTitle.LoadString(nIDHeaderSubTitle))
+    {
+        m_psp.pszHeaderSubTitle = m_strHeaderSubTitle;
+        m_psp.dwFlags |= PSP_USEHEADERSUBTITLE;
+    }
+}
+
 CString CPropertyPage::GetTitle() const
 {
     if ((m_psp.dwFlags & PSP_USETITLE) && m_psp.pszTitle)

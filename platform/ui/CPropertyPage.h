@@ -12,10 +12,14 @@ struct PROPSHEETPAGE
     DWORD dwSize = sizeof(PROPSHEETPAGE);
     DWORD dwFlags = 0;
     LPCTSTR pszTitle = nullptr;
+    LPCTSTR pszHeaderTitle = nullptr;
+    LPCTSTR pszHeaderSubTitle = nullptr;
 };
 
 constexpr DWORD PSP_USETITLE = 0x0008;
 constexpr DWORD PSP_HIDEHEADER = 0x0800;
+constexpr DWORD PSP_USEHEADERTITLE = 0x1000;
+constexpr DWORD PSP_USEHEADERSUBTITLE = 0x2000;
 
 // The page-activation notification, also sent to the sheet once a page has been activated.
 constexpr UINT PSN_SETACTIVE = UINT(-200);
@@ -45,6 +49,9 @@ public:
     PROPSHEETPAGE m_psp;
 
 protected:
+    // The texts a wizard-97 sheet shows in its header above the page (0: none).
+    void SetHeaderTexts(UINT nIDHeaderTitle, UINT nIDHeaderSubTitle);
+
     BOOL OnInitDialog() override;
     // The page's own OK and Cancel buttons close the sheet.
     afx_msg void OnOkButton();
@@ -56,6 +63,8 @@ private:
     CPropertySheet* m_pSheet = nullptr;
     UINT m_nIDCaption = 0;
     CString m_strCaption;
+    CString m_strHeaderTitle;
+    CString m_strHeaderSubTitle;
     BOOL m_bModified = FALSE;
     BOOL m_bFirstSetActive = TRUE;
 };

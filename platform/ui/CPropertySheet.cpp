@@ -3,6 +3,7 @@
 #include "platform/core/Resources.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CPropertyPage.h"
+#include "platform/ui/CStatic.h"
 #include "platform/ui/CTabCtrl.h"
 #include "platform/ui/DialogBuilder.h"
 #include "platform/ui/DialogManager.h"
@@ -21,6 +22,9 @@ BEGIN_MESSAGE_MAP(CPropertySheet, CDialog)
 ON_COMMAND(ID_APPLY_NOW, OnApplyNow)
 ON_NOTIFY(TCN_SELCHANGING, AFX_IDC_TAB_CONTROL, OnTabChanging)
 ON_NOTIFY(TCN_SELCHANGE, AFX_IDC_TAB_CONTROL, OnTabChanged)
+ON_COMMAND(ID_WIZBACK, OnWizardBack)
+ON_COMMAND(ID_WIZNEXT, OnWizardNext)
+ON_COMMAND(ID_WIZFINISH, OnWizardFinish)
 END_MESSAGE_MAP()
 
 namespace
@@ -29,6 +33,18 @@ constexpr int kMargin = 7; // dialog units around the tabs and between them and 
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kButtonGap = 4;
+constexpr int kHeaderHeight = 32; // the wizard-97 header above the pages
+constexpr int kHeaderTextHeight = 10;
+
+// Makes a static control that the sheet owns.
+CStatic* CreateStatic(CWnd* parent, int id, DWORD style, const CRect& rect, HFONT font)
+{
+    auto* control = new CStatic;
+    control->DeleteWithWindow();
+    control->Create("", WS_CHILD | WS_VISIBLE | style, rect, parent, UINT(id));
+    control->SetFontHandle(font, FALSE);
+    return control;
+}
 } // namespace
 
 CPropertySheet::CPropertySheet() = default;
@@ -132,6 +148,9 @@ BOOL CPropertySheet::PressButton(int nButton)
                    : nButton == PSBTN_CANCEL   ? IDCANCEL
                    : nButton == PSBTN_APPLYNOW ? ID_APPLY_NOW
                    : nButton == PSBTN_HELP     ? IDHELP
+                   : nButton == PSBTN_BACK     ? ID_WIZBACK
+                   : nButton == PSBTN_NEXT     ? ID_WIZNEXT
+                   : nButton == PSBTN_FINISH   ? ID_WIZFINISH
                                                : 0;
     if (!id || !m_hWnd)
         return FALSE;
@@ -216,22 +235,29 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* pParentWnd, bool modal)
     const int tabHeight = -tabRect.top + margin;
     m_tab->MoveWindow(margin, margin, pageWidth, tabHeight);
 
-    const int pagesBottom = margin + tabHeight + pageHeight;
-    const int buttonsTop = pagesBottom + margin;
-    struct ButtonSpec
+    const int width = margin + pageWidth + margin;
+    int pagesTop = margin + tabHeight;
+    if (IsWizard())
     {
-        int id;
-        const char* text;
-        DWORD style;
-    };
-    std::vector<ButtonSpec> buttons = {{IDOK, "OK", BS_DEFPUSHBUTTON}, {IDCANCEL, "Storno", BS_PUSHBUTTON}};
-    if (!(m_psh.dwFlags & PSH_NOAPPLYNOW))
-        buttons.push_back({ID_APPLY_NOW, "&Použít", BS_PUSHBUTTON | WS_DISABLED});
-    if (m_psh.dwFlags & PSH_HASHELP)
-        buttons.push_back({IDHELP, "Nápověda", BS_PUSHBUTTON});
-    int x = margin + pageWidth - int(buttons.size()) * buttonWidth - int(buttons.size() - 1) * gap;
+        m_tab->ShowWindow(SW_HIDE);
+        pagesTop = IsWizard97() ? CreateWizardHeader(width, int(std::lround(by)), font) : margin;
+    }
+    const int pagesBottom = pagesTop + pageHeight;
+    const int buttonsTop = pagesBottom + margin;
+    m_wizardMargin = margin;
+    m_wizardBottomGap = margin / 2 - 1;
+    if (IsWizard())
+        CreateStatic(this, ID_WIZLINE, SS_ETCHEDHORZ,
+                     CRect(0, pagesBottom + margin / 2 - 1, width, pagesBottom + margin / 2 + 1), font);
+    const std::vector<ButtonSpec> buttons = ButtonsToCreate();
+    const int visible = int(std::count_if(buttons.begin(), buttons.end(),
+                                          [](const ButtonSpec& spec) { return spec.id != ID_WIZFINISH; }));
+    int x = margin + pageWidth - visible * buttonWidth - (visible - 1) * gap;
     for (const ButtonSpec& spec : buttons)
     {
+        // Finish takes the place of Next on the last page of a wizard.
+        if (spec.id == ID_WIZFINISH)
+            x -= buttonWidth + gap;
         auto* button = new CButton;
         button->DeleteWithWindow();
         button->Create(spec.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | spec.style,
@@ -239,7 +265,6 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* pParentWnd, bool modal)
         button->SetFontHandle(font, FALSE);
         x += buttonWidth + gap;
     }
-    const int width = margin + pageWidth + margin;
     const int height = buttonsTop + buttonHeight + margin;
     // A sheet that turned its frame into a sizing one (WM_CREATE) stays resizable.
     if (GetStyle() & WS_THICKFRAME)
@@ -259,6 +284,38 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* pParentWnd, bool modal)
     m_active = -1;
     SendMessage(WM_INITDIALOG, 0, 0);
     return m_hWnd != nullptr;
+}
+
+std::vector<CPropertySheet::ButtonSpec> CPropertySheet::ButtonsToCreate() const
+{
+    std::vector<ButtonSpec> buttons;
+    if (IsWizard())
+        buttons = {{ID_WIZBACK, "< &Zpět", BS_PUSHBUTTON},
+                   {ID_WIZNEXT, "&Další >", BS_DEFPUSHBUTTON},
+                   {ID_WIZFINISH, "Dokončit", BS_PUSHBUTTON},
+                   {IDCANCEL, "Storno", BS_PUSHBUTTON}};
+    else
+        buttons = {{IDOK, "OK", BS_DEFPUSHBUTTON}, {IDCANCEL, "Storno", BS_PUSHBUTTON}};
+    if (!IsWizard() && !(m_psh.dwFlags & PSH_NOAPPLYNOW))
+        buttons.push_back({ID_APPLY_NOW, "&Použít", BS_PUSHBUTTON | WS_DISABLED});
+    if (m_psh.dwFlags & PSH_HASHELP)
+        buttons.push_back({IDHELP, "Nápověda", BS_PUSHBUTTON});
+    return buttons;
+}
+
+// The header of a wizard-97 sheet: the page's title and subtitle over a line across the sheet.
+// Returns where the pages that show the header begin.
+int CPropertySheet::CreateWizardHeader(int width, int unitY, HFONT font)
+{
+    const int height = kHeaderHeight * unitY / 8;
+    const int text = kHeaderTextHeight * unitY / 8;
+    const int indent = 2 * text;
+    CreateStatic(this, ID_WIZHEADERTITLE, SS_LEFT | SS_NOPREFIX,
+                 CRect(indent, text / 2, width - indent, text / 2 + text), font);
+    CreateStatic(this, ID_WIZHEADERSUBTITLE, SS_LEFT | SS_NOPREFIX,
+                 CRect(2 * indent, 3 * text / 2, width - indent, 3 * text / 2 + text), font);
+    CreateStatic(this, ID_WIZHEADERLINE, SS_ETCHEDHORZ, CRect(0, height, width, height + 2), font);
+    return height + 2;
 }
 
 BOOL CPropertySheet::OnInitDialog()
@@ -285,19 +342,98 @@ bool CPropertySheet::ShowPage(int index)
         if (!page->CreateAsChild(this))
             return false;
     }
-    CRect area;
-    m_tab->GetWindowRect(&area);
-    ScreenToClient(&area);
-    page->SetWindowPos(nullptr, area.left, area.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsWizard())
+    {
+        const CRect rect = WizardPageRect(page);
+        page->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    else
+    {
+        CRect area;
+        m_tab->GetWindowRect(&area);
+        ScreenToClient(&area);
+        page->SetWindowPos(nullptr, area.left, area.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     page->OnSetActive();
     if (CPropertyPage* old = GetPage(m_active); old && old != page && old->m_hWnd)
         old->ShowWindow(SW_HIDE);
     page->ShowWindow(SW_SHOWNA);
     m_active = index;
     m_tab->SetCurSel(index);
+    if (IsWizard())
+        ShowWizardState(page, index);
     NMHDR activated{page->m_hWnd, UINT_PTR(page->GetDlgCtrlID()), PSN_SETACTIVE};
     SendMessage(WM_NOTIFY, activated.idFrom, reinterpret_cast<LPARAM>(&activated));
     return true;
+}
+
+// A wizard's page spans the sheet above the separator line, below the header when it shows it.
+CRect CPropertySheet::WizardPageRect(const CPropertyPage* page) const
+{
+    CRect client, line;
+    GetClientRect(&client);
+    CRect rect(client.left + m_wizardMargin, client.top + m_wizardMargin, client.right - m_wizardMargin,
+               client.bottom);
+    if (CWnd* separator = GetDlgItem(ID_WIZLINE))
+    {
+        separator->GetWindowRect(&line);
+        ScreenToClient(&line);
+        rect.bottom = line.top - m_wizardBottomGap;
+    }
+    CWnd* headerLine = GetDlgItem(ID_WIZHEADERLINE);
+    if (headerLine && !(page->m_psp.dwFlags & PSP_HIDEHEADER))
+    {
+        headerLine->GetWindowRect(&line);
+        ScreenToClient(&line);
+        rect.top = line.bottom;
+    }
+    return rect;
+}
+
+void CPropertySheet::ShowWizardState(const CPropertyPage* page, int index)
+{
+    const bool header = !(page->m_psp.dwFlags & PSP_HIDEHEADER);
+    const struct
+    {
+        int id;
+        LPCTSTR text;
+    } headerTexts[] = {{ID_WIZHEADERTITLE,
+                        (page->m_psp.dwFlags & PSP_USEHEADERTITLE) ? page->m_psp.pszHeaderTitle : nullptr},
+                       {ID_WIZHEADERSUBTITLE, (page->m_psp.dwFlags & PSP_USEHEADERSUBTITLE)
+                                                  ? page->m_psp.pszHeaderSubTitle
+                                                  : nullptr}};
+    for (const auto& item : headerTexts)
+        if (CWnd* control = GetDlgItem(item.id))
+        {
+            control->SetWindowText(item.text ? item.text : "");
+            control->ShowWindow(header ? SW_SHOWNA : SW_HIDE);
+        }
+    if (CWnd* line = GetDlgItem(ID_WIZHEADERLINE))
+        line->ShowWindow(header ? SW_SHOWNA : SW_HIDE);
+    const bool last = index == GetPageCount() - 1;
+    if (CWnd* back = GetDlgItem(ID_WIZBACK))
+        back->EnableWindow(index > 0);
+    if (CWnd* next = GetDlgItem(ID_WIZNEXT))
+        next->ShowWindow(last ? SW_HIDE : SW_SHOWNA);
+    if (CWnd* finish = GetDlgItem(ID_WIZFINISH))
+        finish->ShowWindow(last ? SW_SHOWNA : SW_HIDE);
+}
+
+void CPropertySheet::OnWizardBack()
+{
+    SetActivePage(m_active - 1);
+}
+
+void CPropertySheet::OnWizardNext()
+{
+    SetActivePage(m_active + 1);
+}
+
+void CPropertySheet::OnWizardFinish()
+{
+    if (ApplyAll())
+        EndDialog(ID_WIZFINISH);
 }
 
 void CPropertySheet::OnTabChanging(NMHDR*, LRESULT* pResult)

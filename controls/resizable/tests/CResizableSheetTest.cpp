@@ -12,21 +12,7 @@
 
 namespace
 {
-// A page whose list stretches and whose button keeps to the bottom-right corner.
-class CDemoPage : public CResizablePage
-{
-public:
-    explicit CDemoPage(UINT nIDTemplate) : CResizablePage(nIDTemplate) {}
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CResizablePage::OnInitDialog();
-        AddAnchor(GetDlgItem(IDC_PAGE_LIST)->GetSafeHwnd(), TOP_LEFT, BOTTOM_RIGHT);
-        AddAnchor(GetDlgItem(IDC_PAGE_BUTTON)->GetSafeHwnd(), BOTTOM_RIGHT, NOANCHOR);
-        return TRUE;
-    }
-};
+using CDemoPage = CAnchoredDemoPage<CResizablePage>;
 
 class CResizableSheetTest : public ::testing::Test
 {
@@ -60,13 +46,7 @@ protected:
         sheet.GetClientRect(&initialClient);
     }
 
-    static CRect RectIn(CWnd& parent, CWnd* child)
-    {
-        CRect r;
-        child->GetWindowRect(&r);
-        parent.ScreenToClient(&r);
-        return r;
-    }
+    static CRect RectIn(CWnd& parent, CWnd* child) { return RectInParent(parent, child); }
 
     void Grow(int dx, int dy)
     {

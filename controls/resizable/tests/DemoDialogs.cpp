@@ -71,3 +71,11 @@ BOOL CDemoDialog::OnInitDialog()
         EnablePlacementMemory(m_placementSection, m_bRectOnly);
     return TRUE;
 }
+
+CRect RectInParent(CWnd& parent, CWnd* child)
+{
+    CRect r;
+    child->GetWindowRect(&r);
+    parent.ScreenToClient(&r);
+    return r;
+}

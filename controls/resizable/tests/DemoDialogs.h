@@ -4,6 +4,7 @@
 // note that stays in the middle.
 
 #include "controls/resizable/CResizableDialog.h"
+#include "controls/resizable/CResizablePage.h"
 
 constexpr UINT IDD_RESIZABLE_DEMO = 9101;
 constexpr UINT IDD_RESIZABLE_FORM = 9102;
@@ -32,3 +33,22 @@ public:
 protected:
     BOOL OnInitDialog() override;
 };
+
+// A demo page whose list stretches and whose button keeps to the bottom-right corner.
+template <class TPage> class CAnchoredDemoPage : public TPage
+{
+public:
+    using TPage::TPage;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        TPage::OnInitDialog();
+        this->AddAnchor(this->GetDlgItem(IDC_PAGE_LIST)->GetSafeHwnd(), TOP_LEFT, BOTTOM_RIGHT);
+        this->AddAnchor(this->GetDlgItem(IDC_PAGE_BUTTON)->GetSafeHwnd(), BOTTOM_RIGHT, NOANCHOR);
+        return TRUE;
+    }
+};
+
+// A child's window rectangle in its parent's client coordinates.
+CRect RectInParent(CWnd& parent, CWnd* child);

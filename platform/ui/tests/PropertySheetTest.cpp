@@ -3,6 +3,7 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CPropertyPage.h"
 #include "platform/ui/CPropertySheet.h"
+#include "platform/ui/CPropertySheetEx.h"
 #include "platform/ui/CTabCtrl.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/testing/UiTest.h"
@@ -161,4 +162,41 @@ TEST_F(PropertySheetTest, StartPageTitleAndButtons)
                          });
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
     EXPECT_EQ(one.m_hWnd, nullptr);
+}
+
+TEST(PropertySheetWizardTest, AWizardWalksItsPagesAndFinishesOnTheLast)
+{
+    UiTest::EnsureApplication();
+    DialogScript::Clear();
+    CPropertySheetEx wizard("kalvenrod - nový projekt");
+    wizard.m_psh.dwFlags |= PSH_WIZARD97;
+    CTemperaturePage first;
+    COptionsPage last;
+    last.m_psp.dwFlags |= PSP_HIDEHEADER;
+    wizard.AddPage(&first);
+    wizard.AddPage(&last);
+    DialogScript::OnNext(0,
+                         [](CDialog& d)
+                         {
+                             auto& s = static_cast<CPropertySheet&>(d);
+                             EXPECT_FALSE(s.GetTabControl()->IsWindowVisible());
+                             EXPECT_EQ(s.GetDlgItem(IDOK), nullptr);
+                             EXPECT_NE(s.GetDlgItem(ID_WIZHEADERLINE), nullptr);
+                             EXPECT_FALSE(s.GetDlgItem(ID_WIZFINISH)->IsWindowVisible());
+                             s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "21");
+                             UiTest::Click(s.GetDlgItem(ID_WIZNEXT));
+                             EXPECT_EQ(s.GetActiveIndex(), 1);
+                             // The last page hides the header: it starts above the header line.
+                             CRect page, line;
+                             s.GetPage(1)->GetWindowRect(&page);
+                             s.GetDlgItem(ID_WIZHEADERLINE)->GetWindowRect(&line);
+                             EXPECT_LT(page.top, line.top);
+                             EXPECT_FALSE(s.GetDlgItem(ID_WIZHEADERLINE)->IsWindowVisible());
+                             s.GetPage(1)->CheckDlgButton(IDC_PAGE_FLAG, 1);
+                             UiTest::Click(s.GetDlgItem(ID_WIZFINISH));
+                             return -1;
+                         });
+    EXPECT_EQ(wizard.DoModal(), ID_WIZFINISH);
+    EXPECT_EQ(first.m_temperature, 21);
+    EXPECT_EQ(last.m_losses, 1);
 }
