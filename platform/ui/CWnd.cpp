@@ -1234,6 +1234,8 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
         m_exStyle &= ~WS_EX_ACCEPTFILES;
     if (QWidget* w = GetWidget())
         w->setAcceptDrops(bAccept);
+    if (QWidget* client = GetClientWidget())
+        client->setAcceptDrops(bAccept);
 }
 
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)

@@ -1,6 +1,7 @@
 #include "platform/ui/WindowBridge.h"
 
 #include "platform/ui/CWnd.h"
+#include "platform/ui/DroppedFiles.h"
 #include "platform/ui/MessageContext.h"
 #include "platform/ui/WindowRegistry.h"
 #include "platform/ui/WindowWidget.h"
@@ -8,6 +9,9 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -245,6 +249,36 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* event)
         {
             event->ignore();
             m_wnd->SendMessage(WM_CLOSE);
+            return true;
+        }
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (m_wnd->GetExStyle() & WS_EX_ACCEPTFILES)
+        {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (drag->mimeData()->hasUrls())
+            {
+                drag->acceptProposedAction();
+                return true;
+            }
+        }
+        return false;
+    case QEvent::Drop:
+        if (m_wnd->GetExStyle() & WS_EX_ACCEPTFILES)
+        {
+            auto* drop = static_cast<QDropEvent*>(event);
+            std::vector<std::string> paths;
+            for (const QUrl& url : drop->mimeData()->urls())
+                if (url.isLocalFile())
+                    paths.push_back(url.toLocalFile().toStdString());
+            if (paths.empty())
+                return false;
+            drop->acceptProposedAction();
+            const QPoint at = drop->position().toPoint();
+            // The receiver frees the drop with DragFinish.
+            m_wnd->SendMessage(WM_DROPFILES,
+                               reinterpret_cast<WPARAM>(MakeDrop(paths, CPoint(at.x(), at.y()))), 0);
             return true;
         }
         return false;

@@ -1,5 +1,6 @@
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWnd.h"
+#include "platform/ui/DroppedFiles.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/KeyMap.h"
 #include "platform/ui/WinApi.h"
@@ -7,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QWidget>
 
 #include <string>
@@ -327,4 +332,47 @@ TEST_F(CWndTest, DestroyingTheParentDestroysTheChildren)
     top.DestroyWindow();
     EXPECT_EQ(child.m_hWnd, nullptr);
     EXPECT_EQ(top.m_hWnd, nullptr);
+}
+
+namespace
+{
+class CDropTarget : public CWnd
+{
+public:
+    std::vector<std::string> files;
+
+protected:
+    afx_msg void OnDropFiles(HDROP drop)
+    {
+        const UINT count = DragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i)
+        {
+            char path[260];
+            DragQueryFile(drop, i, path, sizeof path);
+            files.push_back(path);
+        }
+        DragFinish(drop);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDropTarget, CWnd)
+ON_WM_DROPFILES()
+END_MESSAGE_MAP()
+} // namespace
+
+TEST_F(CWndTest, DroppedFilesArriveAsWmDropFiles)
+{
+    CDropTarget target;
+    ASSERT_TRUE(target.Create("KalvenrodTest", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &top, 7));
+    target.DragAcceptFiles(TRUE);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/data/Nový projekt.kzn"), QUrl::fromLocalFile("/data/dům.kzn")});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target.GetClientWidget(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target.GetClientWidget(), &drop);
+    const std::vector<std::string> expected = {"/data/Nový projekt.kzn", "/data/dům.kzn"};
+    EXPECT_EQ(target.files, expected);
 }
