@@ -3,12 +3,18 @@
 #include "platform/ui/CWnd.h"
 #include "platform/ui/QtText.h"
 
+#include "platform/gdi/FontMapping.h"
+#include "platform/gdi/SystemMetrics.h"
+
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 
@@ -193,6 +199,53 @@ INT_PTR CColorDialog::DoModal()
     unsigned r = 0, g = 0, b = 0;
     if (std::sscanf(value.c_str(), "%u,%u,%u", &r, &g, &b) == 3)
         m_cc.rgbResult = RGB(BYTE(r), BYTE(g), BYTE(b));
+    return IDOK;
+}
+
+// ---- font dialog -------------------------------------------------------------------------------------
+
+CFontDialog::CFontDialog(const LOGFONT* lplfInitial, DWORD dwFlags, CDC*, CWnd* pParentWnd)
+    : m_pParent(pParentWnd)
+{
+    if (lplfInitial)
+        m_lf = *lplfInitial;
+    else
+        m_lf = Gdi::MessageFont();
+    m_cf.Flags = dwFlags | (lplfInitial ? CF_INITTOLOGFONTSTRUCT : 0);
+    m_cf.lpLogFont = &m_lf;
+    m_cf.hwndOwner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
+}
+
+INT_PTR CFontDialog::DoModal()
+{
+    const QFont start = Gdi::FontFromLogFont(m_lf);
+    const int startTenths = int(std::lround(
+        start.pointSizeF() > 0 ? start.pointSizeF() * 10 : std::abs(m_lf.lfHeight) * 720.0 / Gdi::ScreenDpi));
+    const std::string initial = std::string(m_lf.lfFaceName) + "," + std::to_string(startTenths) + "," +
+                                std::to_string(m_lf.lfWeight) + "," + std::to_string(int(m_lf.lfItalic));
+    int result = IDCANCEL;
+    std::string value;
+    if (!CommonDialogScript::Take({"font", "", "", initial}, result, value))
+    {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, start, OwnerWidget(m_pParent));
+        result = ok ? IDOK : IDCANCEL;
+        if (ok)
+            value = chosen.family().toStdString() + "," +
+                    std::to_string(int(std::lround(chosen.pointSizeF() * 10))) + "," +
+                    std::to_string(chosen.bold() ? 700 : 400) + "," + (chosen.italic() ? "1" : "0");
+    }
+    if (result != IDOK)
+        return IDCANCEL;
+    const QStringList parts = ToQString(value.c_str()).split(',');
+    if (parts.size() < 4)
+        return IDCANCEL;
+    std::memset(m_lf.lfFaceName, 0, sizeof m_lf.lfFaceName);
+    std::strncpy(m_lf.lfFaceName, parts[0].toUtf8().constData(), sizeof m_lf.lfFaceName - 1);
+    m_cf.iPointSize = parts[1].toInt();
+    m_lf.lfHeight = -MulDiv(m_cf.iPointSize, Gdi::ScreenDpi, 720);
+    m_lf.lfWeight = parts[2].toInt();
+    m_lf.lfItalic = BYTE(parts[3].toInt() != 0);
     return IDOK;
 }
 

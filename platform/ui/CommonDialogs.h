@@ -4,11 +4,13 @@
 // screen an unanswered one is cancelled.
 
 #include "platform/core/CString.h"
+#include "platform/gdi/GdiTypes.h"
 #include "platform/ui/WinUser.h"
 
 #include <string>
 #include <vector>
 
+class CDC;
 class CWnd;
 
 // File dialogs.
@@ -113,6 +115,45 @@ public:
     void SetCurrentColor(COLORREF clr) { m_cc.rgbResult = clr; }
 
     CHOOSECOLOR m_cc;
+
+private:
+    CWnd* m_pParent;
+};
+
+// Font dialog.
+constexpr DWORD CF_SCREENFONTS = 0x00000001;
+constexpr DWORD CF_PRINTERFONTS = 0x00000002;
+constexpr DWORD CF_INITTOLOGFONTSTRUCT = 0x00000040;
+constexpr DWORD CF_EFFECTS = 0x00000100;
+
+struct CHOOSEFONT
+{
+    DWORD lStructSize = sizeof(CHOOSEFONT);
+    HWND hwndOwner = nullptr;
+    LOGFONT* lpLogFont = nullptr;
+    int iPointSize = 0; // tenths of a point
+    DWORD Flags = 0;
+    COLORREF rgbColors = 0;
+};
+
+// Scripted answers name the font as "face,tenths of a point,weight,italic" (e.g. "Arial,100,700,0").
+class CFontDialog
+{
+public:
+    explicit CFontDialog(const LOGFONT* lplfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
+                         CDC* pdcPrinter = nullptr, CWnd* pParentWnd = nullptr);
+    virtual ~CFontDialog() = default;
+    virtual INT_PTR DoModal();
+    void GetCurrentFont(LOGFONT* lplf) const { *lplf = m_lf; }
+    CString GetFaceName() const { return m_lf.lfFaceName; }
+    int GetSize() const { return m_cf.iPointSize; }
+    COLORREF GetColor() const { return m_cf.rgbColors; }
+    int GetWeight() const { return m_lf.lfWeight; }
+    BOOL IsBold() const { return m_lf.lfWeight >= 600; }
+    BOOL IsItalic() const { return m_lf.lfItalic; }
+
+    CHOOSEFONT m_cf;
+    LOGFONT m_lf{};
 
 private:
     CWnd* m_pParent;

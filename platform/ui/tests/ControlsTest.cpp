@@ -335,3 +335,19 @@ TEST_F(ControlsTest, BitmapButtonAndScrollBar)
     EXPECT_EQ(bar.GetScrollPos(), 40); // the parent moves it, not the bar
     EXPECT_EQ(host.log, std::vector<std::string>{"vscroll 1 0"});
 }
+
+TEST_F(ControlsTest, FontDialogIsScripted)
+{
+    CommonDialogScript::Clear();
+    CommonDialogScript::AnswerNext(IDOK, "Times New Roman,120,700,1");
+    CFontDialog dialog(nullptr, CF_EFFECTS | CF_SCREENFONTS, nullptr, &host);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetFaceName(), "Times New Roman");
+    EXPECT_EQ(dialog.GetSize(), 120);
+    EXPECT_TRUE(dialog.IsBold());
+    EXPECT_TRUE(dialog.IsItalic());
+    LOGFONT lf;
+    dialog.GetCurrentFont(&lf);
+    EXPECT_EQ(lf.lfHeight, -16); // 12 points on the 96 dpi screen
+    EXPECT_EQ(CommonDialogScript::Shown()[0].kind, "font");
+}
