@@ -159,6 +159,8 @@ void DialogCreation(benchmark::State& state)
         CBenchDialog dialog;
         dialog.Create(IDD_BENCH);
         dialog.DestroyWindow();
+        // As the event loop does between two dialogs: what was posted, then the deferred deletions.
+        QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -178,6 +180,8 @@ void QtWidgetsByHand(benchmark::State& state)
         new QPushButton("OK", dialog);
         new QPushButton("Zrušit", dialog);
         delete dialog;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 BENCHMARK(QtWidgetsByHand)->Unit(benchmark::kMicrosecond);
