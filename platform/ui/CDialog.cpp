@@ -160,23 +160,6 @@ void CDialog::OnCancel()
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    if (!m_hWnd)
-        return FALSE;
-    CDataExchange dx(this, bSaveAndValidate);
-    try
-    {
-        DoDataExchange(&dx);
-    }
-    catch (CUserException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CDialog::NextDlgCtrl() const
 {
     DialogManager::GotoControl(DialogManager::NextTabItem(this, CWnd::GetFocus(), FALSE));

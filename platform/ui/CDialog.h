@@ -27,7 +27,6 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     void NextDlgCtrl() const;
     void PrevDlgCtrl() const;

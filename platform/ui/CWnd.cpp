@@ -1,5 +1,6 @@
 #include "platform/ui/CWnd.h"
 
+#include "platform/ui/CDataExchange.h"
 #include "platform/ui/DialogManager.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/FontMapping.h"
@@ -1403,4 +1404,21 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
 CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
 {
     return DialogManager::NextGroupItem(this, pWndCtl, bPrevious);
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    if (!m_hWnd)
+        return FALSE;
+    CDataExchange dx(this, bSaveAndValidate);
+    try
+    {
+        DoDataExchange(&dx);
+    }
+    catch (CUserException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
 }

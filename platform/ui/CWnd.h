@@ -22,6 +22,7 @@ class CFont;
 class CMenu;
 class WindowBridge;
 struct CCreateContext;
+class CDataExchange;
 
 struct PAINTSTRUCT
 {
@@ -81,6 +82,10 @@ public:
     // TRUE when the control handled it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    // Data exchange between the window's controls and its members.
+    virtual void DoDataExchange(CDataExchange*) {}
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     static const MSG* GetCurrentMessage();
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // The dialog manager's keyboard rules for this window's controls (Tab, Enter, Escape, arrows).

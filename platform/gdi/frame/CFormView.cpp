@@ -69,23 +69,6 @@ void CFormView::OnInitialUpdate()
     CView::OnInitialUpdate();
 }
 
-BOOL CFormView::UpdateData(BOOL bSaveAndValidate)
-{
-    if (!m_hWnd)
-        return FALSE;
-    CDataExchange dx(this, bSaveAndValidate);
-    try
-    {
-        DoDataExchange(&dx);
-    }
-    catch (CUserException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CFormView::GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage, SIZE& sizeLine) const
 {
     nMapMode = MM_TEXT;

@@ -20,7 +20,6 @@ public:
     void OnDraw(CDC*) override {}
     void OnInitialUpdate() override;
     virtual void DoDataExchange(CDataExchange*) {}
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // The size of the form (the template's rectangle) in pixels.
     CSize GetTotalSize() const { return m_totalSize; }
