@@ -2,24 +2,13 @@
 
 #include "datalib/DaoCalls.h"
 #include "datalib/DataRules.h"
+#include "platform/dao/DaoConstants.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/COleDateTime.h"
 #include "platform/core/UserLocale.h"
 
 namespace
 {
-// DAO field types.
-constexpr int kBoolean = 1;
-constexpr int kByte = 2;
-constexpr int kInteger = 3;
-constexpr int kLong = 4;
-constexpr int kCurrency = 5;
-constexpr int kSingle = 6;
-constexpr int kDouble = 7;
-constexpr int kDate = 8;
-constexpr int kText = 10;
-constexpr int kMemo = 12;
-
 // Find codes of the library and the record set's find types.
 constexpr int kFindFirstCode = 10;
 constexpr int kFindLastCode = 20;
@@ -303,24 +292,24 @@ VARTYPE CData::DbTypeToVarType(int type)
 {
     switch (type)
     {
-    case kBoolean:
+    case dbBoolean:
         return VT_BOOL;
-    case kByte:
+    case dbByte:
         return VT_UI1;
-    case kInteger:
+    case dbInteger:
         return VT_I2;
-    case kLong:
+    case dbLong:
         return VT_I4;
-    case kCurrency:
+    case dbCurrency:
         return VT_CY;
-    case kSingle:
+    case dbSingle:
         return VT_R4;
-    case kDouble:
+    case dbDouble:
         return VT_R8;
-    case kDate:
+    case dbDate:
         return VT_DATE;
-    case kText:
-    case kMemo:
+    case dbText:
+    case dbMemo:
         return VT_BSTR;
     default:
         return VT_EMPTY;
@@ -332,23 +321,23 @@ int CData::VarTypeToDbType(VARTYPE type)
     switch (type)
     {
     case VT_BOOL:
-        return kBoolean;
+        return dbBoolean;
     case VT_UI1:
-        return kByte;
+        return dbByte;
     case VT_I2:
-        return kInteger;
+        return dbInteger;
     case VT_I4:
-        return kLong;
+        return dbLong;
     case VT_CY:
-        return kCurrency;
+        return dbCurrency;
     case VT_R4:
-        return kSingle;
+        return dbSingle;
     case VT_R8:
-        return kDouble;
+        return dbDouble;
     case VT_DATE:
-        return kDate;
+        return dbDate;
     case VT_BSTR:
-        return kText;
+        return dbText;
     default:
         return -1;
     }
@@ -358,15 +347,15 @@ int CData::IsNumberType(int type, int integers, int currency)
 {
     switch (type)
     {
-    case kSingle:
-    case kDouble:
+    case dbSingle:
+    case dbDouble:
         return 1;
-    case kBoolean:
-    case kByte:
-    case kInteger:
-    case kLong:
+    case dbBoolean:
+    case dbByte:
+    case dbInteger:
+    case dbLong:
         return integers ? 1 : 0;
-    case kCurrency:
+    case dbCurrency:
         return currency ? 1 : 0;
     default:
         return 0;
