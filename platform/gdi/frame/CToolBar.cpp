@@ -1,4 +1,5 @@
 #include "platform/gdi/frame/CToolBar.h"
+#include "platform/gdi/frame/ActionCmdUI.h"
 #include "platform/gdi/frame/CFrameWnd.h"
 
 #include "platform/core/Resources.h"
@@ -24,24 +25,6 @@ void SplitCommandString(UINT id, QString& prompt, QString& tip)
     prompt = lf < 0 ? s : s.left(lf);
     tip = lf < 0 ? s : s.mid(lf + 1);
 }
-
-class ToolCmdUI : public CCmdUI
-{
-public:
-    QAction* action = nullptr;
-    void Enable(BOOL bOn) override
-    {
-        CCmdUI::Enable(bOn);
-        action->setEnabled(bOn);
-    }
-    void SetCheck(int nCheck) override
-    {
-        CCmdUI::SetCheck(nCheck);
-        action->setCheckable(true);
-        action->setChecked(nCheck != 0);
-    }
-    void SetText(LPCTSTR) override {}
-};
 
 // Hands the hover of a button to the frame's status line, and the leaving of the bar back.
 class FlyByWatcher : public QObject
@@ -272,7 +255,7 @@ QAction* CToolBar::GetButtonAction(int nIndex) const
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    ToolCmdUI state;
+    ActionCmdUI state(false);
     for (std::size_t i = 0; i < m_buttons.size(); ++i)
     {
         const Button& b = m_buttons[i];

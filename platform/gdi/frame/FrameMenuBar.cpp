@@ -1,4 +1,5 @@
 #include "platform/gdi/frame/FrameMenuBar.h"
+#include "platform/gdi/frame/ActionCmdUI.h"
 #include "platform/gdi/frame/CFrameWnd.h"
 #include "platform/gdi/frame/CRecentFileList.h"
 #include "platform/gdi/frame/CWinApp.h"
@@ -21,28 +22,6 @@ constexpr UINT kChecked = 0x8;
 constexpr UINT kPopup = 0x10;
 constexpr UINT kSeparator = 0x800;
 constexpr const char* kRecentProperty = "kalvenrodRecentFile";
-
-class MenuCmdUI : public CCmdUI
-{
-public:
-    QAction* action = nullptr;
-    void Enable(BOOL bOn) override
-    {
-        CCmdUI::Enable(bOn);
-        action->setEnabled(bOn);
-    }
-    void SetCheck(int nCheck) override
-    {
-        CCmdUI::SetCheck(nCheck);
-        action->setCheckable(true);
-        action->setChecked(nCheck != 0);
-    }
-    void SetText(LPCTSTR lpszText) override
-    {
-        CCmdUI::SetText(lpszText);
-        action->setText(QString::fromUtf8(lpszText ? lpszText : ""));
-    }
-};
 
 UINT IdOf(const QAction* action) { return action->data().isValid() ? action->data().toUInt() : 0; }
 
@@ -91,7 +70,7 @@ void FillRecentFiles(QMenu* menu, CFrameWnd* frame)
 void UpdateItems(QMenu* menu, CFrameWnd* frame)
 {
     FillRecentFiles(menu, frame);
-    MenuCmdUI state;
+    ActionCmdUI state(true);
     for (QAction* a : menu->actions())
     {
         const UINT id = IdOf(a);
