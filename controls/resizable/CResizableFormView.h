@@ -3,7 +3,7 @@
 // out over the whole form: a view smaller than the form does not squeeze them.
 
 #include "controls/resizable/CResizableLayout.h"
-#include "platform/gdi/frame/CFormView.h"
+#include "platform/frame/CFormView.h"
 
 class CResizableFormView : public CFormView, public CResizableLayout
 {

@@ -242,7 +242,7 @@ const std::map<std::string, long long>& WindowSymbols()
         {"VK_F10", 0x79},
         {"VK_F11", 0x7A},
         {"VK_F12", 0x7B},
-        // Commands, bars and strings of the application framework (platform/gdi/frame/FrameIds.h)
+        // Commands, bars and strings of the application framework (platform/frame/FrameIds.h)
         {"ID_SEPARATOR", 0x0},
         {"ID_FILE_NEW", 0xE100},
         {"ID_FILE_OPEN", 0xE101},
