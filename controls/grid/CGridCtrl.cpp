@@ -345,6 +345,7 @@ int CGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
         return -1;
     }
     m_nCols++;
+    RenumberCells(0, nIndex + 1);
 
     SetItemText(0, nIndex, strHeading);
     for (int row = 0; row < m_nRows; row++)
@@ -382,6 +383,7 @@ int CGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
         return -1;
     }
     m_nRows++;
+    RenumberCells(nIndex + 1, 0);
 
     SetItemText(nIndex, 0, strHeading);
     const bool bEmpty = !strHeading || !*strHeading;
@@ -411,6 +413,7 @@ BOOL CGridCtrl::DeleteColumn(int nColumn)
     m_nCols--;
     if (nColumn < m_nFixedCols)
         m_nFixedCols--;
+    RenumberCells(0, nColumn);
 
     if (m_idCurrentCell.col == nColumn)
         m_idCurrentCell = CCellID();
@@ -435,6 +438,7 @@ BOOL CGridCtrl::DeleteRow(int nRow)
     m_nRows--;
     if (nRow < m_nFixedRows)
         m_nFixedRows--;
+    RenumberCells(nRow, 0);
 
     if (m_idCurrentCell.row == nRow)
         m_idCurrentCell = CCellID();
@@ -475,6 +479,17 @@ BOOL CGridCtrl::DeleteAllItems()
     UpdateScrollBars();
     SetModified();
     return TRUE;
+}
+
+void CGridCtrl::RenumberCells(int nFromRow, int nFromCol)
+{
+    for (int row = nFromRow; row < m_nRows; row++)
+    {
+        auto& cells = m_RowData[std::size_t(row)];
+        for (int col = nFromCol; col < int(cells.size()); col++)
+            if (CGridCellBase* pCell = cells[std::size_t(col)])
+                pCell->SetCoords(row, col);
+    }
 }
 
 // --- Cells --------------------------------------------------------------------------------------

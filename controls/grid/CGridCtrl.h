@@ -301,6 +301,8 @@ protected:
     void InvalidateOrRedraw(int nRow, int nCol, CDC* pDC);
     void DrawCellLines(CDC* pDC, const CRect& rect);
     void SwapRows(int nRow1, int nRow2);
+    // Tells the cells from a row and column on where they now lie, after rows or columns moved.
+    void RenumberCells(int nFromRow, int nFromCol);
     BOOL QuickSortRows(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     static int ReadWheelScrollLines();
     static std::uint64_t CellKey(int nRow, int nCol)

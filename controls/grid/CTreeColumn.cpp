@@ -96,14 +96,6 @@ BOOL CTreeColumn::TreeSetup(CGridCtrl* pGrid, int nColumn, int nRows, int nFixed
     return bResult;
 }
 
-void CTreeColumn::RenumberRowsFrom(int nRow)
-{
-    for (int row = nRow; row < m_pGrid->GetRowCount(); row++)
-        for (int col = 0; col < m_pGrid->GetColumnCount(); col++)
-            if (CGridCellBase* pCell = m_pGrid->GetCell(row, col))
-                pCell->SetCoords(row, col);
-}
-
 int CTreeColumn::InsertTreeBranch(const BYTE* pLevels, int nCount, int nInsertRow, BOOL bRedraw)
 {
     if (nCount <= 0 || !pLevels || !m_pGrid || !m_pCellClass)
@@ -130,7 +122,6 @@ int CTreeColumn::InsertTreeBranch(const BYTE* pLevels, int nCount, int nInsertRo
         pCell->SetLevelAndHide(BYTE(pLevels[i] | TREE_VIEWABLE));
         m_iRowCount++;
     }
-    RenumberRowsFrom(nFirst + nCount);
     m_bReady = TRUE;
     TreeRefreshRows();
     if (bRedraw && m_pGrid->GetSafeHwnd())
@@ -152,7 +143,6 @@ int CTreeColumn::DeleteTreeBranch(int nRow, BOOL bRedraw)
         nDeleted++;
         m_iRowCount--;
     } while (nRow < m_iRowCount && GetTreeLevel(nRow) > nLevel);
-    RenumberRowsFrom(nRow);
     m_bReady = TRUE;
     TreeRefreshRows();
     if (bRedraw && m_pGrid->GetSafeHwnd())

@@ -90,7 +90,6 @@ public:
 
 private:
     void SetViewable(int nRow, bool bViewable);
-    void RenumberRowsFrom(int nRow);
 
     DWORD m_nFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
     COLORREF m_crBkClr = CLR_DEFAULT;
