@@ -1,0 +1,11 @@
+#pragma once
+// String ids of the shared library's own texts.
+
+#define IDS_CAPTION_ERROR 61448
+#define IDS_CAPTION_WARNING 61449
+#define IDS_CAPTION_QUESTION 61450
+#define IDS_FILE_PROBLEM 61471
+#define IDS_TABLE_PROBLEM 61472
+#define IDS_NEW_PROJECT_NAME 61482
+#define IDS_CATALOGUE_WORKBOOK 61602
+#define IDS_MAKER_NUMBER 62062

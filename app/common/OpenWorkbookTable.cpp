@@ -1,0 +1,38 @@
+#include "app/common/OpenWorkbookTable.h"
+
+#include "app/common/AppSettings.h"
+#include "app/common/CommonIds.h"
+#include "datalib/CData.h"
+#include "platform/core/MessageBox.h"
+
+namespace
+{
+void ShowProblem(UINT textId, const CString& name)
+{
+    CString format;
+    format.LoadString(textId);
+    CString text;
+    text.Format(format, name.GetString());
+    CString caption = AppSettings::Get().ErrorCaption();
+    if (caption.IsEmpty())
+        caption.LoadString(IDS_CAPTION_ERROR);
+    MessageBox(nullptr, text, caption, MB_OK | MB_ICONSTOP);
+}
+} // namespace
+
+int OpenWorkbookTable(CData& data, const CString& path, const CString& table, const CString& sql)
+{
+    data.m_bShowErrors = 1;
+    if (!data.Open(path, "Excel 8.0", 0, 0))
+    {
+        ShowProblem(IDS_FILE_PROBLEM, path);
+        return -1;
+    }
+    if (!data.OpenTable(table, sql, 0))
+    {
+        data.Close();
+        ShowProblem(IDS_TABLE_PROBLEM, table);
+        return -2;
+    }
+    return 0;
+}
