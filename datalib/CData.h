@@ -106,5 +106,6 @@ private:
     void PositionRow(int row);
     int OpenRecordset(const CString& query);
     int HasColumn(int col) const;
+    int RefuseUnconverted(const CString& text, int type);
     int CopyRows(CData& target);
 };

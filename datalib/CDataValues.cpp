@@ -3,9 +3,13 @@
 #include "datalib/DaoCalls.h"
 #include "datalib/DataRules.h"
 #include "platform/dao/DaoConstants.h"
+#include "platform/dao/JetError.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/COleDateTime.h"
 #include "platform/core/UserLocale.h"
+
+#include <algorithm>
+#include <charconv>
 
 namespace
 {
@@ -59,6 +63,20 @@ COleVariant DateFromText(const CString& text)
     if (trimmed.IsEmpty())
         return EmptyCell();
     return Converted(COleVariant(trimmed), VT_DATE);
+}
+
+// A number text, also one beyond the range of a double ("1e400").
+bool LooksLikeNumber(const CString& text)
+{
+    double number = 0;
+    if (NumberText::Parse(text.str(), number))
+        return true;
+    std::string plain = text.str();
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    if (!plain.empty() && (plain.front() == '-' || plain.front() == '+'))
+        plain.erase(0, 1);
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), number);
+    return !plain.empty() && result.ptr == plain.data() + plain.size() && result.ec == std::errc::result_out_of_range;
 }
 
 COleVariant BooleanFromText(const CString& text)
@@ -149,8 +167,19 @@ int CData::SetStringValue(int col, CString text, int row)
         return 0;
     const COleVariant value = StringToVariant(text, m_aColTypes[col]);
     if (value.vt == VT_EMPTY)
-        return 0;
+        return RefuseUnconverted(text, m_aColTypes[col]);
     return SetValue(col, value, row);
+}
+
+// A number that does not fit its column is a database error; other text that does not
+// convert is refused quietly.
+int CData::RefuseUnconverted(const CString& text, int type)
+{
+    CString trimmed = text;
+    trimmed.Trim();
+    if (!IsNumberType(type, 1, 1) || !LooksLikeNumber(trimmed))
+        return 0;
+    return RunDao([&] { AfxThrowDaoException(jet::kErrOverflow, "Číslo " + trimmed + " je mimo rozsah sloupce (přetečení)."); });
 }
 
 int CData::SetStringValue(CString col, CString text, int row, int storedNames)

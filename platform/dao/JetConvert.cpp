@@ -1,5 +1,6 @@
 #include "platform/dao/JetConvert.h"
 
+#include "platform/dao/JetError.h"
 #include "platform/dao/JetField.h"
 
 #include <QDate>
@@ -53,13 +54,23 @@ std::optional<double> TextToNumber(std::string_view text)
     return value;
 }
 
+double OleDateOf(long long days, double timeOfDay)
+{
+    return days < 0 ? static_cast<double>(days) - timeOfDay : static_cast<double>(days) + timeOfDay;
+}
+
 std::string DateToText(double oleDate)
 {
-    const double days = std::floor(oleDate);
-    const QDate date = kOleEpoch.addDays(static_cast<qint64>(days));
+    auto days = static_cast<long long>(std::trunc(oleDate));
+    long seconds = std::lround(std::fabs(oleDate - std::trunc(oleDate)) * 86400.0);
+    if (seconds >= 86400)
+    {
+        seconds -= 86400;
+        days += oleDate < 0 ? -1 : 1;
+    }
+    const QDate date = kOleEpoch.addDays(days);
     std::string text = QString("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year()).toStdString();
-    const long seconds = std::lround((oleDate - days) * 86400.0);
-    if (seconds > 0 && seconds < 86400)
+    if (seconds > 0)
         text += QString(" %1:%2:%3")
                     .arg(seconds / 3600)
                     .arg((seconds / 60) % 60, 2, 10, QChar('0'))
@@ -75,10 +86,7 @@ std::optional<double> TextToDate(std::string_view text)
     {
         const QDateTime parsed = QDateTime::fromString(s, QString::fromLatin1(format));
         if (parsed.isValid())
-        {
-            const double days = static_cast<double>(kOleEpoch.daysTo(parsed.date()));
-            return days + parsed.time().msecsSinceStartOfDay() / 86400000.0;
-        }
+            return OleDateOf(kOleEpoch.daysTo(parsed.date()), parsed.time().msecsSinceStartOfDay() / 86400000.0);
     }
     return std::nullopt;
 }
@@ -120,8 +128,36 @@ std::optional<double> NumberOf(const Value& value)
 }
 } // namespace
 
+void RequireStorable(const Value& value)
+{
+    if ((value.kind == Value::Kind::Number || value.kind == Value::Kind::Date) && !std::isfinite(value.number))
+        throw JetError(kErrOverflow, "Nekonečno ani neplatné číslo (" + NumberToText(value.number) +
+                                         ") nelze uložit.");
+}
+
+std::optional<std::int64_t> CurrencyUnits(double amount)
+{
+    constexpr double kUnitLimit = 9223372036854775808.0; // 2^63
+    const double units = std::round(amount * 10000.0);
+    if (!(units > -kUnitLimit && units < kUnitLimit))
+        return std::nullopt;
+    return static_cast<std::int64_t>(units);
+}
+
+namespace
+{
+Value CurrencyOf(double amount)
+{
+    const std::optional<std::int64_t> units = CurrencyUnits(amount);
+    if (!units)
+        throw JetError(kErrOverflow, "Částka " + NumberToText(amount) + " je mimo rozsah měny (přetečení).");
+    return Value::Currency(*units);
+}
+} // namespace
+
 Value CoerceValue(const Value& value, int type)
 {
+    RequireStorable(value);
     if (value.IsNull() || (value.kind == Value::Kind::Text && value.text.empty()))
         return Value::Null();
     if (IsTextType(type))
@@ -156,7 +192,7 @@ Value CoerceValue(const Value& value, int type)
     if (type == kDate)
         return Value::Date(*number);
     if (type == kCurrency)
-        return Value::Currency(static_cast<std::int64_t>(std::llround(*number * 10000.0)));
+        return CurrencyOf(*number);
     return Value::Number(*number);
 }
 

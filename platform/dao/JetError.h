@@ -24,7 +24,10 @@ enum JetErrorCode : int
     kErrFieldNotFound = 3265,
     kErrTypeMismatch = 3464,
     kErrFileChanged = 3197,
-    kErrDatabaseExists = 3204
+    kErrDatabaseExists = 3204,
+    kErrFieldTooSmall = 3163,
+    kErrOverflow = 3349,
+    kErrInvalidName = 3125
 };
 
 // A database error: a Jet-like code and a Czech description.

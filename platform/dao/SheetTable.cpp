@@ -47,9 +47,26 @@ int GuessKindOf(const Cell& cell)
     }
 }
 
-std::int64_t ToCurrencyUnits(double value)
+// A currency cell's amount, or its plain number when it lies beyond the currency's range.
+Value CurrencyCell(double amount)
 {
-    return static_cast<std::int64_t>(std::llround(value * 10000.0));
+    const std::optional<std::int64_t> units = CurrencyUnits(amount);
+    return units ? Value::Currency(*units) : Value::Number(amount);
+}
+
+// The most UTF-16 units a cell's text may have.
+constexpr std::size_t kMaxCellText = 32767;
+
+std::size_t Utf16Length(std::string_view text)
+{
+    std::size_t units = 0;
+    for (const char c : text)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80)
+            units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
 }
 
 } // namespace
@@ -203,7 +220,10 @@ Value SheetTable::Get(int record, int field) const
         const auto number = TextToNumber(text);
         if (!number)
             return Value::Null();
-        return type == kCurrency ? Value::Currency(ToCurrencyUnits(*number)) : Value::Number(*number);
+        if (type != kCurrency)
+            return Value::Number(*number);
+        const Value amount = CurrencyCell(*number);
+        return amount.kind == Value::Kind::Currency ? amount : Value::Null();
     }
     case CellKind::Number:
         if (IsTextType(type))
@@ -213,7 +233,10 @@ Value SheetTable::Get(int record, int field) const
         if (type == kDate)
             return Value::Date(SerialToOleDate(cell.number, uses1904));
         if (type == kCurrency)
-            return Value::Currency(ToCurrencyUnits(cell.number));
+        {
+            const Value amount = CurrencyCell(cell.number);
+            return amount.kind == Value::Kind::Currency ? amount : Value::Null();
+        }
         if (type == kBoolean)
             return Value::Null();
         return Value::Number(cell.number);
@@ -248,7 +271,7 @@ Value SheetTable::GetStored(int record, int field) const
         if (cell.format == NumberFormatKind::Date)
             return Value::Date(SerialToOleDate(cell.number, book_.Uses1904Dates()));
         if (cell.format == NumberFormatKind::Currency)
-            return Value::Currency(ToCurrencyUnits(cell.number));
+            return CurrencyCell(cell.number);
         return Value::Number(cell.number);
     case CellKind::Boolean:
         return Value::Boolean(cell.boolean);
@@ -261,6 +284,7 @@ void SheetTable::SetStored(int record, int field, const Value& value)
 {
     if (record < 0 || record >= RecordCount() || field < 0 || field >= static_cast<int>(fields_.size()))
         throw JetError(kErrNoCurrentRecord, "Není vybrán žádný záznam.");
+    RequireStorable(value);
     const int row = SheetRow(record);
     const int col = SheetColumn(field);
     switch (value.kind)
@@ -271,15 +295,24 @@ void SheetTable::SetStored(int record, int field, const Value& value)
     case Value::Kind::Text:
         if (value.text.empty())
             sheet_.SetEmpty(row, col);
+        else if (Utf16Length(value.text) > kMaxCellText)
+            throw JetError(kErrFieldTooSmall, "Text o " + std::to_string(workbook::CharacterCount(value.text)) +
+                                                  " znacích se do buňky sešitu nevejde (nejvýše 32767 znaků).");
         else
             sheet_.SetText(row, col, value.text);
         break;
     case Value::Kind::Number:
         sheet_.SetNumber(row, col, value.number);
         break;
-    case Value::Kind::Date:
-        sheet_.SetNumber(row, col, OleDateToSerial(value.number, book_.Uses1904Dates()), NumberFormatKind::Date);
+    case Value::Kind::Date: {
+        const std::optional<double> serial = OleDateToSerial(value.number, book_.Uses1904Dates());
+        if (!serial)
+            throw JetError(kErrOverflow, "Datum " + DateToText(value.number) +
+                                             " nelze do sešitu uložit: sešit zná jen data od 31.12.1899" +
+                                             (book_.Uses1904Dates() ? " (v kalendáři od roku 1904 od 1.1.1904)." : "."));
+        sheet_.SetNumber(row, col, *serial, NumberFormatKind::Date);
         break;
+    }
     case Value::Kind::Currency:
         sheet_.SetNumber(row, col, value.currency / 10000.0, NumberFormatKind::Currency);
         break;

@@ -52,6 +52,7 @@ void SqliteRecordset::Set(int position, int field, const Value& value)
 
 void SqliteRecordset::SetStored(int position, int field, const Value& value)
 {
+    RequireStorable(value);
     Write(position, field, value.kind == Value::Kind::Text && value.text.empty() ? Value::Null() : value);
 }
 

@@ -59,8 +59,10 @@ Value ColumnValue(sqlite3_stmt* statement, int column, int fieldType)
         return Value::Boolean(*number != 0);
     case kDate:
         return Value::Date(*number);
-    case kCurrency:
-        return Value::Currency(static_cast<std::int64_t>(std::llround(*number * 10000.0)));
+    case kCurrency: {
+        const std::optional<std::int64_t> units = CurrencyUnits(*number);
+        return units ? Value::Currency(*units) : Value::Null();
+    }
     default:
         return Value::Number(*number);
     }
