@@ -1,11 +1,11 @@
-// Windows: a control-id lookup, a message dispatch and a dialog creation, each beside the Qt
+// The windows layer: a control-id lookup, a message dispatch and a dialog creation, each beside the Qt
 // operation it stands on (findChild, a signal to a slot, building the same widgets by hand).
 
 #include "platform/ui/CButton.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/UiResources.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,6 +3,7 @@
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,10 @@ public:
 class ErrorBoxes : public testing::Test
 {
 protected:
-    void SetUp() override { MessageBoxes::ClearShown(); }
-    void TearDown() override { MessageBoxes::ClearShown(); }
+    void SetUp() override { ScriptedAnswers::ForgetShown(); }
+    void TearDown() override { ScriptedAnswers::ForgetShown(); }
 
-    static const std::vector<MessageBoxRequest>& Shown() { return MessageBoxes::Shown(); }
+    static const std::vector<MessageBoxRequest>& Shown() { return ScriptedAnswers::ShownBoxes(); }
 };
 } // namespace
 

@@ -62,8 +62,8 @@ template <class Star>
 bool ParseConversion(std::string_view format, std::size_t& at, Conversion& c, Star star);
 
 // The decimal separator that printf-style formatting (CString::Format) writes: '.' unless
-// the program chose its user's separator, as the original program did with its numeric
-// locale at start. Library code that must write '.' always holds a ScopedSeparator('.').
+// the program chose its user's separator at start. Library code that must write '.' always
+// holds a ScopedSeparator('.').
 char FormatSeparator();
 void SetFormatSeparator(char separator);
 class ScopedSeparator

@@ -14,6 +14,7 @@
 #include "platform/core/widgets/WidgetMessageBoxes.h"
 #include "platform/gdi/PrintJob.h"
 #include "platform/gdi/TemporaryObjects.h"
+#include "platform/ui/CommonDialogs.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -24,7 +25,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -37,7 +37,6 @@ END_MESSAGE_MAP()
 namespace
 {
 CWinApp* g_app = nullptr;
-std::deque<CString> g_fileAnswers;
 
 LPCTSTR Duplicate(const char* text) { return text ? strdup(text) : nullptr; }
 
@@ -87,10 +86,6 @@ CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 LPCTSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
 
 void AfxPostQuitMessage(int nExitCode) { QCoreApplication::exit(nExitCode); }
-
-void Frame::AnswerNextFileDialog(const CString& path) { g_fileAnswers.push_back(path); }
-
-void Frame::ClearFileDialogAnswers() { g_fileAnswers.clear(); }
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
 {
@@ -327,20 +322,19 @@ int CWinApp::GetOpenDocumentCount() const
 BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD, BOOL bOpenFileDialog,
                                CDocTemplate* pTemplate)
 {
-    if (!g_fileAnswers.empty())
-    {
-        const CString answer = g_fileAnswers.front();
-        g_fileAnswers.pop_front();
-        if (answer.IsEmpty())
-            return FALSE;
-        fileName = answer;
-        return TRUE;
-    }
     const QString title = QString::fromUtf8(DialogTitle(nIDSTitle).GetString());
     const QString filters = FileFilters(this, bOpenFileDialog ? nullptr : pTemplate);
     const QString proposal = QString::fromUtf8(fileName.GetString());
-    QString chosen = bOpenFileDialog ? QFileDialog::getOpenFileName(MainWidget(), title, proposal, filters)
-                                     : QFileDialog::getSaveFileName(MainWidget(), title, proposal, filters);
+    QString chosen;
+    int result = IDCANCEL;
+    std::string scripted;
+    if (CommonDialogScript::Take({bOpenFileDialog ? "open" : "save", title.toStdString(),
+                                  filters.toStdString(), proposal.toStdString()},
+                                 result, scripted))
+        chosen = result == IDOK ? QString::fromStdString(scripted) : QString();
+    else
+        chosen = bOpenFileDialog ? QFileDialog::getOpenFileName(MainWidget(), title, proposal, filters)
+                                 : QFileDialog::getSaveFileName(MainWidget(), title, proposal, filters);
     if (chosen.isEmpty())
         return FALSE;
     CString ext;

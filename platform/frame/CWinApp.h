@@ -103,10 +103,3 @@ LPCTSTR AfxGetAppName();
 int AfxWinMain(int argc, char** argv);
 // Ends the message loop.
 void AfxPostQuitMessage(int nExitCode);
-
-namespace Frame
-{
-// Test support: the next file dialogs answer these paths (an empty path cancels), in order.
-void AnswerNextFileDialog(const CString& path);
-void ClearFileDialogAnswers();
-} // namespace Frame

@@ -1,6 +1,6 @@
 #pragma once
-// LOGFONT to QFont and back. Face names of the original system resolve to the metric-compatible
-// Liberation fonts: "Times New Roman" to Liberation Serif, "Arial" and "MS Sans Serif" to
+// LOGFONT to QFont and back. The face names that dialogs and reports ask for resolve to the
+// metric-compatible Liberation fonts: "Times New Roman" to Liberation Serif, "Arial" and "MS Sans Serif" to
 // Liberation Sans, "Courier New" to Liberation Mono.
 
 #include "platform/gdi/GdiTypes.h"

@@ -71,7 +71,8 @@ void CButton::OnQtClicked()
     auto* button = qobject_cast<QAbstractButton*>(GetWidget());
     if (IsRadioType(type) || IsCheckType(type))
     {
-        // Qt toggles by itself: keep what the Windows button would show.
+        // Qt toggles by itself: a button without the auto style keeps its check for its owner to set,
+        // an automatic radio button unchecks its group.
         if (!IsAutoType(type))
             SetCheck(m_checkBeforeClick);
         else if (IsRadioType(type))

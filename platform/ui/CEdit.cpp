@@ -126,7 +126,7 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL)
     int end = (nEndChar < 0 || nEndChar > length) ? length : nEndChar;
     if (QLineEdit* line = Line())
     {
-        // The caret goes to the second position, as on Windows.
+        // The caret goes to the second position.
         line->setCursorPosition(start);
         line->setSelection(start, end - start);
         if (end == start)
@@ -250,7 +250,7 @@ int CEdit::GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const
         const QTextBlock block = multi->document()->findBlockByNumber(nIndex);
         line = block.isValid() ? block.text() : QString();
     }
-    // No terminating zero, as on Windows: the count of bytes copied.
+    // No terminating zero: the count of bytes copied.
     const QByteArray bytes = line.toUtf8();
     const int n = std::min<int>(int(bytes.size()), nMaxLength);
     std::copy(bytes.constData(), bytes.constData() + n, lpszBuffer);

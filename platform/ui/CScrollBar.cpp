@@ -32,7 +32,7 @@ void CScrollBar::ConnectWidget()
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar,
                      [bar, send](int action)
                      {
-                         // The parent moves the thumb itself, as on Windows.
+                         // The parent moves the thumb itself.
                          const int pos = bar->sliderPosition();
                          bar->setSliderPosition(bar->value());
                          switch (action)

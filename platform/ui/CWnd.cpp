@@ -247,7 +247,7 @@ BOOL CWnd::DestroyWindow()
     if (GetCapture() == this)
         ReleaseCapture();
     SendMessage(WM_DESTROY);
-    // Children go after their parent has heard WM_DESTROY, as on Windows.
+    // Children go after their parent has heard WM_DESTROY.
     if (QWidget* client = GetClientWidget())
     {
         const QObjectList children = client->children();

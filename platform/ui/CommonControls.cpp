@@ -433,7 +433,7 @@ int CProgressCtrl::SetStep(int nStep)
 
 int CProgressCtrl::StepIt()
 {
-    // Past the end the bar starts again from the beginning, as on Windows.
+    // Past the end the bar starts again from the beginning.
     const int old = GetPos();
     int next = old + m_step;
     if (next > Bar()->maximum())

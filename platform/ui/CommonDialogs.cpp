@@ -57,6 +57,11 @@ void CommonDialogScript::Clear()
     g_shown.clear();
 }
 
+void CommonDialogScript::ClearShown()
+{
+    g_shown.clear();
+}
+
 const std::vector<CommonDialogRequest>& CommonDialogScript::Shown()
 {
     return g_shown;

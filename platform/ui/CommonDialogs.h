@@ -56,6 +56,7 @@ public:
     // or a colour as "r,g,b".
     static void AnswerNext(int result, const char* value = "");
     static void Clear();
+    static void ClearShown();
     static const std::vector<CommonDialogRequest>& Shown();
 
     // For the dialogs: the scripted answer, if any (true); off screen an unscripted dialog is

@@ -45,6 +45,12 @@ void DialogScript::Clear()
     g_unexpected.clear();
 }
 
+void DialogScript::ClearShown()
+{
+    g_shown.clear();
+    g_unexpected.clear();
+}
+
 const std::vector<UINT>& DialogScript::Shown()
 {
     return g_shown;

@@ -20,6 +20,7 @@ public:
 
     static void OnNext(UINT templateId, Action action);
     static void Clear();
+    static void ClearShown();
     // Template ids of the modal dialogs that ran, in order, and of those that found no action.
     static const std::vector<UINT>& Shown();
     static const std::vector<UINT>& Unexpected();

@@ -106,7 +106,7 @@ void WindowBridge::ConnectScrollBars()
                 {
                     const UINT code = ScrollCode(action);
                     const int pos = code == SB_THUMBTRACK ? bar->sliderPosition() : 0;
-                    // The window moves the thumb itself in its handler, as on Windows.
+                    // The window moves the thumb itself in its handler.
                     const int before = bar->value();
                     bar->setSliderPosition(before);
                     m_wnd->SendMessage(message, MAKEWPARAM(WORD(code), WORD(pos)), 0);

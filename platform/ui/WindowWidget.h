@@ -1,7 +1,7 @@
 #pragma once
 // The widget of a window of a registered (non-control) class and of dialogs: a scroll area whose
 // viewport is the client area, so that WS_HSCROLL and WS_VSCROLL give the window its own scroll
-// bars beside the client area, as on Windows.
+// bars beside the client area.
 
 #include <QAbstractScrollArea>
 

@@ -3,6 +3,7 @@
 #include "app/common/tests/CatalogueFixture.h"
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,12 @@ namespace
 class OpenWorkbookTableTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { MessageBoxes::ClearShown(); }
-    void TearDown() override { MessageBoxes::ClearShown(); }
+    void SetUp() override { ScriptedAnswers::ForgetShown(); }
+    void TearDown() override { ScriptedAnswers::ForgetShown(); }
     static std::vector<MessageBoxRequest> FileMessages()
     {
         std::vector<MessageBoxRequest> found;
-        for (const MessageBoxRequest& box : MessageBoxes::Shown())
+        for (const MessageBoxRequest& box : ScriptedAnswers::ShownBoxes())
             if (box.text.Find("Problémy při práci se souborem") == 0)
                 found.push_back(box);
         return found;
@@ -32,7 +33,7 @@ TEST_F(OpenWorkbookTableTest, OpensWorkbookAndSheet)
     EXPECT_TRUE(data.IsOpenTable("Mekr_Ot$"));
     EXPECT_EQ(data.m_bShowErrors, 1);
     EXPECT_EQ(data.m_nRecordCount, 5);
-    EXPECT_TRUE(MessageBoxes::Shown().empty());
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
     data.CloseTable();
     data.Close();
 }
@@ -56,9 +57,9 @@ TEST_F(OpenWorkbookTableTest, MissingSheetShowsOneTableMessageAndClosesTheWorkbo
 {
     CData data;
     EXPECT_EQ(OpenWorkbookTable(data, m_fixture.Catalogue(), "Chybí$", ""), -2);
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "Problémy při práci v tabulce Chybí$");
-    EXPECT_EQ(MessageBoxes::Shown()[0].Icon(), MB_ICONSTOP);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Problémy při práci v tabulce Chybí$");
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].Icon(), MB_ICONSTOP);
     EXPECT_FALSE(data.IsOpen());
 }
 } // namespace

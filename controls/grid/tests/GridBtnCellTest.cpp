@@ -2,7 +2,7 @@
 #include "GridTestSupport.h"
 
 #include "controls/grid/CGridBtnCell.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 void PrintTo(const CRect& r, std::ostream* os)
 {
@@ -11,8 +11,6 @@ void PrintTo(const CRect& r, std::ostream* os)
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 struct BtnSpec
 {
     BYTE type;

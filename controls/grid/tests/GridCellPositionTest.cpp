@@ -5,14 +5,12 @@
 #include "controls/grid/CGridBtnCellCombo.h"
 #include "controls/grid/CInPlaceList.h"
 #include "controls/grid/CTreeColumn.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <functional>
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 constexpr BYTE V = TREE_VIEWABLE;
 constexpr int kRows = 6;
 // Columns as built: the tree, a check box, a combo, the row's label.

@@ -2,7 +2,7 @@
 #include "GridTestSupport.h"
 
 #include "platform/ui/COleDataObject.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,8 +10,6 @@
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 struct TextGrid : GridFixture
 {
     TextGrid() : GridFixture(6, 5, 1, 1)

@@ -5,32 +5,10 @@
 #include "controls/grid/CGridBtnCellCombo.h"
 #include "controls/grid/CInPlaceList.h"
 #include "controls/grid/GridDispInfo.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
-// A grid that also records the key each in-place edit ended with.
-class KeyRecordingGrid : public CGridCtrl
-{
-public:
-    using CGridCtrl::CGridCtrl;
-    std::vector<UINT> endKeys;
-
-protected:
-    void OnEditEnded(NMHDR* pNMHDR, LRESULT* pResult)
-    {
-        endKeys.push_back(UINT(reinterpret_cast<GridDispInfo*>(pNMHDR)->item.lParam));
-        OnEndInPlaceEdit(pNMHDR, pResult);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(KeyRecordingGrid, CGridCtrl)
-ON_NOTIFY(GVN_ENDLABELEDIT, IDC_INPLACE_CONTROL, OnEditEnded)
-END_MESSAGE_MAP()
-
 // A grid with one combo cell at (1, 1): construction kinds, a drop-down arrow on the right.
 struct ComboGrid
 {

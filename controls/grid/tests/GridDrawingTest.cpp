@@ -1,5 +1,6 @@
 // What the grid paints: cell colours by state, and a demo table compared with its reviewed picture.
 #include "GridTestSupport.h"
+#include "testing/PictureCompare.h"
 
 #include <QImage>
 #include <QWidget>
@@ -9,8 +10,6 @@
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 QImage Render(CWnd& wnd)
 {
     ProcessEvents();
@@ -109,19 +108,6 @@ void FillDemo(CGridCtrl& grid)
     grid.SetColumnWidth(11, 120);
 }
 
-int DifferingPixels(const QImage& a, const QImage& b)
-{
-    int count = 0;
-    for (int y = 0; y < a.height(); y++)
-        for (int x = 0; x < a.width(); x++)
-        {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
-                std::abs(qBlue(p) - qBlue(q)) > 24)
-                count++;
-        }
-    return count;
-}
 } // namespace
 
 TEST(GridDemo, ScrolledTableMatchesTheReviewedPicture)
@@ -143,16 +129,8 @@ TEST(GridDemo, ScrolledTableMatchesTheReviewedPicture)
     EXPECT_EQ(f.grid.GetFirstScrolledCell().col, 1);
 
     ProcessEvents();
-    const QImage image = f.owner.GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const std::string reference = std::string(KALVENROD_TEST_DATA_DIR) + "/data/GridDemo.png";
-    if (std::getenv("KALVENROD_UPDATE_REFERENCE"))
-        image.save(QString::fromStdString(reference));
-    QImage expected(QString::fromStdString(reference));
-    ASSERT_FALSE(expected.isNull()) << reference;
-    expected = expected.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(expected.size(), image.size());
-    // Small differences of font rasterising are tolerated.
-    EXPECT_LT(DifferingPixels(expected, image), image.width() * image.height() / 200);
+    EXPECT_TRUE(MatchesReviewedPicture(f.owner.GetWidget()->grab().toImage(),
+                                       std::string(KALVENROD_TEST_DATA_DIR) + "/data/GridDemo.png"));
 }
 
 TEST(GridDrawing, TheSortColumnsHeadingCarriesAMark)

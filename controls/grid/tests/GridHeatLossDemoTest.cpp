@@ -1,10 +1,11 @@
 // A demo like the program's heat-loss input: a tree of a building, its rooms, walls and openings
 // with level images, orientation combo cells and check-box cells, compared with its reviewed picture.
 #include "GridTestSupport.h"
+#include "testing/PictureCompare.h"
 
 #include "controls/grid/CGridBtnCellCombo.h"
 #include "controls/grid/CGridTreeCell.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,8 +16,6 @@
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 enum Column
 {
     kNumber,
@@ -200,19 +199,6 @@ struct HeatLossDemo
     }
 };
 
-int DifferingPixels(const QImage& a, const QImage& b)
-{
-    int count = 0;
-    for (int y = 0; y < a.height(); y++)
-        for (int x = 0; x < a.width(); x++)
-        {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
-                std::abs(qBlue(p) - qBlue(q)) > 24)
-                count++;
-        }
-    return count;
-}
 } // namespace
 
 TEST(GridHeatLossDemo, TreeOfTheBuildingMatchesTheReviewedPicture)
@@ -224,16 +210,8 @@ TEST(GridHeatLossDemo, TreeOfTheBuildingMatchesTheReviewedPicture)
     demo.grid.SetFocusCell(3, kU);
     ProcessEvents();
 
-    const QImage image = demo.owner.GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const std::string reference = std::string(KALVENROD_TEST_DATA_DIR) + "/data/GridHeatLossDemo.png";
-    if (std::getenv("KALVENROD_UPDATE_REFERENCE"))
-        image.save(QString::fromStdString(reference));
-    QImage expected(QString::fromStdString(reference));
-    ASSERT_FALSE(expected.isNull()) << reference;
-    expected = expected.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(expected.size(), image.size());
-    // Small differences of font rasterising are tolerated.
-    EXPECT_LT(DifferingPixels(expected, image), image.width() * image.height() / 200);
+    EXPECT_TRUE(MatchesReviewedPicture(demo.owner.GetWidget()->grab().toImage(),
+                                       std::string(KALVENROD_TEST_DATA_DIR) + "/data/GridHeatLossDemo.png"));
 }
 
 TEST(GridHeatLossDemo, CheckBoxAndOrientationCellsWork)

@@ -1,12 +1,10 @@
 // Keys driven off screen: the focus cell and the selection that they leave.
 #include "GridTestSupport.h"
 
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 struct KeyGrid : GridFixture
 {
     KeyGrid() : GridFixture(10, 6, 1, 1)

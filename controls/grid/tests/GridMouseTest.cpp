@@ -3,14 +3,12 @@
 #include "GridTestSupport.h"
 
 #include "platform/ui/InputRouter.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QWidget>
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 struct MouseGrid : GridFixture
 {
     MouseGrid(int rows = 10, int cols = 6) : GridFixture(rows, cols, 1, 1)

@@ -3,8 +3,6 @@
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 UINT State(const CGridCtrl& grid, int row, int col)
 {
     return grid.GetItemState(row, col);

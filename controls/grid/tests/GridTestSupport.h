@@ -1,6 +1,7 @@
 #pragma once
-// What the grid tests share: one QApplication, an owner window that records the grid's
-// notifications and commands and answers them as a test scripts, and a created grid.
+// What the grid tests share: an owner window that records the grid's notifications and commands
+// and answers them as a test scripts, a created grid, and a grid that records the keys that end
+// its in-place edits. The program runs one off-screen application (GridTestSupport.cpp).
 
 #include "controls/grid/CGridCtrl.h"
 #include "controls/grid/GridNotify.h"
@@ -12,21 +13,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class GridQtEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (!QCoreApplication::instance())
-        {
-            static int argc = 1;
-            static char name[] = "grid_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-};
 
 // One event the owner heard: a notification code with its cell, or a command (code 0).
 struct OwnerEvent
@@ -96,6 +82,19 @@ struct GridFixture
         QApplication::processEvents();
     }
     ~GridFixture() { owner.grid = nullptr; }
+};
+
+// A grid that also records the key each in-place edit ended with.
+class KeyRecordingGrid : public CGridCtrl
+{
+public:
+    using CGridCtrl::CGridCtrl;
+    using CGridCtrl::m_TitleTip;
+    std::vector<UINT> endKeys;
+
+protected:
+    void OnEditEnded(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
 };
 
 // Lets posted messages and paints run.

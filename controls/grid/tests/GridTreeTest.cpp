@@ -3,15 +3,13 @@
 
 #include "controls/grid/CGridTreeBtnCell.h"
 #include "controls/grid/CGridTreeCell.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QImage>
 #include <QWidget>
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 constexpr BYTE V = TREE_VIEWABLE;
 
 // A building with two rooms, their walls and an opening, below one heading row.

@@ -4,8 +4,6 @@
 
 namespace
 {
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GridQtEnvironment);
-
 void SetUniformSizes(CGridCtrl& grid, int height, int width)
 {
     for (int row = 0; row < grid.GetRowCount(); row++)

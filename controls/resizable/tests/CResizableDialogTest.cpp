@@ -2,7 +2,8 @@
 
 #include "platform/core/Profile.h"
 #include "platform/ui/DialogScript.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         Profile::SetConfigFolder(folder.path().toUtf8().constData());
-        DialogScript::Clear();
+        ScriptedAnswers::Reset();
     }
     void TearDown() override
     {
@@ -208,20 +209,20 @@ TEST_F(CResizableDialogTest, ModalDialogIsDrivenAndEndsWithItsCode)
 {
     CDemoDialog modal;
     CSize grown;
-    DialogScript::OnNext(IDD_RESIZABLE_DEMO,
-                         [&](CDialog& d)
-                         {
-                             const CRect okBefore = RectOf(d, IDOK);
-                             const CSize before = ClientSize(d);
-                             CRect window;
-                             d.GetWindowRect(&window);
-                             SizeWindow(d, window.Width() + 50, window.Height() + 40);
-                             grown = ClientSize(d) - before;
-                             EXPECT_EQ(RectOf(d, IDOK), Offset(okBefore, 50, 40));
-                             return IDOK;
-                         });
+    ScriptedAnswers::OnDialog(IDD_RESIZABLE_DEMO,
+                              [&](CDialog& d)
+                              {
+                                  const CRect okBefore = RectOf(d, IDOK);
+                                  const CSize before = ClientSize(d);
+                                  CRect window;
+                                  d.GetWindowRect(&window);
+                                  SizeWindow(d, window.Width() + 50, window.Height() + 40);
+                                  grown = ClientSize(d) - before;
+                                  EXPECT_EQ(RectOf(d, IDOK), Offset(okBefore, 50, 40));
+                                  return IDOK;
+                              });
     EXPECT_EQ(modal.DoModal(), IDOK);
-    EXPECT_TRUE(DialogScript::Unexpected().empty());
+    EXPECT_TRUE(ScriptedAnswers::UnansweredDialogs().empty());
     EXPECT_EQ(grown, CSize(50, 40));
 }
 

@@ -1,7 +1,7 @@
 #include "DemoDialogs.h"
 
 #include "controls/resizable/CResizableFormView.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "controls/resizable/CResizableGrip.h"
 
 #include "platform/ui/WinApi.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "controls/resizable/CResizableSheetEx.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/CTabCtrl.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "controls/resizable/CResizableSheet.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/CTabCtrl.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

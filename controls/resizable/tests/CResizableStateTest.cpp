@@ -2,7 +2,7 @@
 
 #include "platform/core/Profile.h"
 #include "platform/ui/CWnd.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/widgets/WidgetMessageBoxes.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,7 @@ class MessageBoxTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::Reset();
         MessageBoxes::SetPresenter(nullptr);
     }
     void TearDown() override { SetUp(); }
@@ -24,13 +24,13 @@ protected:
 TEST_F(MessageBoxTest, ScriptedAnswersAndWhatWasShown)
 {
     MessageBoxes::SetDefaultCaption("kalvenrod");
-    MessageBoxes::AnswerNext(IDNO);
-    MessageBoxes::AnswerNext(IDCANCEL);
+    ScriptedAnswers::AnswerBox(IDNO);
+    ScriptedAnswers::AnswerBox(IDCANCEL);
     EXPECT_EQ(AfxMessageBox("Uložit změny?", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
     EXPECT_EQ(MessageBox(nullptr, "Problémy při práci se souborem a.xls", "kalvenrod - chyba",
                          MB_OKCANCEL | MB_ICONSTOP),
               IDCANCEL);
-    const auto& shown = MessageBoxes::Shown();
+    const auto& shown = ScriptedAnswers::ShownBoxes();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, "Uložit změny?");
     EXPECT_EQ(shown[0].caption, "kalvenrod");
@@ -63,7 +63,7 @@ TEST_F(MessageBoxTest, PresenterAnswersWhenNothingIsScripted)
 {
     MessageBoxes::SetPresenter([](const MessageBoxRequest& r) { return r.text == "ano?" ? IDYES : IDNO; });
     EXPECT_EQ(AfxMessageBox("ano?", MB_YESNO), IDYES);
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     EXPECT_EQ(AfxMessageBox("ano?", MB_YESNO), IDNO);
 }
 
@@ -74,16 +74,16 @@ TEST_F(MessageBoxTest, TextOfAStringId)
     static const bool registered = (Resources::RegisterBuiltIn(&table), true);
     ASSERT_TRUE(registered);
     AfxMessageBox(61471, MB_ICONSTOP);
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "Problémy při práci se souborem %s");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Problémy při práci se souborem %s");
 }
 
 TEST_F(MessageBoxTest, ExceptionReportsItsCzechText)
 {
     CFileException e(CFileException::fileNotFound, 2, "MekrData.xls");
     e.ReportError();
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "Soubor MekrData.xls nebyl nalezen.");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Soubor MekrData.xls nebyl nalezen.");
 }
 
 TEST_F(MessageBoxTest, WidgetBoxesNeverBlockOffScreen)
@@ -94,7 +94,7 @@ TEST_F(MessageBoxTest, WidgetBoxesNeverBlockOffScreen)
     QApplication app(argc, argv);
     InstallWidgetMessageBoxes();
     EXPECT_EQ(AfxMessageBox("Pokračovat?", MB_YESNO | MB_DEFBUTTON2), IDNO);
-    MessageBoxes::AnswerNext(IDYES);
+    ScriptedAnswers::AnswerBox(IDYES);
     EXPECT_EQ(AfxMessageBox("Pokračovat?", MB_YESNO), IDYES);
 }
 } // namespace

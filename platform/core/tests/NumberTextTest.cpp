@@ -66,7 +66,7 @@ const FormatCase formatCases[] = {
     {"%.1f m", 12.25, "12.3 m", "12,3 m"},
 };
 
-TEST(NumberText, FormatsLikeTheOriginalRunTime)
+TEST(NumberText, FormatsTiesAwayFromZeroAndThreeDigitExponents)
 {
     for (const FormatCase& c : formatCases)
     {

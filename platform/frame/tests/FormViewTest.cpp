@@ -4,7 +4,7 @@
 #include "platform/frame/CFormView.h"
 #include "platform/frame/CFrameWnd.h"
 #include "platform/ui/CDataExchange.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

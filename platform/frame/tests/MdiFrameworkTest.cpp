@@ -5,7 +5,8 @@
 #include "platform/frame/CMDIChildWnd.h"
 #include "platform/frame/CMDIFrameWnd.h"
 #include "platform/frame/CMultiDocTemplate.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QDir>
 #include <QMdiArea>
@@ -56,8 +57,7 @@ protected:
     {
         UiTest::EnsureApplication();
         Profile::SetConfigFolder(m_dir.path().toUtf8().constData());
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::Reset();
         ASSERT_TRUE(m_app.InitInstance());
         m_frame = dynamic_cast<CMDIFrameWnd*>(m_app.m_pMainWnd);
         ASSERT_NE(m_frame, nullptr);
@@ -67,10 +67,10 @@ protected:
         if (m_app.m_pMainWnd)
         {
             for (int i = 0; i < 5; ++i)
-                MessageBoxes::AnswerNext(IDNO);
+                ScriptedAnswers::AnswerBox(IDNO);
             m_app.m_pMainWnd->SendMessage(WM_CLOSE);
         }
-        MessageBoxes::ClearScript();
+        ScriptedAnswers::Reset();
         Profile::SetConfigFolder("");
     }
     CString Title(CWnd* wnd) const
@@ -102,7 +102,7 @@ TEST_F(MdiFramework, EachNewDocumentGetsAChildFrameAndCommandsGoToTheActiveOne)
 
     ActiveDoc()->m_text = "druhá";
     const CString path = (m_dir.path() + "/druha.xls").toUtf8().constData();
-    Frame::AnswerNextFileDialog(path);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, path);
     m_frame->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
     EXPECT_EQ(Title(active), "druha.xls");
     EXPECT_EQ(Title(m_frame), "druha.xls - Editor");
@@ -118,10 +118,10 @@ TEST_F(MdiFramework, ClosingAChildClosesItsDocumentAfterAskingAndTheMainFrameAsk
 {
     m_frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     ActiveDoc()->SetModifiedFlag();
-    MessageBoxes::AnswerNext(IDCANCEL);
+    ScriptedAnswers::AnswerBox(IDCANCEL);
     m_frame->MDIGetActive()->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_app.GetOpenDocumentCount(), 1);
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     m_frame->MDIGetActive()->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_app.GetOpenDocumentCount(), 0);
     UiTest::ProcessEvents();
@@ -131,11 +131,11 @@ TEST_F(MdiFramework, ClosingAChildClosesItsDocumentAfterAskingAndTheMainFrameAsk
     ActiveDoc()->SetModifiedFlag();
     m_frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     ActiveDoc()->SetModifiedFlag();
-    MessageBoxes::ClearShown();
-    MessageBoxes::AnswerNext(IDNO);
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::ForgetShown();
+    ScriptedAnswers::AnswerBox(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     m_frame->SendMessage(WM_CLOSE);
-    EXPECT_EQ(MessageBoxes::Shown().size(), 2u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), 2u);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 

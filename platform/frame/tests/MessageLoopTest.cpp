@@ -5,7 +5,7 @@
 
 #include "platform/core/MessageBox.h"
 #include "platform/core/Profile.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CPaintDC.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QImage>
 #include <QWidget>

@@ -4,7 +4,7 @@
 
 #include "platform/core/Profile.h"
 #include "platform/frame/CRecentFileList.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -5,7 +5,8 @@
 #include "platform/core/Profile.h"
 #include "platform/gdi/PrintJob.h"
 #include "platform/frame/CRecentFileList.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,9 +27,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         Profile::SetConfigFolder(m_dir.path().toUtf8().constData());
         TestDoc::s_calls.clear();
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
-        Frame::ClearFileDialogAnswers();
+        ScriptedAnswers::Reset();
         m_app.m_arguments = {"zkouska"};
         ASSERT_TRUE(m_app.InitInstance());
         m_frame = dynamic_cast<TestFrame*>(m_app.m_pMainWnd);
@@ -39,7 +38,7 @@ protected:
     {
         if (m_app.m_pMainWnd)
         {
-            MessageBoxes::AnswerNext(IDNO);
+            ScriptedAnswers::AnswerBox(IDNO);
             m_app.m_pMainWnd->SendMessage(WM_CLOSE);
         }
         EXPECT_EQ(m_app.m_pMainWnd, nullptr);
@@ -86,7 +85,7 @@ TEST_F(SdiFramework, MenuBarFromTheResourcesSendsItsCommands)
     ASSERT_NE(saveAs, nullptr);
     EXPECT_TRUE(saveAs->isEnabled());
     Doc()->m_text = "z nabídky";
-    Frame::AnswerNextFileDialog(Path("nabidka.tst"));
+    ScriptedAnswers::AnswerCommonDialog(IDOK, Path("nabidka.tst"));
     saveAs->trigger();
     EXPECT_EQ(Title(), "nabidka.tst - Zkušební program");
 }
@@ -125,7 +124,7 @@ TEST_F(SdiFramework, SaveAsOpenAndNewWalkTheFrameworksSteps)
     const CString file = Path("kuchyne.tst");
 
     TestDoc::s_calls.clear();
-    Frame::AnswerNextFileDialog(file);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, file);
     Command(ID_FILE_SAVE_AS);
     EXPECT_EQ(TestDoc::s_calls, (std::vector<std::string>{"save"}));
     EXPECT_TRUE(FileOps::Exists(file));
@@ -136,23 +135,23 @@ TEST_F(SdiFramework, SaveAsOpenAndNewWalkTheFrameworksSteps)
     // New asks about unsaved changes; Cancel keeps everything.
     Doc()->m_text = "změněno";
     Doc()->SetModifiedFlag();
-    MessageBoxes::AnswerNext(IDCANCEL);
+    ScriptedAnswers::AnswerBox(IDCANCEL);
     TestDoc::s_calls.clear();
     Command(ID_FILE_NEW);
     EXPECT_TRUE(TestDoc::s_calls.empty());
     EXPECT_EQ(Doc()->m_text, "změněno");
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, CString("Uložit změny do ") + file + "?");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, CString("Uložit změny do ") + file + "?");
 
     // No drops the changes and starts a new document in the same frame.
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     Command(ID_FILE_NEW);
     EXPECT_EQ(TestDoc::s_calls, (std::vector<std::string>{"new", "delete contents"}));
     EXPECT_EQ(Title(), "Zkouška - Zkušební program");
     EXPECT_EQ(m_app.m_pMainWnd, m_frame);
 
     TestDoc::s_calls.clear();
-    Frame::AnswerNextFileDialog(file);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, file);
     Command(ID_FILE_OPEN);
     EXPECT_EQ(TestDoc::s_calls, (std::vector<std::string>{"open", "delete contents"}));
     EXPECT_EQ(Doc()->m_text, "Kuchyně 20 °C");
@@ -161,7 +160,7 @@ TEST_F(SdiFramework, SaveAsOpenAndNewWalkTheFrameworksSteps)
     // Save writes to the same file without asking.
     Doc()->m_text = "Kuchyně 22 °C";
     Command(ID_FILE_SAVE);
-    Frame::AnswerNextFileDialog(file);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, file);
     Command(ID_FILE_OPEN);
     EXPECT_EQ(Doc()->m_text, "Kuchyně 22 °C");
 }
@@ -169,10 +168,10 @@ TEST_F(SdiFramework, SaveAsOpenAndNewWalkTheFrameworksSteps)
 TEST_F(SdiFramework, CancelledFileDialogChangesNothing)
 {
     Doc()->m_text = "x";
-    Frame::AnswerNextFileDialog("");
+    ScriptedAnswers::AnswerCommonDialog(IDCANCEL);
     Command(ID_FILE_SAVE_AS);
     EXPECT_TRUE(Doc()->GetPathName().IsEmpty());
-    Frame::AnswerNextFileDialog("");
+    ScriptedAnswers::AnswerCommonDialog(IDCANCEL);
     Command(ID_FILE_OPEN);
     EXPECT_EQ(Doc()->m_text, "x");
 }
@@ -180,10 +179,10 @@ TEST_F(SdiFramework, CancelledFileDialogChangesNothing)
 TEST_F(SdiFramework, AFileThatDoesNotOpenIsReportedAndTheDocumentStays)
 {
     Doc()->m_text = "zůstává";
-    MessageBoxes::AnswerNext(IDOK);
+    ScriptedAnswers::AnswerBox(IDOK);
     EXPECT_EQ(m_app.OpenDocumentFile(Path("chybi.tst")), nullptr);
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_TRUE(MessageBoxes::Shown()[0].text.Find("chybi.tst") >= 0);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes()[0].text.Find("chybi.tst") >= 0);
     EXPECT_EQ(Doc()->m_text, "zůstává");
 }
 
@@ -191,7 +190,7 @@ TEST_F(SdiFramework, RecentFileListKeepsFourEntriesInTheProfile)
 {
     for (const char* name : {"a.tst", "b.tst", "c.tst", "d.tst", "e.tst"})
     {
-        Frame::AnswerNextFileDialog(Path(name));
+        ScriptedAnswers::AnswerCommonDialog(IDOK, Path(name));
         Command(ID_FILE_SAVE_AS);
     }
     ASSERT_NE(m_app.m_pRecentFileList, nullptr);
@@ -218,11 +217,11 @@ TEST_F(SdiFramework, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow)
 {
     Doc()->m_text = "rozpracováno";
     Doc()->SetModifiedFlag();
-    MessageBoxes::AnswerNext(IDCANCEL);
+    ScriptedAnswers::AnswerBox(IDCANCEL);
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_app.m_pMainWnd, m_frame);
     EXPECT_EQ(Doc()->m_text, "rozpracováno");
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
@@ -230,7 +229,7 @@ TEST_F(SdiFramework, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow)
 TEST_F(SdiFramework, CommandLineOpensTheFileItNames)
 {
     Doc()->m_text = "z příkazové řádky";
-    Frame::AnswerNextFileDialog(Path("radek.tst"));
+    ScriptedAnswers::AnswerCommonDialog(IDOK, Path("radek.tst"));
     Command(ID_FILE_SAVE_AS);
     Command(ID_FILE_NEW);
 

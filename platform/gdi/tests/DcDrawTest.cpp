@@ -1,11 +1,11 @@
 #include "Canvas.h"
-#include "QtTestEnvironment.h"
+#include "testing/OffscreenApplication.h"
 
 #include "platform/gdi/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
-static auto* const g_qt = ::testing::AddGlobalTestEnvironment(new QtTestEnvironment);
+static const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new OffscreenApplication);
 
 TEST(DcDraw, RectangleOutlinesWithPenAndExcludesRightAndBottom)
 {

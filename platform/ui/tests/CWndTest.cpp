@@ -4,7 +4,7 @@
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/KeyMap.h"
 #include "platform/ui/WinApi.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,8 @@
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/WinApi.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -188,8 +189,8 @@ TEST_F(ControlsTest, FileDialogsAreScriptedWithTheWindowsFilter)
 {
     EXPECT_EQ(CFileDialog::QtFilter("Projekty (*.kzn)|*.kzn|Sešity|*.xls;*.XLS||"),
               "Projekty (*.kzn) (*.kzn);;Sešity (*.xls *.XLS)");
-    CommonDialogScript::Clear();
-    CommonDialogScript::AnswerNext(IDOK, "/tmp/projekty/Nový dům");
+    ScriptedAnswers::Reset();
+    ScriptedAnswers::AnswerCommonDialog(IDOK, "/tmp/projekty/Nový dům");
     CFileDialog save(FALSE, "kzn", "dům.kzn", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                      "Projekty (*.kzn)|*.kzn||");
     save.m_ofn.lpstrTitle = "Uložit jako";
@@ -198,9 +199,9 @@ TEST_F(ControlsTest, FileDialogsAreScriptedWithTheWindowsFilter)
     EXPECT_EQ(save.GetFileName(), "Nový dům.kzn");
     EXPECT_EQ(save.GetFileExt(), "kzn");
     EXPECT_EQ(save.GetFileTitle(), "Nový dům");
-    ASSERT_EQ(CommonDialogScript::Shown().size(), 1u);
-    EXPECT_EQ(CommonDialogScript::Shown()[0].title, "Uložit jako");
-    EXPECT_EQ(CommonDialogScript::Shown()[0].initial, "dům.kzn");
+    ASSERT_EQ(ScriptedAnswers::ShownCommonDialogs().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].title, "Uložit jako");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].initial, "dům.kzn");
 
     CFileDialog open(TRUE);
     EXPECT_EQ(open.DoModal(), IDCANCEL); // no one to answer off screen
@@ -218,14 +219,14 @@ int CALLBACK_Initial(HWND hwnd, UINT message, LPARAM, LPARAM data)
 
 TEST_F(ControlsTest, ColourAndFolderDialogs)
 {
-    CommonDialogScript::Clear();
-    CommonDialogScript::AnswerNext(IDOK, "210,180,140");
+    ScriptedAnswers::Reset();
+    ScriptedAnswers::AnswerCommonDialog(IDOK, "210,180,140");
     CColorDialog colour(RGB(1, 2, 3), CC_FULLOPEN | CC_ANYCOLOR, &host);
     ASSERT_EQ(colour.DoModal(), IDOK);
     EXPECT_EQ(colour.GetColor(), RGB(210, 180, 140));
-    EXPECT_EQ(CommonDialogScript::Shown()[0].initial, "1,2,3");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].initial, "1,2,3");
 
-    CommonDialogScript::AnswerNext(IDOK, "/data/katalog");
+    ScriptedAnswers::AnswerCommonDialog(IDOK, "/data/katalog");
     static const char initial[] = "/data";
     BROWSEINFO info;
     info.hwndOwner = host.m_hWnd;
@@ -239,7 +240,7 @@ TEST_F(ControlsTest, ColourAndFolderDialogs)
     EXPECT_TRUE(SHGetPathFromIDList(chosen, path));
     EXPECT_STREQ(path, "/data/katalog");
     CoTaskMemFree(chosen);
-    EXPECT_EQ(CommonDialogScript::Shown()[1].initial, "/data");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[1].initial, "/data");
     EXPECT_EQ(SHBrowseForFolder(&info), nullptr); // cancelled off screen
 }
 
@@ -338,8 +339,8 @@ TEST_F(ControlsTest, BitmapButtonAndScrollBar)
 
 TEST_F(ControlsTest, FontDialogIsScripted)
 {
-    CommonDialogScript::Clear();
-    CommonDialogScript::AnswerNext(IDOK, "Times New Roman,120,700,1");
+    ScriptedAnswers::Reset();
+    ScriptedAnswers::AnswerCommonDialog(IDOK, "Times New Roman,120,700,1");
     CFontDialog dialog(nullptr, CF_EFFECTS | CF_SCREENFONTS, nullptr, &host);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetFaceName(), "Times New Roman");
@@ -349,5 +350,5 @@ TEST_F(ControlsTest, FontDialogIsScripted)
     LOGFONT lf;
     dialog.GetCurrentFont(&lf);
     EXPECT_EQ(lf.lfHeight, -16); // 12 points on the 96 dpi screen
-    EXPECT_EQ(CommonDialogScript::Shown()[0].kind, "font");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].kind, "font");
 }

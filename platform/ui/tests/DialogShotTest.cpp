@@ -1,7 +1,7 @@
 #include "TestDialogs.h"
 
 #include "platform/ui/DialogShot.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 

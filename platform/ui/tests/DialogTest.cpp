@@ -6,7 +6,8 @@
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CStatic.h"
 #include "platform/ui/DialogScript.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,7 @@ class DialogTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { UiTest::EnsureApplication(); }
-    void SetUp() override
-    {
-        DialogScript::Clear();
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
-    }
+    void SetUp() override { ScriptedAnswers::Reset(); }
 };
 
 CString TextOf(CWnd& dialog, int id)
@@ -35,22 +31,22 @@ CString TextOf(CWnd& dialog, int id)
 TEST_F(DialogTest, DataExchangeRoundTrip)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             EXPECT_EQ(TextOf(d, IDC_NAME), "Obývací pokoj");
-                             EXPECT_EQ(TextOf(d, IDC_COUNT), "3");
-                             EXPECT_EQ(TextOf(d, IDC_LENGTH), "4.25");
-                             EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 1u);
-                             EXPECT_EQ(d.GetCheckedRadioButton(IDC_KIND_A, IDC_KIND_C), IDC_KIND_B);
-                             d.SetDlgItemText(IDC_NAME, "Kuchyň");
-                             d.SetDlgItemText(IDC_COUNT, "12");
-                             d.SetDlgItemText(IDC_LENGTH, "3,5"); // either separator is accepted
-                             d.CheckDlgButton(IDC_HEATED, 0);
-                             d.CheckRadioButton(IDC_KIND_A, IDC_KIND_C, IDC_KIND_C);
-                             UiTest::Click(d.GetDlgItem(IDC_CLOSE_OK));
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  EXPECT_EQ(TextOf(d, IDC_NAME), "Obývací pokoj");
+                                  EXPECT_EQ(TextOf(d, IDC_COUNT), "3");
+                                  EXPECT_EQ(TextOf(d, IDC_LENGTH), "4.25");
+                                  EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 1u);
+                                  EXPECT_EQ(d.GetCheckedRadioButton(IDC_KIND_A, IDC_KIND_C), IDC_KIND_B);
+                                  d.SetDlgItemText(IDC_NAME, "Kuchyň");
+                                  d.SetDlgItemText(IDC_COUNT, "12");
+                                  d.SetDlgItemText(IDC_LENGTH, "3,5"); // either separator is accepted
+                                  d.CheckDlgButton(IDC_HEATED, 0);
+                                  d.CheckRadioButton(IDC_KIND_A, IDC_KIND_C, IDC_KIND_C);
+                                  UiTest::Click(d.GetDlgItem(IDC_CLOSE_OK));
+                                  return -1;
+                              });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_name, "Kuchyň");
     EXPECT_EQ(dialog.m_count, 12);
@@ -62,50 +58,50 @@ TEST_F(DialogTest, DataExchangeRoundTrip)
 TEST_F(DialogTest, InvalidNumberKeepsTheDialogOpenWithTheFocusOnTheField)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             d.SetDlgItemText(IDC_COUNT, "dvanáct");
-                             MessageBoxes::AnswerNext(IDOK);
-                             UiTest::Click(d.GetDlgItem(IDC_CLOSE_OK));
-                             EXPECT_FALSE(d.GetModalResult() == IDOK);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  d.SetDlgItemText(IDC_COUNT, "dvanáct");
+                                  ScriptedAnswers::AnswerBox(IDOK);
+                                  UiTest::Click(d.GetDlgItem(IDC_CLOSE_OK));
+                                  EXPECT_FALSE(d.GetModalResult() == IDOK);
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
+                                  return IDCANCEL;
+                              });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "Zadejte celé číslo.");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Zadejte celé číslo.");
 }
 
 TEST_F(DialogTest, EnterMovesToTheNextFieldAndDoesNotClose)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             d.GetDlgItem(IDC_NAME)->SetFocus();
-                             UiTest::PressKey(VK_RETURN);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
-                             UiTest::PressKey(VK_RETURN);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_LENGTH));
-                             EXPECT_TRUE(d.IsModalRunning());
-                             return 77;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  d.GetDlgItem(IDC_NAME)->SetFocus();
+                                  UiTest::PressKey(VK_RETURN);
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
+                                  UiTest::PressKey(VK_RETURN);
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_LENGTH));
+                                  EXPECT_TRUE(d.IsModalRunning());
+                                  return 77;
+                              });
     EXPECT_EQ(dialog.DoModal(), 77);
 }
 
 TEST_F(DialogTest, EscapeCancels)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             d.GetDlgItem(IDC_COUNT)->SetFocus();
-                             UiTest::TypeText("99");
-                             UiTest::PressKey(VK_ESCAPE);
-                             EXPECT_FALSE(d.IsModalRunning());
-                             return 5;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  d.GetDlgItem(IDC_COUNT)->SetFocus();
+                                  UiTest::TypeText("99");
+                                  UiTest::PressKey(VK_ESCAPE);
+                                  EXPECT_FALSE(d.IsModalRunning());
+                                  return 5;
+                              });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_count, 3); // nothing was exchanged
 }
@@ -113,18 +109,18 @@ TEST_F(DialogTest, EscapeCancels)
 TEST_F(DialogTest, TabWalksTheTabStopsAndTypedTextArrives)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME)); // the first tab stop
-                             UiTest::PressKey(VK_TAB);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
-                             UiTest::TypeText("42"); // the whole text was selected on the way in
-                             EXPECT_EQ(TextOf(d, IDC_COUNT), "42");
-                             UiTest::PressKey(VK_TAB, Qt::ShiftModifier);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME));
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME)); // the first tab stop
+                                  UiTest::PressKey(VK_TAB);
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
+                                  UiTest::TypeText("42"); // the whole text was selected on the way in
+                                  EXPECT_EQ(TextOf(d, IDC_COUNT), "42");
+                                  UiTest::PressKey(VK_TAB, Qt::ShiftModifier);
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME));
+                                  return IDCANCEL;
+                              });
     dialog.DoModal();
 }
 
@@ -132,16 +128,16 @@ TEST_F(DialogTest, KillFocusValidationThatMovesTheFocusBackDoesNotLoop)
 {
     CDataDialog dialog;
     dialog.m_validateCount = true;
-    DialogScript::OnNext(IDD_DATA,
-                         [&dialog](CDialog& d)
-                         {
-                             d.GetDlgItem(IDC_COUNT)->SetFocus();
-                             d.SetDlgItemText(IDC_COUNT, "");
-                             dialog.log.clear();
-                             d.GetDlgItem(IDC_LENGTH)->SetFocus();
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [&dialog](CDialog& d)
+                              {
+                                  d.GetDlgItem(IDC_COUNT)->SetFocus();
+                                  d.SetDlgItemText(IDC_COUNT, "");
+                                  dialog.log.clear();
+                                  d.GetDlgItem(IDC_LENGTH)->SetFocus();
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_COUNT));
+                                  return IDCANCEL;
+                              });
     dialog.DoModal();
     EXPECT_EQ(dialog.log, std::vector<std::string>{"killfocus count"});
 }
@@ -149,18 +145,18 @@ TEST_F(DialogTest, KillFocusValidationThatMovesTheFocusBackDoesNotLoop)
 TEST_F(DialogTest, NotificationsReachTheirHandlersAndAPostedCommandRunsAfterThem)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [&dialog](CDialog& d)
-                         {
-                             dialog.log.clear();
-                             auto* place = static_cast<CComboBox*>(d.GetDlgItem(IDC_PLACE));
-                             place->SetFocus();
-                             UiTest::PressKey(VK_DOWN); // the user picks the next place
-                             UiTest::Click(d.GetDlgItem(IDC_HEATED));
-                             EXPECT_EQ(place->GetCurSel(), 0);
-                             UiTest::ProcessEvents();
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [&dialog](CDialog& d)
+                              {
+                                  dialog.log.clear();
+                                  auto* place = static_cast<CComboBox*>(d.GetDlgItem(IDC_PLACE));
+                                  place->SetFocus();
+                                  UiTest::PressKey(VK_DOWN); // the user picks the next place
+                                  UiTest::Click(d.GetDlgItem(IDC_HEATED));
+                                  EXPECT_EQ(place->GetCurSel(), 0);
+                                  UiTest::ProcessEvents();
+                                  return IDCANCEL;
+                              });
     dialog.DoModal();
     const std::vector<std::string> expected = {"selchange 1008", "clicked 1004", "posted 1"};
     EXPECT_EQ(dialog.log, expected);
@@ -169,14 +165,14 @@ TEST_F(DialogTest, NotificationsReachTheirHandlersAndAPostedCommandRunsAfterThem
 TEST_F(DialogTest, ProgramChangesSendNoSelectionNotifications)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [&dialog](CDialog& d)
-                         {
-                             dialog.log.clear();
-                             static_cast<CComboBox*>(d.GetDlgItem(IDC_PLACE))->SetCurSel(2);
-                             d.CheckDlgButton(IDC_HEATED, 0);
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [&dialog](CDialog& d)
+                              {
+                                  dialog.log.clear();
+                                  static_cast<CComboBox*>(d.GetDlgItem(IDC_PLACE))->SetCurSel(2);
+                                  d.CheckDlgButton(IDC_HEATED, 0);
+                                  return IDCANCEL;
+                              });
     dialog.DoModal();
     EXPECT_TRUE(dialog.log.empty());
 }
@@ -184,25 +180,25 @@ TEST_F(DialogTest, ProgramChangesSendNoSelectionNotifications)
 TEST_F(DialogTest, NestedModalDialogIsScriptedAndReturnsItsCode)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [&dialog](CDialog& d)
-                         {
-                             UiTest::Click(d.GetDlgItem(IDC_OPEN));
-                             EXPECT_EQ(dialog.m_nestedResult, IDOK);
-                             return IDCANCEL;
-                         });
-    DialogScript::OnNext(IDD_NESTED,
-                         [](CDialog& d)
-                         {
-                             EXPECT_EQ(TextOf(d, IDC_NOTE), "první");
-                             static_cast<CDialog&>(d).GotoDlgCtrl(d.GetDlgItem(IDC_NOTE));
-                             UiTest::TypeText("druhá");
-                             UiTest::PressKey(VK_RETURN); // the default button
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [&dialog](CDialog& d)
+                              {
+                                  UiTest::Click(d.GetDlgItem(IDC_OPEN));
+                                  EXPECT_EQ(dialog.m_nestedResult, IDOK);
+                                  return IDCANCEL;
+                              });
+    ScriptedAnswers::OnDialog(IDD_NESTED,
+                              [](CDialog& d)
+                              {
+                                  EXPECT_EQ(TextOf(d, IDC_NOTE), "první");
+                                  static_cast<CDialog&>(d).GotoDlgCtrl(d.GetDlgItem(IDC_NOTE));
+                                  UiTest::TypeText("druhá");
+                                  UiTest::PressKey(VK_RETURN); // the default button
+                                  return -1;
+                              });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     const std::vector<UINT> shown = {IDD_DATA, IDD_NESTED};
-    EXPECT_EQ(DialogScript::Shown(), shown);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), shown);
     EXPECT_EQ(dialog.log.back(), "nested 1 druhá");
 }
 
@@ -210,7 +206,7 @@ TEST_F(DialogTest, UnscriptedDialogOffScreenEndsAtOnce)
 {
     CNestedDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(DialogScript::Unexpected(), std::vector<UINT>{IDD_NESTED});
+    EXPECT_EQ(ScriptedAnswers::UnansweredDialogs(), std::vector<UINT>{IDD_NESTED});
 }
 
 TEST_F(DialogTest, MissingTemplateFails)
@@ -240,16 +236,17 @@ TEST_F(DialogTest, ModelessDialogAndControlIds)
 TEST_F(DialogTest, AltWithAMarkedLetterGoesToItsControl)
 {
     CDataDialog dialog;
-    DialogScript::OnNext(IDD_DATA,
-                         [](CDialog& d)
-                         {
-                             d.GetDlgItem(IDC_LENGTH)->SetFocus();
-                             UiTest::PressKey('N', Qt::AltModifier); // "&Název místnosti:" labels the name
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME));
-                             EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 1u);
-                             UiTest::PressKey('V', Qt::AltModifier); // "&Vytápěná" is clicked
-                             EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 0u);
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(IDD_DATA,
+                              [](CDialog& d)
+                              {
+                                  d.GetDlgItem(IDC_LENGTH)->SetFocus();
+                                  UiTest::PressKey('N',
+                                                   Qt::AltModifier); // "&Název místnosti:" labels the name
+                                  EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_NAME));
+                                  EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 1u);
+                                  UiTest::PressKey('V', Qt::AltModifier); // "&Vytápěná" is clicked
+                                  EXPECT_EQ(d.IsDlgButtonChecked(IDC_HEATED), 0u);
+                                  return IDCANCEL;
+                              });
     dialog.DoModal();
 }

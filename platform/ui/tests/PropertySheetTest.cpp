@@ -6,7 +6,8 @@
 #include "platform/ui/CPropertySheetEx.h"
 #include "platform/ui/CTabCtrl.h"
 #include "platform/ui/DialogScript.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,7 @@ protected:
     static void SetUpTestSuite() { UiTest::EnsureApplication(); }
     void SetUp() override
     {
-        DialogScript::Clear();
+        ScriptedAnswers::Reset();
         g_log.clear();
         sheet.AddPage(&one);
         sheet.AddPage(&two);
@@ -88,19 +89,19 @@ void ClickTab(CPropertySheet& sheet, int index)
 
 TEST_F(PropertySheetTest, SwitchingPagesCallsTheActivationHandlers)
 {
-    DialogScript::OnNext(0,
-                         [](CDialog& d)
-                         {
-                             auto& s = static_cast<CPropertySheet&>(d);
-                             EXPECT_EQ(s.GetActiveIndex(), 0);
-                             EXPECT_EQ(s.GetTabControl()->GetItemCount(), 2);
-                             ClickTab(s, 1);
-                             EXPECT_EQ(s.GetActiveIndex(), 1);
-                             EXPECT_TRUE(s.GetPage(1)->IsWindowVisible());
-                             EXPECT_FALSE(s.GetPage(0)->IsWindowVisible());
-                             EXPECT_TRUE(s.SetActivePage(0));
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(0,
+                              [](CDialog& d)
+                              {
+                                  auto& s = static_cast<CPropertySheet&>(d);
+                                  EXPECT_EQ(s.GetActiveIndex(), 0);
+                                  EXPECT_EQ(s.GetTabControl()->GetItemCount(), 2);
+                                  ClickTab(s, 1);
+                                  EXPECT_EQ(s.GetActiveIndex(), 1);
+                                  EXPECT_TRUE(s.GetPage(1)->IsWindowVisible());
+                                  EXPECT_FALSE(s.GetPage(0)->IsWindowVisible());
+                                  EXPECT_TRUE(s.SetActivePage(0));
+                                  return IDCANCEL;
+                              });
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
     const std::vector<std::string> expected = {"set 1", "kill 1", "set 2", "kill 2", "set 1"};
     EXPECT_EQ(g_log, expected);
@@ -108,36 +109,36 @@ TEST_F(PropertySheetTest, SwitchingPagesCallsTheActivationHandlers)
 
 TEST_F(PropertySheetTest, KillActiveVetoKeepsThePage)
 {
-    DialogScript::OnNext(0,
-                         [](CDialog& d)
-                         {
-                             auto& s = static_cast<CPropertySheet&>(d);
-                             s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "");
-                             ClickTab(s, 1);
-                             EXPECT_EQ(s.GetActiveIndex(), 0);
-                             EXPECT_EQ(s.GetTabControl()->GetCurSel(), 0);
-                             EXPECT_FALSE(s.SetActivePage(1));
-                             EXPECT_TRUE(s.GetPage(0)->IsWindowVisible());
-                             // OK is refused too while the page will not be left.
-                             s.PressButton(PSBTN_OK);
-                             EXPECT_TRUE(s.IsModalRunning());
-                             return IDCANCEL;
-                         });
+    ScriptedAnswers::OnDialog(0,
+                              [](CDialog& d)
+                              {
+                                  auto& s = static_cast<CPropertySheet&>(d);
+                                  s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "");
+                                  ClickTab(s, 1);
+                                  EXPECT_EQ(s.GetActiveIndex(), 0);
+                                  EXPECT_EQ(s.GetTabControl()->GetCurSel(), 0);
+                                  EXPECT_FALSE(s.SetActivePage(1));
+                                  EXPECT_TRUE(s.GetPage(0)->IsWindowVisible());
+                                  // OK is refused too while the page will not be left.
+                                  s.PressButton(PSBTN_OK);
+                                  EXPECT_TRUE(s.IsModalRunning());
+                                  return IDCANCEL;
+                              });
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 }
 
 TEST_F(PropertySheetTest, OkCollectsBothPages)
 {
-    DialogScript::OnNext(0,
-                         [](CDialog& d)
-                         {
-                             auto& s = static_cast<CPropertySheet&>(d);
-                             s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "24");
-                             ClickTab(s, 1);
-                             s.GetPage(1)->CheckDlgButton(IDC_PAGE_FLAG, 1);
-                             UiTest::Click(s.GetDlgItem(IDOK));
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(0,
+                              [](CDialog& d)
+                              {
+                                  auto& s = static_cast<CPropertySheet&>(d);
+                                  s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "24");
+                                  ClickTab(s, 1);
+                                  s.GetPage(1)->CheckDlgButton(IDC_PAGE_FLAG, 1);
+                                  UiTest::Click(s.GetDlgItem(IDOK));
+                                  return -1;
+                              });
     EXPECT_EQ(sheet.DoModal(), IDOK);
     EXPECT_EQ(one.m_temperature, 24);
     EXPECT_EQ(two.m_losses, 1);
@@ -146,20 +147,20 @@ TEST_F(PropertySheetTest, OkCollectsBothPages)
 TEST_F(PropertySheetTest, StartPageTitleAndButtons)
 {
     sheet.SetActivePage(1);
-    DialogScript::OnNext(0,
-                         [](CDialog& d)
-                         {
-                             auto& s = static_cast<CPropertySheet&>(d);
-                             EXPECT_EQ(s.GetActiveIndex(), 1);
-                             CString title;
-                             s.GetWindowText(title);
-                             EXPECT_EQ(title, "kalvenrod - nastavování parametrů");
-                             EXPECT_NE(s.GetDlgItem(IDOK), nullptr);
-                             EXPECT_NE(s.GetDlgItem(IDCANCEL), nullptr);
-                             EXPECT_EQ(s.GetDlgItem(ID_APPLY_NOW), nullptr);
-                             UiTest::PressKey(VK_ESCAPE);
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(0,
+                              [](CDialog& d)
+                              {
+                                  auto& s = static_cast<CPropertySheet&>(d);
+                                  EXPECT_EQ(s.GetActiveIndex(), 1);
+                                  CString title;
+                                  s.GetWindowText(title);
+                                  EXPECT_EQ(title, "kalvenrod - nastavování parametrů");
+                                  EXPECT_NE(s.GetDlgItem(IDOK), nullptr);
+                                  EXPECT_NE(s.GetDlgItem(IDCANCEL), nullptr);
+                                  EXPECT_EQ(s.GetDlgItem(ID_APPLY_NOW), nullptr);
+                                  UiTest::PressKey(VK_ESCAPE);
+                                  return -1;
+                              });
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
     EXPECT_EQ(one.m_hWnd, nullptr);
 }
@@ -167,7 +168,7 @@ TEST_F(PropertySheetTest, StartPageTitleAndButtons)
 TEST(PropertySheetWizardTest, AWizardWalksItsPagesAndFinishesOnTheLast)
 {
     UiTest::EnsureApplication();
-    DialogScript::Clear();
+    ScriptedAnswers::Reset();
     CPropertySheetEx wizard("kalvenrod - nový projekt");
     wizard.m_psh.dwFlags |= PSH_WIZARD97;
     CTemperaturePage first;
@@ -175,27 +176,27 @@ TEST(PropertySheetWizardTest, AWizardWalksItsPagesAndFinishesOnTheLast)
     last.m_psp.dwFlags |= PSP_HIDEHEADER;
     wizard.AddPage(&first);
     wizard.AddPage(&last);
-    DialogScript::OnNext(0,
-                         [](CDialog& d)
-                         {
-                             auto& s = static_cast<CPropertySheet&>(d);
-                             EXPECT_FALSE(s.GetTabControl()->IsWindowVisible());
-                             EXPECT_EQ(s.GetDlgItem(IDOK), nullptr);
-                             EXPECT_NE(s.GetDlgItem(ID_WIZHEADERLINE), nullptr);
-                             EXPECT_FALSE(s.GetDlgItem(ID_WIZFINISH)->IsWindowVisible());
-                             s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "21");
-                             UiTest::Click(s.GetDlgItem(ID_WIZNEXT));
-                             EXPECT_EQ(s.GetActiveIndex(), 1);
-                             // The last page hides the header: it starts above the header line.
-                             CRect page, line;
-                             s.GetPage(1)->GetWindowRect(&page);
-                             s.GetDlgItem(ID_WIZHEADERLINE)->GetWindowRect(&line);
-                             EXPECT_LT(page.top, line.top);
-                             EXPECT_FALSE(s.GetDlgItem(ID_WIZHEADERLINE)->IsWindowVisible());
-                             s.GetPage(1)->CheckDlgButton(IDC_PAGE_FLAG, 1);
-                             UiTest::Click(s.GetDlgItem(ID_WIZFINISH));
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(0,
+                              [](CDialog& d)
+                              {
+                                  auto& s = static_cast<CPropertySheet&>(d);
+                                  EXPECT_FALSE(s.GetTabControl()->IsWindowVisible());
+                                  EXPECT_EQ(s.GetDlgItem(IDOK), nullptr);
+                                  EXPECT_NE(s.GetDlgItem(ID_WIZHEADERLINE), nullptr);
+                                  EXPECT_FALSE(s.GetDlgItem(ID_WIZFINISH)->IsWindowVisible());
+                                  s.GetPage(0)->SetDlgItemText(IDC_PAGE_VALUE, "21");
+                                  UiTest::Click(s.GetDlgItem(ID_WIZNEXT));
+                                  EXPECT_EQ(s.GetActiveIndex(), 1);
+                                  // The last page hides the header: it starts above the header line.
+                                  CRect page, line;
+                                  s.GetPage(1)->GetWindowRect(&page);
+                                  s.GetDlgItem(ID_WIZHEADERLINE)->GetWindowRect(&line);
+                                  EXPECT_LT(page.top, line.top);
+                                  EXPECT_FALSE(s.GetDlgItem(ID_WIZHEADERLINE)->IsWindowVisible());
+                                  s.GetPage(1)->CheckDlgButton(IDC_PAGE_FLAG, 1);
+                                  UiTest::Click(s.GetDlgItem(ID_WIZFINISH));
+                                  return -1;
+                              });
     EXPECT_EQ(wizard.DoModal(), ID_WIZFINISH);
     EXPECT_EQ(first.m_temperature, 21);
     EXPECT_EQ(last.m_losses, 1);

@@ -1,4 +1,4 @@
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include "platform/ui/KeyMap.h"
 

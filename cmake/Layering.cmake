@@ -1,0 +1,53 @@
+# Fails when code of a lower layer includes a header of a higher one. Run by CTest as
+#   cmake -DSOURCE_DIR=<tree> -P cmake/Layering.cmake
+# Each rule: a folder, then the folders its code may include from (its own included). Tests,
+# fuzz targets and test support are left out: they may include what they test with.
+set(rules
+  "platform/core:platform/core"
+  "platform/dao:platform/core,platform/dao"
+  "platform/gdi:platform/core,platform/gdi"
+  "platform/ui:platform/core,platform/gdi,platform/ui"
+  "platform/frame:platform/core,platform/gdi,platform/ui,platform/frame"
+  "datalib:platform/core,platform/dao,datalib"
+  "controls/grid:platform/core,platform/gdi,platform/ui,controls/grid"
+  "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable")
+# Folders of the tree that an include can name; an include of anything else is not ours.
+set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
+    cadlink heatloss hydraulics floorwall app dataeditor testing)
+
+# out: TRUE when header lies in one of the folders.
+function(in_folders out header)
+  set(${out} FALSE PARENT_SCOPE)
+  foreach(folder ${ARGN})
+    if(header MATCHES "^${folder}/")
+      set(${out} TRUE PARENT_SCOPE)
+    endif()
+  endforeach()
+endfunction()
+
+set(failures "")
+foreach(rule ${rules})
+  string(REPLACE ":" ";" parts "${rule}")
+  list(GET parts 0 folder)
+  list(GET parts 1 allowed)
+  string(REPLACE "," ";" allowed "${allowed}")
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source ${sources})
+    if(source MATCHES "/(tests|fuzz|testing)/")
+      continue()
+    endif()
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+      in_folders(ours "${header}" ${known})
+      in_folders(allowed_here "${header}" ${allowed})
+      if(ours AND NOT allowed_here)
+        file(RELATIVE_PATH where ${SOURCE_DIR} ${source})
+        string(APPEND failures "${where} includes ${header}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "A lower layer includes a higher one:\n${failures}")
+endif()
