@@ -178,10 +178,15 @@ int CData::Copy(CString path, int leaveOut)
     const CString type = GetFileType();
     if (type == "?")
         return 0;
+    std::error_code error;
+    const bool targetExisted = std::filesystem::exists(path.str(), error);
     CData target;
     target.m_bShowErrors = m_bShowErrors;
     if (!target.Create(path, type))
+    {
+        target.AbandonCopy(path, targetExisted);
         return 0;
+    }
     // A table open on a query would give only its rows: every table is copied whole.
     CloseTable();
     const bool workbook = type.Find("Excel") >= 0;
@@ -193,15 +198,71 @@ int CData::Copy(CString path, int leaveOut)
             continue;
         if (!CopyTable(path, i, &target))
         {
-            target.Close();
+            target.AbandonCopy(path, targetExisted);
             return 0;
         }
     }
-    return target.CloseDatabase();
+    if (!target.CloseDatabase())
+    {
+        target.AbandonCopy(path, targetExisted);
+        return 0;
+    }
+    return 1;
+}
+
+// A copy that failed leaves no half of itself: a new target goes, an old one stays as it was.
+void CData::AbandonCopy(const CString& path, bool targetExisted)
+{
+    if (IsOpen())
+        RunDaoQuietly([&] { m_db.DiscardChanges(); });
+    CloseDatabase();
+    if (!targetExisted)
+    {
+        // With the file go the log files a database file may leave beside it.
+        std::error_code error;
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            std::filesystem::remove(path.str() + suffix, error);
+    }
+}
+
+int CData::Flush()
+{
+    ClearError();
+    if (!IsOpen())
+        return 0;
+    return RunDao([&] { m_db.Flush(); });
+}
+
+int CData::GetErrorCode() const
+{
+    return m_nErrorCode;
+}
+
+CString CData::GetErrorText() const
+{
+    return m_strErrorText;
+}
+
+void CData::ClearError()
+{
+    m_nErrorCode = 0;
+    m_strErrorText.Empty();
 }
 
 void CData::DisplayDaoException(CDaoException* e)
 {
+    if (e->m_pErrorInfo)
+    {
+        m_nErrorCode = static_cast<int>(e->m_pErrorInfo->m_lErrorCode);
+        m_strErrorText = e->m_pErrorInfo->m_strDescription;
+    }
+    else
+    {
+        m_nErrorCode = static_cast<int>(e->m_scode);
+        m_strErrorText.Empty();
+    }
+    if (m_nErrorCode == 0)
+        m_nErrorCode = -1;
     if (m_bShowErrors)
     {
         CString text;

@@ -30,6 +30,16 @@ public:
     CString GetFileName();
     CString GetFileType();
     int Copy(CString path, int leaveOut);
+    // Writes every change made so far to the file now: 1 when it is there, 0 when it cannot be
+    // written (the file then stays as it was, and the changes wait for the next write).
+    int Flush();
+
+    // The database error of the latest call that met one: its code (0 for none) and its text.
+    // Flush and Find start without one, so after a 0 from them the code tells a failure from
+    // "nothing found"; ClearError starts afresh before any other call.
+    int GetErrorCode() const;
+    CString GetErrorText() const;
+    void ClearError();
 
     // Tables, columns and queries.
     int SetTablesInfo();
@@ -108,4 +118,8 @@ private:
     int HasColumn(int col) const;
     int RefuseUnconverted(const CString& text, int type);
     int CopyRows(CData& target);
+    void AbandonCopy(const CString& path, bool targetExisted);
+
+    int m_nErrorCode = 0;
+    CString m_strErrorText;
 };

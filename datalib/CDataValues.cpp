@@ -211,6 +211,7 @@ int CData::AddRow()
 
 int CData::Find(int code, CString criteria, int storedNames)
 {
+    ClearError();
     if (m_nTable == -1 || criteria.IsEmpty())
         return 0;
     long findType = 0;

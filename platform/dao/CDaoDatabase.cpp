@@ -59,6 +59,18 @@ void CDaoDatabase::Close()
     DaoCall([&] { engine->Close(); });
 }
 
+void CDaoDatabase::Flush()
+{
+    jet::Database& engine = Engine();
+    DaoCall([&] { engine.Flush(); });
+}
+
+void CDaoDatabase::DiscardChanges()
+{
+    jet::Database& engine = Engine();
+    DaoCall([&] { engine.DiscardChanges(); });
+}
+
 CString CDaoDatabase::GetName() const
 {
     return m_strName;

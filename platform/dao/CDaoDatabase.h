@@ -30,6 +30,10 @@ public:
     // Closes the database; what was changed reaches the file now (an error is thrown when it cannot).
     virtual void Close();
     BOOL IsOpen() const { return m_engine != nullptr; }
+    // What was changed reaches the file now (an error is thrown when it cannot).
+    void Flush();
+    // Changes that have not reached the file are forgotten; the file stays as it was.
+    void DiscardChanges();
 
     CString GetName() const;
     CString GetConnect() const;

@@ -24,6 +24,10 @@ public:
     virtual void CreateTable(const std::string& name, const std::vector<Field>& fields) = 0;
     virtual void DeleteTable(const std::string& name) = 0;
     virtual void RenameTable(const std::string& oldName, const std::string& newName) = 0;
+    // Written data reach the file now (may throw); nothing to do when nothing waits.
+    virtual void Flush() = 0;
+    // Forgets the changes that have not reached the file yet: the file stays as it was.
+    virtual void DiscardChanges() = 0;
     // Ends the work: written data reach the file (may throw). Safe to call twice.
     virtual void Close() = 0;
 };

@@ -283,6 +283,16 @@ void SqliteDatabase::RenameTable(const std::string& oldName, const std::string& 
     Execute("ALTER TABLE " + QuotedIdentifier(table) + " RENAME TO " + QuotedIdentifier(newName));
 }
 
+// Every change is committed at once; a checkpoint moves the log into the file itself.
+void SqliteDatabase::Flush()
+{
+    if (!readOnly_)
+        Execute("PRAGMA wal_checkpoint(FULL)");
+}
+
+// Committed changes are in the file already: there is nothing left to forget.
+void SqliteDatabase::DiscardChanges() {}
+
 void SqliteDatabase::Close()
 {
     db_.reset();

@@ -24,6 +24,8 @@ public:
     void CreateTable(const std::string& name, const std::vector<Field>& fields) override;
     void DeleteTable(const std::string& name) override;
     void RenameTable(const std::string& oldName, const std::string& newName) override;
+    void Flush() override;
+    void DiscardChanges() override;
     void Close() override;
 
 private:

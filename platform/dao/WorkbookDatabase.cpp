@@ -138,6 +138,20 @@ void WorkbookDatabase::RenameTable(const std::string& oldName, const std::string
     session_->Document().Touch();
 }
 
+void WorkbookDatabase::Flush()
+{
+    RequireOpen();
+    if (!readOnly_)
+        session_->Document().Save();
+}
+
+void WorkbookDatabase::DiscardChanges()
+{
+    RequireOpen();
+    if (!readOnly_)
+        session_->Document().DiscardChanges();
+}
+
 void WorkbookDatabase::Close()
 {
     if (closed_)

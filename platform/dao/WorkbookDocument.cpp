@@ -108,6 +108,28 @@ void WorkbookDocument::Save()
     modified_ = false;
 }
 
+void WorkbookDocument::DiscardChanges()
+{
+    if (!modified_)
+        return;
+    workbook::Workbook book;
+    if (stamp_)
+    {
+        try
+        {
+            book = workbook::ReadWorkbook(path_);
+        }
+        catch (const workbook::WorkbookError& error)
+        {
+            throw JetError(kErrUnrecognizedFormat, error.what());
+        }
+    }
+    book_ = std::move(book);
+    declared_.clear();
+    modified_ = false;
+    ++revision_;
+}
+
 const std::vector<Field>* WorkbookDocument::DeclaredFields(const std::string& sheet) const
 {
     const auto found = declared_.find(Lower(sheet));

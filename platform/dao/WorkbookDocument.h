@@ -43,6 +43,8 @@ public:
 
     // Writes the file now (atomically) when modified.
     void Save();
+    // Back to what the file holds (an empty workbook when there is no file yet), unmodified.
+    void DiscardChanges();
 
     explicit WorkbookDocument(std::string path) : path_(std::move(path)) {}
 

@@ -52,7 +52,11 @@ void WriteWorkbook(const Workbook& book, const std::string& path)
     if (!file.open(QIODevice::WriteOnly))
         throw WorkbookError("Soubor " + path + " nelze zapsat: " + file.errorString().toStdString());
     const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !file.commit())
+    // A full disk shows only when the buffer goes out, and commit would not notice it.
+    const bool flushed = written == static_cast<qint64>(bytes.size()) && file.flush();
+    if (!flushed)
+        file.cancelWriting();
+    if (!flushed || !file.commit())
         throw WorkbookError("Soubor " + path + " nelze zapsat: " + file.errorString().toStdString());
 }
 
