@@ -10,6 +10,8 @@ set(rules
   "platform/frame:platform/core,platform/gdi,platform/ui,platform/frame"
   "datalib:platform/core,platform/dao,datalib"
   "controls/grid:platform/core,platform/gdi,platform/ui,controls/grid"
+  "controls/grid/fmt:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid"
+  "app/common:platform/core,datalib,app/common"
   "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
@@ -25,6 +27,13 @@ function(in_folders out header)
   endforeach()
 endfunction()
 
+# The folder of each rule: a subfolder with a rule of its own is checked by that rule alone.
+set(rule_folders "")
+foreach(rule ${rules})
+  string(REGEX REPLACE ":.*" "" folder "${rule}")
+  list(APPEND rule_folders ${folder})
+endforeach()
+
 set(failures "")
 foreach(rule ${rules})
   string(REPLACE ":" ";" parts "${rule}")
@@ -34,6 +43,16 @@ foreach(rule ${rules})
   file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
     if(source MATCHES "/(tests|fuzz|testing)/")
+      continue()
+    endif()
+    file(RELATIVE_PATH relative ${SOURCE_DIR} ${source})
+    set(deeper FALSE)
+    foreach(other ${rule_folders})
+      if(NOT other STREQUAL folder AND other MATCHES "^${folder}/" AND relative MATCHES "^${other}/")
+        set(deeper TRUE)
+      endif()
+    endforeach()
+    if(deeper)
       continue()
     endif()
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")

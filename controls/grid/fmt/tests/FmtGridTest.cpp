@@ -3,10 +3,10 @@
 #include "app/common/AppSettings.h"
 #include "app/common/tests/CatalogueFixture.h"
 #include "controls/grid/CGridDefaultCell.h"
-#include "platform/core/MessageBox.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CClientDC.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 
@@ -204,12 +204,12 @@ protected:
         FmtGridTest::SetUp();
         ASSERT_TRUE(m_catalogue.Written());
         AppSettings::Get().PathData = m_catalogue.Folder();
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::ForgetShown();
     }
     void TearDown() override
     {
         AppSettings::Get().PathData.Empty();
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::ForgetShown();
     }
     CatalogueFixture m_catalogue;
 };
@@ -233,7 +233,7 @@ TEST_F(FmtGridLoadTest, SheetFillsTheGrid)
     EXPECT_EQ(m_grid.GetCell(3, 2)->GetTextClr(), RGB(0xFF, 0, 0));
     EXPECT_EQ(m_grid.GetItemText(4, 3), "/");
     EXPECT_FALSE(m_grid.m_Data.IsOpen());
-    EXPECT_TRUE(MessageBoxes::Shown().empty());
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
 }
 
 TEST_F(FmtGridLoadTest, MissingSheetLeavesTheGridAsItWas)
@@ -242,7 +242,7 @@ TEST_F(FmtGridLoadTest, MissingSheetLeavesTheGridAsItWas)
     EXPECT_EQ(m_grid.GetRowCount(), 4);
     EXPECT_EQ(m_grid.GetItemText(1, 1), "1-1");
     EXPECT_EQ(m_grid.m_aColumnNames.GetSize(), 3);
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "Problémy při práci v tabulce Chybí$");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Problémy při práci v tabulce Chybí$");
 }
 } // namespace
