@@ -1,5 +1,7 @@
 // The grid: painting one screen of a small and of a very large grid (the cost should follow what
-// is visible, so the two stay close), filling a large grid cell by cell, and its memory per cell.
+// is visible, so the two stay close), filling a large grid cell by cell, appending rows to a shown
+// grid (the cost should grow with the rows, not with their square), finding the cell under a
+// point at the end of a large grid, and the memory per cell.
 // Run off screen: QT_QPA_PLATFORM=offscreen build/bench/grid_bench
 #include "controls/grid/CGridCtrl.h"
 #include "controls/grid/CTreeColumn.h"
@@ -57,6 +59,52 @@ void FillCellByCell(benchmark::State& state)
         benchmark::DoNotOptimize(grid.GetItemText(rows - 1, kColumns - 1));
     }
     state.SetItemsProcessed(state.iterations() * rows * kColumns);
+}
+
+// Rows appended one by one to a grid whose window exists and draws, as the programs fill theirs.
+void AppendRowsWithDrawingOn(benchmark::State& state)
+{
+    constexpr int kFilledColumns = 5;
+    const int rows = int(state.range(0));
+    CWnd owner;
+    owner.CreateEx(0, nullptr, "bench", WS_POPUP, CRect(0, 0, 820, 620), nullptr, 0);
+    for (auto _ : state)
+    {
+        CGridCtrl grid(1, kFilledColumns, 1, 1);
+        grid.Create(CRect(0, 0, 800, 600), &owner, 1);
+        for (int row = 1; row < rows; row++)
+        {
+            const int index = grid.InsertRow("");
+            for (int col = 1; col < kFilledColumns; col++)
+                grid.SetItemText(index, col, "12,5");
+        }
+        benchmark::DoNotOptimize(grid.GetVirtualHeight());
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    state.counters["rows"] = rows;
+}
+
+// The cell under a point near the bottom of a grid scrolled to its end, and the rectangle of the
+// last row: what every mouse move and every redraw of a cell asks.
+void HitTestNearTheEnd(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    CWnd owner;
+    owner.CreateEx(0, nullptr, "bench", WS_POPUP, CRect(0, 0, 820, 620), nullptr, 0);
+    CGridCtrl grid(rows, 5, 1, 1);
+    grid.Create(CRect(0, 0, 800, 600), &owner, 1);
+    grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    const CPoint point(100, 590);
+    for (auto _ : state)
+    {
+        grid.GetFirstScrolledCell(TRUE);
+        const CCellID cell = grid.GetCellFromPt(point);
+        CRect rect;
+        grid.GetCellRect(rows - 1, 1, rect);
+        benchmark::DoNotOptimize(cell);
+        benchmark::DoNotOptimize(rect);
+    }
+    state.counters["rows"] = rows;
 }
 
 // Bytes in use on the heap (memory freed by earlier benchmarks is reused, so the resident size
@@ -124,6 +172,8 @@ void TreeToggleAndPaint(benchmark::State& state)
 BENCHMARK(TreeToggleAndPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(DrawOneScreen)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FillCellByCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(AppendRowsWithDrawingOn)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(HitTestNearTheEnd)->Arg(10000)->Arg(100000)->Unit(benchmark::kNanosecond);
 BENCHMARK(MemoryPerCell)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)

@@ -107,8 +107,8 @@ BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSty
         return FALSE;
     try
     {
-        m_arRowHeights.assign(std::size_t(m_nRows), UINT(m_cellDefault.GetHeight()));
-        m_arColWidths.assign(std::size_t(m_nCols), UINT(m_cellDefault.GetWidth()));
+        m_arRowHeights.Assign(m_nRows, UINT(m_cellDefault.GetHeight()));
+        m_arColWidths.Assign(m_nCols, UINT(m_cellDefault.GetWidth()));
     }
     catch (const std::bad_alloc&)
     {
@@ -165,7 +165,7 @@ BOOL CGridCtrl::SetRowCount(int nRows)
                 DestroyCell(row, col);
         const int nOldRows = std::min(m_nRows, nRows);
         m_RowData.resize(std::size_t(nOldRows));
-        m_arRowHeights.resize(std::size_t(nRows), UINT(m_cellDefault.GetHeight()));
+        m_arRowHeights.Resize(nRows, UINT(m_cellDefault.GetHeight()));
         m_RowData.reserve(std::size_t(nRows));
         for (int row = nOldRows; row < nRows; row++)
         {
@@ -178,7 +178,7 @@ BOOL CGridCtrl::SetRowCount(int nRows)
     catch (const std::bad_alloc&)
     {
         m_nRows = int(m_RowData.size());
-        m_arRowHeights.resize(m_RowData.size());
+        m_arRowHeights.Resize(m_nRows, 0);
         return FALSE;
     }
 
@@ -205,7 +205,7 @@ BOOL CGridCtrl::SetColumnCount(int nCols)
         for (int row = 0; row < m_nRows; row++)
             for (int col = nCols; col < m_nCols; col++)
                 DestroyCell(row, col);
-        m_arColWidths.resize(std::size_t(nCols), UINT(m_cellFixedColDef.GetWidth()));
+        m_arColWidths.Resize(nCols, UINT(m_cellFixedColDef.GetWidth()));
         const int nOldCols = m_nCols;
         for (int row = 0; row < m_nRows; row++)
         {
@@ -333,7 +333,7 @@ int CGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     const int nIndex = (nColumn < 0 || nColumn == m_nCols) ? m_nCols : nColumn;
     try
     {
-        m_arColWidths.insert(m_arColWidths.begin() + nIndex, 0);
+        m_arColWidths.Insert(nIndex, 0);
         for (int row = 0; row < m_nRows; row++)
         {
             auto& cells = m_RowData[std::size_t(row)];
@@ -350,7 +350,7 @@ int CGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     SetItemText(0, nIndex, strHeading);
     for (int row = 0; row < m_nRows; row++)
         SetItemFormat(row, nIndex, nFormat);
-    m_arColWidths[std::size_t(nIndex)] = UINT(std::max(0L, long(GetTextExtent(0, nIndex, strHeading).cx)));
+    m_arColWidths.Set(nIndex, UINT(std::max(0L, long(GetTextExtent(0, nIndex, strHeading).cx))));
 
     if (m_idCurrentCell.col >= nIndex)
         m_idCurrentCell.col++;
@@ -372,7 +372,7 @@ int CGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     const int nIndex = nRow < 0 ? m_nRows : nRow;
     try
     {
-        m_arRowHeights.insert(m_arRowHeights.begin() + nIndex, 0);
+        m_arRowHeights.Insert(nIndex, 0);
         std::vector<CGridCellBase*> cells(std::size_t(m_nCols), nullptr);
         for (int col = 0; col < m_nCols; col++)
             cells[std::size_t(col)] = CreateCell(nIndex, col);
@@ -387,8 +387,8 @@ int CGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
 
     SetItemText(nIndex, 0, strHeading);
     const bool bEmpty = !strHeading || !*strHeading;
-    m_arRowHeights[std::size_t(nIndex)] = UINT(
-        bEmpty ? m_cellFixedRowDef.GetHeight() : std::max(0L, long(GetTextExtent(nIndex, 0, strHeading).cy)));
+    m_arRowHeights.Set(nIndex, UINT(bEmpty ? m_cellFixedRowDef.GetHeight()
+                                           : std::max(0L, long(GetTextExtent(nIndex, 0, strHeading).cy))));
 
     if (m_idCurrentCell.row >= nIndex)
         m_idCurrentCell.row++;
@@ -409,7 +409,7 @@ BOOL CGridCtrl::DeleteColumn(int nColumn)
         auto& cells = m_RowData[std::size_t(row)];
         cells.erase(cells.begin() + nColumn);
     }
-    m_arColWidths.erase(m_arColWidths.begin() + nColumn);
+    m_arColWidths.Erase(nColumn);
     m_nCols--;
     if (nColumn < m_nFixedCols)
         m_nFixedCols--;
@@ -434,7 +434,7 @@ BOOL CGridCtrl::DeleteRow(int nRow)
     for (int col = 0; col < m_nCols; col++)
         DestroyCell(nRow, col);
     m_RowData.erase(m_RowData.begin() + nRow);
-    m_arRowHeights.erase(m_arRowHeights.begin() + nRow);
+    m_arRowHeights.Erase(nRow);
     m_nRows--;
     if (nRow < m_nFixedRows)
         m_nFixedRows--;
@@ -467,8 +467,8 @@ BOOL CGridCtrl::DeleteNonFixedRows()
 BOOL CGridCtrl::DeleteAllItems()
 {
     ClearSelection();
-    m_arColWidths.clear();
-    m_arRowHeights.clear();
+    m_arColWidths.Clear();
+    m_arRowHeights.Clear();
     for (int row = 0; row < m_nRows; row++)
         for (int col = 0; col < m_nCols; col++)
             DestroyCell(row, col);

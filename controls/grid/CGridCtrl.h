@@ -13,6 +13,7 @@
 #include "controls/grid/CTitleTip.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridItem.h"
+#include "controls/grid/GridSizes.h"
 #include "platform/gdi/CImageList.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/ClipboardFormat.h"
@@ -310,6 +311,8 @@ protected:
         return (std::uint64_t(std::uint32_t(nCol)) << 32) | std::uint32_t(nRow);
     }
     void ScrollTo(int nBar, UINT nSBCode);
+    static int FirstScrolledIndex(const GridSizes& sizes, int nFixed, int nScrollPos);
+    static int LastVisibleIndex(const GridSizes& sizes, int nFixedSize, int nFirst, int nClientEnd, int& nEnd);
     void StartColumnSizing(CPoint point);
     void StartRowSizing(CPoint point);
     CPoint ConfinedSizingPoint(CPoint point) const;
@@ -326,8 +329,8 @@ protected:
     int m_nFixedRows = 0;
     int m_nCols = 0;
     int m_nFixedCols = 0;
-    std::vector<UINT> m_arRowHeights;
-    std::vector<UINT> m_arColWidths;
+    GridSizes m_arRowHeights;
+    GridSizes m_arColWidths;
     std::vector<std::vector<CGridCellBase*>> m_RowData;
     const CRuntimeClass* m_pRtcDefault = nullptr;
     CGridDefaultCell m_cellDefault, m_cellFixedColDef, m_cellFixedRowDef, m_cellFixedRowColDef;

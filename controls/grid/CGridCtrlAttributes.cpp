@@ -105,66 +105,54 @@ CSize CGridCtrl::GetTextExtent(int nRow, int nCol, LPCTSTR str)
 
 int CGridCtrl::GetRowHeight(int nRow) const
 {
-    if (nRow < 0 || nRow >= m_nRows || std::size_t(nRow) >= m_arRowHeights.size())
+    if (nRow < 0 || nRow >= m_nRows || nRow >= m_arRowHeights.Count())
         return -1;
-    return int(m_arRowHeights[std::size_t(nRow)]);
+    return int(m_arRowHeights.Size(nRow));
 }
 
 int CGridCtrl::GetColumnWidth(int nCol) const
 {
-    if (nCol < 0 || nCol >= m_nCols || std::size_t(nCol) >= m_arColWidths.size())
+    if (nCol < 0 || nCol >= m_nCols || nCol >= m_arColWidths.Count())
         return -1;
-    return int(m_arColWidths[std::size_t(nCol)]);
+    return int(m_arColWidths.Size(nCol));
 }
 
 BOOL CGridCtrl::SetRowHeight(int nRow, int height)
 {
-    if (nRow < 0 || nRow >= m_nRows || height < 0)
+    if (nRow < 0 || nRow >= m_nRows || nRow >= m_arRowHeights.Count() || height < 0)
         return FALSE;
-    m_arRowHeights[std::size_t(nRow)] = UINT(height);
+    m_arRowHeights.Set(nRow, UINT(height));
     ResetScrollBars();
     return TRUE;
 }
 
 BOOL CGridCtrl::SetColumnWidth(int nCol, int width)
 {
-    if (nCol < 0 || nCol >= m_nCols || width < 0)
+    if (nCol < 0 || nCol >= m_nCols || nCol >= m_arColWidths.Count() || width < 0)
         return FALSE;
-    m_arColWidths[std::size_t(nCol)] = UINT(width);
+    m_arColWidths.Set(nCol, UINT(width));
     ResetScrollBars();
     return TRUE;
 }
 
 int CGridCtrl::GetFixedRowHeight() const
 {
-    int nHeight = 0;
-    for (int row = 0; row < m_nFixedRows; row++)
-        nHeight += GetRowHeight(row);
-    return nHeight;
+    return int(m_arRowHeights.Start(m_nFixedRows));
 }
 
 int CGridCtrl::GetFixedColumnWidth() const
 {
-    int nWidth = 0;
-    for (int col = 0; col < m_nFixedCols; col++)
-        nWidth += GetColumnWidth(col);
-    return nWidth;
+    return int(m_arColWidths.Start(m_nFixedCols));
 }
 
 long CGridCtrl::GetVirtualWidth() const
 {
-    long nWidth = 0;
-    for (UINT w : m_arColWidths)
-        nWidth += long(w);
-    return nWidth;
+    return m_arColWidths.Total();
 }
 
 long CGridCtrl::GetVirtualHeight() const
 {
-    long nHeight = 0;
-    for (UINT h : m_arRowHeights)
-        nHeight += long(h);
-    return nHeight;
+    return m_arRowHeights.Total();
 }
 
 // --- Auto-sizing --------------------------------------------------------------------------------
@@ -193,7 +181,7 @@ BOOL CGridCtrl::AutoSizeColumn(int nCol, UINT nAutoSizeStyle, BOOL bResetScroll)
     for (int row = first; row <= last; row++)
         if (CGridCellBase* pCell = GetCell(row, nCol))
             nWidth = std::max(nWidth, int(pCell->GetCellExtent(pDC).cx));
-    m_arColWidths[std::size_t(nCol)] = UINT(nWidth);
+    m_arColWidths.Set(nCol, UINT(nWidth));
     ReleaseDC(pDC);
     if (bResetScroll)
         ResetScrollBars();
@@ -211,7 +199,7 @@ BOOL CGridCtrl::AutoSizeRow(int nRow, BOOL bResetScroll)
     for (int col = 0; col < m_nCols; col++)
         if (CGridCellBase* pCell = GetCell(nRow, col))
             nHeight = std::max(nHeight, int(pCell->GetCellExtent(pDC).cy));
-    m_arRowHeights[std::size_t(nRow)] = UINT(nHeight);
+    m_arRowHeights.Set(nRow, UINT(nHeight));
     ReleaseDC(pDC);
     if (bResetScroll)
         ResetScrollBars();
@@ -236,27 +224,26 @@ void CGridCtrl::AutoSize(UINT nAutoSizeStyle)
                  last);
 
     for (int row = first; row <= last; row++)
-        if (m_arRowHeights[std::size_t(row)] > 0)
-            m_arRowHeights[std::size_t(row)] = 1;
+        if (m_arRowHeights.Size(row) > 0)
+            m_arRowHeights.Set(row, 1);
 
     for (int col = 0; col < m_nCols; col++)
     {
-        if (m_arColWidths[std::size_t(col)] == 0)
+        if (m_arColWidths.Size(col) == 0)
             continue;
         UINT nWidth = 0;
         for (int row = first; row <= last; row++)
         {
-            if (m_arRowHeights[std::size_t(row)] == 0)
+            if (m_arRowHeights.Size(row) == 0)
                 continue;
             CGridCellBase* pCell = GetCell(row, col);
             if (!pCell)
                 continue;
             const CSize size = pCell->GetCellExtent(pDC);
             nWidth = std::max(nWidth, UINT(std::max(0, int(size.cx))));
-            m_arRowHeights[std::size_t(row)] =
-                std::max(m_arRowHeights[std::size_t(row)], UINT(std::max(0, int(size.cy))));
+            m_arRowHeights.Set(row, std::max(m_arRowHeights.Size(row), UINT(std::max(0, int(size.cy)))));
         }
-        m_arColWidths[std::size_t(col)] = nWidth;
+        m_arColWidths.Set(col, nWidth);
     }
     ReleaseDC(pDC);
     ResetScrollBars();
@@ -267,23 +254,23 @@ namespace
 {
 // Spreads a difference over the visible (non-zero) sizes from index first on: an equal share each,
 // and the remainder one pixel each to the first positions. No size goes below 1.
-void SpreadDifference(std::vector<UINT>& sizes, int first, long difference)
+void SpreadDifference(GridSizes& sizes, int first, long difference)
 {
     int nVisible = 0;
-    for (std::size_t i = std::size_t(first); i < sizes.size(); i++)
-        if (sizes[i] != 0)
+    for (int i = first; i < sizes.Count(); i++)
+        if (sizes.Size(i) != 0)
             nVisible++;
     if (nVisible == 0)
         return;
     const long share = difference / nVisible;
-    for (std::size_t i = std::size_t(first); i < sizes.size(); i++)
-        if (sizes[i] != 0)
-            sizes[i] = UINT(std::max(1L, long(sizes[i]) + share));
+    for (int i = first; i < sizes.Count(); i++)
+        if (sizes.Size(i) != 0)
+            sizes.Set(i, UINT(std::max(1L, long(sizes.Size(i)) + share)));
     const long remainder = std::labs(difference) % nVisible;
     const long step = difference > 0 ? 1 : -1;
-    for (long i = first; i < first + remainder && std::size_t(i) < sizes.size(); i++)
-        if (sizes[std::size_t(i)] != 0)
-            sizes[std::size_t(i)] = UINT(std::max(1L, long(sizes[std::size_t(i)]) + step));
+    for (long i = first; i < first + remainder && i < sizes.Count(); i++)
+        if (sizes.Size(int(i)) != 0)
+            sizes.Set(int(i), UINT(std::max(1L, long(sizes.Size(int(i))) + step)));
 }
 } // namespace
 
@@ -334,7 +321,7 @@ void CGridCtrl::ExpandLastColumn()
     const long nDifference = long(rect.Width()) - GetVirtualWidth();
     if (nDifference > 0)
     {
-        m_arColWidths[std::size_t(nLast)] += UINT(nDifference);
+        m_arColWidths.Set(nLast, m_arColWidths.Size(nLast) + UINT(nDifference));
         Refresh();
     }
     ResetScrollBars();

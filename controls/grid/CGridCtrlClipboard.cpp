@@ -321,7 +321,7 @@ int CGridCtrl::CompareCellTexts(LPARAM lParam1, LPARAM lParam2, LPARAM /*lParamS
 void CGridCtrl::SwapRows(int nRow1, int nRow2)
 {
     std::swap(m_RowData[std::size_t(nRow1)], m_RowData[std::size_t(nRow2)]);
-    std::swap(m_arRowHeights[std::size_t(nRow1)], m_arRowHeights[std::size_t(nRow2)]);
+    m_arRowHeights.Swap(nRow1, nRow2);
     for (int col = 0; col < m_nCols; col++)
     {
         if (CGridCellBase* pCell = GetCell(nRow1, col))

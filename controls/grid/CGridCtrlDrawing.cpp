@@ -242,15 +242,37 @@ CCellID CGridCtrl::GetFirstScrolledCell(BOOL bForceRecalc)
     const int nVertPos = GetScrollPosition(SB_VERT);
     const int nHorzPos = GetScrollPosition(SB_HORZ);
 
-    // The first column and row that the scroll positions have not passed.
-    int col = m_nFixedCols;
-    for (int x = 0; x < nHorzPos && col < m_nCols - 1; col++)
-        x += GetColumnWidth(col);
-    int row = m_nFixedRows;
-    for (int y = 0; y < nVertPos && row < m_nRows - 1; row++)
-        y += GetRowHeight(row);
-    m_idTopLeftCell = CCellID(row, col);
+    m_idTopLeftCell = CCellID(FirstScrolledIndex(m_arRowHeights, m_nFixedRows, nVertPos),
+                              FirstScrolledIndex(m_arColWidths, m_nFixedCols, nHorzPos));
     return m_idTopLeftCell;
+}
+
+// The first row or column that the scroll position has not passed, at most the last one.
+int CGridCtrl::FirstScrolledIndex(const GridSizes& sizes, int nFixed, int nScrollPos)
+{
+    const int nLast = sizes.Count() - 1;
+    if (nScrollPos <= 0 || nFixed >= nLast)
+        return nFixed;
+    const int index = sizes.FirstStartingAt(sizes.Start(nFixed) + nScrollPos);
+    return std::max(nFixed, std::min(index, nLast));
+}
+
+// The last row or column that reaches into a client area ending at nClientEnd, from the first
+// scrolled one on, and where the shown part ends (nClientEnd when the items reach it).
+int CGridCtrl::LastVisibleIndex(const GridSizes& sizes, int nFixedSize, int nFirst, int nClientEnd, int& nEnd)
+{
+    nEnd = nFixedSize;
+    if (nFirst >= sizes.Count())
+        return nFirst;
+    const long firstStart = sizes.Start(nFirst);
+    const int index = sizes.FirstStartingAt(long(nClientEnd) - nFixedSize + firstStart);
+    if (index > sizes.Count())
+    {
+        nEnd = int(nFixedSize + sizes.Total() - firstStart);
+        return sizes.Count();
+    }
+    nEnd = nClientEnd;
+    return std::max(nFirst, index - 1);
 }
 
 CCellRange CGridCtrl::GetVisibleCellRange(LPRECT pRect, BOOL bForceRecalc)
@@ -259,28 +281,9 @@ CCellRange CGridCtrl::GetVisibleCellRange(LPRECT pRect, BOOL bForceRecalc)
     GetClientRect(rect);
     const CCellID idTopLeft = GetFirstScrolledCell(bForceRecalc);
 
-    int bottom = GetFixedRowHeight();
-    int row = idTopLeft.row;
-    for (; row < m_nRows; row++)
-    {
-        bottom += GetRowHeight(row);
-        if (bottom >= rect.bottom)
-        {
-            bottom = rect.bottom;
-            break;
-        }
-    }
-    int right = GetFixedColumnWidth();
-    int col = idTopLeft.col;
-    for (; col < m_nCols; col++)
-    {
-        right += GetColumnWidth(col);
-        if (right >= rect.right)
-        {
-            right = rect.right;
-            break;
-        }
-    }
+    int bottom = 0, right = 0;
+    const int row = LastVisibleIndex(m_arRowHeights, GetFixedRowHeight(), idTopLeft.row, rect.bottom, bottom);
+    const int col = LastVisibleIndex(m_arColWidths, GetFixedColumnWidth(), idTopLeft.col, rect.right, right);
     if (pRect)
         *pRect = CRect(0, 0, right, bottom);
     return CCellRange(idTopLeft.row, idTopLeft.col, std::min(row, m_nRows - 1), std::min(col, m_nCols - 1));
@@ -294,26 +297,12 @@ BOOL CGridCtrl::GetCellTopLeft(int nRow, int nCol, LPPOINT p)
     if ((nRow >= m_nFixedRows && nRow < idTopLeft.row) || (nCol >= m_nFixedCols && nCol < idTopLeft.col))
         return FALSE;
 
-    p->x = 0;
-    if (nCol < m_nFixedCols)
-        for (int col = 0; col < nCol; col++)
-            p->x += GetColumnWidth(col);
-    else
-    {
-        p->x = GetFixedColumnWidth();
-        for (int col = idTopLeft.col; col < nCol; col++)
-            p->x += GetColumnWidth(col);
-    }
-    p->y = 0;
-    if (nRow < m_nFixedRows)
-        for (int row = 0; row < nRow; row++)
-            p->y += GetRowHeight(row);
-    else
-    {
-        p->y = GetFixedRowHeight();
-        for (int row = idTopLeft.row; row < nRow; row++)
-            p->y += GetRowHeight(row);
-    }
+    p->x = m_arColWidths.Start(nCol);
+    if (nCol >= m_nFixedCols)
+        p->x += GetFixedColumnWidth() - m_arColWidths.Start(idTopLeft.col);
+    p->y = m_arRowHeights.Start(nRow);
+    if (nRow >= m_nFixedRows)
+        p->y += GetFixedRowHeight() - m_arRowHeights.Start(idTopLeft.row);
     return TRUE;
 }
 
@@ -346,34 +335,15 @@ namespace
 {
 // The index along one axis under a coordinate: -1 before the start, the fixed part's index when
 // fixed cells are allowed and the coordinate lies there, else the scrolled index; -1 past the end.
-template <class SizeOf>
-int IndexAt(int pos, BOOL bAllowFixed, int nFixed, int nFixedSize, int nFirstScrolled, int nCount,
-            SizeOf sizeOf)
+int IndexAt(int pos, BOOL bAllowFixed, int nFixed, int nFirstScrolled, const GridSizes& sizes)
 {
-    if (pos < 0)
+    const long nFixedSize = sizes.Start(nFixed);
+    if (pos < 0 || (!bAllowFixed && pos < nFixedSize))
         return -1;
-    if (bAllowFixed && pos < nFixedSize)
-    {
-        int edge = 0;
-        int index = 0;
-        for (; index < nFixed; index++)
-        {
-            edge += sizeOf(index);
-            if (edge > pos)
-                break;
-        }
-        return index;
-    }
-    if (!bAllowFixed && pos < nFixedSize)
-        return -1;
-    int edge = nFixedSize;
-    for (int index = nFirstScrolled; index < nCount; index++)
-    {
-        edge += sizeOf(index);
-        if (edge > pos)
-            return index;
-    }
-    return -1;
+    if (pos < nFixedSize)
+        return std::min(sizes.CountUpTo(pos), nFixed);
+    const int index = sizes.CountUpTo(pos - nFixedSize + sizes.Start(nFirstScrolled));
+    return index < sizes.Count() ? index : -1;
 }
 } // namespace
 
@@ -383,10 +353,8 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck)
     if (!bAllowFixedCellCheck && !IsValid(idTopLeft))
         return CCellID();
     CCellID cell;
-    cell.col = IndexAt(point.x, bAllowFixedCellCheck, m_nFixedCols, GetFixedColumnWidth(), idTopLeft.col,
-                       m_nCols, [this](int col) { return GetColumnWidth(col); });
-    cell.row = IndexAt(point.y, bAllowFixedCellCheck, m_nFixedRows, GetFixedRowHeight(), idTopLeft.row,
-                       m_nRows, [this](int row) { return GetRowHeight(row); });
+    cell.col = IndexAt(point.x, bAllowFixedCellCheck, m_nFixedCols, idTopLeft.col, m_arColWidths);
+    cell.row = IndexAt(point.y, bAllowFixedCellCheck, m_nFixedRows, idTopLeft.row, m_arRowHeights);
     return cell;
 }
 
