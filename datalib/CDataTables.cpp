@@ -225,10 +225,9 @@ CString CData::GetOriginalFromColName(CString visible)
 
 int CData::TranslateSQLColNamesToOriginal(CString table, CString& sql)
 {
-    if (sql.IsEmpty() || sql.Find('[') < 0)
+    // Without loaded columns no name needs mapping.
+    if (sql.IsEmpty() || sql.Find('[') < 0 || m_nColCount == 0)
         return 1;
-    if (m_nColCount == 0)
-        return 0;
     const int known = std::min(m_aColNames.GetSize(), m_aOrigColNames.GetSize());
     bool renamed = false;
     for (int i = 0; i < known && !renamed; ++i)
@@ -317,9 +316,6 @@ int CData::CopyTable(CString path, int table, CData* target)
     };
     if (!IsOpenTable(table) && !OpenTable(table, CString(), 0))
         return finish(0);
-    // An empty sheet has no columns: there is nothing to copy, and no table can be made of it.
-    if (m_nColCount == 0)
-        return finish(1);
     // The stored names go over unchanged, so that "name;n" survives whatever the types.
     target->CloseTable();
     for (int c = 0; c < m_nColCount; ++c)

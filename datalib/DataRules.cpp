@@ -1,5 +1,7 @@
 #include "datalib/DataRules.h"
 
+#include "platform/core/NumberText.h"
+
 #include <cctype>
 #include <climits>
 #include <cmath>
@@ -139,12 +141,11 @@ CString FormatNumber(double value, int decimals, bool useExponent, double limit)
 {
     const double magnitude = std::fabs(value);
     const bool exponent = useExponent && (magnitude > limit || (magnitude > 0 && magnitude < 1 / limit));
-    CString text;
-    if (exponent)
-        decimals >= 0 ? text.Format("%.*e", decimals, value) : text.Format("%e", value);
-    else
-        decimals >= 0 ? text.Format("%.*f", decimals, value) : text.Format("%f", value);
-    return text;
+    // Not CString::Format: that follows the separator the program chose for its own texts.
+    NumberText::Conversion conversion;
+    conversion.type = exponent ? 'e' : 'f';
+    conversion.precision = decimals >= 0 ? decimals : -1;
+    return CString(NumberText::FormatReal(value, conversion, '.'));
 }
 
 bool TextMeansTrue(const CString& text)

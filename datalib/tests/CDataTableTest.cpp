@@ -360,10 +360,12 @@ TEST(CDataConnection, OpenClosesWhatWasOpen)
     EXPECT_EQ(text, "změněno");
 }
 
-TEST_F(WorkbookTables, TranslationNeedsLoadedColumns)
+TEST_F(WorkbookTables, TranslationMapsTheLoadedColumns)
 {
+    // With no columns loaded there is nothing to map.
     CString sql = "SELECT * FROM [SeznamM$] WHERE [Výkon] > 0";
-    EXPECT_FALSE(m_data.TranslateSQLColNamesToOriginal("SeznamM$", sql));
+    EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("SeznamM$", sql));
+    EXPECT_EQ(sql, "SELECT * FROM [SeznamM$] WHERE [Výkon] > 0");
     CString plain = "SELECT * FROM T";
     EXPECT_TRUE(m_data.TranslateSQLColNamesToOriginal("T", plain));
     CString empty;
@@ -497,6 +499,9 @@ TEST(CopyTable, EmptySheetsDoNotStopACopy)
     data.m_bShowErrors = 1;
     ASSERT_TRUE(data.Open(folder.WorkbookWithEmptySheet("Prázdný list.xls"), "Excel 8.0", 0, 0));
     ASSERT_TRUE(data.IsTable("List2$"));
+    // A query on a sheet without a header row has no names to map.
+    ASSERT_TRUE(data.OpenTable("List2$", "SELECT * FROM [List2$]", 0));
+    EXPECT_EQ(data.m_nRecordCount, 0);
     const CString copy = folder.Path("Kopie.xls");
     ASSERT_TRUE(data.Copy(copy, -1));
 
@@ -507,6 +512,11 @@ TEST(CopyTable, EmptySheetsDoNotStopACopy)
     CString text;
     EXPECT_TRUE(target.GetStringValue("Hodnota", text, 0, -1, 0));
     EXPECT_EQ(text, "1.5");
+    target.CloseTable();
+    // The empty sheet goes over as it is.
+    ASSERT_TRUE(target.OpenTable("List2$", "", 0));
+    EXPECT_EQ(target.m_nColCount, 0);
+    EXPECT_EQ(target.m_nRecordCount, 0);
 }
 
 TEST(CDataConnection, DatabaseFileTables)

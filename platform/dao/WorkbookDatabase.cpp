@@ -81,9 +81,13 @@ void WorkbookDatabase::CreateTable(const std::string& tableName, const std::vect
     workbook::Workbook& book = session_->Book();
     if (name.empty() || book.SheetIndex(name) >= 0 || book.NameIndex(name) >= 0)
         throw JetError(kErrTableExists, "Tabulka „" + name + "“ již existuje.");
-    if (fields.empty())
-        throw JetError(kErrInvalidOperation, "Tabulka „" + name + "“ musí mít alespoň jeden sloupec.");
     workbook::Worksheet& sheet = book.AddSheet(name);
+    // A table without columns is an empty sheet, as a workbook may hold: no header row, no range.
+    if (fields.empty())
+    {
+        session_->Document().Touch();
+        return;
+    }
     for (int c = 0; c < static_cast<int>(fields.size()); ++c)
         sheet.SetText(0, c, fields[c].name);
     std::vector<Field> declared = fields;
