@@ -2,6 +2,7 @@
 // and copies.
 #include "Fixtures.h"
 #include "datalib/CData.h"
+#include "datalib/SqlTextLiteral.h"
 #include "platform/core/UserLocale.h"
 
 #include <gtest/gtest.h>
@@ -581,4 +582,30 @@ TEST(CopyTable, KeepsCellsOfAnotherTypeThanTheirColumn)
                     "sys.exit(v[6:9] != ['abc', 'dvě', 1])\" '") +
         copy.str() + "'";
     EXPECT_EQ(std::system(check.c_str()), 0);
+}
+
+TEST_F(WorkbookTables, QueriesFindTextsWithApostrophesAsTyped)
+{
+    EXPECT_EQ(SqlTextLiteral(""), "''");
+    EXPECT_EQ(SqlTextLiteral("Nováků's"), "'Nováků''s'");
+    ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+    ASSERT_TRUE(m_data.SetStringValue("Poznámka", "u Nováků's", 1, 0));
+    m_data.CloseTable();
+    const struct
+    {
+        const char* text;
+        int rows;
+    } cases[] = {{"okno na jih", 1}, {"u Nováků's", 1}, {"x' OR 'a'='a", 0}, {"'", 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        const CString condition = "[Poznámka] = " + SqlTextLiteral(c.text);
+        ASSERT_TRUE(m_data.OpenTable("SeznamM$", "SELECT * FROM [SeznamM$] WHERE " + condition, 0));
+        EXPECT_EQ(m_data.m_nRecordCount, c.rows);
+        m_data.CloseTable();
+        ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));
+        EXPECT_EQ(m_data.Find(10, condition, 0), c.rows);
+        EXPECT_EQ(m_data.GetErrorCode(), 0);
+        m_data.CloseTable();
+    }
 }
