@@ -1,0 +1,170 @@
+// The heat-loss calculation and the loading of the input sheet on the largest project the
+// model holds: 98 rooms × 19 walls × 19 openings (37,338 element rows). The loading is run
+// beside a plain read of the same cells through CData by column index.
+#include "datalib/CData.h"
+#include "heatloss/HeatLossCalculation.h"
+#include "heatloss/InputSheet.h"
+#include "heatloss/InputSheetLoader.h"
+#include "heatloss/ProjectModel.h"
+#include "platform/dao/Workbook.h"
+#include "platform/dao/WorkbookFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace
+{
+
+// Writes one row's cells (by sheet column) as texts.
+void PutRow(workbook::Worksheet& sheet, int row, std::initializer_list<std::pair<InputSheet::Column, std::string>> cells)
+{
+    for (const auto& [column, text] : cells)
+        sheet.SetText(row, column, text);
+}
+
+workbook::Workbook LargestProjectBook()
+{
+    workbook::Workbook book;
+    workbook::Worksheet& sheet = book.AddSheet("SeznamV");
+    for (int column = 0; column < InputSheet::ColumnCount; ++column)
+        sheet.SetText(0, column, InputSheet::ColumnName(InputSheet::Column(column)).str());
+    int row = 1;
+    PutRow(sheet, row++, {{InputSheet::Name, "objekt"}, {InputSheet::Format, "000000|d2b48c|T|1"}});
+    const char* orientations[] = {"J", "JZ", "Z", "SZ", "S", "SV", "V", "JV"};
+    for (int r = 1; r < MAX_ROOMS; ++r)
+    {
+        PutRow(sheet, row++,
+               {{InputSheet::Number, "1." + std::to_string(r)},
+                {InputSheet::Name, "Místnost " + std::to_string(r)},
+                {InputSheet::Ti, std::to_string(18 + r % 6)},
+                {InputSheet::Length, std::to_string(3000 + 10 * r)},
+                {InputSheet::Width, "4000"},
+                {InputSheet::Height, "2600"},
+                {InputSheet::Count, "2"},
+                {InputSheet::AirExchange, "20"},
+                {InputSheet::Orientation, orientations[r % 8]},
+                {InputSheet::Format, "000000|f0d800|T|1"}});
+        for (int w = 1; w < MAX_WALLS; ++w)
+        {
+            PutRow(sheet, row++,
+                   {{InputSheet::Name, w % 2 ? "SO " : "SN "},
+                    {InputSheet::Width, std::to_string(2000 + 100 * w)},
+                    {InputSheet::Height, "2600"},
+                    {InputSheet::TemperatureDifference, w % 2 ? "35" : "5"},
+                    {InputSheet::U, "0,35"},
+                    {InputSheet::JointLength, std::to_string(w)},
+                    {InputSheet::Format, "000000|ffffe0||1"}});
+            for (int o = 1; o < MAX_OPENINGS; ++o)
+                PutRow(sheet, row++,
+                       {{InputSheet::Name, "OJ "},
+                        {InputSheet::Width, "100"},
+                        {InputSheet::Height, "120"},
+                        {InputSheet::Count, "1"},
+                        {InputSheet::U, "1,2"},
+                        {InputSheet::I, "1,4"},
+                        {InputSheet::JointLength, "440"},
+                        {InputSheet::Format, "000000|dfffff||1"}});
+        }
+    }
+    return book;
+}
+
+struct LargestProject
+{
+    QTemporaryDir dir;
+    std::string path = dir.filePath("najvetsi.xls").toStdString();
+    std::unique_ptr<ProjectModel> model = std::make_unique<ProjectModel>();
+
+    LargestProject()
+    {
+        workbook::WriteWorkbook(LargestProjectBook(), path);
+        model->Header.Te = -15;
+        model->Header.B = 6;
+        model->Header.p2 = 0.1;
+        if (!LoadInputSheet(CString(path), *model).IsEmpty())
+            throw std::runtime_error("the largest project does not load");
+    }
+};
+
+LargestProject& Project()
+{
+    static LargestProject project;
+    return project;
+}
+
+// The sheet open in a CData for the loop's iterations.
+struct OpenSheet
+{
+    CData data;
+    explicit OpenSheet(const std::string& path)
+    {
+        if (!data.Open(CString(path), "Excel 8.0", 0, 0) || !data.OpenTable(InputSheet::TableName(), "", 0))
+            throw std::runtime_error("the input sheet does not open");
+    }
+    ~OpenSheet()
+    {
+        data.CloseTable();
+        data.Close();
+    }
+};
+
+void BM_CalculateLargestProject(benchmark::State& state)
+{
+    ProjectModel& model = *Project().model;
+    const CalculationSwitches switches{true, true, true, true};
+    for (auto _ : state)
+    {
+        const CalculationOutcome outcome = CalculateHeatLosses(model, switches);
+        if (outcome.result != 1)
+            state.SkipWithError("the calculation stopped");
+        benchmark::DoNotOptimize(model.Totals.total);
+    }
+    state.counters["rooms"] = model.Rooms.count - 1;
+}
+BENCHMARK(BM_CalculateLargestProject)->Unit(benchmark::kMicrosecond);
+
+// The peer: every cell the loader reads, through CData by column index (indices looked up once).
+void BM_ReadSheetCellsByIndex(benchmark::State& state)
+{
+    OpenSheet sheet(Project().path);
+    std::array<int, InputSheet::Format> indices;
+    for (int column = 0; column < InputSheet::Format; ++column)
+        indices[column] = sheet.data.GetColIndex(InputSheet::ColumnName(InputSheet::Column(column)), 0);
+    CString text;
+    for (auto _ : state)
+    {
+        std::size_t bytes = 0;
+        for (int row = 0; row < sheet.data.m_nRecordCount; ++row)
+            for (const int index : indices)
+            {
+                sheet.data.GetStringValue(index, text, row, -1);
+                bytes += text.ByteLength();
+            }
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["rows"] = sheet.data.m_nRecordCount;
+}
+BENCHMARK(BM_ReadSheetCellsByIndex)->Unit(benchmark::kMillisecond);
+
+void BM_LoadInputSheetIntoModel(benchmark::State& state)
+{
+    OpenSheet sheet(Project().path);
+    auto model = std::make_unique<ProjectModel>();
+    for (auto _ : state)
+    {
+        if (!LoadInputSheet(sheet.data, *model).IsEmpty())
+            state.SkipWithError("the sheet was refused");
+        benchmark::DoNotOptimize(model->Rooms.count);
+    }
+    state.counters["rows"] = sheet.data.m_nRecordCount;
+}
+BENCHMARK(BM_LoadInputSheetIntoModel)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

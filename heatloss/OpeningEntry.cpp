@@ -1,0 +1,7 @@
+#include "heatloss/OpeningEntry.h"
+
+OpeningEntry& OpeningEntry::Instance()
+{
+    static OpeningEntry entry;
+    return entry;
+}

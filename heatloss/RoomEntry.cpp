@@ -1,0 +1,7 @@
+#include "heatloss/RoomEntry.h"
+
+RoomEntry& RoomEntry::Instance()
+{
+    static RoomEntry entry;
+    return entry;
+}

@@ -1,0 +1,7 @@
+#include "heatloss/WallEntry.h"
+
+WallEntry& WallEntry::Instance()
+{
+    static WallEntry entry;
+    return entry;
+}

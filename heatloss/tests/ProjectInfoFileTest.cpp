@@ -1,0 +1,141 @@
+#include "TestProjects.h"
+
+#include "heatloss/HeatLossIds.h"
+#include "heatloss/ProjectHeader.h"
+#include "heatloss/ProjectInfoFile.h"
+#include "platform/core/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace
+{
+
+class ProjectInfoFileTest : public ::testing::Test
+{
+protected:
+    CString Write(const std::string& text, const char* name = "info.ini")
+    {
+        const std::string path = folder.Path(name);
+        std::ofstream(path, std::ios::binary) << text;
+        return CString(path);
+    }
+
+    TempFolder folder;
+};
+
+const char* const kInfo = "nazev1=before any head\n"
+                          "[DOKUMENT]\n"
+                          "Nazev1=document\n"
+                          "\n"
+                          "  ; a comment\n"
+                          "[Projekt]\n"
+                          "NAZEV2 = Budova, část B  \n"
+                          "nazev1=Bytový dům Hlinky\n"
+                          "Projektant=Ing. Novák\n"
+                          "DbLegenda=/data/projekty/hlinky.kzn\n"
+                          "DbStruktura=/data/struktura\n"
+                          "[ZAKAZKA 2024]\n"
+                          "Nazev1=Stavební bytové družstvo\n"
+                          "Poznamka=ZC a AC dodá investor\n"
+                          "ZC=\n"
+                          "AC=A-17\n"
+                          "[PROFESE]\n"
+                          "ZC=profession\n"
+                          "[Slozky]\n"
+                          "All=/opt/sobrel\\\\\n"
+                          "Data=/srv/ceniky/\n"
+                          "Work=C:\\prace\\\n"
+                          "[JINE]\n"
+                          "AC=other\n";
+
+TEST_F(ProjectInfoFileTest, HeaderValues)
+{
+    const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(Write(kInfo));
+    EXPECT_TRUE(info.message.IsEmpty());
+    EXPECT_EQ("Bytový dům Hlinky", info.building1.value_or("-"));
+    EXPECT_EQ(" Budova, část B", info.building2.value_or("-"));
+    EXPECT_EQ("Ing. Novák", info.author.value_or("-"));
+    EXPECT_EQ("/data/projekty/hlinky.kzn", info.projectPath.value_or("-"));
+    EXPECT_EQ("Stavební bytové družstvo", info.investor1.value_or("-"));
+    EXPECT_FALSE(info.investor2.has_value());
+    EXPECT_EQ("", info.orderNumber.value_or("-")); // "ZC=" and not the note's "ZC"
+    EXPECT_EQ("A-17", info.archiveNumber.value_or("-"));
+    EXPECT_EQ("ZC a AC dodá investor", info.note.value_or("-"));
+
+    ProjectHeader header;
+    header.investor2 = "kept";
+    header.orderNumber = "Z-1";
+    info.ApplyTo(header);
+    EXPECT_EQ("kept", header.investor2);
+    EXPECT_EQ("", header.orderNumber);
+    EXPECT_EQ("Bytový dům Hlinky", header.building1);
+}
+
+TEST_F(ProjectInfoFileTest, Folders)
+{
+    const ProjectFolders folders = ProjectInfoFile::ReadProjectFolders(Write(kInfo));
+    EXPECT_TRUE(folders.message.IsEmpty());
+    EXPECT_EQ("/opt/sobrel", folders.pathEdit.value_or("-"));
+    EXPECT_EQ("/srv/ceniky", folders.pathList.value_or("-"));
+    EXPECT_EQ("C:\\prace", folders.pathDump.value_or("-"));
+    EXPECT_EQ("/data/projekty/hlinky.kzn", folders.projectPath.value_or("-"));
+    EXPECT_EQ("/data/struktura", folders.structure.value_or("-"));
+}
+
+TEST_F(ProjectInfoFileTest, LinesWithoutEqualsAndLongValues)
+{
+    const std::string sixty(60, 'n');
+    const CString path = Write("[ZAKAZKA]\nPoznamka=" + sixty + "\nZCZ-44\n[PROJEKT]\nNazev1=Škola\nNazev1 " +
+                               "Školka\n");
+    const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(path);
+    EXPECT_EQ(std::string(49, 'n'), info.note.value_or("-").str());
+    // Without "=": the key's own letters are taken off the front.
+    EXPECT_EQ("-44", info.orderNumber.value_or("-"));
+    EXPECT_EQ(" Školka", info.building1.value_or("-")); // the later line wins
+}
+
+TEST_F(ProjectInfoFileTest, Code1250File)
+{
+    // "Nazev1=Škola" in code page 1250: Š is 0x8A.
+    const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(Write("[PROJEKT]\r\nNazev1=\x8Akola\r\n"));
+    EXPECT_EQ("Škola", info.building1.value_or("-"));
+}
+
+TEST_F(ProjectInfoFileTest, MissingFileGivesOneMessageAndNothingElse)
+{
+    const CString path(folder.Path("chybi.ini"));
+    const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(path);
+    EXPECT_EQ(UINT(IDS_HL_FILE_PROBLEM), info.message.id);
+    EXPECT_EQ(UINT(MB_ICONEXCLAMATION), info.message.icon);
+    EXPECT_EQ("Problémy při práci se souborem " + path, info.message.Text());
+    EXPECT_FALSE(info.building1.has_value());
+    const ProjectFolders folders = ProjectInfoFile::ReadProjectFolders(path);
+    EXPECT_EQ(UINT(IDS_HL_FILE_PROBLEM), folders.message.id);
+    EXPECT_FALSE(folders.pathEdit.has_value());
+
+    EXPECT_TRUE(ProjectInfoFile::ReadProjectInfo("").message.IsEmpty());
+}
+
+TEST_F(ProjectInfoFileTest, ReadInfoLine)
+{
+    ProjectInfoFile file;
+    ASSERT_TRUE(file.Open(Write("\n  ;x\n  [Hlava]  \n  klic = hodnota \n" + std::string(400, 'a') + "\n")));
+    EXPECT_EQ(1, file.ReadInfoLine());
+    EXPECT_EQ("[Hlava]", file.Line());
+    EXPECT_EQ(0, file.ReadInfoLine());
+    EXPECT_EQ("klic = hodnota", file.Line());
+    CString value;
+    EXPECT_EQ(1, file.LookupInfoKey("KLIC", value));
+    EXPECT_EQ(" hodnota", value);
+    EXPECT_EQ(0, file.LookupInfoKey("kl", value));
+    EXPECT_EQ(0, file.ReadInfoLine());
+    EXPECT_EQ(ProjectInfoFile::kLineChars, file.Line().GetLength());
+    EXPECT_EQ(0, file.ReadInfoLine());
+    EXPECT_EQ("aa", file.Line());
+    EXPECT_EQ(1, file.ReadInfoLine());
+    EXPECT_TRUE(file.Line().IsEmpty());
+}
+
+} // namespace
