@@ -12,9 +12,7 @@ namespace
 {
 CString SelectAllFrom(const CString& table)
 {
-    CString query;
-    query.Format("SELECT * FROM [%s]", table);
-    return query;
+    return "SELECT * FROM " + DataRules::BracketedName(table);
 }
 
 bool IsWorkbookType(const CString& type)

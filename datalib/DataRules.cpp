@@ -1,6 +1,7 @@
 #include "datalib/DataRules.h"
 
 #include "platform/core/NumberText.h"
+#include "platform/dao/SqlTranslator.h"
 
 #include <cctype>
 #include <climits>
@@ -54,6 +55,36 @@ std::size_t LiteralEnd(std::string_view text, std::size_t start)
 }
 } // namespace
 
+namespace
+{
+// The position of the ']' that closes the bracket opened at from ("]]" inside is one ']').
+std::size_t BracketEnd(std::string_view text, std::size_t from)
+{
+    for (std::size_t i = from + 1; i < text.size(); ++i)
+        if (text[i] == ']')
+        {
+            if (i + 1 < text.size() && text[i + 1] == ']')
+                ++i;
+            else
+                return i;
+        }
+    return std::string_view::npos;
+}
+
+// The name inside "[...]", with "]]" read as ']'.
+CString Unbracketed(std::string_view bracketed)
+{
+    std::string name;
+    for (std::size_t i = 1; i + 1 < bracketed.size(); ++i)
+    {
+        name += bracketed[i];
+        if (bracketed[i] == ']')
+            ++i;
+    }
+    return CString(name);
+}
+} // namespace
+
 ColumnName SplitStoredName(const CString& stored, char separator)
 {
     const std::string& s = stored.str();
@@ -76,6 +107,11 @@ CString MakeStoredName(const CString& visible, bool numeric, int decimals, char 
     return stored;
 }
 
+CString BracketedName(const CString& name)
+{
+    return CString(jet::BracketedName(name.str()));
+}
+
 CString TranslateColumnNames(const CString& sql, const CString& table, const StoredNameLookup& lookup)
 {
     const std::string_view text(sql.str());
@@ -95,16 +131,16 @@ CString TranslateColumnNames(const CString& sql, const CString& table, const Sto
         }
         if (c == '[')
         {
-            const std::size_t close = text.find(']', i + 1);
+            const std::size_t close = BracketEnd(text, i);
             if (close == std::string_view::npos)
             {
                 out.append(text.substr(i));
                 break;
             }
-            const CString name(text.substr(i + 1, close - i - 1));
+            const CString name = Unbracketed(text.substr(i, close + 1 - i));
             CString stored;
             if (name != table && lookup(name, stored))
-                out.append("[").append(stored.str()).append("]");
+                out.append(BracketedName(stored).str());
             else
                 out.append(text.substr(i, close + 1 - i));
             i = close + 1;

@@ -28,10 +28,15 @@ ColumnName SplitStoredName(const CString& stored, char separator);
 // the name alone otherwise.
 CString MakeStoredName(const CString& visible, bool numeric, int decimals, char separator);
 
+// A table or column name for SQL text: in brackets, a ']' inside doubled, so that no name
+// can end the bracket and go on as SQL.
+CString BracketedName(const CString& name);
+
 // Finds the stored name of a visible column name; false when no column has it.
 using StoredNameLookup = std::function<bool(const CString& visible, CString& stored)>;
 
-// Replaces each bracketed identifier "[visible]" of the SQL text by "[stored]", in one pass
+// Replaces each bracketed identifier "[visible]" of the SQL text by "[stored]" ("]]" inside
+// brackets stands for ']'), in one pass
 // from left to right: a replaced name is never looked at again, text inside quoted literals
 // ('...' or "...") is left alone, and so is the bracketed table name.
 CString TranslateColumnNames(const CString& sql, const CString& table, const StoredNameLookup& lookup);

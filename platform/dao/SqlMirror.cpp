@@ -29,6 +29,7 @@ SqlMirror::SqlMirror()
     if (sqlite3_open(":memory:", &db_) != SQLITE_OK)
         throw JetError(kErrInvalidOperation, "Nelze připravit prostředí pro dotazy.");
     RegisterJetSqlFunctions(db_);
+    RequireKnownIdentifiers(db_);
 }
 
 SqlMirror::~SqlMirror()
@@ -107,8 +108,7 @@ void SqlMirror::Fill(const std::string& sql, const SheetTable& table)
 std::vector<int> SqlMirror::Records(const std::string& sql, std::vector<std::string>* columns)
 {
     SqliteStatement statement;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
-        Fail(sql);
+    PrepareReadOnlyQuery(db_, sql, statement);
     if (columns)
         for (int i = 1; i < sqlite3_column_count(statement.stmt); ++i)
             columns->push_back(sqlite3_column_name(statement.stmt, i));

@@ -3,6 +3,7 @@
 #include "platform/dao/JetConvert.h"
 #include "platform/dao/JetError.h"
 #include "platform/dao/JetField.h"
+#include "platform/dao/SqliteStatement.h"
 
 #include <QDate>
 #include <QString>
@@ -32,10 +33,10 @@ bool IsWordChar(unsigned char c)
     throw JetError(kErrSyntax, "Chyba syntaxe v dotazu: " + detail);
 }
 
-// Bracketed, so that SQLite never takes an unknown name for a text ("x" can be either).
+// Quoted; the connections do not take an unknown "name" for a text.
 std::string BracketIdentifier(const std::string& name)
 {
-    return "[" + name + "]";
+    return QuotedIdentifier(name);
 }
 
 std::string Quoted(const std::string& text, char quote)
@@ -70,9 +71,31 @@ std::string DateLiteral(const std::string& inside)
 
 } // namespace
 
+std::string BracketedName(std::string_view name)
+{
+    std::string out = "[";
+    for (const char c : name)
+    {
+        out += c;
+        if (c == ']')
+            out += ']';
+    }
+    return out + "]";
+}
+
 SqlTranslator::SqlTranslator(std::string_view sql)
 {
     Tokenize(sql);
+    const int first = NextSolid(0);
+    if (!IsWord(first, "SELECT"))
+    {
+        for (const char* statement : {"DELETE", "INSERT", "UPDATE", "REPLACE", "CREATE", "DROP", "ALTER", "ATTACH",
+                                      "DETACH", "PRAGMA", "VACUUM", "REINDEX", "ANALYZE", "BEGIN", "COMMIT", "END",
+                                      "ROLLBACK", "SAVEPOINT", "RELEASE", "WITH", "TRANSFORM", "PARAMETERS"})
+            if (IsWord(first, statement))
+                RefuseQuery(std::string(sql));
+        SyntaxError("dotaz nezačíná slovem SELECT");
+    }
     for (int i = 0; i < static_cast<int>(tokens_.size()); ++i)
     {
         if (!IsWord(i, "FROM") && !IsWord(i, "JOIN"))
@@ -105,11 +128,21 @@ void SqlTranslator::Tokenize(std::string_view sql)
         }
         else if (c == '[')
         {
-            const std::size_t close = sql.find(']', i + 1);
-            if (close == std::string_view::npos)
-                SyntaxError("neuzavřená závorka [");
-            tokens_.push_back({Token::Bracket, std::string(sql.substr(i + 1, close - i - 1))});
-            i = close + 1;
+            // "]]" inside the brackets stands for one ']'.
+            std::string name;
+            for (++i;; ++i)
+            {
+                if (i >= sql.size())
+                    SyntaxError("neuzavřená závorka [");
+                if (sql[i] == ']' && at(i + 1) == ']')
+                    name += sql[i++];
+                else if (sql[i] == ']')
+                    break;
+                else
+                    name += sql[i];
+            }
+            tokens_.push_back({Token::Bracket, std::move(name)});
+            ++i;
         }
         else if (c == '\'' || c == '"')
         {

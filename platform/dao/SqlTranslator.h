@@ -8,6 +8,9 @@
 namespace jet
 {
 
+// A table or field name as Jet SQL writes it: in brackets, a ']' inside doubled.
+std::string BracketedName(std::string_view name);
+
 // Turns the Jet SQL the system writes into SQLite SQL: "..." texts become '...', #dates#
 // become OLE date numbers, True/False become -1/0, '&' joins texts, table references take
 // the names of the tables the engine mirrors, and a Text field compared with a number is

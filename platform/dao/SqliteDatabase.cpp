@@ -177,6 +177,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path, bool readOnly, bool crea
     if (result != SQLITE_OK)
         ThrowSqlError(db, "");
     RegisterJetSqlFunctions(db);
+    RequireKnownIdentifiers(db);
     sqlite3_busy_timeout(db, 2000);
     // Reading the schema tells a database from any other file.
     Execute("SELECT count(*) FROM sqlite_master");
@@ -213,8 +214,7 @@ std::unique_ptr<Recordset> SqliteDatabase::Open(const std::string& sql)
     std::vector<std::vector<Field>> fieldsOf;
     const std::string translated = TranslateFor(db, SqlTranslator(sql), tables, fieldsOf);
     SqliteStatement statement;
-    if (sqlite3_prepare_v2(db, translated.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
-        ThrowSqlError(db, translated);
+    PrepareReadOnlyQuery(db, translated, statement);
     const std::vector<Field>& tableFields = fieldsOf.front();
     std::vector<int> fieldMap;
     for (int i = 1; i < sqlite3_column_count(statement.stmt); ++i)
@@ -240,7 +240,7 @@ std::unique_ptr<Recordset> SqliteDatabase::Open(const std::string& sql)
     auto translateCriteria = [connection, main](const std::string& criteria) {
         std::vector<std::string> referenced;
         std::vector<std::vector<Field>> fields;
-        return TranslateFor(connection.get(), SqlTranslator("SELECT * FROM [" + main + "] WHERE " + criteria),
+        return TranslateFor(connection.get(), SqlTranslator("SELECT * FROM " + BracketedName(main) + " WHERE " + criteria),
                             referenced, fields);
     };
     return std::make_unique<SqliteRecordset>(db_, main, tableFields, std::move(fieldMap), std::move(rowids), !readOnly_,

@@ -108,8 +108,7 @@ std::vector<int> SqliteRecordset::Matching(const std::string& criteria)
 {
     const std::string sql = translateCriteria_(criteria);
     SqliteStatement statement;
-    if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
-        ThrowSqlError(db_.get(), sql);
+    PrepareReadOnlyQuery(db_.get(), sql, statement);
     std::vector<std::int64_t> matching;
     for (int step; (step = sqlite3_step(statement.stmt)) != SQLITE_DONE;)
     {

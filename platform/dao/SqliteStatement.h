@@ -21,6 +21,17 @@ struct SqliteStatement
 // unknown table, 3027 for a read-only database, 3075 for the rest.
 [[noreturn]] void ThrowSqlError(sqlite3* db, const std::string& sql);
 
+// Prepares a query that only reads: one SELECT and nothing after it (a ';' may end it), no
+// statement that changes data or the connection (ATTACH, PRAGMA, VACUUM, ...). Anything else
+// is refused with a database error before it runs.
+void PrepareReadOnlyQuery(sqlite3* db, const std::string& sql, SqliteStatement& statement);
+// The database error of a statement that does more than read.
+[[noreturn]] void RefuseQuery(const std::string& sql);
+
+// Switches off SQLite's reading of an unknown "name" as a text, so that every quoted
+// identifier must name something.
+void RequireKnownIdentifiers(sqlite3* db);
+
 // "name" as an SQL identifier.
 std::string QuotedIdentifier(const std::string& name);
 

@@ -4,6 +4,8 @@
 #include "platform/dao/JetSqlFunctions.h"
 #include "platform/dao/WorkbookRecordset.h"
 
+#include <QString>
+
 #include <algorithm>
 
 namespace jet
@@ -14,6 +16,27 @@ namespace
 std::string WithoutDollar(const std::string& name)
 {
     return !name.empty() && name.back() == '$' ? name.substr(0, name.size() - 1) : name;
+}
+
+// A sheet name as a spreadsheet accepts it: 1 to 31 characters of valid text, none of
+// : \ / ? * [ ] and no control character, no apostrophe at either end.
+void RequireSheetName(const std::string& name)
+{
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const auto refuse = [&](const char* why) {
+        throw JetError(kErrInvalidName, "„" + name + "“ není platný název listu: " + why);
+    };
+    if (text.isEmpty())
+        refuse("název je prázdný.");
+    if (text.size() > 31)
+        refuse("název smí mít nejvýše 31 znaků.");
+    if (text.toUtf8().toStdString() != name)
+        refuse("název není platný text.");
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || QStringLiteral(":\\/?*[]").contains(c))
+            refuse("název nesmí obsahovat znaky : \\ / ? * [ ] ani řídicí znaky.");
+    if (text.front() == '\'' || text.back() == '\'')
+        refuse("název nesmí začínat ani končit apostrofem.");
 }
 } // namespace
 
@@ -78,8 +101,9 @@ void WorkbookDatabase::CreateTable(const std::string& tableName, const std::vect
 {
     RequireWritable();
     const std::string name = WithoutDollar(tableName);
+    RequireSheetName(name);
     workbook::Workbook& book = session_->Book();
-    if (name.empty() || book.SheetIndex(name) >= 0 || book.NameIndex(name) >= 0)
+    if (book.SheetIndex(name) >= 0 || book.NameIndex(name) >= 0)
         throw JetError(kErrTableExists, "Tabulka „" + name + "“ již existuje.");
     workbook::Worksheet& sheet = book.AddSheet(name);
     // A table without columns is an empty sheet, as a workbook may hold: no header row, no range.
@@ -119,6 +143,8 @@ void WorkbookDatabase::RenameTable(const std::string& oldName, const std::string
     RequireWritable();
     const WorkbookSession::TableRef ref = session_->ResolveOrThrow(oldName);
     const std::string newName = WithoutDollar(newTableName);
+    if (ref.name < 0)
+        RequireSheetName(newName);
     workbook::Workbook& book = session_->Book();
     if (newName.empty() || book.SheetIndex(newName) >= 0 || book.NameIndex(newName) >= 0)
         throw JetError(kErrTableExists, "Tabulka „" + newName + "“ již existuje.");

@@ -102,7 +102,7 @@ WorkbookSession::QueryRows WorkbookSession::Run(const std::string& sql)
 std::vector<int> WorkbookSession::Matching(const TableRef& table, const std::string& criteria)
 {
     std::vector<TableRef> tables;
-    std::string sql = "SELECT * FROM [" + table.canonical + "] WHERE " + criteria;
+    std::string sql = "SELECT * FROM " + BracketedName(table.canonical) + " WHERE " + criteria;
     const std::string translated = Translate(sql, tables);
     std::vector<int> records = mirror_.Records(translated, nullptr);
     std::sort(records.begin(), records.end());
