@@ -1,5 +1,7 @@
 #include "heatloss/HeatLossMessage.h"
 
+#include "platform/core/MessageBox.h"
+
 CString HeatLossMessage::Text() const
 {
     CString format;
@@ -23,4 +25,9 @@ CString HeatLossMessage::Caption() const
     CString caption;
     caption.LoadString(captionId);
     return caption;
+}
+
+int HeatLossMessage::Show(HWND owner) const
+{
+    return MessageBox(owner, Text(), Caption(), MB_OK | icon);
 }

@@ -20,4 +20,7 @@ struct HeatLossMessage
     // The text with its places filled, from the string table.
     CString Text() const;
     CString Caption() const;
+    // Shows the message in a box with its caption and icon (the caller's part: the routines
+    // that make messages never show them); the box's answer.
+    int Show(HWND owner = nullptr) const;
 };

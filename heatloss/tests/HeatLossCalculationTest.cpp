@@ -192,6 +192,12 @@ TEST(HeatLossCalculation, MessageBoxes)
     EXPECT_EQ(UINT(MB_ICONEXCLAMATION), header.icon);
     EXPECT_EQ("kalvenrod - chyba", header.Caption());
     EXPECT_EQ("Není zadáno charakteristické číslo budovy !!", header.Text());
+    MessageBoxes::ClearShown();
+    EXPECT_EQ(IDOK, header.Show());
+    ASSERT_EQ(1u, MessageBoxes::Shown().size());
+    EXPECT_EQ("kalvenrod - chyba", MessageBoxes::Shown()[0].caption);
+    EXPECT_EQ(header.Text(), MessageBoxes::Shown()[0].text);
+    EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), MessageBoxes::Shown()[0].type);
 
     model = TwoRoomProject();
     model->Openings.At(2, 2, 1).length = 0;
