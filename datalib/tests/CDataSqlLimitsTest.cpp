@@ -174,3 +174,41 @@ TEST_F(Messages, WorkbookRefusesSheetNamesASpreadsheetCannotHold)
     for (const auto& c : cases)
         EXPECT_EQ(back.IsTable(CString(c.name) + "$"), c.accepted ? 1 : 0) << c.name;
 }
+
+TEST_F(Messages, FindWithCriteriaThatDoNotParseIsADatabaseError)
+{
+    const char* const unparsable[] = {
+        "[Název] =",
+        "[Název] = 'hala",
+        "[Název",
+        "[Datum] = #32.13.2020#",
+        "[Název] = 'hala') OR ('1",
+        "[Název] = 'hala'; DELETE FROM [Data]",
+    };
+    for (const Backend& backend : kBackends)
+    {
+        FixtureFolder folder;
+        const CString path = MakeData(folder, backend);
+        for (const int showErrors : {1, 0})
+        {
+            CData data;
+            data.m_bShowErrors = showErrors;
+            ASSERT_TRUE(data.Open(path, backend.type, 0, 0) && data.OpenTable(backend.table, "", 0)) << backend.name;
+            for (const char* criteria : unparsable)
+            {
+                const std::size_t shown = MessageBoxes::Shown().size();
+                EXPECT_EQ(data.Find(10, criteria, 0), 0) << backend.name << ": " << criteria;
+                EXPECT_NE(data.GetErrorCode(), 0) << backend.name << ": " << criteria;
+                EXPECT_EQ(MessageBoxes::Shown().size(), shown + showErrors) << backend.name << ": " << criteria;
+            }
+            const std::size_t shown = MessageBoxes::Shown().size();
+            EXPECT_EQ(data.Find(10, "[Název] = 'sklep'", 0), 0) << backend.name;
+            EXPECT_EQ(data.GetErrorCode(), 0) << backend.name << ": nothing found is no error";
+            EXPECT_EQ(data.Find(10, "[Název] = 'hala'", 0), 1) << backend.name;
+            EXPECT_EQ(data.m_nCurRecord, 1) << backend.name;
+            EXPECT_EQ(MessageBoxes::Shown().size(), shown) << backend.name;
+            data.Close();
+        }
+        EXPECT_EQ(RowsOf(path, backend), 3) << backend.name;
+    }
+}
