@@ -13,22 +13,33 @@
 namespace
 {
 
-class InputSheetLoader : public ::testing::Test
+// The sheet written to a workbook and read back through the data access library, under a
+// decimal point and a decimal comma.
+class InputSheetLoader : public ::testing::TestWithParam<char>
 {
 protected:
+    void SetUp() override { UserLocale::SetCurrent(GetParam() == ',' ? UserLocale::Czech() : UserLocale::English()); }
     void TearDown() override { UserLocale::ResetToSystem(); }
 
+    HeatLossMessage Load(const SheetRows& rows, ProjectModel& into)
+    {
+        const std::string path = folder.Path("projekt.xls");
+        rows.WriteWorkbook(path);
+        return LoadInputSheet(CString(path), into);
+    }
+
+    TempFolder folder;
     ProjectModel model;
 };
 
-TEST_F(InputSheetLoader, BuildingRowOnlyEmptiesTheRooms)
+TEST_P(InputSheetLoader, BuildingRowOnlyEmptiesTheRooms)
 {
     auto held = TwoRoomProject();
-    EXPECT_TRUE(LoadInputSheet(SheetRows().Sheet(), *held).IsEmpty());
+    EXPECT_TRUE(Load(SheetRows(), *held).IsEmpty());
     EXPECT_EQ(1, held->Rooms.count);
 }
 
-TEST_F(InputSheetLoader, RowKinds)
+TEST_P(InputSheetLoader, RowKinds)
 {
     SheetRows rows;
     rows.Room("1.01", "Pokoj")
@@ -43,7 +54,7 @@ TEST_F(InputSheetLoader, RowKinds)
     for (int row = 0; row < int(sheet.rows.size()); ++row)
         EXPECT_EQ(levels[row], sheet.LevelOf(row)) << row;
 
-    ASSERT_TRUE(LoadInputSheet(sheet, model).IsEmpty());
+    ASSERT_TRUE(Load(rows, model).IsEmpty());
     EXPECT_EQ(2, model.Rooms.count);
     EXPECT_EQ(3, model.Rooms[1].wallCount);
     EXPECT_EQ(3, model.Walls.At(1, 1).openingCount);
@@ -51,11 +62,11 @@ TEST_F(InputSheetLoader, RowKinds)
     EXPECT_EQ(0.5, model.Openings.At(1, 1, 2).i);
 }
 
-TEST_F(InputSheetLoader, TreeOfRoomsWallsAndOpenings)
+TEST_P(InputSheetLoader, TreeOfRoomsWallsAndOpenings)
 {
     SheetRows rows;
     rows.Room("1", "A").Wall("SO").Opening("OJ").Opening("DO").Wall("SN").Room("2", "B").Wall("Pdl");
-    ASSERT_TRUE(LoadInputSheet(rows.Sheet(), model).IsEmpty());
+    ASSERT_TRUE(Load(rows, model).IsEmpty());
     EXPECT_EQ(3, model.Rooms.count);
     EXPECT_EQ(3, model.Rooms[1].wallCount);
     EXPECT_EQ(2, model.Rooms[2].wallCount);
@@ -67,7 +78,7 @@ TEST_F(InputSheetLoader, TreeOfRoomsWallsAndOpenings)
     EXPECT_EQ("B", model.Rooms[2].name);
 }
 
-TEST_F(InputSheetLoader, TextsAreBounded)
+TEST_P(InputSheetLoader, TextsAreBounded)
 {
     const std::string longName(60, 'x');
     const std::string longOrientation = "Severovýchodovýchodní";
@@ -77,7 +88,7 @@ TEST_F(InputSheetLoader, TextsAreBounded)
         .Opening("OKNO")
         .Wall("SSJD");
     auto held = TwoRoomProject(); // wall 2 of room 1 held "SN "
-    ASSERT_TRUE(LoadInputSheet(rows.Sheet(), *held).IsEmpty());
+    ASSERT_TRUE(Load(rows, *held).IsEmpty());
     EXPECT_EQ(std::string(49, 'x'), held->Rooms[1].number.str());
     EXPECT_EQ("Severovýchodovýcho", held->Rooms[1].orientation);
     EXPECT_EQ("SO ", held->Walls.At(1, 1).code);
@@ -85,7 +96,7 @@ TEST_F(InputSheetLoader, TextsAreBounded)
     EXPECT_EQ("???", held->Walls.At(1, 2).code);
 }
 
-TEST_F(InputSheetLoader, CapacitiesAreKeptAndAFullerSheetIsRefused)
+TEST_P(InputSheetLoader, CapacitiesAreKeptAndAFullerSheetIsRefused)
 {
     struct Case
     {
@@ -112,7 +123,7 @@ TEST_F(InputSheetLoader, CapacitiesAreKeptAndAFullerSheetIsRefused)
             }
         }
         auto held = TwoRoomProject();
-        const HeatLossMessage message = LoadInputSheet(rows.Sheet(), *held);
+        const HeatLossMessage message = Load(rows, *held);
         if (c.fits)
         {
             EXPECT_TRUE(message.IsEmpty());
@@ -131,20 +142,7 @@ TEST_F(InputSheetLoader, CapacitiesAreKeptAndAFullerSheetIsRefused)
     }
 }
 
-// The sheet read from a workbook through the data access library, under both notations.
-class InputSheetWorkbook : public InputSheetLoader, public ::testing::WithParamInterface<char>
-{
-protected:
-    void SetUp() override
-    {
-        UserLocale locale = GetParam() == ',' ? UserLocale::Czech() : UserLocale::English();
-        UserLocale::SetCurrent(locale);
-    }
-
-    TempFolder folder;
-};
-
-TEST_P(InputSheetWorkbook, ReadsEveryFieldWithEitherDecimalSeparator)
+TEST_P(InputSheetLoader, ReadsEveryFieldWithEitherDecimalSeparator)
 {
     SheetRows rows;
     rows.Room("1.01", "Obývací pokoj", 5200, "JZ")
@@ -180,7 +178,7 @@ TEST_P(InputSheetWorkbook, ReadsEveryFieldWithEitherDecimalSeparator)
     EXPECT_DOUBLE_EQ(1.4, opening.i);
 }
 
-TEST_P(InputSheetWorkbook, NumberCellsAndMissingColumns)
+TEST_P(InputSheetLoader, NumberCellsAndMissingColumns)
 {
     SheetRows rows;
     rows.Room("1", "A").Wall("SO", 4000, 2500, "35", "0.35");
@@ -212,7 +210,7 @@ TEST_P(InputSheetWorkbook, NumberCellsAndMissingColumns)
     EXPECT_EQ(0.0, model.Walls.At(1, 1).U);
 }
 
-TEST_P(InputSheetWorkbook, RowTextsOfElementsReadBackAsTheyWere)
+TEST_P(InputSheetLoader, RowTextsOfElementsReadBackAsTheyWere)
 {
     auto project = TwoRoomProject();
     project->Walls.At(1, 1).U = 0.35;
@@ -252,7 +250,7 @@ TEST_P(InputSheetWorkbook, RowTextsOfElementsReadBackAsTheyWere)
     EXPECT_EQ("DN ", model.Openings.At(2, 2, 1).code);
 }
 
-TEST_P(InputSheetWorkbook, AWorkbookOrSheetThatDoesNotOpen)
+TEST_P(InputSheetLoader, AWorkbookOrSheetThatDoesNotOpen)
 {
     auto held = TwoRoomProject();
     const CString missing(folder.Path("chybi.xls"));
@@ -270,6 +268,6 @@ TEST_P(InputSheetWorkbook, AWorkbookOrSheetThatDoesNotOpen)
     EXPECT_EQ(3, held->Rooms.count);
 }
 
-INSTANTIATE_TEST_SUITE_P(Notations, InputSheetWorkbook, ::testing::Values('.', ','));
+INSTANTIATE_TEST_SUITE_P(Notations, InputSheetLoader, ::testing::Values('.', ','));
 
 } // namespace
