@@ -283,6 +283,8 @@ protected:
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    void OnKillFocus(CWnd* pNewWnd);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);

@@ -325,10 +325,29 @@ void CGridCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
                 pCell->GetTipTextRect(textRect);
                 m_TitleTip.Show(textRect, szTip, 0, cellRect, pCell->GetFont(), m_crTTipTextClr,
                                 m_crTTipBackClr);
+                if (m_TitleTip.IsWindowVisible())
+                {
+                    // The tip goes when the pointer leaves the grid.
+                    TRACKMOUSEEVENT track;
+                    track.dwFlags = TME_LEAVE;
+                    track.hwndTrack = GetSafeHwnd();
+                    ::TrackMouseEvent(&track);
+                }
             }
         }
     }
     m_LastMousePoint = point;
+}
+
+void CGridCtrl::OnMouseLeave()
+{
+    m_TitleTip.Hide();
+}
+
+void CGridCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    m_TitleTip.Hide();
 }
 
 void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)

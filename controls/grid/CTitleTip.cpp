@@ -7,6 +7,7 @@
 
 BEGIN_MESSAGE_MAP(CTitleTip, CWnd)
 ON_WM_PAINT()
+ON_WM_ACTIVATEAPP()
 END_MESSAGE_MAP()
 
 CTitleTip::CTitleTip() = default;
@@ -25,7 +26,14 @@ BOOL CTitleTip::Create(CWnd* pParentWnd)
                           CRect(0, 0, 10, 10), pParentWnd, 0);
     if (m_bCreated)
         if (QWidget* widget = GetWidget())
+        {
+            // A tip window: it never takes the activation or the focus from the grid, and the
+            // pointer passes through it to the grid beneath, which keeps the pointer.
+            widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                   Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
             widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+            widget->setAttribute(Qt::WA_ShowWithoutActivating);
+        }
     return m_bCreated;
 }
 
@@ -92,6 +100,12 @@ void CTitleTip::Show(CRect rectTitle, LPCTSTR lpszTitleText, int xoffset, LPRECT
     SetWindowPos(&wndTop, rectScreen.left + xoffset, rectScreen.top, size.cx + tm.tmOverhang + xoffset,
                  rectTitle.Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
     Invalidate();
+}
+
+void CTitleTip::OnActivateApp(BOOL bActive, DWORD /*dwThreadID*/)
+{
+    if (!bActive)
+        Hide();
 }
 
 void CTitleTip::OnPaint()

@@ -28,6 +28,8 @@ public:
 
 protected:
     afx_msg void OnPaint();
+    // The tip goes when the program is deactivated.
+    afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -180,6 +180,38 @@ void InputRouter::DeliverSyntheticKey(CWnd* wnd, UINT message, WPARAM wParam)
     QCoreApplication::sendEvent(widget, &event);
 }
 
+namespace
+{
+// The widget property that marks a window waiting for the pointer to leave it.
+constexpr char kTrackLeave[] = "kalvenrodTrackLeave";
+} // namespace
+
+void InputRouter::ReportLeave(QWidget* widget)
+{
+    if (!widget->property(kTrackLeave).toBool())
+        return;
+    widget->setProperty(kTrackLeave, false);
+    if (CWnd* wnd = WindowRegistry::Find(widget))
+        wnd->SendMessage(WM_MOUSELEAVE);
+}
+
+void InputRouter::ReportActivation(bool active)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (CWnd* wnd = WindowRegistry::Find(widget))
+            wnd->SendMessage(WM_ACTIVATEAPP, WPARAM(active), 0);
+}
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack)
+{
+    CWnd* wnd = lpEventTrack ? CWnd::FromHandle(lpEventTrack->hwndTrack) : nullptr;
+    QWidget* widget = wnd ? wnd->GetWidget() : nullptr;
+    if (!widget)
+        return FALSE;
+    widget->setProperty(kTrackLeave, (lpEventTrack->dwFlags & TME_LEAVE) != 0);
+    return TRUE;
+}
+
 bool InputRouter::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type())
@@ -197,6 +229,15 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
         return watched->isWidgetType() &&
                RouteWheel(static_cast<QWidget*>(watched), static_cast<QWheelEvent*>(event));
+    case QEvent::Leave:
+        if (watched->isWidgetType())
+            ReportLeave(static_cast<QWidget*>(watched));
+        return false;
+    case QEvent::ApplicationStateChange:
+        if (watched == qApp)
+            ReportActivation(static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
+                             Qt::ApplicationActive);
+        return false;
     default:
         return false;
     }

@@ -2,7 +2,9 @@
 // Keyboard and mouse input on its way to the windows: the message loop's part. Each key or mouse
 // event for a window first passes PreTranslateMessage of the window and its parents (where the
 // dialog manager and accelerators act), then becomes WM_KEYDOWN and WM_CHAR, or a mouse message,
-// for the window; with the mouse captured, mouse input goes to the capturing window.
+// for the window; with the mouse captured, mouse input goes to the capturing window. A window that
+// asked for it (TrackMouseEvent) hears WM_MOUSELEAVE once the pointer leaves it, and every
+// top-level window hears WM_ACTIVATEAPP when the program is activated or deactivated.
 
 #include "platform/ui/WinUser.h"
 
@@ -39,8 +41,23 @@ private:
     bool RouteKey(QWidget* receiver, QKeyEvent* event);
     bool RouteMouse(QWidget* receiver, QMouseEvent* event);
     bool RouteWheel(QWidget* receiver, QWheelEvent* event);
+    static void ReportLeave(QWidget* widget);
+    static void ReportActivation(bool active);
 };
 
+constexpr DWORD TME_LEAVE = 0x00000002;
+
+struct TRACKMOUSEEVENT
+{
+    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD dwFlags = 0;
+    HWND hwndTrack = nullptr;
+    DWORD dwHoverTime = 0;
+};
+using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
+
+// Only TME_LEAVE is known: one WM_MOUSELEAVE when the pointer next leaves the window.
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 BOOL ReleaseCapture();
 HWND GetCapture();
 BOOL GetCursorPos(LPPOINT lpPoint);

@@ -152,6 +152,9 @@ protected:                                                                      
     KALVENROD_ENTRY(WM_SETFOCUS, 0, 0, 0, self->OnSetFocus(CWnd::FromHandle(HWND(wParam))))
 #define ON_WM_KILLFOCUS()                                                                                    \
     KALVENROD_ENTRY(WM_KILLFOCUS, 0, 0, 0, self->OnKillFocus(CWnd::FromHandle(HWND(wParam))))
+#define ON_WM_ACTIVATEAPP()                                                                                  \
+    KALVENROD_ENTRY(WM_ACTIVATEAPP, 0, 0, 0, self->OnActivateApp(BOOL(wParam), DWORD(lParam)))
+#define ON_WM_MOUSELEAVE() KALVENROD_ENTRY(WM_MOUSELEAVE, 0, 0, 0, self->OnMouseLeave())
 #define ON_WM_ENABLE() KALVENROD_ENTRY(WM_ENABLE, 0, 0, 0, self->OnEnable(BOOL(wParam)))
 #define ON_WM_KEYDOWN()                                                                                      \
     KALVENROD_ENTRY(WM_KEYDOWN, 0, 0, 0,                                                                     \

@@ -3,9 +3,14 @@
 #include "GridTestSupport.h"
 
 #include "controls/grid/GridDispInfo.h"
+#include "platform/ui/CEdit.h"
 #include "testing/UiTest.h"
 
+#include <functional>
+
 #include <QClipboard>
+#include <QWidget>
+#include <QtGui/qevent.h>
 #include <QGuiApplication>
 
 namespace
@@ -179,6 +184,47 @@ TEST(GridEdit, AClippedTextShowsItsTitleTip)
     UiTest::MouseMove(&g.grid, g.Centre(6, 3));
     UiTest::ProcessEvents();
     EXPECT_FALSE(g.grid.m_TitleTip.IsWindowVisible());
+}
+
+TEST(GridEdit, TheTitleTipGoesWhenThePointerOrTheFocusOrTheProgramGoes)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(EditGrid&, CEdit&)> leave;
+    };
+    const std::vector<Case> cases = {
+        {"the pointer leaves the grid",
+         [](EditGrid& g, CEdit&)
+         {
+             QEvent leave(QEvent::Leave);
+             QCoreApplication::sendEvent(g.grid.GetWidget(), &leave);
+         }},
+        {"the focus goes to another control", [](EditGrid&, CEdit& other) { other.SetFocus(); }},
+        {"the program is deactivated",
+         [](EditGrid&, CEdit&)
+         {
+             QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+             QCoreApplication::sendEvent(qApp, &inactive);
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EditGrid g;
+        CEdit other;
+        other.Create(WS_CHILD | WS_VISIBLE, CRect(10, 312, 100, 330), &g.owner, 2);
+        g.grid.SetFocus();
+        g.grid.SetItemText(4, 2, "Podlahové vytápění s velmi dlouhou poznámkou");
+        UiTest::MouseMove(&g.grid, g.Centre(4, 2));
+        UiTest::ProcessEvents();
+        ASSERT_TRUE(g.grid.m_TitleTip.IsWindowVisible());
+        c.leave(g, other);
+        UiTest::ProcessEvents();
+        EXPECT_FALSE(g.grid.m_TitleTip.IsWindowVisible());
+        QApplicationStateChangeEvent active(Qt::ApplicationActive);
+        QCoreApplication::sendEvent(qApp, &active);
+    }
 }
 
 TEST(GridEdit, PasteWhileEditingGoesIntoTheEdit)
