@@ -104,6 +104,15 @@ UINT OpeningError(const OpeningTable::Entry& opening)
     return 0;
 }
 
+bool AllFinite(const HeatLossResults::Room& room)
+{
+    for (const double value : {room.transmission, room.ventilation, room.total, room.volume, room.floorArea,
+                               room.surface, room.perVolume, room.perFloorArea, room.perVolumeKelvin})
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
 int SlotEnd(int count, int capacity)
 {
     return std::clamp(count, 1, capacity);
@@ -183,7 +192,8 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
             if (!outcome.messages.empty() && !outcome.messages.back().warning)
                 return outcome;
         }
-        const int dt = room.Ti - header.Te;
+        // Whole degrees; kept as a double so that no pair of temperatures overflows.
+        const double dt = double(room.Ti) - header.Te;
         if (switches.checkRooms && room.wallCount <= 1)
             return stop(RoomMessage(IDS_HL_NO_WALL, {r}));
 
@@ -193,7 +203,7 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
             return outcome;
 
         const double M = RoomCharacteristicNumber(S, room.doors);
-        double ventilation = header.B * double(dt) * M * S * 1300.0;
+        double ventilation = double(header.B) * dt * M * S * 1300.0;
 
         const double L = room.length;
         const double W = room.width;
@@ -210,14 +220,14 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
             return stop(RoomMessage(IDS_HL_NO_ORIENTATION, {r}));
         const double Qp = (header.p2 + p3 + p1 + 1.0) * transmission;
 
-        const double Qmin = room.airExchange * double(dt) * 0.36;
+        const double Qmin = room.airExchange * dt * 0.36;
         if (ventilation - Qmin <= 0.0)
             ventilation = Qmin;
         double Qc = Qp + ventilation;
         if (switches.round)
             Qc = RoundHeatLoss(Qc);
 
-        HeatLossResults::Room& result = model.Results[r];
+        HeatLossResults::Room result;
         result.ventilation = ventilation;
         result.transmission = Qp;
         result.total = Qc;
@@ -227,6 +237,9 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
         result.perVolume = Qc / volume;
         result.perFloorArea = Qc / floorArea;
         result.perVolumeKelvin = Qc / volume / dt;
+        if (!AllFinite(result))
+            return stop(RoomMessage(IDS_HL_ROOM_OUT_OF_RANGE, {r}));
+        model.Results[r] = result;
         totals.volume += volume;
         totals.transmission += Qp;
         totals.ventilation += ventilation;

@@ -158,6 +158,10 @@ const std::vector<Case>& Cases()
              m.Rooms[2].height = 2000;
          },
          kNoChecks, 0, {{IDS_HL_ROOM_NOT_COMPUTABLE, {2}}}},
+        {"values beyond any range", [](ProjectModel& m) { m.Openings.At(2, 1, 1).i = 1e306; }, kAllChecks, 0,
+         {{IDS_HL_ROOM_OUT_OF_RANGE, {2}}}},
+        {"an infinite U", [](ProjectModel& m) { m.Walls.At(1, 2).U = HUGE_VAL; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_OUT_OF_RANGE, {1}}}},
     };
     return cases;
 }
