@@ -129,8 +129,8 @@ TEST_F(ErrorBoxes, WorkbookChangedOnDiskIsNotOverwritten)
     ASSERT_TRUE(data.Open(path, "Excel 8.0", 0, 0));
     ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
     ASSERT_TRUE(data.SetStringValue("Poznámka", "změna", 1, 0));
-    // Another program writes the file meanwhile.
-    folder.ProjectWorkbook();
+    // Another program writes other content into the file meanwhile.
+    folder.WorkbookWithEmptySheet("Projekt.xls");
     const std::string theirs = FileBytes(path);
     data.Close();
     EXPECT_FALSE(data.IsOpen());

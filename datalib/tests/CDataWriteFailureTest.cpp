@@ -17,60 +17,6 @@
 
 namespace
 {
-// A folder of its own on a small memory file system where the machine lets the tests mount
-// one (root); else an ordinary temporary folder.
-class SmallFolder
-{
-public:
-    SmallFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "datalib-small-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            ADD_FAILURE() << "no temporary folder";
-        m_path = pattern;
-        m_mounted = ::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~SmallFolder()
-    {
-        if (m_mounted)
-            ::umount2(m_path.c_str(), MNT_DETACH);
-        std::error_code error;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, error);
-        std::filesystem::remove_all(m_path, error);
-    }
-    SmallFolder(const SmallFolder&) = delete;
-    SmallFolder& operator=(const SmallFolder&) = delete;
-
-    bool Mounted() const { return m_mounted; }
-    CString Path(const char* name) const { return CString((m_path / name).string()); }
-
-    // No file can be written in the folder any more.
-    bool MakeReadOnly()
-    {
-        if (m_mounted)
-            return ::mount(nullptr, m_path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=256k") == 0;
-        // Without a mount only a user other than root is kept out by the folder's mode.
-        return ::geteuid() != 0 && ::chmod(m_path.c_str(), 0555) == 0;
-    }
-
-    // Takes every free block: the next write finds the disk full.
-    void Fill()
-    {
-        const int fd = ::open((m_path / "výplň").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ASSERT_GE(fd, 0);
-        const std::vector<char> block(4096, 'x');
-        while (::write(fd, block.data(), block.size()) > 0)
-        {
-        }
-        ::close(fd);
-    }
-    void Empty() { std::filesystem::remove(m_path / "výplň"); }
-
-private:
-    std::filesystem::path m_path;
-    bool m_mounted = false;
-};
-
 struct WriteFailure
 {
     const char* name;
@@ -92,7 +38,7 @@ const std::vector<WriteFailure>& WriteFailures()
         {"ReplacedByAnotherProgram",
          [](SmallFolder&, const FixtureFolder& fixtures, const CString& path)
          {
-             const CString theirs = fixtures.ProjectWorkbook("Jejich.xls");
+             const CString theirs = fixtures.WorkbookWithEmptySheet("Jejich.xls");
              std::filesystem::copy_file(theirs.str(), path.str() + ".nový");
              std::filesystem::rename(path.str() + ".nový", path.str());
              return true;
@@ -109,15 +55,6 @@ const std::vector<WriteFailure>& WriteFailures()
          3043},
     };
     return cases;
-}
-
-// The project workbook at the path, open in data with one value changed (not yet written).
-void OpenWithAChange(const FixtureFolder& fixtures, const CString& path, CData& data)
-{
-    std::filesystem::copy_file(fixtures.ProjectWorkbook().str(), path.str());
-    ASSERT_TRUE(data.Open(path, "Excel 8.0", 0, 0));
-    ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
-    ASSERT_TRUE(data.SetStringValue("Poznámka", "změna", 1, 0));
 }
 
 class FailedWrite : public testing::TestWithParam<WriteFailure>

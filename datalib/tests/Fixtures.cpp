@@ -1,10 +1,14 @@
 #include "Fixtures.h"
 
+#include "datalib/CData.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 FixtureFolder::FixtureFolder()
@@ -50,6 +54,66 @@ CString FixtureFolder::Written(const char* script, const char* name) const
     if (std::system(command.c_str()) != 0)
         ADD_FAILURE() << "python3-xlwt could not write " << path.str();
     return path;
+}
+
+SmallFolder::SmallFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "datalib-small-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        ADD_FAILURE() << "no temporary folder";
+    m_path = pattern;
+    m_mounted = ::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
+}
+
+SmallFolder::~SmallFolder()
+{
+    if (m_mounted)
+        ::umount2(m_path.c_str(), MNT_DETACH);
+    std::error_code error;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, error);
+    std::filesystem::remove_all(m_path, error);
+}
+
+std::vector<std::string> SmallFolder::FileNames() const
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path, error))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+bool SmallFolder::MakeReadOnly()
+{
+    if (m_mounted)
+        return ::mount(nullptr, m_path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=256k") == 0;
+    // Without a mount only a user other than root is kept out by the folder's mode.
+    return ::geteuid() != 0 && ::chmod(m_path.c_str(), 0555) == 0;
+}
+
+void SmallFolder::Fill()
+{
+    const int fd = ::open((m_path / "výplň").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const std::vector<char> block(4096, 'x');
+    while (::write(fd, block.data(), block.size()) > 0)
+    {
+    }
+    ::close(fd);
+}
+
+void SmallFolder::Empty()
+{
+    std::filesystem::remove(m_path / "výplň");
+}
+
+void OpenWithAChange(const FixtureFolder& fixtures, const CString& path, CData& data, const CString& openAs)
+{
+    if (!std::filesystem::exists(path.str()))
+        std::filesystem::copy_file(fixtures.ProjectWorkbook().str(), path.str());
+    ASSERT_TRUE(data.Open(openAs.IsEmpty() ? path : openAs, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
+    ASSERT_TRUE(data.SetStringValue("Poznámka", "změna", 1, 0));
 }
 
 std::string FileBytes(const CString& path)

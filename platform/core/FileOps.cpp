@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +67,71 @@ bool CopyContents(const char* from, const char* to)
     if (out >= 0 && ::close(out) != 0)
         ok = false;
     return ok;
+}
+
+// The file a path names after its symbolic links are followed (the path itself when it is none).
+std::string LinkTarget(const std::string& path)
+{
+    std::string resolved = path;
+    for (int hops = 0; hops < 40; ++hops)
+    {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(resolved.c_str(), buffer, sizeof buffer - 1);
+        if (n <= 0)
+            break;
+        const std::string link(buffer, std::size_t(n));
+        resolved = link.front() == '/' ? link : FolderOf(resolved) + "/" + link;
+    }
+    return resolved;
+}
+
+// The temporary files of a path: ".<name>.XXXXXX" beside it.
+std::string TemporaryPattern(const std::string& path)
+{
+    return FolderOf(path) + "/." + NameOf(path) + ".XXXXXX";
+}
+
+// Removes the temporary files of the path that no running save holds (their writer died).
+void RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    const std::string prefix = "." + NameOf(path) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir))
+    {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string stale = folder + "/" + name;
+        const int fd = ::open(stale.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(stale.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// The new file keeps the old one's mode and owner, or gets the usual mode of a new file.
+void KeepModeAndOwner(const std::string& temporary, const struct stat* old)
+{
+    if (old)
+    {
+        ::chmod(temporary.c_str(), old->st_mode & 07777);
+        // Only the owner's own group or root may keep it; otherwise the saver owns the new file.
+        if (::chown(temporary.c_str(), old->st_uid, old->st_gid) != 0)
+            (void)::chown(temporary.c_str(), static_cast<uid_t>(-1), old->st_gid);
+        // chown may clear the set-id bits: the mode once more.
+        ::chmod(temporary.c_str(), old->st_mode & 07777);
+        return;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(temporary.c_str(), 0666 & ~mask);
 }
 
 void SyncFolder(const std::string& folder)
@@ -192,49 +259,70 @@ bool SyncFile(const char* path)
     return ok;
 }
 
-bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write)
+bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write,
+                       int* osError)
 {
-    if (!target || !*target || IsDirectory(target) || IsReadOnly(target))
-        return false;
-    const std::string path(target);
-    std::string temporary = FolderOf(path) + "/." + NameOf(path) + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    struct stat old;
-    const bool replacing = ::stat(target, &old) == 0;
-    bool ok = write(temporary.c_str()) && SyncFile(temporary.c_str());
-    if (ok)
+    const auto fail = [osError](int error)
     {
-        // The new file keeps the old one's permissions, or the usual ones for a new file.
-        mode_t mode = replacing ? (old.st_mode & 07777) : 0;
-        if (!replacing)
-        {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ::chmod(temporary.c_str(), mode);
-        ok = ::rename(temporary.c_str(), target) == 0;
+        if (osError)
+            *osError = error;
+        return false;
+    };
+    if (!target || !*target)
+        return fail(ENOENT);
+    const std::string path = LinkTarget(target);
+    if (IsDirectory(path.c_str()))
+        return fail(EISDIR);
+    if (IsReadOnly(path.c_str()))
+        return fail(EACCES);
+    RemoveStaleTemporaries(path);
+    std::string temporary = TemporaryPattern(path);
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    // The lock tells a save in progress from the remains of a killed one; it dies with its process.
+    ::flock(fd, LOCK_EX);
+    struct stat old;
+    const bool replacing = ::stat(path.c_str(), &old) == 0;
+    errno = 0;
+    int error = 0;
+    if (!write(temporary.c_str()))
+        error = errno ? errno : EIO;
+    else if (!SyncFile(temporary.c_str()))
+        error = errno ? errno : EIO;
+    if (error == 0)
+    {
+        KeepModeAndOwner(temporary, replacing ? &old : nullptr);
+        struct stat own;
+        if (::fstat(fd, &own) != 0 || own.st_nlink == 0)
+            error = ENOENT; // taken away meanwhile
+        else if (::rename(temporary.c_str(), path.c_str()) != 0)
+            error = errno;
     }
-    if (!ok)
+    if (error != 0)
         ::unlink(temporary.c_str());
     else
         SyncFolder(FolderOf(path));
-    return ok;
+    ::close(fd);
+    return error == 0 || fail(error);
 }
 
-bool WriteAtomically(const char* target, std::string_view bytes)
+bool WriteAtomically(const char* target, std::string_view bytes, int* osError)
 {
-    return ReplaceAtomically(target,
-                             [&](const char* temporary)
-                             {
-                                 const int fd = ::open(temporary, O_WRONLY | O_TRUNC | O_CLOEXEC);
-                                 if (fd < 0)
-                                     return false;
-                                 const bool written = WriteAll(fd, bytes.data(), bytes.size());
-                                 return ::close(fd) == 0 && written;
-                             });
+    return ReplaceAtomically(
+        target,
+        [&](const char* temporary)
+        {
+            const int fd = ::open(temporary, O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0)
+                return false;
+            const bool written = WriteAll(fd, bytes.data(), bytes.size());
+            const int writeError = errno;
+            const bool closed = ::close(fd) == 0;
+            if (!written)
+                errno = writeError;
+            return closed && written;
+        },
+        osError);
 }
 } // namespace FileOps

@@ -44,11 +44,15 @@ bool IsReadOnly(const char* path);
 std::string ProgramFolder();
 
 // Writes a new version of target: write(temporaryPath) fills a temporary file beside target;
-// when it returns true the file is flushed to disk and renamed over target. On any failure
-// the temporary file is removed, target is untouched and false is returned. A read-only
-// target is not replaced.
-bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write);
-bool WriteAtomically(const char* target, std::string_view bytes);
+// when it returns true the file is flushed to disk, given the old file's mode and owner,
+// renamed over target and the folder is flushed. A target that is a symbolic link stands
+// for the file it points to, which is the one replaced. On any failure the temporary file
+// is removed, target is untouched and false is returned, with the system's error number in
+// osError when given. A read-only target is not replaced, whoever runs the program.
+// Temporary files that a killed save of the same target left behind are removed first.
+bool ReplaceAtomically(const char* target, const std::function<bool(const char* temporaryPath)>& write,
+                       int* osError = nullptr);
+bool WriteAtomically(const char* target, std::string_view bytes, int* osError = nullptr);
 // Flushes a written file to disk.
 bool SyncFile(const char* path);
 } // namespace FileOps

@@ -4,6 +4,7 @@
 #include "platform/dao/WorkbookError.h"
 #include "platform/dao/WorkbookFile.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QString>
 
@@ -30,6 +31,13 @@ std::string CanonicalPath(const std::string& path)
     // A file not made yet: its folder's canonical path and its name.
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     return (folder.isEmpty() ? info.absoluteFilePath() : folder + "/" + info.fileName()).toStdString();
+}
+
+std::string DigestOf(const std::vector<std::uint8_t>& bytes)
+{
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                    QCryptographicHash::Sha256)
+        .toStdString();
 }
 
 std::string Lower(const std::string& text)
@@ -60,7 +68,9 @@ std::shared_ptr<WorkbookDocument> WorkbookDocument::Acquire(const std::string& p
     {
         try
         {
-            document->book_ = workbook::ReadWorkbook(key);
+            const std::vector<std::uint8_t> bytes = workbook::ReadFileBytes(key);
+            document->digest_ = DigestOf(bytes);
+            document->book_ = workbook::ReadWorkbookFromBytes(bytes.data(), bytes.size());
         }
         catch (const workbook::WorkbookError& error)
         {
@@ -71,6 +81,26 @@ std::shared_ptr<WorkbookDocument> WorkbookDocument::Acquire(const std::string& p
         throw JetError(kErrFileNotFound, "Soubor " + path + " nebyl nalezen.");
     Registry()[key] = document;
     return document;
+}
+
+// Another program changed the file since it was read or written here: its stamp differs and
+// so does its content (a bare touch or chmod changes only the stamp).
+bool WorkbookDocument::ChangedOnDisk()
+{
+    const std::optional<DiskStamp> now = StampOf(path_);
+    if (!stamp_ || !now || *now == *stamp_)
+        return false;
+    try
+    {
+        if (DigestOf(workbook::ReadFileBytes(path_)) != digest_)
+            return true;
+    }
+    catch (const workbook::WorkbookError&)
+    {
+        return true;
+    }
+    stamp_ = now;
+    return false;
 }
 
 void WorkbookDocument::Touch()
@@ -91,20 +121,21 @@ void WorkbookDocument::Save()
 {
     if (!modified_)
         return;
-    const std::optional<DiskStamp> now = StampOf(path_);
-    if (stamp_ && now && !(*now == *stamp_))
+    if (ChangedOnDisk())
         throw JetError(kErrFileChanged, "Soubor " + path_ +
                                             " byl mezitím změněn jiným programem; změny nelze uložit, "
                                             "aby se jeho obsah nepřepsal.");
+    const std::vector<std::uint8_t> bytes = workbook::WorkbookToBytes(book_);
     try
     {
-        workbook::WriteWorkbook(book_, path_);
+        workbook::WriteFileBytes(bytes, path_);
     }
     catch (const workbook::WorkbookError& error)
     {
         throw JetError(kErrDiskIo, error.what());
     }
     stamp_ = StampOf(path_);
+    digest_ = DigestOf(bytes);
     modified_ = false;
 }
 

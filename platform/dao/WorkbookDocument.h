@@ -60,10 +60,12 @@ private:
         bool operator==(const DiskStamp&) const = default;
     };
     static std::optional<DiskStamp> StampOf(const std::string& path);
+    bool ChangedOnDisk();
 
     std::string path_;
     workbook::Workbook book_;
     std::optional<DiskStamp> stamp_;
+    std::string digest_; // of the file's content as last read or written here
     std::map<std::string, std::vector<Field>> declared_;
     std::uint64_t revision_ = 0;
     int writers_ = 0;

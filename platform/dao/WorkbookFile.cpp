@@ -5,9 +5,13 @@
 #include "platform/dao/CompoundFile.h"
 #include "platform/dao/WorkbookError.h"
 
+#include "platform/core/CFileException.h"
+#include "platform/core/FileOps.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
+
+#include <cstring>
 
 namespace workbook
 {
@@ -26,7 +30,7 @@ Workbook ReadWorkbookFromBytes(const std::uint8_t* data, std::size_t size)
     return BiffWorkbookReader::Read(stream.data(), stream.size());
 }
 
-Workbook ReadWorkbook(const std::string& path)
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
 {
     QFile file(ToQString(path));
     if (!file.exists())
@@ -36,8 +40,13 @@ Workbook ReadWorkbook(const std::string& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw WorkbookError("Soubor " + path + " nelze přečíst.");
-    return ReadWorkbookFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size()));
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+Workbook ReadWorkbook(const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    return ReadWorkbookFromBytes(bytes.data(), bytes.size());
 }
 
 std::vector<std::uint8_t> WorkbookToBytes(const Workbook& book)
@@ -47,17 +56,18 @@ std::vector<std::uint8_t> WorkbookToBytes(const Workbook& book)
 
 void WriteWorkbook(const Workbook& book, const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = WorkbookToBytes(book);
-    QSaveFile file(ToQString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw WorkbookError("Soubor " + path + " nelze zapsat: " + file.errorString().toStdString());
-    const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    // A full disk shows only when the buffer goes out, and commit would not notice it.
-    const bool flushed = written == static_cast<qint64>(bytes.size()) && file.flush();
-    if (!flushed)
-        file.cancelWriting();
-    if (!flushed || !file.commit())
-        throw WorkbookError("Soubor " + path + " nelze zapsat: " + file.errorString().toStdString());
+    WriteFileBytes(WorkbookToBytes(book), path);
+}
+
+void WriteFileBytes(const std::vector<std::uint8_t>& bytes, const std::string& path)
+{
+    int error = 0;
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!FileOps::WriteAtomically(path.c_str(), data, &error))
+    {
+        const CFileException cause(CFileException::OsErrorToException(error), error, path.c_str());
+        throw WorkbookError(cause.GetMessageText().str() + " (" + std::strerror(error) + ")");
+    }
 }
 
 } // namespace workbook

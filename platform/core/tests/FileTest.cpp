@@ -8,8 +8,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace
 {
@@ -278,3 +282,34 @@ TEST(SystemTime, TicksTempFolder)
     EXPECT_EQ(GetTempPath(1, path), length + 1);
 }
 } // namespace
+
+TEST_F(FileTest, AtomicSaveThroughLinksWritesTheFileTheyLeadTo)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> links; // link name, what it points to
+        const char* savedAs;
+    } cases[] = {
+        {"absolute link", {{"odkaz.kzn", nullptr}}, "odkaz.kzn"},
+        {"relative link", {{"odkaz.kzn", "projekt.kzn"}}, "odkaz.kzn"},
+        {"link to a link", {{"druhý.kzn", "projekt.kzn"}, {"odkaz.kzn", "druhý.kzn"}}, "odkaz.kzn"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string real = Path("projekt.kzn");
+        Put(real, "staré");
+        for (const auto& [name, target] : c.links)
+            ASSERT_EQ(::symlink(target ? target : real.c_str(), Path(name).c_str()), 0) << c.what;
+        int error = -1;
+        EXPECT_TRUE(FileOps::WriteAtomically(Path(c.savedAs).c_str(), "nové", &error)) << c.what << ": " << error;
+        EXPECT_EQ(Get(real), "nové") << c.what;
+        for (const auto& [name, target] : c.links)
+        {
+            struct stat st;
+            EXPECT_TRUE(::lstat(Path(name).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << c.what << ": " << name;
+            ::unlink(Path(name).c_str());
+        }
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1) << c.what;
+    }
+}
