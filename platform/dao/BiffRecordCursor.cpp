@@ -9,11 +9,15 @@
 namespace workbook
 {
 
-BiffRecordCursor::BiffRecordCursor(const std::uint8_t* data, std::size_t length) : first_{data, length} {}
+BiffRecordCursor::BiffRecordCursor(const std::uint8_t* data, std::size_t length)
+    : first_{data, length}, total_(length)
+{
+}
 
 void BiffRecordCursor::AddSegment(const std::uint8_t* data, std::size_t length)
 {
     more_.push_back({data, length});
+    total_ += length;
 }
 
 void BiffRecordCursor::Truncated()
@@ -21,26 +25,27 @@ void BiffRecordCursor::Truncated()
     throw WorkbookError("Sešit je poškozen: záznam je kratší, než uvádí jeho obsah.");
 }
 
+void BiffRecordCursor::EnterNextSegment()
+{
+    before_ += SegmentAt(segment_).length;
+    ++segment_;
+    pos_ = 0;
+}
+
 void BiffRecordCursor::NextSegment()
 {
     while (segment_ < SegmentCount() && pos_ >= SegmentAt(segment_).length)
-    {
-        ++segment_;
-        pos_ = 0;
-    }
+        EnterNextSegment();
 }
 
 std::size_t BiffRecordCursor::Remaining() const
 {
-    if (more_.empty())
-        return segment_ == 0 ? first_.length - pos_ : 0;
-    std::size_t total = 0;
-    for (std::size_t i = segment_; i < SegmentCount(); ++i)
-        total += SegmentAt(i).length - (i == segment_ ? pos_ : 0);
-    return total;
+    return total_ - before_ - pos_;
 }
 
-std::uint8_t BiffRecordCursor::U8()
+
+
+std::uint8_t BiffRecordCursor::NextSegmentU8()
 {
     NextSegment();
     if (segment_ >= SegmentCount())
@@ -48,19 +53,13 @@ std::uint8_t BiffRecordCursor::U8()
     return SegmentAt(segment_).data[pos_++];
 }
 
-std::uint16_t BiffRecordCursor::U16()
+std::uint16_t BiffRecordCursor::SplitU16()
 {
-    if (segment_ < SegmentCount() && pos_ + 2 <= SegmentAt(segment_).length)
-    {
-        const std::uint8_t* p = SegmentAt(segment_).data + pos_;
-        pos_ += 2;
-        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-    }
     const std::uint16_t low = U8();
     return static_cast<std::uint16_t>(low | (U8() << 8));
 }
 
-std::uint32_t BiffRecordCursor::U32()
+std::uint32_t BiffRecordCursor::SplitU32()
 {
     const std::uint32_t low = U16();
     return low | (static_cast<std::uint32_t>(U16()) << 16);
@@ -69,8 +68,11 @@ std::uint32_t BiffRecordCursor::U32()
 double BiffRecordCursor::F64()
 {
     std::uint8_t bytes[8];
-    for (std::uint8_t& b : bytes)
-        b = U8();
+    if (const std::uint8_t* p = Contiguous(8))
+        std::memcpy(bytes, p, sizeof bytes);
+    else
+        for (std::uint8_t& b : bytes)
+            b = U8();
     double value;
     std::memcpy(&value, bytes, sizeof value);
     return value;
@@ -100,8 +102,7 @@ std::string BiffRecordCursor::Characters(std::size_t count, std::uint8_t flags)
         if (pos_ >= SegmentAt(segment_).length)
         {
             // The characters go on in the next CONTINUE record, which starts with fresh flags.
-            ++segment_;
-            pos_ = 0;
+            EnterNextSegment();
             wide = U8() & 0x01;
             continue;
         }

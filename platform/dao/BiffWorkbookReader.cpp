@@ -161,6 +161,7 @@ private:
         sst_.reserve(std::min<std::size_t>(unique, cursor.Remaining() / 3));
         for (std::uint32_t i = 0; i < unique && !cursor.AtEnd(); ++i)
             sst_.push_back(cursor.RichExtendedString());
+        sstHomes_.assign(sst_.size(), SstHome());
     }
 
     void ReadExternSheet()
@@ -238,6 +239,18 @@ private:
         bool Empty() const { return rowEnd == 0; }
     };
 
+    // A shared string for a sheet: the first sheet that uses it takes it over, later ones copy
+    // it from there.
+    std::string SharedString(std::uint32_t index, int sheet)
+    {
+        SstHome& home = sstHomes_[index];
+        if (home.sheet >= 0)
+            return book_.Sheet(home.sheet).Strings()[home.local];
+        home.sheet = sheet;
+        home.local = static_cast<std::uint32_t>(book_.Sheet(sheet).Strings().size());
+        return std::move(sst_[index]);
+    }
+
     NumberFormatKind FormatOf(std::uint16_t xf) const
     {
         return xf < xfKinds_.size() ? xfKinds_[xf] : NumberFormatKind::General;
@@ -247,6 +260,7 @@ private:
     {
         records_.Seek(entry.offset);
         ExpectBof(biff::kWorksheetSubstream);
+        const std::size_t sheetBytes = size_ - entry.offset;
         std::vector<std::int64_t> sstLocal(sst_.size(), -1);
         Extent cells;
         Extent dimensions;
@@ -291,6 +305,8 @@ private:
                     dimensions.rowEnd = static_cast<int>(std::min<std::uint32_t>(rowEnd, Worksheet::kMaxRows));
                     dimensions.firstCol = std::min<int>(firstCol, Worksheet::kMaxColumns);
                     dimensions.colEnd = std::min<int>(colEnd, Worksheet::kMaxColumns);
+                    // Only as many rows as the sheet's records could fill.
+                    sheet.ReserveRows(std::min<int>(dimensions.rowEnd, static_cast<int>(std::min<std::size_t>(sheetBytes / 10, Worksheet::kMaxRows))));
                 }
                 break;
             }
@@ -301,7 +317,7 @@ private:
                 if (index >= sst_.size())
                     throw WorkbookError("Sešit je poškozen: odkaz na neexistující text.");
                 if (sstLocal[index] < 0)
-                    sstLocal[index] = sheet.AddString(sst_[index]);
+                    sstLocal[index] = sheet.AddString(SharedString(index, entry.modelIndex));
                 put(row, col, Cell::MakeText(static_cast<std::uint32_t>(sstLocal[index])));
                 break;
             }
@@ -450,6 +466,13 @@ private:
     std::size_t globalsEnd_ = 0;
     Workbook book_;
     std::vector<std::string> sst_;
+    // Where each shared string went: the sheet that took it over and its index there.
+    struct SstHome
+    {
+        int sheet = -1;
+        std::uint32_t local = 0;
+    };
+    std::vector<SstHome> sstHomes_;
     std::vector<NumberFormatKind> xfKinds_;
     std::vector<SheetEntry> sheets_;
     std::vector<bool> supBookInternal_;

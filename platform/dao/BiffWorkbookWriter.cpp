@@ -379,7 +379,7 @@ private:
         w_.End();
         for (int r = 0; r < sheet.StoredRowCount(); ++r)
         {
-            const std::vector<Cell>& cells = sheet.RowCells(r);
+            const Worksheet::Row& cells = sheet.RowCells(r);
             for (int c = 0; c < static_cast<int>(cells.size()); ++c)
                 WriteCell(index, r, c, cells[c]);
         }

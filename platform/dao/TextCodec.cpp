@@ -6,29 +6,54 @@ namespace workbook
 namespace
 {
 
-void AppendCodePoint(std::string& out, char32_t cp)
+// Collects UTF-8 bytes in a small buffer and appends them in pieces: one append per
+// buffer instead of one per byte.
+class Utf8Appender
 {
-    if (cp < 0x80)
-        out.push_back(static_cast<char>(cp));
-    else if (cp < 0x800)
+public:
+    explicit Utf8Appender(std::string& out) : out_(out) {}
+    ~Utf8Appender() { Flush(); }
+    Utf8Appender(const Utf8Appender&) = delete;
+    Utf8Appender& operator=(const Utf8Appender&) = delete;
+
+    void Add(char32_t cp)
     {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        if (used_ > sizeof buffer_ - 4)
+            Flush();
+        char* p = buffer_ + used_;
+        if (cp < 0x80)
+            *p++ = static_cast<char>(cp);
+        else if (cp < 0x800)
+        {
+            *p++ = static_cast<char>(0xC0 | (cp >> 6));
+            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        else if (cp < 0x10000)
+        {
+            *p++ = static_cast<char>(0xE0 | (cp >> 12));
+            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        else
+        {
+            *p++ = static_cast<char>(0xF0 | (cp >> 18));
+            *p++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        used_ = static_cast<std::size_t>(p - buffer_);
     }
-    else if (cp < 0x10000)
+    void Flush()
     {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        out_.append(buffer_, used_);
+        used_ = 0;
     }
-    else
-    {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
+
+private:
+    std::string& out_;
+    char buffer_[256];
+    std::size_t used_ = 0;
+};
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -66,13 +91,15 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i)
 void AppendLatin1AsUtf8(std::string& out, const std::uint8_t* bytes, std::size_t count)
 {
     out.reserve(out.size() + count);
+    Utf8Appender utf8(out);
     for (std::size_t i = 0; i < count; ++i)
-        AppendCodePoint(out, bytes[i]);
+        utf8.Add(bytes[i]);
 }
 
 void AppendUtf16AsUtf8(std::string& out, const std::uint8_t* le, std::size_t unitCount)
 {
     out.reserve(out.size() + unitCount);
+    Utf8Appender utf8(out);
     for (std::size_t i = 0; i < unitCount; ++i)
     {
         const char32_t unit = le[2 * i] | (le[2 * i + 1] << 8);
@@ -81,12 +108,12 @@ void AppendUtf16AsUtf8(std::string& out, const std::uint8_t* le, std::size_t uni
             const char32_t low = le[2 * i + 2] | (le[2 * i + 3] << 8);
             if (low >= 0xDC00 && low <= 0xDFFF)
             {
-                AppendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                utf8.Add(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 ++i;
                 continue;
             }
         }
-        AppendCodePoint(out, (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacement : unit);
+        utf8.Add((unit >= 0xD800 && unit <= 0xDFFF) ? kReplacement : unit);
     }
 }
 

@@ -26,6 +26,9 @@ QString ToQString(const std::string& path)
 
 Workbook ReadWorkbookFromBytes(const std::uint8_t* data, std::size_t size)
 {
+    const std::span<const std::uint8_t> whole = CompoundFile::WholeWorkbookStream(data, size);
+    if (!whole.empty())
+        return BiffWorkbookReader::Read(whole.data(), whole.size());
     const std::vector<std::uint8_t> stream = CompoundFile::ReadWorkbookStream(data, size);
     return BiffWorkbookReader::Read(stream.data(), stream.size());
 }

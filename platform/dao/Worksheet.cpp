@@ -10,10 +10,58 @@ namespace workbook
 namespace
 {
 const Cell kEmptyCell;
-const std::vector<Cell> kEmptyRow;
+const Worksheet::Row kEmptyRow;
 } // namespace
 
 Worksheet::Worksheet(std::string name) : name_(std::move(name)) {}
+
+Worksheet::Worksheet(const Worksheet& other)
+    : name_(other.name_), strings_(other.strings_), firstRow_(other.firstRow_), firstCol_(other.firstCol_),
+      rowEnd_(other.rowEnd_), colEnd_(other.colEnd_)
+{
+    rows_.reserve(other.rows_.size());
+    for (const Row& row : other.rows_)
+        rows_.emplace_back(row.begin(), row.end(), Arena());
+}
+
+Worksheet& Worksheet::operator=(const Worksheet& other)
+{
+    if (this != &other)
+        *this = Worksheet(other);
+    return *this;
+}
+
+Worksheet::Worksheet(Worksheet&& other) noexcept = default;
+
+Worksheet& Worksheet::operator=(Worksheet&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    // The old rows give their cells back to the old arena before it goes.
+    rows_ = std::move(other.rows_);
+    arena_ = std::move(other.arena_);
+    name_ = std::move(other.name_);
+    strings_ = std::move(other.strings_);
+    firstRow_ = other.firstRow_;
+    firstCol_ = other.firstCol_;
+    rowEnd_ = other.rowEnd_;
+    colEnd_ = other.colEnd_;
+    return *this;
+}
+
+Worksheet::~Worksheet() = default;
+
+std::pmr::memory_resource* Worksheet::Arena()
+{
+    if (!arena_)
+        arena_ = std::make_unique<std::pmr::monotonic_buffer_resource>();
+    return arena_.get();
+}
+
+void Worksheet::ReserveRows(int rows)
+{
+    rows_.reserve(static_cast<std::size_t>(std::clamp(rows, 0, kMaxRows)));
+}
 
 void Worksheet::SetUsedRange(int firstRow, int rowEnd, int firstCol, int colEnd)
 {
@@ -33,7 +81,7 @@ const Cell& Worksheet::At(int row, int col) const
 {
     if (row < 0 || col < 0 || row >= static_cast<int>(rows_.size()))
         return kEmptyCell;
-    const std::vector<Cell>& cells = rows_[row];
+    const Row& cells = rows_[row];
     return col < static_cast<int>(cells.size()) ? cells[col] : kEmptyCell;
 }
 
@@ -44,7 +92,7 @@ std::string_view Worksheet::TextOf(const Cell& cell) const
     return strings_[cell.text];
 }
 
-const std::vector<Cell>& Worksheet::RowCells(int row) const
+const Worksheet::Row& Worksheet::RowCells(int row) const
 {
     return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[row] : kEmptyRow;
 }
@@ -53,19 +101,25 @@ Cell& Worksheet::Slot(int row, int col)
 {
     if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxColumns)
         throw WorkbookError("Buňka leží mimo rozsah listu (nejvýše 65536 řádků a 256 sloupců).");
-    if (row >= static_cast<int>(rows_.size()))
-        rows_.resize(row + 1);
-    std::vector<Cell>& cells = rows_[row];
+    while (row >= static_cast<int>(rows_.size()))
+        rows_.emplace_back(Arena());
+    Row& cells = rows_[row];
     if (col >= static_cast<int>(cells.size()))
     {
         // A row usually grows to the sheet's width: one allocation instead of one per cell.
         if (cells.capacity() < static_cast<std::size_t>(col + 1))
             cells.reserve(std::max(col + 1, colEnd_));
-        cells.resize(col + 1);
+        // Cells mostly come in column order: the next one is appended.
+        if (col == static_cast<int>(cells.size()))
+            cells.emplace_back();
+        else
+            cells.resize(col + 1);
     }
+    // The cell lies inside the sheet's limits, so the range only needs to reach it.
     firstRow_ = std::min(firstRow_, row);
     firstCol_ = std::min(firstCol_, col);
-    ExtendUsedRange(row + 1, col + 1);
+    rowEnd_ = std::max(rowEnd_, row + 1);
+    colEnd_ = std::max(colEnd_, col + 1);
     return cells[col];
 }
 

@@ -3,6 +3,8 @@
 #include "platform/dao/Cell.h"
 
 #include <cstdint>
+#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +14,21 @@ namespace workbook
 
 // One sheet: cells by zero-based row and column, and its used range.
 // The used range may hold empty rows (a table row added and left empty), so it is
-// kept apart from the cells themselves.
+// kept apart from the cells themselves. The rows' cells come from an arena of the sheet:
+// a sheet of 100,000 rows costs a few allocations, not one a row.
 class Worksheet
 {
 public:
     static constexpr int kMaxRows = 65536;
     static constexpr int kMaxColumns = 256;
+    using Row = std::pmr::vector<Cell>;
 
     explicit Worksheet(std::string name = {});
+    Worksheet(const Worksheet& other);
+    Worksheet& operator=(const Worksheet& other);
+    Worksheet(Worksheet&& other) noexcept;
+    Worksheet& operator=(Worksheet&& other) noexcept;
+    ~Worksheet();
 
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
@@ -52,14 +61,19 @@ public:
     const std::vector<std::string>& Strings() const { return strings_; }
 
     // Stored cells of one row (may be shorter than the used range; empty at the end).
-    const std::vector<Cell>& RowCells(int row) const;
+    const Row& RowCells(int row) const;
     int StoredRowCount() const { return static_cast<int>(rows_.size()); }
+    // Room for this many rows, so that filling them moves nothing.
+    void ReserveRows(int rows);
 
 private:
     Cell& Slot(int row, int col);
+    std::pmr::memory_resource* Arena();
 
     std::string name_;
-    std::vector<std::vector<Cell>> rows_;
+    // Declared before the rows, so that the rows go first.
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> arena_;
+    std::vector<Row> rows_;
     std::vector<std::string> strings_;
     int firstRow_ = 0;
     int firstCol_ = 0;

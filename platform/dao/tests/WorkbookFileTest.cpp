@@ -1,3 +1,4 @@
+#include "platform/dao/CompoundFile.h"
 #include "platform/dao/WorkbookError.h"
 #include "platform/dao/WorkbookFile.h"
 #include "DebianPython.h"
@@ -259,4 +260,55 @@ TEST(WorkbookFile, WriteReplacesTheFileAtomically)
     EXPECT_EQ(ReadWorkbook(path).Sheet(0).Name(), "Dva");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
     EXPECT_THROW(WriteWorkbook(second, "/nonexistent/folder/x.xls"), WorkbookError);
+}
+
+TEST(WorkbookFile, StreamInOnePieceIsReadInPlaceAndAScatteredOneIsGathered)
+{
+    Workbook book = SampleBook();
+    for (int r = 5; r < 400; ++r)
+        book.Sheet(1).SetText(r, 0, "řádek " + std::to_string(r));
+    std::vector<std::uint8_t> bytes = WorkbookToBytes(book);
+    const std::span<const std::uint8_t> whole = CompoundFile::WholeWorkbookStream(bytes.data(), bytes.size());
+    const std::vector<std::uint8_t> gathered = CompoundFile::ReadWorkbookStream(bytes.data(), bytes.size());
+    ASSERT_FALSE(whole.empty());
+    ASSERT_TRUE(std::equal(whole.begin(), whole.end(), gathered.begin(), gathered.end()));
+
+    // Swap the stream's second and third sectors on disk and in the allocation table.
+    constexpr std::size_t kSector = 512;
+    const std::size_t start = static_cast<std::size_t>(whole.data() - bytes.data()) / kSector - 1;
+    ASSERT_GE(gathered.size(), 4 * kSector);
+    const auto sector = [&](std::size_t s) { return bytes.begin() + static_cast<std::ptrdiff_t>((s + 1) * kSector); };
+    std::swap_ranges(sector(start + 1), sector(start + 2), sector(start + 2));
+    const std::uint32_t fat = bytes[0x4C] | (bytes[0x4D] << 8) | (bytes[0x4E] << 16) | (bytes[0x4F] << 24);
+    const auto link = [&](std::size_t from, std::uint32_t to)
+    {
+        for (int i = 0; i < 4; ++i)
+            bytes[(fat + 1) * kSector + from * 4 + i] = static_cast<std::uint8_t>(to >> (8 * i));
+    };
+    link(start, static_cast<std::uint32_t>(start + 2));
+    link(start + 2, static_cast<std::uint32_t>(start + 1));
+    link(start + 1, static_cast<std::uint32_t>(start + 3));
+    EXPECT_TRUE(CompoundFile::WholeWorkbookStream(bytes.data(), bytes.size()).empty());
+    const Workbook back = ReadWorkbookFromBytes(bytes.data(), bytes.size());
+    EXPECT_EQ(back.Sheet(0).TextAt(1, 0), "Žluťoučký kůň úpěl ďábelské ódy");
+    EXPECT_EQ(back.Sheet(1).TextAt(399, 0), "řádek 399");
+}
+
+TEST(WorkbookFile, CopiesOfASheetKeepTheirOwnCells)
+{
+    const Workbook book = SampleBook();
+    Worksheet copy = book.Sheet(0);
+    copy.SetText(1, 0, "jiný");
+    copy.SetNumber(9, 9, 1.0);
+    EXPECT_EQ(book.Sheet(0).TextAt(1, 0), "Žluťoučký kůň úpěl ďábelské ódy");
+    EXPECT_EQ(book.Sheet(0).At(9, 9).kind, CellKind::Empty);
+    Worksheet assigned("List");
+    assigned.SetNumber(0, 0, 2.0);
+    assigned = copy;
+    EXPECT_EQ(assigned.TextAt(1, 0), "jiný");
+    Worksheet moved = std::move(assigned);
+    moved.SetNumber(10, 0, 3.0);
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.At(10, 0).number, 3.0);
+    EXPECT_EQ(assigned.At(1, 2).number, 45000.0);
 }
