@@ -30,6 +30,7 @@ QWidget* CListCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 void CListCtrl::ConnectWidget()
 {
     QTreeWidget* view = View();
+    m_header.AttachToView(view->header());
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, view,
                      [this]
                      {
@@ -42,12 +43,37 @@ void CListCtrl::ConnectWidget()
                      [this](QTreeWidgetItem* item) { Notify(NM_DBLCLK, View()->indexOfTopLevelItem(item)); });
 }
 
+BOOL CListCtrl::DestroyWindow()
+{
+    m_header.DestroyWindow();
+    return CWnd::DestroyWindow();
+}
+
+BOOL CListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+    if (!m_header.GetSafeHwnd() || hdr->hwndFrom != m_header.GetSafeHwnd())
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    const auto* nm = reinterpret_cast<const NMHEADER*>(lParam);
+    if (hdr->code == HDN_ITEMCLICK && (GetStyle() & LVS_NOSORTHEADER))
+        return TRUE;
+    CWnd* parent = GetParent();
+    const LRESULT reply = parent ? parent->SendMessage(WM_NOTIFY, wParam, lParam) : 0;
+    if (hdr->code == HDN_ITEMCLICK)
+        Notify(LVN_COLUMNCLICK, -1, 0, 0, nm->iItem);
+    else if (hdr->code == HDN_DIVIDERDBLCLICK && reply == 0)
+        SetColumnWidth(nm->iItem, LVSCW_AUTOSIZE);
+    if (pResult)
+        *pResult = reply;
+    return TRUE;
+}
+
 QTreeWidget* CListCtrl::View() const
 {
     return qobject_cast<QTreeWidget*>(GetWidget());
 }
 
-void CListCtrl::Notify(UINT code, int item, UINT newState, UINT oldState)
+void CListCtrl::Notify(UINT code, int item, UINT newState, UINT oldState, int subItem)
 {
     CWnd* parent = GetParent();
     if (!parent)
@@ -57,6 +83,7 @@ void CListCtrl::Notify(UINT code, int item, UINT newState, UINT oldState)
     nm.hdr.idFrom = m_nID;
     nm.hdr.code = code;
     nm.iItem = item;
+    nm.iSubItem = subItem;
     nm.uNewState = newState;
     nm.uOldState = oldState;
     nm.uChanged = newState != oldState ? LVIF_STATE : 0;

@@ -1,8 +1,12 @@
 #pragma once
 // List controls in report view (class "SysListView32"): columns, items with sub-item texts,
 // item data, selection and focus states. Item changes by the user reach the parent as
-// LVN_ITEMCHANGED, clicks as NM_CLICK and NM_DBLCLK.
+// LVN_ITEMCHANGED, clicks as NM_CLICK and NM_DBLCLK. The column heads are the list's own header
+// control (GetHeaderCtrl): its notifications reach the list's parent as they are, and a click on
+// a head also as LVN_COLUMNCLICK (not with LVS_NOSORTHEADER); a double click on a divider that
+// the parent does not answer fits the column to its contents.
 
+#include "platform/ui/CHeaderCtrl.h"
 #include "platform/ui/CWnd.h"
 
 class QTreeWidget;
@@ -33,6 +37,7 @@ constexpr UINT NM_CLICK = UINT(-2);
 constexpr UINT NM_DBLCLK = UINT(-3);
 constexpr UINT NM_RCLICK = UINT(-5);
 constexpr UINT LVN_ITEMCHANGED = UINT(-101);
+constexpr UINT LVN_COLUMNCLICK = UINT(-108);
 
 struct NMLISTVIEW
 {
@@ -79,15 +84,19 @@ public:
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
     DWORD SetExtendedStyle(DWORD dwNewStyle);
     DWORD GetExtendedStyle() const { return m_extended; }
+    CHeaderCtrl* GetHeaderCtrl() { return m_header.GetSafeHwnd() ? &m_header : nullptr; }
+    BOOL DestroyWindow() override;
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parent) override;
     void ConnectWidget() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 private:
     QTreeWidget* View() const;
     bool Valid(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
-    void Notify(UINT code, int item, UINT newState = 0, UINT oldState = 0);
+    void Notify(UINT code, int item, UINT newState = 0, UINT oldState = 0, int subItem = 0);
+    CHeaderCtrl m_header;
     DWORD m_extended = 0;
     int m_silent = 0;
 };
