@@ -15,7 +15,7 @@
 inline const std::vector<std::string>& DataFolders()
 {
     static const std::vector<std::string> folders = {"MekrOrig", "MekrData", "ZVK-9001", "ZVK-9005",
-                                                     "ZVK-VYROBCI"};
+                                                     "ZVK-VYROBCI", "Sobrel-CZ", "Sobrel-EN"};
     return folders;
 }
 

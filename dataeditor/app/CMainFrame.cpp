@@ -1,0 +1,303 @@
+#include "dataeditor/app/CMainFrame.h"
+
+#include "dataeditor/app/CCustomizeBarsDlg.h"
+#include "dataeditor/app/CLanguageDlg.h"
+#include "dataeditor/app/CSobrelApp.h"
+#include "dataeditor/app/CWindowsDlg.h"
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/app/UserToolBars.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Profile.h"
+#include "platform/frame/CMDIChildWnd.h"
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CMenu.h"
+#include "platform/ui/WaitCursor.h"
+
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QToolBar>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_TIMER()
+    ON_COMMAND(ID_VIEW_EDITBAR, OnViewEditBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_EDITBAR, OnUpdateViewEditBar)
+    ON_COMMAND(ID_CUSTOMIZE, OnCustomize)
+    ON_COMMAND(ID_WINDOWS_DIALOG, OnWindowsDialog)
+    ON_COMMAND(ID_LANGUAGE, OnLanguage)
+    ON_UPDATE_COMMAND_UI(ID_LANGUAGE, OnUpdateLanguage)
+    ON_COMMAND(ID_RESET_BARS, OnResetBars)
+    ON_COMMAND_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUserToolBar)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUpdateUserToolBar)
+END_MESSAGE_MAP()
+
+namespace
+{
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POSITION, ID_INDICATOR_LANGUAGE, ID_INDICATOR_CAPS,
+                            ID_INDICATOR_NUM};
+constexpr UINT kProgressTimerMs = 100;
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+CString FormatText(UINT id, const CString& argument)
+{
+    CString text;
+    text.Format(LoadText(id), LPCTSTR(argument));
+    return text;
+}
+} // namespace
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CMDIFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+    CSobrelApp* app = SobrelApp();
+    const CString workbook = app->GetNamedFormatWorkbookPath();
+    if (!QFileInfo::exists(QString::fromUtf8(LPCTSTR(workbook))))
+    {
+        AfxMessageBox(FormatText(IDS_FORMATS_MISSING, workbook), MB_OK | MB_ICONERROR);
+        return -1;
+    }
+    {
+        CWaitCursor wait;
+        if (!app->LoadNamedFormats())
+        {
+            MessageBox(nullptr, FormatText(IDS_FORMATS_UNREADABLE, workbook), MessageBoxes::DefaultCaption(),
+                       MB_OK | MB_ICONERROR);
+            return -1;
+        }
+    }
+    m_userImages.load(QString::fromUtf8(LPCTSTR(app->programFolder + "_User.bmp")));
+    if (!CreateBars())
+        return -1;
+    m_userBars = std::make_unique<UserToolBars>(this);
+    if (auto* window = MainWindow())
+    {
+        window->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(window, &QWidget::customContextMenuRequested, window,
+                         [this, window](const QPoint& at) {
+                             const QPoint global = window->mapToGlobal(at);
+                             ShowToolBarMenu(CPoint(global.x(), global.y()));
+                         });
+    }
+    return 0;
+}
+
+bool CMainFrame::CreateBars()
+{
+    if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 5))
+        return false;
+    const DWORD barStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, barStyle, CRect(1, 1, 1, 1), AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return false;
+    m_wndToolBar.SetWindowText(LoadText(IDS_MAINBAR));
+    if (!m_wndEditBar.CreateEx(this, 0, barStyle, CRect(1, 1, 1, 1), ID_VIEW_EDITBAR) ||
+        !m_wndEditBar.LoadToolBar(IDR_EDITBAR))
+        return false;
+    m_wndEditBar.SetWindowText(LoadText(IDS_EDITBAR));
+    for (CToolBar* bar : {&m_wndToolBar, &m_wndEditBar})
+    {
+        auto* widget = qobject_cast<QToolBar*>(bar->GetWidget());
+        widget->setObjectName(bar == &m_wndToolBar ? QStringLiteral("MainBar") : QStringLiteral("EditBar"));
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(widget, &QWidget::customContextMenuRequested, widget, [this, widget](const QPoint& at) {
+            const QPoint global = widget->mapToGlobal(at);
+            ShowToolBarMenu(CPoint(global.x(), global.y()));
+        });
+        bar->EnableDocking(CBRS_ALIGN_ANY);
+    }
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockFirstLayout();
+    return true;
+}
+
+void CMainFrame::DockFirstLayout()
+{
+    DockControlBar(&m_wndToolBar);
+    DockControlBarLeftOf(&m_wndEditBar, &m_wndToolBar);
+    ShowControlBar(&m_wndToolBar, TRUE, FALSE);
+    ShowControlBar(&m_wndEditBar, TRUE, FALSE);
+}
+
+void CMainFrame::ResetBars()
+{
+    m_wndToolBar.LoadToolBar(IDR_MAINFRAME);
+    m_wndEditBar.LoadToolBar(IDR_EDITBAR);
+    DockFirstLayout();
+    RecalcLayout();
+}
+
+bool CMainFrame::HasBarState(const CString& section) const
+{
+    return !Profile::GetString(section, "BarState", "").IsEmpty();
+}
+
+void CMainFrame::SaveBars(const CString& section)
+{
+    if (m_userBars)
+        m_userBars->Save(section);
+    SaveBarState(section);
+}
+
+void CMainFrame::LoadBars(const CString& section)
+{
+    if (m_userBars)
+        m_userBars->Load(section);
+    LoadBarState(section);
+}
+
+void CMainFrame::ShowToolBarMenu(CPoint screen)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_TOOLBAR_CONTEXT))
+        return;
+    CMenu* popup = menu.GetSubMenu(0);
+    if (!popup)
+        return;
+    bool separated = false;
+    for (int i = 0; i < UserToolBars::kCount; ++i)
+    {
+        if (!m_userBars || !m_userBars->Exists(i))
+            continue;
+        if (!separated)
+            popup->AppendMenu(MF_SEPARATOR);
+        separated = true;
+        popup->AppendMenu(MF_STRING, ID_USER_TOOLBAR_FIRST + i, m_userBars->Name(i));
+    }
+    popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, this);
+}
+
+void CMainFrame::OnClose()
+{
+    CSobrelApp* app = SobrelApp();
+    app->closing = true;
+    SaveBars("Settings-" + app->language);
+    CMDIFrameWnd::OnClose();
+}
+
+void CMainFrame::ShowProgress(int position, int range, const CString& text, bool showPercent, bool start)
+{
+    if (!text.IsEmpty())
+    {
+        m_progressText = showPercent ? text + " : %d%%" : text;
+        m_progressRange = range;
+        m_progressStep = range / 5;
+        if (start && !m_progressTimer)
+        {
+            SetTimer(ID_PROGRESS_TIMER, kProgressTimerMs, nullptr);
+            m_progressTimer = true;
+        }
+    }
+    m_progressPosition = position;
+    if (range > 0)
+        m_progressRange = range;
+    if (position == -1)
+    {
+        if (m_progressTimer)
+            KillTimer(ID_PROGRESS_TIMER);
+        m_progressTimer = false;
+        m_progressText.Empty();
+        SetMessageText(AFX_IDS_IDLEMESSAGE);
+        return;
+    }
+    CString shown = m_progressText;
+    if (shown.Find("%d") >= 0)
+    {
+        const int percent = m_progressRange > 0 ? int(100.0 * position / m_progressRange) : 0;
+        shown.Format(LPCTSTR(m_progressText), percent);
+    }
+    SetMessageText(shown);
+}
+
+void CMainFrame::OnTimer(UINT_PTR id)
+{
+    if (id == ID_PROGRESS_TIMER && m_progressTimer && m_progressRange > 0)
+    {
+        m_progressPosition = (m_progressPosition + std::max(1, m_progressStep)) % (m_progressRange + 1);
+        return;
+    }
+    CMDIFrameWnd::OnTimer(id);
+}
+
+void CMainFrame::HandleOpenRequest(const CString& request)
+{
+    if (request.IsEmpty())
+        return;
+    const int first = request.Find('\t');
+    const int second = first >= 0 ? request.Find('\t', first + 1) : -1;
+    if (first <= 0 || second <= 0 || first >= second)
+        return;
+    CSobrelApp* app = SobrelApp();
+    app->requestedTable = request.Mid(first + 1, second - first - 1);
+    app->forwardedExtra = request.Mid(second + 1);
+    app->OpenRequested(request.Left(first));
+}
+
+void CMainFrame::BringToFront()
+{
+    if (IsIconic())
+        ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+    if (QWidget* widget = GetWidget())
+    {
+        widget->raise();
+        widget->activateWindow();
+    }
+}
+
+void CMainFrame::OnViewEditBar()
+{
+    if (m_wndEditBar.IsVisible())
+        ShowControlBar(&m_wndEditBar, FALSE, FALSE);
+    else if (!m_wndEditBar.IsFloating())
+        ShowControlBar(&m_wndEditBar, TRUE, FALSE);
+}
+
+void CMainFrame::OnUpdateViewEditBar(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_wndEditBar.IsVisible()); }
+
+void CMainFrame::OnCustomize()
+{
+    CCustomizeBarsDlg dialog(*m_userBars, this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnWindowsDialog()
+{
+    CWindowsDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnLanguage()
+{
+    CLanguageDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnUpdateLanguage(CCmdUI* pCmdUI) { pCmdUI->Enable(SobrelApp()->languages.size() > 1); }
+
+void CMainFrame::OnResetBars() { SobrelApp()->ResetBars(false); }
+
+void CMainFrame::OnUserToolBar(UINT id)
+{
+    m_userBars->Toggle(int(LOWORD(id) - ID_USER_TOOLBAR_FIRST));
+}
+
+void CMainFrame::OnUpdateUserToolBar(CCmdUI* pCmdUI)
+{
+    const int index = int(pCmdUI->m_nID - ID_USER_TOOLBAR_FIRST);
+    pCmdUI->Enable(m_userBars && m_userBars->Exists(index));
+    pCmdUI->SetCheck(m_userBars && m_userBars->IsVisible(index));
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The data editor's main window: menu bar, the main tool bar (1061) and the editing tool bar
+// (1064), the user's own tool bars, the status bar with the progress, the language dialog,
+// the windows dialog and the open requests of later starts.
+
+#include "platform/frame/CMDIFrameWnd.h"
+#include "platform/frame/CStatusBar.h"
+#include "platform/frame/CToolBar.h"
+
+#include <QImage>
+
+#include <memory>
+
+class UserToolBars;
+
+class CMainFrame : public CMDIFrameWnd
+{
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Progress on the status bar (position -1 ends it).
+    void ShowProgress(int position, int range, const CString& text, bool showPercent, bool start);
+    int ProgressPosition() const { return m_progressPosition; }
+    CString ProgressText() const { return m_progressText; }
+    bool ProgressRunning() const { return m_progressTimer; }
+
+    // An open request "path\ttable\textra" of a later start.
+    void HandleOpenRequest(const CString& request);
+    void BringToFront();
+
+    // Bars: first layout, state per language.
+    void ResetBars();
+    void SaveBars(const CString& section);
+    void LoadBars(const CString& section);
+    bool HasBarState(const CString& section) const;
+    void ShowToolBarMenu(CPoint screen);
+
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+    CToolBar m_wndEditBar;
+    std::unique_ptr<UserToolBars> m_userBars;
+    QImage m_userImages;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnClose();
+    afx_msg void OnTimer(UINT_PTR id);
+    afx_msg void OnViewEditBar();
+    afx_msg void OnUpdateViewEditBar(CCmdUI* pCmdUI);
+    afx_msg void OnCustomize();
+    afx_msg void OnWindowsDialog();
+    afx_msg void OnLanguage();
+    afx_msg void OnUpdateLanguage(CCmdUI* pCmdUI);
+    afx_msg void OnResetBars();
+    afx_msg void OnUserToolBar(UINT id);
+    afx_msg void OnUpdateUserToolBar(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool CreateBars();
+    void DockFirstLayout();
+
+    int m_progressPosition = -1;
+    int m_progressRange = 0;
+    int m_progressStep = 0;
+    CString m_progressText;
+    bool m_progressTimer = false;
+};

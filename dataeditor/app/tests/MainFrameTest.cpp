@@ -1,0 +1,180 @@
+#include "SobrelFixture.h"
+
+#include "dataeditor/app/CAboutDlg.h"
+#include "dataeditor/app/CCustomizeBarsDlg.h"
+#include "dataeditor/app/CLanguageDlg.h"
+#include "dataeditor/app/CMainFrame.h"
+#include "dataeditor/app/COptionsPropertySheet.h"
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/app/UserToolBars.h"
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CListBox.h"
+#include "platform/ui/DialogShot.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+namespace
+{
+class MainFrame : public SobrelFixture
+{
+protected:
+    CMainFrame* Frame() const { return dynamic_cast<CMainFrame*>(m_app->m_pMainWnd); }
+    CCmdUI Update(UINT id) const
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        state.DoUpdate(Frame(), TRUE);
+        return state;
+    }
+    void Command(UINT id) const { Frame()->SendMessage(WM_COMMAND, id); }
+};
+
+int EntryOf(CLanguageDlg& dialog, const char* code)
+{
+    for (std::size_t i = 0; i < dialog.codes.size(); ++i)
+        if (dialog.codes[i] == code)
+            return int(i);
+    return -1;
+}
+} // namespace
+
+TEST_F(MainFrame, LanguageCommandNeedsTwoPacksAndSwitchesMenusBarsAndOptions)
+{
+    Provide({"Sobrel-CZ.so", "Sobrel-CZ.xls"});
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Update(ID_LANGUAGE).m_bEnabled);
+    Stop();
+
+    Provide({"Sobrel-EN.so", "Sobrel-EN.xls"});
+    Profile::WriteString("Options", "headerFooter-EN", "english header");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Update(ID_LANGUAGE).m_bEnabled);
+    DialogScript::OnNext(IDD_LANGUAGE, [](CDialog& dialog) {
+        auto& language = static_cast<CLanguageDlg&>(dialog);
+        EXPECT_EQ(language.codes.size(), 2u);
+        auto* list = static_cast<CListBox*>(dialog.GetDlgItem(IDC_LANGUAGE_LIST));
+        EXPECT_EQ(language.codes[std::size_t(list->GetCurSel())], "CZ");
+        list->SetCurSel(EntryOf(language, "EN"));
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_LANGUAGE);
+    EXPECT_EQ(m_app->language, "EN");
+    EXPECT_EQ(m_app->options.headerFooter[0], "english header");
+    EXPECT_EQ(m_app->rowFormatColumnName, "Format");
+    EXPECT_TRUE(m_app->namedFormats.count("Room"));
+    CString prompt;
+    prompt.LoadString(ID_FILE_SAVE);
+    EXPECT_TRUE(prompt.Find("Saves the table") == 0) << prompt;
+    CString title;
+    Frame()->m_wndEditBar.GetWindowText(title);
+    EXPECT_EQ(title, "Editing");
+}
+
+TEST_F(MainFrame, FailedLanguageSwitchGoesBack)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    QFile::remove(ProgramFile("Sobrel-EN.xls"));
+    EXPECT_FALSE(m_app->SwitchLanguage("EN", 1, ""));
+    EXPECT_EQ(m_app->language, "CZ");
+    EXPECT_EQ(Profile::GetString("Options", "lang", ""), "CZ");
+    EXPECT_EQ(m_app->namedFormats.size(), 8u);
+    EXPECT_FALSE(m_app->SwitchLanguage("EN", 3, ""));
+}
+
+TEST_F(MainFrame, EditBarCommandHidesAndShowsTheBar)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    UiTest::ProcessEvents();
+    ASSERT_TRUE(Frame()->m_wndEditBar.IsVisible());
+    Command(ID_VIEW_EDITBAR);
+    EXPECT_FALSE(Frame()->m_wndEditBar.IsVisible());
+    EXPECT_EQ(Update(ID_VIEW_EDITBAR).m_nCheck, 0);
+    Command(ID_VIEW_EDITBAR);
+    EXPECT_TRUE(Frame()->m_wndEditBar.IsVisible());
+    EXPECT_EQ(Update(ID_VIEW_EDITBAR).m_nCheck, 1);
+}
+
+TEST_F(MainFrame, ForwardedRequestNeedsTwoTabs)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    const int documents = m_app->GetOpenDocumentCount();
+    const QString copy = Folder("MekrData.xls");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/MekrData.xls"), copy));
+    Frame()->HandleOpenRequest(copy.toUtf8().constData());
+    Frame()->HandleOpenRequest((copy + "\tMekr_Ot$").toUtf8().constData());
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents);
+    Frame()->HandleOpenRequest((copy + "\tMekr_Ot$\textra").toUtf8().constData());
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents + 1);
+    EXPECT_EQ(m_app->forwardedExtra, "extra");
+}
+
+TEST_F(MainFrame, UserToolBarsAreMadeInTheCustomiseDialogAndComeBackAtTheNextStart)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    DialogScript::OnNext(IDD_CUSTOMIZE_BARS, [](CDialog& dialog) {
+        auto& customise = static_cast<CCustomizeBarsDlg&>(dialog);
+        dialog.SetDlgItemText(IDC_BAR_NAME, "Moje");
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_NEW, BN_CLICKED));
+        auto* commands = static_cast<CListBox*>(dialog.GetDlgItem(IDC_COMMAND_LIST));
+        for (UINT id : {UINT(ID_FILE_SAVE), UINT(ID_ROW_INSERT)})
+        {
+            const auto at = std::find(customise.offered.begin(), customise.offered.end(), id);
+            EXPECT_NE(at, customise.offered.end());
+            commands->SetCurSel(int(at - customise.offered.begin()));
+            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_ADD, BN_CLICKED));
+        }
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_UP, BN_CLICKED));
+        dialog.CheckDlgButton(IDC_TEXT_LABELS, BST_CHECKED);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_LABELS, BN_CLICKED));
+        return IDOK;
+    });
+    Command(ID_CUSTOMIZE);
+    UserToolBars& bars = *Frame()->m_userBars;
+    ASSERT_TRUE(bars.Exists(0));
+    EXPECT_EQ(bars.Name(0), "Moje");
+    EXPECT_EQ(bars.Definition(0)->commands, (std::vector<UINT>{ID_ROW_INSERT, ID_FILE_SAVE}));
+    EXPECT_TRUE(bars.Definition(0)->textLabels);
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(Update(ID_USER_TOOLBAR_FIRST).m_bEnabled);
+    EXPECT_FALSE(Update(ID_USER_TOOLBAR_FIRST + 1).m_bEnabled);
+    Command(ID_USER_TOOLBAR_FIRST);
+    EXPECT_FALSE(bars.IsVisible(0));
+    Command(ID_USER_TOOLBAR_FIRST);
+    EXPECT_TRUE(bars.IsVisible(0));
+    Stop();
+
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Frame()->m_userBars->Exists(0));
+    EXPECT_EQ(Frame()->m_userBars->Name(0), "Moje");
+}
+
+TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
+{
+    ProvideBoth();
+    const QString copy = Folder("MekrData.xls");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/MekrData.xls"), copy));
+    ASSERT_TRUE(Start({copy.toUtf8().constData(), "-tabulka:Mekr_Ot$"}));
+    QDir().mkpath("pictures");
+    Frame()->MoveWindow(0, 0, 900, 560);
+    UiTest::ProcessEvents(50);
+    EXPECT_TRUE(Frame()->GetWidget()->grab().save("pictures/sobrel-main.png"));
+
+    CAboutDlg about;
+    EXPECT_TRUE(DialogShot::Render(about, "pictures/sobrel-1018.png"));
+    CLanguageDlg language;
+    EXPECT_TRUE(DialogShot::Render(language, "pictures/sobrel-1032.png"));
+    COptionsPropertySheet general(0);
+    EXPECT_TRUE(DialogShot::Render(general, "pictures/sobrel-1034.png"));
+    COptionsPropertySheet print(1);
+    EXPECT_TRUE(DialogShot::Render(print, "pictures/sobrel-1035.png"));
+    Frame()->m_userBars->Create("Moje");
+    Frame()->m_userBars->SetCommands(0, {ID_FILE_SAVE, ID_ROW_INSERT}, true);
+    CCustomizeBarsDlg customise(*Frame()->m_userBars);
+    EXPECT_TRUE(DialogShot::Render(customise, "pictures/sobrel-customise.png"));
+}
