@@ -80,6 +80,21 @@ BOOL FreeLibrary(HMODULE module)
     return module && dlclose(module) == 0;
 }
 
+HMODULE GetModuleHandle(const char* name)
+{
+    if (!name || !*name)
+        return nullptr;
+    // A linked library is known by its file name ("X.so"), a module loaded by name by its path.
+    const std::string path = Modules::ResolvePath(name);
+    const std::string file = path.substr(path.rfind('/') + 1);
+    void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!handle)
+        handle = dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (handle)
+        dlclose(handle); // RTLD_NOLOAD counted a reference: give it back
+    return static_cast<HMODULE>(handle);
+}
+
 DWORD GetModuleFileName(HMODULE module, char* buffer, DWORD size)
 {
     std::string path;

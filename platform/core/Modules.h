@@ -14,6 +14,9 @@ HMODULE LoadLibrary(const char* name);
 // Null when the module has no such export.
 FARPROC GetProcAddress(HMODULE module, const char* exportName);
 BOOL FreeLibrary(HMODULE module);
+// The module of that name when the process has it loaded (linked or loaded by name), else null;
+// no reference is added.
+HMODULE GetModuleHandle(const char* name);
 // The path of the module's file ("" when unknown); a null module is the program.
 DWORD GetModuleFileName(HMODULE module, char* buffer, DWORD size);
 

@@ -1,5 +1,7 @@
 #include "platform/ui/CButton.h"
 
+#include "platform/ui/WinApi.h"
+
 #include "platform/gdi/GdiHandle.h"
 #include "platform/ui/QtText.h"
 
@@ -224,6 +226,11 @@ LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETSTATE:
         SetState(BOOL(wParam));
         return 0;
+    case BM_SETIMAGE:
+        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(SetIcon(reinterpret_cast<HICON>(lParam)))
+                                    : reinterpret_cast<LRESULT>(SetBitmap(reinterpret_cast<HBITMAP>(lParam)));
+    case BM_GETIMAGE:
+        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(m_hIconImage) : reinterpret_cast<LRESULT>(m_hBitmap);
     case BM_SETSTYLE:
         SetButtonStyle(UINT(wParam), BOOL(lParam));
         return 0;

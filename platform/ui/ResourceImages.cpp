@@ -5,7 +5,10 @@
 #include "platform/ui/WinApi.h"
 
 #include <cstdlib>
+#include <QImage>
+
 #include <map>
+#include <tuple>
 #include <memory>
 
 UINT ResourceIdOf(LPCTSTR name)
@@ -36,6 +39,29 @@ HBITMAP SharedImage(UINT id)
     return static_cast<HBITMAP>(image->m_hObject);
 }
 } // namespace
+
+HANDLE LoadImage(HINSTANCE, LPCTSTR name, UINT, int cx, int cy, UINT)
+{
+    const UINT id = ResourceIdOf(name);
+    if (cx <= 0 && cy <= 0)
+        return SharedImage(id);
+    static std::map<std::tuple<UINT, int, int>, std::unique_ptr<CBitmap>> sized;
+    auto& image = sized[{id, cx, cy}];
+    if (!image)
+    {
+        const ImageTemplate* found = UiResources::FindImage(id);
+        QImage picture;
+        if (!found || !picture.loadFromData(found->data, int(found->size)))
+        {
+            sized.erase({id, cx, cy});
+            return nullptr;
+        }
+        image = std::make_unique<CBitmap>();
+        image->CreateFromImage(picture.scaled(cx > 0 ? cx : cy, cy > 0 ? cy : cx, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation));
+    }
+    return image->m_hObject;
+}
 
 HBITMAP LoadBitmap(HINSTANCE, LPCTSTR lpBitmapName)
 {

@@ -59,5 +59,12 @@ BOOL MessageBeep(UINT uType);
 // system's shared images. An HICON is a bitmap handle of the drawing layer here.
 HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+// An image of the resources at a size (0 keeps the image's own), scaled once and kept like the
+// others; null when no image has the id.
+constexpr UINT IMAGE_BITMAP = 0;
+constexpr UINT IMAGE_ICON = 1;
+constexpr UINT LR_DEFAULTCOLOR = 0x0000;
+constexpr UINT LR_SHARED = 0x8000;
+HANDLE LoadImage(HINSTANCE hInst, LPCTSTR name, UINT type, int cx, int cy, UINT fuLoad);
 // The resource id of a name "#123" or of an integer resource; 0 for other names.
 UINT ResourceIdOf(LPCTSTR name);

@@ -246,6 +246,8 @@ constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr UINT BM_GETSTATE = 0x00F2;
 constexpr UINT BM_SETSTATE = 0x00F3;
 constexpr UINT BM_SETSTYLE = 0x00F4;
+constexpr UINT BM_GETIMAGE = 0x00F6;
+constexpr UINT BM_SETIMAGE = 0x00F7;
 constexpr UINT BM_CLICK = 0x00F5;
 
 // Edit styles, notifications and messages
