@@ -8,11 +8,15 @@ set(rules
   "platform/gdi:platform/core,platform/gdi"
   "platform/ui:platform/core,platform/gdi,platform/ui"
   "platform/frame:platform/core,platform/gdi,platform/ui,platform/frame"
+  "platform/ole:platform/core,platform/ole"
   "datalib:platform/core,platform/dao,datalib"
   "controls/grid:platform/core,platform/gdi,platform/ui,controls/grid"
   "controls/grid/fmt:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid"
   "app/common:platform/core,datalib,app/common"
-  "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable")
+  "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable"
+  "cadlink/bridge:platform/core,platform/ole,cadlink/bridge"
+  "cadlink/buttons:platform/core,platform/gdi,platform/ui,platform/ole,cadlink/bridge,cadlink/buttons"
+  "cadlink/standin:cadlink/standin")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
     cadlink heatloss hydraulics floorwall app dataeditor testing)

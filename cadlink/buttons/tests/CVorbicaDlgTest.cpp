@@ -10,7 +10,7 @@
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/DialogShot.h"
 #include "platform/ui/WinApi.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QDir>
 #include <QImage>

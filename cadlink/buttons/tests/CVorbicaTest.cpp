@@ -7,7 +7,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Modules.h"
 #include "platform/ui/CWnd.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QVariant>
 

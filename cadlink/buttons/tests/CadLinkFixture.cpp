@@ -5,7 +5,7 @@
 #include "platform/core/Registry.h"
 #include "platform/ole/ComRuntime.h"
 #include "platform/ole/SafeArray.h"
-#include "platform/ui/testing/UiTest.h"
+#include "testing/UiTest.h"
 
 #include <QDir>
 #include <QFile>
