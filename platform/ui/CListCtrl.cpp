@@ -1,6 +1,7 @@
 #include "platform/ui/CListCtrl.h"
 
 #include "platform/ui/QtText.h"
+#include "platform/ui/WindowRegistry.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -27,20 +28,55 @@ QWidget* CListCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return view;
 }
 
+namespace
+{
+// The list object that has the view now: a list taken over by another object (DDX_Control)
+// speaks through the new one.
+CListCtrl* ListOf(QTreeWidget* view)
+{
+    return dynamic_cast<CListCtrl*>(WindowRegistry::Find(view));
+}
+} // namespace
+
 void CListCtrl::ConnectWidget()
 {
     QTreeWidget* view = View();
-    m_header.AttachToView(view->header());
+    AttachHeader();
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, view,
-                     [this]
+                     [view]
                      {
-                         if (m_silent == 0)
-                             Notify(LVN_ITEMCHANGED, GetNextItem(-1, LVNI_SELECTED), LVIS_SELECTED, 0);
+                         CListCtrl* list = ListOf(view);
+                         if (list && list->m_silent == 0)
+                             list->Notify(LVN_ITEMCHANGED, list->GetNextItem(-1, LVNI_SELECTED), LVIS_SELECTED, 0);
                      });
     QObject::connect(view, &QTreeWidget::itemClicked, view,
-                     [this](QTreeWidgetItem* item) { Notify(NM_CLICK, View()->indexOfTopLevelItem(item)); });
+                     [view](QTreeWidgetItem* item)
+                     {
+                         if (CListCtrl* list = ListOf(view))
+                             list->Notify(NM_CLICK, view->indexOfTopLevelItem(item));
+                     });
     QObject::connect(view, &QTreeWidget::itemDoubleClicked, view,
-                     [this](QTreeWidgetItem* item) { Notify(NM_DBLCLK, View()->indexOfTopLevelItem(item)); });
+                     [view](QTreeWidgetItem* item)
+                     {
+                         if (CListCtrl* list = ListOf(view))
+                             list->Notify(NM_DBLCLK, view->indexOfTopLevelItem(item));
+                     });
+}
+
+void CListCtrl::PreSubclassWindow()
+{
+    CWnd::PreSubclassWindow();
+    AttachHeader();
+}
+
+void CListCtrl::AttachHeader()
+{
+    QTreeWidget* view = View();
+    if (!view || m_header.GetSafeHwnd())
+        return;
+    if (CWnd* previous = WindowRegistry::Find(view->header()))
+        previous->UnsubclassWindow();
+    m_header.AttachToView(view->header());
 }
 
 BOOL CListCtrl::DestroyWindow()

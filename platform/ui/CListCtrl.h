@@ -90,12 +90,14 @@ public:
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parent) override;
     void ConnectWidget() override;
+    void PreSubclassWindow() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 private:
     QTreeWidget* View() const;
     bool Valid(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
     void Notify(UINT code, int item, UINT newState = 0, UINT oldState = 0, int subItem = 0);
+    void AttachHeader();
     CHeaderCtrl m_header;
     DWORD m_extended = 0;
     int m_silent = 0;

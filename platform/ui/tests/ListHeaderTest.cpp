@@ -38,6 +38,8 @@ public:
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
         if (hdr->code == LVN_COLUMNCLICK)
             heard.push_back({hdr->code, reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem, 0});
+        else if (hdr->code == LVN_ITEMCHANGED)
+            heard.push_back({hdr->code, reinterpret_cast<const NMLISTVIEW*>(lParam)->iItem, 0});
         else if (hdr->code >= HDN_ENDTRACK && hdr->code <= HDN_ITEMCHANGING)
         {
             const auto* nm = reinterpret_cast<const NMHEADER*>(lParam);
@@ -214,4 +216,38 @@ TEST(ListHeader, ADoubleClickOnADividerFitsTheColumnUnlessTheOwnerAnswers)
         else
             EXPECT_GT(l.list.GetColumnWidth(2), 80); // the long room name fits now
     }
+}
+
+TEST(ListHeader, AListTakenOverByItsDialogKeepsItsHeaderAndNotifications)
+{
+    UiTest::EnsureApplication();
+    ListOwner owner;
+    owner.CreateEx(0, nullptr, "dialog", WS_POPUP | WS_VISIBLE, CRect(0, 0, 360, 200), nullptr, 0);
+    // The list as a dialog makes it from its template: an object that goes with its window.
+    auto* made = new CListCtrl;
+    made->DeleteWithWindow();
+    ASSERT_TRUE(made->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 340, 180), &owner, kListId));
+    made->InsertColumn(0, "Číslo", LVCFMT_LEFT, 100);
+    made->InsertColumn(1, "Skrytá", LVCFMT_LEFT, 0);
+    made->InsertItem(0, "101");
+    // The dialog's data exchange takes it over with the dialog's own object.
+    CListCtrl taken;
+    ASSERT_TRUE(taken.SubclassWindow(made->GetSafeHwnd()));
+    CHeaderCtrl* header = taken.GetHeaderCtrl();
+    ASSERT_NE(header, nullptr);
+    UiTest::MouseDown(header, CPoint(101, 5));
+    UiTest::MouseMove(header, CPoint(131, 5), Qt::LeftButton);
+    UiTest::MouseUp(header, CPoint(131, 5));
+    UiTest::MouseDown(header, CPoint(50, 5));
+    UiTest::MouseUp(header, CPoint(50, 5));
+    CRect head;
+    ASSERT_TRUE(header->GetItemRect(0, head));
+    UiTest::MouseDown(&taken, CPoint(20, head.bottom + 8)); // on the first item
+    UiTest::MouseUp(&taken, CPoint(20, head.bottom + 8));
+    UiTest::ProcessEvents();
+    EXPECT_EQ(taken.GetColumnWidth(1), 30);
+    const std::vector<Heard> expected = {{HDN_BEGINTRACK, 1, 0},  {HDN_ITEMCHANGING, 1, 30}, {HDN_ITEMCHANGED, 1, 30},
+                                         {HDN_ENDTRACK, 1, 30},   {HDN_ITEMCLICK, 0, 100},   {LVN_COLUMNCLICK, 0, 0},
+                                         {LVN_ITEMCHANGED, 0, 0}};
+    EXPECT_EQ(owner.heard, expected);
 }
