@@ -54,6 +54,7 @@ COleVariant Prompt(const char* text)
 // A point the user picks; throws as the utility does.
 CadPoint PickPoint(COleDispatchDriver& utility, const VARIANT& base, const char* prompt, CadPoint point = {})
 {
+    ComRuntime::InteractiveCall person;
     COleVariant picked = utility.InvokeHelper(UtilityPoint, DISPATCH_METHOD, {base, Prompt(prompt)});
     PointList::Read(picked, point);
     return point;
@@ -142,6 +143,7 @@ extern "C" double PoStiskuVzdalButton()
     try
     {
         COleDispatchDriver utility(session.document.InvokeForObject(DocumentUtility, DISPATCH_PROPERTYGET));
+        ComRuntime::InteractiveCall person;
         COleVariant distance = utility.InvokeHelper(UtilityDistance, DISPATCH_METHOD,
                                                     {MissingArgument(), Prompt("Určete první bod!:")});
         if (FAILED(distance.ChangeType(VT_R8)))

@@ -113,6 +113,7 @@ bool SelectOnScreen(COleDispatchDriver& set)
     try
     {
         set.InvokeHelper(SetClear, DISPATCH_METHOD);
+        ComRuntime::InteractiveCall person;
         set.InvokeHelper(SetSelectOnScreen, DISPATCH_METHOD, {MissingArgument(), MissingArgument()});
         return true;
     }

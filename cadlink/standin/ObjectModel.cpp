@@ -90,6 +90,8 @@ QJsonObject ObjectModel::NewObject(Kind kind, const QString& key, int index)
 Reply ObjectModel::Handle(const QJsonObject& request)
 {
     Log(QJsonObject{{"request", request}});
+    if (m_options.hung)
+        return Reply{{}, true};
     const QString op = request.value("op").toString();
     Reply reply;
     if (op == "raise")

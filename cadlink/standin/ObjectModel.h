@@ -14,6 +14,7 @@ struct StandInOptions
 {
     bool noDocument = false;
     bool noWindow = false;
+    bool hung = false;
     qint64 copyDataReply = 1;
 };
 

@@ -1,9 +1,10 @@
 // cad-standin: a stand-in CAD program for the tests of the CAD link.
 //   cad-standin --socket NAME [--drawing FILE] [--script FILE] [--log FILE]
-//               [--no-document] [--no-window] [--leftover] [--copydata-reply N]
+//               [--no-document] [--no-window] [--leftover] [--copydata-reply N] [--hung]
 // --no-document: no drawing is open; --no-window: the program has no main window to raise or to
 // take typed commands; --leftover: a selection set "dnesniPokus" is left in the drawing;
-// --copydata-reply: what the window answers to a typed command.
+// --copydata-reply: what the window answers to a typed command; --hung: the program accepts
+// connections but answers nothing.
 
 #include "StandInServer.h"
 
@@ -24,8 +25,9 @@ int main(int argc, char** argv)
     const QCommandLineOption noDocument("no-document", "no drawing open");
     const QCommandLineOption noWindow("no-window", "no main window");
     const QCommandLineOption leftover("leftover", "a leftover selection set");
+    const QCommandLineOption hung("hung", "answers nothing");
     const QCommandLineOption copyDataReply("copydata-reply", "answer to typed commands", "n", "1");
-    parser.addOptions({socket, drawingFile, scriptFile, logFile, noDocument, noWindow, leftover, copyDataReply});
+    parser.addOptions({socket, drawingFile, scriptFile, logFile, noDocument, noWindow, leftover, copyDataReply, hung});
     parser.process(app);
 
     Drawing drawing;
@@ -44,6 +46,7 @@ int main(int argc, char** argv)
     StandInOptions options;
     options.noDocument = parser.isSet(noDocument);
     options.noWindow = parser.isSet(noWindow);
+    options.hung = parser.isSet(hung);
     options.copyDataReply = parser.value(copyDataReply).toLongLong();
     StandInServer server(drawing, script, log, options);
     if (!server.Listen(parser.value(socket)))

@@ -50,7 +50,7 @@ HRESULT AutomationConnection::Call(QJsonObject request, QJsonObject& reply)
     {
         if (m_socket->state() != QLocalSocket::ConnectedState)
             return Fail(RPC_E_DISCONNECTED);
-        const qint64 left = ComRuntime::ReplyTimeout() - clock.elapsed();
+        const qint64 left = ComRuntime::CurrentTimeout() - clock.elapsed();
         if (left <= 0)
             return Fail(RPC_E_TIMEOUT);
         m_socket->waitForReadyRead(int(std::min<qint64>(left, 200)));

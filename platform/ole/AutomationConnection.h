@@ -4,7 +4,7 @@
 // live as long as the connection; closing it releases them all.
 //
 // A reply is awaited until it comes, the server closes the connection or dies (RPC_E_DISCONNECTED
-// at once), or ComRuntime::ReplyTimeout() passes (RPC_E_TIMEOUT). After a failure the connection
+// at once), or ComRuntime::CurrentTimeout() passes (RPC_E_TIMEOUT). After a failure the connection
 // is broken and every further request fails with RPC_E_DISCONNECTED.
 
 #include "platform/core/CString.h"

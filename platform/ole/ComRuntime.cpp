@@ -14,7 +14,9 @@ namespace
 {
 thread_local int t_initCount = 0;
 int g_startTimeout = 30000;
+int g_callTimeout = 30 * 1000;
 int g_replyTimeout = 30 * 60 * 1000;
+thread_local int t_interactive = 0;
 
 CString ReadValue(HKEY key, const char* name)
 {
@@ -129,6 +131,31 @@ int StartTimeout()
 void SetStartTimeout(int milliseconds)
 {
     g_startTimeout = milliseconds;
+}
+
+int CallTimeout()
+{
+    return g_callTimeout;
+}
+
+void SetCallTimeout(int milliseconds)
+{
+    g_callTimeout = milliseconds;
+}
+
+int CurrentTimeout()
+{
+    return t_interactive > 0 ? g_replyTimeout : g_callTimeout;
+}
+
+InteractiveCall::InteractiveCall()
+{
+    ++t_interactive;
+}
+
+InteractiveCall::~InteractiveCall()
+{
+    --t_interactive;
 }
 
 int ReplyTimeout()

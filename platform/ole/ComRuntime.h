@@ -47,10 +47,25 @@ namespace ComRuntime
 // How long a new instance's server may take to answer (30 s unless a test sets another).
 int StartTimeout();
 void SetStartTimeout(int milliseconds);
-// How long one call waits for the server's reply before it fails with RPC_E_TIMEOUT: long, since
-// a person may be picking in the server's window (30 minutes unless a test sets another).
+// How long one call waits for the server's reply before it fails with RPC_E_TIMEOUT: 30 s for an
+// ordinary call; 30 minutes within an InteractiveCall, where a person picks in the server's window
+// (unless a test sets other times).
+int CallTimeout();
+void SetCallTimeout(int milliseconds);
 int ReplyTimeout();
 void SetReplyTimeout(int milliseconds);
+// The wait of the calls made now on this thread.
+int CurrentTimeout();
+
+// Marks the calls made during its life as ones that wait for a person.
+class InteractiveCall
+{
+public:
+    InteractiveCall();
+    ~InteractiveCall();
+    InteractiveCall(const InteractiveCall&) = delete;
+    InteractiveCall& operator=(const InteractiveCall&) = delete;
+};
 // Initialisations of the calling thread not yet undone.
 int InitCount();
 } // namespace ComRuntime

@@ -54,6 +54,7 @@ void CadLinkFixture::SetUp()
     MessageBoxes::ClearScript();
     MessageBoxes::ClearShown();
     ComRuntime::SetReplyTimeout(30 * 60 * 1000);
+    ComRuntime::SetCallTimeout(30 * 1000);
     m_button.m_kodCAD = 121;
 }
 

@@ -50,7 +50,8 @@ TEST_F(CadRoadTest, AFailedDistancePickGivesItsFailureValue)
         {"status E_FAIL", R"([{"exception": {"wCode": 0, "scode": 2147500037}}])", {}, -2.0, ""},
         {"no document", "[]", {"--no-document"}, -1.0, NoDocument},
         {"killed during the pick", R"([{"die": true}])", {}, -1.0, "Spojení s automatizačním serverem se přerušilo."},
-        {"never answers", R"([{"silent": true}])", {}, -1.0, "Automatizační server neodpověděl včas."},
+        {"no answer to the pick", R"([{"silent": true}])", {}, -1.0, "Automatizační server neodpověděl včas."},
+        {"hung", "[]", {"--hung"}, -1.0, "Automatizační server neodpověděl včas."},
     };
     for (const Case& c : cases)
     {
@@ -58,6 +59,7 @@ TEST_F(CadRoadTest, AFailedDistancePickGivesItsFailureValue)
         TearDown();
         SetUp();
         ComRuntime::SetReplyTimeout(300);
+        ComRuntime::SetCallTimeout(200);
         Register(c.script, c.switches);
         EXPECT_DOUBLE_EQ(m_button.PoStiskuVzdal(), c.expected);
         EXPECT_EQ(MessageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
