@@ -5,6 +5,7 @@
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
 
+#include "platform/core/Modules.h"
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/DialogScript.h"
@@ -307,4 +308,25 @@ TEST_F(CVorbicaDlgTest, PicturesWithAndWithoutLt)
         ASSERT_TRUE(DialogShot::Render(dialog, path));
         EXPECT_GT(QImage(QString::fromStdString(path)).width(), 400);
     }
+}
+
+TEST_F(CVorbicaDlgTest, TheDialogIsTheLibrarysWhateverPackIsCurrent)
+{
+    HMODULE pack = LoadLibrary("CadTest_En.dll");
+    ASSERT_NE(pack, nullptr);
+    AfxSetResourceHandle(pack);
+    m_button.m_kodCAD = 121;
+    RunDialog(
+        [](CVorbicaDlg& d)
+        {
+            CString caption;
+            d.GetWindowText(caption);
+            EXPECT_EQ(caption, " Klient *CADů !");
+            EXPECT_NE(d.GetDlgItem(IDC_ACAD14), nullptr);
+            EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandle("Vorbica.dll"));
+            return IDCANCEL;
+        });
+    EXPECT_EQ(AfxGetResourceHandle(), pack);
+    AfxSetResourceHandle(nullptr);
+    FreeLibrary(pack);
 }
