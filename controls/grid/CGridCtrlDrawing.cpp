@@ -547,6 +547,7 @@ void CGridCtrl::ScrollTo(int nBar, UINT nSBCode)
     const int nFixedSize = bHorz ? GetFixedColumnWidth() : GetFixedRowHeight();
     const int nPage = (bHorz ? rect.right : rect.bottom) - nFixedSize;
     auto sizeOf = [&](int index) { return bHorz ? GetColumnWidth(index) : GetRowHeight(index); };
+    const GridSizes& sizes = bHorz ? m_arColWidths : m_arRowHeights;
 
     CRect scrolledArea = rect;
     if (bHorz)
@@ -570,18 +571,17 @@ void CGridCtrl::ScrollTo(int nBar, UINT nSBCode)
     case SB_LINELEFT:
         if (nPos >= 1 && nFirst > nFixed)
         {
-            int index = nFirst - 1;
-            while (index > nFixed && sizeOf(index) == 0)
-                index--;
+            // The last shown row or column before the first scrolled one (hidden ones skipped).
+            const long start = sizes.Start(nFirst);
+            const int index = start > sizes.Start(nFixed) ? sizes.CountUpTo(start - 1) : nFixed;
             moveTo(std::max(0, nPos - sizeOf(index)), false);
         }
         break;
     case SB_LINERIGHT:
         if (nPos < nMax)
         {
-            int index = nFirst;
-            while (index < nCount - 1 && sizeOf(index) == 0)
-                index++;
+            // The first shown one from the first scrolled one on.
+            const int index = std::min(sizes.CountUpTo(sizes.Start(nFirst)), nCount - 1);
             if (index >= 0 && index < nCount)
                 moveTo(nPos + sizeOf(index), false);
         }
