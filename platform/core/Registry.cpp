@@ -205,10 +205,10 @@ LONG RegEnumValue(HKEY handle, DWORD index, char* name, DWORD* nameSize, DWORD*,
     if (!key)
         return ERROR_INVALID_HANDLE;
     const IniStore store(key->file, key->section);
-    const QStringList names = store.Names();
+    const std::vector<std::string> names = store.Names();
     if (index >= DWORD(names.size()))
         return ERROR_NO_MORE_ITEMS;
-    const std::string valueName = names[qsizetype(index)].toStdString();
+    const std::string& valueName = names[index];
     if (!nameSize || *nameSize < valueName.size() + 1)
     {
         if (nameSize)

@@ -16,6 +16,28 @@ bool IsWordChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
+// A number in C's notation (decimal, 0x hex, 0 octal) at the start of text: false when there
+// is none or it does not fit. used: the characters it took.
+bool ParseNumber(const std::string& text, long long& value, std::size_t& used)
+{
+    try
+    {
+        value = std::stoll(text, &used, 0);
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        used = 0;
+        return false;
+    }
+}
+
+bool IsRegularFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
 std::string Trim(const std::string& s)
 {
     const std::size_t from = s.find_first_not_of(" \t\r");
@@ -114,7 +136,7 @@ std::string RcLexer::FindInclude(const std::string& name, const std::string& fro
     for (const std::string& folder : m_includeFolders)
         candidates.push_back(fs::path(folder) / name);
     for (const fs::path& p : candidates)
-        if (fs::exists(p))
+        if (IsRegularFile(p))
             return p.string();
     return std::string();
 }
@@ -138,6 +160,8 @@ void RcLexer::Directive(const std::string& line, const std::string& path, int li
                 return; // system headers (windows.h, afxres.h) have nothing for us
             throw RcError(path, lineNumber, "cannot find include file " + file);
         }
+        if (depth + 1 > kMaxIncludeDepth)
+            throw RcError(path, lineNumber, "includes nested too deeply");
         std::vector<RcToken> included;
         ReadFile(found, included, depth + 1);
         const std::string ext = std::filesystem::path(found).extension().string();
@@ -158,16 +182,18 @@ void RcLexer::Directive(const std::string& line, const std::string& path, int li
         if (const auto it = m_symbols.find(value); it != m_symbols.end())
             m_symbols[symbol] = it->second;
         else if (!value.empty() && (std::isdigit(static_cast<unsigned char>(value[0])) || value[0] == '-'))
-            m_symbols[symbol] = std::stoll(value, nullptr, 0);
+        {
+            std::size_t used = 0;
+            if (!ParseNumber(value, m_symbols[symbol], used))
+                throw RcError(path, lineNumber, "bad number in #define " + symbol + ": " + value);
+        }
     }
 }
 
 void RcLexer::ReadFile(const std::string& path, std::vector<RcToken>& tokens, int depth)
 {
-    if (depth > 16)
-        throw RcError(path, 0, "includes nested too deeply");
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (!in || !IsRegularFile(path))
         throw RcError(path, 0, "cannot read the file");
     m_files.insert(std::filesystem::absolute(path).lexically_normal().string());
     std::stringstream buffer;
@@ -234,15 +260,7 @@ void RcLexer::ReadFile(const std::string& path, std::vector<RcToken>& tokens, in
             if (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l'))
                 digits.pop_back();
             std::size_t used = 0;
-            try
-            {
-                t.number = std::stoll(digits, &used, 0);
-            }
-            catch (const std::exception&)
-            {
-                used = 0;
-            }
-            if (used != digits.size())
+            if (!ParseNumber(digits, t.number, used) || used != digits.size())
                 throw RcError(path, line, "bad number " + text.substr(i, end - i));
             t.kind = RcToken::Kind::Number;
             t.text = text.substr(i, end - i);

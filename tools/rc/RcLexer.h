@@ -32,6 +32,8 @@ public:
     const std::set<std::string>& Files() const { return m_files; }
 
 private:
+    static constexpr int kMaxIncludeDepth = 16;
+
     void ReadFile(const std::string& path, std::vector<RcToken>& tokens, int depth);
     void Directive(const std::string& line, const std::string& path, int lineNumber,
                    std::vector<RcToken>& tokens, int depth);

@@ -112,16 +112,17 @@ void RcParser::BlockStart()
     Next();
 }
 
+// Sums wrap around as the 64-bit values they are.
 long long RcParser::Expression()
 {
-    long long value = Term();
+    unsigned long long value = static_cast<unsigned long long>(Term());
     while (IsPunct('+') || IsPunct('-') || IsPunct('|'))
     {
         const char op = Next().text[0];
-        const long long right = Term();
+        const auto right = static_cast<unsigned long long>(Term());
         value = op == '+' ? value + right : op == '-' ? value - right : (value | right);
     }
-    return value;
+    return static_cast<long long>(value);
 }
 
 long long RcParser::Term()
@@ -129,12 +130,19 @@ long long RcParser::Term()
     const RcToken& t = Next();
     if (t.kind == RcToken::Kind::Number)
         return t.number;
-    if (t.kind == RcToken::Kind::Punct && t.text == "-")
-        return -Term();
-    if (t.kind == RcToken::Kind::Punct && t.text == "(")
+    if (t.kind == RcToken::Kind::Punct && (t.text == "-" || t.text == "("))
     {
-        const long long value = Expression();
-        Expect(')');
+        if (++m_termDepth > kMaxNesting)
+            throw RcError(t.file, t.line, "expression nested too deeply");
+        long long value = 0;
+        if (t.text == "-")
+            value = static_cast<long long>(0ull - static_cast<unsigned long long>(Term()));
+        else
+        {
+            value = Expression();
+            Expect(')');
+        }
+        --m_termDepth;
         return value;
     }
     if (t.kind == RcToken::Kind::Word)

@@ -52,10 +52,13 @@ private:
     std::string Text();
     [[noreturn]] void Fail(const std::string& message) const;
 
+    static constexpr int kMaxNesting = 64;
+
     const std::vector<RcToken>& m_tokens;
     const std::map<std::string, long long>& m_symbols;
     ResourceScript& m_script;
     std::size_t m_at = 0;
+    int m_termDepth = 0;
     std::map<std::string, Statement> m_statements;
     std::map<std::string, NamedResource> m_namedResources;
 };

@@ -274,6 +274,8 @@ void RcParser::Menu(long long id)
 
 void RcParser::MenuItems(std::vector<RcMenuItem>& items, int level)
 {
+    if (level > kMaxNesting)
+        Fail("menus nested too deeply");
     BlockStart();
     while (!AtBlockEnd())
     {
@@ -402,7 +404,10 @@ void RcParser::Image(long long id, bool icon)
     std::filesystem::path path(name);
     if (path.is_relative())
         path = std::filesystem::path(at.file).parent_path() / path;
-    if (!std::filesystem::exists(path))
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw RcError(at.file, at.line, "a folder, not an image file: " + path.string());
+    if (!std::filesystem::is_regular_file(path, error))
         throw RcError(at.file, at.line, "image file not found: " + path.string());
     m_script.images[unsigned(id)] =
         RcImage{icon, std::filesystem::absolute(path).lexically_normal().string()};

@@ -84,5 +84,10 @@ int main(int argc, char** argv)
         std::cerr << e.what() << "\n";
         return 1;
     }
+    catch (const std::exception& e)
+    {
+        std::cerr << scripts.front() << ":0: " << e.what() << "\n";
+        return 1;
+    }
     return 0;
 }

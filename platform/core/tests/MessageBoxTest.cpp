@@ -2,6 +2,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/widgets/WidgetMessageBoxes.h"
+#include "testing/ScopedEnvironment.h"
 #include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,7 @@ TEST_F(MessageBoxTest, ExceptionReportsItsCzechText)
 
 TEST_F(MessageBoxTest, WidgetBoxesNeverBlockOffScreen)
 {
+    const ScopedEnvironment platform("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "test";
     char* argv[] = {name, nullptr};

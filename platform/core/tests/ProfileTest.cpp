@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -138,6 +140,75 @@ TEST_F(ProfileTest, MachineValuesComeFromBesideTheProgram)
         << "[General]\nInstallDir=/opt/kalvenrod\n";
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"),
               "/opt/kalvenrod");
+}
+
+// A settings file written by hand, one value read from it, one write, and the file after it.
+struct SettingsFileCase
+{
+    const char* what;
+    std::string before;
+    const char* readSection;
+    const char* readEntry;
+    const char* expected;
+    const char* writeSection;
+    const char* writeEntry;
+    const char* value; // null: the entry is removed
+    std::string after;
+};
+
+const SettingsFileCase settingsFileCases[] = {
+    {"backslashes are not escapes, new keys follow the section's last key with its line ends",
+     "[Settings]\r\nDataDir=C:\\Kalvenrod\\Data\\new\r\nTab=a\\tb\r\n\r\n[Other]\r\nx=1\r\n", "Settings",
+     "DataDir", "C:\\Kalvenrod\\Data\\new", "Settings", "UserFirm", "Novák",
+     "[Settings]\r\nDataDir=C:\\Kalvenrod\\Data\\new\r\nTab=a\\tb\r\nUserFirm=Novák\r\n\r\n[Other]\r\nx="
+     "1\r\n"},
+    {"';' and ',' belong to the value", "[Settings]\nUserFirm=Topení Novák, s.r.o.; Brno\nKrit=0,95\n",
+     "Settings", "UserFirm", "Topení Novák, s.r.o.; Brno", "Settings", "Krit", "0,9",
+     "[Settings]\nUserFirm=Topení Novák, s.r.o.; Brno\nKrit=0,9\n"},
+    {"code page 1250 is decoded and kept", "[Settings]\nUserFirm=Topen\xed Nov\xe1k\nProCAD=120\n",
+     "Settings", "UserFirm", "Topení Novák", "Settings", "ProCAD", "121",
+     "[Settings]\nUserFirm=Topen\xed Nov\xe1k\nProCAD=121\n"},
+    {"names match without regard to case", "[SETTINGS]\nprocad=120\n", "settings", "ProCAD", "120",
+     "Settings", "PROCAD", "7", "[SETTINGS]\nprocad=7\n"},
+    {"comments, blank lines and order stay",
+     "; written by hand\n[A]\nx=1\n\n[Settings]\n# note\nb=2\na=1\n; end\n", "A", "x", "1", "Settings", "b",
+     "3", "; written by hand\n[A]\nx=1\n\n[Settings]\n# note\nb=3\na=1\n; end\n"},
+    {"spaces around the '=' stay, around the value do not count", "[S]\nKey = old value  \n", "S", "key",
+     "old value", "S", "Key", "new", "[S]\nKey = new\n"},
+    {"a new section goes at the end", "[A]\nx=1", "A", "x", "1", "B", "y", "2", "[A]\nx=1\n[B]\ny=2\n"},
+    {"a removed entry takes its own line only", "[A]\nx=1\ny=2\n; z\n", "A", "y", "2", "A", "Y", nullptr,
+     "[A]\nx=1\n; z\n"},
+    {"the first of two equal keys counts", "[A]\nx=1\nX=2\n", "A", "X", "1", "a", "x", "3",
+     "[A]\nx=3\nX=2\n"},
+    {"a file that is not text is never rewritten", std::string("[A]\nx=1\n\0\0", 10), "A", "x", "", "A", "x",
+     "2", std::string("[A]\nx=1\n\0\0", 10)},
+    {"text of two lines is not written", "[A]\nx=1\n", "A", "x", "1", "A", "x", "2\n[B]", "[A]\nx=1\n"},
+};
+
+TEST_F(ProfileTest, HandWrittenSettingsFilesReadAsWrittenAndOneWriteChangesItsOwnLine)
+{
+    const std::string path = m_config.path().toStdString() + "/Kolp/kalvenrod.ini";
+    QDir().mkpath(m_config.path() + "/Kolp");
+    for (const SettingsFileCase& c : settingsFileCases)
+    {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.before;
+        EXPECT_EQ(Profile::GetString(c.readSection, c.readEntry), c.expected) << c.what;
+        const bool unchanged = c.after == c.before;
+        EXPECT_EQ(Profile::WriteString(c.writeSection, c.writeEntry, c.value), unchanged ? FALSE : TRUE)
+            << c.what;
+        EXPECT_EQ(Read(path), c.after) << c.what;
+    }
+}
+
+TEST_F(ProfileTest, AWriteThroughALinkChangesTheFileItNames)
+{
+    QDir().mkpath(m_config.path() + "/Kolp");
+    const std::string real = m_config.path().toStdString() + "/real.ini";
+    std::ofstream(real) << "[A]\nx=1\n";
+    ASSERT_TRUE(QFile::link(QString::fromStdString(real), m_config.path() + "/Kolp/kalvenrod.ini"));
+    EXPECT_TRUE(Profile::WriteInt("A", "x", 2));
+    EXPECT_TRUE(QFileInfo(m_config.path() + "/Kolp/kalvenrod.ini").isSymLink());
+    EXPECT_EQ(Read(real), "[A]\nx=2\n");
 }
 
 TEST_F(ProfileTest, LongValueReadsAsEmptyThroughAHundredByteBuffer)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -62,23 +64,67 @@ TEST_F(RcParserTest, StringTablesWithSymbolsAndEscapes)
     EXPECT_EQ(s.strings.at(100), "OLE initialization failed.");
 }
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// Malformed scripts and the first words of their messages. "folder" is a folder beside the
+// script; "self.rc" includes itself.
+struct MalformedCase
+{
+    std::string rc;
+    std::string message;
+};
+
+const MalformedCase malformedCases[] = {
+    {"STRINGTABLE\nBEGIN\n  IDS_MISSING \"x\"\nEND\n", "script.rc:3: unknown symbol IDS_MISSING"},
+    {"STRINGTABLE\nBEGIN\n  1 \"x\n\"\nEND\n", "script.rc:3: unterminated string"},
+    {"STRINGTABLE\nBEGIN\n  1 \"x\"\n  1 \"y\"\nEND\n", "script.rc:4: string id 1 defined twice"},
+    {"STRINGTABLE\nBEGIN\n  1 \"x\"\n", "STRINGTABLE without END"},
+    {"100 CURSOR \"a.cur\"\n", "script.rc:1: unsupported resource type CURSOR"},
+    {"#include \"nothing.h\"\n", "script.rc:1: cannot find include file nothing.h"},
+    {"\n#define X -\n", "script.rc:2: bad number in #define X"},
+    {"#define X 123456789012345678901234567890\n", "script.rc:1: bad number in #define X"},
+    {"STRINGTABLE\nBEGIN\n  123456789012345678901234567890 \"x\"\nEND\n", "script.rc:3: bad number"},
+    {"#include \"" + std::string(5000, 'a') + ".h\"\n", "script.rc:1: cannot find include file aaa"},
+    {"#include \"folder\"\n", "script.rc:1: cannot find include file folder"},
+    {"1 ICON \"folder\"\n", "script.rc:1: a folder, not an image file"},
+    {"1 ICON \"" + std::string(5000, 'b') + ".ico\"\n", "script.rc:1: image file not found"},
+    {"#include \"self.rc\"\n", "self.rc:1: includes nested too deeply"},
+    {"STRINGTABLE\nBEGIN\n" + Repeated("(", 100000) + "1 \"x\"\nEND\n",
+     "script.rc:3: expression nested too deeply"},
+    {"STRINGTABLE\nBEGIN\n" + Repeated("-", 100000) + "1 \"x\"\nEND\n",
+     "script.rc:3: expression nested too deeply"},
+    {"1 MENU\nBEGIN\n" + Repeated("POPUP \"a\"\nBEGIN\n", 10000), "menus nested too deeply"},
+};
+
 TEST_F(RcParserTest, ErrorsNameFileAndLine)
 {
-    struct Case
+    QDir(m_dir.path()).mkdir("folder");
+    Write("self.rc", "#include \"self.rc\"\n");
+    for (const MalformedCase& c : malformedCases)
+        EXPECT_NE(ErrorOf(c.rc).find(c.message), std::string::npos) << ErrorOf(c.rc).substr(0, 200);
+}
+
+TEST_F(RcParserTest, TheCompilerAnswersMalformedScriptsWithFileLineAndFailure)
+{
+    QDir(m_dir.path()).mkdir("folder");
+    Write("self.rc", "#include \"self.rc\"\n");
+    for (const MalformedCase& c : malformedCases)
     {
-        const char* rc;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"STRINGTABLE\nBEGIN\n  IDS_MISSING \"x\"\nEND\n", "script.rc:3: unknown symbol IDS_MISSING"},
-        {"STRINGTABLE\nBEGIN\n  1 \"x\n\"\nEND\n", "script.rc:3: unterminated string"},
-        {"STRINGTABLE\nBEGIN\n  1 \"x\"\n  1 \"y\"\nEND\n", "script.rc:4: string id 1 defined twice"},
-        {"STRINGTABLE\nBEGIN\n  1 \"x\"\n", "STRINGTABLE without END"},
-        {"100 CURSOR \"a.cur\"\n", "script.rc:1: unsupported resource type CURSOR"},
-        {"#include \"nothing.h\"\n", "script.rc:1: cannot find include file nothing.h"},
-    };
-    for (const Case& c : cases)
-        EXPECT_NE(ErrorOf(c.rc).find(c.message), std::string::npos) << ErrorOf(c.rc);
+        QProcess rc;
+        rc.start(KALVENROD_RC,
+                 {"-o", m_dir.filePath("out.cpp"), QString::fromStdString(Write("script.rc", c.rc))});
+        ASSERT_TRUE(rc.waitForFinished(30000));
+        const std::string said = rc.readAllStandardError().toStdString();
+        EXPECT_EQ(rc.exitStatus(), QProcess::NormalExit) << said.substr(0, 200);
+        EXPECT_EQ(rc.exitCode(), 1) << said.substr(0, 200);
+        EXPECT_NE(said.find(c.message), std::string::npos) << said.substr(0, 200);
+    }
 }
 
 TEST_F(RcParserTest, EmitsLiteralsThatKeepEveryByte)

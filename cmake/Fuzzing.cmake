@@ -1,0 +1,46 @@
+# kalvenrod_add_fuzz_test(NAME SOURCES src... SECONDS n MAX_LEN n CORPUS folder
+#                         [PKG_FLAGS prefix...] [ENVIRONMENT var=value...])
+# A libFuzzer target built with clang (with AddressSanitizer) beside the main build, and run
+# under CTest for a bounded time on its committed seed corpus. New inputs go to a corpus
+# folder in the build tree; the committed seeds are only read. PKG_FLAGS names the results of
+# pkg_check_modules whose compiler and linker flags the target needs.
+find_program(KALVENROD_CLANGXX NAMES clang++ clang++-14)
+pkg_check_modules(QT6CORE_PC REQUIRED Qt6Core)
+
+function(kalvenrod_add_fuzz_test name)
+  cmake_parse_arguments(F "" "SECONDS;MAX_LEN;CORPUS" "SOURCES;PKG_FLAGS;ENVIRONMENT" ${ARGN})
+  if(NOT KALVENROD_CLANGXX)
+    message(STATUS "clang++ not found: the fuzz target ${name} is not built")
+    return()
+  endif()
+  set(cflags ${QT6CORE_PC_CFLAGS})
+  set(ldflags ${QT6CORE_PC_LDFLAGS})
+  foreach(pkg ${F_PKG_FLAGS})
+    list(APPEND cflags ${${pkg}_CFLAGS})
+    list(APPEND ldflags ${${pkg}_LDFLAGS})
+  endforeach()
+  set(program ${KALVENROD_TEST_DIR}/${name})
+  set(headers "")
+  foreach(source ${F_SOURCES})
+    get_filename_component(folder ${source} DIRECTORY)
+    file(GLOB folder_headers ${folder}/*.h)
+    list(APPEND headers ${folder_headers})
+  endforeach()
+  list(REMOVE_DUPLICATES headers)
+  add_custom_command(OUTPUT ${program}
+    COMMAND ${KALVENROD_CLANGXX} -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer
+            -fsanitize=fuzzer,address -I${CMAKE_SOURCE_DIR} ${cflags} ${F_SOURCES} -o ${program} ${ldflags}
+    DEPENDS ${F_SOURCES} ${headers}
+    COMMENT "Building the fuzz target ${name} with clang"
+    COMMAND_EXPAND_LISTS VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${program})
+
+  set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${name}
+    COMMAND ${program} -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=2048 -max_len=${F_MAX_LEN}
+            -print_final_stats=1 -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz-corpus/ ${corpus} ${F_CORPUS})
+  math(EXPR limit "${F_SECONDS} * 4 + 60")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${limit}
+    ENVIRONMENT "ASAN_OPTIONS=fast_unwind_on_malloc=0;${F_ENVIRONMENT}")
+endfunction()
