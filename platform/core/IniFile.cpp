@@ -65,15 +65,83 @@ bool IsSectionLine(const std::string& text)
     return SectionLine(text, name);
 }
 
-// Names that would read back as something else, and text that is not one line of UTF-8, are
-// not written. Spaces around a value do not count, as when reading.
+bool Quoted(const std::string& value)
+{
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// A value that would not read back as it stands: control characters, spaces at either end,
+// quotes at both ends.
+bool NeedsQuotes(const std::string& value)
+{
+    for (const char c : value)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return Quoted(value) || (!value.empty() && (value.front() == ' ' || value.front() == '\t' ||
+                                                value.back() == ' ' || value.back() == '\t'));
+}
+
+// Between quotes, control characters and backslashes are written as \xHH.
+std::string Encode(const std::string& value)
+{
+    if (!NeedsQuotes(value))
+        return value;
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (const char c : value)
+    {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || c == '\\')
+            out += std::string("\\x") + digits[b >> 4] + digits[b & 15];
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// A value in quotes loses them, and its \xHH sequences stand for their bytes; any other
+// backslash is a backslash.
+std::string Decode(const std::string& value)
+{
+    if (!Quoted(value))
+        return value;
+    const std::string inner = value.substr(1, value.size() - 2);
+    std::string out;
+    for (std::size_t i = 0; i < inner.size(); ++i)
+    {
+        if (inner[i] == '\\' && i + 3 < inner.size() && inner[i + 1] == 'x' && HexDigit(inner[i + 2]) >= 0 &&
+            HexDigit(inner[i + 3]) >= 0)
+        {
+            out += char(HexDigit(inner[i + 2]) * 16 + HexDigit(inner[i + 3]));
+            i += 3;
+        }
+        else
+            out += inner[i];
+    }
+    return out;
+}
+
+// Names and values that would read back as something else, and text that is not UTF-8, are
+// not written.
 bool Writable(const std::string& section, const std::string& key, const std::string& value)
 {
     const auto oneLine = [](const std::string& s)
     { return s.find_first_of(std::string("\r\n\0", 3)) == npos && Utf8::IsValid(s); };
     std::string name, readBack;
-    return oneLine(section) && oneLine(key) && oneLine(value) && section.find(']') == npos &&
-           KeyLine(key + "=" + value, name, readBack) && name == Trim(key);
+    return oneLine(section) && oneLine(key) && Utf8::IsValid(value) && value.find('\0') == npos &&
+           section.find(']') == npos && KeyLine(Trim(key) + "=" + Encode(value), name, readBack) &&
+           name == Trim(key) && Decode(readBack) == value;
 }
 
 std::string AsUtf8(const std::string& raw)
@@ -168,7 +236,7 @@ std::optional<std::string> IniFile::Get(const std::string& section, const std::s
         return std::nullopt;
     std::string name, value;
     KeyLine(m_lines[at].text, name, value);
-    return value;
+    return Decode(value);
 }
 
 std::vector<std::string> IniFile::Keys(const std::string& section) const
@@ -208,13 +276,13 @@ void IniFile::Insert(std::size_t at, const std::string& text)
     m_lines.insert(m_lines.begin() + std::ptrdiff_t(at), Line{text, NewLineEnd(), text});
 }
 
-bool IniFile::Set(const std::string& section, const std::string& key, const std::string& untrimmed)
+bool IniFile::Set(const std::string& section, const std::string& key, const std::string& plain)
 {
-    const std::string value = Trim(untrimmed);
-    if (!m_parsed || !Writable(section, key, value))
+    if (!m_parsed || !Writable(section, key, plain))
         return false;
-    if (Get(section, key) == value)
+    if (Get(section, key) == plain)
         return true;
+    const std::string value = Encode(plain);
     m_changed = true;
     std::size_t header = FindSection(section);
     if (header == npos)

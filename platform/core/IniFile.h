@@ -7,6 +7,11 @@
 // other line as code page 1250. Section and key names match without regard to case; of two
 // equal keys the first counts.
 //
+// A value between quotes reads without them, and a \xHH in it as its byte; a backslash before
+// anything else stays a backslash. The program's values read back exactly as they were
+// written: one that would not (a line feed or tab in it, spaces at either end, quotes at both
+// ends) is written between quotes with its control characters and backslashes as \xHH.
+//
 // Writing changes the key's own line only: every other byte of the file stays as it was. A new
 // key goes after the last key of its section, a new section at the end of the file. Text that
 // is not a settings file (a NUL byte, an outsize file) cannot be parsed and is never changed.

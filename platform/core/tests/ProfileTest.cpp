@@ -182,7 +182,11 @@ const SettingsFileCase settingsFileCases[] = {
      "[A]\nx=3\nX=2\n"},
     {"a file that is not text is never rewritten", std::string("[A]\nx=1\n\0\0", 10), "A", "x", "", "A", "x",
      "2", std::string("[A]\nx=1\n\0\0", 10)},
-    {"text of two lines is not written", "[A]\nx=1\n", "A", "x", "1", "A", "x", "2\n[B]", "[A]\nx=1\n"},
+    {"quotes around a value go; a value that would not read back is written between quotes",
+     "[A]\np=\"C:\\temp\\new\"\nq=\"  padded  \"\n", "A", "p", "C:\\temp\\new", "A", "x", "\ta\\b\n\nc\n",
+     "[A]\np=\"C:\\temp\\new\"\nq=\"  padded  \"\nx=\"\\x09a\\x5Cb\\x0A\\x0Ac\\x0A\"\n"},
+    {"a name that would read back as another is not written", "[A]\nx=1\n", "A", "x", "1", "A", "y=z", "2",
+     "[A]\nx=1\n"},
 };
 
 TEST_F(ProfileTest, HandWrittenSettingsFilesReadAsWrittenAndOneWriteChangesItsOwnLine)
@@ -197,6 +201,10 @@ TEST_F(ProfileTest, HandWrittenSettingsFilesReadAsWrittenAndOneWriteChangesItsOw
         EXPECT_EQ(Profile::WriteString(c.writeSection, c.writeEntry, c.value), unchanged ? FALSE : TRUE)
             << c.what;
         EXPECT_EQ(Read(path), c.after) << c.what;
+        if (!unchanged && c.value)
+        {
+            EXPECT_EQ(Profile::GetString(c.writeSection, c.writeEntry), c.value) << c.what;
+        }
     }
 }
 
