@@ -82,10 +82,15 @@ void AppSettings::SetStartValues(COLORREF inactiveBorder)
     KodSysPodl = maker + "-0014";
     ThirdCode = maker + "-9999";
     MinimRoztec = "0.075";
-    Captions = {LoadText(IDS_CAPTION_ERROR), LoadText(IDS_CAPTION_WARNING), LoadText(IDS_CAPTION_QUESTION)};
+    LoadCaptions();
     for (std::size_t i = 0; i < RowFormats.size(); ++i)
         RowFormats[i] = kRowFormats[i];
     Colours = {0x4000FF, 0x40FFFF, 0xD2FFD2, inactiveBorder, 0x808080};
+}
+
+void AppSettings::LoadCaptions()
+{
+    Captions = {LoadText(IDS_CAPTION_ERROR), LoadText(IDS_CAPTION_WARNING), LoadText(IDS_CAPTION_QUESTION)};
 }
 
 void AppSettings::ReadInstallDir()

@@ -93,6 +93,8 @@ public:
     // Start values, captions, row formats and colours (the system colour of inactive
     // borders is the caller's: this library has no windows).
     void SetStartValues(COLORREF inactiveBorder);
+    // The three message captions from the string table (again once the language is chosen).
+    void LoadCaptions();
     // The installation folder from the machine's registry.
     void ReadInstallDir();
     void ReadSettings();

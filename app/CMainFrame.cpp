@@ -1,0 +1,210 @@
+#include "app/CMainFrame.h"
+
+#include "app/CNastaveniSobrelem.h"
+#include "app/CSplashWnd.h"
+#include "app/MekrIds.h"
+#include "app/NotAvailable.h"
+#include "app/SettingsSheet.h"
+#include "app/ShellLauncher.h"
+#include "app/common/AppSettings.h"
+#include "platform/frame/CWinApp.h"
+#include "platform/gdi/SystemMetrics.h"
+#include "platform/ui/CCmdUI.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+namespace
+{
+const UINT g_logoClickMessage = CLogo::LogoClickMessage();
+}
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+    ON_WM_MOVE()
+    ON_REGISTERED_MESSAGE(g_logoClickMessage, OnLogoClick)
+    ON_COMMAND(ID_SETTINGS, OnSettings)
+    ON_COMMAND(ID_CHANGED_CONDITIONS, OnChangedConditions)
+    ON_UPDATE_COMMAND_UI(ID_CHANGED_CONDITIONS, OnUpdateNever)
+    ON_UPDATE_COMMAND_UI(ID_CALC_RESERVED, OnUpdateNever)
+    ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateNever)
+    ON_COMMAND(ID_HEAT_LOSS, OnNotAvailable)
+    ON_COMMAND(ID_CHOOSE_CAD, OnNotAvailable)
+    ON_COMMAND(ID_SPLIT_LOSSES, OnNotAvailable)
+    ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
+    ON_COMMAND(ID_WALL_DESIGN, OnNotAvailable)
+    ON_COMMAND(ID_DISTRIBUTION_SIZING, OnNotAvailable)
+    ON_COMMAND(ID_DATA_STK, OnDataEditorStK)
+    ON_COMMAND(ID_DATA_OTK, OnDataEditorOtK)
+    ON_COMMAND(ID_DATA_OTI, OnDataEditorOtI)
+    ON_COMMAND(ID_DATA_OT, OnDataEditorOt)
+    ON_COMMAND(ID_DATA_POUP, OnDataEditorPoUp)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame() = default;
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    RECT workArea{};
+    if (SystemParametersInfo(SPI_GETWORKAREA, 0, &workArea, 0))
+    {
+        cs.x = 0;
+        cs.y = 0;
+        cs.cx = workArea.right - workArea.left;
+        cs.cy = workArea.bottom - workArea.top;
+    }
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                   CBRS_SIZE_DYNAMIC) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME) || !m_wndToolBar.LoadBitmap(IDB_TOOLBAR))
+        return -1;
+    if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(indicators, 3))
+        return -1;
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    m_wndLogo.CreateIn(this, IDB_LOGO);
+    ShowStartPicture();
+    AfxGetApp()->m_pMainWnd = this;
+    m_bQuiet = 0;
+    return 0;
+}
+
+void CMainFrame::OnDestroy()
+{
+    CSplashWnd::HideSplashScreen();
+    m_pSplash = nullptr;
+    CFrameWnd::OnDestroy();
+}
+
+void CMainFrame::ShowStartPicture()
+{
+    CSplashWnd::ShowSplashScreen(this);
+    m_pSplash = CSplashWnd::Current();
+}
+
+// The picture made while the frame was still hidden is centred anew over the shown frame.
+void CMainFrame::ActivateFrame(int nCmdShow)
+{
+    CFrameWnd::ActivateFrame(nCmdShow);
+    CSplashWnd::HideSplashScreen();
+    if (!IsIconic())
+        ShowStartPicture();
+    m_wndLogo.Reposition();
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    if (CSplashWnd* picture = CSplashWnd::Current())
+    {
+        BITMAP bm;
+        picture->m_bitmap.GetBitmap(&bm);
+        const int minWidth = bm.bmWidth + 4;
+        const int minHeight = bm.bmHeight + 20;
+        if (nType != SIZE_MINIMIZED && (cx < minWidth || cy < minHeight))
+        {
+            CRect window;
+            GetWindowRect(&window);
+            const int width = window.Width() - cx + std::max(cx, minWidth);
+            const int height = window.Height() - cy + std::max(cy, minHeight);
+            MoveWindow(window.left, window.top, width, height);
+            return;
+        }
+    }
+    CSplashWnd::HideSplashScreen();
+    m_pSplash = nullptr;
+    if (!IsIconic())
+        ShowStartPicture();
+    m_wndLogo.Reposition();
+}
+
+void CMainFrame::OnMove(int x, int y)
+{
+    CFrameWnd::OnMove(x, y);
+    CSplashWnd::HideSplashScreen();
+    m_pSplash = nullptr;
+    if (!IsIconic())
+        ShowStartPicture();
+}
+
+LRESULT CMainFrame::OnLogoClick(WPARAM, LPARAM)
+{
+    CString address;
+    address.LoadString(IDS_LOGO_ADDRESS);
+    ShellLauncher::OpenAddress(address);
+    return 0;
+}
+
+void CMainFrame::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CFrameWnd::WinHelp(dwData, nCmd);
+}
+
+void CMainFrame::ShowHint(UINT nID)
+{
+    SetMessageText(nID ? nID : UINT(IDS_IDLE));
+}
+
+void CMainFrame::OnSettings()
+{
+    RunSettings(-1);
+}
+
+void CMainFrame::RunSettings(int startPage)
+{
+    SettingsSheet::Run(this, startPage);
+}
+
+// The changed conditions come with the radiators; the command stays disabled meanwhile.
+void CMainFrame::EditChangedConditions()
+{
+    if (m_bQuiet)
+    {
+        m_bQuiet = 0;
+        return;
+    }
+    ShowNotAvailable();
+}
+
+void CMainFrame::OnChangedConditions()
+{
+    EditChangedConditions();
+}
+
+void CMainFrame::OnNotAvailable()
+{
+    ShowNotAvailable();
+}
+
+void CMainFrame::OnUpdateNever(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
+void CMainFrame::StartDataEditor(const char* sheet)
+{
+    CNastaveniSobrelem page;
+    page.StartDataEditor(sheet);
+}
+
+void CMainFrame::OnDataEditorStK() { StartDataEditor("Mekr_StK"); }
+void CMainFrame::OnDataEditorOtK() { StartDataEditor("Mekr_OtK"); }
+void CMainFrame::OnDataEditorOtI() { StartDataEditor("Mekr_OtI"); }
+void CMainFrame::OnDataEditorOt() { StartDataEditor("Mekr_Ot"); }
+void CMainFrame::OnDataEditorPoUp() { StartDataEditor("Mekr_PoUp"); }

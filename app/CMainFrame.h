@@ -1,0 +1,60 @@
+#pragma once
+// The main window: tool bar, status bar, the logo and the start picture; it dispatches the design
+// commands, the settings sheet and the data editor on the catalogue sheets.
+
+#include "app/CLogo.h"
+#include "platform/frame/CFrameWnd.h"
+#include "platform/frame/CStatusBar.h"
+#include "platform/frame/CToolBar.h"
+
+class CCmdUI;
+class CSplashWnd;
+
+class CMainFrame : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+    void ActivateFrame(int nCmdShow = -1) override;
+
+    // The changed-conditions command; with the quiet flag set it computes without a dialog.
+    void EditChangedConditions();
+    // Runs the settings sheet on the given page (-1: the owner page when the organisation is
+    // missing, else the first).
+    void RunSettings(int startPage = -1);
+    // Shows a hint in the first pane of the status bar (a string id; 0 gives the idle text).
+    void ShowHint(UINT nID);
+
+    BYTE m_bQuiet = 0;
+    int m_nDesignTemperatureFlag = 0;
+    CSplashWnd* m_pSplash = nullptr;
+    CLogo m_wndLogo;
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnMove(int x, int y);
+    afx_msg LRESULT OnLogoClick(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSettings();
+    afx_msg void OnChangedConditions();
+    afx_msg void OnNotAvailable();
+    afx_msg void OnDataEditorStK();
+    afx_msg void OnDataEditorOtK();
+    afx_msg void OnDataEditorOtI();
+    afx_msg void OnDataEditorOt();
+    afx_msg void OnDataEditorPoUp();
+    afx_msg void OnUpdateNever(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void StartDataEditor(const char* sheet);
+    void ShowStartPicture();
+};

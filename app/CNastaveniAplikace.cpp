@@ -1,0 +1,18 @@
+#include "app/CNastaveniAplikace.h"
+
+#include "app/MekrIds.h"
+#include "platform/ui/CDataExchange.h"
+
+IMPLEMENT_DYNCREATE(CNastaveniAplikace, CPropertyPage)
+
+CNastaveniAplikace::CNastaveniAplikace() : CPropertyPage(IDD_NASTAVENI_APLIKACE) {}
+
+void CNastaveniAplikace::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_CHECK_ROOMS, m_bCheckRooms);
+    DDX_Check(pDX, IDC_CHECK_WALLS, m_bCheckWalls);
+    DDX_Check(pDX, IDC_CHECK_OPENINGS, m_bCheckOpenings);
+    DDX_Check(pDX, IDC_FLOOR_WITH_SETTINGS, m_bFloorWithSettings);
+    DDX_Check(pDX, IDC_ROUND_LOSS, m_bRoundLoss);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// Resource and command ids of the heating design program.
+
+// Frame, document template, menu, tool bar, accelerators and the program's icon.
+#define IDR_MAINFRAME 128
+
+// Dialogs.
+#define IDD_ABOUTBOX 100
+#define IDD_NASTAVENI_APLIKACE 194
+#define IDD_NASTAVENI_SOBREL 278
+#define IDD_NASTAVENI_CEST 289
+#define IDD_NASTAVENI_VLASTNIK 319
+
+// Bitmaps (the tool bar's strip apart from the icon of the same id as the tool bar).
+#define IDB_TOOLBAR 127
+#define IDB_S_KU 281
+#define IDB_S_KOU 282
+#define IDB_S_IU 283
+#define IDB_D_OU 284
+#define IDB_R_LAMBDA_BU 285
+#define IDB_LOGO 288
+#define IDB_SPLASH 317
+
+// Controls.
+#define IDC_LINK_HELP 1419
+#define IDC_LINK_HOME 1439
+#define IDC_CHECK_ROOMS 1420
+#define IDC_CHECK_WALLS 1421
+#define IDC_CHECK_OPENINGS 1422
+#define IDC_FLOOR_WITH_SETTINGS 1407
+#define IDC_ROUND_LOSS 1418
+#define IDC_PATH_LIST 1443
+#define IDC_BROWSE_LIST 1444
+#define IDC_PATH_DATA 1445
+#define IDC_BROWSE_DATA 1446
+#define IDC_PATH_WORK 1447
+#define IDC_BROWSE_WORK 1448
+#define IDC_BROWSE_DUMP 1449
+#define IDC_PATH_DUMP 1450
+#define IDC_BROWSE_EDIT 1451
+#define IDC_PATH_EDIT 1452
+#define IDC_EDIT_STK 1413
+#define IDC_EDIT_OTK 1414
+#define IDC_EDIT_OTI 1415
+#define IDC_EDIT_OT 1416
+#define IDC_EDIT_POUP 1417
+#define IDC_USER_FIRM 1631
+#define IDC_USER_BASE 1632
+#define IDC_USER_NAME 1636
+
+// Commands.
+#define ID_INPUT_DATA 32771
+#define ID_BASIC_DATA 32772
+#define ID_HEAT_LOSS 32773
+#define ID_DATA_OTK 32782
+#define ID_DATA_STK 32783
+#define ID_DATA_OTI 32789
+#define ID_DATA_OT 32791
+#define ID_DATA_POUP 1417
+#define ID_CHOOSE_CAD 32792
+#define ID_CHANGED_CONDITIONS 32793
+#define ID_SPLIT_LOSSES 32794
+#define ID_CALC_RESERVED 32795
+#define ID_APP_SETTINGS 32797
+#define ID_FLOOR_DESIGN 32802
+#define ID_SETTINGS 32817
+#define ID_WALL_DESIGN 32830
+#define ID_DISTRIBUTION_SIZING 32833
+#define ID_LOGO 61878
+
+// Strings.
+#define IDP_OLE_INIT_FAILED 100
+#define IDS_COPY_PROBLEM 61473
+#define IDS_SETTINGS_TITLE 61551
+#define IDS_LOGO_ADDRESS 61879
+#define IDS_HINT_WALL_DESIGN 62154
+#define IDS_HINT_FLOOR_DESIGN 62155
+#define IDS_HINT_SIZING 62156
+#define IDS_HINT_INPUT_DATA 62157
+#define IDS_HINT_SPLIT_LOSSES 62159
+#define IDS_IDLE 57345
+#define IDS_NOT_AVAILABLE 63001
+#define IDS_EDITOR_NOT_STARTED 63002
+#define IDS_EDITOR_NOT_SET 63003
+#define IDS_VERSION 63004
+#define IDS_BROWSE_LIST 63010
+#define IDS_BROWSE_DATA 63011
+#define IDS_BROWSE_WORK 63012
+#define IDS_BROWSE_DUMP 63013
+#define IDS_BROWSE_EDIT 63014

@@ -1,0 +1,169 @@
+#include "MekrFixture.h"
+
+#include "app/CSplashWnd.h"
+#include "app/MekrIds.h"
+#include "app/common/AppSettings.h"
+#include "platform/frame/CToolBar.h"
+#include "platform/ui/CDialog.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QWidget>
+
+namespace
+{
+class MainFrameTest : public MekrFixture
+{
+protected:
+    void SetUp() override
+    {
+        MekrFixture::SetUp();
+        ASSERT_TRUE(Start());
+        m_frame->UpdateControlBars();
+    }
+    QAction* Button(UINT id) { return m_frame->m_wndToolBar.GetButtonAction(m_frame->m_wndToolBar.CommandToIndex(id)); }
+    static CPoint Centre(const CRect& r) { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+    void ExpectPictureCentred()
+    {
+        UiTest::ProcessEvents();
+        CSplashWnd* picture = CSplashWnd::Current();
+        ASSERT_NE(picture, nullptr);
+        CRect frame;
+        CRect shown;
+        m_frame->GetWindowRect(&frame);
+        picture->GetWindowRect(&shown);
+        EXPECT_NEAR(Centre(frame).x, Centre(shown).x, 1);
+        EXPECT_NEAR(Centre(frame).y, Centre(shown).y, 1);
+        EXPECT_TRUE(picture->IsWindowVisible());
+    }
+};
+
+TEST_F(MainFrameTest, ToolBarButtonsInOrderWithTheirTooltips)
+{
+    const struct
+    {
+        UINT id;
+        const char* tip;
+        bool enabled;
+    } buttons[] = {
+        {ID_FILE_NEW, "Nový", true},
+        {ID_FILE_OPEN, "Otevřít", true},
+        {ID_FILE_SAVE, "Uložit", true},
+        {ID_EDIT_CUT, "Vyjmout", false},
+        {ID_EDIT_COPY, "Kopírovat", false},
+        {ID_EDIT_PASTE, "Vložit", false},
+        {ID_CHOOSE_CAD, "Výběr CADu", true},
+        {ID_SETTINGS, "Nastavení parametrů programem Sobrel", true},
+        {ID_CHANGED_CONDITIONS, "Zadávání změněných podmínek výpočtu", false},
+        {ID_BASIC_DATA, "Základní data o akci", true},
+        {ID_INPUT_DATA, "Vstupní data výpočtu tepelných ztrát", false},
+        {ID_HEAT_LOSS, "Výpočet tepelných ztrát", false},
+        {ID_SPLIT_LOSSES, "Dělení ztrát podle typu vytápění", true},
+        {ID_FLOOR_DESIGN, "Návrh podlahového vytápění", true},
+        {ID_WALL_DESIGN, "Návrh stěnového vytápění", true},
+        {ID_DISTRIBUTION_SIZING, "Propočet podmínek tečení ve zvolených trubkách ", true},
+        {ID_FILE_PRINT_PREVIEW, "Náhled", true},
+        {ID_FILE_PRINT, "Tisk", true},
+        {ID_APP_ABOUT, "O aplikaci", true},
+    };
+    CToolBar& bar = m_frame->m_wndToolBar;
+    std::vector<UINT> ids;
+    for (int i = 0; i < bar.GetCount(); ++i)
+        if (bar.GetItemID(i) != ID_SEPARATOR)
+            ids.push_back(bar.GetItemID(i));
+    EXPECT_EQ(bar.GetCount(), 29);
+    ASSERT_EQ(ids.size(), std::size(buttons));
+    for (std::size_t i = 0; i < ids.size(); ++i)
+    {
+        EXPECT_EQ(ids[i], buttons[i].id);
+        QAction* action = Button(buttons[i].id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->toolTip().toStdString(), buttons[i].tip);
+        EXPECT_EQ(action->isEnabled(), buttons[i].enabled) << buttons[i].id;
+    }
+}
+
+TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
+{
+    const UINT commands[] = {ID_BASIC_DATA,     ID_CHOOSE_CAD,     ID_SPLIT_LOSSES,       ID_FLOOR_DESIGN,
+                             ID_WALL_DESIGN,    ID_DISTRIBUTION_SIZING, ID_FILE_PRINT,    ID_FILE_PRINT_PREVIEW,
+                             ID_FILE_PAGE_SETUP, ID_FILE_OPEN,     ID_FILE_SAVE,          ID_FILE_SAVE_AS};
+    const QStringList before = QDir(m_folder.path() + "/data").entryList(QDir::Files);
+    const QStringList configBefore = QDir(m_config.path() + "/Kolp").entryList(QDir::Files);
+    for (UINT id : commands)
+    {
+        ScriptedAnswers::ForgetShown();
+        Command(id);
+        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << id;
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - upozornění");
+        EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty()) << id;
+    }
+    EXPECT_EQ(QDir(m_folder.path() + "/data").entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(m_config.path() + "/Kolp").entryList(QDir::Files), configBefore);
+}
+
+TEST_F(MainFrameTest, AboutBoxAndItsLinks)
+{
+    ScriptedAnswers::OnDialog(IDD_ABOUTBOX, [](CDialog& about) {
+        CString title;
+        about.GetWindowText(title);
+        EXPECT_EQ(title, "kalvenrod - O aplikaci");
+        UiTest::Click(about.GetDlgItem(IDC_LINK_HELP));
+        UiTest::Click(about.GetDlgItem(IDC_LINK_HOME));
+        return IDOK;
+    });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_ABOUTBOX});
+    EXPECT_EQ(m_openedAddresses, (std::vector<CString>{"help/index.html", "help/index.html"}));
+}
+
+TEST_F(MainFrameTest, LogoOpensTheProgramPages)
+{
+    ASSERT_NE(m_frame->m_wndLogo.GetSafeHwnd(), nullptr);
+    UiTest::MouseDown(&m_frame->m_wndLogo, CPoint(3, 3));
+    UiTest::MouseUp(&m_frame->m_wndLogo, CPoint(3, 3));
+    EXPECT_EQ(m_openedAddresses, std::vector<CString>{"help/index.html"});
+    EXPECT_EQ(m_frame->m_wndLogo.GetWidget()->toolTip().toStdString(), "kalvenrod");
+}
+
+TEST_F(MainFrameTest, StartPictureStaysCentredOverTheFrame)
+{
+    ExpectPictureCentred();
+    m_frame->MoveWindow(40, 30, 900, 700);
+    ExpectPictureCentred();
+    m_frame->MoveWindow(90, 60, 1000, 650);
+    ExpectPictureCentred();
+}
+
+TEST_F(MainFrameTest, FrameSmallerThanThePictureSnapsBack)
+{
+    CSplashWnd* picture = CSplashWnd::Current();
+    ASSERT_NE(picture, nullptr);
+    BITMAP bm;
+    picture->m_bitmap.GetBitmap(&bm);
+    m_frame->MoveWindow(10, 10, 200, 150);
+    UiTest::ProcessEvents();
+    CRect client;
+    m_frame->GetClientRect(&client);
+    EXPECT_GE(client.Width(), bm.bmWidth + 4);
+    EXPECT_GE(client.Height(), bm.bmHeight + 20);
+    ExpectPictureCentred();
+}
+
+TEST_F(MainFrameTest, SecondShowKeepsTheOnePicture)
+{
+    CSplashWnd* picture = CSplashWnd::Current();
+    CSplashWnd::ShowSplashScreen(m_frame);
+    EXPECT_EQ(CSplashWnd::Current(), picture);
+    CSplashWnd::EnableSplashScreen(FALSE);
+    CSplashWnd::HideSplashScreen();
+    m_frame->MoveWindow(20, 20, 900, 700);
+    EXPECT_EQ(CSplashWnd::Current(), nullptr);
+    CSplashWnd::EnableSplashScreen(TRUE);
+    m_frame->MoveWindow(30, 30, 900, 700);
+    ExpectPictureCentred();
+}
+} // namespace

@@ -1,0 +1,153 @@
+#include "MekrFixture.h"
+
+#include "app/CMojeCommandLineInfo.h"
+#include "app/LanguageLibraries.h"
+#include "app/MekrIds.h"
+#include "app/common/AppSettings.h"
+#include "platform/core/Profile.h"
+#include "platform/core/Resources.h"
+#include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace
+{
+struct ParameterCase
+{
+    const char* parameter;
+    BOOL flag;
+    const char* infoPath;
+    const char* file;
+};
+
+TEST(CommandLineTest, ProjectInfoParameter)
+{
+    const ParameterCase cases[] = {
+        {"orbeldocinfo.ini:C:\\x\\y.ini", TRUE, "C:\\x\\y.ini", ""},
+        {"OrbelDocInfo.INI:/home/Novák/Info.ini", TRUE, "/home/Novák/Info.ini", ""},
+        {"ORBELDOCINFO.INI:/srv/akce.ini", FALSE, "/srv/akce.ini", "ORBELDOCINFO.INI:/srv/akce.ini"},
+        {"x", TRUE, "", ""},
+        {"/data/Dům.kzn", FALSE, "", "/data/Dům.kzn"},
+        {"moje orbeldocinfo.ini:a", FALSE, "", "moje orbeldocinfo.ini:a"},
+    };
+    for (const ParameterCase& c : cases)
+    {
+        CMojeCommandLineInfo info;
+        info.ParseParam(c.parameter, c.flag, TRUE);
+        EXPECT_EQ(info.m_strProjectInfoPath, c.infoPath) << c.parameter;
+        EXPECT_EQ(info.m_strFileName, c.file) << c.parameter;
+    }
+}
+
+class StartTest : public MekrFixture
+{
+};
+
+TEST_F(StartTest, CommandLineSetsTheProjectInfoPathAndIgnoresOtherFlags)
+{
+    ASSERT_TRUE(Start({"-x", "/orbeldocinfo.ini:C:\\x\\y.ini"}));
+    EXPECT_EQ(AppSettings::Get().ProjectInfoPath, "C:\\x\\y.ini");
+    EXPECT_TRUE(AppSettings::Get().CommandLineFile.IsEmpty());
+}
+
+TEST_F(StartTest, SettingsAreReadAtStartAndWrittenAtExit)
+{
+    Store("MaxDelkaOkruhu", "120,5");
+    Store("KodSysPodl", "9005-0014");
+    ASSERT_TRUE(Start());
+    AppSettings& settings = AppSettings::Get();
+    EXPECT_DOUBLE_EQ(settings.MaxDelkaOkruhu, 120.5);
+    EXPECT_EQ(settings.KodSysPodl, "9001-0014");
+    EXPECT_EQ(settings.ErrorCaption(), "kalvenrod - chyba");
+    settings.StenovParapet = 899.9;
+    Stop();
+    EXPECT_EQ(Stored("StenovParapet"), "899");
+    EXPECT_EQ(Stored("KodSysPodl"), "9001-0014");
+    EXPECT_EQ(Stored("Language"), "Cz");
+    EXPECT_EQ(Stored("UserFirm"), "Topení Novák s.r.o.");
+}
+
+TEST_F(StartTest, MissingOwnerDataShowsTheSheetOnceTheMainWindowIsUp)
+{
+    Store("UserBase", "");
+    bool frameWasUp = false;
+    ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog&) {
+        frameWasUp = m_app->m_pMainWnd != nullptr && m_app->m_pMainWnd->IsWindowVisible();
+        return IDCANCEL;
+    });
+    ASSERT_TRUE(Start());
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(frameWasUp);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDS_SETTINGS_TITLE});
+}
+
+TEST_F(StartTest, OwnerDataPresentNoSheet)
+{
+    ASSERT_TRUE(Start());
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+}
+
+// Language packs "Mekr_De.so" and "Mekr_En.so" lie in the packs folder of the tests.
+struct LanguageCase
+{
+    const char* stored; // null: none stored
+    bool packs;
+    const char* language;
+    const char* idleText;
+};
+
+class LanguageTest : public MekrFixture
+{
+};
+
+TEST_F(LanguageTest, StoredLanguageWithItsPackOrTheBuiltInOne)
+{
+    const LanguageCase cases[] = {
+        {nullptr, false, "Cz", "Připraven"}, {"Cz", true, "Cz", "Připraven"},  {nullptr, true, "De", "Bereit"},
+        {"En", false, "Cz", "Připraven"},   {"En", true, "En", "Ready"},       {"Xy", true, "Cz", "Připraven"},
+    };
+    for (const LanguageCase& c : cases)
+    {
+        if (c.stored)
+            Store("Language", c.stored);
+        else
+            Profile::WriteString("Settings", "Language", nullptr);
+        CMekrApp app;
+        app.m_strLanguageFolder = c.packs ? KALVENROD_MEKR_PACK_DIR : m_noPacks.path().toUtf8().constData();
+        app.SelectLanguageResources();
+        EXPECT_EQ(AppSettings::Get().Language, c.language) << (c.stored ? c.stored : "none");
+        CString idle;
+        idle.LoadString(IDS_IDLE);
+        EXPECT_EQ(idle, c.idleText) << (c.stored ? c.stored : "none");
+        AfxSetResourceHandle(AfxGetInstanceHandle());
+    }
+}
+
+TEST_F(LanguageTest, FirstPackInNameOrderIsWrittenAtExit)
+{
+    m_app->m_strLanguageFolder = KALVENROD_MEKR_PACK_DIR;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_app->m_languages.Modules().size(), 2u);
+    Stop();
+    EXPECT_EQ(Stored("Language"), "De");
+}
+
+TEST(LanguageLibrariesTest, FilesOfOtherProgramsAndBrokenPacksAreSkipped)
+{
+    QTemporaryDir folder;
+    QFile::copy(QString(KALVENROD_MEKR_PACK_DIR) + "/Mekr_En.so", folder.filePath("Mekr_En.so"));
+    QFile::copy(QString(KALVENROD_MEKR_PACK_DIR) + "/Mekr_En.so", folder.filePath("Sobrel_De.so"));
+    QFile broken(folder.filePath("Mekr_Aa.so"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a library");
+    broken.close();
+    LanguageLibraries languages;
+    languages.Load(folder.path().toStdString(), "Mekr");
+    ASSERT_EQ(languages.Modules().size(), 1u);
+    EXPECT_EQ(languages.Choose(""), "En");
+    EXPECT_EQ(languages.ModuleOf("Cz"), nullptr);
+}
+} // namespace
