@@ -3,6 +3,7 @@
 #include "platform/dao/BiffWorkbookReader.h"
 #include "platform/dao/BiffWorkbookWriter.h"
 #include "platform/dao/CompoundFile.h"
+#include "platform/dao/LargeBlockResource.h"
 #include "platform/dao/WorkbookError.h"
 
 #include "platform/core/CFileException.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstring>
 
 namespace workbook
@@ -33,22 +35,46 @@ Workbook ReadWorkbookFromBytes(const std::uint8_t* data, std::size_t size)
     return BiffWorkbookReader::Read(stream.data(), stream.size());
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
+namespace
+{
+// Reads a whole file into the bytes (any vector of bytes).
+template <class Bytes> void ReadInto(const std::string& path, Bytes& bytes)
 {
     QFile file(ToQString(path));
     if (!file.exists())
         throw WorkbookError("Soubor " + path + " neexistuje.");
     if (!file.open(QIODevice::ReadOnly))
         throw WorkbookError("Soubor " + path + " nelze otevřít pro čtení.");
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Straight into the vector, without a second buffer: a workbook may be large.
+    bytes.resize(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+    std::size_t done = 0;
+    qint64 read = 1;
+    while (done < bytes.size() && read > 0)
+    {
+        read = file.read(reinterpret_cast<char*>(bytes.data() + done), static_cast<qint64>(bytes.size() - done));
+        done += static_cast<std::size_t>(std::max<qint64>(read, 0));
+    }
+    bytes.resize(done);
+    // What a file that grew meanwhile holds beyond its size at the start.
+    char more[1 << 14];
+    while (read > 0 && (read = file.read(more, sizeof more)) > 0)
+        bytes.insert(bytes.end(), more, more + read);
+    if (read < 0)
         throw WorkbookError("Soubor " + path + " nelze přečíst.");
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+} // namespace
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    ReadInto(path, bytes);
+    return bytes;
 }
 
 Workbook ReadWorkbook(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    std::pmr::vector<std::uint8_t> bytes(LargeBlockResource::Instance());
+    ReadInto(path, bytes);
     return ReadWorkbookFromBytes(bytes.data(), bytes.size());
 }
 

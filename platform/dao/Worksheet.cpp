@@ -1,5 +1,6 @@
 #include "platform/dao/Worksheet.h"
 
+#include "platform/dao/LargeBlockResource.h"
 #include "platform/dao/WorkbookError.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ Worksheet::~Worksheet() = default;
 std::pmr::memory_resource* Worksheet::Arena()
 {
     if (!arena_)
-        arena_ = std::make_unique<std::pmr::monotonic_buffer_resource>();
+        arena_ = std::make_unique<std::pmr::monotonic_buffer_resource>(LargeBlockResource::Instance());
     return arena_.get();
 }
 
@@ -150,7 +151,7 @@ void Worksheet::SetEmpty(int row, int col)
         rows_[row][col] = Cell();
 }
 
-void Worksheet::SetCell(int row, int col, const Cell& cell)
+void Worksheet::PlaceCell(int row, int col, const Cell& cell)
 {
     if (cell.IsEmpty())
     {

@@ -54,7 +54,21 @@ public:
     void SetError(int row, int col, std::uint8_t code);
     void SetEmpty(int row, int col);
     // Stores a cell as it is; a text cell must index this sheet's string pool.
-    void SetCell(int row, int col, const Cell& cell);
+    void SetCell(int row, int col, const Cell& cell)
+    {
+        // Reading a sheet mostly adds the next cell of a stored row inside the used range.
+        if (row >= firstRow_ && row < rowEnd_ && row < static_cast<int>(rows_.size()) && col >= firstCol_ &&
+            col < colEnd_ && !cell.IsEmpty())
+        {
+            Row& cells = rows_[row];
+            if (static_cast<std::size_t>(col) == cells.size() && cells.size() < cells.capacity())
+            {
+                cells.push_back(cell);
+                return;
+            }
+        }
+        PlaceCell(row, col, cell);
+    }
 
     // The string pool that text cells index.
     std::uint32_t AddString(std::string text);
@@ -68,6 +82,7 @@ public:
 
 private:
     Cell& Slot(int row, int col);
+    void PlaceCell(int row, int col, const Cell& cell);
     std::pmr::memory_resource* Arena();
 
     std::string name_;

@@ -17,6 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     catch (const workbook::WorkbookError&)
     {
     }
+    // The stream read in place, where it lies in one piece.
+    try
+    {
+        const std::span<const std::uint8_t> whole = workbook::CompoundFile::WholeWorkbookStream(data, size);
+        if (!whole.empty())
+            workbook::BiffWorkbookReader::Read(whole.data(), whole.size());
+    }
+    catch (const workbook::WorkbookError&)
+    {
+    }
     // The BIFF stream alone too, so that the fuzzer reaches the records without a container.
     try
     {
