@@ -100,7 +100,12 @@ END_MESSAGE_MAP()
 
 CVorbicaDlg::CVorbicaDlg(CWnd* pParent) : CDialog(IDD_VORBICA, pParent) {}
 
-CVorbicaDlg::~CVorbicaDlg() = default;
+// A dialog that goes without DestroyWindow (its window closed by the base destructor) still
+// gives the resources back.
+CVorbicaDlg::~CVorbicaDlg()
+{
+    VratZdroje();
+}
 
 // The control the template made for the id (the dialog's controls are made of their classes).
 template <class Control> void CVorbicaDlg::Bind(CDataExchange* pDX, int id, Control*& control)

@@ -4,6 +4,7 @@
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/DaoConstants.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -88,9 +89,9 @@ TEST_F(Messages, OpenTableRunsOnlyOneReadingStatement)
                 sql.replace(at, 2, backend.table);
             for (std::size_t at; (at = sql.find("%F")) != std::string::npos;)
                 sql.replace(at, 2, elsewhere);
-            const std::size_t shown = MessageBoxes::Shown().size();
+            const std::size_t shown = ScriptedAnswers::ShownBoxes().size();
             EXPECT_FALSE(data.OpenTable(backend.table, CString(sql), 1)) << backend.name << ": " << c.what;
-            EXPECT_EQ(MessageBoxes::Shown().size(), shown + 1) << backend.name << ": " << c.what;
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), shown + 1) << backend.name << ": " << c.what;
             EXPECT_EQ(data.m_nTable, -1) << backend.name << ": " << c.what;
             EXPECT_FALSE(std::filesystem::exists(elsewhere)) << backend.name << ": " << c.what;
         }
@@ -158,13 +159,13 @@ TEST_F(Messages, WorkbookRefusesSheetNamesASpreadsheetCannotHold)
     ASSERT_TRUE(data.Create(path, "Excel 8.0"));
     for (const auto& c : cases)
     {
-        const std::size_t shown = MessageBoxes::Shown().size();
+        const std::size_t shown = ScriptedAnswers::ShownBoxes().size();
         data.AddColBeforeCreateTable("Název", dbText, 50, -2);
         EXPECT_EQ(data.CreateTable(c.name), c.accepted ? 1 : 0) << c.name;
-        EXPECT_EQ(MessageBoxes::Shown().size(), shown + (c.accepted ? 0 : 1)) << c.name;
-        if (!c.accepted && MessageBoxes::Shown().size() > shown)
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), shown + (c.accepted ? 0 : 1)) << c.name;
+        if (!c.accepted && ScriptedAnswers::ShownBoxes().size() > shown)
         {
-            EXPECT_NE(MessageBoxes::Shown().back().text.Find("(3125)"), -1) << c.name;
+            EXPECT_NE(ScriptedAnswers::ShownBoxes().back().text.Find("(3125)"), -1) << c.name;
         }
         data.CloseTable();
     }
@@ -196,17 +197,18 @@ TEST_F(Messages, FindWithCriteriaThatDoNotParseIsADatabaseError)
             ASSERT_TRUE(data.Open(path, backend.type, 0, 0) && data.OpenTable(backend.table, "", 0)) << backend.name;
             for (const char* criteria : unparsable)
             {
-                const std::size_t shown = MessageBoxes::Shown().size();
+                const std::size_t shown = ScriptedAnswers::ShownBoxes().size();
                 EXPECT_EQ(data.Find(10, criteria, 0), 0) << backend.name << ": " << criteria;
                 EXPECT_NE(data.GetErrorCode(), 0) << backend.name << ": " << criteria;
-                EXPECT_EQ(MessageBoxes::Shown().size(), shown + showErrors) << backend.name << ": " << criteria;
+                EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), shown + showErrors)
+                    << backend.name << ": " << criteria;
             }
-            const std::size_t shown = MessageBoxes::Shown().size();
+            const std::size_t shown = ScriptedAnswers::ShownBoxes().size();
             EXPECT_EQ(data.Find(10, "[Název] = 'sklep'", 0), 0) << backend.name;
             EXPECT_EQ(data.GetErrorCode(), 0) << backend.name << ": nothing found is no error";
             EXPECT_EQ(data.Find(10, "[Název] = 'hala'", 0), 1) << backend.name;
             EXPECT_EQ(data.m_nCurRecord, 1) << backend.name;
-            EXPECT_EQ(MessageBoxes::Shown().size(), shown) << backend.name;
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), shown) << backend.name;
             data.Close();
         }
         EXPECT_EQ(RowsOf(path, backend), 3) << backend.name;

@@ -5,6 +5,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/UserLocale.h"
 #include "platform/dao/DaoConstants.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -108,12 +109,12 @@ public:
     CzechScope()
     {
         UserLocale::SetCurrent(UserLocale::Czech());
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::ForgetShown();
     }
     ~CzechScope()
     {
         UserLocale::SetCurrent(UserLocale::English());
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::ForgetShown();
     }
 };
 } // namespace
@@ -165,21 +166,21 @@ TEST(CDataValueLimits, RefusedValuesLeaveTheCellAndKeptValuesReadBackInXlrd)
     for (int r = 0; r < count; ++r)
     {
         const ValueCase& c = cases[r];
-        const std::size_t shownBefore = MessageBoxes::Shown().size();
+        const std::size_t shownBefore = ScriptedAnswers::ShownBoxes().size();
         const int written = c.asText ? data.SetStringValue(c.column, CString(c.value.bstrVal), r)
                                      : data.SetValue(c.column, c.value, r);
         EXPECT_EQ(written, c.errorCode == 0 ? 1 : 0) << c.what;
-        const std::size_t shown = MessageBoxes::Shown().size();
+        const std::size_t shown = ScriptedAnswers::ShownBoxes().size();
         EXPECT_EQ(shown, shownBefore + (c.errorCode == 0 ? 0 : 1)) << c.what;
         if (c.errorCode != 0 && shown > shownBefore)
         {
-            const CString& text = MessageBoxes::Shown().back().text;
+            const CString& text = ScriptedAnswers::ShownBoxes().back().text;
             EXPECT_NE(text.Find(CString("(" + std::to_string(c.errorCode) + ")")), -1) << c.what << ": " << text.str();
         }
     }
-    const std::size_t shownBeforeSave = MessageBoxes::Shown().size();
+    const std::size_t shownBeforeSave = ScriptedAnswers::ShownBoxes().size();
     data.Close();
-    EXPECT_EQ(MessageBoxes::Shown().size(), shownBeforeSave) << "the save itself reports nothing";
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), shownBeforeSave) << "the save itself reports nothing";
     const std::vector<std::string> rows = XlrdRows(path, folder);
     ASSERT_EQ(rows.size(), std::size(cases));
     for (int r = 0; r < count; ++r)

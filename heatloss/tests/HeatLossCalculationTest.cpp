@@ -3,6 +3,7 @@
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/HeatLossIds.h"
 #include "platform/core/MessageBox.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -196,12 +197,12 @@ TEST(HeatLossCalculation, MessageBoxes)
     EXPECT_EQ(UINT(MB_ICONEXCLAMATION), header.icon);
     EXPECT_EQ("kalvenrod - chyba", header.Caption());
     EXPECT_EQ("Není zadáno charakteristické číslo budovy !!", header.Text());
-    MessageBoxes::ClearShown();
+    ScriptedAnswers::ForgetShown();
     EXPECT_EQ(IDOK, header.Show());
-    ASSERT_EQ(1u, MessageBoxes::Shown().size());
-    EXPECT_EQ("kalvenrod - chyba", MessageBoxes::Shown()[0].caption);
-    EXPECT_EQ(header.Text(), MessageBoxes::Shown()[0].text);
-    EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), MessageBoxes::Shown()[0].type);
+    ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size());
+    EXPECT_EQ("kalvenrod - chyba", ScriptedAnswers::ShownBoxes()[0].caption);
+    EXPECT_EQ(header.Text(), ScriptedAnswers::ShownBoxes()[0].text);
+    EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), ScriptedAnswers::ShownBoxes()[0].type);
 
     model = TwoRoomProject();
     model->Openings.At(2, 2, 1).length = 0;

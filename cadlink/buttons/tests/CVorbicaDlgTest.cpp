@@ -12,6 +12,7 @@
 #include "platform/ui/DialogShot.h"
 #include "platform/ui/WinApi.h"
 #include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QDir>
 #include <QImage>
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         CadLinkFixture::SetUp();
-        DialogScript::Clear();
+        ScriptedAnswers::Reset();
     }
 
     static void InstallLtRelease9() { SetRegistryValue(HKEY_CURRENT_USER, "Software\\Autodesk", "CurProd", "AutoCAD LT"),
@@ -33,7 +34,8 @@ protected:
     // Runs the button's dialog with the action; the dialog's result.
     int RunDialog(std::function<int(CVorbicaDlg&)> action)
     {
-        DialogScript::OnNext(IDD_VORBICA, [action](CDialog& d) { return action(static_cast<CVorbicaDlg&>(d)); });
+        ScriptedAnswers::OnDialog(IDD_VORBICA,
+                                  [action](CDialog& d) { return action(static_cast<CVorbicaDlg&>(d)); });
         return m_button.DoModal();
     }
 };
@@ -68,24 +70,25 @@ TEST_F(CVorbicaDlgTest, ARightDoubleClickOnTheButtonChoosesTheCadProgram)
     ASSERT_TRUE(m_button.Create("CAD", BS_PUSHBUTTON | BS_ICON | WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 50), &frame, 1001));
     m_button.m_kodCAD = 121;
     m_button.VyberKnihovnu();
-    DialogScript::OnNext(IDD_VORBICA,
-                         [](CDialog& d)
-                         {
-                             EXPECT_EQ(d.GetCheckedRadioButton(IDC_RADIO_ACAD14, IDC_RADIO_ZADNY), IDC_RADIO_ACAD14);
-                             Click(d, IDC_ACAD02);
-                             EXPECT_EQ(d.GetCheckedRadioButton(IDC_RADIO_ACAD14, IDC_RADIO_ZADNY), IDC_RADIO_ACAD02);
-                             Click(d, IDC_RADIO_ICAD30);
-                             EXPECT_EQ(static_cast<CVorbicaDlg&>(d).m_kodCAD, 128);
-                             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_ICAD30));
-                             Click(d, IDOK);
-                             return -1;
-                         });
+    ScriptedAnswers::OnDialog(
+        IDD_VORBICA,
+        [](CDialog& d)
+        {
+            EXPECT_EQ(d.GetCheckedRadioButton(IDC_RADIO_ACAD14, IDC_RADIO_ZADNY), IDC_RADIO_ACAD14);
+            Click(d, IDC_ACAD02);
+            EXPECT_EQ(d.GetCheckedRadioButton(IDC_RADIO_ACAD14, IDC_RADIO_ZADNY), IDC_RADIO_ACAD02);
+            Click(d, IDC_RADIO_ICAD30);
+            EXPECT_EQ(static_cast<CVorbicaDlg&>(d).m_kodCAD, 128);
+            EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_ICAD30));
+            Click(d, IDOK);
+            return -1;
+        });
     UiTest::MouseDown(&m_button, CPoint(5, 5), Qt::RightButton);
     UiTest::MouseUp(&m_button, CPoint(5, 5), Qt::RightButton);
     UiTest::DoubleClick(&m_button, CPoint(5, 5)); // a left double click opens nothing
-    EXPECT_TRUE(DialogScript::Shown().empty());
+    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
     m_button.SendMessage(WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
-    ASSERT_EQ(DialogScript::Shown(), std::vector<UINT>{IDD_VORBICA});
+    ASSERT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_VORBICA});
     EXPECT_EQ(m_button.m_kodCAD, 128);
     EXPECT_STREQ(m_button.m_knihovna, "Durnavec.dll");
     EXPECT_EQ(m_button.m_ikona, Icon(IDI_ICAD30, 16));

@@ -6,6 +6,7 @@
 #include "platform/ole/ComRuntime.h"
 #include "platform/ole/SafeArray.h"
 #include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,8 +52,7 @@ void CadLinkFixture::SetUp()
     Profile::SetConfigFolder((m_folder + "/user").toUtf8().constData());
     Profile::SetMachineFolder((m_folder + "/machine").toUtf8().constData());
     m_log = m_folder + "/standin.log";
-    MessageBoxes::ClearScript();
-    MessageBoxes::ClearShown();
+    ScriptedAnswers::Reset();
     ComRuntime::SetReplyTimeout(30 * 60 * 1000);
     ComRuntime::SetCallTimeout(30 * 1000);
     m_button.m_kodCAD = 121;
@@ -116,7 +116,7 @@ bool CadLinkFixture::StandInStarted() const
 QStringList CadLinkFixture::MessageTexts() const
 {
     QStringList texts;
-    for (const MessageBoxRequest& box : MessageBoxes::Shown())
+    for (const MessageBoxRequest& box : ScriptedAnswers::ShownBoxes())
         texts.append(QString::fromUtf8(box.text.GetString()));
     return texts;
 }

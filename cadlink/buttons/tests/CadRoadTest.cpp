@@ -6,6 +6,7 @@
 #include "platform/core/COleVariant.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ole/ComRuntime.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QJsonArray>
 #include <QVariant>
@@ -261,11 +262,11 @@ TEST_F(CadRoadTest, WithoutARegisteredCadProgramEveryOperationFails)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        MessageBoxes::ClearShown();
+        ScriptedAnswers::ForgetShown();
         EXPECT_EQ(c.call(), c.failure);
         EXPECT_EQ(MessageTexts(), QStringList{NotRegistered});
     }
-    MessageBoxes::ClearShown();
+    ScriptedAnswers::ForgetShown();
     EXPECT_EQ(type(m_button.PoStiskuUtvor()), int(VT_EMPTY));
     EXPECT_TRUE(MessageTexts().isEmpty());
 }

@@ -10,6 +10,7 @@
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/DialogShot.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -50,15 +51,17 @@ TEST_F(MainFrame, LanguageCommandNeedsTwoPacksAndSwitchesMenusBarsAndOptions)
     Profile::WriteString("Options", "headerFooter-EN", "english header");
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Update(ID_LANGUAGE).m_bEnabled);
-    DialogScript::OnNext(IDD_LANGUAGE, [](CDialog& dialog) {
-        auto& language = static_cast<CLanguageDlg&>(dialog);
-        EXPECT_EQ(language.codes.size(), 2u);
-        auto* list = static_cast<CListBox*>(dialog.GetDlgItem(IDC_LANGUAGE_LIST));
-        EXPECT_EQ(language.codes[std::size_t(list->GetCurSel())], "CZ");
-        list->SetCurSel(EntryOf(language, "EN"));
-        dialog.SendMessage(WM_COMMAND, IDOK);
-        return IDOK;
-    });
+    ScriptedAnswers::OnDialog(IDD_LANGUAGE,
+                              [](CDialog& dialog)
+                              {
+                                  auto& language = static_cast<CLanguageDlg&>(dialog);
+                                  EXPECT_EQ(language.codes.size(), 2u);
+                                  auto* list = static_cast<CListBox*>(dialog.GetDlgItem(IDC_LANGUAGE_LIST));
+                                  EXPECT_EQ(language.codes[std::size_t(list->GetCurSel())], "CZ");
+                                  list->SetCurSel(EntryOf(language, "EN"));
+                                  dialog.SendMessage(WM_COMMAND, IDOK);
+                                  return IDOK;
+                              });
     Command(ID_LANGUAGE);
     EXPECT_EQ(m_app->language, "EN");
     EXPECT_EQ(m_app->options.headerFooter[0], "english header");
@@ -117,23 +120,27 @@ TEST_F(MainFrame, UserToolBarsAreMadeInTheCustomiseDialogAndComeBackAtTheNextSta
 {
     ProvideBoth();
     ASSERT_TRUE(Start());
-    DialogScript::OnNext(IDD_CUSTOMIZE_BARS, [](CDialog& dialog) {
-        auto& customise = static_cast<CCustomizeBarsDlg&>(dialog);
-        dialog.SetDlgItemText(IDC_BAR_NAME, "Moje");
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_NEW, BN_CLICKED));
-        auto* commands = static_cast<CListBox*>(dialog.GetDlgItem(IDC_COMMAND_LIST));
-        for (UINT id : {UINT(ID_FILE_SAVE), UINT(ID_ROW_INSERT)})
-        {
-            const auto at = std::find(customise.offered.begin(), customise.offered.end(), id);
-            EXPECT_NE(at, customise.offered.end());
-            commands->SetCurSel(int(at - customise.offered.begin()));
-            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_ADD, BN_CLICKED));
-        }
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_UP, BN_CLICKED));
-        dialog.CheckDlgButton(IDC_TEXT_LABELS, BST_CHECKED);
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_LABELS, BN_CLICKED));
-        return IDOK;
-    });
+    ScriptedAnswers::OnDialog(IDD_CUSTOMIZE_BARS,
+                              [](CDialog& dialog)
+                              {
+                                  auto& customise = static_cast<CCustomizeBarsDlg&>(dialog);
+                                  dialog.SetDlgItemText(IDC_BAR_NAME, "Moje");
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_NEW, BN_CLICKED));
+                                  auto* commands =
+                                      static_cast<CListBox*>(dialog.GetDlgItem(IDC_COMMAND_LIST));
+                                  for (UINT id : {UINT(ID_FILE_SAVE), UINT(ID_ROW_INSERT)})
+                                  {
+                                      const auto at =
+                                          std::find(customise.offered.begin(), customise.offered.end(), id);
+                                      EXPECT_NE(at, customise.offered.end());
+                                      commands->SetCurSel(int(at - customise.offered.begin()));
+                                      dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_ADD, BN_CLICKED));
+                                  }
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_UP, BN_CLICKED));
+                                  dialog.CheckDlgButton(IDC_TEXT_LABELS, BST_CHECKED);
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_LABELS, BN_CLICKED));
+                                  return IDOK;
+                              });
     Command(ID_CUSTOMIZE);
     UserToolBars& bars = *Frame()->m_userBars;
     ASSERT_TRUE(bars.Exists(0));

@@ -5,6 +5,7 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CPropertySheet.h"
+#include "testing/ScriptedAnswers.h"
 
 namespace
 {
@@ -22,10 +23,12 @@ protected:
 // Runs the options sheet with an action on it; the action presses a button itself.
 void RunSheet(UINT page, std::function<void(COptionsPropertySheet&)> action)
 {
-    DialogScript::OnNext(0, [action](CDialog& dialog) {
-        action(static_cast<COptionsPropertySheet&>(dialog));
-        return IDCANCEL;
-    });
+    ScriptedAnswers::OnDialog(0,
+                              [action](CDialog& dialog)
+                              {
+                                  action(static_cast<COptionsPropertySheet&>(dialog));
+                                  return IDCANCEL;
+                              });
     COptionsPropertySheet sheet(page);
     sheet.DoModal();
 }

@@ -7,6 +7,7 @@
 #include "platform/core/Profile.h"
 #include "platform/ui/DialogScript.h"
 #include "testing/UiTest.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,16 +31,13 @@ protected:
         QDir().mkpath(Folder("config"));
         qputenv("XDG_RUNTIME_DIR", Folder("runtime").toUtf8());
         Profile::SetConfigFolder(Folder("config").toUtf8().constData());
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
-        DialogScript::Clear();
+        ScriptedAnswers::Reset();
     }
 
     void TearDown() override
     {
         Stop();
-        MessageBoxes::ClearScript();
-        DialogScript::Clear();
+        ScriptedAnswers::Reset();
         Profile::SetConfigFolder("");
     }
 
@@ -74,7 +72,7 @@ protected:
         if (m_app->m_pMainWnd)
         {
             for (int i = 0; i < 10; ++i)
-                MessageBoxes::AnswerNext(IDNO);
+                ScriptedAnswers::AnswerBox(IDNO);
             m_app->m_pMainWnd->SendMessage(WM_CLOSE);
         }
         m_app->ExitInstance();
@@ -87,7 +85,7 @@ protected:
 
     CString LastMessage() const
     {
-        const auto& shown = MessageBoxes::Shown();
+        const auto& shown = ScriptedAnswers::ShownBoxes();
         return shown.empty() ? CString() : shown.back().text;
     }
 

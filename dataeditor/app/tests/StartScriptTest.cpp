@@ -1,6 +1,7 @@
 #include "dataeditor/app/StartScript.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CodePage.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,7 @@ namespace
 class StartScriptTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MessageBoxes::ClearScript();
-        MessageBoxes::ClearShown();
-    }
+    void SetUp() override { ScriptedAnswers::Reset(); }
     void TearDown() override { MessageBoxes::ClearScript(); }
 
     std::string Folder() const { return m_dir.path().toStdString() + "/"; }
@@ -80,13 +77,13 @@ TEST_F(StartScriptTest, RunOnceStartsTheProgramAndRewritesTheScriptShorter)
 TEST_F(StartScriptTest, DialogMessageHasItsLineBreaksAndNoStopsTheStart)
 {
     Write("Start-CZ.ini", Script(1, 0, 1, "první\\ndruhá", 1));
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     Run();
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxes::Shown()[0].text, "první\ndruhá");
-    EXPECT_EQ(MessageBoxes::Shown()[0].Buttons(), UINT(MB_YESNO));
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "první\ndruhá");
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].Buttons(), UINT(MB_YESNO));
     EXPECT_EQ(Read("marker.txt"), "");
-    MessageBoxes::AnswerNext(IDYES);
+    ScriptedAnswers::AnswerBox(IDYES);
     Run();
     EXPECT_EQ(Read("marker.txt"), "run\n");
 }
@@ -108,9 +105,9 @@ TEST_F(StartScriptTest, IncludeListSkipsMissingFilesAndScriptsOutOfOrderDoNothin
 TEST_F(StartScriptTest, ScriptInCp1250IsRewrittenInCp1250)
 {
     Write("Start-CZ.ini", CodePage::FromUtf8(Script(1, 1, 1, "Spustit převod?", 0), "CP1250"));
-    MessageBoxes::AnswerNext(IDOK);
+    ScriptedAnswers::AnswerBox(IDOK);
     Run();
-    EXPECT_EQ(MessageBoxes::Shown().at(0).text, "Spustit převod?");
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().at(0).text, "Spustit převod?");
     const std::string rewritten = Read("Start-CZ.ini");
     EXPECT_FALSE(CodePage::IsUtf8(rewritten));
     EXPECT_NE(CodePage::ToUtf8(rewritten, "CP1250").find("Spustit převod?"), std::string::npos);

@@ -1,6 +1,7 @@
 #include "SobrelFixture.h"
 
 #include "dataeditor/app/CVersionCheck.h"
+#include "testing/ScriptedAnswers.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -68,19 +69,19 @@ protected:
 TEST_F(VersionCheck, SameVersionSaysSoAndNoLeavesTheBrowserAlone)
 {
     LoopbackServer server(200, Answer("1.7", "http://example.org/sobrel"));
-    MessageBoxes::AnswerNext(IDNO);
+    ScriptedAnswers::AnswerBox(IDNO);
     EXPECT_TRUE(Check(server));
     EXPECT_EQ(server.m_path, "/versionInfo/Sobrel150CZ.txt");
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_TRUE(LastMessage().Find("nejnovější verzi") >= 0) << LastMessage();
-    EXPECT_EQ(MessageBoxes::Shown()[0].Buttons(), UINT(MB_YESNO));
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].Buttons(), UINT(MB_YESNO));
     EXPECT_TRUE(m_opened.IsEmpty());
 }
 
 TEST_F(VersionCheck, NewerVersionOffersTheAddressAndYesOpensIt)
 {
     LoopbackServer server(200, Answer("1.71", "http://example.org/sobrel"));
-    MessageBoxes::AnswerNext(IDYES);
+    ScriptedAnswers::AnswerBox(IDYES);
     EXPECT_TRUE(Check(server));
     EXPECT_TRUE(LastMessage().Find("Nová verze editoru") == 0) << LastMessage();
     EXPECT_TRUE(LastMessage().Find("Opravy chyb") > 0);
@@ -91,7 +92,7 @@ TEST_F(VersionCheck, AnEmptyElementCountsAsMissing)
 {
     LoopbackServer server(200, Answer("1.71", ""));
     EXPECT_FALSE(Check(server));
-    EXPECT_TRUE(MessageBoxes::Shown().empty());
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
     EXPECT_TRUE(m_opened.IsEmpty());
 }
 
@@ -99,7 +100,7 @@ TEST_F(VersionCheck, MissingAnswerFileReportsTheServer)
 {
     LoopbackServer server(404, "nothing here");
     EXPECT_FALSE(Check(server));
-    ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_TRUE(LastMessage().Find("nevrátil informace") > 0) << LastMessage();
-    EXPECT_EQ(MessageBoxes::Shown()[0].Icon(), UINT(MB_ICONERROR));
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].Icon(), UINT(MB_ICONERROR));
 }
