@@ -182,11 +182,19 @@ int CData::Copy(CString path, int leaveOut)
     const bool targetExisted = std::filesystem::exists(path.str(), error);
     CData target;
     target.m_bShowErrors = m_bShowErrors;
-    if (!target.Create(path, type))
+    // The target's error is the copy's: the caller asks this object.
+    const auto fail = [&]
     {
         target.AbandonCopy(path, targetExisted);
+        if (target.m_nErrorCode != 0)
+        {
+            m_nErrorCode = target.m_nErrorCode;
+            m_strErrorText = target.m_strErrorText;
+        }
         return 0;
-    }
+    };
+    if (!target.Create(path, type))
+        return fail();
     // A table open on a query would give only its rows: every table is copied whole.
     CloseTable();
     const bool workbook = type.Find("Excel") >= 0;
@@ -197,17 +205,9 @@ int CData::Copy(CString path, int leaveOut)
         if (workbook && m_aTableNames[i].Right(1) != "$")
             continue;
         if (!CopyTable(path, i, &target))
-        {
-            target.AbandonCopy(path, targetExisted);
-            return 0;
-        }
+            return fail();
     }
-    if (!target.CloseDatabase())
-    {
-        target.AbandonCopy(path, targetExisted);
-        return 0;
-    }
-    return 1;
+    return target.CloseDatabase() ? 1 : fail();
 }
 
 // A copy that failed leaves no half of itself: a new target goes, an old one stays as it was.

@@ -160,6 +160,7 @@ TEST(FailedCopy, LeavesAnExistingTargetAsItWas)
     ASSERT_TRUE(data.Open(source, "Excel 8.0", 0, 0));
     ASSERT_EQ(data.m_aTableNames[0], "DataAkce$");
     EXPECT_EQ(data.Copy(target, -1), 0);
+    EXPECT_EQ(data.GetErrorCode(), 3010);
     EXPECT_TRUE(FileBytes(target) == before);
     EXPECT_TRUE(data.IsOpen());
 }
@@ -189,5 +190,6 @@ TEST(FailedCopy, LeavesNoTargetOnAFullDisk)
         const CString target = place.Path(CString(type) == "Access" ? "Kopie.mdb" : "Kopie.xls");
         EXPECT_EQ(data.Copy(target, -1), 0);
         EXPECT_FALSE(std::filesystem::exists(target.str()));
+        EXPECT_NE(data.GetErrorCode(), 0);
     }
 }
