@@ -84,6 +84,9 @@ public:
             return false;
         shift_ = shift;
         sectorSize_ = std::size_t(1) << shift;
+        // The header takes the first sector's place.
+        if (size_ < 2 * sectorSize_)
+            return false;
         sectorCount_ = size_ / sectorSize_ - 1;
         const std::uint32_t fatCount = U32At(data_ + 0x2C);
         if (fatCount > sectorCount_)
