@@ -7,6 +7,7 @@
 #include "app/SettingsSheet.h"
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
+#include "heatloss/ProjectModel.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CCmdUI.h"
@@ -30,7 +31,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_CHANGED_CONDITIONS, OnChangedConditions)
     ON_UPDATE_COMMAND_UI(ID_CHANGED_CONDITIONS, OnUpdateNever)
     ON_UPDATE_COMMAND_UI(ID_CALC_RESERVED, OnUpdateNever)
-    ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateNever)
+    ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateHeatLoss)
     ON_COMMAND(ID_HEAT_LOSS, OnNotAvailable)
     ON_COMMAND(ID_CHOOSE_CAD, OnNotAvailable)
     ON_COMMAND(ID_SPLIT_LOSSES, OnNotAvailable)
@@ -190,6 +191,11 @@ void CMainFrame::OnChangedConditions()
 void CMainFrame::OnNotAvailable()
 {
     ShowNotAvailable();
+}
+
+void CMainFrame::OnUpdateHeatLoss(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(ProjectModel::Instance().Header.buildingType != 0);
 }
 
 void CMainFrame::OnUpdateNever(CCmdUI* pCmdUI)

@@ -52,6 +52,7 @@ protected:
     afx_msg void OnDataEditorOt();
     afx_msg void OnDataEditorPoUp();
     afx_msg void OnUpdateNever(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateHeatLoss(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -7,6 +7,10 @@
 #include "app/CMojeCommandLineInfo.h"
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
+#include "app/common/OpenWorkbookTable.h"
+#include "datalib/CData.h"
+#include "heatloss/ProjectInfoFile.h"
+#include "heatloss/ProjectModel.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
@@ -15,6 +19,9 @@
 #include "platform/frame/CSingleDocTemplate.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CCmdUI.h"
+
+#include <optional>
+#include <utility>
 
 BEGIN_MESSAGE_MAP(CMekrApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
@@ -47,11 +54,10 @@ BOOL CMekrApp::InitInstance()
     CMojeCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     ApplyCommandLine(cmdInfo);
+    ApplyProjectFolders();
     m_settings.ClearAreaFlags();
 
-    m_strHelpFilePath = m_pszHelpFilePath ? m_pszHelpFilePath : "";
-    if (m_strHelpFilePath.Right(4).CompareNoCase(".hlp") == 0)
-        m_strHelpFilePath = m_strHelpFilePath.Left(m_strHelpFilePath.GetLength() - 4) + ".chm";
+    m_strHelpFilePath = HelpFilePathOf(m_pszHelpFilePath ? m_pszHelpFilePath : "");
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMekrDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CMekrView)));
@@ -64,10 +70,35 @@ BOOL CMekrApp::InitInstance()
     return TRUE;
 }
 
+// The path keeps its letters: file names differ by case here.
+CString CMekrApp::HelpFilePathOf(const CString& frameworkPath)
+{
+    if (frameworkPath.Right(4).CompareNoCase(".hlp") != 0)
+        return frameworkPath;
+    return frameworkPath.Left(frameworkPath.GetLength() - 4) + ".chm";
+}
+
 void CMekrApp::ApplyCommandLine(const CMojeCommandLineInfo& info)
 {
     m_settings.ProjectInfoPath = info.m_strProjectInfoPath;
     m_settings.CommandLineFile = info.m_strFileName;
+}
+
+// The project-info file named on the command line may set the data editor, price-list and work
+// folders and the project's working copy.
+void CMekrApp::ApplyProjectFolders()
+{
+    const ProjectFolders folders = ProjectInfoFile::ReadProjectFolders(m_settings.ProjectInfoPath);
+    if (!folders.message.IsEmpty())
+        folders.message.Show();
+    const std::pair<const std::optional<CString>*, CString*> values[] = {
+        {&folders.pathEdit, &m_settings.PathEdit},
+        {&folders.pathList, &m_settings.PathList},
+        {&folders.pathDump, &m_settings.PathDump},
+        {&folders.projectPath, &m_settings.PathBase}};
+    for (const auto& [value, setting] : values)
+        if (*value && !(*value)->IsEmpty())
+            *setting = **value;
 }
 
 BOOL CMekrApp::SelectLanguageResources()
@@ -86,6 +117,22 @@ BOOL CMekrApp::SelectLanguageResources()
     }
     m_hCurrentResources = pack;
     AfxSetResourceHandle(m_hCurrentResources);
+    return TRUE;
+}
+
+BOOL CMekrApp::DetectProjectContent()
+{
+    m_strProjectPipeSpacing.Empty();
+    CData data;
+    for (const char* sheet : {"SeznamV$", "SeznamM$", "DimenzSegm$"})
+    {
+        if (OpenWorkbookTable(data, m_settings.PathBase, sheet, "") < 0)
+            return FALSE;
+        if (CString(sheet) == "SeznamM$" && data.m_nRecordCount > 1)
+            data.GetStringValue("Rozteč Trubek", m_strProjectPipeSpacing, 1, -1, 0);
+        data.CloseTable();
+        data.Close();
+    }
     return TRUE;
 }
 
@@ -124,8 +171,7 @@ void CMekrApp::OnBasicData()
 
 void CMekrApp::OnUpdateInputData(CCmdUI* pCmdUI)
 {
-    // Enabled once a project has a building type; the project model does not hold one yet.
-    pCmdUI->Enable(FALSE);
+    pCmdUI->Enable(ProjectModel::Instance().Header.buildingType != 0);
 }
 
 void CMekrApp::OnAppSettings()

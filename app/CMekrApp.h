@@ -29,6 +29,13 @@ public:
     CString m_strProgramBaseName = "Mekr";
     // The help file path: the framework's, ending in ".chm".
     CString m_strHelpFilePath;
+    static CString HelpFilePathOf(const CString& frameworkPath);
+
+    // Opens the project's sheets "SeznamV$", "SeznamM$" and "DimenzSegm$" after loading, so
+    // that a missing one is reported; reads the pipe spacing of the design's first room.
+    // FALSE when a sheet did not open (its message shown, the rest skipped).
+    BOOL DetectProjectContent();
+    CString m_strProjectPipeSpacing;
 
     // Reads the language packs and selects the language of the stored code; TRUE when a pack is used.
     BOOL SelectLanguageResources();
@@ -44,4 +51,5 @@ protected:
 
 private:
     void ApplyCommandLine(const CMojeCommandLineInfo& info);
+    void ApplyProjectFolders();
 };

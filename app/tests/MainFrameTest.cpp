@@ -3,12 +3,15 @@
 #include "app/CSplashWnd.h"
 #include "app/MekrIds.h"
 #include "app/common/AppSettings.h"
+#include "heatloss/ProjectModel.h"
 #include "platform/frame/CToolBar.h"
 #include "platform/ui/CDialog.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QDir>
 #include <QWidget>
 
@@ -83,6 +86,27 @@ TEST_F(MainFrameTest, ToolBarButtonsInOrderWithTheirTooltips)
         EXPECT_EQ(action->toolTip().toStdString(), buttons[i].tip);
         EXPECT_EQ(action->isEnabled(), buttons[i].enabled) << buttons[i].id;
     }
+}
+
+TEST_F(MainFrameTest, HeatLossCommandsWaitForABuildingType)
+{
+    ProjectModel::Instance().Header.buildingType = 3;
+    m_frame->UpdateControlBars();
+    EXPECT_TRUE(Button(ID_INPUT_DATA)->isEnabled());
+    EXPECT_TRUE(Button(ID_HEAT_LOSS)->isEnabled());
+    ProjectModel::Instance().Header.buildingType = 0;
+    m_frame->UpdateControlBars();
+    EXPECT_FALSE(Button(ID_INPUT_DATA)->isEnabled());
+    EXPECT_FALSE(Button(ID_HEAT_LOSS)->isEnabled());
+}
+
+TEST_F(MainFrameTest, LogoPromptInTheStatusBarWhileTheMouseIsOverIt)
+{
+    UiTest::MouseMove(&m_frame->m_wndLogo, CPoint(3, 3));
+    EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Stránky programu kalvenrod");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(m_frame->m_wndLogo.GetWidget(), &leave);
+    EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
 }
 
 TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstdlib>
+
 namespace
 {
 struct ParameterCase
@@ -41,6 +43,17 @@ TEST(CommandLineTest, ProjectInfoParameter)
     }
 }
 
+TEST(HelpFileTest, HelpExtensionBecomesChm)
+{
+    const std::pair<const char*, const char*> cases[] = {{"/opt/kalvenrod/Mekr.HLP", "/opt/kalvenrod/Mekr.chm"},
+                                                         {"/opt/Kalvenrod/Mekr.hlp", "/opt/Kalvenrod/Mekr.chm"},
+                                                         {"/opt/kalvenrod/Mekr.Hlp", "/opt/kalvenrod/Mekr.chm"},
+                                                         {"/opt/kalvenrod/Mekr", "/opt/kalvenrod/Mekr"},
+                                                         {"", ""}};
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(CMekrApp::HelpFilePathOf(path), expected);
+}
+
 class StartTest : public MekrFixture
 {
 };
@@ -50,6 +63,62 @@ TEST_F(StartTest, CommandLineSetsTheProjectInfoPathAndIgnoresOtherFlags)
     ASSERT_TRUE(Start({"-x", "/orbeldocinfo.ini:C:\\x\\y.ini"}));
     EXPECT_EQ(AppSettings::Get().ProjectInfoPath, "C:\\x\\y.ini");
     EXPECT_TRUE(AppSettings::Get().CommandLineFile.IsEmpty());
+}
+
+TEST_F(StartTest, ProjectInfoFileSetsTheFolders)
+{
+    const QString info = m_folder.filePath("akce.ini");
+    QFile file(info);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[PROJEKT]\nDbLegenda=/srv/akce/Dům.XLS\n[SLOZKY]\nAll=/opt/sobrel/Sobrel\nData=/srv/ceníky/\n"
+               "Work=/tmp/práce\n");
+    file.close();
+    ASSERT_TRUE(Start({CString("/ORBELDOCINFO.INI:") + info.toUtf8().constData()}));
+    const AppSettings& settings = AppSettings::Get();
+    EXPECT_EQ(settings.PathEdit, "/opt/sobrel/Sobrel");
+    EXPECT_EQ(settings.PathList, "/srv/ceníky");
+    EXPECT_EQ(settings.PathDump, "/tmp/práce");
+    EXPECT_EQ(settings.PathBase, "/srv/akce/Dům.XLS");
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+}
+
+TEST_F(StartTest, MissingProjectInfoFileIsReportedAndChangesNothing)
+{
+    ASSERT_TRUE(Start({CString("/orbeldocinfo.ini:") + m_folder.filePath("chybí.ini").toUtf8().constData()}));
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("chybí.ini"), -1);
+    EXPECT_EQ(AppSettings::Get().PathData, CString(FolderPath("data")));
+}
+
+TEST_F(StartTest, ProjectContentIsCheckedSheetBySheet)
+{
+    ASSERT_TRUE(Start());
+    const struct
+    {
+        const char* variant;
+        BOOL result;
+        const char* spacing;
+        const char* message;
+    } cases[] = {{"úplný", TRUE, "0,15", nullptr},
+                 {"bez-rozvodu", FALSE, "0,15", "Problémy při práci v tabulce DimenzSegm$"}};
+    for (const auto& c : cases)
+    {
+        const std::string path = FolderPath("projekt.XLS");
+        const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_SOURCE_DIR +
+                                    "/app/tests/make_project.py' '" + path + "' " + c.variant;
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        AppSettings::Get().PathBase = path.c_str();
+        ScriptedAnswers::ForgetShown();
+        EXPECT_EQ(m_app->DetectProjectContent(), c.result) << c.variant;
+        EXPECT_EQ(m_app->m_strProjectPipeSpacing, c.spacing) << c.variant;
+        if (c.message)
+        {
+            ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, c.message);
+        }
+        else
+            EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    }
 }
 
 TEST_F(StartTest, SettingsAreReadAtStartAndWrittenAtExit)
