@@ -4,6 +4,7 @@
 #include "dataeditor/app/CLanguageDlg.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/CWindowsDlg.h"
+#include "dataeditor/app/LanguageText.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
 #include "platform/core/MessageBox.h"
@@ -40,19 +41,6 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POSITION, ID_INDICATOR_LA
                             ID_INDICATOR_NUM};
 constexpr UINT kProgressTimerMs = 100;
 
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
-CString FormatText(UINT id, const CString& argument)
-{
-    CString text;
-    text.Format(LoadText(id), LPCTSTR(argument));
-    return text;
-}
 } // namespace
 
 CMainFrame::CMainFrame() = default;
@@ -67,14 +55,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
     const CString workbook = app->GetNamedFormatWorkbookPath();
     if (!QFileInfo::exists(QString::fromUtf8(LPCTSTR(workbook))))
     {
-        AfxMessageBox(FormatText(IDS_FORMATS_MISSING, workbook), MB_OK | MB_ICONERROR);
+        AfxMessageBox(LanguageFormat(IDS_FORMATS_MISSING, workbook), MB_OK | MB_ICONERROR);
         return -1;
     }
     {
         CWaitCursor wait;
         if (!app->LoadNamedFormats())
         {
-            MessageBox(nullptr, FormatText(IDS_FORMATS_UNREADABLE, workbook), MessageBoxes::DefaultCaption(),
+            MessageBox(nullptr, LanguageFormat(IDS_FORMATS_UNREADABLE, workbook), MessageBoxes::DefaultCaption(),
                        MB_OK | MB_ICONERROR);
             return -1;
         }
@@ -103,11 +91,11 @@ bool CMainFrame::CreateBars()
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, barStyle, CRect(1, 1, 1, 1), AFX_IDW_TOOLBAR) ||
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
         return false;
-    m_wndToolBar.SetWindowText(LoadText(IDS_MAINBAR));
+    m_wndToolBar.SetWindowText(LanguageText(IDS_MAINBAR));
     if (!m_wndEditBar.CreateEx(this, 0, barStyle, CRect(1, 1, 1, 1), ID_VIEW_EDITBAR) ||
         !m_wndEditBar.LoadToolBar(IDR_EDITBAR))
         return false;
-    m_wndEditBar.SetWindowText(LoadText(IDS_EDITBAR));
+    m_wndEditBar.SetWindowText(LanguageText(IDS_EDITBAR));
     for (CToolBar* bar : {&m_wndToolBar, &m_wndEditBar})
     {
         auto* widget = qobject_cast<QToolBar*>(bar->GetWidget());

@@ -9,13 +9,13 @@
 #include "dataeditor/app/SingleInstance.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/StartScript.h"
+#include "dataeditor/app/WritingFiles.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/view/CSobrelView.h"
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Modules.h"
 #include "platform/core/Profile.h"
-#include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
 #include "platform/core/UserLocale.h"
 #include "platform/frame/CMultiDocTemplate.h"
@@ -31,7 +31,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CSobrelApp, CWinApp)
@@ -55,41 +54,15 @@ void SetText(LPCTSTR& member, const char* text)
     member = text ? strdup(text) : nullptr;
 }
 
-CString WritingFilesKey()
-{
-    return "Software\\" + Profile::RegistryKey() + "\\" + Profile::ProfileName() + "\\WritingFiles";
-}
-
-// Gives every file left in the list of files being written its write bits back and empties the list.
-void CleanWritingFiles()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(HKEY_CURRENT_USER, WritingFilesKey(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    std::vector<std::pair<CString, CString>> entries;
-    for (DWORD i = 0;; ++i)
-    {
-        char name[261] = {};
-        BYTE data[1024] = {};
-        DWORD nameSize = sizeof(name);
-        DWORD dataSize = sizeof(data);
-        DWORD type = 0;
-        if (RegEnumValue(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
-            break;
-        entries.emplace_back(name, reinterpret_cast<const char*>(data));
-    }
-    for (const auto& [name, path] : entries)
-    {
-        RegDeleteValue(key, name);
-        struct stat status;
-        if (::stat(path, &status) == 0)
-            ::chmod(path, (status.st_mode & 07777) | S_IWUSR);
-    }
-    RegCloseKey(key);
-}
 } // namespace
 
 CSobrelApp* SobrelApp() { return static_cast<CSobrelApp*>(AfxGetApp()); }
+
+CString SobrelFormatColumnName()
+{
+    CSobrelApp* app = SobrelApp();
+    return app ? app->rowFormatColumnName : CString();
+}
 
 CMainFrame* SobrelMainFrame()
 {
@@ -221,7 +194,7 @@ bool CSobrelApp::StartUp()
                              if (CMainFrame* main = SobrelMainFrame())
                                  main->HandleOpenRequest(request);
                          });
-        CleanWritingFiles();
+        WritingFiles::Clean();
     }
     return true;
 }
@@ -424,13 +397,13 @@ void CSobrelApp::OpenTableFile()
     if (extension == "mdb")
     {
         document->SetPathName(path, FALSE);
-        document->databaseType = "Access";
+        document->connectType = "Access";
     }
     else if (extension == "dbf")
-        document->databaseType = "dBASE III";
+        document->connectType = "dBASE III";
     else
     {
-        document->databaseType = "text";
+        document->connectType = "text";
         document->SetTitle(QFileInfo(QString::fromUtf8(LPCTSTR(path))).completeBaseName().toUtf8().constData());
     }
     if (!document->ImportFile(path))

@@ -73,6 +73,9 @@ public:
     bool startFailed = false;
     bool exiting = false;
     bool closing = false;
+    // The open-another-table command runs, carrying its document's read-only state.
+    bool openingAnotherTable = false;
+    bool anotherTableReadOnly = false;
     std::unique_ptr<SingleInstance> instance;
 
 protected:
@@ -86,4 +89,6 @@ private:
 };
 
 CSobrelApp* SobrelApp();
+// The name of the row-format column in the current language.
+CString SobrelFormatColumnName();
 CMainFrame* SobrelMainFrame();

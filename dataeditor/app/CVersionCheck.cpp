@@ -1,5 +1,6 @@
 #include "dataeditor/app/CVersionCheck.h"
 
+#include "dataeditor/app/LanguageText.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
@@ -24,13 +25,6 @@ std::function<void(const CString&)>& UrlOpener()
         QDesktopServices::openUrl(QUrl(QString::fromUtf8(LPCTSTR(url))));
     };
     return opener;
-}
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
 }
 
 QUrl RequestUrl(const CString& server, const CString& path)
@@ -68,7 +62,7 @@ bool CVersionCheck::Download()
     if (!url.isValid() || url.host().isEmpty())
     {
         CString message;
-        message.Format(LoadText(IDS_VERSION_NET_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
+        message.Format(LanguageText(IDS_VERSION_NET_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
         ShowError(message);
         return false;
     }
@@ -89,7 +83,7 @@ bool CVersionCheck::Download()
     if (transportError)
     {
         CString message;
-        message.Format(LoadText(IDS_VERSION_NET_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
+        message.Format(LanguageText(IDS_VERSION_NET_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
         const QString detail = reply->errorString().left(259);
         if (!detail.isEmpty())
             message += "\n" + CString(detail.toUtf8().constData());
@@ -98,7 +92,7 @@ bool CVersionCheck::Download()
     else if (status != 200)
     {
         CString message;
-        message.Format(LoadText(IDS_VERSION_HTTP_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
+        message.Format(LanguageText(IDS_VERSION_HTTP_ERROR), LPCTSTR(m_server), LPCTSTR(m_path));
         ShowError(message);
     }
     else
@@ -140,10 +134,10 @@ bool CVersionCheck::Check(bool downloadFirst)
     const double newest = NumberText::ToDoubleC(std::string(version));
     CString message;
     if (newest > m_currentVersion)
-        message.Format(LoadText(IDS_VERSION_NEWER), LPCTSTR(versionText), LPCTSTR(versionInfo),
+        message.Format(LanguageText(IDS_VERSION_NEWER), LPCTSTR(versionText), LPCTSTR(versionInfo),
                        LPCTSTR(versionUrlText));
     else
-        message.Format(LoadText(IDS_VERSION_CURRENT), LPCTSTR(versionUrlText));
+        message.Format(LanguageText(IDS_VERSION_CURRENT), LPCTSTR(versionUrlText));
     if (!m_intro.IsEmpty())
         message = m_intro + "\n\n" + message;
     const HWND owner = m_owner ? m_owner->GetSafeHwnd() : nullptr;

@@ -1,18 +1,45 @@
 #include "dataeditor/view/CSobrelView.h"
 
 #include "controls/grid/CGridCtrl.h"
+#include "dataeditor/app/CSobrelApp.h"
+#include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
+#include "dataeditor/document/CUndoStep.h"
+#include "dataeditor/view/ColumnTypeCodec.h"
+#include "datalib/CData.h"
+#include "platform/core/NumberText.h"
+#include "platform/ui/WaitCursor.h"
+
+#include <algorithm>
+#include <cmath>
 
 IMPLEMENT_DYNCREATE(CSobrelView, CView)
 
 BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_WM_SIZE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace
 {
 constexpr UINT kGridId = 1658;
+
+// A real number with every digit it holds, in the user's decimal separator.
+CString FullDigits(double value, char decimalPoint)
+{
+    for (int precision : {15, 16, 17})
+    {
+        NumberText::Conversion conversion;
+        conversion.type = 'g';
+        conversion.precision = precision;
+        const std::string text = NumberText::FormatReal(value, conversion, '.');
+        double back = 0;
+        if (NumberText::Parse(text, back) && back == value)
+            return CString(NumberText::WithDecimalSeparator(text, decimalPoint).c_str());
+    }
+    return CString(NumberText::WithDecimalSeparator(NumberText::FormatReal("%.17g", value), decimalPoint).c_str());
 }
+} // namespace
 
 CSobrelView::CSobrelView() = default;
 
@@ -27,43 +54,342 @@ void CSobrelView::OnInitialUpdate()
     CView::OnInitialUpdate();
     if (m_grid)
         return;
+    fixedRows = 1;
+    fixedColumns = 1;
+    rowCount = 0;
+    columnCount = 0;
     m_grid = std::make_unique<CGridCtrl>();
     CRect client;
     GetClientRect(&client);
-    m_grid->Create(client, this, kGridId, WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
-    LoadTable();
+    m_grid->Create(client, this, kGridId, WS_CHILD | WS_BORDER | WS_TABSTOP);
+    CSobrelDoc* document = Document();
+    m_grid->SetEditable(!(document && document->readOnly));
+    if (dataSource)
+        LoadTable();
+    else
+    {
+        m_grid->SetRowCount(0);
+        m_grid->SetColumnCount(0);
+    }
+}
+
+void CSobrelView::ShowGrid(bool show)
+{
+    if (m_grid && m_grid->GetSafeHwnd())
+        m_grid->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+std::shared_ptr<CColumnInfo> CSobrelView::ColumnInfo(int gridColumn) const
+{
+    return gridColumn >= 0 && std::size_t(gridColumn) < m_columns.size() ? m_columns[std::size_t(gridColumn)]
+                                                                          : nullptr;
+}
+
+void CSobrelView::SetColumnInfo(int gridColumn, std::shared_ptr<CColumnInfo> info)
+{
+    if (gridColumn < 0)
+        return;
+    if (std::size_t(gridColumn) >= m_columns.size())
+        m_columns.resize(std::size_t(gridColumn) + 1);
+    m_columns[std::size_t(gridColumn)] = std::move(info);
 }
 
 void CSobrelView::LoadTable()
 {
     CSobrelDoc* document = Document();
-    if (!m_grid || !document)
+    if (!m_grid || !dataSource)
         return;
-    CData& data = document->data;
-    const int rows = data.m_nTable >= 0 ? data.m_nRecordCount : 0;
-    const int columns = data.m_nTable >= 0 ? data.m_nColCount : 0;
-    m_grid->SetRowCount(rows + 1);
-    m_grid->SetColumnCount(columns + 1);
-    m_grid->SetFixedRowCount(1);
-    m_grid->SetFixedColumnCount(1);
+    CWaitCursor wait;
+    CData& data = *dataSource;
+    rowCount = data.m_nTable >= 0 || !data.m_strTable.IsEmpty() ? data.m_nRecordCount : 0;
+    columnCount = data.m_nColCount;
+    m_grid->SetFixedRowCount(0);
+    m_grid->SetFixedColumnCount(0);
+    m_grid->SetRowCount(rowCount + fixedRows);
+    m_grid->SetColumnCount(columnCount + fixedColumns);
+    m_grid->SetFixedRowCount(fixedRows);
+    m_grid->SetFixedColumnCount(fixedColumns);
     m_grid->SetItemText(0, 0, "#");
-    for (int c = 0; c < columns; ++c)
-        m_grid->SetItemText(0, c + 1, data.m_aColNames[c]);
-    for (int r = 0; r < rows; ++r)
+    CSobrelApp* app = SobrelApp();
+    if (app && document)
     {
-        m_grid->SetItemTextFmt(r + 1, 0, "%d", r + 1);
-        for (int c = 0; c < columns; ++c)
-        {
-            CString text;
-            if (data.GetStringValue(c, text, r, -3))
-                m_grid->SetItemText(r + 1, c + 1, text);
-        }
+        CString text;
+        text.Format("%s - %s", LPCTSTR(document->tableName), LPCTSTR(document->filePath));
+        app->ReportProgress(0, rowCount, text, true, false);
     }
+    m_columns.assign(std::size_t(columnCount + fixedColumns), nullptr);
+    for (int c = 0; c < columnCount; ++c)
+    {
+        SetColumnInfo(c + fixedColumns, std::make_shared<CColumnInfo>(data.m_aColTypes[c], data.m_aColSizes[c],
+                                                                       data.m_aColDecimals[c]));
+        m_grid->SetItemText(0, c + fixedColumns, data.m_aColNames[c]);
+    }
+    const CString table = data.m_strTable;
+    ReadInformationTable(table);
+    const char decimalPoint = app ? app->decimalPoint : CData::GetDecimalPoint();
+    for (int r = 0; r < rowCount; ++r)
+    {
+        m_grid->SetItemTextFmt(r + fixedRows, 0, "%d", r + 1);
+        for (int c = 0; c < columnCount; ++c)
+        {
+            COleVariant value;
+            if (!data.GetValue(c, value, r))
+                continue;
+            CString text;
+            if (value.vt == VT_R8)
+                text = FullDigits(value.dblVal, decimalPoint);
+            else if (value.vt == VT_R4)
+                text = FullDigits(value.fltVal, decimalPoint);
+            else
+                text = data.VariantToString(value, -3, c);
+            if (r == 0 && ColumnInfo(c + fixedColumns)->type == 12 && text.GetLength() > 255)
+                text.TrimRight();
+            m_grid->SetItemText(r + fixedRows, c + fixedColumns, text);
+        }
+        if (app)
+            app->ReportProgress(r + 1, rowCount, "", true, false);
+    }
+    data.Close();
+    dataSource = nullptr;
+    if (document)
+        document->LoadingEnded();
     m_grid->AutoSize();
+    if (rowCount > 0 && columnCount > 0)
+        m_grid->SetFocusCell(fixedRows, fixedColumns);
+    ShowGrid(columnCount > 0);
+    if (app)
+        app->ReportProgress(-1, 0, "", false, false);
+}
+
+void CSobrelView::ReadInformationTable(const CString& tableName)
+{
+    if (!dataSource)
+        return;
+    CData& data = *dataSource;
+    CString infoName = tableName;
+    if (infoName.Right(1) == "$")
+        infoName = infoName.Left(infoName.GetLength() - 1);
+    infoName += infoSuffix;
+    if (!data.IsTable(infoName))
+        return;
+    CSobrelDoc* document = Document();
+    const bool readOnly = document && document->readOnly;
+    data.CloseTable();
+    if (data.OpenTable(infoName, "", 0))
+    {
+        for (int r = 0; r < data.m_nRecordCount; ++r)
+            for (int c = fixedColumns; c < fixedColumns + columnCount; ++c)
+            {
+                std::shared_ptr<CColumnInfo> info = ColumnInfo(c);
+                CString text;
+                if (!info || !data.GetStringValue(m_grid->GetItemText(0, c), text, r, -3, 0))
+                    continue;
+                if (r == 0)
+                    info->description = text;
+                else if (r == 1)
+                {
+                    int decimals = -2;
+                    const int type = ColumnTypeCodec::Decode(text, decimals);
+                    if (type != -1)
+                        info->type = type;
+                    if (info->decimals == -2)
+                        info->decimals = decimals;
+                }
+                else if (r >= 3 && !readOnly && !text.IsEmpty())
+                    info->values.push_back(text);
+            }
+        data.CloseTable();
+    }
+    data.OpenTable(tableName, "", 0);
+}
+
+CString CSobrelView::GetDataText(int row, int column) const
+{
+    if (!m_grid)
+        return CString();
+    const CString text = m_grid->GetItemText(row, column);
+    std::shared_ptr<CColumnInfo> info = ColumnInfo(column);
+    if (info && info->type == 1)
+    {
+        if (text == "Ano" || text == "1" || text.CompareNoCase("true") == 0)
+            return "1";
+        if (text == "Ne" || text == "0" || text.CompareNoCase("false") == 0)
+            return "0";
+    }
+    return text;
+}
+
+int CSobrelView::FormatColumn() const
+{
+    CSobrelApp* app = SobrelApp();
+    if (!m_grid || !app || app->rowFormatColumnName.IsEmpty())
+        return -1;
+    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+        if (m_grid->GetItemText(0, c) == app->rowFormatColumnName)
+            return c;
+    return -1;
+}
+
+void CSobrelView::ApplyRowFormats()
+{
+    const int format = FormatColumn();
+    if (format >= 0)
+        m_grid->SetColumnWidth(format, 0);
+}
+
+void CSobrelView::PushStep(CUndoStep* step)
+{
+    while (int(m_journal.size()) > m_position + 1)
+        m_journal.pop_back();
+    m_journal.emplace_back(step);
+    ++m_position;
+    if (CSobrelDoc* document = Document())
+        document->SetModifiedFlag(TRUE);
+}
+
+void CSobrelView::InsertColumn(int index, const CString& header, std::shared_ptr<CColumnInfo> info)
+{
+    if (columnCount == 0)
+    {
+        m_grid->SetRowCount(fixedRows);
+        m_grid->SetFixedRowCount(fixedRows);
+        m_grid->InsertRow("1");
+        m_grid->SetColumnCount(fixedColumns);
+        m_grid->SetFixedColumnCount(fixedColumns);
+        m_grid->SetItemText(0, 0, "#");
+        m_grid->AutoSizeColumn(0);
+        m_columns.assign(std::size_t(fixedColumns), nullptr);
+        rowCount = 1;
+    }
+    const bool append = index >= fixedColumns + columnCount;
+    const int at = m_grid->InsertColumn(header, DT_SINGLELINE | DT_VCENTER, append ? -1 : index);
+    if (at < 0)
+        return;
+    m_columns.insert(m_columns.begin() + std::min<std::ptrdiff_t>(at, std::ptrdiff_t(m_columns.size())),
+                     std::move(info));
+    ++columnCount;
+    ShowGrid(true);
+    m_grid->Refresh();
+}
+
+void CSobrelView::DeleteColumn(int index)
+{
+    skipNextSelectionChange = true;
+    if (!m_grid->DeleteColumn(index))
+        return;
+    if (std::size_t(index) < m_columns.size())
+        m_columns.erase(m_columns.begin() + index);
+    --columnCount;
+    if (columnCount <= 0)
+    {
+        columnCount = 0;
+        ShowGrid(false);
+        m_grid->SetFixedRowCount(0);
+        m_grid->SetFixedColumnCount(0);
+        m_grid->SetRowCount(0);
+        m_grid->SetColumnCount(0);
+        m_columns.clear();
+        rowCount = 0;
+        return;
+    }
+    m_grid->Refresh();
+}
+
+void CSobrelView::InsertRow(int index)
+{
+    m_grid->InsertRow("", index >= m_grid->GetRowCount() ? -1 : index);
+    ++rowCount;
+    RenumberRows(index);
+    m_grid->AutoSizeColumn(0);
+    m_grid->Refresh();
+}
+
+void CSobrelView::DeleteRow(int index)
+{
+    if (!m_grid->DeleteRow(index))
+        return;
+    --rowCount;
+    RenumberRows(index);
+    m_grid->AutoSizeColumn(0);
+    m_grid->Refresh();
+}
+
+void CSobrelView::RenumberRows(int from)
+{
+    for (int r = std::max(from, fixedRows); r < m_grid->GetRowCount(); ++r)
+        m_grid->SetItemTextFmt(r, 0, "%d", r - fixedRows + 1);
+}
+
+void CSobrelView::MoveRow(int from, int to)
+{
+    if (from == to || from < fixedRows || to < fixedRows || from >= m_grid->GetRowCount() ||
+        to >= m_grid->GetRowCount())
+        return;
+    std::vector<CString> texts;
+    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+        texts.push_back(m_grid->GetItemText(from, c));
+    const int step = to > from ? 1 : -1;
+    for (int r = from; r != to; r += step)
+        for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+            m_grid->SetItemText(r, c, m_grid->GetItemText(r + step, c));
+    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+        m_grid->SetItemText(to, c, texts[std::size_t(c - fixedColumns)]);
+    m_grid->Refresh();
+}
+
+void CSobrelView::MoveColumn(int from, int to)
+{
+    if (from == to || from < fixedColumns || to < fixedColumns || from >= m_grid->GetColumnCount() ||
+        to >= m_grid->GetColumnCount())
+        return;
+    std::vector<CString> texts;
+    for (int r = 0; r < m_grid->GetRowCount(); ++r)
+        texts.push_back(m_grid->GetItemText(r, from));
+    std::shared_ptr<CColumnInfo> info = ColumnInfo(from);
+    const int step = to > from ? 1 : -1;
+    for (int c = from; c != to; c += step)
+    {
+        for (int r = 0; r < m_grid->GetRowCount(); ++r)
+            m_grid->SetItemText(r, c, m_grid->GetItemText(r, c + step));
+        SetColumnInfo(c, ColumnInfo(c + step));
+    }
+    for (int r = 0; r < m_grid->GetRowCount(); ++r)
+        m_grid->SetItemText(r, to, texts[std::size_t(r)]);
+    SetColumnInfo(to, info);
+    m_grid->Refresh();
+}
+
+void CSobrelView::SortRowsByNumber(int first, int count)
+{
+    if (count < 2)
+        return;
+    std::vector<std::vector<CString>> rows;
+    for (int r = first; r < first + count && r < m_grid->GetRowCount(); ++r)
+    {
+        std::vector<CString> texts;
+        for (int c = 0; c < m_grid->GetColumnCount(); ++c)
+            texts.push_back(m_grid->GetItemText(r, c));
+        rows.push_back(std::move(texts));
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return NumberText::ToDouble(std::string(a[0])) < NumberText::ToDouble(std::string(b[0]));
+    });
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            m_grid->SetItemText(first + int(i), int(c), rows[i][c]);
+    m_grid->Refresh();
 }
 
 void CSobrelView::OnSize(UINT, int cx, int cy)
 {
     if (m_grid && m_grid->GetSafeHwnd())
         m_grid->MoveWindow(0, 0, cx, cy);
+}
+
+void CSobrelView::OnDestroy()
+{
+    m_journal.clear();
+    m_position = -1;
+    m_columns.clear();
+    CView::OnDestroy();
 }

@@ -1,12 +1,19 @@
 #pragma once
-// The window of a document: its table in a grid, one row a record, one column a field.
+// The window of a document: its table in a grid, one row a record, one column a field, with
+// the column descriptions, the undo journal and the view operations that insert and delete
+// rows and columns.
 
 #include "platform/frame/CView.h"
 
 #include <memory>
+#include <vector>
 
+class CColumnInfo;
+class CData;
 class CGridCtrl;
 class CSobrelDoc;
+class CSobrelOptions;
+class CUndoStep;
 
 class CSobrelView : public CView
 {
@@ -20,13 +27,60 @@ public:
     CGridCtrl* Grid() const { return m_grid.get(); }
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
-    // Fills the grid from the document's open table.
+
+    // Loads the data source's open table (with its information table) into the grid, then
+    // closes the data source and tells the document that loading ended.
     void LoadTable();
+    // Reads the column information table "<table>Info$" of the data source.
+    void ReadInformationTable(const CString& tableName);
+
+    // Column descriptions, by grid column (null for the fixed column).
+    std::shared_ptr<CColumnInfo> ColumnInfo(int gridColumn) const;
+    void SetColumnInfo(int gridColumn, std::shared_ptr<CColumnInfo> info);
+
+    // The operations through which commands and undo steps change the table's shape.
+    void InsertColumn(int index, const CString& header, std::shared_ptr<CColumnInfo> info);
+    void DeleteColumn(int index);
+    void InsertRow(int index);
+    void DeleteRow(int index);
+    void MoveRow(int from, int to);
+    void MoveColumn(int from, int to);
+    // Orders rows first ... first + count - 1 by the numbers in column 0.
+    void SortRowsByNumber(int first, int count);
+    void RenumberRows(int from);
+
+    // The row-format column (-1 when there is none) and the re-application of the row formats.
+    int FormatColumn() const;
+    void ApplyRowFormats();
+
+    // The journal: pushing drops the steps after the position, appends and marks the document.
+    void PushStep(CUndoStep* step);
+    const std::vector<std::unique_ptr<CUndoStep>>& Journal() const { return m_journal; }
+    int JournalPosition() const { return m_position; }
+
+    // The text the save writes for a cell (Booleans as "1" and "0").
+    CString GetDataText(int row, int column) const;
+
+    CData* dataSource = nullptr;
+    CSobrelOptions* options = nullptr;
+    int fixedRows = 1;
+    int fixedColumns = 1;
+    int rowCount = 0;
+    int columnCount = 0;
+    int replayCount = 0;
+    bool skipNextSelectionChange = false;
+    CString infoSuffix = "Info$";
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ShowGrid(bool show);
+
     std::unique_ptr<CGridCtrl> m_grid;
+    std::vector<std::shared_ptr<CColumnInfo>> m_columns;
+    std::vector<std::unique_ptr<CUndoStep>> m_journal;
+    int m_position = -1;
 };

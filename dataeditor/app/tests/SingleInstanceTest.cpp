@@ -102,7 +102,7 @@ TEST_F(SingleInstanceTest, WithOneInstanceOffASecondWindowOpens)
     Profile::SetProfileName("Sobrel");
     Profile::WriteInt("Options", "oneInstance", 0);
     ASSERT_TRUE(Start());
-    StartSecond({m_workbook});
+    StartSecond({m_workbook, "-tabulka:Mekr_Ot$"});
     EXPECT_FALSE(SecondEnds(2000));
 }
 

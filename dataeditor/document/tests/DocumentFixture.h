@@ -1,0 +1,105 @@
+#pragma once
+// An editor with a workbook of three sheets made by python3-xlwt: A (names, prices and
+// notes), B and the column information AInfo of A.
+
+#include "dataeditor/app/tests/SobrelFixture.h"
+#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/document/CColumnInfo.h"
+#include "platform/frame/CMDIChildWnd.h"
+#include "platform/frame/CMDIFrameWnd.h"
+#include "platform/ui/CDialog.h"
+#include "dataeditor/document/CSobrelDoc.h"
+#include "dataeditor/view/CSobrelView.h"
+#include "platform/dao/tests/DebianPython.h"
+#include "platform/frame/CDocTemplate.h"
+#include "platform/ui/CListBox.h"
+
+#include <sys/stat.h>
+
+class DocumentFixture : public SobrelFixture
+{
+protected:
+    void SetUp() override
+    {
+        SobrelFixture::SetUp();
+        ProvideBoth();
+        m_path = Folder("katalog.xls");
+        RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+a = book.add_sheet('A')
+for c, name in enumerate(['Název', 'Cena;2', 'Poznámka']):
+    a.write(0, c, name)
+rows = [('Radiátor', 1234.5, 'krátká'), ('Trubka', 0.1234567891, 'x'), ('Ventil', 99, '')]
+for r, row in enumerate(rows):
+    for c, value in enumerate(row):
+        if value != '':
+            a.write(r + 1, c, value)
+b = book.add_sheet('B')
+b.write(0, 0, 'Kód'); b.write(1, 0, 'K1')
+info = book.add_sheet('AInfo')
+for c, name in enumerate(['Název', 'Cena;2', 'Poznámka']):
+    info.write(0, c, name)
+info.write(1, 0, 'Název výrobku'); info.write(2, 1, 'dbDouble;2'); info.write(2, 2, 'dbMemo')
+book.save(sys.argv[1])
+)",
+                  {m_path});
+    }
+
+    CDocTemplate* Template() const
+    {
+        POSITION position = m_app->GetFirstDocTemplatePosition();
+        return m_app->GetNextDocTemplate(position);
+    }
+    // Opens the workbook choosing the entry that begins with choice (when the choice is asked).
+    CSobrelDoc* Open(const char* choice = nullptr, std::vector<CString>* offered = nullptr)
+    {
+        if (choice)
+            DialogScript::OnNext(IDD_TABLE_CHOICE, [choice, offered](CDialog& dialog) {
+                auto* list = static_cast<CListBox*>(dialog.GetDlgItem(IDC_TABLE_LIST));
+                for (int i = 0; i < list->GetCount(); ++i)
+                {
+                    CString entry;
+                    list->GetText(i, entry);
+                    if (offered)
+                        offered->push_back(entry);
+                    if (entry.Find(choice) == 0)
+                        list->SetCurSel(i);
+                }
+                dialog.SendMessage(WM_COMMAND, IDOK);
+                return IDOK;
+            });
+        return dynamic_cast<CSobrelDoc*>(Template()->OpenDocumentFile(m_path.toUtf8().constData(), TRUE));
+    }
+    static CGridCtrl& Grid(CSobrelDoc* document) { return *document->View()->Grid(); }
+    QByteArray Bytes(const QString& path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // A folder (not empty) where a file is to be written.
+    static void BlockPath(const QString& path)
+    {
+        QDir().mkpath(path + "/inside");
+    }
+    static mode_t Mode(const QString& path)
+    {
+        struct stat status;
+        return ::stat(path.toUtf8().constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+    }
+    // The sheets of a workbook as xlrd reads them: "sheet|row|col|value" lines.
+    static std::string Xlrd(const QString& path)
+    {
+        return RunPython(R"(
+import sys, xlrd
+book = xlrd.open_workbook(sys.argv[1])
+for s in book.sheets():
+    for r in range(s.nrows):
+        print(s.name + '|' + '|'.join(repr(v) for v in s.row_values(r)))
+)",
+                         {path});
+    }
+
+    QString m_path;
+};

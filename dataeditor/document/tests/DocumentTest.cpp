@@ -1,0 +1,181 @@
+#include "DocumentFixture.h"
+
+#include "platform/core/Profile.h"
+
+TEST_F(DocumentFixture, TheRoadOfAWorkbookTableFromChoiceToSaveAndBack)
+{
+    ASSERT_TRUE(Start());
+    std::vector<CString> offered;
+    CSobrelDoc* a = Open("A$", &offered);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->tableName, "A$");
+    EXPECT_NE(std::find(offered.begin(), offered.end(), "B$"), offered.end());
+    EXPECT_EQ(std::find(offered.begin(), offered.end(), "A"), offered.end());
+    EXPECT_EQ(Grid(a).GetItemText(1, 1), "Radiátor");
+    EXPECT_EQ(a->View()->ColumnInfo(1)->description, "Název výrobku");
+    EXPECT_EQ(a->View()->ColumnInfo(3)->type, 12);
+    EXPECT_EQ(a->View()->ColumnInfo(2)->decimals, 2);
+
+    // While open, the file has no write bits and is listed as being written.
+    const QByteArray path = m_path.toUtf8();
+    EXPECT_EQ(Mode(m_path) & 0222, 0u);
+    EXPECT_EQ(Profile::GetString("WritingFiles", "file1", ""), path.constData());
+
+    // "%n%" is the entry n of the table list.
+    const auto bEntry = std::find(a->tableList.begin(), a->tableList.end(), "B$");
+    ASSERT_NE(bEntry, a->tableList.end());
+    m_app->requestedTable.Format("%%%d%%", int(bEntry - a->tableList.begin()));
+    CSobrelDoc* b = Open();
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->tableName, "B$");
+
+    // A$ is shown elsewhere: choosing it brings that window up and opens nothing.
+    const int documents = m_app->GetOpenDocumentCount();
+    std::vector<CString> again;
+    EXPECT_EQ(Open("A$", &again), nullptr);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents);
+    EXPECT_NE(std::find(again.begin(), again.end(), "A$ (otevřena)"), again.end());
+    auto* frame = dynamic_cast<CMDIFrameWnd*>(m_app->m_pMainWnd);
+    EXPECT_EQ(frame->MDIGetActive()->GetActiveDocument(), a);
+
+    // Edit and save: the old file stays as ".bak", the other sheets as they were.
+    const QByteArray before = Bytes(m_path);
+    Grid(a).SetItemText(1, 1, "Radiátor deskový");
+    Grid(a).SetItemText(3, 3, QString(300, u'ž').toUtf8().constData());
+    a->SetModifiedFlag();
+    ASSERT_TRUE(a->DoSave(path.constData()));
+    EXPECT_FALSE(a->IsModified());
+    EXPECT_EQ(Bytes(m_path + ".bak"), before);
+    EXPECT_FALSE(QFile::exists(Folder("katalog$.xls")));
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Radiátor deskový'|1234.5|'krátká"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("|0.1234567891|"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("B|'K1'"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("AInfo|'Název výrobku'"), std::string::npos) << sheets;
+    EXPECT_EQ(Mode(m_path) & 0222, 0u);
+
+    // Closed, the file has its mode back; opened again, it shows the edit.
+    a->OnCloseDocument();
+    b->OnCloseDocument();
+    EXPECT_EQ(Mode(m_path), 0644u);
+    CSobrelDoc* reopened = Open("A$");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(Grid(reopened).GetItemText(1, 1), "Radiátor deskový");
+    EXPECT_EQ(Grid(reopened).GetItemText(3, 3), QString(300, u'ž').toUtf8().constData());
+}
+
+TEST_F(DocumentFixture, TextColumnsAreSizedByTheirFirstRowsAndLongTextsMakeMemo)
+{
+    ASSERT_TRUE(Start());
+    m_app->options.dataGuessRows = 2;
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    Grid(a).SetItemText(3, 1, "a much longer name than the others");
+    Grid(a).SetItemText(1, 3, QString(256, u'x').toUtf8().constData());
+    Grid(a).SetItemText(2, 3, "");
+    a->SetModifiedFlag();
+    ASSERT_TRUE(a->DoSave(m_path.toUtf8().constData()));
+    EXPECT_EQ(a->View()->ColumnInfo(1)->type, 10);
+    EXPECT_EQ(a->View()->ColumnInfo(1)->size, 8); // "Radiátor", the longer of the first two
+    EXPECT_EQ(a->View()->ColumnInfo(3)->type, 12);
+
+    Grid(a).SetItemText(1, 3, "short again");
+    a->SetModifiedFlag();
+    ASSERT_TRUE(a->DoSave(m_path.toUtf8().constData()));
+    EXPECT_EQ(a->View()->ColumnInfo(3)->type, 10);
+    EXPECT_EQ(a->View()->ColumnInfo(3)->size, 255);
+}
+
+TEST_F(DocumentFixture, FailedSavesLeaveTheFileAndTheDocumentAsTheyWere)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    const QByteArray before = Bytes(m_path);
+    const CString title = a->GetTitle();
+    Grid(a).SetItemText(1, 1, "změna");
+    a->SetModifiedFlag();
+
+    // The new file cannot be made: its place is taken by a folder.
+    BlockPath(Folder("katalog$.xls"));
+    EXPECT_FALSE(a->DoSave(m_path.toUtf8().constData()));
+    ASSERT_TRUE(QDir(Folder("katalog$.xls")).removeRecursively());
+
+    // More rows than a sheet holds.
+    CGridCtrl& grid = Grid(a);
+    grid.SetRowCount(70001);
+    a->View()->rowCount = 70000;
+    MessageBoxes::ClearShown();
+    EXPECT_FALSE(a->DoSave(m_path.toUtf8().constData()));
+    CString tooMany;
+    tooMany.LoadString(IDS_SAVE_ADD_ROW_FAILED);
+    EXPECT_EQ(LastMessage(), tooMany);
+    grid.SetRowCount(4);
+    a->View()->rowCount = 3;
+
+    for (const CString& leftOver : {CString("katalog$.xls"), CString("katalog.xls.bak")})
+        EXPECT_FALSE(QFile::exists(Folder(leftOver)));
+    EXPECT_EQ(Bytes(m_path), before);
+    EXPECT_TRUE(a->IsModified());
+    EXPECT_EQ(a->GetTitle(), title);
+    EXPECT_EQ(a->GetPathName(), m_path.toUtf8().constData());
+    EXPECT_EQ(a->tableName, "A$");
+}
+
+TEST_F(DocumentFixture, AFileWithoutWriteBitsOpensReadOnlyAndIsLeftAlone)
+{
+    ::chmod(m_path.toUtf8().constData(), 0440);
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(a->readOnly);
+    EXPECT_TRUE(a->GetTitle().Find("[jen ke čtení]") > 0) << a->GetTitle();
+    EXPECT_EQ(Profile::GetString("WritingFiles", "file1", "none"), "none");
+    a->OnCloseDocument();
+    EXPECT_EQ(Mode(m_path), 0440u);
+}
+
+TEST_F(DocumentFixture, RenameThenSaveLeavesTheTableUnderItsNewNameOnly)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    DialogScript::OnNext(IDD_TABLE_NAME, [](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_TABLE_NAME, "Ceník$");
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    a->OnRenameTable();
+    EXPECT_EQ(a->tableName, "Ceník$");
+    EXPECT_EQ(a->storedTableName, "A$");
+    EXPECT_TRUE(a->GetTitle().Find("Ceník") > 0);
+    ASSERT_EQ(a->View()->Journal().size(), 1u);
+    ASSERT_TRUE(a->DoSave(m_path.toUtf8().constData()));
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("Ceník|'Radiátor'"), std::string::npos) << sheets;
+    EXPECT_EQ(sheets.find("\nA|"), std::string::npos) << sheets;
+    EXPECT_FALSE(a->nameChanged);
+}
+
+TEST_F(DocumentFixture, DeletingATableKeepsTheOtherSheetsAndAFailedCopyKeepsTheFile)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* b = Open("B$");
+    ASSERT_NE(b, nullptr);
+    const QByteArray before = Bytes(m_path);
+    const int documents = m_app->GetOpenDocumentCount();
+    BlockPath(Folder("katalog$.xls"));
+    MessageBoxes::AnswerNext(IDYES);
+    b->OnDeleteTable();
+    EXPECT_EQ(Bytes(m_path), before);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents);
+    ASSERT_TRUE(QDir(Folder("katalog$.xls")).removeRecursively());
+
+    MessageBoxes::AnswerNext(IDYES);
+    b->OnDeleteTable();
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_EQ(sheets.find("B|"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("A|'Radiátor'"), std::string::npos) << sheets;
+    EXPECT_EQ(Bytes(m_path + ".bak"), before);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents - 1);
+}
