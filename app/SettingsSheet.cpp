@@ -88,7 +88,8 @@ void TakeOver(const Pages& pages, AppSettings& s)
 }
 
 // Copies the working copy into the new working-data folder; false (after the message) when the
-// copy failed. Nothing happens when the folder is the working copy's own.
+// copy failed. Nothing happens when the folder is the working copy's own; without a working copy
+// yet there is nothing to copy and the folder is taken as it stands.
 bool MoveWorkingCopy(CString folder, CWnd* owner)
 {
     AppSettings& s = AppSettings::Get();
@@ -97,7 +98,7 @@ bool MoveWorkingCopy(CString folder, CWnd* owner)
         return true;
     const std::filesystem::path base = PathOf(s.PathBase);
     const CString target = JoinPath(folder, CString(base.filename().string()));
-    if (!CopyFile(s.PathBase, target, FALSE))
+    if (FileOps::Exists(s.PathBase) && !CopyFile(s.PathBase, target, FALSE))
     {
         CString format;
         format.LoadString(IDS_COPY_PROBLEM);

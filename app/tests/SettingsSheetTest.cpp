@@ -128,6 +128,22 @@ TEST_F(SettingsSheetTest, NewWorkingFolderReceivesTheWorkingCopy)
     EXPECT_EQ(Stored("PathBase"), CString(work + "/Nový.XLS"));
 }
 
+TEST_F(SettingsSheetTest, WithoutWorkingCopyTheNewFolderIsTakenAsItStands)
+{
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(FolderPath("data") + "/Nový.XLS")));
+    QDir(m_folder.path()).mkpath("nová");
+    const std::string work = FolderPath("nová");
+    ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog& dialog) {
+        SheetOf(dialog).GetPage(0)->SetDlgItemText(IDC_PATH_WORK, work.c_str());
+        Ok(dialog);
+        return -1;
+    });
+    Command(ID_SETTINGS);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs().size(), 1u);
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(AppSettings::Get().PathBase, CString(work + "/Nový.XLS"));
+}
+
 TEST_F(SettingsSheetTest, SameFolderWrittenOtherwiseCopiesNothing)
 {
     const std::string same = FolderPath("data") + "/../data//";
