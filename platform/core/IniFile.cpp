@@ -174,7 +174,9 @@ IniFile::IniFile(std::string bytes)
             line.end = crlf ? "\r\n" : "\n";
             start = newline + 1;
         }
-        line.text = AsUtf8(line.raw);
+        // A byte order mark stays in the file and out of the first line's text.
+        const bool bom = m_lines.empty() && line.raw.rfind("\xEF\xBB\xBF", 0) == 0;
+        line.text = AsUtf8(bom ? line.raw.substr(3) : line.raw);
         m_lines.push_back(std::move(line));
     }
 }

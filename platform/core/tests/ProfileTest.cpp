@@ -175,6 +175,8 @@ const SettingsFileCase settingsFileCases[] = {
      "3", "; written by hand\n[A]\nx=1\n\n[Settings]\n# note\nb=3\na=1\n; end\n"},
     {"spaces around the '=' stay, around the value do not count", "[S]\nKey = old value  \n", "S", "key",
      "old value", "S", "Key", "new", "[S]\nKey = new\n"},
+    {"a byte order mark stays", "\xEF\xBB\xBF[A]\nx=1\n", "a", "x", "1", "A", "x", "2",
+     "\xEF\xBB\xBF[A]\nx=2\n"},
     {"a new section goes at the end", "[A]\nx=1", "A", "x", "1", "B", "y", "2", "[A]\nx=1\n[B]\ny=2\n"},
     {"a removed entry takes its own line only", "[A]\nx=1\ny=2\n; z\n", "A", "y", "2", "A", "Y", nullptr,
      "[A]\nx=1\n; z\n"},
