@@ -10,6 +10,7 @@
 #include "testing/UiTest.h"
 
 #include <QVariant>
+#include <QWidget>
 
 namespace
 {
@@ -139,6 +140,7 @@ TEST_F(CVorbicaTest, AfterACallTheWindowIsBackAsItWasAndNotStayOnTop)
         EXPECT_DOUBLE_EQ(button.PoStiskuVzdal(), -1.0);
         UiTest::ProcessEvents();
         EXPECT_FALSE(frame.GetExStyle() & WS_EX_TOPMOST);
+        EXPECT_FALSE(frame.GetWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(bool(frame.IsZoomed()), maximised);
         EXPECT_TRUE(frame.IsWindowVisible());
         button.DestroyWindow();
