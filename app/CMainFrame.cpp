@@ -8,6 +8,7 @@
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
+#include "cadlink/buttons/CVorbica.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CCmdUI.h"
@@ -33,7 +34,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_CALC_RESERVED, OnUpdateNever)
     ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateHeatLoss)
     ON_COMMAND(ID_HEAT_LOSS, OnNotAvailable)
-    ON_COMMAND(ID_CHOOSE_CAD, OnNotAvailable)
+    ON_COMMAND(ID_CHOOSE_CAD, OnChooseCad)
     ON_COMMAND(ID_SPLIT_LOSSES, OnNotAvailable)
     ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
     ON_COMMAND(ID_WALL_DESIGN, OnNotAvailable)
@@ -186,6 +187,24 @@ void CMainFrame::EditChangedConditions()
 void CMainFrame::OnChangedConditions()
 {
     EditChangedConditions();
+}
+
+void CMainFrame::OnChooseCad()
+{
+    AppSettings& settings = AppSettings::Get();
+    if (!m_pCadButton)
+        m_pCadButton = std::make_unique<CVorbica>();
+    CVorbica& button = *m_pCadButton;
+    button.m_kodCAD = settings.ProCAD;
+    button.m_tloustka = settings.CadLineThickness;
+    button.m_barva = settings.ProCAD == 120 ? settings.Colours[3] : settings.CadLineColour;
+    if (button.DoModal() != IDOK)
+        return;
+    settings.CadLineColour = button.m_barva;
+    settings.CadLineThickness = button.m_tloustka;
+    settings.ProCAD = button.m_kodCAD;
+    settings.CadIcon = button.m_ikona;
+    settings.CadModule = button.m_knihovna;
 }
 
 void CMainFrame::OnNotAvailable()

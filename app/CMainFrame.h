@@ -7,8 +7,11 @@
 #include "platform/frame/CStatusBar.h"
 #include "platform/frame/CToolBar.h"
 
+#include <memory>
+
 class CCmdUI;
 class CSplashWnd;
+class CVorbica;
 
 class CMainFrame : public CFrameWnd
 {
@@ -45,6 +48,7 @@ protected:
     afx_msg LRESULT OnLogoClick(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSettings();
     afx_msg void OnChangedConditions();
+    afx_msg void OnChooseCad();
     afx_msg void OnNotAvailable();
     afx_msg void OnDataEditorStK();
     afx_msg void OnDataEditorOtK();
@@ -57,5 +61,7 @@ protected:
 
 private:
     void StartDataEditor(const char* sheet);
+    // The CAD button of the CAD choice: made on first use, kept until the program ends.
+    std::unique_ptr<CVorbica> m_pCadButton;
     void ShowStartPicture();
 };

@@ -8,6 +8,7 @@
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
 #include "app/common/OpenWorkbookTable.h"
+#include "cadlink/buttons/CVorbica.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectInfoFile.h"
 #include "heatloss/ProjectModel.h"
@@ -58,6 +59,7 @@ BOOL CMekrApp::InitInstance()
     m_settings.ClearAreaFlags();
 
     m_strHelpFilePath = HelpFilePathOf(m_pszHelpFilePath ? m_pszHelpFilePath : "");
+    LoadCadIcon();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMekrDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CMekrView)));
@@ -76,6 +78,14 @@ CString CMekrApp::HelpFilePathOf(const CString& frameworkPath)
     if (frameworkPath.Right(4).CompareNoCase(".hlp") != 0)
         return frameworkPath;
     return frameworkPath.Left(frameworkPath.GetLength() - 4) + ".chm";
+}
+
+void CMekrApp::LoadCadIcon()
+{
+    CVorbica button;
+    button.m_kodCAD = m_settings.ProCAD;
+    m_settings.CadIcon = button.DosadIkonu();
+    m_settings.CadModule = button.m_knihovna;
 }
 
 void CMekrApp::ApplyCommandLine(const CMojeCommandLineInfo& info)

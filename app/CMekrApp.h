@@ -39,6 +39,8 @@ public:
 
     // Reads the language packs and selects the language of the stored code; TRUE when a pack is used.
     BOOL SelectLanguageResources();
+    // The icon and the bridge module of the stored CAD code, from a CAD button made for the purpose.
+    void LoadCadIcon();
 
 protected:
     afx_msg void OnAppAbout();

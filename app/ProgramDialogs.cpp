@@ -6,6 +6,8 @@
 #include "app/CNastaveniSobrelem.h"
 #include "app/CNastaveniVlastnik.h"
 #include "app/MekrIds.h"
+#include "cadlink/buttons/CVorbicaDlg.h"
+#include "cadlink/buttons/VorbicaResource.h"
 #include "platform/ui/DialogShot.h"
 
 #include <memory>
@@ -17,4 +19,5 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_NASTAVENI_APLIKACE, [] { return std::make_unique<CNastaveniAplikace>(); });
     DialogShot::RegisterClass(IDD_NASTAVENI_SOBREL, [] { return std::make_unique<CNastaveniSobrelem>(); });
     DialogShot::RegisterClass(IDD_NASTAVENI_VLASTNIK, [] { return std::make_unique<CNastaveniVlastnik>(); });
+    DialogShot::RegisterClass(IDD_VORBICA, [] { return std::make_unique<CVorbicaDlg>(); });
 }
