@@ -1,14 +1,15 @@
 # kalvenrod_add_fuzz_test(NAME SOURCES src... SECONDS n MAX_LEN n CORPUS folder
-#                         [PKG_FLAGS prefix...] [ENVIRONMENT var=value...])
+#                         [LIBS target...] [PKG_FLAGS prefix...] [ENVIRONMENT var=value...])
 # A libFuzzer target built with clang (with AddressSanitizer) beside the main build, and run
 # under CTest for a bounded time on its committed seed corpus. New inputs go to a corpus
 # folder in the build tree; the committed seeds are only read. PKG_FLAGS names the results of
-# pkg_check_modules whose compiler and linker flags the target needs.
+# pkg_check_modules whose compiler and linker flags the target needs. LIBS are libraries of the
+# main build linked as they are built (not instrumented), for code the target only calls.
 find_program(KALVENROD_CLANGXX NAMES clang++ clang++-14)
 pkg_check_modules(QT6CORE_PC REQUIRED Qt6Core)
 
 function(kalvenrod_add_fuzz_test name)
-  cmake_parse_arguments(F "" "SECONDS;MAX_LEN;CORPUS" "SOURCES;PKG_FLAGS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(F "" "SECONDS;MAX_LEN;CORPUS" "SOURCES;LIBS;PKG_FLAGS;ENVIRONMENT" ${ARGN})
   if(NOT KALVENROD_CLANGXX)
     message(STATUS "clang++ not found: the fuzz target ${name} is not built")
     return()
@@ -18,6 +19,9 @@ function(kalvenrod_add_fuzz_test name)
   foreach(pkg ${F_PKG_FLAGS})
     list(APPEND cflags ${${pkg}_CFLAGS})
     list(APPEND ldflags ${${pkg}_LDFLAGS})
+  endforeach()
+  foreach(lib ${F_LIBS})
+    list(APPEND ldflags $<TARGET_FILE:${lib}> -Wl,-rpath,$<TARGET_FILE_DIR:${lib}>)
   endforeach()
   set(program ${KALVENROD_TEST_DIR}/${name})
   set(headers "")
@@ -30,7 +34,7 @@ function(kalvenrod_add_fuzz_test name)
   add_custom_command(OUTPUT ${program}
     COMMAND ${KALVENROD_CLANGXX} -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer
             -fsanitize=fuzzer,address -I${CMAKE_SOURCE_DIR} ${cflags} ${F_SOURCES} -o ${program} ${ldflags}
-    DEPENDS ${F_SOURCES} ${headers}
+    DEPENDS ${F_SOURCES} ${headers} ${F_LIBS}
     COMMENT "Building the fuzz target ${name} with clang"
     COMMAND_EXPAND_LISTS VERBATIM)
   add_custom_target(${name} ALL DEPENDS ${program})
