@@ -1,6 +1,7 @@
 #include "platform/ui/CEdit.h"
 
 #include "platform/ui/QtText.h"
+#include "platform/ui/WindowRegistry.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,13 +32,19 @@ QWidget* CEdit::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return new QLineEdit(parent);
 }
 
+// The edit object of the widget is looked up at each change: an object that subclasses the edit
+// later (a dialog's member through DDX_Control) sends the notifications.
 void CEdit::ConnectWidget()
 {
     ApplyEditStyle();
-    auto notify = [this]
+    QWidget* widget = GetWidget();
+    auto notify = [widget]
     {
-        NotifyParent(EN_UPDATE);
-        NotifyParent(EN_CHANGE);
+        if (CWnd* self = WindowRegistry::Find(widget))
+        {
+            self->NotifyParent(EN_UPDATE);
+            self->NotifyParent(EN_CHANGE);
+        }
     };
     if (QLineEdit* line = Line())
         QObject::connect(line, &QLineEdit::textChanged, line, notify);

@@ -3,8 +3,10 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
+#include "platform/ui/CDataExchange.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CStatic.h"
+#include "platform/ui/MessageMap.h"
 #include "platform/ui/DialogScript.h"
 #include "testing/UiTest.h"
 #include "testing/ScriptedAnswers.h"
@@ -249,4 +251,40 @@ TEST_F(DialogTest, AltWithAMarkedLetterGoesToItsControl)
                                   return IDCANCEL;
                               });
     dialog.DoModal();
+}
+
+namespace
+{
+// A dialog whose member takes its edit over, as DDX_Control does.
+class CTakenOverEditDialog : public CDialog
+{
+public:
+    CTakenOverEditDialog() : CDialog(IDD_NESTED) {}
+    CEdit m_note;
+    int m_changes = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_NOTE, m_note); }
+    afx_msg void OnNoteChanged() { ++m_changes; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTakenOverEditDialog, CDialog)
+    ON_EN_CHANGE(IDC_NOTE, OnNoteChanged)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST_F(DialogTest, AnEditTakenOverByAMemberStillReportsItsChanges)
+{
+    CTakenOverEditDialog dialog;
+    ScriptedAnswers::OnDialog(IDD_NESTED,
+                              [](CDialog& d)
+                              {
+                                  auto& taken = static_cast<CTakenOverEditDialog&>(d);
+                                  EXPECT_EQ(d.GetDlgItem(IDC_NOTE), &taken.m_note);
+                                  UiTest::TypeInto(&taken.m_note, "ab");
+                                  EXPECT_EQ(taken.m_changes, 2);
+                                  return IDCANCEL;
+                              });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
