@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -56,13 +57,24 @@ CString FixtureFolder::Written(const char* script, const char* name) const
     return path;
 }
 
+namespace
+{
+// Mounts made from here on are this process's own: they go with it, even when it is killed.
+bool OwnMountNamespace()
+{
+    static const bool own =
+        ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return own;
+}
+} // namespace
+
 SmallFolder::SmallFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "datalib-small-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         ADD_FAILURE() << "no temporary folder";
     m_path = pattern;
-    m_mounted = ::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
+    m_mounted = OwnMountNamespace() && ::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
 }
 
 SmallFolder::~SmallFolder()
