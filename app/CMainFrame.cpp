@@ -8,6 +8,8 @@
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
+#include "heatloss/HeatLossCalculation.h"
+#include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/gdi/SystemMetrics.h"
@@ -33,7 +35,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_CHANGED_CONDITIONS, OnUpdateNever)
     ON_UPDATE_COMMAND_UI(ID_CALC_RESERVED, OnUpdateNever)
     ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateHeatLoss)
-    ON_COMMAND(ID_HEAT_LOSS, OnNotAvailable)
+    ON_COMMAND(ID_HEAT_LOSS, OnHeatLossCalculation)
     ON_COMMAND(ID_CHOOSE_CAD, OnChooseCad)
     ON_COMMAND(ID_SPLIT_LOSSES, OnNotAvailable)
     ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
@@ -215,6 +217,31 @@ void CMainFrame::OnNotAvailable()
 void CMainFrame::OnUpdateHeatLoss(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(ProjectModel::Instance().Header.buildingType != 0);
+}
+
+int CMainFrame::CalculateHeatLosses()
+{
+    const AppSettings& settings = AppSettings::Get();
+    const CalculationSwitches switches{settings.CheckRooms != 0, settings.CheckWalls != 0,
+                                       settings.CheckOpenings != 0, settings.RoundRoomLoss != 0};
+    const CalculationOutcome outcome = ::CalculateHeatLosses(ProjectModel::Instance(), switches);
+    for (const HeatLossMessage& message : outcome.messages)
+        message.Show(GetSafeHwnd());
+    return outcome.result;
+}
+
+void CMainFrame::OnHeatLossCalculation()
+{
+    // Each run loads the project's stored input afresh. A sheet that does not load (workbook,
+    // sheet or size) ends the command with its one message: nothing is computed on an earlier
+    // project's rooms.
+    const HeatLossMessage loaded = LoadInputSheet(AppSettings::Get().CurrentProjectPath(), ProjectModel::Instance());
+    if (!loaded.IsEmpty())
+    {
+        loaded.Show(GetSafeHwnd());
+        return;
+    }
+    CalculateHeatLosses();
 }
 
 void CMainFrame::OnUpdateNever(CCmdUI* pCmdUI)

@@ -30,6 +30,10 @@ public:
     // Runs the settings sheet on the given page (-1: the owner page when the organisation is
     // missing, else the first).
     void RunSettings(int startPage = -1);
+    // Checks the heat-loss input of the project model and computes every room's loss with the
+    // settings' check switches and rounding, showing the calculation's messages: 1 when every
+    // room was computed, 0 when a check stopped it.
+    int CalculateHeatLosses();
     // Shows a hint in the first pane of the status bar (a string id; 0 gives the idle text).
     void ShowHint(UINT nID);
 
@@ -57,6 +61,7 @@ protected:
     afx_msg void OnDataEditorPoUp();
     afx_msg void OnUpdateNever(CCmdUI* pCmdUI);
     afx_msg void OnUpdateHeatLoss(CCmdUI* pCmdUI);
+    afx_msg void OnHeatLossCalculation();
     DECLARE_MESSAGE_MAP()
 
 private:
