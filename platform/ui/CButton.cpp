@@ -4,7 +4,7 @@
 
 #include "platform/gdi/GdiHandle.h"
 #include "platform/ui/QtText.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/ControlSignals.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -58,24 +58,14 @@ QWidget* CButton::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return push;
 }
 
-// The button object of the widget is looked up at each signal: a class that subclasses the
-// button later (a bitmap button, a link) takes the clicks over.
 void CButton::ConnectWidget()
 {
     if (auto* button = qobject_cast<QAbstractButton*>(GetWidget()))
     {
-        QObject::connect(button, &QAbstractButton::pressed, button,
-                         [button]
-                         {
-                             if (auto* self = dynamic_cast<CButton*>(WindowRegistry::Find(button)))
-                                 self->m_checkBeforeClick = self->GetCheck();
-                         });
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [button]
-                         {
-                             if (auto* self = dynamic_cast<CButton*>(WindowRegistry::Find(button)))
-                                 self->OnQtClicked();
-                         });
+        ConnectControl<CButton>(button, button, &QAbstractButton::pressed,
+                                [](CButton& self) { self.m_checkBeforeClick = self.GetCheck(); });
+        ConnectControl<CButton>(button, button, &QAbstractButton::clicked,
+                                [](CButton& self, bool) { self.OnQtClicked(); });
     }
 }
 

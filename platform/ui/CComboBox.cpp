@@ -1,5 +1,6 @@
 #include "platform/ui/CComboBox.h"
 
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 
 #include <QAbstractItemView>
@@ -75,27 +76,35 @@ void CComboBox::ConnectWidget()
     if (QWidget* w = GetWidget())
         w->resize(w->width(), std::max(w->sizeHint().height(), w->fontMetrics().height() + 8));
     auto* box = static_cast<ComboWidget*>(Box());
-    box->onDropDown = [this] { NotifyParent(CBN_DROPDOWN); };
-    box->onCloseUp = [this] { NotifyParent(CBN_CLOSEUP); };
-    QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                     [this](int)
-                     {
-                         if (m_silent == 0)
-                             NotifyParent(CBN_SELCHANGE);
-                     });
-    QObject::connect(box, &QComboBox::activated, box,
-                     [this](int)
-                     {
-                         if (m_silent == 0)
-                             NotifyParent(CBN_SELENDOK);
-                     });
+    box->onDropDown = [box]
+    {
+        if (CComboBox* self = ControlOf<CComboBox>(box))
+            self->NotifyParent(CBN_DROPDOWN);
+    };
+    box->onCloseUp = [box]
+    {
+        if (CComboBox* self = ControlOf<CComboBox>(box))
+            self->NotifyParent(CBN_CLOSEUP);
+    };
+    ConnectControl<CComboBox>(box, box, &QComboBox::currentIndexChanged,
+                              [](CComboBox& self, int)
+                              {
+                                  if (self.m_silent == 0)
+                                      self.NotifyParent(CBN_SELCHANGE);
+                              });
+    ConnectControl<CComboBox>(box, box, &QComboBox::activated,
+                              [](CComboBox& self, int)
+                              {
+                                  if (self.m_silent == 0)
+                                      self.NotifyParent(CBN_SELENDOK);
+                              });
     if (QLineEdit* edit = box->lineEdit())
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [this]
-                         {
-                             NotifyParent(CBN_EDITUPDATE);
-                             NotifyParent(CBN_EDITCHANGE);
-                         });
+        ConnectControl<CComboBox>(box, edit, &QLineEdit::textEdited,
+                                  [](CComboBox& self, const QString&)
+                                  {
+                                      self.NotifyParent(CBN_EDITUPDATE);
+                                      self.NotifyParent(CBN_EDITCHANGE);
+                                  });
 }
 
 QComboBox* CComboBox::Box() const

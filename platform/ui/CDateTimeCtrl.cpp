@@ -2,6 +2,7 @@
 
 #include "platform/core/UserLocale.h"
 #include "platform/ui/CDataExchange.h"
+#include "platform/ui/ControlSignals.h"
 
 #include <QDateTimeEdit>
 
@@ -32,18 +33,19 @@ QWidget* CDateTimeCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 
 void CDateTimeCtrl::ConnectWidget()
 {
-    QObject::connect(Edit(), &QDateTimeEdit::dateTimeChanged, Edit(),
-                     [this]
-                     {
-                         CWnd* parent = GetParent();
-                         if (m_silent || !parent)
-                             return;
-                         NMHDR hdr;
-                         hdr.hwndFrom = m_hWnd;
-                         hdr.idFrom = m_nID;
-                         hdr.code = DTN_DATETIMECHANGE;
-                         parent->SendMessage(WM_NOTIFY, WPARAM(m_nID), reinterpret_cast<LPARAM>(&hdr));
-                     });
+    ConnectControl<CDateTimeCtrl>(Edit(), Edit(), &QDateTimeEdit::dateTimeChanged,
+                                  [](CDateTimeCtrl& self, const QDateTime&)
+                                  {
+                                      CWnd* parent = self.GetParent();
+                                      if (self.m_silent || !parent)
+                                          return;
+                                      NMHDR hdr;
+                                      hdr.hwndFrom = self.m_hWnd;
+                                      hdr.idFrom = self.m_nID;
+                                      hdr.code = DTN_DATETIMECHANGE;
+                                      parent->SendMessage(WM_NOTIFY, WPARAM(self.m_nID),
+                                                          reinterpret_cast<LPARAM>(&hdr));
+                                  });
 }
 
 QDateTimeEdit* CDateTimeCtrl::Edit() const

@@ -1,5 +1,6 @@
 #include "platform/ui/CEdit.h"
 
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/WindowRegistry.h"
 
@@ -32,24 +33,19 @@ QWidget* CEdit::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return new QLineEdit(parent);
 }
 
-// The edit object of the widget is looked up at each change: an object that subclasses the edit
-// later (a dialog's member through DDX_Control) sends the notifications.
 void CEdit::ConnectWidget()
 {
     ApplyEditStyle();
-    QWidget* widget = GetWidget();
-    auto notify = [widget]
+    // Any object may take the edit over, a plain window too.
+    auto notify = [](CWnd& self, auto...)
     {
-        if (CWnd* self = WindowRegistry::Find(widget))
-        {
-            self->NotifyParent(EN_UPDATE);
-            self->NotifyParent(EN_CHANGE);
-        }
+        self.NotifyParent(EN_UPDATE);
+        self.NotifyParent(EN_CHANGE);
     };
     if (QLineEdit* line = Line())
-        QObject::connect(line, &QLineEdit::textChanged, line, notify);
+        ConnectControl<CWnd>(line, line, &QLineEdit::textChanged, notify);
     else if (QPlainTextEdit* multi = Multi())
-        QObject::connect(multi, &QPlainTextEdit::textChanged, multi, notify);
+        ConnectControl<CWnd>(multi, multi, &QPlainTextEdit::textChanged, notify);
 }
 
 void CEdit::ApplyEditStyle()

@@ -1,5 +1,6 @@
 #include "platform/ui/CListBox.h"
 
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 
 #include <QListWidget>
@@ -29,18 +30,18 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 void CListBox::ConnectWidget()
 {
     QListWidget* list = List();
-    QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                     [this]
-                     {
-                         if (m_silent == 0 && (m_style & LBS_NOTIFY))
-                             NotifyParent(LBN_SELCHANGE);
-                     });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                     [this]
-                     {
-                         if (m_style & LBS_NOTIFY)
-                             NotifyParent(LBN_DBLCLK);
-                     });
+    ConnectControl<CListBox>(list, list, &QListWidget::itemSelectionChanged,
+                             [](CListBox& self)
+                             {
+                                 if (self.m_silent == 0 && (self.m_style & LBS_NOTIFY))
+                                     self.NotifyParent(LBN_SELCHANGE);
+                             });
+    ConnectControl<CListBox>(list, list, &QListWidget::itemDoubleClicked,
+                             [](CListBox& self, QListWidgetItem*)
+                             {
+                                 if (self.m_style & LBS_NOTIFY)
+                                     self.NotifyParent(LBN_DBLCLK);
+                             });
 }
 
 QListWidget* CListBox::List() const

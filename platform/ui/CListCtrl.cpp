@@ -1,5 +1,6 @@
 #include "platform/ui/CListCtrl.h"
 
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/WindowRegistry.h"
 
@@ -28,16 +29,6 @@ QWidget* CListCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
     return view;
 }
 
-namespace
-{
-// The list object that has the view now: a list taken over by another object (DDX_Control)
-// speaks through the new one.
-CListCtrl* ListOf(QTreeWidget* view)
-{
-    return dynamic_cast<CListCtrl*>(WindowRegistry::Find(view));
-}
-} // namespace
-
 void CListCtrl::ConnectWidget()
 {
     QTreeWidget* view = View();
@@ -45,20 +36,20 @@ void CListCtrl::ConnectWidget()
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, view,
                      [view]
                      {
-                         CListCtrl* list = ListOf(view);
+                         CListCtrl* list = ControlOf<CListCtrl>(view);
                          if (list && list->m_silent == 0)
                              list->Notify(LVN_ITEMCHANGED, list->GetNextItem(-1, LVNI_SELECTED), LVIS_SELECTED, 0);
                      });
     QObject::connect(view, &QTreeWidget::itemClicked, view,
                      [view](QTreeWidgetItem* item)
                      {
-                         if (CListCtrl* list = ListOf(view))
+                         if (CListCtrl* list = ControlOf<CListCtrl>(view))
                              list->Notify(NM_CLICK, view->indexOfTopLevelItem(item));
                      });
     QObject::connect(view, &QTreeWidget::itemDoubleClicked, view,
                      [view](QTreeWidgetItem* item)
                      {
-                         if (CListCtrl* list = ListOf(view))
+                         if (CListCtrl* list = ControlOf<CListCtrl>(view))
                              list->Notify(NM_DBLCLK, view->indexOfTopLevelItem(item));
                      });
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/CScrollBar.h"
 
+#include "platform/ui/ControlSignals.h"
+
 #include <QScrollBar>
 #include <QSizeGrip>
 
@@ -23,11 +25,12 @@ void CScrollBar::ConnectWidget()
     if (!bar)
         return;
     const UINT message = bar->orientation() == Qt::Vertical ? WM_VSCROLL : WM_HSCROLL;
-    auto send = [this, message](UINT code, int pos)
+    auto send = [bar, message](UINT code, int pos)
     {
-        if (CWnd* parent = GetParent())
+        CScrollBar* self = ControlOf<CScrollBar>(bar);
+        if (CWnd* parent = self ? self->GetParent() : nullptr)
             parent->SendMessage(message, MAKEWPARAM(WORD(code), WORD(short(pos))),
-                                reinterpret_cast<LPARAM>(m_hWnd));
+                                reinterpret_cast<LPARAM>(self->m_hWnd));
     };
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar,
                      [bar, send](int action)

@@ -1,5 +1,6 @@
 #include "platform/ui/CTabCtrl.h"
 
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 
 #include <QTabBar>
@@ -23,12 +24,12 @@ QWidget* CTabCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parent)
 void CTabCtrl::ConnectWidget()
 {
     QTabBar* bar = Bar();
-    QObject::connect(bar, &QTabBar::currentChanged, bar,
-                     [this](int index)
-                     {
-                         if (m_silent == 0)
-                             OnUserChange(index);
-                     });
+    ConnectControl<CTabCtrl>(bar, bar, &QTabBar::currentChanged,
+                             [](CTabCtrl& self, int index)
+                             {
+                                 if (self.m_silent == 0)
+                                     self.OnUserChange(index);
+                             });
 }
 
 QTabBar* CTabCtrl::Bar() const

@@ -1,6 +1,7 @@
 #include "platform/ui/CTreeCtrl.h"
 
 #include "platform/gdi/CImageList.h"
+#include "platform/ui/ControlSignals.h"
 #include "platform/ui/QtText.h"
 
 #include <QHeaderView>
@@ -34,29 +35,32 @@ QWidget* CTreeCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 void CTreeCtrl::ConnectWidget()
 {
     QTreeWidget* view = View();
-    QObject::connect(view, &QTreeWidget::currentItemChanged, view,
-                     [this](QTreeWidgetItem* now, QTreeWidgetItem* before)
-                     {
-                         if (now)
-                             ShowImage(now);
-                         if (before)
-                             ShowImage(before);
-                         if (m_silent)
-                             return;
-                         CWnd* parent = GetParent();
-                         if (!parent)
-                             return;
-                         NMTREEVIEW nm;
-                         nm.hdr.hwndFrom = m_hWnd;
-                         nm.hdr.idFrom = m_nID;
-                         nm.hdr.code = TVN_SELCHANGED;
-                         nm.action = TVC_BYMOUSE;
-                         nm.itemOld.hItem = Handle(before);
-                         nm.itemOld.lParam = LPARAM(GetItemData(Handle(before)));
-                         nm.itemNew.hItem = Handle(now);
-                         nm.itemNew.lParam = LPARAM(GetItemData(Handle(now)));
-                         parent->SendMessage(WM_NOTIFY, WPARAM(m_nID), reinterpret_cast<LPARAM>(&nm));
-                     });
+    ConnectControl<CTreeCtrl>(view, view, &QTreeWidget::currentItemChanged,
+                              [](CTreeCtrl& self, QTreeWidgetItem* now, QTreeWidgetItem* before)
+                              { self.OnCurrentItemChanged(now, before); });
+}
+
+void CTreeCtrl::OnCurrentItemChanged(QTreeWidgetItem* now, QTreeWidgetItem* before)
+{
+    if (now)
+        ShowImage(now);
+    if (before)
+        ShowImage(before);
+    if (m_silent)
+        return;
+    CWnd* parent = GetParent();
+    if (!parent)
+        return;
+    NMTREEVIEW nm;
+    nm.hdr.hwndFrom = m_hWnd;
+    nm.hdr.idFrom = m_nID;
+    nm.hdr.code = TVN_SELCHANGED;
+    nm.action = TVC_BYMOUSE;
+    nm.itemOld.hItem = Handle(before);
+    nm.itemOld.lParam = LPARAM(GetItemData(Handle(before)));
+    nm.itemNew.hItem = Handle(now);
+    nm.itemNew.lParam = LPARAM(GetItemData(Handle(now)));
+    parent->SendMessage(WM_NOTIFY, WPARAM(m_nID), reinterpret_cast<LPARAM>(&nm));
 }
 
 QTreeWidget* CTreeCtrl::View() const

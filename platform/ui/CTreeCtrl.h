@@ -110,6 +110,7 @@ private:
     static QTreeWidgetItem* Item(HTREEITEM h);
     static HTREEITEM Handle(QTreeWidgetItem* item);
     void ShowImage(QTreeWidgetItem* item) const;
+    void OnCurrentItemChanged(QTreeWidgetItem* now, QTreeWidgetItem* before);
     CImageList* m_images = nullptr;
     CImageList* m_stateImages = nullptr;
     HTREEITEM m_lastSelected = nullptr;

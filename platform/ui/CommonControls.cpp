@@ -1,5 +1,7 @@
 #include "platform/ui/CommonControls.h"
 
+#include "platform/ui/ControlSignals.h"
+
 #include "platform/ui/QtText.h"
 
 #include <QBoxLayout>
@@ -76,8 +78,10 @@ QWidget* CSpinButtonCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 void CSpinButtonCtrl::ConnectWidget()
 {
     auto* spin = static_cast<SpinWidget*>(GetWidget());
-    QObject::connect(spin->more, &QToolButton::clicked, spin, [this] { Step(+1); });
-    QObject::connect(spin->less, &QToolButton::clicked, spin, [this] { Step(-1); });
+    ConnectControl<CSpinButtonCtrl>(spin, spin->more, &QToolButton::clicked,
+                                    [](CSpinButtonCtrl& self, bool) { self.Step(+1); });
+    ConnectControl<CSpinButtonCtrl>(spin, spin->less, &QToolButton::clicked,
+                                    [](CSpinButtonCtrl& self, bool) { self.Step(-1); });
     if (m_style & UDS_AUTOBUDDY)
         SetBuddy(GetWindow(GW_HWNDPREV));
 }
@@ -234,57 +238,57 @@ QWidget* CSliderCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 void CSliderCtrl::ConnectWidget()
 {
     QSlider* slider = Slider();
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
-                     [this](int action)
-                     {
-                         if (m_silent)
-                             return;
-                         switch (action)
-                         {
-                         case QAbstractSlider::SliderSingleStepAdd:
-                             m_pendingCode = TB_LINEDOWN;
-                             break;
-                         case QAbstractSlider::SliderSingleStepSub:
-                             m_pendingCode = TB_LINEUP;
-                             break;
-                         case QAbstractSlider::SliderPageStepAdd:
-                             m_pendingCode = TB_PAGEDOWN;
-                             break;
-                         case QAbstractSlider::SliderPageStepSub:
-                             m_pendingCode = TB_PAGEUP;
-                             break;
-                         case QAbstractSlider::SliderToMinimum:
-                             m_pendingCode = TB_TOP;
-                             break;
-                         case QAbstractSlider::SliderToMaximum:
-                             m_pendingCode = TB_BOTTOM;
-                             break;
-                         case QAbstractSlider::SliderMove:
-                             m_pendingCode = TB_THUMBTRACK;
-                             break;
-                         default:
-                             break;
-                         }
-                     });
+    ConnectControl<CSliderCtrl>(slider, slider, &QAbstractSlider::actionTriggered,
+                                [](CSliderCtrl& self, int action)
+                                {
+                                    if (self.m_silent)
+                                        return;
+                                    switch (action)
+                                    {
+                                    case QAbstractSlider::SliderSingleStepAdd:
+                                        self.m_pendingCode = TB_LINEDOWN;
+                                        break;
+                                    case QAbstractSlider::SliderSingleStepSub:
+                                        self.m_pendingCode = TB_LINEUP;
+                                        break;
+                                    case QAbstractSlider::SliderPageStepAdd:
+                                        self.m_pendingCode = TB_PAGEDOWN;
+                                        break;
+                                    case QAbstractSlider::SliderPageStepSub:
+                                        self.m_pendingCode = TB_PAGEUP;
+                                        break;
+                                    case QAbstractSlider::SliderToMinimum:
+                                        self.m_pendingCode = TB_TOP;
+                                        break;
+                                    case QAbstractSlider::SliderToMaximum:
+                                        self.m_pendingCode = TB_BOTTOM;
+                                        break;
+                                    case QAbstractSlider::SliderMove:
+                                        self.m_pendingCode = TB_THUMBTRACK;
+                                        break;
+                                    default:
+                                        break;
+                                    }
+                                });
     // The parent hears of a move once the slider stands at its new position.
-    QObject::connect(slider, &QAbstractSlider::valueChanged, slider,
-                     [this]
-                     {
-                         if (m_silent || m_pendingCode < 0)
-                             return;
-                         const UINT code = UINT(m_pendingCode);
-                         m_pendingCode = -1;
-                         NotifyScroll(code);
-                         if (code != TB_THUMBTRACK && m_hWnd)
-                             NotifyScroll(TB_ENDTRACK);
-                     });
-    QObject::connect(slider, &QAbstractSlider::sliderReleased, slider,
-                     [this]
-                     {
-                         NotifyScroll(TB_THUMBPOSITION);
-                         if (m_hWnd)
-                             NotifyScroll(TB_ENDTRACK);
-                     });
+    ConnectControl<CSliderCtrl>(slider, slider, &QAbstractSlider::valueChanged,
+                                [](CSliderCtrl& self, int)
+                                {
+                                    if (self.m_silent || self.m_pendingCode < 0)
+                                        return;
+                                    const UINT code = UINT(self.m_pendingCode);
+                                    self.m_pendingCode = -1;
+                                    self.NotifyScroll(code);
+                                    if (code != TB_THUMBTRACK && self.m_hWnd)
+                                        self.NotifyScroll(TB_ENDTRACK);
+                                });
+    ConnectControl<CSliderCtrl>(slider, slider, &QAbstractSlider::sliderReleased,
+                                [](CSliderCtrl& self)
+                                {
+                                    self.NotifyScroll(TB_THUMBPOSITION);
+                                    if (self.m_hWnd)
+                                        self.NotifyScroll(TB_ENDTRACK);
+                                });
 }
 
 QSlider* CSliderCtrl::Slider() const
