@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 namespace
 {
@@ -136,6 +137,34 @@ TEST_F(ProjectInfoFileTest, ReadInfoLine)
     EXPECT_EQ("aa", file.Line());
     EXPECT_EQ(1, file.ReadInfoLine());
     EXPECT_TRUE(file.Line().IsEmpty());
+}
+
+TEST_F(ProjectInfoFileTest, AnyBytesReadSafely)
+{
+    // Heads, keys, separators, blanks, line ends and bytes that are no UTF-8, mixed at random.
+    const std::string pieces[] = {"[PROJEKT]", "[ZAKAZKA]", "[SLOZKY]", "Nazev1", "ZC", "AC", "All", "=",
+                                  ";", " ", "\\", "\n", "\r\n", "\x8A", "\xC3", "\xFF\xFE", "ž",
+                                  std::string(420, 'x')};
+    std::mt19937 random(17);
+    for (int round = 0; round < 60; ++round)
+    {
+        std::string text;
+        for (int k = int(random() % 60); k > 0; --k)
+            text += pieces[random() % std::size(pieces)];
+        const CString path = Write(text);
+        const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(path);
+        for (const std::optional<CString>* value : {&info.building1, &info.investor1, &info.orderNumber, &info.note})
+            if (*value)
+            {
+                EXPECT_LE(value->value().GetLength(), 49);
+                EXPECT_TRUE(Utf8::IsValid(value->value().str()));
+            }
+        const ProjectFolders folders = ProjectInfoFile::ReadProjectFolders(path);
+        if (folders.pathEdit)
+        {
+            EXPECT_TRUE(folders.pathEdit->IsEmpty() || folders.pathEdit->Right(1) != "\\");
+        }
+    }
 }
 
 } // namespace
