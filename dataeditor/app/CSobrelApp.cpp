@@ -396,19 +396,25 @@ void CSobrelApp::OpenTableFile()
         return;
     if (extension == "mdb")
     {
-        document->SetPathName(path, FALSE);
+        // The imported table is saved as a workbook: the database file is never proposed.
+        document->SetTitle(QFileInfo(QString::fromUtf8(LPCTSTR(path))).completeBaseName().toUtf8().constData());
         document->connectType = "Access";
     }
     else if (extension == "dbf")
         document->connectType = "dBASE III";
     else
     {
+        const CString title = QFileInfo(QString::fromUtf8(LPCTSTR(path))).completeBaseName().toUtf8().constData();
         document->connectType = "text";
-        document->SetTitle(QFileInfo(QString::fromUtf8(LPCTSTR(path))).completeBaseName().toUtf8().constData());
+        document->tableName = title;
+        document->SetTitle(title);
     }
     if (!document->ImportFile(path))
     {
+        const bool cancelled = document->importCancelled;
         document->OnCloseDocument();
+        if (cancelled)
+            return;
         CString text;
         text.Format(LanguageString(IDS_FILE_NOT_OPENED), LPCTSTR(path));
         AfxMessageBox(text, MB_OK | MB_ICONERROR);

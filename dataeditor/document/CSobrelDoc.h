@@ -71,6 +71,8 @@ public:
     int sheetCount = 0;
     CString openMarker;
     CSobrelOptions* options = nullptr;
+    // The user cancelled an import (nothing to report).
+    bool importCancelled = false;
 
 protected:
     afx_msg void OnFileSave();

@@ -2,6 +2,7 @@
 
 #include "platform/dao/JetError.h"
 #include "platform/dao/SqliteDatabase.h"
+#include "platform/dao/TableFolderDatabase.h"
 #include "platform/dao/WorkbookDatabase.h"
 
 namespace jet
@@ -15,6 +16,10 @@ std::unique_ptr<Database> OpenDatabase(const std::string& path, const std::strin
         return std::make_unique<SqliteDatabase>(path, readOnly, create);
     if (driver == "Excel 8.0")
         return std::make_unique<WorkbookDatabase>(path, readOnly, create);
+    if (driver == "dBASE III" || driver == "text")
+        return std::make_unique<TableFolderDatabase>(TableFolderOf(path, connect), driver == "text"
+                                                                                      ? TableFolderDatabase::Kind::Text
+                                                                                      : TableFolderDatabase::Kind::Dbase);
     throw JetError(kErrNotInstallableIsam, "Ovladač databáze „" + driver + "“ není k dispozici.");
 }
 

@@ -2,6 +2,9 @@
 
 #include "platform/core/Profile.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 TEST_F(DocumentFixture, TheRoadOfAWorkbookTableFromChoiceToSaveAndBack)
 {
     ASSERT_TRUE(Start());
@@ -178,4 +181,34 @@ TEST_F(DocumentFixture, DeletingATableKeepsTheOtherSheetsAndAFailedCopyKeepsTheF
     EXPECT_NE(sheets.find("A|'Radiátor'"), std::string::npos) << sheets;
     EXPECT_EQ(Bytes(m_path + ".bak"), before);
     EXPECT_EQ(m_app->GetOpenDocumentCount(), documents - 1);
+}
+
+TEST_F(DocumentFixture, AnEngineWriteThatFailsFailsTheSaveAndLeavesNoNewFile)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    const QByteArray before = Bytes(m_path);
+    CGridCtrl& grid = Grid(a);
+    grid.SetRowCount(2001);
+    for (int r = 4; r <= 2000; ++r)
+        grid.SetItemText(r, 1, QString::number(r * 7919).repeated(20).toUtf8().constData());
+    a->View()->rowCount = 2000;
+    a->SetModifiedFlag();
+
+    // Files may grow to 64 KB only: the copy of the small sheets fits, the table does not.
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const BOOL saved = a->DoSave(m_path.toUtf8().constData());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Bytes(m_path), before);
+    EXPECT_FALSE(QFile::exists(Folder("katalog$.xls")));
+    EXPECT_TRUE(a->IsModified());
 }
