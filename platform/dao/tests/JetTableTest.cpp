@@ -354,7 +354,7 @@ TEST_F(JetTable, DeleteAndRenameSheets)
 
 TEST_F(JetTable, OtherDriversFail)
 {
-    ExpectJetError(kErrNotInstallableIsam, [&] { OpenDatabase(PathOf("x"), "dBASE III;", false, false); });
+    ExpectJetError(kErrNotInstallableIsam, [&] { OpenDatabase(PathOf("x"), "Paradox 5.x;", false, false); });
 }
 
 TEST_F(JetTable, ACopyOfStoredValuesKeepsEveryCell)
