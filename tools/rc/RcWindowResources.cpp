@@ -3,6 +3,7 @@
 #include "RcParser.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -409,6 +410,8 @@ void RcParser::Image(long long id, bool icon)
         throw RcError(at.file, at.line, "a folder, not an image file: " + path.string());
     if (!std::filesystem::is_regular_file(path, error))
         throw RcError(at.file, at.line, "image file not found: " + path.string());
+    if (!std::ifstream(path, std::ios::binary))
+        throw RcError(at.file, at.line, "cannot read the image file " + path.string());
     m_script.images[unsigned(id)] =
         RcImage{icon, std::filesystem::absolute(path).lexically_normal().string()};
 }

@@ -42,6 +42,13 @@ protected:
         return "no error";
     }
 
+    // Beside the script: a folder and a script that includes itself.
+    void PrepareFolder()
+    {
+        QDir(m_dir.path()).mkdir("folder");
+        Write("self.rc", "#include \"self.rc\"\n");
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -104,16 +111,14 @@ const MalformedCase malformedCases[] = {
 
 TEST_F(RcParserTest, ErrorsNameFileAndLine)
 {
-    QDir(m_dir.path()).mkdir("folder");
-    Write("self.rc", "#include \"self.rc\"\n");
+    PrepareFolder();
     for (const MalformedCase& c : malformedCases)
         EXPECT_NE(ErrorOf(c.rc).find(c.message), std::string::npos) << ErrorOf(c.rc).substr(0, 200);
 }
 
 TEST_F(RcParserTest, TheCompilerAnswersMalformedScriptsWithFileLineAndFailure)
 {
-    QDir(m_dir.path()).mkdir("folder");
-    Write("self.rc", "#include \"self.rc\"\n");
+    PrepareFolder();
     for (const MalformedCase& c : malformedCases)
     {
         QProcess rc;
