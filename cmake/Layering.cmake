@@ -16,7 +16,9 @@ set(rules
   "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable"
   "cadlink/bridge:platform/core,platform/ole,cadlink/bridge"
   "cadlink/buttons:platform/core,platform/gdi,platform/ui,platform/ole,cadlink/bridge,cadlink/buttons"
-  "cadlink/standin:cadlink/standin")
+  "cadlink/standin:cadlink/standin"
+  "hydraulics:platform/core,datalib,app/common,hydraulics"
+  "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
     cadlink heatloss hydraulics floorwall app dataeditor testing)

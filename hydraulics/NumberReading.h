@@ -1,0 +1,14 @@
+#pragma once
+// Number texts of sheets and fields as the hydraulics read them.
+
+#include "platform/core/CString.h"
+
+// The number at the start of the text, with either decimal separator; 0 for an empty text,
+// a text that starts with no number, and one that reads as infinite or not a number.
+double ReadNumber(const CString& text);
+
+// The whole number at the start of the text, 0 when there is none.
+int ReadInteger(const CString& text);
+
+// The value as printf writes it under the format; a value that is not finite is written as 0.
+CString WriteNumber(const char* format, double value);
