@@ -122,7 +122,8 @@ void KeepModeAndOwner(const std::string& temporary, const struct stat* old)
     if (old)
     {
         ::chmod(temporary.c_str(), old->st_mode & 07777);
-        // Only the owner's own group or root may keep it; otherwise the saver owns the new file.
+        // Only root may give the file to another owner; a user who is a member of the old
+        // group keeps at least the group. Otherwise the saver owns the new file.
         if (::chown(temporary.c_str(), old->st_uid, old->st_gid) != 0)
             (void)::chown(temporary.c_str(), static_cast<uid_t>(-1), old->st_gid);
         // chown may clear the set-id bits: the mode once more.
