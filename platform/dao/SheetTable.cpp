@@ -5,7 +5,10 @@
 #include "platform/dao/JetError.h"
 #include "platform/dao/TextCodec.h"
 
+#include <QString>
+
 #include <algorithm>
+#include <set>
 #include <array>
 #include <cmath>
 
@@ -69,6 +72,12 @@ std::size_t Utf16Length(std::string_view text)
     return units;
 }
 
+// A name in the form that compares equal for every name that workbook::SameName takes as equal.
+QString FoldedName(const std::string& name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toCaseFolded();
+}
+
 } // namespace
 
 SheetTable::SheetTable(workbook::Workbook& book, int sheet, int name, const std::vector<Field>* declared)
@@ -117,6 +126,7 @@ std::vector<std::string> SheetTable::HeaderNames(const workbook::Worksheet& shee
     std::vector<std::string> names;
     if (range.rowEnd <= range.firstRow)
         return names;
+    std::set<QString> seen; // the names so far, case folded as field names compare
     for (int col = range.firstCol; col < range.colEnd; ++col)
     {
         const Cell& cell = sheet.At(range.firstRow, col);
@@ -133,12 +143,11 @@ std::vector<std::string> SheetTable::HeaderNames(const workbook::Worksheet& shee
             if (c == '.' || c == '!' || c == '[' || c == ']' || c == '`')
                 c = '#';
         // A repeated name would make the table unusable; it gets its position like an empty header.
-        for (const std::string& earlier : names)
-            if (workbook::SameName(earlier, name))
-            {
-                name = "F" + std::to_string(col - range.firstCol + 1);
-                break;
-            }
+        if (!seen.insert(FoldedName(name)).second)
+        {
+            name = "F" + std::to_string(col - range.firstCol + 1);
+            seen.insert(FoldedName(name));
+        }
         names.push_back(std::move(name));
     }
     return names;

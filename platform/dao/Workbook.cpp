@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cctype>
+
 namespace workbook
 {
 
@@ -11,6 +14,12 @@ bool SameName(std::string_view a, std::string_view b)
 {
     if (a.size() == b.size() && a == b)
         return true;
+    // Plain ASCII names (most field names) compare without converting them.
+    const auto ascii = [](std::string_view text)
+    { return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }); };
+    if (ascii(a) && ascii(b))
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                                  [](char x, char y) { return std::tolower(x) == std::tolower(y); });
     const QString qa = QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
     const QString qb = QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
     return qa.compare(qb, Qt::CaseInsensitive) == 0;
