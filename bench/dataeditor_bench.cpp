@@ -1,0 +1,127 @@
+// The data editor's save against the engine: a 60,000-row x 10-column table saved through the
+// document (grid texts, column sizing, a copy beside the workbook, the replace) and the same
+// cells written by the engine directly, in the same run. Counters: both times in seconds and
+// their ratio (the document is to cost at most twice the engine).
+#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/app/CSobrelApp.h"
+#include "dataeditor/document/CColumnInfo.h"
+#include "dataeditor/document/CSobrelDoc.h"
+#include "dataeditor/view/CSobrelView.h"
+#include "datalib/CData.h"
+#include "platform/core/Profile.h"
+#include "platform/frame/CDocTemplate.h"
+#include "testing/UiTest.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace
+{
+constexpr int kRows = 60000;
+constexpr int kColumns = 10;
+
+CString CellText(int row, int column)
+{
+    CString text;
+    if (column % 2)
+        text.Format("%d.%d", row, column);
+    else
+        text.Format("Položka %d-%d", row, column);
+    return text;
+}
+
+void Engine(const CString& path)
+{
+    CData data;
+    data.m_bShowErrors = FALSE;
+    data.Create(path, "Excel 8.0");
+    for (int c = 0; c < kColumns; ++c)
+    {
+        CString name;
+        name.Format("Sloupec%d", c);
+        data.AddColBeforeCreateTable(name, c % 2 ? 7 : 10, c % 2 ? 8 : 40, -2);
+    }
+    data.CreateTable("Data");
+    for (int r = 0; r < kRows; ++r)
+    {
+        data.AddRow();
+        for (int c = 0; c < kColumns; ++c)
+            data.SetStringValue(c, CellText(r, c), r);
+    }
+    data.Flush();
+    data.Close();
+}
+
+void SaveThroughTheDocument(benchmark::State& state)
+{
+    UiTest::EnsureApplication();
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + "/program");
+    for (const char* name : {"Sobrel-CZ.so", "Sobrel-CZ.xls"})
+        QFile::link(QStringLiteral(KALVENROD_BIN_DIR "/") + name, dir.path() + "/program/" + name);
+    Profile::SetConfigFolder(dir.path().toUtf8().constData());
+    qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
+    auto app = std::make_unique<CSobrelApp>();
+    app->m_pszExeName = strdup("Sobrel");
+    app->programFolder = (dir.path() + "/program/").toUtf8().constData();
+    app->m_arguments = {CString("Sobrel")};
+    if (!app->InitInstance())
+    {
+        state.SkipWithError("the editor did not start");
+        return;
+    }
+    app->options.backup = 0;
+    POSITION position = app->GetFirstDocTemplatePosition();
+    auto* document = dynamic_cast<CSobrelDoc*>(app->GetNextDocTemplate(position)->OpenDocumentFile(nullptr, TRUE));
+    CSobrelView* view = document->View();
+    CGridCtrl& grid = *view->Grid();
+    grid.SetRowCount(kRows + 1);
+    grid.SetColumnCount(kColumns + 1);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    for (int c = 0; c < kColumns; ++c)
+    {
+        CString name;
+        name.Format("Sloupec%d", c);
+        grid.SetItemText(0, c + 1, name);
+        view->SetColumnInfo(c + 1, std::make_shared<CColumnInfo>(c % 2 ? 7 : 10, c % 2 ? 8 : 40, -2));
+        for (int r = 0; r < kRows; ++r)
+            grid.SetItemText(r + 1, c + 1, CellText(r, c));
+    }
+    view->rowCount = kRows;
+    view->columnCount = kColumns;
+    document->tableName = "Data$";
+    const CString documentPath = (dir.path() + "/dokument.xls").toUtf8().constData();
+    const CString enginePath = (dir.path() + "/engine.xls").toUtf8().constData();
+    double documentSeconds = 0, engineSeconds = 0;
+    for (auto _ : state)
+    {
+        QFile::remove(QString::fromUtf8(LPCTSTR(documentPath)));
+        QFile::remove(QString::fromUtf8(LPCTSTR(enginePath)));
+        QElapsedTimer timer;
+        timer.start();
+        document->OnSaveDocument(documentPath);
+        documentSeconds = timer.nsecsElapsed() / 1e9;
+        timer.restart();
+        Engine(enginePath);
+        engineSeconds = timer.nsecsElapsed() / 1e9;
+        state.SetIterationTime(documentSeconds);
+    }
+    state.counters["document_s"] = documentSeconds;
+    state.counters["engine_s"] = engineSeconds;
+    state.counters["ratio"] = engineSeconds > 0 ? documentSeconds / engineSeconds : 0;
+    document->SetModifiedFlag(FALSE);
+    app->m_pMainWnd->SendMessage(WM_CLOSE);
+    app->ExitInstance();
+    Profile::SetConfigFolder("");
+}
+} // namespace
+
+BENCHMARK(SaveThroughTheDocument)->UseManualTime()->Iterations(2)->Unit(benchmark::kSecond);
+BENCHMARK_MAIN();
