@@ -6,8 +6,9 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/DialogScript.h"
-#include "testing/UiTest.h"
+#include "testing/ScopedEnvironment.h"
 #include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,8 @@ protected:
         QDir().mkpath(Folder("program"));
         QDir().mkpath(Folder("runtime"));
         QDir().mkpath(Folder("config"));
-        qputenv("XDG_RUNTIME_DIR", Folder("runtime").toUtf8());
+        m_runtime =
+            std::make_unique<ScopedEnvironment>("XDG_RUNTIME_DIR", Folder("runtime").toUtf8().constData());
         Profile::SetConfigFolder(Folder("config").toUtf8().constData());
         ScriptedAnswers::Reset();
     }
@@ -39,6 +41,7 @@ protected:
         Stop();
         ScriptedAnswers::Reset();
         Profile::SetConfigFolder("");
+        m_runtime.reset();
     }
 
     QString Folder(const char* name) const { return m_dir.path() + u'/' + QString::fromUtf8(name); }
@@ -91,4 +94,5 @@ protected:
 
     QTemporaryDir m_dir;
     std::unique_ptr<CSobrelApp> m_app;
+    std::unique_ptr<ScopedEnvironment> m_runtime;
 };
