@@ -7,7 +7,7 @@
 #include "app/CMojeCommandLineInfo.h"
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "app/common/ProjectFiles.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectInfoFile.h"
@@ -130,20 +130,18 @@ BOOL CMekrApp::SelectLanguageResources()
     return TRUE;
 }
 
+// Which of the design sheets the project holds; asked silently, a missing sheet is no error.
 BOOL CMekrApp::DetectProjectContent()
 {
-    m_strProjectPipeSpacing.Empty();
     CData data;
+    data.m_bShowErrors = 0;
+    if (!data.Open(m_settings.CurrentProjectPath(), "Excel 8.0", 0, 0))
+        return FALSE;
+    BOOL all = TRUE;
     for (const char* sheet : {"SeznamV$", "SeznamM$", "DimenzSegm$"})
-    {
-        if (OpenWorkbookTable(data, m_settings.PathBase, sheet, "") < 0)
-            return FALSE;
-        if (CString(sheet) == "SeznamM$" && data.m_nRecordCount > 1)
-            data.GetStringValue("Rozteč Trubek", m_strProjectPipeSpacing, 1, -1, 0);
-        data.CloseTable();
-        data.Close();
-    }
-    return TRUE;
+        all = data.GetTableIndex(sheet) >= 0 && all;
+    data.Close();
+    return all;
 }
 
 int CMekrApp::ExitInstance()
@@ -154,6 +152,8 @@ int CMekrApp::ExitInstance()
         HideApplication();
         CloseAllDocuments(TRUE);
     }
+    // The working copies of this run go once the project is saved or dropped.
+    ProjectFiles::RemoveMadeFiles();
     return CWinApp::ExitInstance();
 }
 

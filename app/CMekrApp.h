@@ -31,11 +31,9 @@ public:
     CString m_strHelpFilePath;
     static CString HelpFilePathOf(const CString& frameworkPath);
 
-    // Opens the project's sheets "SeznamV$", "SeznamM$" and "DimenzSegm$" after loading, so
-    // that a missing one is reported; reads the pipe spacing of the design's first room.
-    // FALSE when a sheet did not open (its message shown, the rest skipped).
+    // Whether the project holds the sheets "SeznamV$", "SeznamM$" and "DimenzSegm$", asked
+    // after loading without a message: TRUE when it holds all three.
     BOOL DetectProjectContent();
-    CString m_strProjectPipeSpacing;
 
     // Reads the language packs and selects the language of the stored code; TRUE when a pack is used.
     BOOL SelectLanguageResources();

@@ -7,6 +7,7 @@
 #include "app/CMekrDoc.h"
 #include "app/MekrIds.h"
 #include "app/common/AppSettings.h"
+#include "app/common/CommonIds.h"
 #include "app/common/CommonRoutines.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"

@@ -5,9 +5,7 @@
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 
-namespace
-{
-void ShowProblem(UINT textId, const CString& name)
+void ShowWorkbookProblem(UINT textId, const CString& name, UINT icon)
 {
     CString format;
     format.LoadString(textId);
@@ -16,22 +14,21 @@ void ShowProblem(UINT textId, const CString& name)
     CString caption = AppSettings::Get().ErrorCaption();
     if (caption.IsEmpty())
         caption.LoadString(IDS_CAPTION_ERROR);
-    MessageBox(nullptr, text, caption, MB_OK | MB_ICONSTOP);
+    MessageBox(nullptr, text, caption, MB_OK | icon);
 }
-} // namespace
 
 int OpenWorkbookTable(CData& data, const CString& path, const CString& table, const CString& sql)
 {
     data.m_bShowErrors = 1;
     if (!data.Open(path, "Excel 8.0", 0, 0))
     {
-        ShowProblem(IDS_FILE_PROBLEM, path);
+        ShowWorkbookProblem(IDS_FILE_PROBLEM, path, MB_ICONSTOP);
         return -1;
     }
     if (!data.OpenTable(table, sql, 0))
     {
         data.Close();
-        ShowProblem(IDS_TABLE_PROBLEM, table);
+        ShowWorkbookProblem(IDS_TABLE_PROBLEM, table, MB_ICONSTOP);
         return -2;
     }
     return 0;

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QEvent>
 #include <QTimer>
 
@@ -37,6 +38,8 @@ void MekrFixture::SetUp()
     Store("PathData", FolderPath("data").c_str());
     Store("PathBase", (FolderPath("data") + "/Nový.XLS").c_str());
     QDir(m_folder.path()).mkpath("data");
+    // The template of a new project, as the installation puts it beside the catalogues.
+    QFile::copy(KALVENROD_BIN_DIR "/MekrOrig.xls", m_folder.filePath("data/MekrOrig.xls"));
     m_app = new CMekrApp;
     m_app->m_strLanguageFolder = m_noPacks.path().toUtf8().constData();
 }

@@ -41,10 +41,7 @@ protected:
     void SetUp() override
     {
         MekrFixture::SetUp();
-        QFile copy(QString::fromStdString(FolderPath("data") + "/Nový.XLS"));
-        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-        copy.write("pracovní kopie");
-        copy.close();
+        // The start makes the working copy "Nový.XLS" of a new project in the data folder.
         ASSERT_TRUE(Start());
     }
 };
