@@ -8,10 +8,10 @@
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/WinTypes.h"
-#include "platform/dao/DaoConstants.h"
 
 namespace
 {
+constexpr int kTextType = 10; // the database's text field type
 constexpr int kTextWidth = 255;
 constexpr int kNoDecimalsSuffix = -2;
 
@@ -55,9 +55,9 @@ int CreateTableColumns(CData& source, CData& target, const CString& sheet)
 {
     for (int c = 0; c < source.m_nColCount; ++c)
     {
-        const int type = source.m_aColTypes[c] < 0 ? dbText : source.m_aColTypes[c];
+        const int type = source.m_aColTypes[c] < 0 ? kTextType : source.m_aColTypes[c];
         // The stored names, so that a number column keeps its decimals ("name;n").
-        target.AddColBeforeCreateTable(source.m_aOrigColNames[c], type, type == dbText ? kTextWidth : 0,
+        target.AddColBeforeCreateTable(source.m_aOrigColNames[c], type, type == kTextType ? kTextWidth : 0,
                                        kNoDecimalsSuffix);
     }
     return target.CreateTable(StripSheetSuffix(sheet));
