@@ -180,7 +180,10 @@ void CMainFrame::ShowProgress(int position, int range, const CString& text, bool
 {
     if (!text.IsEmpty())
     {
-        m_progressText = showPercent ? text + " : %d%%" : text;
+        // The caller's text is a text, not a format: its "%" stay as they are.
+        CString escaped = text;
+        escaped.Replace("%", "%%");
+        m_progressText = showPercent ? escaped + " : %d%%" : escaped;
         m_progressRange = range;
         m_progressStep = range / 5;
         if (start && !m_progressTimer)
@@ -201,14 +204,13 @@ void CMainFrame::ShowProgress(int position, int range, const CString& text, bool
         SetMessageText(AFX_IDS_IDLEMESSAGE);
         return;
     }
-    CString shown = m_progressText;
-    if (shown.Find("%d") >= 0)
-    {
-        const int percent = m_progressRange > 0 ? int(100.0 * position / m_progressRange) : 0;
-        shown.Format(LPCTSTR(m_progressText), percent);
-    }
+    const int percent = m_progressRange > 0 ? int(100.0 * position / m_progressRange) : 0;
+    CString shown;
+    shown.Format(LPCTSTR(m_progressText), percent);
     SetMessageText(shown);
 }
+
+CString CMainFrame::StatusText() const { return m_wndStatusBar.GetPaneText(0); }
 
 void CMainFrame::OnTimer(UINT_PTR id)
 {

@@ -26,6 +26,7 @@ public:
     int ProgressPosition() const { return m_progressPosition; }
     CString ProgressText() const { return m_progressText; }
     bool ProgressRunning() const { return m_progressTimer; }
+    CString StatusText() const;
 
     // An open request "path\ttable\textra" of a later start.
     void HandleOpenRequest(const CString& request);

@@ -35,6 +35,15 @@ END_MESSAGE_MAP()
 
 namespace
 {
+// One file, however its path is written (links, "." and ".." resolved).
+bool SameFile(const CString& a, const CString& b)
+{
+    if (a == b)
+        return true;
+    const QString first = QFileInfo(QString::fromUtf8(LPCTSTR(a))).canonicalFilePath();
+    return !first.isEmpty() && first == QFileInfo(QString::fromUtf8(LPCTSTR(b))).canonicalFilePath();
+}
+
 bool IsWritableFile(const CString& path)
 {
     struct stat status;
@@ -81,7 +90,7 @@ std::vector<CSobrelDoc*> CSobrelDoc::OtherDocuments(const CString& path) const
     for (POSITION position = docTemplate->GetFirstDocPosition(); position;)
     {
         auto* other = dynamic_cast<CSobrelDoc*>(docTemplate->GetNextDoc(position));
-        if (other && other != this && other->filePath == path)
+        if (other && other != this && !other->filePath.IsEmpty() && SameFile(other->filePath, path))
             others.push_back(other);
     }
     return others;

@@ -7,6 +7,9 @@
 #include "dataeditor/app/COptionsPropertySheet.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
+#include "dataeditor/document/CSeparatorDlg.h"
+#include "dataeditor/document/CTableChoiceDlg.h"
+#include "dataeditor/document/CTableNameDlg.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/DialogShot.h"
@@ -101,6 +104,19 @@ TEST_F(MainFrame, EditBarCommandHidesAndShowsTheBar)
     EXPECT_EQ(Update(ID_VIEW_EDITBAR).m_nCheck, 1);
 }
 
+TEST_F(MainFrame, ProgressShowsTheCallersTextAsItStandsWithItsPercentage)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    m_app->ReportProgress(0, 200, "Sleva 10% ze ceny", true, true);
+    EXPECT_TRUE(Frame()->ProgressRunning());
+    m_app->ReportProgress(50, 200, "", true, false);
+    EXPECT_EQ(Frame()->StatusText(), "Sleva 10% ze ceny : 25%");
+    m_app->ReportProgress(-1, 0, "", false, false);
+    EXPECT_FALSE(Frame()->ProgressRunning());
+    EXPECT_EQ(Frame()->StatusText(), "Připraven");
+}
+
 TEST_F(MainFrame, ForwardedRequestNeedsTwoTabs)
 {
     ProvideBoth();
@@ -184,4 +200,11 @@ TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
     Frame()->m_userBars->SetCommands(0, {ID_FILE_SAVE, ID_ROW_INSERT}, true);
     CCustomizeBarsDlg customise(*Frame()->m_userBars);
     EXPECT_TRUE(DialogShot::Render(customise, "pictures/sobrel-customise.png"));
+    CTableChoiceDlg choice({"A$", "B$ (otevřena)", "Ceník$"}, "Soubor obsahuje 3 tabulky. Kterou otevřít?",
+                           " (otevřena)");
+    EXPECT_TRUE(DialogShot::Render(choice, "pictures/sobrel-1046.png"));
+    CTableNameDlg name("Ceník", false);
+    EXPECT_TRUE(DialogShot::Render(name, "pictures/sobrel-1045.png"));
+    CSeparatorDlg separator;
+    EXPECT_TRUE(DialogShot::Render(separator, "pictures/sobrel-1024.png"));
 }

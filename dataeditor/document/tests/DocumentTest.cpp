@@ -1,6 +1,8 @@
 #include "DocumentFixture.h"
 
 #include "platform/core/Profile.h"
+#include "platform/frame/CRecentFileList.h"
+#include "platform/ui/CCmdUI.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -211,4 +213,48 @@ TEST_F(DocumentFixture, AnEngineWriteThatFailsFailsTheSaveAndLeavesNoNewFile)
     EXPECT_EQ(Bytes(m_path), before);
     EXPECT_FALSE(QFile::exists(Folder("katalog$.xls")));
     EXPECT_TRUE(a->IsModified());
+}
+
+TEST_F(DocumentFixture, AnotherTableOfTheSameFileOpensBesideTheFirstWhateverThePathSays)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(a->GetDocTemplate() != nullptr);
+    CCmdUI state;
+    state.m_nID = ID_OPEN_ANOTHER_TABLE;
+    state.DoUpdate(a, TRUE);
+    EXPECT_TRUE(state.m_bEnabled);
+    DialogScript::OnNext(IDD_TABLE_CHOICE, [](CDialog& dialog) {
+        auto* list = static_cast<CListBox*>(dialog.GetDlgItem(IDC_TABLE_LIST));
+        list->SetCurSel(list->FindStringExact(-1, "B$"));
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    const int documents = m_app->GetOpenDocumentCount();
+    a->OnOpenAnotherTable();
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents + 1);
+
+    // The same file under another path is the same file: its open tables carry the marker.
+    QFile::link(m_path, Folder("odkaz.xls"));
+    m_path = Folder("odkaz.xls");
+    std::vector<CString> offered;
+    EXPECT_EQ(Open("A$", &offered), nullptr);
+    EXPECT_NE(std::find(offered.begin(), offered.end(), "B$ (otevřena)"), offered.end());
+}
+
+TEST_F(DocumentFixture, AFailedSaveKeepsTheRecentFileList)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    CRecentFileList& recent = *m_app->m_pRecentFileList;
+    const int size = recent.GetSize();
+    const CString first = size ? recent[0] : CString();
+    a->SetModifiedFlag();
+    BlockPath(Folder("jinam$.xls"));
+    EXPECT_FALSE(a->DoSave(Folder("jinam.xls").toUtf8().constData()));
+    EXPECT_EQ(recent.GetSize(), size);
+    EXPECT_EQ(size ? recent[0] : CString(), first);
+    EXPECT_EQ(a->GetPathName(), m_path.toUtf8().constData());
 }
