@@ -2,8 +2,10 @@
 // fields, in a point and a comma locale. Expected values are worked by hand from the formulas.
 #include "HydraulicsFixtures.h"
 
+#include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/ChangedConditions.h"
 #include "hydraulics/HeatingMediumFields.h"
+#include "hydraulics/RadiatorConditions.h"
 #include "hydraulics/RadiatorFactorTables.h"
 #include "hydraulics/WaterDensity.h"
 
@@ -111,6 +113,33 @@ TEST(ChangedConditions, TemperaturesOutOfOrderLeaveTheFactors)
         EXPECT_DOUBLE_EQ(conditions.SpoctiTeplotniFaktor(), 0.7) << c.t1 << "/" << c.t2 << "/" << c.ti;
         EXPECT_DOUBLE_EQ(conditions.SpoctiPrutokovyFaktor(), 0.9);
     }
+}
+
+TEST(RadiatorConditions, SilentRecomputationAndTheWayBack)
+{
+    COtopneTeleso radiator;
+    radiator.m_dSupply = 60, radiator.m_dReturn = 48, radiator.m_nCoverChoice = 8, radiator.m_dCoverFactor = 0.87;
+    ASSERT_TRUE(RecomputeRadiatorFactors(radiator));
+    EXPECT_NEAR(radiator.m_dTemperatureFactor, 0.4698138, 1e-6);
+    EXPECT_NEAR(radiator.m_dMassFlowFactor, 0.9992381, 1e-6);
+    EXPECT_DOUBLE_EQ(radiator.m_dExponent, 0.0); // the silent mode stores the two factors only
+
+    ChangedConditions conditions;
+    CopyRadiatorToConditions(radiator, conditions);
+    EXPECT_DOUBLE_EQ(conditions.m_dMean, 54.0);
+    EXPECT_DOUBLE_EQ(conditions.m_dDeltaT, 12.0);
+    conditions.m_nKind = 1;
+    conditions.SpoctiTeplotniFaktor();
+    CopyConditionsToRadiator(conditions, radiator);
+    EXPECT_DOUBLE_EQ(radiator.m_dExponent, 1.25);
+    EXPECT_EQ(radiator.m_nCoverChoice, 8);
+    EXPECT_DOUBLE_EQ(radiator.m_dCoverFactor, 0.87);
+    EXPECT_EQ(TemperatureGradientText(radiator.m_dSupply, radiator.m_dReturn), "60.0#48.0");
+
+    radiator.m_dReturn = 60; // supply no longer above return
+    radiator.m_dTemperatureFactor = 0.5;
+    EXPECT_FALSE(RecomputeRadiatorFactors(radiator));
+    EXPECT_DOUBLE_EQ(radiator.m_dTemperatureFactor, 0.5);
 }
 
 TEST(RadiatorFactorTables, ChoicesAndFactors)

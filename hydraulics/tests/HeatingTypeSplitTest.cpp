@@ -13,54 +13,6 @@
 
 namespace
 {
-const char* const floorCode = "9001-0014";
-const char* const wallCode = "9001-9999";
-
-// Building; room A with two radiators, two floor circuits and a wall circuit; room B with a
-// floor circuit; room C bare; a row without kind.
-std::vector<RowCells> ProjectRows()
-{
-    return {
-        {{"Číslo                Místnosti", "1.01"}, {"NázevM", "Obývací pokoj"}, {"ZtrátaM", "1000.0"},
-         {"PočetT", "2"}, {"Podlahové     Vytápění", floorCode}, {"Soustava", "1"}, {"ZTRATA_PODL", "600.0"},
-         {"ZTRATA_STEN", "0.0"}, {"ZTRATA_TELE", "400.0"}, {"TYP_ZAZNAMU", "2"}, {"Format", "000000|f0d800|T|1"}},
-        {{"Číslo                Místnosti", "1.01"}, {"PočetT", "1"}, {"VětaT", "9005-0012"}, {"PočetČl", "10"},
-         {"Podlahové     Vytápění", "Ne"}, {"R omítky", "0.470"}, {"Vytápění", "350.0"}, {"TYP_ZAZNAMU", "3"},
-         {"Format", "000000|e6e6fa||1"}},
-        {{"Číslo                Místnosti", "1.01"}, {"PočetT", "1"}, {"VětaT", "9005-0013"},
-         {"Podlahové     Vytápění", "Ne"}, {"Vytápění", "50.0"}, {"TYP_ZAZNAMU", "3"}},
-        {{"Číslo                Místnosti", "1.01"}, {"Podlahové     Vytápění", floorCode}, {"Délka Topení", "60"},
-         {"TYP_ZAZNAMU", "4"}},
-        {{"Číslo                Místnosti", "1.01"}, {"Podlahové     Vytápění", floorCode}, {"Délka Topení", "55"},
-         {"TYP_ZAZNAMU", "4"}},
-        {{"Číslo                Místnosti", "1.01"}, {"Soustava", "10"}, {"Stěnové Vytápění", wallCode},
-         {"Délka Topení", "40"}, {"TYP_ZAZNAMU", "5"}},
-        {{"Číslo                Místnosti", "1.02"}, {"NázevM", "Koupelna"}, {"ZtrátaM", "500.0"},
-         {"Podlahové     Vytápění", floorCode}, {"Soustava", "2"}, {"ZTRATA_PODL", "500.0"}, {"TYP_ZAZNAMU", "2"}},
-        {{"Číslo                Místnosti", "1.02"}, {"Podlahové     Vytápění", floorCode}, {"TYP_ZAZNAMU", "4"}},
-        {{"Číslo                Místnosti", "1.03"}, {"NázevM", "Chodba"}, {"ZtrátaM", "200.0"}, {"Soustava", "11"},
-         {"TYP_ZAZNAMU", "2"}},
-        {{"Podlahové     Vytápění", "Ne"}, {"VětaT", "9005-0001"}},
-    };
-}
-
-using SheetRow = std::map<CString, CString>;
-
-std::vector<SheetRow> SheetRows(const CString& workbook)
-{
-    std::vector<SheetRow> rows;
-    for (const auto& row : ReadSheet(workbook, "SeznamM$"))
-        rows.emplace_back(row.begin(), row.end());
-    return rows;
-}
-
-SheetRow Cells(const RowCells& cells)
-{
-    SheetRow row;
-    for (const auto& [column, text] : cells)
-        row[column] = text;
-    return row;
-}
 
 class HeatingTypeSplitTest : public ::testing::Test
 {
@@ -128,7 +80,7 @@ TEST_F(HeatingTypeSplitTest, SplitIsWrittenBackAndCircuitsFollowTheShares)
 {
     SplitAndSave(m_project.Path());
     const std::vector<RowCells> source = ProjectRows();
-    const std::vector<SheetRow> rows = SheetRows(m_project.Path());
+    const std::vector<SheetRow> rows = ResultRows(m_project.Path());
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0], (SheetRow{{"NázevM", "objekt"}, {"TYP_ZAZNAMU", "1"}, {"Format", "000000|d2b48c|T|1"}}));
 
@@ -189,7 +141,7 @@ TEST_F(HeatingTypeSplitTest, AnyColumnOrderGivesTheSameSheet)
     HeatingTypeSplit split;
     m_split = split;
     SplitAndSave(other);
-    EXPECT_EQ(SheetRows(other), SheetRows(m_project.Path()));
+    EXPECT_EQ(ResultRows(other), ResultRows(m_project.Path()));
 }
 
 TEST_F(HeatingTypeSplitTest, DeletionByRowKind)
@@ -239,14 +191,14 @@ TEST_F(HeatingTypeSplitTest, MissingColumnLoadsNothingAndWritesNothing)
     int recreated = 0;
     EXPECT_FALSE(m_split.Save(other, [&](const CString&) { return ++recreated, 0; }));
     EXPECT_EQ(recreated, 0);
-    EXPECT_EQ(SheetRows(other).size(), 1u);
+    EXPECT_EQ(ResultRows(other).size(), 1u);
 }
 
 TEST_F(HeatingTypeSplitTest, FailedRewriteAppendsNothing)
 {
     Load(m_project.Path());
-    const std::vector<SheetRow> before = SheetRows(m_project.Path());
+    const std::vector<SheetRow> before = ResultRows(m_project.Path());
     EXPECT_FALSE(m_split.Save(m_project.Path(), [](const CString&) { return 1; }));
-    EXPECT_EQ(SheetRows(m_project.Path()), before);
+    EXPECT_EQ(ResultRows(m_project.Path()), before);
 }
 } // namespace

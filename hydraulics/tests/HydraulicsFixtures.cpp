@@ -101,3 +101,46 @@ int EmptySheet(const CString& workbook, const CString& sheet)
         return 1;
     return std::rename(temporary.GetString(), workbook.GetString()) == 0 ? 0 : 1;
 }
+
+std::vector<RowCells> ProjectRows()
+{
+    return {
+        {{"Číslo                Místnosti", "1.01"}, {"NázevM", "Obývací pokoj"}, {"ZtrátaM", "1000.0"},
+         {"PočetT", "2"}, {"Podlahové     Vytápění", floorCode}, {"Soustava", "1"}, {"ZTRATA_PODL", "600.0"},
+         {"ZTRATA_STEN", "0.0"}, {"ZTRATA_TELE", "400.0"}, {"TYP_ZAZNAMU", "2"}, {"Format", "000000|f0d800|T|1"}},
+        {{"Číslo                Místnosti", "1.01"}, {"PočetT", "1"}, {"VětaT", "9005-0012"}, {"PočetČl", "10"},
+         {"Podlahové     Vytápění", "Ne"}, {"R omítky", "0.470"}, {"Vytápění", "350.0"}, {"TYP_ZAZNAMU", "3"},
+         {"Format", "000000|e6e6fa||1"}},
+        {{"Číslo                Místnosti", "1.01"}, {"PočetT", "1"}, {"VětaT", "9005-0013"},
+         {"Podlahové     Vytápění", "Ne"}, {"Vytápění", "50.0"}, {"TYP_ZAZNAMU", "3"}},
+        {{"Číslo                Místnosti", "1.01"}, {"Podlahové     Vytápění", floorCode}, {"Délka Topení", "60"},
+         {"TYP_ZAZNAMU", "4"}},
+        {{"Číslo                Místnosti", "1.01"}, {"Podlahové     Vytápění", floorCode}, {"Délka Topení", "55"},
+         {"TYP_ZAZNAMU", "4"}},
+        {{"Číslo                Místnosti", "1.01"}, {"Soustava", "10"}, {"Stěnové Vytápění", wallCode},
+         {"Délka Topení", "40"}, {"TYP_ZAZNAMU", "5"}},
+        {{"Číslo                Místnosti", "1.02"}, {"NázevM", "Koupelna"}, {"ZtrátaM", "500.0"},
+         {"Podlahové     Vytápění", floorCode}, {"Soustava", "2"}, {"ZTRATA_PODL", "500.0"}, {"TYP_ZAZNAMU", "2"}},
+        {{"Číslo                Místnosti", "1.02"}, {"Podlahové     Vytápění", floorCode}, {"TYP_ZAZNAMU", "4"}},
+        {{"Číslo                Místnosti", "1.03"}, {"NázevM", "Chodba"}, {"ZtrátaM", "200.0"}, {"Soustava", "11"},
+         {"TYP_ZAZNAMU", "2"}},
+        {{"Podlahové     Vytápění", "Ne"}, {"VětaT", "9005-0001"}},
+    };
+}
+
+
+std::vector<SheetRow> ResultRows(const CString& workbook)
+{
+    std::vector<SheetRow> rows;
+    for (const auto& row : ReadSheet(workbook, "SeznamM$"))
+        rows.emplace_back(row.begin(), row.end());
+    return rows;
+}
+
+SheetRow Cells(const RowCells& cells)
+{
+    SheetRow row;
+    for (const auto& [column, text] : cells)
+        row[column] = text;
+    return row;
+}

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <initializer_list>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -39,11 +40,23 @@ private:
 
 using RowCells = std::vector<std::pair<const char*, const char*>>;
 
+// Building; room A ("1.01", 1000 W: floor 600, wall 0, uncovered 400) with two radiators, two
+// floor circuits and a wall circuit; room B with a floor circuit; room C bare; a row without
+// kind. The building row is the template's own.
+std::vector<RowCells> ProjectRows();
+inline constexpr const char* floorCode = "9001-0014";
+inline constexpr const char* wallCode = "9001-9999";
+
 // Appends rows of (column, text) cells to a sheet of a workbook.
 void AppendRows(const CString& workbook, const char* sheet, const std::vector<RowCells>& rows);
 
 // Every row of a sheet, each as its texts by column name.
 std::vector<std::vector<std::pair<CString, CString>>> ReadSheet(const CString& workbook, const char* sheet);
+
+// The rows of "SeznamM$", each as its non-empty texts by column name; a row of cells likewise.
+using SheetRow = std::map<CString, CString>;
+std::vector<SheetRow> ResultRows(const CString& workbook);
+SheetRow Cells(const RowCells& cells);
 
 // Empties a sheet of a workbook and keeps its columns, as the project's sheet rewrite does.
 int EmptySheet(const CString& workbook, const CString& sheet);

@@ -1,0 +1,263 @@
+// The radiator and split dialogs driven as a user drives them, off screen, and their pictures.
+#include "hydraulics/tests/HydraulicsFixtures.h"
+
+#include "app/common/AppSettings.h"
+#include "controls/grid/CCellID.h"
+#include "hydraulics/COtopneTeleso.h"
+#include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
+#include "hydraulics/dialogs/CPripojeniTelesa.h"
+#include "hydraulics/dialogs/CTelesa.h"
+#include "hydraulics/dialogs/CTopneMedium.h"
+#include "hydraulics/dialogs/CUmisteniTelesa.h"
+#include "hydraulics/dialogs/CZakrytiTelesa.h"
+#include "hydraulics/dialogs/CZmenenePodminky.h"
+#include "hydraulics/dialogs/HydraulicsResource.h"
+#include "platform/ui/DialogShot.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <map>
+
+namespace
+{
+
+void Leave(CDialog& dialog, int field, const char* text, int next)
+{
+    dialog.GetDlgItem(field)->SetFocus();
+    dialog.SetDlgItemText(field, text);
+    dialog.GetDlgItem(next)->SetFocus();
+}
+
+class HydraulicsDialogsTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { UiTest::EnsureApplication(); }
+    void SetUp() override
+    {
+        ScriptedAnswers::Reset();
+        AppSettings& settings = AppSettings::Get();
+        settings.SetStartValues(0);
+        settings.CurrentProjectPath() = m_project.Path();
+        WorkingRadiator() = COtopneTeleso();
+        AppendRows(m_project.Path(), "SeznamM$", ProjectRows());
+    }
+    void TearDown() override { ScriptedAnswers::Reset(); }
+
+    // The dialog's actions on the rows, then its OK.
+    int RunSplitDialog(const std::function<void(CTelesa&)>& actions)
+    {
+        CTelesa dialog;
+        dialog.m_recreate = [this](const CString& sheet) { return EmptySheet(m_project.Path(), sheet); };
+        ScriptedAnswers::OnDialog(IDD_TELESA, [&](CDialog& d) {
+            actions(dialog);
+            UiTest::Click(d.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        return int(dialog.DoModal());
+    }
+
+    WorkbookCopy m_project{"MekrOrig.xls", "Projekt.XLS"};
+};
+
+TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
+{
+    const std::vector<SheetRow> before = ResultRows(m_project.Path());
+    bool okDisabledForEqualTemperatures = false;
+    CString gradientCaption;
+    const int result = RunSplitDialog([&](CTelesa& dialog) {
+        for (int id : {IDC_LEVEL_BUILDING, IDC_LEVEL_ROOM, IDC_LEVEL_RADIATOR, IDC_LEVEL_FLOOR, IDC_LEVEL_WALL})
+            UiTest::Click(dialog.GetDlgItem(id));
+        EXPECT_EQ(dialog.m_Grid.GetRowCount(), 12);
+        EXPECT_EQ(dialog.m_Grid.GetItemText(2, 2), "Obývací pokoj");
+        EXPECT_EQ(dialog.m_Grid.GetItemText(2, dialog.WallGridColumn()), "Ne");
+        EXPECT_EQ(dialog.m_Grid.GetItemText(7, dialog.WallGridColumn()), wallCode);
+
+        // Room A: wall heating ticked, floor 600 of 1000.
+        dialog.m_Grid.SetFocusCell(2, 1);
+        ScriptedAnswers::OnDialog(IDD_DELENI_ZTRAT, [](CDialog& d) {
+            UiTest::Click(d.GetDlgItem(IDC_SPLIT_WALL_ON));
+            Leave(d, IDC_SPLIT_FLOOR_W, "600", IDC_SPLIT_WALL_W);
+            EXPECT_EQ(CString(static_cast<CDeleniZtratKeKryti&>(d).Text(LossSplit::WallW)), "400.0");
+            UiTest::Click(d.GetDlgItem(IDC_SPLIT_OK));
+            return IDCANCEL;
+        });
+        UiTest::Click(dialog.GetDlgItem(IDC_SPLIT));
+
+        // The gradient: an outlet equal to the inlet is refused, then 60/48.
+        ScriptedAnswers::OnDialog(IDD_TOPNE_MEDIUM, [&](CDialog& d) {
+            Leave(d, IDC_OUTLET, "90", IDC_INLET);
+            okDisabledForEqualTemperatures = !d.GetDlgItem(IDOK)->IsWindowEnabled();
+            Leave(d, IDC_INLET, "60", IDC_OUTLET);
+            Leave(d, IDC_OUTLET, "48", IDC_INLET);
+            EXPECT_TRUE(d.GetDlgItem(IDOK)->IsWindowEnabled());
+            UiTest::Click(d.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(dialog.GetDlgItem(IDC_GRADIENT));
+        dialog.GetDlgItemText(IDC_GRADIENT, gradientCaption);
+
+        // The first radiator of room A, after the question.
+        dialog.m_Grid.SetFocusCell(3, 1);
+        dialog.m_Grid.SetFocus();
+        ScriptedAnswers::AnswerBox(IDYES);
+        UiTest::PressKey(VK_DELETE);
+        EXPECT_EQ(dialog.m_Grid.GetRowCount(), 11);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(okDisabledForEqualTemperatures);
+    EXPECT_EQ(gradientCaption, "60/48");
+    EXPECT_EQ(AppSettings::Get().TemperaturePair, "60.0#48.0");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Opravdu smazat položku :\n'1.019005-0012' ?");
+
+    std::vector<SheetRow> expected = before;
+    SheetRow& roomA = expected[1];
+    roomA["PočetT"] = "1";
+    roomA["ZTRATA_PODL"] = "600.0";
+    roomA["ZTRATA_STEN"] = "400.0";
+    roomA["ZTRATA_TELE"] = "0.0";
+    roomA["Soustava"] = "11";
+    roomA["Stěnové Vytápění"] = wallCode;
+    expected.erase(expected.begin() + 2);
+    expected[6]["Stěnové Vytápění"] = "Ne"; // rooms B and C carry their wall marks
+    expected[8]["Stěnové Vytápění"] = wallCode;
+    expected[8]["Soustava"] = "1";
+    EXPECT_EQ(ResultRows(m_project.Path()), expected);
+}
+
+TEST_F(HydraulicsDialogsTest, OkAfterAFailedLoadLeavesTheSheet)
+{
+    QTemporaryDir folder;
+    const CString other = CString(folder.path().toStdString()) + "/Bez.XLS";
+    {
+        CData created;
+        ASSERT_TRUE(created.Create(other, "Excel 8.0"));
+        for (const char* column : {"Číslo                Místnosti", "NázevM", "TYP_ZAZNAMU"})
+            created.AddColBeforeCreateTable(column, 10, 255, -2);
+        ASSERT_TRUE(created.CreateTable("SeznamM"));
+        created.CloseTable();
+        created.Close();
+    }
+    AppendRows(other, "SeznamM$", {{{"NázevM", "objekt"}, {"TYP_ZAZNAMU", "1"}}});
+    AppSettings::Get().CurrentProjectPath() = other;
+    CTelesa dialog;
+    int recreated = 0;
+    dialog.m_recreate = [&](const CString&) { return ++recreated, 0; };
+    ScriptedAnswers::OnDialog(IDD_TELESA, [](CDialog& d) {
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(recreated, 0);
+    ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_GE(ScriptedAnswers::ShownBoxes()[0].text.Find("\"ZtrátaM\""), 0);
+    EXPECT_EQ(ResultRows(other).size(), 1u);
+}
+
+TEST_F(HydraulicsDialogsTest, DeletionRefusals)
+{
+    RunSplitDialog([](CTelesa& dialog) {
+        UiTest::Click(dialog.GetDlgItem(IDC_LEVEL_WALL));
+        dialog.m_Grid.SetFocus();
+        for (int row : {1, 2})
+        {
+            dialog.m_Grid.SetFocusCell(row, 1);
+            UiTest::PressKey(VK_DELETE);
+        }
+        dialog.m_Grid.SetFocusCell(4, 1);
+        ScriptedAnswers::AnswerBox(IDNO);
+        UiTest::PressKey(VK_DELETE);
+        EXPECT_EQ(dialog.m_Grid.GetRowCount(), 12);
+    });
+    const auto& boxes = ScriptedAnswers::ShownBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, "Položku\n'objekt'\nnelze smazat !!!");
+    EXPECT_EQ(boxes[1].text, "Nelze smazat, je to položka s rozpisem!!");
+    EXPECT_EQ(boxes[2].caption, "kalvenrod - dotaz");
+}
+
+TEST_F(HydraulicsDialogsTest, ChangedConditionsTakeTheKindAndTheCover)
+{
+    CZmenenePodminky dialog;
+    dialog.m_dPresetExponent = 1.33; // a stored exponent gives way to the kind clicked
+    ScriptedAnswers::OnDialog(IDD_ZMENENE_PODMINKY, [](CDialog& d) {
+        UiTest::Click(d.GetDlgItem(IDC_KIND_SECTIONAL));
+        ScriptedAnswers::OnDialog(IDD_ZAKRYTI_TELESA, [](CDialog& cover) {
+            UiTest::Click(cover.GetDlgItem(IDC_CHOICE_8));
+            UiTest::Click(cover.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(d.GetDlgItem(IDC_COVER_CHANGE));
+        CString cover;
+        d.GetDlgItemText(IDC_COVER, cover);
+        EXPECT_EQ(cover, "0.870");
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dialog.m_dExponent, 1.25);
+    EXPECT_DOUBLE_EQ(dialog.m_dCoverFactor, 0.87);
+    EXPECT_EQ(dialog.m_nCoverChoice, 8);
+    EXPECT_EQ(dialog.m_nKind, 1);
+}
+
+TEST_F(HydraulicsDialogsTest, ChangedConditionsRefuseAFactorNotAboveZero)
+{
+    CZmenenePodminky dialog;
+    dialog.m_dPlacementFactor = 0.95;
+    ScriptedAnswers::OnDialog(IDD_ZMENENE_PODMINKY, [](CDialog& d) {
+        d.SetDlgItemText(IDC_PLACEMENT, "0");
+        UiTest::Click(d.GetDlgItem(IDOK));
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_PLACEMENT));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_DOUBLE_EQ(dialog.m_dPlacementFactor, 0.95);
+}
+
+TEST_F(HydraulicsDialogsTest, FactorDialogOpenedWithoutChoiceKeepsTheFactor)
+{
+    CZakrytiTelesa dialog;
+    dialog.m_nChoice = 0;
+    dialog.m_dFactor = 0.93;
+    ScriptedAnswers::OnDialog(IDD_ZAKRYTI_TELESA, [](CDialog& d) {
+        for (int id = IDC_CHOICE_1; id <= IDC_CHOICE_8; ++id)
+            EXPECT_FALSE(d.IsDlgButtonChecked(id)) << id;
+        return IDOK;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dialog.m_dFactor, 0.93);
+}
+
+// Pictures for a person to look at: build/tests/hydraulics-dialogs/dialog-<id>.png.
+TEST_F(HydraulicsDialogsTest, Pictures)
+{
+    const std::string folder = std::string(KALVENROD_BIN_DIR) + "/../tests/hydraulics-dialogs";
+    QDir().mkpath(QString::fromStdString(folder));
+    auto render = [&](CDialog& dialog, int id) {
+        EXPECT_TRUE(DialogShot::Render(dialog, folder + "/dialog-" + std::to_string(id) + ".png")) << id;
+    };
+    CTopneMedium medium;
+    render(medium, IDD_TOPNE_MEDIUM);
+    CZmenenePodminky conditions;
+    render(conditions, IDD_ZMENENE_PODMINKY);
+    CPripojeniTelesa connection;
+    render(connection, IDD_PRIPOJENI_TELESA);
+    CUmisteniTelesa placement;
+    render(placement, IDD_UMISTENI_TELESA);
+    CZakrytiTelesa cover;
+    render(cover, IDD_ZAKRYTI_TELESA);
+    CTelesa split;
+    render(split, IDD_TELESA);
+    CDeleniZtratKeKryti loss;
+    loss.m_strRoomName = "Obývací pokoj";
+    loss.m_strTotal = "1000.0";
+    loss.m_dInitialFloor = 600;
+    loss.m_dInitialUncovered = 400;
+    render(loss, IDD_DELENI_ZTRAT);
+}
+} // namespace
