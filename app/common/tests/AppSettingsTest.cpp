@@ -3,11 +3,11 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
 #include "platform/core/UserLocale.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <fstream>
 
@@ -18,16 +18,12 @@ class AppSettingsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Profile::SetConfigFolder(m_config.path().toUtf8().constData());
-        Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
         Profile::SetRegistryKey("Kolp");
         Profile::SetProfileName("kalvenrod");
         m_settings.SetStartValues(0xC0C0C0);
     }
     void TearDown() override
     {
-        Profile::SetConfigFolder("");
-        Profile::SetMachineFolder("");
         UserLocale::ResetToSystem();
         NumberText::SetFormatSeparator('.');
     }
@@ -41,8 +37,7 @@ protected:
         m_settings.ReadPaths();
     }
 
-    QTemporaryDir m_config;
-    QTemporaryDir m_machine;
+    TemporaryProfile m_profile;
     AppSettings m_settings;
 };
 
@@ -128,8 +123,9 @@ TEST_F(AppSettingsTest, MissingWorkingCopyLiesInTheDataFolder)
 TEST_F(AppSettingsTest, LongInstallFolderReadWhole)
 {
     const std::string folder = "/opt/" + std::string(300, 'k');
-    QDir(m_machine.path()).mkpath("Kolp");
-    std::ofstream(m_machine.path().toStdString() + "/Kolp/kalvenrod.ini") << "[General]\nInstallDir=" << folder << "\n";
+    QDir(m_profile.MachineFolder()).mkpath("Kolp");
+    std::ofstream(m_profile.MachineFolder().toStdString() + "/Kolp/kalvenrod.ini")
+        << "[General]\nInstallDir=" << folder << "\n";
     ReadBack();
     EXPECT_EQ(m_settings.InstallDir, folder);
     EXPECT_EQ(m_settings.PathData, folder);

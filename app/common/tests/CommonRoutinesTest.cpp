@@ -5,10 +5,9 @@
 #include "platform/core/Profile.h"
 #include "platform/core/Registry.h"
 #include "platform/core/UserLocale.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 #include <fstream>
 
@@ -105,18 +104,7 @@ TEST(JoinPathTest, OneSeparatorBetween)
 class ReadRegistryStringTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        Profile::SetConfigFolder(m_config.path().toUtf8().constData());
-        Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
-    }
-    void TearDown() override
-    {
-        Profile::SetConfigFolder("");
-        Profile::SetMachineFolder("");
-    }
-    QTemporaryDir m_config;
-    QTemporaryDir m_machine;
+    TemporaryProfile m_profile;
 };
 
 TEST_F(ReadRegistryStringTest, ValuesOfAnyLengthReadWhole)

@@ -4,10 +4,9 @@
 #include "platform/ui/DialogScript.h"
 #include "testing/UiTest.h"
 #include "testing/ScriptedAnswers.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 #include <map>
 
@@ -25,17 +24,11 @@ protected:
         RegisterDemoDialogs();
     }
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        Profile::SetConfigFolder(folder.path().toUtf8().constData());
-        ScriptedAnswers::Reset();
-    }
+    void SetUp() override { ScriptedAnswers::Reset(); }
     void TearDown() override
     {
         if (dialog.GetSafeHwnd())
             dialog.DestroyWindow();
-        Profile::SetConfigFolder("");
     }
 
     void Open()
@@ -71,7 +64,7 @@ protected:
         return r.Size();
     }
 
-    QTemporaryDir folder;
+    TemporaryProfile profile;
     CDemoDialog dialog;
     std::map<int, CRect> initial;
     CRect initialWindow;

@@ -5,10 +5,9 @@
 #include "platform/core/Profile.h"
 #include "platform/ui/CTabCtrl.h"
 #include "testing/UiTest.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 namespace
 {
@@ -25,8 +24,6 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        Profile::SetConfigFolder(folder.path().toUtf8().constData());
         sheet.AddPage(&first);
         sheet.AddPage(&second);
     }
@@ -34,7 +31,6 @@ protected:
     {
         if (sheet.GetSafeHwnd())
             sheet.DestroyWindow();
-        Profile::SetConfigFolder("");
     }
 
     void Open()
@@ -55,7 +51,7 @@ protected:
         UiTest::ProcessEvents();
     }
 
-    QTemporaryDir folder;
+    TemporaryProfile profile;
     CResizableSheet sheet{"kalvenrod - Nastavení"};
     CDemoPage first{IDD_DEMO_PAGE_A};
     CDemoPage second{IDD_DEMO_PAGE_B};

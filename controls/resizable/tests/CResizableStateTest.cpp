@@ -3,10 +3,9 @@
 #include "platform/core/Profile.h"
 #include "platform/ui/CWnd.h"
 #include "testing/UiTest.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 namespace
 {
@@ -25,13 +24,10 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        Profile::SetConfigFolder(folder.path().toUtf8().constData());
         ASSERT_TRUE(wnd.CreateEx(0, "KalvenrodTest", "Okno", WS_POPUP | WS_CAPTION | WS_THICKFRAME,
                                  CRect(100, 80, 500, 380), nullptr, 0));
         wnd.ShowWindow(SW_SHOW);
     }
-    void TearDown() override { Profile::SetConfigFolder(""); }
 
     CRect WindowRect()
     {
@@ -42,7 +38,7 @@ protected:
 
     CString Saved() { return Profile::GetString(Section, "WindowPlacement", ""); }
 
-    QTemporaryDir folder;
+    TemporaryProfile profile;
     CStateWnd wnd;
 };
 } // namespace

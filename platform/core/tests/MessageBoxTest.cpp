@@ -2,12 +2,10 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/widgets/WidgetMessageBoxes.h"
-#include "testing/ScopedEnvironment.h"
+#include "testing/ScopedApplication.h"
 #include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
-
-#include <QApplication>
 
 namespace
 {
@@ -89,11 +87,7 @@ TEST_F(MessageBoxTest, ExceptionReportsItsCzechText)
 
 TEST_F(MessageBoxTest, WidgetBoxesNeverBlockOffScreen)
 {
-    const ScopedEnvironment platform("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    const ScopedApplication application("offscreen");
     InstallWidgetMessageBoxes();
     EXPECT_EQ(AfxMessageBox("Pokračovat?", MB_YESNO | MB_DEFBUTTON2), IDNO);
     ScriptedAnswers::AnswerBox(IDYES);

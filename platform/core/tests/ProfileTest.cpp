@@ -1,13 +1,13 @@
 #include "platform/core/FileOps.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Registry.h"
+#include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <fstream>
 #include <sstream>
@@ -19,15 +19,8 @@ class ProfileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Profile::SetConfigFolder(m_config.path().toUtf8().constData());
-        Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
         Profile::SetRegistryKey("Kolp");
         Profile::SetProfileName("kalvenrod");
-    }
-    void TearDown() override
-    {
-        Profile::SetConfigFolder("");
-        Profile::SetMachineFolder("");
     }
     static std::string Read(const std::string& path)
     {
@@ -52,8 +45,7 @@ protected:
         return text;
     }
 
-    QTemporaryDir m_config;
-    QTemporaryDir m_machine;
+    TemporaryProfile m_profile;
 };
 
 TEST_F(ProfileTest, WrittenProfileIsAnIniFileThatReadsBack)
@@ -61,7 +53,7 @@ TEST_F(ProfileTest, WrittenProfileIsAnIniFileThatReadsBack)
     EXPECT_TRUE(Profile::WriteInt("Settings", "ProCAD", 121));
     EXPECT_TRUE(Profile::WriteString("Settings", "UserFirm", "Topení Novák, s.r.o."));
     EXPECT_TRUE(Profile::WriteString("Settings", "KritPomerCizi", "0,95"));
-    const std::string path = m_config.path().toStdString() + "/Kolp/kalvenrod.ini";
+    const std::string path = m_profile.ConfigFolder().toStdString() + "/Kolp/kalvenrod.ini";
     EXPECT_EQ(Profile::FilePath(), path);
     const std::string ini = Read(path);
     EXPECT_NE(ini.find("[Settings]"), std::string::npos);
@@ -135,8 +127,8 @@ TEST_F(ProfileTest, MachineValuesComeFromBesideTheProgram)
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"),
               FileOps::ProgramFolder());
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "Other"), "");
-    QDir().mkpath(m_machine.path() + "/Kolp");
-    std::ofstream(m_machine.path().toStdString() + "/Kolp/kalvenrod.ini")
+    QDir().mkpath(m_profile.MachineFolder() + "/Kolp");
+    std::ofstream(m_profile.MachineFolder().toStdString() + "/Kolp/kalvenrod.ini")
         << "[General]\nInstallDir=/opt/kalvenrod\n";
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kolp\\kalvenrod", "InstallDir"),
               "/opt/kalvenrod");
@@ -193,8 +185,8 @@ const SettingsFileCase settingsFileCases[] = {
 
 TEST_F(ProfileTest, HandWrittenSettingsFilesReadAsWrittenAndOneWriteChangesItsOwnLine)
 {
-    const std::string path = m_config.path().toStdString() + "/Kolp/kalvenrod.ini";
-    QDir().mkpath(m_config.path() + "/Kolp");
+    const std::string path = m_profile.ConfigFolder().toStdString() + "/Kolp/kalvenrod.ini";
+    QDir().mkpath(m_profile.ConfigFolder() + "/Kolp");
     for (const SettingsFileCase& c : settingsFileCases)
     {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << c.before;
@@ -212,12 +204,12 @@ TEST_F(ProfileTest, HandWrittenSettingsFilesReadAsWrittenAndOneWriteChangesItsOw
 
 TEST_F(ProfileTest, AWriteThroughALinkChangesTheFileItNames)
 {
-    QDir().mkpath(m_config.path() + "/Kolp");
-    const std::string real = m_config.path().toStdString() + "/real.ini";
+    QDir().mkpath(m_profile.ConfigFolder() + "/Kolp");
+    const std::string real = m_profile.ConfigFolder().toStdString() + "/real.ini";
     std::ofstream(real) << "[A]\nx=1\n";
-    ASSERT_TRUE(QFile::link(QString::fromStdString(real), m_config.path() + "/Kolp/kalvenrod.ini"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(real), m_profile.ConfigFolder() + "/Kolp/kalvenrod.ini"));
     EXPECT_TRUE(Profile::WriteInt("A", "x", 2));
-    EXPECT_TRUE(QFileInfo(m_config.path() + "/Kolp/kalvenrod.ini").isSymLink());
+    EXPECT_TRUE(QFileInfo(m_profile.ConfigFolder() + "/Kolp/kalvenrod.ini").isSymLink());
     EXPECT_EQ(Read(real), "[A]\nx=2\n");
 }
 

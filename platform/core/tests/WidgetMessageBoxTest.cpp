@@ -3,7 +3,7 @@
 // no test can hang.
 #include "platform/core/MessageBox.h"
 #include "platform/core/widgets/WidgetMessageBoxes.h"
-#include "testing/ScopedEnvironment.h"
+#include "testing/ScopedApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -51,11 +51,7 @@ int ShowAndClick(UINT type, QMessageBox::StandardButton click, Seen& seen)
 
 TEST(WidgetMessageBoxes, ShowCaptionTextIconAndButtons)
 {
-    const ScopedEnvironment platform("QT_QPA_PLATFORM", "minimal");
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    const ScopedApplication application("minimal");
     InstallWidgetMessageBoxes();
 
     Seen seen;

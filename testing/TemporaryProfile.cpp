@@ -1,0 +1,18 @@
+#include "testing/TemporaryProfile.h"
+
+#include "platform/core/Profile.h"
+
+TemporaryProfile::TemporaryProfile()
+    : m_registryKey(Profile::RegistryKey()), m_profileName(Profile::ProfileName())
+{
+    Profile::SetConfigFolder(m_config.path().toUtf8().constData());
+    Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
+}
+
+TemporaryProfile::~TemporaryProfile()
+{
+    Profile::SetConfigFolder("");
+    Profile::SetMachineFolder("");
+    Profile::SetRegistryKey(m_registryKey);
+    Profile::SetProfileName(m_profileName);
+}
