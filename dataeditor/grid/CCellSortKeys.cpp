@@ -1,0 +1,125 @@
+#include "dataeditor/grid/CCellSortKeys.h"
+
+#include "dataeditor/document/CColumnInfo.h"
+#include "platform/core/COleDateTime.h"
+
+#include <algorithm>
+#include <charconv>
+#include <numeric>
+
+namespace
+{
+template <class T> int Sign(const T& a, const T& b)
+{
+    return a < b ? -1 : b < a ? 1 : 0;
+}
+} // namespace
+
+CCellSortKeys::CCellSortKeys(const std::vector<CString>& texts, const CColumnInfo* description,
+                             const CCollationAlphabet& alphabet)
+    : m_kind(description && description->IsNumeric() ? Kind::number
+             : description && description->IsDate() ? Kind::date
+                                                     : Kind::text)
+{
+    switch (m_kind)
+    {
+    case Kind::number:
+        m_numbers.reserve(texts.size());
+        for (const CString& text : texts)
+            m_numbers.push_back(NumberValue(text));
+        break;
+    case Kind::date:
+        m_dates.reserve(texts.size());
+        m_texts.reserve(texts.size());
+        for (const CString& text : texts)
+        {
+            COleDateTime date;
+            const bool valid = !text.IsEmpty() && date.ParseDateTime(text, VAR_DATEVALUEONLY);
+            m_dates.push_back({text.IsEmpty() ? 0 : valid ? 1 : 2, valid ? double(date.m_dt) : 0.0});
+            m_texts.push_back(valid ? std::u32string() : alphabet.Key(text));
+        }
+        break;
+    case Kind::text:
+        m_texts.reserve(texts.size());
+        for (const CString& text : texts)
+            m_texts.push_back(alphabet.Key(text));
+        break;
+    }
+}
+
+double CCellSortKeys::NumberValue(const CString& text)
+{
+    std::string plain;
+    plain.reserve(text.str().size());
+    for (std::size_t pos = 0; pos < text.str().size();)
+    {
+        const char32_t c = Utf8::Decode(text.str(), pos);
+        if (c == ',')
+            plain += '.';
+        else if (c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E' || (c >= '0' && c <= '9'))
+            plain += char(c);
+        else if (c != ' ' && c != 0xA0 && c != 0x202F && c != '\'')
+            break;
+    }
+    const char* first = plain.data();
+    if (!plain.empty() && plain.front() == '+')
+        ++first;
+    double value = 0;
+    std::from_chars(first, plain.data() + plain.size(), value);
+    return value;
+}
+
+int CCellSortKeys::Compare(int a, int b) const
+{
+    switch (m_kind)
+    {
+    case Kind::number:
+        return Sign(m_numbers[a], m_numbers[b]);
+    case Kind::date:
+        if (int group = Sign(m_dates[a].group, m_dates[b].group))
+            return group;
+        if (int value = Sign(m_dates[a].value, m_dates[b].value))
+            return value;
+        return Sign(m_texts[a], m_texts[b]);
+    case Kind::text:
+        break;
+    }
+    return Sign(m_texts[a], m_texts[b]);
+}
+
+namespace
+{
+template <class Less> void StableSort(std::vector<int>& order, bool ascending, Less less)
+{
+    if (ascending)
+        std::stable_sort(order.begin(), order.end(), less);
+    else
+        std::stable_sort(order.begin(), order.end(), [&less](int a, int b) { return less(b, a); });
+}
+} // namespace
+
+std::vector<int> CCellSortKeys::Order(bool ascending) const
+{
+    const std::size_t count = m_kind == Kind::number ? m_numbers.size() : m_texts.size();
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    switch (m_kind)
+    {
+    case Kind::number:
+        StableSort(order, ascending, [this](int a, int b) { return m_numbers[a] < m_numbers[b]; });
+        break;
+    case Kind::text:
+        StableSort(order, ascending, [this](int a, int b) { return m_texts[a] < m_texts[b]; });
+        break;
+    case Kind::date:
+        StableSort(order, ascending, [this](int a, int b) { return Compare(a, b) < 0; });
+        break;
+    }
+    return order;
+}
+
+int CompareCellTexts(const CString& a, const CString& b, const CColumnInfo* description)
+{
+    CCellSortKeys keys({a, b}, description, CCollationAlphabet::OfLanguagePack());
+    return keys.Compare(0, 1);
+}

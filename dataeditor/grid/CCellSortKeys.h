@@ -1,0 +1,50 @@
+#pragma once
+// The sort keys of one column's texts, built once for a sort: numbers by value, dates by
+// date (empty cells first, texts that are no date after the dates), other texts by the
+// alphabet. The order is stable: rows with equal keys keep their order either way.
+
+#include "dataeditor/grid/CCollationAlphabet.h"
+
+#include <string>
+#include <vector>
+
+class CColumnInfo;
+
+class CCellSortKeys
+{
+public:
+    // description may be null (the texts then sort as texts).
+    CCellSortKeys(const std::vector<CString>& texts, const CColumnInfo* description,
+                  const CCollationAlphabet& alphabet);
+
+    // The places of the texts in sorted order.
+    std::vector<int> Order(bool ascending) const;
+    // -1, 0 or 1 for the texts at two places.
+    int Compare(int a, int b) const;
+
+    // A number text's value: blanks and thousands separators left out, "." or "," as the
+    // decimal point, read up to the first character that is no part of a number (0 for none).
+    static double NumberValue(const CString& text);
+
+private:
+    enum class Kind
+    {
+        number,
+        date,
+        text
+    };
+    struct DateKey
+    {
+        int group;
+        double value;
+    };
+
+    Kind m_kind;
+    std::vector<double> m_numbers;
+    std::vector<DateKey> m_dates;
+    std::vector<std::u32string> m_texts;
+};
+
+// One comparison of two cell texts by the column's description (may be null) and the
+// language pack's alphabet: -1 when a sorts before b, 0 when equal, 1 when after.
+int CompareCellTexts(const CString& a, const CString& b, const CColumnInfo* description);

@@ -1,0 +1,144 @@
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/document/CColumnInfo.h"
+#include "dataeditor/grid/CCellSortKeys.h"
+#include "platform/core/Modules.h"
+#include "platform/core/Resources.h"
+#include "platform/core/UserLocale.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace
+{
+// The order of texts sorted by the keys.
+std::vector<CString> Sorted(std::vector<CString> texts, const CColumnInfo* description, bool ascending,
+                            const CCollationAlphabet& alphabet)
+{
+    const std::vector<int> order = CCellSortKeys(texts, description, alphabet).Order(ascending);
+    std::vector<CString> result;
+    for (int place : order)
+        result.push_back(texts[place]);
+    return result;
+}
+
+class CzechPack : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        pack = LoadLibrary(KALVENROD_BIN_DIR "/Sobrel-CZ.so");
+        ASSERT_NE(pack, nullptr);
+        AfxSetResourceHandle(pack);
+        UserLocale::SetCurrent(UserLocale::Czech());
+    }
+    static void TearDownTestSuite() { UserLocale::ResetToSystem(); }
+    static HMODULE pack;
+    const CCollationAlphabet& Alphabet() const { return CCollationAlphabet::OfLanguagePack(); }
+};
+HMODULE CzechPack::pack = nullptr;
+
+TEST(CollationAlphabet, RanksDigraphsAndMissingCharacters)
+{
+    const CCollationAlphabet alphabet("abcčhchChiIzÞ");
+    const struct
+    {
+        const char* a;
+        const char* b;
+        int expected;
+    } cases[] = {
+        {"hz", "ch", -1},    // ch after every h
+        {"ch", "i", -1},     // and before the letter after it
+        {"cz", "ch", -1},    // c before ch
+        {"CHi", "Chi", 0},
+        {"ch", "Ch", -1},
+        {"cH", "ch", -1},    // c then H: the H is missing, the c decides
+        {"Praha", "Praha 2", -1},
+        {"", "a", -1},
+        {"a", "a", 0},
+        {"z", "x", -1},      // x is missing: after the whole alphabet
+        {"x", "y", -1},      // missing ones in code-point order
+        {"þ", "Þ", 1},       // a missing character never equals a letter
+        {"Þ", "Ch", 1},
+        {"ž", "x", 1},       // both missing: code points
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(alphabet.Compare(c.a, c.b), c.expected) << c.a << " : " << c.b;
+        EXPECT_EQ(alphabet.Compare(c.b, c.a), -c.expected) << c.b << " : " << c.a;
+    }
+}
+
+TEST_F(CzechPack, LowerCaseWordsSortAsTheCzechLocaleSortsThem)
+{
+    const std::vector<std::string> letters = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m",
+                                              "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z",
+                                              "č", "ř", "š", "ž", "ch", "ch", "h", "c"};
+    std::mt19937 random(31);
+    std::vector<CString> words;
+    QStringList qwords;
+    for (int i = 0; i < 600; ++i)
+    {
+        std::string word;
+        const int length = 1 + int(random() % 5);
+        for (int k = 0; k < length; ++k)
+            word += letters[random() % letters.size()];
+        words.push_back(word.c_str());
+        qwords << QString::fromStdString(word);
+    }
+    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    std::stable_sort(qwords.begin(), qwords.end(), [&](const QString& a, const QString& b) {
+        return collator.compare(a, b) < 0;
+    });
+    const std::vector<CString> ours = Sorted(words, nullptr, true, Alphabet());
+    for (std::size_t i = 0; i < ours.size(); ++i)
+        ASSERT_EQ(ours[i].str(), qwords[int(i)].toStdString()) << "place " << i;
+}
+
+TEST_F(CzechPack, CellTextsCompareByTheColumnType)
+{
+    const CColumnInfo number(4, 4, 0), real(7, 8, 2), date(8, 8, -2), text(10, 50, -2);
+    const struct
+    {
+        const char* a;
+        const char* b;
+        const CColumnInfo* description;
+        int expected;
+    } cases[] = {
+        {"9", "10", &number, -1},
+        {"abc", "0", &number, 0},
+        {"1 234,5", "999,9", &real, 1},
+        {"-1,5", "-1", &real, -1},
+        {"", "1.1.2020", &date, -1},
+        {"2.1.2020", "1.2.2020", &date, -1},
+        {"31.12.2019", "1.1.2020", &date, -1},
+        {"1.1.2020", "bez data", &date, -1}, // a text that is no date stays after the dates
+        {"9", "10", &text, 1},
+        {"9", "10", nullptr, 1},
+        {"chata", "hrad", nullptr, 1},
+        {"čáp", "cop", nullptr, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CompareCellTexts(c.a, c.b, c.description), c.expected) << c.a << " : " << c.b;
+}
+
+TEST_F(CzechPack, EqualKeysKeepTheirOrderBothWays)
+{
+    const CColumnInfo number(4, 4, 0);
+    const std::vector<CString> texts = {"2", "1", "2.0", "1,0", "2,00"};
+    EXPECT_EQ(Sorted(texts, &number, true, Alphabet()), (std::vector<CString>{"1", "1,0", "2", "2.0", "2,00"}));
+    EXPECT_EQ(Sorted(texts, &number, false, Alphabet()), (std::vector<CString>{"2", "2.0", "2,00", "1", "1,0"}));
+}
+
+TEST_F(CzechPack, DateColumnKeepsEmptyCellsFirstAndUnreadableTextsLast)
+{
+    const CColumnInfo date(8, 8, -2);
+    const std::vector<CString> texts = {"5.5.2021", "", "nevím", "1.1.1999", ""};
+    EXPECT_EQ(Sorted(texts, &date, true, Alphabet()),
+              (std::vector<CString>{"", "", "1.1.1999", "5.5.2021", "nevím"}));
+}
+} // namespace
