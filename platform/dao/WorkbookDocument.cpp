@@ -36,7 +36,7 @@ std::string CanonicalPath(const std::string& path)
 std::string DigestOf(const std::vector<std::uint8_t>& bytes)
 {
     return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                                    QCryptographicHash::Sha256)
+                                    QCryptographicHash::Blake2b_256)
         .toStdString();
 }
 
