@@ -132,3 +132,21 @@ TEST_F(SingleInstanceTest, StartAfterACrashGivesTheListedFilesTheirWriteBitsBack
     EXPECT_EQ(Profile::GetString("WritingFiles", "file0", "none"), "none");
     EXPECT_EQ(Profile::GetString("WritingFiles", "file2", "none"), "none");
 }
+
+TEST_F(SingleInstanceTest, TheLastInstanceToEndDropsTheListOfFilesBeingWritten)
+{
+    ASSERT_TRUE(Start());
+    Profile::WriteString("WritingFiles", "file1", "/nikde/a.xls");
+    {
+        SingleInstance other("Sobrel");
+        other.Create();
+        Stop();
+        EXPECT_EQ(Profile::GetString("WritingFiles", "file1", ""), "/nikde/a.xls");
+    }
+    Profile::SetRegistryKey("Orbel");
+    Profile::SetProfileName("Sobrel");
+    ASSERT_TRUE(Start());
+    Profile::WriteString("WritingFiles", "file1", "/nikde/a.xls");
+    Stop();
+    EXPECT_EQ(Profile::GetString("WritingFiles", "file1", "none"), "none");
+}

@@ -120,3 +120,20 @@ TEST_F(SobrelFixture, NumberTextsFollowTheLocaleSeparators)
     EXPECT_EQ(CSobrelApp::FormatNumber(0.125, 2, '.', ""), "0.13");
     EXPECT_EQ(CSobrelApp::FormatNumber(999.999, 0, ',', " "), "1 000");
 }
+
+TEST_F(SobrelFixture, AChangedNamedFormatListIsWrittenBackInItsOrderAtExit)
+{
+    Provide({"Sobrel-CZ.so"});
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/Sobrel-CZ.xls"), ProgramFile("Sobrel-CZ.xls")));
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(m_app->namedFormats.size(), 8u);
+    m_app->namedFormats["Stěna"] = "ff0000|ffffff|T|2";
+    m_app->namedFormats.erase("Součet");
+    m_app->namedFormatsChanged = true;
+    Stop();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_app->namedFormats.size(), 7u);
+    EXPECT_EQ(m_app->namedFormats["Stěna"], "ff0000|ffffff|T|2");
+    EXPECT_EQ(m_app->namedFormatOrder["Stěna"], 3);
+    EXPECT_EQ(m_app->namedFormats.count("Součet"), 0u);
+}
