@@ -1,0 +1,432 @@
+#include "MekrFixture.h"
+
+#include "app/CMekrDoc.h"
+#include "app/common/AppSettings.h"
+#include "app/common/ProjectFiles.h"
+#include "datalib/CData.h"
+#include "heatloss/ProjectModel.h"
+#include "platform/frame/CRecentFileList.h"
+#include "platform/frame/FrameIds.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace
+{
+using Values = std::map<std::string, std::string>;
+
+class DocumentTest : public MekrFixture
+{
+protected:
+    void SetUp() override
+    {
+        MekrFixture::SetUp();
+        QDir(m_folder.path()).mkpath("akce");
+        ASSERT_TRUE(Start());
+    }
+
+    CMekrDoc* Doc() const { return dynamic_cast<CMekrDoc*>(m_frame->GetActiveDocument()); }
+    static AppSettings& Settings() { return AppSettings::Get(); }
+    static ProjectHeader& Header() { return ProjectModel::Instance().Header; }
+    CString Akce(const char* name) const { return CString(FolderPath("akce") + "/" + name); }
+    static bool Exists(const CString& path) { return QFile::exists(QString::fromStdString(path.str())); }
+    static QByteArray Bytes(const CString& path)
+    {
+        QFile file(QString::fromStdString(path.str()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Write(const CString& path, const char* bytes)
+    {
+        QFile file(QString::fromStdString(path.str()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // A project file made from the template with these header values in row 0.
+    CString MakeProject(const char* name, const Values& header = {})
+    {
+        const CString path = Akce(name);
+        QFile::remove(QString::fromStdString(path.str()));
+        EXPECT_TRUE(QFile::copy(QString::fromStdString(FolderPath("data") + "/MekrOrig.xls"),
+                                QString::fromStdString(path.str())));
+        CData data;
+        EXPECT_TRUE(data.Open(path, "Excel 8.0", 0, 0) && data.OpenTable("DataAkce$", "", 0));
+        for (const auto& [column, value] : header)
+            EXPECT_TRUE(data.SetStringValue(column.c_str(), value.c_str(), 0, 0)) << column;
+        data.Close();
+        return path;
+    }
+    static CString HeaderValue(const CString& path, const char* column, int row = 0)
+    {
+        CData data;
+        CString value = "<none>";
+        if (data.Open(path, "Excel 8.0", 0, 0) && data.OpenTable("DataAkce$", "", 0) && row < data.m_nRecordCount)
+            data.GetStringValue(column, value, row, -1, 0);
+        return value;
+    }
+    static int HeaderRows(const CString& path)
+    {
+        CData data;
+        return data.Open(path, "Excel 8.0", 0, 0) && data.OpenTable("DataAkce$", "", 0) ? data.m_nRecordCount : -1;
+    }
+    // A dialog's OK: a value written into the project's working copy.
+    static void ChangeWorkingCopy(const char* jobName)
+    {
+        CData data;
+        ASSERT_TRUE(data.Open(Settings().CurrentProjectPath(), "Excel 8.0", 0, 0));
+        ASSERT_TRUE(data.OpenTable("SeznamV$", "", 0));
+        ASSERT_TRUE(data.AddRow());
+        ASSERT_TRUE(data.SetStringValue(0, jobName, data.m_nRecordCount - 1));
+        data.Close();
+        Settings().Modified[AppSettings::InputData] = 1;
+    }
+    void Open(const CString& path)
+    {
+        ScriptedAnswers::AnswerCommonDialog(IDOK, path);
+        Command(ID_FILE_OPEN);
+    }
+    void SaveAs(const CString& path)
+    {
+        ScriptedAnswers::AnswerCommonDialog(IDOK, path);
+        Command(ID_FILE_SAVE_AS);
+    }
+    std::vector<CString> BoxTexts() const
+    {
+        std::vector<CString> texts;
+        for (const MessageBoxRequest& box : ScriptedAnswers::ShownBoxes())
+            texts.push_back(box.text);
+        return texts;
+    }
+    void Restart(const std::vector<CString>& arguments)
+    {
+        Stop();
+        delete m_app;
+        m_app = new CMekrApp;
+        m_app->m_strLanguageFolder = m_noPacks.path().toUtf8().constData();
+        ASSERT_TRUE(Start(arguments));
+    }
+};
+
+TEST_F(DocumentTest, StartMakesANewProjectFromTheTemplate)
+{
+    const CString working = CString(FolderPath("data") + "/Nový.XLS");
+    EXPECT_EQ(Doc()->m_strDocPath, working);
+    EXPECT_EQ(Settings().CurrentProjectPath(), working);
+    EXPECT_EQ(Doc()->GetTitle(), working);
+    EXPECT_EQ(Doc()->m_strProgVer, "1.1");
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    // A clean exit takes the working copy of this run with it.
+    Stop();
+    EXPECT_FALSE(Exists(working));
+}
+
+TEST_F(DocumentTest, OpenWorksInACopyAndTheProjectFileChangesOnlyAtSave)
+{
+    const CString project = MakeProject("Dum.kzn", {{"Název zakázky", "Rodinný dům"}});
+    const QByteArray before = Bytes(project);
+    Open(project);
+    EXPECT_EQ(Doc()->m_strDocPath, project);
+    EXPECT_EQ(Doc()->GetTitle(), project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    EXPECT_EQ(Header().investor1, "Rodinný dům");
+    EXPECT_FALSE(Exists(CString(FolderPath("data") + "/Nový.XLS")));
+
+    // A dialog's OK after a save writes the working copy at once; the project file waits.
+    Command(ID_FILE_SAVE);
+    const QByteArray saved = Bytes(project);
+    const QByteArray workingBefore = Bytes(Akce("Dum.XLS"));
+    ChangeWorkingCopy("Kuchyně");
+    EXPECT_NE(Bytes(Akce("Dum.XLS")), workingBefore);
+    EXPECT_EQ(Bytes(project), saved);
+    EXPECT_TRUE(Doc()->IsModified());
+    Command(ID_FILE_SAVE);
+    EXPECT_NE(Bytes(project), saved);
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    EXPECT_NE(before, Bytes(project));
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+}
+
+TEST_F(DocumentTest, AnOpenedWorkbookOfItsOwnIsWorkedInDirectly)
+{
+    const CString project = MakeProject("Dum.XLS");
+    Open(project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), project);
+    EXPECT_EQ(QDir(QString::fromStdString(FolderPath("akce"))).entryList(QDir::Files), QStringList{"Dum.XLS"});
+    Stop();
+    EXPECT_TRUE(Exists(project));
+}
+
+TEST_F(DocumentTest, AWorkingCopyThisRunDidNotMakeIsReplacedOnlyWhenTheUserSaysSo)
+{
+    const struct
+    {
+        const char* project;
+        int answer;
+        const char* kept;
+    } cases[] = {{"Dum.kzn", IDYES, nullptr}, {"Chata.kzn", IDNO, "Chata (1).XLS"}};
+    for (const auto& c : cases)
+    {
+        const CString project = MakeProject(c.project, {{"Název zakázky", "Nový dům"}});
+        const CString working = ProjectFiles::WorkingCopyOf(project);
+        Write(working, "práce z minula");
+        ScriptedAnswers::ForgetShown();
+        ScriptedAnswers::AnswerBox(c.answer);
+        Open(project);
+        ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty()) << c.project;
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text,
+                  "Soubor " + working + " už existuje (může obsahovat neuloženou práci). Přepsat?");
+        EXPECT_EQ(Doc()->m_strDocPath, project);
+        EXPECT_EQ(Header().investor1, "Nový dům");
+        if (c.kept)
+            EXPECT_EQ(Bytes(Akce(c.kept)), QByteArray("práce z minula"));
+        EXPECT_EQ(QDir(QString::fromStdString(FolderPath("akce"))).entryList(QDir::Files).size(),
+                  c.kept ? 4 : 2);
+    }
+}
+
+TEST_F(DocumentTest, FailedSaveKeepsTheProjectFileFlagsAndTitle)
+{
+    const CString project = MakeProject("Dum.kzn");
+    Open(project);
+    ChangeWorkingCopy("Pokoj");
+    const QByteArray before = Bytes(project);
+    // A project file that cannot be replaced, and a folder that does not exist.
+    QFile::setPermissions(QString::fromStdString(project.str()), QFile::ReadOwner);
+    ScriptedAnswers::ForgetShown();
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(BoxTexts(), std::vector<CString>{"Problémy při kopírování souboru " + project});
+    EXPECT_EQ(Bytes(project), before);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->GetTitle(), project);
+
+    const CString nowhere = Akce("chybí/Dum.kzn");
+    ScriptedAnswers::ForgetShown();
+    SaveAs(nowhere);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->m_strDocPath, project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    QFile::setPermissions(QString::fromStdString(project.str()), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(DocumentTest, SaveAsProposesTheJobNameAsAFileName)
+{
+    EXPECT_EQ(CMekrDoc::ProposedFileName("A/B: dům"), "A_B_ dům");
+    EXPECT_EQ(CMekrDoc::ProposedFileName("x*?\"<>|\\\ty"), "x________y");
+    EXPECT_EQ(CMekrDoc::ProposedFileName(""), "Nový");
+    Header().investor1 = "A/B: dům";
+    Command(ID_FILE_SAVE);
+    ASSERT_EQ(ScriptedAnswers::ShownCommonDialogs().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].kind, "save");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].initial, "A_B_ dům.kzn");
+    EXPECT_EQ(ScriptedAnswers::ShownCommonDialogs()[0].filter, "Vstupní data (*.kzn);;Všechny soubory (*)");
+}
+
+TEST_F(DocumentTest, HeaderValuesAreReadAsTheModelHoldsThemAndWrittenBack)
+{
+    const std::string sixty = "Příliš žluťoučký kůň úpěl ďábelské ódy nad útesem 1234567890";
+    ASSERT_EQ(CString(sixty.c_str()).GetLength(), 60);
+    const struct
+    {
+        const char* altitude;
+        const char* drop;
+        double supply;
+        double returnTemperature;
+        const char* savedAltitude;
+    } cases[] = {{"200", "0#0", 50.0, 45.0, "200"},
+                 {"250", "55", 55.0, 55.0, "250"},
+                 {"200,50", "50#", 50.0, 38.0, "200,5"},
+                 {"200.0", "60#50", 60.0, 50.0, "200"}};
+    for (const auto& c : cases)
+    {
+        Settings().DesignReturnTemperature = 38.0;
+        const CString project = MakeProject("Dum.kzn", {{"Název zakázky", sixty},
+                                                        {"NadmVýška", c.altitude},
+                                                        {"Intenzita větrů", "ano, velmi silný"},
+                                                        {"Teplotní spád", c.drop},
+                                                        {"Typ budovy", "2"},
+                                                        {"Venkovní teplota", "-15"},
+                                                        {"ZakladSigma", "6"}});
+        Open(project);
+        EXPECT_EQ(Header().investor1, CString(sixty.c_str()).Left(49)) << c.altitude;
+        EXPECT_EQ(Header().altitude, c.savedAltitude);
+        EXPECT_EQ(Header().windyLandscape, "ano, velm");
+        EXPECT_EQ(Header().buildingType, 2);
+        EXPECT_EQ(Header().buildingTypeText, "Administrativní budova");
+        EXPECT_EQ(Header().Te, -15);
+        EXPECT_DOUBLE_EQ(Settings().DesignFlowTemperature, c.supply) << c.drop;
+        EXPECT_DOUBLE_EQ(Settings().DesignReturnTemperature, c.returnTemperature) << c.drop;
+        EXPECT_DOUBLE_EQ(Settings().ZakladSigma, 6.0);
+        ASSERT_EQ(HeaderRows(project), 1);
+        Command(ID_FILE_SAVE);
+        EXPECT_EQ(HeaderValue(project, "NadmVýška"), c.savedAltitude);
+        EXPECT_EQ(HeaderValue(project, "Teplotní spád"), c.drop);
+        EXPECT_EQ(HeaderValue(project, "Název zakázky"), CString(sixty.c_str()).Left(49));
+        // The header sheet gets its second row, holding the minimum spreading difference.
+        ASSERT_EQ(HeaderRows(project), 2);
+        EXPECT_EQ(HeaderValue(project, "ZakladSigma", 1), "3.");
+        EXPECT_EQ(HeaderValue(project, "Název zakázky", 1), "");
+    }
+}
+
+TEST_F(DocumentTest, AMissingRecentProjectLeavesTheProjectInUse)
+{
+    const CString project = MakeProject("Dum.kzn", {{"Název zakázky", "Dům"}});
+    Open(project);
+    ChangeWorkingCopy("Pokoj");
+    const CString missing = Akce("Chybí.kzn");
+    m_app->m_pRecentFileList->Add(missing);
+    ScriptedAnswers::ForgetShown();
+    ScriptedAnswers::AnswerBox(IDCANCEL);
+    Command(ID_FILE_MRU_FILE1);
+    EXPECT_EQ((*m_app->m_pRecentFileList)[0], missing);
+    ScriptedAnswers::ForgetShown();
+    Settings().Modified.fill(0);
+    Command(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(BoxTexts(), std::vector<CString>{"Problémy při práci se souborem " + missing});
+    EXPECT_EQ(Doc()->GetTitle(), project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    EXPECT_EQ(Header().investor1, "Dům");
+    EXPECT_NE((*m_app->m_pRecentFileList)[0], missing);
+}
+
+TEST_F(DocumentTest, NewWithoutTheTemplateChangesNothing)
+{
+    const CString project = MakeProject("Dum.kzn", {{"Název zakázky", "Dům"}});
+    Open(project);
+    ChangeWorkingCopy("Pokoj");
+    Settings().Modified.fill(0);
+    Settings().Modified[AppSettings::BasicData] = 1;
+    QFile::remove(QString::fromStdString(FolderPath("data") + "/MekrOrig.xls"));
+    ScriptedAnswers::ForgetShown();
+    ScriptedAnswers::AnswerBox(IDNO);
+    Command(ID_FILE_NEW);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 2u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[1].text,
+              CString("Problémy při práci se souborem " + FolderPath("data") + "/MekrOrig.xls"));
+    EXPECT_EQ(Doc()->m_strDocPath, project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    EXPECT_EQ(Header().investor1, "Dům");
+}
+
+// New, Open, a recent file and closing the window each ask about a modified project.
+TEST_F(DocumentTest, EveryWayOutAsksAboutAModifiedProject)
+{
+    const CString project = MakeProject("Dum.kzn", {{"Název zakázky", "Dům"}});
+    const CString other = MakeProject("Jiny.kzn", {{"Název zakázky", "Jiný"}});
+    const std::function<void()> commands[] = {
+        [&] { Command(ID_FILE_NEW); },
+        [&] {
+            ScriptedAnswers::AnswerCommonDialog(IDOK, other);
+            Command(ID_FILE_OPEN);
+        },
+        [&] {
+            m_app->m_pRecentFileList->Add(other);
+            Command(ID_FILE_MRU_FILE1);
+        },
+        [&] { m_frame->SendMessage(WM_CLOSE); }};
+    const char* names[] = {"new", "open", "recent", "close"};
+    for (int i = 0; i < 4; ++i)
+        for (int answer : {IDCANCEL, IDNO, IDYES})
+        {
+            SCOPED_TRACE(std::string(names[i]) + " " + std::to_string(answer));
+            if (!m_frame)
+                Restart({});
+            // A cancelled command leaves its file dialog's answer unused.
+            ScriptedAnswers::Reset();
+            Open(project);
+            const QByteArray before = Bytes(project);
+            ChangeWorkingCopy("Pokoj");
+            Header().investor1 = "Dům po změně";
+            ScriptedAnswers::ForgetShown();
+            ScriptedAnswers::AnswerBox(answer);
+            commands[i]();
+            ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Projekt " + project + " byl změněn. Uložit změny?");
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - dotaz");
+            const bool closed = !m_app->m_pMainWnd;
+            if (answer == IDCANCEL)
+            {
+                EXPECT_FALSE(closed);
+                EXPECT_TRUE(Doc()->IsModified());
+                EXPECT_EQ(Doc()->m_strDocPath, project);
+                EXPECT_EQ(Header().investor1, "Dům po změně");
+            }
+            else
+            {
+                EXPECT_EQ(closed, i == 3);
+                EXPECT_EQ(Bytes(project) == before, answer == IDNO);
+                if (answer == IDYES)
+                    EXPECT_EQ(HeaderValue(project, "Název zakázky"), "Dům po změně");
+            }
+            if (closed)
+            {
+                m_frame = nullptr;
+                Restart({});
+            }
+        }
+}
+
+TEST_F(DocumentTest, OldFormatOpensUnchangedAndTheUserIsToldOnce)
+{
+    const CString project = MakeProject("Stary.kzn", {{"PROG_VER", "1.0"}});
+    Open(project);
+    EXPECT_EQ(Doc()->m_strProgVer, "1.0");
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("1.0"), -1);
+    Settings().Modified[AppSettings::General] = 1;
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(HeaderValue(project, "PROG_VER"), "1.0");
+}
+
+// Start, fill the header, Save As, close, start with the project on the command line.
+TEST_F(DocumentTest, TheWholeRoad)
+{
+    Header().investor1 = "Rodinný dům Novák";
+    Header().altitude = "310";
+    Header().buildingType = 1;
+    Settings().Modified[AppSettings::BasicData] = 1;
+    const CString project = Akce("Dum.kzn");
+    SaveAs(project);
+    EXPECT_EQ(Doc()->m_strDocPath, project);
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    EXPECT_FALSE(Doc()->IsModified());
+    ScriptedAnswers::ForgetShown();
+    Stop();
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_FALSE(Exists(Akce("Dum.XLS")));
+    EXPECT_FALSE(Exists(CString(FolderPath("data") + "/Nový.XLS")));
+
+    const std::string command = std::string("/usr/bin/python3 -c \"import xlrd,sys; b=xlrd.open_workbook(sys.argv[1]); "
+                                            "s=b.sheet_by_name('DataAkce'); h=s.row_values(0); "
+                                            "assert s.nrows==3 and len(h)>=27, (s.nrows,len(h)); "
+                                            "assert s.cell_value(1,h.index('Název zakázky'))=='Rodinný dům Novák'; "
+                                            "assert s.cell_value(2,h.index('ZakladSigma'))!=''\" '") +
+                                project.str() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+
+    ProjectModel::Instance().Reset("");
+    Restart({project});
+    EXPECT_EQ(Doc()->m_strDocPath, project);
+    EXPECT_EQ(Header().investor1, "Rodinný dům Novák");
+    EXPECT_EQ(Header().altitude, "310");
+    const QByteArray saved = Bytes(project);
+    Header().investor1 = "Jiný";
+    Settings().Modified[AppSettings::BasicData] = 1;
+    ScriptedAnswers::AnswerBox(IDCANCEL);
+    m_frame->SendMessage(WM_CLOSE);
+    EXPECT_NE(m_app->m_pMainWnd, nullptr);
+    ScriptedAnswers::AnswerBox(IDNO);
+    m_frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    EXPECT_EQ(Bytes(project), saved);
+}
+} // namespace
