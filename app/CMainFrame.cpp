@@ -11,6 +11,10 @@
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
+#include "hydraulics/COtopneTeleso.h"
+#include "hydraulics/RadiatorConditions.h"
+#include "hydraulics/dialogs/CTelesa.h"
+#include "hydraulics/dialogs/CZmenenePodminky.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CCmdUI.h"
@@ -37,7 +41,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_HEAT_LOSS, OnUpdateHeatLoss)
     ON_COMMAND(ID_HEAT_LOSS, OnHeatLossCalculation)
     ON_COMMAND(ID_CHOOSE_CAD, OnChooseCad)
-    ON_COMMAND(ID_SPLIT_LOSSES, OnNotAvailable)
+    ON_COMMAND(ID_SPLIT_LOSSES, OnSplitLosses)
     ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
     ON_COMMAND(ID_WALL_DESIGN, OnNotAvailable)
     ON_COMMAND(ID_DISTRIBUTION_SIZING, OnNotAvailable)
@@ -175,15 +179,33 @@ void CMainFrame::RunSettings(int startPage)
     SettingsSheet::Run(this, startPage);
 }
 
-// The changed conditions come with the radiators; the command stays disabled meanwhile.
+// The working radiator's correction for changed conditions: quietly only its temperature and
+// mass-flow factors, else through the dialog, whose OK also sets the project's gradient.
 void CMainFrame::EditChangedConditions()
 {
+    COtopneTeleso& radiator = WorkingRadiator();
     if (m_bQuiet)
     {
         m_bQuiet = 0;
+        RecomputeRadiatorFactors(radiator);
         return;
     }
-    ShowNotAvailable();
+    CZmenenePodminky dialog;
+    CopyRadiatorToConditions(radiator, dialog);
+    if (dialog.DoModal() != IDOK)
+        return;
+    CopyConditionsToRadiator(dialog, radiator);
+    AppSettings::Get().TemperaturePair = TemperatureGradientText(radiator.m_dSupply, radiator.m_dReturn);
+}
+
+void CMainFrame::OnSplitLosses()
+{
+    ShowHint(IDS_HINT_SPLIT_LOSSES);
+    CTelesa dialog;
+    dialog.m_nMode = 0;
+    dialog.m_strText.Empty();
+    dialog.DoModal();
+    ShowHint(0);
 }
 
 void CMainFrame::OnChangedConditions()

@@ -8,6 +8,14 @@
 #include "app/MekrIds.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
+#include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
+#include "hydraulics/dialogs/CPripojeniTelesa.h"
+#include "hydraulics/dialogs/CTelesa.h"
+#include "hydraulics/dialogs/CTopneMedium.h"
+#include "hydraulics/dialogs/CUmisteniTelesa.h"
+#include "hydraulics/dialogs/CZakrytiTelesa.h"
+#include "hydraulics/dialogs/CZmenenePodminky.h"
+#include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/ui/DialogShot.h"
 
 #include <memory>
@@ -20,4 +28,11 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_NASTAVENI_SOBREL, [] { return std::make_unique<CNastaveniSobrelem>(); });
     DialogShot::RegisterClass(IDD_NASTAVENI_VLASTNIK, [] { return std::make_unique<CNastaveniVlastnik>(); });
     DialogShot::RegisterClass(IDD_VORBICA, [] { return std::make_unique<CVorbicaDlg>(); });
+    DialogShot::RegisterClass(IDD_TOPNE_MEDIUM, [] { return std::make_unique<CTopneMedium>(); });
+    DialogShot::RegisterClass(IDD_ZMENENE_PODMINKY, [] { return std::make_unique<CZmenenePodminky>(); });
+    DialogShot::RegisterClass(IDD_PRIPOJENI_TELESA, [] { return std::make_unique<CPripojeniTelesa>(); });
+    DialogShot::RegisterClass(IDD_UMISTENI_TELESA, [] { return std::make_unique<CUmisteniTelesa>(); });
+    DialogShot::RegisterClass(IDD_ZAKRYTI_TELESA, [] { return std::make_unique<CZakrytiTelesa>(); });
+    DialogShot::RegisterClass(IDD_TELESA, [] { return std::make_unique<CTelesa>(); });
+    DialogShot::RegisterClass(IDD_DELENI_ZTRAT, [] { return std::make_unique<CDeleniZtratKeKryti>(); });
 }

@@ -8,6 +8,7 @@
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectHeader.h"
 #include "heatloss/ProjectModel.h"
+#include "hydraulics/COtopneTeleso.h"
 #include "platform/core/NumberText.h"
 
 #include <utility>
@@ -92,6 +93,8 @@ void ProjectHeaderSheet::ReadTemperatureDrop(const CString& text)
         m_settings.DesignReturnTemperature = returnTemperature > 0 ? returnTemperature : kDefaultReturnTemperature;
     }
     m_settings.DesignFlowTemperature = supply > 0 ? supply : kDefaultSupplyTemperature;
+    WorkingRadiator().m_dSupply = m_settings.DesignFlowTemperature;
+    WorkingRadiator().m_dReturn = m_settings.DesignReturnTemperature;
 }
 
 void ProjectHeaderSheet::Read(CData& data)

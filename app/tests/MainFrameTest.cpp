@@ -4,6 +4,8 @@
 #include "app/MekrIds.h"
 #include "app/common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
+#include "hydraulics/COtopneTeleso.h"
+#include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/frame/CToolBar.h"
 #include "platform/ui/CDialog.h"
 #include "testing/ScriptedAnswers.h"
@@ -111,7 +113,7 @@ TEST_F(MainFrameTest, LogoPromptInTheStatusBarWhileTheMouseIsOverIt)
 
 TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
 {
-    const UINT commands[] = {ID_BASIC_DATA,     ID_SPLIT_LOSSES,       ID_FLOOR_DESIGN,
+    const UINT commands[] = {ID_BASIC_DATA,     ID_FLOOR_DESIGN,
                              ID_WALL_DESIGN,    ID_DISTRIBUTION_SIZING, ID_FILE_PRINT,    ID_FILE_PRINT_PREVIEW,
                              ID_FILE_PAGE_SETUP};
     const QStringList before = QDir(m_folder.path() + "/data").entryList(QDir::Files);
@@ -127,6 +129,43 @@ TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
     }
     EXPECT_EQ(QDir(m_folder.path() + "/data").entryList(QDir::Files), before);
     EXPECT_EQ(QDir(m_config.path() + "/Kolp").entryList(QDir::Files), configBefore);
+}
+
+TEST_F(MainFrameTest, SplitLossesRunsTheHeatingTypeSplitWithItsHint)
+{
+    CString hint;
+    ScriptedAnswers::OnDialog(IDD_TELESA, [&](CDialog&) {
+        hint = m_frame->m_wndStatusBar.GetPaneText(0);
+        return IDCANCEL;
+    });
+    Command(ID_SPLIT_LOSSES);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_TELESA});
+    EXPECT_FALSE(hint.IsEmpty());
+    EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
+}
+
+TEST_F(MainFrameTest, ChangedConditionsQuietlyOrThroughTheDialog)
+{
+    COtopneTeleso& radiator = WorkingRadiator();
+    radiator = COtopneTeleso();
+    radiator.m_dSupply = 60;
+    radiator.m_dReturn = 48;
+    m_frame->m_bQuiet = 1;
+    m_frame->EditChangedConditions();
+    EXPECT_EQ(m_frame->m_bQuiet, 0);
+    EXPECT_NEAR(radiator.m_dTemperatureFactor, 0.4698138, 1e-6);
+    EXPECT_NEAR(radiator.m_dMassFlowFactor, 0.9992381, 1e-6);
+    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+
+    ScriptedAnswers::OnDialog(IDD_ZMENENE_PODMINKY, [](CDialog& d) {
+        UiTest::Click(d.GetDlgItem(IDC_KIND_TUBE));
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    m_frame->EditChangedConditions();
+    EXPECT_EQ(radiator.m_nKind, 2);
+    EXPECT_DOUBLE_EQ(radiator.m_dExponent, 1.25);
+    EXPECT_EQ(AppSettings::Get().TemperaturePair, "60.0#48.0");
 }
 
 TEST_F(MainFrameTest, AboutBoxAndItsLinks)

@@ -2,6 +2,7 @@
 
 #include "app/common/AppSettings.h"
 #include "app/common/OpenWorkbookTable.h"
+#include "app/common/RecreateProjectSheet.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/RadiatorConditions.h"
@@ -39,7 +40,7 @@ BEGIN_MESSAGE_MAP(CTelesa, CDialog)
     ON_BN_CLICKED(IDC_SPLIT, OnSplitLosses)
 END_MESSAGE_MAP()
 
-CTelesa::CTelesa(CWnd* parent) : CDialog(IDD_TELESA, parent) {}
+CTelesa::CTelesa(CWnd* parent) : CDialog(IDD_TELESA, parent), m_recreate(RecreateProjectSheet) {}
 
 BOOL CTelesa::OnInitDialog()
 {
