@@ -1,6 +1,6 @@
 // libFuzzer target of the resource compiler: any script compiles or gives an RcError (which
 // names the file and line); no other exception, no crash, no hang. The script lies in a folder
-// of its own beside an image file ("image.ico") and a folder ("folder").
+// of its own beside an image file ("image.ico"), a header ("ids.h") and a folder ("folder").
 #include "tools/rc/CppEmitter.h"
 #include "tools/rc/RcLexer.h"
 #include "tools/rc/RcParser.h"
@@ -8,21 +8,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace
 {
+// The script's folder, in the folder the fuzzer runs in (each run uses it again).
 std::string MakeFolder()
 {
-    char pattern[] = "/tmp/kalvenrod-rc-fuzz-XXXXXX";
-    const char* folder = ::mkdtemp(pattern);
-    if (!folder)
-        std::abort();
-    std::ofstream(std::string(folder) + "/image.ico", std::ios::binary) << "not really an icon";
-    std::ofstream(std::string(folder) + "/ids.h") << "#define IDS_ONE 1\n#define IDD_MAIN 100\n";
-    std::system(("mkdir -p " + std::string(folder) + "/folder").c_str());
-    return folder;
+    const std::filesystem::path folder = std::filesystem::absolute("rc-fuzz-script");
+    std::filesystem::create_directories(folder / "folder");
+    std::ofstream(folder / "image.ico", std::ios::binary) << "not really an icon";
+    std::ofstream(folder / "ids.h") << "#define IDS_ONE 1\n#define IDD_MAIN 100\n";
+    return folder.string();
 }
 } // namespace
 
