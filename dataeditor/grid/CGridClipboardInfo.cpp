@@ -1,0 +1,134 @@
+#include "dataeditor/grid/CGridClipboardInfo.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace
+{
+constexpr std::string_view lineEnd = "\t\n";
+
+// The next piece of rest up to separator; rest continues after it (empty at the end).
+std::string_view Cut(std::string_view& rest, std::string_view separator)
+{
+    const std::size_t pos = rest.find(separator);
+    const std::string_view piece = rest.substr(0, pos);
+    rest = pos == std::string_view::npos ? std::string_view() : rest.substr(pos + separator.size());
+    return piece;
+}
+
+// A line with its end; false when the text has no further complete line.
+bool NextLine(std::string_view& rest, std::string_view& line)
+{
+    const std::size_t pos = rest.find(lineEnd);
+    if (pos == std::string_view::npos)
+        return false;
+    line = rest.substr(0, pos);
+    rest = rest.substr(pos + lineEnd.size());
+    return true;
+}
+} // namespace
+
+CString CGridClipboardInfo::Text() const
+{
+    CString text;
+    text.Format("%d;%d;%d\t\n", wholeRows ? 1 : 0, rowCount, columnCount);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i ? "\t" : "") + names[i];
+    text.AppendFormat("\t\n%d\t\n", producer);
+    return text;
+}
+
+bool CGridClipboardInfo::Read(const CString& text)
+{
+    *this = CGridClipboardInfo();
+    std::string_view rest(text.str());
+    std::string_view counts, nameLine, producerLine;
+    if (!NextLine(rest, counts) || !NextLine(rest, nameLine) || !NextLine(rest, producerLine))
+        return false;
+    int flag = 0, rows = 0, columns = 0;
+    if (std::sscanf(std::string(counts).c_str(), "%d;%d;%d", &flag, &rows, &columns) != 3)
+        return false;
+    std::vector<CString> read;
+    while (!nameLine.empty())
+        read.push_back(CString(Cut(nameLine, "\t")));
+    if (int(read.size()) != columns || producerLine.empty())
+        return false;
+    wholeRows = flag != 0;
+    rowCount = rows;
+    columnCount = columns;
+    names = std::move(read);
+    producer = std::atoi(std::string(producerLine).c_str());
+    return true;
+}
+
+int CGridClipboardInfo::ProducerNumber(const CString& path)
+{
+    std::string name = path.str();
+    if (const std::size_t slash = name.find_last_of("/\\"); slash != std::string::npos)
+        name.erase(0, slash + 1);
+    if (const std::size_t dot = name.rfind('.'); dot != std::string::npos)
+        name.erase(dot);
+    const std::size_t dash = name.find('-');
+    return dash == std::string::npos ? 0 : std::atoi(name.c_str() + dash + 1);
+}
+
+CString CGridClipboardInfo::ProducerIndex(int producer, CString field, const CString& thousandSeparator)
+{
+    if (!thousandSeparator.IsEmpty())
+        field.Replace(thousandSeparator, "");
+    CString index;
+    index.Format("%d-%d", producer, std::atoi(field));
+    return index;
+}
+
+CString CGridClipboardInfo::BlockText(int minRow, int minCol, int maxRow, int maxCol,
+                                      const std::function<bool(int, int)>& isSelected,
+                                      const std::function<CString(int, int)>& text)
+{
+    std::string block;
+    for (int row = minRow; row <= maxRow; ++row)
+    {
+        std::string line;
+        bool used = false;
+        for (int col = minCol; col <= maxCol; ++col)
+        {
+            if (!isSelected(row, col))
+                continue;
+            used = true;
+            line += text(row, col).str();
+            if (col < maxCol)
+                line += '\t';
+        }
+        if (!used)
+            continue;
+        block += line;
+        if (row < maxRow)
+            block += lineEnd;
+    }
+    return CString(std::move(block));
+}
+
+std::vector<std::vector<CString>> CGridClipboardInfo::SplitText(const CString& text, bool described)
+{
+    std::string_view rest(text.str());
+    if (rest.find("#GridInfo;") != std::string_view::npos)
+    {
+        Cut(rest, "\n");
+        described = true;
+    }
+    std::vector<std::vector<CString>> lines;
+    while (!rest.empty())
+    {
+        std::string_view line = Cut(rest, described ? lineEnd : std::string_view("\n"));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        std::vector<CString> fields;
+        while (!line.empty())
+            fields.push_back(CString(Cut(line, "\t")).Trim());
+        while (!fields.empty() && fields.back().IsEmpty())
+            fields.pop_back();
+        lines.push_back(std::move(fields));
+    }
+    return lines;
+}
