@@ -74,6 +74,14 @@ std::vector<std::vector<std::pair<CString, CString>>> ReadSheet(const CString& w
     return rows;
 }
 
+CString CellText(const std::vector<std::pair<CString, CString>>& row, const char* column)
+{
+    for (const auto& [name, text] : row)
+        if (name == column)
+            return text;
+    return CString();
+}
+
 int EmptySheet(const CString& workbook, const CString& sheet)
 {
     const CString temporary = workbook + ".tmp.xls";

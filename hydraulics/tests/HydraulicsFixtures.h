@@ -57,6 +57,8 @@ std::vector<std::vector<std::pair<CString, CString>>> ReadSheet(const CString& w
 using SheetRow = std::map<CString, CString>;
 std::vector<SheetRow> ResultRows(const CString& workbook);
 SheetRow Cells(const RowCells& cells);
+// The text of the named column in a row that ReadSheet gave; empty when the cell is empty.
+CString CellText(const std::vector<std::pair<CString, CString>>& row, const char* column);
 
 // Empties a sheet of a workbook and keeps its columns, as the project's sheet rewrite does.
 int EmptySheet(const CString& workbook, const CString& sheet);

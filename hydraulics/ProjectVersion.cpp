@@ -1,0 +1,7 @@
+#include "hydraulics/ProjectVersion.h"
+
+CString& ProjectProgramVersion()
+{
+    static CString version;
+    return version;
+}
