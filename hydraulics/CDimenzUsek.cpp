@@ -3,11 +3,9 @@
 #include "datalib/CData.h"
 #include "hydraulics/DistributionSheet.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/PressureDrop.h"
-#include "hydraulics/WaterDensity.h"
+#include "hydraulics/PipeLoss.h"
 
 #include <algorithm>
-#include <numbers>
 
 IMPLEMENT_DYNCREATE(CDimenzUsek, CObject)
 
@@ -34,12 +32,6 @@ CString PointNumber(const char* format, double value)
     return text;
 }
 } // namespace
-
-double DistributionWaterDensity()
-{
-    static const double density = WaterDensity(82.0, 0);
-    return density;
-}
 
 CDimenzUsek::CDimenzUsek() : m_nInternalId(NextInternalId()) {}
 
@@ -89,17 +81,14 @@ bool CDimenzUsek::ComputeLoss()
     m_dSectionLoss = 0.0;
     if (m_strItemCode.IsEmpty())
         return true;
-    const int pipe = PipeIndexFromCode(m_strItemCode);
-    const std::optional<double> perMetre = PressureDropCharacteristic(m_dFlowKgPerH, pipe);
-    const std::optional<double> diameter = PipeInnerDiameter(pipe);
-    const double density = DistributionWaterDensity();
-    if (!perMetre || !diameter || !(density > 0.0))
+    const std::optional<PipeLossParts> loss =
+        ComputePipeLoss(m_strItemCode, m_dFlowKgPerH, m_dPipeLength, m_dInsertedResistances);
+    if (!loss)
     {
         m_bLossKnown = false;
         return false;
     }
-    const double velocity = 4.0 * m_dFlowKgPerH / (density * std::numbers::pi * *diameter * *diameter * 3600.0);
-    m_dSectionLoss = density * velocity * velocity / 2.0 * m_dInsertedResistances + *perMetre * m_dPipeLength;
+    m_dSectionLoss = loss->total;
     return true;
 }
 

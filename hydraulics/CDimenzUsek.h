@@ -69,6 +69,3 @@ private:
     double ReadNumber(const char* column, double fallback) const;
     CString ReadText(const char* column) const;
 };
-
-// The water density of the distribution's local losses: water at 82 °C.
-double DistributionWaterDensity();

@@ -5,6 +5,7 @@
 #include "datalib/CData.h"
 #include "hydraulics/CDimenzUsek.h"
 #include "hydraulics/DistributionSheet.h"
+#include "hydraulics/PipeLoss.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // Pipe and fitting characteristics, pipe diameters and the product codes of pipes.
 #include "hydraulics/PressureDrop.h"
+#include "hydraulics/PipeLoss.h"
 #include "hydraulics/ProductCatalogue.h"
 
 #include "HydraulicsFixtures.h"
@@ -109,17 +110,16 @@ TEST(PipeIndexFromCode, EveryListedCode)
 TEST(PipeIndexFromCode, EveryDistributionPipeOfTheCatalogueIsKnown)
 {
     WorkbookCopy list{"ZVK-9001.XLS"};
-    const auto pipes = ProductCatalogue::Products(
-        list.Folder(), 9001,
-        ProductCatalogue::ByRecordList(ProductCatalogue::DataSheet, ProductCatalogue::RecordColumn,
-                                       ProductCatalogue::DistributionPipes));
+    const std::vector<PipeChoice> pipes = LoadDistributionPipes(list.Folder());
     ASSERT_EQ(pipes.size(), 9u);
-    for (const auto& pipe : pipes)
+    for (const PipeChoice& pipe : pipes)
     {
-        const CString code = ProductCatalogue::ProductCode(9001, std::atoi(pipe.at("Věta").GetString()));
-        const int index = PipeIndexFromCode(code);
-        EXPECT_GT(index, 0) << code;
-        EXPECT_TRUE(PipeInnerDiameter(index).has_value()) << code;
+        const int index = PipeIndexFromCode(pipe.code);
+        EXPECT_GT(index, 0) << pipe.code;
+        EXPECT_TRUE(PipeInnerDiameter(index).has_value()) << pipe.code;
+        EXPECT_TRUE(ComputePipeLoss(pipe.code, 100.0, 1.0, 1.0).has_value()) << pipe.code;
+        EXPECT_NE(pipe.description.Find("  "), -1) << pipe.code;
+        EXPECT_FALSE(pipe.item.IsEmpty()) << pipe.code;
     }
 }
 } // namespace
