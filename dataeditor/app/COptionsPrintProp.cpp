@@ -1,5 +1,6 @@
 #include "dataeditor/app/COptionsPrintProp.h"
 
+#include "dataeditor/app/CMarginsDlg.h"
 #include "dataeditor/app/OptionText.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "platform/ui/CComboBox.h"
@@ -9,12 +10,15 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 BEGIN_MESSAGE_MAP(COptionsPrintProp, CPropertyPage)
     ON_BN_CLICKED(IDC_PRINT_AUTO_ZOOM, OnAutoZoom)
     ON_EN_CHANGE(IDC_PRINT_PAGES_ACROSS, OnPagesChanged)
     ON_CBN_SELCHANGE(IDC_HEADER_ENTRY, OnEntryChanged)
     ON_LBN_SELCHANGE(IDC_TOKENS, OnToken)
     ON_CONTROL_RANGE(EN_SETFOCUS, IDC_FIELD_5, IDC_FIELD_3, OnFieldFocus)
+    ON_BN_CLICKED(IDC_PAGE_SETUP, OnPageSetup)
     ON_BN_CLICKED(IDC_PRINT_SETUP, OnPrintSetup)
 END_MESSAGE_MAP()
 
@@ -160,6 +164,15 @@ void COptionsPrintProp::OnToken()
     if (token < 1 || token > 5)
         return;
     edit->ReplaceSel(kTokens[token - 1], TRUE);
+}
+
+void COptionsPrintProp::OnPageSetup()
+{
+    CMarginsDlg dialog(values.printMargins, values.printerMinimum, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    std::copy(dialog.margins, dialog.margins + 4, values.printMargins);
+    values.ClampMarginsToPrinter();
 }
 
 void COptionsPrintProp::OnPrintSetup()

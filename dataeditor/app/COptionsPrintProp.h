@@ -29,6 +29,7 @@ protected:
     afx_msg void OnEntryChanged();
     afx_msg void OnToken();
     afx_msg void OnFieldFocus(UINT id);
+    afx_msg void OnPageSetup();
     afx_msg void OnPrintSetup();
     DECLARE_MESSAGE_MAP()
 

@@ -201,3 +201,11 @@
 #define IDD_TABLE_CHOICE 1046
 #define IDC_TABLE_LIST 1660
 #define IDC_TABLE_PROMPT 1705
+
+// Page margins dialog of the print options.
+#define IDD_MARGINS 1038
+#define IDC_MARGIN_LEFT 1830
+#define IDC_MARGIN_TOP 1831
+#define IDC_MARGIN_RIGHT 1832
+#define IDC_MARGIN_BOTTOM 1833
+#define IDC_MARGIN_MINIMUM 1834

@@ -146,3 +146,22 @@ TEST_F(Options, ChosenTokenGoesIntoTheLastFocusedField)
     EXPECT_EQ(Record().headerFooter[0], "a\tb\tc\td\te\tF");
     EXPECT_TRUE(Record().headerFooter[1].Find("%PAGES%") >= 0) << Record().headerFooter[1];
 }
+
+TEST_F(Options, MarginsFromTheMarginsDialogAreRaisedToThePrinterMinimum)
+{
+    ASSERT_TRUE(Start());
+    Record().printerMinimum[0] = 12;
+    DialogScript::OnNext(IDD_MARGINS, [](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_MARGIN_LEFT, "5");
+        dialog.SetDlgItemText(IDC_MARGIN_TOP, "20");
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    RunSheet(1, [](COptionsPropertySheet& sheet) {
+        sheet.print.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_SETUP, BN_CLICKED));
+        sheet.PressButton(PSBTN_OK);
+    });
+    EXPECT_EQ(Record().printMargins[0], 12);
+    EXPECT_EQ(Record().printMargins[1], 20);
+    EXPECT_EQ(Record().printMargins[2], 15);
+}
