@@ -1,7 +1,7 @@
 #include "hydraulics/RadiatorConditions.h"
 
 #include "hydraulics/COtopneTeleso.h"
-#include "hydraulics/ChangedConditions.h"
+#include "hydraulics/ChangedConditionsCorrection.h"
 #include "hydraulics/NumberReading.h"
 
 namespace
@@ -10,31 +10,31 @@ namespace
 template <class T> struct Pair
 {
     T COtopneTeleso::*radiator;
-    T ChangedConditions::*conditions;
+    T ChangedConditionsCorrection::*conditions;
 };
 
 constexpr Pair<double> doubles[] = {
-    {&COtopneTeleso::m_dMediumFactor, &ChangedConditions::m_dMediumFactor},
-    {&COtopneTeleso::m_dSectionsFactor, &ChangedConditions::m_dSectionsFactor},
-    {&COtopneTeleso::m_dConnectionFactor, &ChangedConditions::m_dConnectionFactor},
-    {&COtopneTeleso::m_dMassFlowFactor, &ChangedConditions::m_dMassFlowFactor},
-    {&COtopneTeleso::m_dTemperatureFactor, &ChangedConditions::m_dTemperatureFactor},
-    {&COtopneTeleso::m_dPlacementFactor, &ChangedConditions::m_dPlacementFactor},
-    {&COtopneTeleso::m_dCoverFactor, &ChangedConditions::m_dCoverFactor},
-    {&COtopneTeleso::m_dSupply, &ChangedConditions::m_dInlet},
-    {&COtopneTeleso::m_dReturn, &ChangedConditions::m_dOutlet},
-    {&COtopneTeleso::m_dRoom, &ChangedConditions::m_dRoom},
-    {&COtopneTeleso::m_dExponent, &ChangedConditions::m_dExponent}};
+    {&COtopneTeleso::m_dMediumFactor, &ChangedConditionsCorrection::m_dMediumFactor},
+    {&COtopneTeleso::m_dSectionsFactor, &ChangedConditionsCorrection::m_dSectionsFactor},
+    {&COtopneTeleso::m_dConnectionFactor, &ChangedConditionsCorrection::m_dConnectionFactor},
+    {&COtopneTeleso::m_dMassFlowFactor, &ChangedConditionsCorrection::m_dMassFlowFactor},
+    {&COtopneTeleso::m_dTemperatureFactor, &ChangedConditionsCorrection::m_dTemperatureFactor},
+    {&COtopneTeleso::m_dPlacementFactor, &ChangedConditionsCorrection::m_dPlacementFactor},
+    {&COtopneTeleso::m_dCoverFactor, &ChangedConditionsCorrection::m_dCoverFactor},
+    {&COtopneTeleso::m_dSupply, &ChangedConditionsCorrection::m_dInlet},
+    {&COtopneTeleso::m_dReturn, &ChangedConditionsCorrection::m_dOutlet},
+    {&COtopneTeleso::m_dRoom, &ChangedConditionsCorrection::m_dRoom},
+    {&COtopneTeleso::m_dExponent, &ChangedConditionsCorrection::m_dExponent}};
 
-constexpr Pair<int> ints[] = {{&COtopneTeleso::m_nKind, &ChangedConditions::m_nKind},
-                              {&COtopneTeleso::m_nSections, &ChangedConditions::m_nSections},
-                              {&COtopneTeleso::m_nConnectionChoice, &ChangedConditions::m_nConnectionChoice},
-                              {&COtopneTeleso::m_nPlacementChoice, &ChangedConditions::m_nPlacementChoice},
-                              {&COtopneTeleso::m_nCoverChoice, &ChangedConditions::m_nCoverChoice},
-                              {&COtopneTeleso::m_nCarried, &ChangedConditions::m_nPassThrough}};
+constexpr Pair<int> ints[] = {{&COtopneTeleso::m_nKind, &ChangedConditionsCorrection::m_nKind},
+                              {&COtopneTeleso::m_nSections, &ChangedConditionsCorrection::m_nSections},
+                              {&COtopneTeleso::m_nConnectionChoice, &ChangedConditionsCorrection::m_nConnectionChoice},
+                              {&COtopneTeleso::m_nPlacementChoice, &ChangedConditionsCorrection::m_nPlacementChoice},
+                              {&COtopneTeleso::m_nCoverChoice, &ChangedConditionsCorrection::m_nCoverChoice},
+                              {&COtopneTeleso::m_nCarried, &ChangedConditionsCorrection::m_nPassThrough}};
 } // namespace
 
-void CopyRadiatorToConditions(const COtopneTeleso& radiator, ChangedConditions& conditions)
+void CopyRadiatorToConditions(const COtopneTeleso& radiator, ChangedConditionsCorrection& conditions)
 {
     for (const auto& pair : doubles)
         conditions.*pair.conditions = radiator.*pair.radiator;
@@ -45,7 +45,7 @@ void CopyRadiatorToConditions(const COtopneTeleso& radiator, ChangedConditions& 
     conditions.m_nEntryMode = 0;
 }
 
-void CopyConditionsToRadiator(const ChangedConditions& conditions, COtopneTeleso& radiator)
+void CopyConditionsToRadiator(const ChangedConditionsCorrection& conditions, COtopneTeleso& radiator)
 {
     for (const auto& pair : doubles)
         radiator.*pair.radiator = conditions.*pair.conditions;
@@ -55,7 +55,7 @@ void CopyConditionsToRadiator(const ChangedConditions& conditions, COtopneTeleso
 
 bool RecomputeRadiatorFactors(COtopneTeleso& radiator)
 {
-    ChangedConditions conditions;
+    ChangedConditionsCorrection conditions;
     CopyRadiatorToConditions(radiator, conditions);
     if (!conditions.TemperaturesValid())
         return false;

@@ -5,14 +5,14 @@
 #include "platform/core/CString.h"
 
 class COtopneTeleso;
-class ChangedConditions;
+class ChangedConditionsCorrection;
 
 // Kind, sections, exponent (preset and used), the seven factors, supply, return and room
 // temperatures, the three choices and the carried count; Δt and tm from supply and return;
 // entry mode 0.
-void CopyRadiatorToConditions(const COtopneTeleso& radiator, ChangedConditions& conditions);
+void CopyRadiatorToConditions(const COtopneTeleso& radiator, ChangedConditionsCorrection& conditions);
 // Everything back; the exponent used becomes the radiator's exponent.
-void CopyConditionsToRadiator(const ChangedConditions& conditions, COtopneTeleso& radiator);
+void CopyConditionsToRadiator(const ChangedConditionsCorrection& conditions, COtopneTeleso& radiator);
 // Recomputes the radiator's mass-flow and temperature factors from its temperatures. False,
 // the factors untouched, when the temperatures are not in order (supply > return > room).
 bool RecomputeRadiatorFactors(COtopneTeleso& radiator);

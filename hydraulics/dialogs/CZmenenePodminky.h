@@ -3,12 +3,12 @@
 // connection, cover and placement picked from their dialogs and the temperatures from the
 // heating-medium dialog. Typed factors replace the computed ones on OK.
 
-#include "hydraulics/ChangedConditions.h"
+#include "hydraulics/ChangedConditionsCorrection.h"
 #include "platform/ui/CDialog.h"
 
 class CFactorChoiceDlg;
 
-class CZmenenePodminky : public CDialog, public ChangedConditions
+class CZmenenePodminky : public CDialog, public ChangedConditionsCorrection
 {
 public:
     explicit CZmenenePodminky(CWnd* parent = nullptr);

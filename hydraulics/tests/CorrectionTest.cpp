@@ -3,7 +3,7 @@
 #include "HydraulicsFixtures.h"
 
 #include "hydraulics/COtopneTeleso.h"
-#include "hydraulics/ChangedConditions.h"
+#include "hydraulics/ChangedConditionsCorrection.h"
 #include "hydraulics/HeatingMediumFields.h"
 #include "hydraulics/RadiatorConditions.h"
 #include "hydraulics/RadiatorFactorTables.h"
@@ -42,9 +42,9 @@ TEST(WaterDensity, ByNearestWholeDegree)
         EXPECT_NEAR(WaterDensity(c.temperature, c.medium), c.density, 0.005) << c.temperature << " " << c.medium;
 }
 
-ChangedConditions Conditions(double t1, double t2, double ti, int kind = 0, double preset = 0.0)
+ChangedConditionsCorrection Conditions(double t1, double t2, double ti, int kind = 0, double preset = 0.0)
 {
-    ChangedConditions conditions;
+    ChangedConditionsCorrection conditions;
     conditions.m_dInlet = t1;
     conditions.m_dOutlet = t2;
     conditions.m_dRoom = ti;
@@ -54,7 +54,7 @@ ChangedConditions Conditions(double t1, double t2, double ti, int kind = 0, doub
     return conditions;
 }
 
-TEST(ChangedConditions, FactorsWorkedByHand)
+TEST(ChangedConditionsCorrection, FactorsWorkedByHand)
 {
     const struct
     {
@@ -75,30 +75,30 @@ TEST(ChangedConditions, FactorsWorkedByHand)
     };
     for (const auto& c : cases)
     {
-        ChangedConditions conditions = Conditions(c.t1, c.t2, c.ti, c.kind, c.preset);
+        ChangedConditionsCorrection conditions = Conditions(c.t1, c.t2, c.ti, c.kind, c.preset);
         EXPECT_NEAR(conditions.SpoctiTeplotniFaktor(), c.temperatureFactor, 1e-6) << c.t1 << "/" << c.t2;
         EXPECT_NEAR(conditions.SpoctiPrutokovyFaktor(), c.massFlowFactor, 1e-6) << c.t1 << "/" << c.t2;
         EXPECT_DOUBLE_EQ(conditions.m_dExponent, c.n);
     }
 }
 
-TEST(ChangedConditions, ConstructedDefaultsGiveNeutralTemperatureFactor)
+TEST(ChangedConditionsCorrection, ConstructedDefaultsGiveNeutralTemperatureFactor)
 {
-    ChangedConditions conditions;
+    ChangedConditionsCorrection conditions;
     EXPECT_DOUBLE_EQ(conditions.SpoctiTeplotniFaktor(), 1.0);
     EXPECT_NEAR(conditions.SpoctiPrutokovyFaktor(), 1.0007686, 1e-6);
 }
 
-TEST(ChangedConditions, MeanSixtyAboveRoomGivesOneForEveryExponent)
+TEST(ChangedConditionsCorrection, MeanSixtyAboveRoomGivesOneForEveryExponent)
 {
     for (double preset : {0.5, 1.0, 1.25, 1.33, 2.0, 4.0})
     {
-        ChangedConditions conditions = Conditions(85, 75, 20, 0, preset);
+        ChangedConditionsCorrection conditions = Conditions(85, 75, 20, 0, preset);
         EXPECT_DOUBLE_EQ(conditions.SpoctiTeplotniFaktor(), 1.0) << preset;
     }
 }
 
-TEST(ChangedConditions, TemperaturesOutOfOrderLeaveTheFactors)
+TEST(ChangedConditionsCorrection, TemperaturesOutOfOrderLeaveTheFactors)
 {
     const struct
     {
@@ -106,7 +106,7 @@ TEST(ChangedConditions, TemperaturesOutOfOrderLeaveTheFactors)
     } cases[] = {{60, 20, 20}, {50, 50, 20}, {30, 40, 20}, {30, 25, 40}, {std::nan(""), 40, 20}};
     for (const auto& c : cases)
     {
-        ChangedConditions conditions = Conditions(c.t1, c.t2, c.ti);
+        ChangedConditionsCorrection conditions = Conditions(c.t1, c.t2, c.ti);
         conditions.m_dTemperatureFactor = 0.7;
         conditions.m_dMassFlowFactor = 0.9;
         EXPECT_FALSE(conditions.TemperaturesValid());
@@ -124,7 +124,7 @@ TEST(RadiatorConditions, SilentRecomputationAndTheWayBack)
     EXPECT_NEAR(radiator.m_dMassFlowFactor, 0.9992381, 1e-6);
     EXPECT_DOUBLE_EQ(radiator.m_dExponent, 0.0); // the silent mode stores the two factors only
 
-    ChangedConditions conditions;
+    ChangedConditionsCorrection conditions;
     CopyRadiatorToConditions(radiator, conditions);
     EXPECT_DOUBLE_EQ(conditions.m_dMean, 54.0);
     EXPECT_DOUBLE_EQ(conditions.m_dDeltaT, 12.0);

@@ -51,7 +51,6 @@ protected:
     int RunSplitDialog(const std::function<void(CTelesa&)>& actions)
     {
         CTelesa dialog;
-        dialog.m_recreate = [this](const CString& sheet) { return EmptySheet(m_project.Path(), sheet); };
         ScriptedAnswers::OnDialog(IDD_TELESA, [&](CDialog& d) {
             actions(dialog);
             UiTest::Click(d.GetDlgItem(IDOK));

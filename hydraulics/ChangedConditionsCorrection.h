@@ -4,7 +4,7 @@
 // section and medium factors beside them. The dialog of the same name builds on it; the
 // main frame's silent mode uses it alone.
 
-class ChangedConditions
+class ChangedConditionsCorrection
 {
 public:
     int m_nKind = 0;             // 0 panel, 1 sectional, 2 tube

@@ -1,8 +1,8 @@
-#include "hydraulics/ChangedConditions.h"
+#include "hydraulics/ChangedConditionsCorrection.h"
 
 #include <cmath>
 
-void ChangedConditions::UrciExponent()
+void ChangedConditionsCorrection::UrciExponent()
 {
     if (m_dPresetExponent > 0.0)
         m_dExponent = m_dPresetExponent;
@@ -10,7 +10,7 @@ void ChangedConditions::UrciExponent()
         m_dExponent = m_nKind == 0 ? 1.33 : 1.25;
 }
 
-bool ChangedConditions::TemperaturesValid() const
+bool ChangedConditionsCorrection::TemperaturesValid() const
 {
     const double values[] = {m_dInlet, m_dOutlet, m_dRoom, m_dMean, m_dDeltaT};
     for (double value : values)
@@ -19,7 +19,7 @@ bool ChangedConditions::TemperaturesValid() const
     return m_dInlet > m_dOutlet && m_dOutlet > m_dRoom && m_dMean > m_dRoom && m_dDeltaT > 0.0;
 }
 
-double ChangedConditions::SpoctiTeplotniFaktor()
+double ChangedConditionsCorrection::SpoctiTeplotniFaktor()
 {
     UrciExponent();
     if (!TemperaturesValid())
@@ -30,7 +30,7 @@ double ChangedConditions::SpoctiTeplotniFaktor()
     return m_dTemperatureFactor;
 }
 
-double ChangedConditions::SpoctiPrutokovyFaktor()
+double ChangedConditionsCorrection::SpoctiPrutokovyFaktor()
 {
     UrciExponent();
     if (!TemperaturesValid())
@@ -42,7 +42,7 @@ double ChangedConditions::SpoctiPrutokovyFaktor()
     return m_dMassFlowFactor;
 }
 
-void ChangedConditions::SetMeanAndDifferenceFromLimits()
+void ChangedConditionsCorrection::SetMeanAndDifferenceFromLimits()
 {
     m_dDeltaT = m_dInlet - m_dOutlet;
     m_dMean = (m_dInlet + m_dOutlet) * 0.5;
