@@ -81,7 +81,7 @@ BOOL CMekrDoc::OnNewDocument()
         return FALSE;
     CString target;
     if (NewFromTemplate(target))
-        LoadProject(target);
+        LoadProject(target, false);
     return TRUE;
 }
 
@@ -144,7 +144,7 @@ void CMekrDoc::OnFileNew()
         return;
     CString target;
     if (NewFromTemplate(target))
-        LoadProject(target);
+        LoadProject(target, false);
 }
 
 void CMekrDoc::OnFileOpen()
@@ -234,7 +234,7 @@ void CMekrDoc::ResetProject()
 
 // The working copy is made and its header sheet opened before anything of the project in use
 // changes; a failure leaves that project, its title and its flags as they were.
-BOOL CMekrDoc::LoadProject(const CString& docPath)
+BOOL CMekrDoc::LoadProject(const CString& docPath, bool userFile)
 {
     BeginWaitCursor();
     CString workingCopy;
@@ -256,6 +256,9 @@ BOOL CMekrDoc::LoadProject(const CString& docPath)
     ProjectHeaderSheet(ProjectModel::Instance().Header, settings, m_radiators, m_strProgVer).Read(data);
     data.CloseTable();
     data.Close();
+    // A file the user opened is the user's, even one this run made as a working copy.
+    if (userFile)
+        ProjectFiles::Forget(docPath);
     UseProject(docPath, workingCopy);
     EndWaitCursor();
     if (m_strProgVer == "1.0")

@@ -46,7 +46,7 @@ private:
     BOOL NewFromTemplate(CString& target);
     BOOL MakeWorkingCopy(const CString& docPath, CString& workingCopy);
     void ResetProject();
-    BOOL LoadProject(const CString& docPath);
+    BOOL LoadProject(const CString& docPath, bool userFile = true);
     BOOL SaveProject(const CString& docPath);
     void UpgradeProject();
     BOOL Save();

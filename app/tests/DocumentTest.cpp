@@ -164,6 +164,21 @@ TEST_F(DocumentTest, AnOpenedWorkbookOfItsOwnIsWorkedInDirectly)
     EXPECT_TRUE(Exists(project));
 }
 
+// A working copy the user then opens as the project is the user's file from then on.
+TEST_F(DocumentTest, AWorkingCopyOpenedAsTheProjectStaysAtExit)
+{
+    const CString project = MakeProject("Dum.kzn");
+    Open(project);
+    Open(Akce("Dum.XLS"));
+    EXPECT_EQ(Doc()->m_strDocPath, Akce("Dum.XLS"));
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Dum.XLS"));
+    Header().investor1 = "Uloženo v XLS";
+    Settings().Modified[AppSettings::BasicData] = 1;
+    Command(ID_FILE_SAVE);
+    Stop();
+    EXPECT_EQ(HeaderValue(Akce("Dum.XLS"), "Název zakázky"), "Uloženo v XLS");
+}
+
 TEST_F(DocumentTest, AWorkingCopyThisRunDidNotMakeIsReplacedOnlyWhenTheUserSaysSo)
 {
     const struct
