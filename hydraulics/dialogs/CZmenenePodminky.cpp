@@ -32,6 +32,12 @@ BOOL CZmenenePodminky::OnInitDialog()
     SpoctiTeplotniFaktor();
     ObnovPole();
     CheckRadioButton(IDC_KIND_PANEL, IDC_KIND_TUBE, IDC_KIND_PANEL + m_nKind);
+    if (!TemperaturesValid())
+    {
+        CString text;
+        text.LoadString(IDS_TEMPERATURES_OUT_OF_ORDER);
+        MessageBox(GetSafeHwnd(), text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
+    }
     EnableControls(*this,
                    {IDC_SECTIONS, IDC_SECTIONS_LABEL, IDC_SECTIONS_CHANGE, IDC_MEDIUM, IDC_MEDIUM_LABEL, IDC_MEDIUM_INFO},
                    false);

@@ -218,6 +218,23 @@ TEST_F(HydraulicsDialogsTest, ChangedConditionsRefuseAFactorNotAboveZero)
     EXPECT_DOUBLE_EQ(dialog.m_dPlacementFactor, 0.95);
 }
 
+TEST_F(HydraulicsDialogsTest, ChangedConditionsSayWhenTheTemperaturesAreOutOfOrder)
+{
+    CZmenenePodminky dialog;
+    dialog.m_dInlet = dialog.m_dOutlet = 50; // no drop: the stored factors stay
+    dialog.SetMeanAndDifferenceFromLimits();
+    dialog.m_dTemperatureFactor = 0.8;
+    ScriptedAnswers::OnDialog(IDD_ZMENENE_PODMINKY, [](CDialog& d) {
+        CString factor;
+        d.GetDlgItemText(IDC_MEAN_FACTOR, factor);
+        EXPECT_EQ(factor, "0.800");
+        return IDCANCEL;
+    });
+    dialog.DoModal();
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - upozornění");
+}
+
 TEST_F(HydraulicsDialogsTest, FactorDialogOpenedWithoutChoiceKeepsTheFactor)
 {
     CZakrytiTelesa dialog;
