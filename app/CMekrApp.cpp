@@ -12,6 +12,7 @@
 #include "datalib/CData.h"
 #include "heatloss/ProjectInfoFile.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/CBase.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
@@ -176,7 +177,25 @@ void CMekrApp::OnInputData()
 
 void CMekrApp::OnBasicData()
 {
-    ShowNotAvailable();
+    CBase basicData;
+    if (basicData.DoModal() != IDOK)
+        return;
+    // Continuing an earlier project opens it; the document asks about unsaved changes first.
+    if (basicData.m_nChoice == 15)
+    {
+        if (m_pMainWnd)
+            m_pMainWnd->PostMessage(WM_COMMAND, ID_FILE_OPEN);
+        return;
+    }
+    if (basicData.m_nChoice == 11)
+        OnInputData();
+    else if (m_pMainWnd && basicData.m_nChoice >= 12 && basicData.m_nChoice <= 14)
+    {
+        static constexpr UINT commands[] = {ID_FLOOR_DESIGN, ID_WALL_DESIGN, ID_DISTRIBUTION_SIZING};
+        m_pMainWnd->SendMessage(WM_COMMAND, commands[basicData.m_nChoice - 12]);
+    }
+    m_settings.Modified[AppSettings::BasicData] = 1;
+    m_settings.Modified[AppSettings::InputData] = 0;
 }
 
 void CMekrApp::OnUpdateInputData(CCmdUI* pCmdUI)

@@ -8,6 +8,12 @@
 #include "app/MekrIds.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
+#include "heatloss/dialogs/CBase.h"
+#include "heatloss/dialogs/CBase_B.h"
+#include "heatloss/dialogs/CBase_P2.h"
+#include "heatloss/dialogs/CBase_Te.h"
+#include "heatloss/dialogs/CBase_Typ.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 #include "hydraulics/dialogs/CPripojeniTelesa.h"
 #include "hydraulics/dialogs/CTelesa.h"
@@ -35,4 +41,9 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_ZAKRYTI_TELESA, [] { return std::make_unique<CZakrytiTelesa>(); });
     DialogShot::RegisterClass(IDD_TELESA, [] { return std::make_unique<CTelesa>(); });
     DialogShot::RegisterClass(IDD_DELENI_ZTRAT, [] { return std::make_unique<CDeleniZtratKeKryti>(); });
+    DialogShot::RegisterClass(IDD_BASE, [] { return std::make_unique<CBase>(); });
+    DialogShot::RegisterClass(IDD_BASE_B, [] { return std::make_unique<CBase_B>(); });
+    DialogShot::RegisterClass(IDD_BASE_P2, [] { return std::make_unique<CBase_P2>(); });
+    DialogShot::RegisterClass(IDD_BASE_TE, [] { return std::make_unique<CBase_Te>(); });
+    DialogShot::RegisterClass(IDD_BASE_TYP, [] { return std::make_unique<CBase_Typ>(); });
 }

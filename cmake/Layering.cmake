@@ -18,7 +18,8 @@ set(rules
   "cadlink/buttons:platform/core,platform/gdi,platform/ui,platform/ole,cadlink/bridge,cadlink/buttons"
   "cadlink/standin:cadlink/standin"
   "hydraulics:platform/core,datalib,app/common,hydraulics"
-  "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics")
+  "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics"
+  "heatloss/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,heatloss")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
     cadlink heatloss hydraulics floorwall app dataeditor testing)

@@ -4,6 +4,7 @@
 #include "app/MekrIds.h"
 #include "app/common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/frame/CToolBar.h"
@@ -113,7 +114,7 @@ TEST_F(MainFrameTest, LogoPromptInTheStatusBarWhileTheMouseIsOverIt)
 
 TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
 {
-    const UINT commands[] = {ID_BASIC_DATA,     ID_FLOOR_DESIGN,
+    const UINT commands[] = {ID_FLOOR_DESIGN,
                              ID_WALL_DESIGN,    ID_DISTRIBUTION_SIZING, ID_FILE_PRINT,    ID_FILE_PRINT_PREVIEW,
                              ID_FILE_PAGE_SETUP};
     const QStringList before = QDir(m_folder.path() + "/data").entryList(QDir::Files);
@@ -166,6 +167,35 @@ TEST_F(MainFrameTest, ChangedConditionsQuietlyOrThroughTheDialog)
     EXPECT_EQ(radiator.m_nKind, 2);
     EXPECT_DOUBLE_EQ(radiator.m_dExponent, 1.25);
     EXPECT_EQ(AppSettings::Get().TemperaturePair, "60.0#48.0");
+// The basic data fill the header and lead to the chosen step.
+TEST_F(MainFrameTest, BasicDataCommandStoresTheHeaderAndGoesOn)
+{
+    ProjectModel::Instance().Reset("");
+    ProjectModel::Instance().Header.Te = -12;
+    for (int choice : {IDC_BASE_FLOOR, IDC_BASE_HEAT_LOSS})
+    {
+        ScriptedAnswers::ForgetShown();
+        AppSettings::Get().Modified[AppSettings::BasicData] = 0;
+        ScriptedAnswers::OnDialog(IDD_BASE, [choice](CDialog& d) {
+            d.SetDlgItemText(IDC_BASE_ORDER, "Z-7");
+            d.SetDlgItemText(IDC_BASE_AUTHOR, "Dvořák");
+            d.SetDlgItemText(IDC_BASE_B, "6");
+            d.SetDlgItemText(IDC_BASE_P2, "0,1");
+            d.SetDlgItemText(IDC_BASE_ALTITUDE, "227");
+            d.SetDlgItemText(IDC_BASE_TYPE, "Obytná budova");
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(choice, BN_CLICKED), 0);
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BASE_OK, BN_CLICKED), 0);
+            return IDCANCEL;
+        });
+        Command(ID_BASIC_DATA);
+        EXPECT_EQ(ProjectModel::Instance().Header.orderNumber, "Z-7");
+        EXPECT_EQ(ProjectModel::Instance().Header.B, 6);
+        EXPECT_EQ(AppSettings::Get().Modified[AppSettings::BasicData], 1);
+        // The next steps come later: each says so.
+        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << choice;
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
+    }
+    ProjectModel::Instance().Reset("");
 }
 
 TEST_F(MainFrameTest, AboutBoxAndItsLinks)

@@ -1,0 +1,91 @@
+#pragma once
+// Dialogs, controls and texts of the building data dialogs.
+
+#define IDD_BASE_P2 132
+#define IDD_BASE_B 135
+#define IDD_BASE_TE 136
+#define IDD_BASE 137
+#define IDD_VYSLEDKY 138
+#define IDD_WALL_K 143
+#define IDD_BASE_TYP 152
+
+// Basic data (137).
+#define IDC_BASE_INVESTOR1 1208
+#define IDC_BASE_INVESTOR2 1216
+#define IDC_BASE_BUILDING1 1025
+#define IDC_BASE_BUILDING2 1218
+#define IDC_BASE_AUTHOR 1220
+#define IDC_BASE_ORDER 1226
+#define IDC_BASE_DATE 1189
+#define IDC_BASE_ARCHIVE 1227
+#define IDC_BASE_NOTE 1185
+#define IDC_BASE_TE 1026
+#define IDC_BASE_ALTITUDE 1032
+#define IDC_BASE_PLACE 1031
+#define IDC_BASE_WINDY 1209
+#define IDC_BASE_B 1027
+#define IDC_BASE_P2 1201
+#define IDC_BASE_TYPE 1202
+#define IDC_BASE_CHOOSE_TE 1029
+#define IDC_BASE_CHOOSE_B 1028
+#define IDC_BASE_CHOOSE_P2 1212
+#define IDC_BASE_CHOOSE_TYPE 1214
+#define IDC_BASE_HEAT_LOSS 1499
+#define IDC_BASE_FLOOR 1500
+#define IDC_BASE_WALL 1536
+#define IDC_BASE_PIPES 1537
+#define IDC_BASE_CONTINUE 1538
+#define IDC_BASE_OK 1619
+// The climate group's frame and labels.
+#define IDC_BASE_CLIMATE_GROUP 1700
+#define IDC_BASE_TE_LABEL 1701
+#define IDC_BASE_PLACE_LABEL 1702
+#define IDC_BASE_B_LABEL 1703
+#define IDC_BASE_P2_LABEL 1704
+#define IDC_BASE_TYPE_LABEL 1705
+
+// B picker (135).
+#define IDC_B_VALUE 1040
+#define IDC_B_DETACHED 1232
+#define IDC_B_TERRACED 1041
+#define IDC_B_NORMAL_PROTECTED 1213
+#define IDC_B_NORMAL_UNPROTECTED 1215
+#define IDC_B_NORMAL_UNFAVOURABLE 1217
+#define IDC_B_WINDY_PROTECTED 1037
+#define IDC_B_WINDY_UNPROTECTED 1038
+#define IDC_B_WINDY_UNFAVOURABLE 1039
+
+// p2 picker (132).
+#define IDC_P2_VALUE 1231
+#define IDC_P2_CONTINUOUS 1219
+#define IDC_P2_LONG 1223
+#define IDC_P2_SHORT 1225
+
+// Te picker (136).
+#define IDC_TE_PLACES 1045
+#define IDC_TE_VALUE 1042
+#define IDC_TE_ALTITUDE 1030
+#define IDC_TE_WINDY 1043
+
+// Type picker (152): the twelve buttons in the order of the building types 1..12.
+#define IDC_TYPE_1 1055
+#define IDC_TYPE_2 1056
+#define IDC_TYPE_3 1057
+#define IDC_TYPE_4 1049
+#define IDC_TYPE_5 1050
+#define IDC_TYPE_6 1051
+#define IDC_TYPE_7 1237
+#define IDC_TYPE_8 1044
+#define IDC_TYPE_9 1238
+#define IDC_TYPE_10 1052
+#define IDC_TYPE_11 1053
+#define IDC_TYPE_12 1054
+
+// Texts.
+#define IDS_HLD_CAPTION_ERROR 61448
+#define IDS_HLD_CAPTION_QUESTION 61450
+#define IDS_HLD_CHOOSE_WIND 61451
+#define IDS_HLD_CHOOSE_KIND 61452
+#define IDS_HLD_YES 61488
+#define IDS_HLD_NO_SITE 61559
+#define IDS_HLD_DATE_FORMAT 61877
