@@ -167,6 +167,8 @@ TEST_F(MainFrameTest, ChangedConditionsQuietlyOrThroughTheDialog)
     EXPECT_EQ(radiator.m_nKind, 2);
     EXPECT_DOUBLE_EQ(radiator.m_dExponent, 1.25);
     EXPECT_EQ(AppSettings::Get().TemperaturePair, "60.0#48.0");
+}
+
 // The basic data fill the header and lead to the chosen step.
 TEST_F(MainFrameTest, BasicDataCommandStoresTheHeaderAndGoesOn)
 {
