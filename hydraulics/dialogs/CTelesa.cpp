@@ -3,6 +3,7 @@
 #include "app/common/AppSettings.h"
 #include "app/common/OpenWorkbookTable.h"
 #include "app/common/RecreateProjectSheet.h"
+#include "controls/grid/CGridBtnCell.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/RadiatorConditions.h"
@@ -143,6 +144,7 @@ void CTelesa::Fill()
         m_Grid.m_TreeColumn.TreeSetup(&m_Grid, 1, int(rows.size()), 1, levels.data(), TRUE, FALSE);
         m_Grid.m_TreeColumn.SetTreeLineColor(RGB(0, 0, 255));
     }
+    m_BtnDataBase.SetGrid(&m_Grid);
     for (int r = 0; r < int(rows.size()); ++r)
         ShowRow(r);
 
@@ -184,6 +186,27 @@ void CTelesa::ShowRow(int row)
     m_Grid.SetItemText(gridRow, WallGridColumn(), data.wall);
     m_Grid.SetItemFormat(gridRow, WallGridColumn(), DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER);
     m_Grid.SetItemImage(gridRow, 1, m_Grid.m_TreeColumn.GetLevelImageOffset() + data.level - 1);
+    if (data.level == HeatingTypeSplit::Room)
+    {
+        ShowCheckBox(gridRow, m_nFloorColumn, m_split.NumberIn(row, ResultSheet::FloorShare) > 0.0);
+        ShowCheckBox(gridRow, WallGridColumn(), m_split.NumberIn(row, ResultSheet::WallShare) > 0.0);
+    }
+}
+
+// A room's floor and wall cells carry a check box that shows whether the room has that share.
+void CTelesa::ShowCheckBox(int gridRow, int column, bool checked)
+{
+    if (!dynamic_cast<CGridBtnCell*>(m_Grid.GetCell(gridRow, column)))
+    {
+        const CString text = m_Grid.GetItemText(gridRow, column);
+        const UINT format = m_Grid.GetCell(gridRow, column)->GetFormat();
+        m_Grid.SetCellType(gridRow, column, RUNTIME_CLASS(CGridBtnCell));
+        m_Grid.SetItemText(gridRow, column, text);
+        m_Grid.SetItemFormat(gridRow, column, format);
+    }
+    auto* cell = static_cast<CGridBtnCell*>(m_Grid.GetCell(gridRow, column));
+    cell->SetBtnDataBase(&m_BtnDataBase);
+    cell->SetupBtn(0, DFC_BUTTON, DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0), BTNPOS_LEFT, 0, FALSE, nullptr);
 }
 
 void CTelesa::OnShowLevel(UINT id)

@@ -4,6 +4,7 @@
 // project's temperature gradient, rows deleted, the tree shown down to a level. OK writes the
 // whole sheet back; Cancel leaves it.
 
+#include "controls/grid/CBtnDataBase.h"
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 #include "hydraulics/HeatingTypeSplit.h"
 #include "platform/gdi/CImageList.h"
@@ -45,6 +46,9 @@ private:
     // True when the key was dealt with (the grid does not see it).
     bool DeleteFocusRow();
 
+    void ShowCheckBox(int gridRow, int column, bool checked);
+
+    CBtnDataBase m_BtnDataBase;
     CImageList m_ImageList;
     CToolTipCtrl m_ToolTip;
     CString m_strProjectPath;

@@ -3,6 +3,7 @@
 
 #include "app/common/AppSettings.h"
 #include "controls/grid/CCellID.h"
+#include "controls/grid/CGridBtnCell.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 #include "hydraulics/dialogs/CPripojeniTelesa.h"
@@ -74,6 +75,12 @@ TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
         EXPECT_EQ(dialog.m_Grid.GetItemText(2, 2), "Obývací pokoj");
         EXPECT_EQ(dialog.m_Grid.GetItemText(2, dialog.WallGridColumn()), "Ne");
         EXPECT_EQ(dialog.m_Grid.GetItemText(7, dialog.WallGridColumn()), wallCode);
+        auto* floorBox = dynamic_cast<CGridBtnCell*>(dialog.m_Grid.GetCell(2, dialog.WallGridColumn() - 1));
+        ASSERT_NE(floorBox, nullptr);
+        EXPECT_TRUE(floorBox->GetBtnDrawState(0) & DFCS_CHECKED);
+        auto* wallBox = dynamic_cast<CGridBtnCell*>(dialog.m_Grid.GetCell(2, dialog.WallGridColumn()));
+        ASSERT_NE(wallBox, nullptr);
+        EXPECT_FALSE(wallBox->GetBtnDrawState(0) & DFCS_CHECKED);
 
         // Room A: wall heating ticked, floor 600 of 1000.
         dialog.m_Grid.SetFocusCell(2, 1);
@@ -85,6 +92,8 @@ TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
             return IDCANCEL;
         });
         UiTest::Click(dialog.GetDlgItem(IDC_SPLIT));
+        EXPECT_TRUE(wallBox->GetBtnDrawState(0) & DFCS_CHECKED);
+        EXPECT_EQ(dialog.m_Grid.GetItemText(2, dialog.WallGridColumn()), wallCode);
 
         // The gradient: an outlet equal to the inlet is refused, then 60/48.
         ScriptedAnswers::OnDialog(IDD_TOPNE_MEDIUM, [&](CDialog& d) {
