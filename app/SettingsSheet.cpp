@@ -9,6 +9,7 @@
 #include "app/common/AppSettings.h"
 #include "app/common/CommonIds.h"
 #include "app/common/CommonRoutines.h"
+#include "app/common/ProjectFiles.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
@@ -89,7 +90,7 @@ void TakeOver(const Pages& pages, AppSettings& s)
 }
 
 // Copies the working copy into the new working-data folder; false (after the message) when the
-// copy failed. Nothing happens when the folder is the working copy's own; without a working copy
+// copy failed or the user's file there could not be moved aside. Nothing happens when the folder is the working copy's own; without a working copy
 // yet there is nothing to copy and the folder is taken as it stands.
 bool MoveWorkingCopy(CString folder, CWnd* owner)
 {
@@ -99,15 +100,10 @@ bool MoveWorkingCopy(CString folder, CWnd* owner)
         return true;
     const std::filesystem::path base = PathOf(s.PathBase);
     const CString target = JoinPath(folder, CString(base.filename().string()));
-    if (FileOps::Exists(s.PathBase) && !CopyFile(s.PathBase, target, FALSE))
-    {
-        CString format;
-        format.LoadString(IDS_COPY_PROBLEM);
-        CString text;
-        text.Format(format, target.GetString());
-        MessageBox(owner ? owner->GetSafeHwnd() : nullptr, text, s.ErrorCaption(), MB_OK | MB_ICONEXCLAMATION);
+    // A file of that name in the new folder may be the user's work: it is asked about, never
+    // overwritten silently.
+    if (FileOps::Exists(s.PathBase) && !ProjectFiles::MakeCopy(s.PathBase, target))
         return false;
-    }
     s.PathBase = target;
     auto* frame = dynamic_cast<CFrameWnd*>(owner);
     if (auto* doc = frame ? dynamic_cast<CMekrDoc*>(frame->GetActiveDocument()) : nullptr)

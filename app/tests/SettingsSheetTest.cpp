@@ -125,6 +125,29 @@ TEST_F(SettingsSheetTest, NewWorkingFolderReceivesTheWorkingCopy)
     EXPECT_EQ(Stored("PathBase"), CString(work + "/Nový.XLS"));
 }
 
+TEST_F(SettingsSheetTest, AFileOfTheUserInTheNewFolderIsAskedAboutAndKept)
+{
+    QDir(m_folder.path()).mkpath("práce");
+    const std::string work = FolderPath("práce");
+    QFile mine(QString::fromStdString(work + "/Nový.XLS"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("rozpracovaný projekt");
+    mine.close();
+    ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog& dialog) {
+        SheetOf(dialog).GetPage(0)->SetDlgItemText(IDC_PATH_WORK, work.c_str());
+        Ok(dialog);
+        return -1;
+    });
+    ScriptedAnswers::AnswerBox(IDNO);
+    Command(ID_SETTINGS);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 2u); // the question, then where the file is kept
+    QFile kept(QString::fromStdString(work + "/Nový (1).XLS"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("rozpracovaný projekt"));
+    EXPECT_EQ(AppSettings::Get().PathBase, CString(work + "/Nový.XLS"));
+    EXPECT_NE(QFileInfo(QString::fromStdString(work + "/Nový.XLS")).size(), kept.size());
+}
+
 TEST_F(SettingsSheetTest, WithoutWorkingCopyTheNewFolderIsTakenAsItStands)
 {
     ASSERT_TRUE(QFile::remove(QString::fromStdString(FolderPath("data") + "/Nový.XLS")));
