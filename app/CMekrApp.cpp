@@ -7,12 +7,14 @@
 #include "app/CMojeCommandLineInfo.h"
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
+#include "app/common/AppSettings.h"
 #include "app/common/ProjectFiles.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectInfoFile.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CBase.h"
+#include "heatloss/dialogs/CDataGridDialog.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
@@ -169,10 +171,19 @@ void CMekrApp::OnAppAbout()
     about.DoModal();
 }
 
-// The heat-loss input and the basic data come with the building data of the project.
+// The rooms, walls and openings of the project in their table; a confirmed table changes the
+// project.
 void CMekrApp::OnInputData()
 {
-    ShowNotAvailable();
+    auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    if (frame)
+        frame->ShowHint(IDS_HINT_INPUT_DATA);
+    CDataGridDialog dialog;
+    dialog.m_bLoadOnly = FALSE;
+    if (dialog.DoModal() == IDOK)
+        AppSettings::Get().Modified[AppSettings::InputData] = 1;
+    if (frame)
+        frame->ShowHint(0);
 }
 
 void CMekrApp::OnBasicData()

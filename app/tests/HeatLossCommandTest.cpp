@@ -5,10 +5,13 @@
 #include "app/common/AppSettings.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/CDataGridDialog.h"
+#include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/Workbook.h"
 #include "platform/dao/WorkbookFile.h"
 #include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
 
 #include <cmath>
 #include <vector>
@@ -46,6 +49,7 @@ protected:
     void WriteProject(const std::vector<Cells>& rows, const char* sheetName = "SeznamV")
     {
         workbook::Workbook book;
+        book.AddSheet("DataAkce").SetText(0, 0, "PROG_VER");
         workbook::Worksheet& sheet = book.AddSheet(sheetName);
         for (int column = 0; column < InputSheet::ColumnCount; ++column)
             sheet.SetText(0, column, InputSheet::ColumnName(InputSheet::Column(column)).str());
@@ -86,6 +90,31 @@ protected:
 
     const std::vector<MessageBoxRequest>& Boxes() const { return ScriptedAnswers::ShownBoxes(); }
 };
+
+// Command 32771: the input table with its hint in the status bar; a confirmed table marks the
+// project as changed, a cancelled one does not.
+TEST_F(HeatLossCommandTest, InputDataRunsTheInputTableWithItsHint)
+{
+    WriteProject({Room(), OuterWall()});
+    for (int button : {IDCANCEL, IDOK})
+    {
+        AppSettings::Get().Modified[AppSettings::InputData] = 0;
+        CString hint;
+        int rows = 0;
+        ScriptedAnswers::OnDialog(IDD_DATA_GRID, [&](CDialog& d) {
+            hint = m_frame->m_wndStatusBar.GetPaneText(0);
+            rows = static_cast<CDataGridDialog&>(d).m_Grid.GetRowCount();
+            UiTest::Click(d.GetDlgItem(button));
+            return IDCANCEL;
+        });
+        Command(ID_INPUT_DATA);
+        EXPECT_EQ(hint.Left(12), "Ldvojklik=AK");
+        EXPECT_EQ(rows, 4) << "heading, building, room, wall";
+        EXPECT_EQ(AppSettings::Get().Modified[AppSettings::InputData], button == IDOK ? 1 : 0);
+        EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
+    }
+    EXPECT_EQ(ProjectModel::Instance().Rooms.count, 2);
+}
 
 TEST_F(HeatLossCommandTest, AnInputSheetThatDoesNotOpenEndsTheCommandWithItsMessage)
 {
