@@ -5,6 +5,7 @@
 #include "app/common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
+#include "heatloss/dialogs/InputDialogIds.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/frame/CToolBar.h"
@@ -193,7 +194,13 @@ TEST_F(MainFrameTest, BasicDataCommandStoresTheHeaderAndGoesOn)
         EXPECT_EQ(ProjectModel::Instance().Header.orderNumber, "Z-7");
         EXPECT_EQ(ProjectModel::Instance().Header.B, 6);
         EXPECT_EQ(AppSettings::Get().Modified[AppSettings::BasicData], 1);
-        // The next steps come later: each says so.
+        // The heat-loss input follows at once; the floor heating comes later and says so.
+        const std::vector<UINT>& dialogs = ScriptedAnswers::ShownDialogs();
+        if (choice == IDC_BASE_HEAT_LOSS)
+        {
+            EXPECT_EQ(dialogs.back(), UINT(IDD_DATA_GRID));
+            continue;
+        }
         ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << choice;
         EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
     }
