@@ -137,6 +137,30 @@ TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
     EXPECT_EQ(ResultRows(m_project.Path()), expected);
 }
 
+TEST_F(HydraulicsDialogsTest, CancelKeepsTheNewGradientInTheWorkingRadiatorOnly)
+{
+    const std::vector<SheetRow> before = ResultRows(m_project.Path());
+    const CString pair = AppSettings::Get().TemperaturePair;
+    CTelesa dialog;
+    ScriptedAnswers::OnDialog(IDD_TELESA, [](CDialog& d) {
+        ScriptedAnswers::OnDialog(IDD_TOPNE_MEDIUM, [](CDialog& medium) {
+            EXPECT_FALSE(medium.GetDlgItem(IDC_MODE_MEAN)->IsWindowEnabled()); // the room temperature is locked
+            Leave(medium, IDC_INLET, "70", IDC_OUTLET);
+            Leave(medium, IDC_OUTLET, "55", IDC_INLET);
+            UiTest::Click(medium.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(d.GetDlgItem(IDC_GRADIENT));
+        UiTest::Click(d.GetDlgItem(IDCANCEL));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_DOUBLE_EQ(WorkingRadiator().m_dSupply, 70.0);
+    EXPECT_DOUBLE_EQ(WorkingRadiator().m_dReturn, 55.0);
+    EXPECT_EQ(AppSettings::Get().TemperaturePair, pair);
+    EXPECT_EQ(ResultRows(m_project.Path()), before);
+}
+
 TEST_F(HydraulicsDialogsTest, OkAfterAFailedLoadLeavesTheSheet)
 {
     QTemporaryDir folder;
