@@ -230,6 +230,9 @@ public:
     void ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
     BOOL SortByColumn(int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
     BOOL SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
+    // Puts whole rows (cells and heights) in a new order: row nFirstRow + i becomes what row
+    // nFirstRow + order[i] was. The selection and the focus cell are the caller's to clear.
+    BOOL ReorderRows(int nFirstRow, const std::vector<int>& order);
     static int CompareCellTexts(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     // The selection as clipboard text: rows of tab-separated fields, rows separated by "\n".
     CString GetSelectionText() const;

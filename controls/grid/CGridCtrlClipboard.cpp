@@ -318,6 +318,26 @@ int CGridCtrl::CompareCellTexts(LPARAM lParam1, LPARAM lParam2, LPARAM /*lParamS
     return std::strcmp(a ? a : "", b ? b : "");
 }
 
+BOOL CGridCtrl::ReorderRows(int nFirstRow, const std::vector<int>& order)
+{
+    const int count = int(order.size());
+    if (nFirstRow < 0 || nFirstRow + count > m_nRows)
+        return FALSE;
+    std::vector<std::vector<CGridCellBase*>> rows(order.size());
+    for (int i = 0; i < count; i++)
+        rows[std::size_t(i)] = std::move(m_RowData[std::size_t(nFirstRow + order[std::size_t(i)])]);
+    std::move(rows.begin(), rows.end(), m_RowData.begin() + nFirstRow);
+    m_arRowHeights.Reorder(nFirstRow, order);
+    for (int row = nFirstRow; row < nFirstRow + count; row++)
+    {
+        const auto& cells = m_RowData[std::size_t(row)];
+        for (int col = 0; col < int(cells.size()); col++)
+            if (CGridCellBase* pCell = cells[std::size_t(col)])
+                pCell->SetCoords(row, col);
+    }
+    return TRUE;
+}
+
 void CGridCtrl::SwapRows(int nRow1, int nRow2)
 {
     std::swap(m_RowData[std::size_t(nRow1)], m_RowData[std::size_t(nRow2)]);

@@ -86,6 +86,15 @@ void GridSizes::Swap(int index1, int index2)
     Set(index2, size1);
 }
 
+void GridSizes::Reorder(int first, const std::vector<int>& order)
+{
+    std::vector<UINT> moved(order.size());
+    for (std::size_t i = 0; i < order.size(); i++)
+        moved[i] = m_sizes[std::size_t(first + order[i])];
+    std::copy(moved.begin(), moved.end(), m_sizes.begin() + first);
+    Rebuild();
+}
+
 void GridSizes::Rebuild()
 {
     const int count = Count();

@@ -19,6 +19,8 @@ public:
     void Assign(int count, UINT size);
     void Clear();
     void Swap(int index1, int index2);
+    // Item first + i takes the size that item first + order[i] had (order a permutation).
+    void Reorder(int first, const std::vector<int>& order);
 
     // The sum of the sizes of the items before the index (0..Count()).
     long Start(int index) const;

@@ -17,6 +17,14 @@ template <class T> int Sign(const T& a, const T& b)
 
 CCellSortKeys::CCellSortKeys(const std::vector<CString>& texts, const CColumnInfo* description,
                              const CCollationAlphabet& alphabet)
+    : CCellSortKeys(
+          int(texts.size()), [&texts](int i) { return std::string_view(texts[std::size_t(i)].str()); }, description,
+          alphabet)
+{
+}
+
+CCellSortKeys::CCellSortKeys(int count, const std::function<std::string_view(int)>& text,
+                             const CColumnInfo* description, const CCollationAlphabet& alphabet)
     : m_kind(description && description->IsNumeric() ? Kind::number
              : description && description->IsDate() ? Kind::date
                                                      : Kind::text)
@@ -24,36 +32,37 @@ CCellSortKeys::CCellSortKeys(const std::vector<CString>& texts, const CColumnInf
     switch (m_kind)
     {
     case Kind::number:
-        m_numbers.reserve(texts.size());
-        for (const CString& text : texts)
-            m_numbers.push_back(NumberValue(text));
+        m_numbers.reserve(std::size_t(count));
+        for (int i = 0; i < count; ++i)
+            m_numbers.push_back(NumberValue(text(i)));
         break;
     case Kind::date:
-        m_dates.reserve(texts.size());
-        m_texts.reserve(texts.size());
-        for (const CString& text : texts)
+        m_dates.reserve(std::size_t(count));
+        m_starts.reserve(std::size_t(count) + 1);
+        for (int i = 0; i < count; ++i)
         {
+            const std::string value(text(i));
             COleDateTime date;
-            const bool valid = !text.IsEmpty() && date.ParseDateTime(text, VAR_DATEVALUEONLY);
-            m_dates.push_back({text.IsEmpty() ? 0 : valid ? 1 : 2, valid ? double(date.m_dt) : 0.0});
-            m_texts.push_back(valid ? std::u32string() : alphabet.Key(text));
+            const bool valid = !value.empty() && date.ParseDateTime(value.c_str(), VAR_DATEVALUEONLY);
+            m_dates.push_back({value.empty() ? 0 : valid ? 1 : 2, valid ? double(date.m_dt) : 0.0});
+            AddTextKey(valid ? std::string_view() : std::string_view(value), alphabet);
         }
         break;
     case Kind::text:
-        m_texts.reserve(texts.size());
-        for (const CString& text : texts)
-            m_texts.push_back(alphabet.Key(text));
+        m_starts.reserve(std::size_t(count) + 1);
+        for (int i = 0; i < count; ++i)
+            AddTextKey(text(i), alphabet);
         break;
     }
 }
 
-double CCellSortKeys::NumberValue(const CString& text)
+double CCellSortKeys::NumberValue(std::string_view text)
 {
     std::string plain;
-    plain.reserve(text.str().size());
-    for (std::size_t pos = 0; pos < text.str().size();)
+    plain.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();)
     {
-        const char32_t c = Utf8::Decode(text.str(), pos);
+        const char32_t c = Utf8::Decode(text, pos);
         if (c == ',')
             plain += '.';
         else if (c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E' || (c >= '0' && c <= '9'))
@@ -80,11 +89,11 @@ int CCellSortKeys::Compare(int a, int b) const
             return group;
         if (int value = Sign(m_dates[a].value, m_dates[b].value))
             return value;
-        return Sign(m_texts[a], m_texts[b]);
+        return Sign(TextKey(a), TextKey(b));
     case Kind::text:
         break;
     }
-    return Sign(m_texts[a], m_texts[b]);
+    return Sign(TextKey(a), TextKey(b));
 }
 
 namespace
@@ -100,7 +109,7 @@ template <class Less> void StableSort(std::vector<int>& order, bool ascending, L
 
 std::vector<int> CCellSortKeys::Order(bool ascending) const
 {
-    const std::size_t count = m_kind == Kind::number ? m_numbers.size() : m_texts.size();
+    const std::size_t count = m_kind == Kind::number ? m_numbers.size() : m_starts.size() - 1;
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     switch (m_kind)
@@ -109,7 +118,7 @@ std::vector<int> CCellSortKeys::Order(bool ascending) const
         StableSort(order, ascending, [this](int a, int b) { return m_numbers[a] < m_numbers[b]; });
         break;
     case Kind::text:
-        StableSort(order, ascending, [this](int a, int b) { return m_texts[a] < m_texts[b]; });
+        StableSort(order, ascending, [this](int a, int b) { return TextKey(a) < TextKey(b); });
         break;
     case Kind::date:
         StableSort(order, ascending, [this](int a, int b) { return Compare(a, b) < 0; });

@@ -5,7 +5,9 @@
 
 #include "dataeditor/grid/CCollationAlphabet.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CColumnInfo;
@@ -16,6 +18,9 @@ public:
     // description may be null (the texts then sort as texts).
     CCellSortKeys(const std::vector<CString>& texts, const CColumnInfo* description,
                   const CCollationAlphabet& alphabet);
+    // The texts of count places, read through text (valid while the keys are built).
+    CCellSortKeys(int count, const std::function<std::string_view(int)>& text, const CColumnInfo* description,
+                  const CCollationAlphabet& alphabet);
 
     // The places of the texts in sorted order.
     std::vector<int> Order(bool ascending) const;
@@ -24,9 +29,20 @@ public:
 
     // A number text's value: blanks and thousands separators left out, "." or "," as the
     // decimal point, read up to the first character that is no part of a number (0 for none).
-    static double NumberValue(const CString& text);
+    static double NumberValue(std::string_view text);
 
 private:
+    std::u32string_view TextKey(int i) const
+    {
+        return std::u32string_view(m_keys).substr(m_starts[std::size_t(i)],
+                                                  m_starts[std::size_t(i) + 1] - m_starts[std::size_t(i)]);
+    }
+    void AddTextKey(std::string_view text, const CCollationAlphabet& alphabet)
+    {
+        alphabet.AppendKey(text, m_keys);
+        m_starts.push_back(m_keys.size());
+    }
+
     enum class Kind
     {
         number,
@@ -42,7 +58,9 @@ private:
     Kind m_kind;
     std::vector<double> m_numbers;
     std::vector<DateKey> m_dates;
-    std::vector<std::u32string> m_texts;
+    // The texts' keys one after another; key i runs from m_starts[i] to m_starts[i + 1].
+    std::u32string m_keys;
+    std::vector<std::size_t> m_starts{0};
 };
 
 // One comparison of two cell texts by the column's description (may be null) and the

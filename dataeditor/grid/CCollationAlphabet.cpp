@@ -71,11 +71,15 @@ char32_t CCollationAlphabet::Rank(char32_t c) const
     return m_missingBase + c;
 }
 
-std::u32string CCollationAlphabet::Key(const CString& text) const
+std::u32string CCollationAlphabet::Key(std::string_view bytes) const
 {
-    const std::string& bytes = text.str();
     std::u32string key;
-    key.reserve(bytes.size());
+    AppendKey(bytes, key);
+    return key;
+}
+
+void CCollationAlphabet::AppendKey(std::string_view bytes, std::u32string& key) const
+{
     for (std::size_t pos = 0; pos < bytes.size();)
     {
         const char32_t c = static_cast<unsigned char>(bytes[pos]) < 0x80 ? char32_t(bytes[pos++])
@@ -89,11 +93,10 @@ std::u32string CCollationAlphabet::Key(const CString& text) const
         }
         key += Rank(c);
     }
-    return key;
 }
 
 int CCollationAlphabet::Compare(const CString& a, const CString& b) const
 {
-    const int result = Key(a).compare(Key(b));
+    const int result = Key(a.str()).compare(Key(b.str()));
     return result < 0 ? -1 : result > 0 ? 1 : 0;
 }

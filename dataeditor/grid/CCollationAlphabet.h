@@ -8,6 +8,7 @@
 #include "platform/core/CString.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CCollationAlphabet
@@ -19,7 +20,9 @@ public:
     static const CCollationAlphabet& OfLanguagePack();
 
     // A key whose code-unit order is the sort order of the text.
-    std::u32string Key(const CString& text) const;
+    std::u32string Key(std::string_view text) const;
+    // The key of the text appended to key.
+    void AppendKey(std::string_view text, std::u32string& key) const;
     int Compare(const CString& a, const CString& b) const;
 
     const CString& Text() const { return m_text; }

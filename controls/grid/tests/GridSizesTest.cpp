@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <random>
 
@@ -44,7 +45,7 @@ TEST(GridSizes, AgreeWithPlainSumsAfterEveryChange)
     {
         const int count = int(plain.size());
         const int index = count ? int(random() % UINT(count)) : 0;
-        switch (random() % 7)
+        switch (random() % 8)
         {
         case 0: // append
         case 1:
@@ -78,6 +79,18 @@ TEST(GridSizes, AgreeWithPlainSumsAfterEveryChange)
                 plain.pop_back();
             }
             break;
+        case 6: // a span from index on put in a shuffled order
+        {
+            std::vector<int> order(std::size_t(count - index));
+            std::iota(order.begin(), order.end(), 0);
+            std::shuffle(order.begin(), order.end(), random);
+            sizes.Reorder(index, order);
+            std::vector<UINT> moved;
+            for (int i : order)
+                moved.push_back(plain[std::size_t(index + i)]);
+            std::copy(moved.begin(), moved.end(), plain.begin() + index);
+            break;
+        }
         default:
         {
             const int newCount = int(random() % 30);

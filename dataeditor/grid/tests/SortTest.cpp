@@ -1,9 +1,12 @@
+#include "controls/grid/CGridCtrl.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/grid/CCellSortKeys.h"
+#include "dataeditor/grid/CGridRowSort.h"
 #include "platform/core/Modules.h"
 #include "platform/core/Resources.h"
 #include "platform/core/UserLocale.h"
+#include "testing/UiTest.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -31,6 +34,7 @@ class CzechPack : public testing::Test
 protected:
     static void SetUpTestSuite()
     {
+        UiTest::EnsureApplication();
         pack = LoadLibrary(KALVENROD_BIN_DIR "/Sobrel-CZ.so");
         ASSERT_NE(pack, nullptr);
         AfxSetResourceHandle(pack);
@@ -140,5 +144,64 @@ TEST_F(CzechPack, DateColumnKeepsEmptyCellsFirstAndUnreadableTextsLast)
     const std::vector<CString> texts = {"5.5.2021", "", "nevím", "1.1.1999", ""};
     EXPECT_EQ(Sorted(texts, &date, true, Alphabet()),
               (std::vector<CString>{"", "", "1.1.1999", "5.5.2021", "nevím"}));
+}
+} // namespace
+
+namespace
+{
+// A grid of a heading row and five rows: index, name, price; each row as high as 20 + its index.
+struct CatalogueGrid
+{
+    CGridCtrl grid{6, 3, 1, 1};
+    CatalogueGrid()
+    {
+        const char* names[] = {"chata", "Praha 2", "hrad", "Praha", "čáp"};
+        const char* prices[] = {"10", "9", "1 200,5", "9", "abc"};
+        for (int i = 0; i < 5; ++i)
+        {
+            CString index;
+            index.Format("%d", i + 1);
+            grid.SetItemText(i + 1, 0, index);
+            grid.SetItemText(i + 1, 1, names[i]);
+            grid.SetItemText(i + 1, 2, prices[i]);
+            grid.SetRowHeight(i + 1, 21 + i);
+        }
+    }
+    std::vector<CString> Column(int col) const
+    {
+        std::vector<CString> texts;
+        for (int row = 1; row < grid.GetRowCount(); ++row)
+            texts.push_back(grid.GetItemText(row, col));
+        return texts;
+    }
+};
+
+TEST_F(CzechPack, GridRowsMoveWholeIntoTheSortedOrder)
+{
+    CatalogueGrid c;
+    ASSERT_TRUE(CGridRowSort::SortRows(c.grid, 1, true, nullptr, 1, -1));
+    EXPECT_EQ(c.Column(1), (std::vector<CString>{"čáp", "hrad", "chata", "Praha", "Praha 2"}));
+    EXPECT_EQ(c.Column(0), (std::vector<CString>{"5", "3", "1", "4", "2"}));
+    EXPECT_EQ(c.grid.GetRowHeight(1), 25);
+    EXPECT_EQ(c.grid.GetRowHeight(5), 22);
+    EXPECT_EQ(c.grid.GetItemText(0, 1), ""); // the heading row stays
+
+    const CColumnInfo real(7, 8, 2);
+    ASSERT_TRUE(CGridRowSort::SortRows(c.grid, 2, false, &real, 1, -1));
+    EXPECT_EQ(c.Column(2), (std::vector<CString>{"1 200,5", "10", "9", "9", "abc"}));
+    EXPECT_EQ(c.Column(1), (std::vector<CString>{"hrad", "chata", "Praha", "Praha 2", "čáp"})); // ties kept
+
+    ASSERT_TRUE(CGridRowSort::SortRowsByIndex(c.grid, 1, -1));
+    EXPECT_EQ(c.Column(0), (std::vector<CString>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(c.grid.GetRowHeight(1), 21);
+}
+
+TEST_F(CzechPack, GridSortRefusesABadColumnOrSpan)
+{
+    CatalogueGrid c;
+    EXPECT_FALSE(CGridRowSort::SortRows(c.grid, 3, true, nullptr, 1, -1));
+    EXPECT_FALSE(CGridRowSort::SortRows(c.grid, 1, true, nullptr, 3, 3));
+    EXPECT_FALSE(CGridRowSort::SortRows(c.grid, 1, true, nullptr, 2, 9));
+    EXPECT_EQ(c.Column(1), (std::vector<CString>{"chata", "Praha 2", "hrad", "Praha", "čáp"}));
 }
 } // namespace
