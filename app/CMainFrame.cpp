@@ -4,6 +4,7 @@
 #include "app/CSplashWnd.h"
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
+#include "app/ReportAvailability.h"
 #include "app/SettingsSheet.h"
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
@@ -239,6 +240,14 @@ void CMainFrame::OnNotAvailable()
 void CMainFrame::OnUpdateHeatLoss(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(ProjectModel::Instance().Header.buildingType != 0);
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
+{
+    const BOOL handled = CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (handled && nCode == CN_COMMAND && pHandlerInfo == nullptr)
+        ReportAvailability::Instance().Refresh();
+    return handled;
 }
 
 int CMainFrame::CalculateHeatLosses()

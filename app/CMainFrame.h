@@ -24,6 +24,8 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
     void ActivateFrame(int nCmdShow = -1) override;
+    // Every command routed here; once one has run, which reports have data is checked again.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
     // The changed-conditions command; with the quiet flag set it computes without a dialog.
     void EditChangedConditions();

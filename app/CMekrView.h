@@ -1,17 +1,91 @@
 #pragma once
 // The view of the project: it draws nothing on screen (the start picture stands over the frame);
-// printing the reports comes with the printing frame.
+// its work is printing the chosen report, with the page margins it keeps.
 
+#include "app/common/PageDistribution.h"
 #include "platform/frame/CView.h"
+#include "platform/gdi/CFont.h"
+
+#include <memory>
+#include <vector>
+
+class CCmdUI;
+class ProjectModel;
 
 class CMekrView : public CView
 {
     DECLARE_DYNCREATE(CMekrView)
 
 public:
+    CMekrView();
+    ~CMekrView() override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
     void OnDraw(CDC* pDC) override;
+    void OnInitialUpdate() override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+    // The choice of the report choice dialog.
+    int m_bVcetneHodnoty = 0;
+    int m_nSestava = -1;
+    // Page margins in millimetres.
+    int m_nLeftMargin = 10;
+    int m_nTopMargin = 20;
+    int m_nRightMargin = 10;
+    int m_nBottomMargin = 20;
+
+    // State of a print run, set up by OnBeginPrinting.
+    int m_nFirstPageRows = 0;
+    int m_nHeadingRows = 0;
+    int m_nPageCount = 0;
+    int m_nCurrentPage = 0;
+    int m_nNormalRow = 0;
+    int m_nBoldRow = 0;
+    PageCapacity m_capacity;
+    std::vector<PagePart> m_pages;
+    std::vector<int> m_groupSizes;
 
 protected:
-    afx_msg void OnNotAvailable();
+    afx_msg void OnFilePageSetup();
+    afx_msg void OnPrintCommand();
+    afx_msg void OnPreviewCommand();
+    afx_msg void OnUpdatePrintCommands(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Runs the report choice; true when a report is to be printed.
+    bool ChooseReport();
+    void ShowPrintProblems();
+    // The start picture is away from the start of a print run (or the opening of the preview)
+    // to its end, then shown again when it was there.
+    void HideStartPicture();
+    void RestoreStartPicture();
+    void MeasureRows(CDC* pDC);
+    PageGeometry GeometryOf(CDC* pDC) const;
+    // The frame of every page: logo, headings, on page 1 the project box. Top moves below it.
+    void DrawPageFrame(CDC* pDC, const CRect& area, int& top);
+    void DrawProjectBox(CDC* pDC, const CRect& area, int top, int boxRows);
+    void DrawPageLine(CDC* pDC, const CRect& area);
+    // Heat-loss reports (HeatLossReports.cpp).
+    void SetUpHeatLossResults();
+    void SetUpHeatLossInput();
+    int FirstPageDrawnHeight() const;
+    int FollowingPageDrawnHeight() const;
+    void DrawClimateBlock(CDC* pDC, const CRect& area, int top);
+    void PrintHeatLossResults(CDC* pDC, const CRect& area, int top);
+    void PrintHeatLossInput(CDC* pDC, const CRect& area, int top);
+    // A bold row of two labels and their values, each value right-aligned before the next label.
+    void DrawBoldRow(CDC* pDC, const CRect& area, int y, const CString& leftLabel, const CString& leftValue,
+                     const CString& rightLabel, const CString& rightValue);
+
+    CFont m_boldFont;
+    CFont m_normalFont;
+    std::unique_ptr<ProjectModel> m_model; // the project as the run started
+    std::vector<CString> m_problems;
+    bool m_bPictureWasShown = false;
+    bool m_bPreviewOpen = false;
 };

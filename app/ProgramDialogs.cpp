@@ -5,7 +5,10 @@
 #include "app/CNastaveniCestSouborum.h"
 #include "app/CNastaveniSobrelem.h"
 #include "app/CNastaveniVlastnik.h"
+#include "app/CPageSetupDlg.h"
+#include "app/CVyberTiskSestavy.h"
 #include "app/MekrIds.h"
+#include "app/PrintIds.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
 #include "heatloss/dialogs/CBase.h"
@@ -33,6 +36,8 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_NASTAVENI_APLIKACE, [] { return std::make_unique<CNastaveniAplikace>(); });
     DialogShot::RegisterClass(IDD_NASTAVENI_SOBREL, [] { return std::make_unique<CNastaveniSobrelem>(); });
     DialogShot::RegisterClass(IDD_NASTAVENI_VLASTNIK, [] { return std::make_unique<CNastaveniVlastnik>(); });
+    DialogShot::RegisterClass(IDD_PAGE_SETUP, [] { return std::make_unique<CPageSetupDlg>(); });
+    DialogShot::RegisterClass(IDD_REPORT_CHOICE, [] { return std::make_unique<CVyberTiskSestavy>(); });
     DialogShot::RegisterClass(IDD_VORBICA, [] { return std::make_unique<CVorbicaDlg>(); });
     DialogShot::RegisterClass(IDD_TOPNE_MEDIUM, [] { return std::make_unique<CTopneMedium>(); });
     DialogShot::RegisterClass(IDD_ZMENENE_PODMINKY, [] { return std::make_unique<CZmenenePodminky>(); });

@@ -1,0 +1,92 @@
+#pragma once
+// Resource ids of printing: the margins dialog, the report choice, the report logo and the
+// texts of the printed pages.
+
+// Dialogs.
+#define IDD_PAGE_SETUP 153
+#define IDD_REPORT_CHOICE 294
+
+// Logo of the printed pages, and the smaller one used when the first cannot be drawn.
+#define IDB_PRINT_LOGO 321
+#define IDB_PRINT_LOGO_SMALL 322
+
+// Margins dialog.
+#define IDC_MARGIN_TOP 1091
+#define IDC_MARGIN_LEFT 1092
+#define IDC_MARGIN_BOTTOM 1093
+#define IDC_MARGIN_RIGHT 1094
+
+// Report choice: the include-values check box, OK and the eleven reports.
+#define IDC_INCLUDE_VALUES 1481
+#define IDC_REPORT_OK 1606
+#define IDC_REPORT_0 1525
+#define IDC_REPORT_1 1524
+#define IDC_REPORT_2 1526
+#define IDC_REPORT_3 1527
+#define IDC_REPORT_4 1528
+#define IDC_REPORT_5 1530
+#define IDC_REPORT_6 1531
+#define IDC_REPORT_7 1529
+#define IDC_REPORT_8 1533
+#define IDC_REPORT_9 1532
+#define IDC_REPORT_10 1534
+
+// Texts of the printed pages (61615 to 61623 are the header sheet's column names).
+#define IDS_PAGE_LINE 61480
+#define IDS_WALL 61457
+#define IDS_OPENING 61458
+#define IDS_AUTHOR 61615
+#define IDS_DATE 61616
+#define IDS_OUTDOOR_TEMPERATURE 61620
+#define IDS_TEMPERATURE_REGION 61622
+#define IDS_WIND_INTENSITY 61623
+#define IDS_TI 61812
+#define IDS_NAME 61927
+#define IDS_FLOOR_AREA 61970
+#define IDS_TITLE_HEAT_LOSS 61990
+#define IDS_BUILDING 61992
+#define IDS_ORDER_NUMBER 61994
+#define IDS_ARCHIVE_NUMBER 61995
+#define IDS_CHARACTERISTIC_B 61996
+#define IDS_SURCHARGE_P2 61997
+#define IDS_ALTITUDE 61998
+#define IDS_TOTAL_TRANSMISSION 61999
+#define IDS_TOTAL_INFILTRATION 62000
+#define IDS_TOTAL_VOLUME 62001
+#define IDS_LOSS_PER_M3 62002
+#define IDS_TOTAL_BUILDING_LOSS 62003
+#define IDS_TITLE_FLOOR 62004
+#define IDS_HEAD_ORDER 62012
+#define IDS_HEAD_NUMBER 62013
+#define IDS_HEAD_ROOM_SHORT 62014
+#define IDS_HEAD_NUMBER_CAP 62015
+#define IDS_HEAD_ROOM 62016
+#define IDS_HEAD_VOLUME 62018
+#define IDS_HEAD_LOSS 62019
+#define IDS_HEAD_TRANSMISSION 62020
+#define IDS_HEAD_INFILTRATION 62021
+#define IDS_HEAD_TOTAL 62022
+#define IDS_HEAD_COUNT 62023
+#define IDS_HEAD_DOORS 62024
+#define IDS_HEAD_PIECES 62025
+#define IDS_HEAD_EXCHANGE 62026
+#define IDS_HEAD_AIR 62027
+#define IDS_HEAD_COMPASS 62028
+#define IDS_HEAD_SIDE 62029
+#define IDS_HEAD_WALL 62030
+#define IDS_HEAD_DIFFERENCE 62032
+#define IDS_HEAD_TEMPERATURES 62033
+#define IDS_HEAD_OPENING 62034
+#define IDS_HEAD_JOINT 62035
+#define IDS_HEAD_FLOOR 62043
+#define IDS_SUBTITLE_INPUT 62068
+#define IDS_SUBTITLE_RESULTS 62069
+#define IDS_SUBTITLE_MATERIAL 62072
+#define IDS_INVESTOR 62084
+#define IDS_SUBTITLE_MANIFOLDS 62094
+#define IDS_SUBTITLE_TOTAL 62095
+#define IDS_TITLE_WALL 62111
+#define IDS_TITLE_SIZING 62134
+// Our own: the problems of a print run, shown once after it.
+#define IDS_PRINT_PROBLEMS 62180
+#define IDS_MARGIN_TOO_LARGE 62181

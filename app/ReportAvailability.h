@@ -1,0 +1,33 @@
+#pragma once
+// Which reports the open project holds data for, checked silently (no message, a sheet opened
+// only when the workbook has it) and kept until the next check: the command-update handlers of
+// Print and Preview read it without any file work.
+
+#include "platform/core/CString.h"
+
+#include <array>
+
+class ReportAvailability
+{
+public:
+    static constexpr int ReportCount = 11;
+    using Flags = std::array<bool, ReportCount>;
+
+    // The program's record.
+    static ReportAvailability& Instance();
+
+    // The sheets of the project workbook at this path: "SeznamV$" with a room (0 and 1),
+    // "MateriPodlah$" (4), "MateriStenov$" (9) and "DimenzSegm$" (6) with a row each. Reports
+    // that need the wall-heating design stay without data.
+    static Flags Check(const CString& workbookPath);
+
+    // Checks the current project again and keeps the result.
+    void Refresh();
+    const Flags& HasData() const { return m_flags; }
+    // The reports that have data and can be printed by this program.
+    Flags Printable() const;
+    bool AnyPrintable() const;
+
+private:
+    Flags m_flags{};
+};
