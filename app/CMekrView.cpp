@@ -14,6 +14,8 @@
 #include "platform/gdi/CBitmap.h"
 #include "platform/ui/CCmdUI.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr int LogoHeight = 90;
@@ -292,8 +294,8 @@ void CMekrView::DrawPageFrame(CDC* pDC, const CRect& area, int& top)
     if (logo.GetSafeHandle() && logo.GetBitmap(&picture) && picture.bmHeight > 0)
         pDC->StretchBlt(area.left, top, LogoHeight * picture.bmWidth / picture.bmHeight, -LogoHeight, &memory, 0, 0,
                         picture.bmWidth, picture.bmHeight, SRCCOPY);
-    else
-        m_problems.push_back("logo");
+    else if (std::find(m_problems.begin(), m_problems.end(), ReportText(IDS_LOGO_NOT_DRAWN)) == m_problems.end())
+        m_problems.push_back(ReportText(IDS_LOGO_NOT_DRAWN));
     memory.DeleteDC();
     top -= LogoHeight;
 

@@ -90,3 +90,4 @@
 // Our own: the problems of a print run, shown once after it.
 #define IDS_PRINT_PROBLEMS 62180
 #define IDS_MARGIN_TOO_LARGE 62181
+#define IDS_LOGO_NOT_DRAWN 62182
