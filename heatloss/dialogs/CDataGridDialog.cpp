@@ -11,12 +11,12 @@
 #include "heatloss/InputSheetStore.h"
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/CRoom.h"
+#include "heatloss/dialogs/DialogControls.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/UserLocale.h"
-#include "platform/core/Resources.h"
-#include "platform/ui/WinApi.h"
 
 #include <vector>
 
@@ -45,13 +45,13 @@ END_MESSAGE_MAP()
 CDataGridDialog::CDataGridDialog(CWnd* parent) : CDialog(IDD_DATA_GRID, parent), m_model(ProjectModel::Instance())
 {
     m_Grid.m_onBranchDeleted = [this](int) { RebuildModelFromGrid(); };
+    m_editRoom = [this] { return EditRoom(m_model); };
 }
 
 BOOL CDataGridDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (HICON icon = LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(128)))
-        SetIcon(icon, FALSE);
+    SetDialogIcon(*this);
     CreateGrid();
     m_bLoaded = LoadSheet();
     if (m_bLoadOnly)

@@ -27,3 +27,34 @@
 #define IDS_ROOMS_FULL 62450
 #define IDS_WALLS_FULL 62451
 #define IDS_OPENINGS_FULL 62452
+
+#define IDD_ROOM 131
+
+// The room (131); the fields from number to air exchange in tab order.
+#define IDC_ROOM_SLOT 1100
+#define IDC_ROOM_NUMBER 1101
+#define IDC_ROOM_NAME 1102
+#define IDC_ROOM_LENGTH 1103
+#define IDC_ROOM_WIDTH 1104
+#define IDC_ROOM_HEIGHT 1105
+#define IDC_ROOM_TI 1106
+#define IDC_ROOM_DOORS 1107
+#define IDC_ROOM_AREA 1108
+#define IDC_ROOM_VOLUME 1109
+#define IDC_ROOM_MULTIPLE 1110
+#define IDC_ROOM_AIR 1111
+#define IDC_ROOM_ORIENTATION 1112
+#define IDC_ROOM_OK 1113
+#define IDC_ROOM_PICK_TI 1114
+#define IDC_ROOM_CAD_NUMBER 1115
+#define IDC_ROOM_CAD_LENGTH 1116
+#define IDC_ROOM_CAD_WIDTH 1117
+#define IDC_ROOM_CAD_HEIGHT 1118
+#define IDC_ROOM_CAD_DOORS 1119
+
+#define IDD_ROOM_TE 151
+
+// The room temperature picker (151).
+#define IDC_ROOMTE_TYPE 1130
+#define IDC_ROOMTE_TI 1131
+#define IDC_ROOMTE_HUMIDITY 1132

@@ -1,0 +1,63 @@
+#pragma once
+// One room of the heat-loss input: number, name, inner dimensions, Ti, doors, air exchange and
+// orientation. Enter moves to the next field; only "&OK" checks the fields and closes, leaving
+// the values in RoomEntry. EditRoom runs it on the model's current room.
+
+#include "cadlink/buttons/CVorbica.h"
+#include "platform/ui/CDialog.h"
+
+#include <functional>
+
+class ProjectModel;
+
+class CRoom : public CDialog
+{
+public:
+    explicit CRoom(ProjectModel& model, CWnd* parent = nullptr);
+
+    // The room temperature picker; IDOK when it left a Ti in RoomEntry.
+    std::function<int()> m_pickTemperature;
+
+    // The five CAD buttons beside number, length, width, height and doors.
+    CVorbica m_cadNumber, m_cadLength, m_cadWidth, m_cadHeight, m_cadDoors;
+
+    static const char* const Orientations[8];
+    // The height the last accepted room had (0 before the first), for a room without one.
+    static int& DefaultHeight();
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    afx_msg void OnConfirm();
+    afx_msg void OnDimensionChanged();
+    afx_msg void OnMultipleLeft();
+    afx_msg void OnAirExchangeLeft();
+    afx_msg void OnPickTemperature();
+    afx_msg void OnCadLength();
+    afx_msg void OnCadWidth();
+    afx_msg void OnCadDoors();
+    afx_msg void OnFieldFocused(UINT id);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetUpCadButtons();
+    void FillFields();
+    double Decimal(int id) const;
+    int Whole(int id) const;
+    CString Text(int id) const;
+    void SetText(int id, const char* format, double value);
+    void Focus(int id);
+    double Volume() const;
+    void ShowAreaAndVolume();
+    void ShowMultipleFromAirExchange();
+    // The first field that does not pass the checks of "&OK"; 0 when all pass.
+    int FirstInvalidField() const;
+    void TakeCadDistance(CVorbica& button, int id);
+
+    ProjectModel& m_model;
+    bool m_bUpdating = false;
+};
+
+// Runs the room dialog on the model's current room; on 1 copies RoomEntry into it (a changed Ti
+// shifts the differences of the room's walls by the same step). The dialog's result.
+int EditRoom(ProjectModel& model);
