@@ -2,6 +2,7 @@
 
 #include "dataeditor/app/CCustomizeBarsDlg.h"
 #include "dataeditor/app/CLanguageDlg.h"
+#include "dataeditor/app/ContextHelpPicker.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/CWindowsDlg.h"
 #include "dataeditor/app/LanguageText.h"
@@ -33,6 +34,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_RESET_BARS, OnResetBars)
     ON_COMMAND_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUserToolBar)
     ON_UPDATE_COMMAND_UI_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUpdateUserToolBar)
+    ON_COMMAND(ID_HELP_FINDER, OnHelpFinder)
+    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+    ON_COMMAND(ID_DEFAULT_HELP, OnDefaultHelp)
 END_MESSAGE_MAP()
 
 namespace
@@ -71,6 +75,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
     if (!CreateBars())
         return -1;
     m_userBars = std::make_unique<UserToolBars>(this);
+    m_contextHelp = std::make_unique<ContextHelpPicker>(this);
     if (auto* window = MainWindow())
     {
         window->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -291,3 +296,9 @@ void CMainFrame::OnUpdateUserToolBar(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_userBars && m_userBars->Exists(index));
     pCmdUI->SetCheck(m_userBars && m_userBars->IsVisible(index));
 }
+
+void CMainFrame::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
+
+void CMainFrame::OnContextHelp() { m_contextHelp->Start(); }
+
+void CMainFrame::OnDefaultHelp() { WinHelp(0, HELP_INDEX); }

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class ContextHelpPicker;
 class UserToolBars;
 
 class CMainFrame : public CMDIFrameWnd
@@ -43,6 +44,7 @@ public:
     CToolBar m_wndToolBar;
     CToolBar m_wndEditBar;
     std::unique_ptr<UserToolBars> m_userBars;
+    std::unique_ptr<ContextHelpPicker> m_contextHelp;
     QImage m_userImages;
 
 protected:
@@ -58,6 +60,9 @@ protected:
     afx_msg void OnResetBars();
     afx_msg void OnUserToolBar(UINT id);
     afx_msg void OnUpdateUserToolBar(CCmdUI* pCmdUI);
+    afx_msg void OnHelpFinder();
+    afx_msg void OnContextHelp();
+    afx_msg void OnDefaultHelp();
 
     DECLARE_MESSAGE_MAP()
 

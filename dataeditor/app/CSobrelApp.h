@@ -21,6 +21,9 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // Help pages lie in the folder "help" beside the program and open as addresses do.
+    CString GetHelpFolder() const override;
+    void OpenHelpPage(const CString& path) override;
 
     // Loads every pack Sobrel-<code>.so beside the program; the first that loads is the preset.
     void DiscoverLanguages();

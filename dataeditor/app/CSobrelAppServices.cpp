@@ -1,7 +1,10 @@
-// The number-text services of the application object.
+// The number-text and help services of the application object.
 #include "dataeditor/app/CSobrelApp.h"
 
+#include "dataeditor/app/CVersionCheck.h"
 #include "platform/core/NumberText.h"
+
+#include <QUrl>
 
 #include <algorithm>
 #include <string>
@@ -82,4 +85,11 @@ CString CSobrelApp::FormatNumber(double value, int digits, char decimalChar, con
     if (digits > 0)
         result += decimalChar + fraction;
     return CString(result.c_str());
+}
+
+CString CSobrelApp::GetHelpFolder() const { return programFolder + "help"; }
+
+void CSobrelApp::OpenHelpPage(const CString& path)
+{
+    CVersionCheck::OpenUrl(QUrl::fromLocalFile(QString::fromUtf8(LPCTSTR(path))).toString().toUtf8().constData());
 }

@@ -19,11 +19,11 @@ namespace
 {
 constexpr int kRequestLimitMs = 15000;
 
+void OpenInBrowser(const CString& url) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(LPCTSTR(url)))); }
+
 std::function<void(const CString&)>& UrlOpener()
 {
-    static std::function<void(const CString&)> opener = [](const CString& url) {
-        QDesktopServices::openUrl(QUrl(QString::fromUtf8(LPCTSTR(url))));
-    };
+    static std::function<void(const CString&)> opener = OpenInBrowser;
     return opener;
 }
 
@@ -45,7 +45,12 @@ CVersionCheck::CVersionCheck(double currentVersion, const CString& server, const
 {
 }
 
-void CVersionCheck::SetUrlOpener(std::function<void(const CString&)> opener) { UrlOpener() = std::move(opener); }
+void CVersionCheck::SetUrlOpener(std::function<void(const CString&)> opener)
+{
+    UrlOpener() = opener ? std::move(opener) : OpenInBrowser;
+}
+
+void CVersionCheck::OpenUrl(const CString& url) { UrlOpener()(url); }
 
 void CVersionCheck::ShowError(const CString& message) const
 {

@@ -20,8 +20,10 @@ public:
     bool Download();
     bool GetElement(const CString& key, CString& value) const;
 
-    // Where Yes sends the address (the desktop's browser unless a test replaces it).
+    // Where the editor sends addresses, the version's and the help pages' (the desktop's
+    // browser unless a test replaces it; an empty opener restores the browser).
     static void SetUrlOpener(std::function<void(const CString&)> opener);
+    static void OpenUrl(const CString& url);
 
     bool reportErrors = true;
     CString content;

@@ -445,13 +445,20 @@ void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
-    // The help pages are HTML files in the folder "help" beside the program; without it, nothing.
-    const QString folder = QString::fromStdString(FileOps::ProgramFolder()) + QStringLiteral("/help");
+    const QString folder = QString::fromUtf8(LPCTSTR(GetHelpFolder()));
     if (!QFileInfo(folder).isDir())
         return;
-    const QString page = nCmd == HELP_CONTEXT ? QStringLiteral("%1.html").arg(qulonglong(dwData))
-                                              : QStringLiteral("index.html");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + u'/' + page));
+    QString page = folder + QStringLiteral("/%1.html").arg(qulonglong(dwData));
+    if (nCmd != HELP_CONTEXT || !QFileInfo(page).isFile())
+        page = folder + QStringLiteral("/index.html");
+    OpenHelpPage(CString(page.toUtf8().constData()));
 }
+
+void CWinApp::OpenHelpPage(const CString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(LPCTSTR(path))));
+}
+
+CString CWinApp::GetHelpFolder() const { return CString(FileOps::ProgramFolder().c_str()) + "/help"; }
 
 void CWinApp::OnHelp() { WinHelp(0, HELP_INDEX); }

@@ -62,7 +62,13 @@ public:
     void EnableShellOpen() {}
     void RegisterShellFileTypes(BOOL = FALSE) {}
 
+    // A context request opens the help folder's page "<context>.html" (the index when that page
+    // is missing), any other request the index; without a help folder nothing happens.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd);
+    // The folder "help" beside the program.
+    virtual CString GetHelpFolder() const;
+    // Shows a help page (a file path) in the desktop's browser.
+    virtual void OpenHelpPage(const CString& path);
 
     // Commands of the application.
     afx_msg void OnFileNew();

@@ -4,6 +4,8 @@
 #include "dataeditor/app/CCustomizeBarsDlg.h"
 #include "dataeditor/app/CLanguageDlg.h"
 #include "dataeditor/app/CMainFrame.h"
+#include "dataeditor/app/CVersionCheck.h"
+#include "dataeditor/app/ContextHelpPicker.h"
 #include "dataeditor/app/COptionsPropertySheet.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
@@ -15,7 +17,12 @@
 #include "platform/ui/DialogShot.h"
 #include "testing/ScriptedAnswers.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <QUrl>
 #include <QMainWindow>
 
 namespace
@@ -207,4 +214,72 @@ TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
     EXPECT_TRUE(DialogShot::Render(name, "pictures/sobrel-1045.png"));
     CSeparatorDlg separator;
     EXPECT_TRUE(DialogShot::Render(separator, "pictures/sobrel-1024.png"));
+}
+
+TEST_F(MainFrame, HelpCommandsOpenTheHelpFoldersPages)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    std::vector<std::string> opened;
+    CVersionCheck::SetUrlOpener([&opened](const CString& url) {
+        opened.push_back(QUrl(QString::fromUtf8(LPCTSTR(url))).toLocalFile().toStdString());
+    });
+    Command(ID_HELP_FINDER);
+    Command(ID_HELP);
+    EXPECT_TRUE(opened.empty()) << "no help folder, no help";
+
+    const QString help = ProgramFile("help");
+    QDir().mkpath(help);
+    // F1 asks for the help of the active window: the table's window, else the main window.
+    const QString frameContext = QStringLiteral("%1.html").arg(Frame()->GetActiveFrame()->m_nIDHelp);
+    for (const QString& page : {QStringLiteral("index.html"), frameContext, QStringLiteral("%1.html").arg(IDR_MAINFRAME),
+                                QStringLiteral("57603.html")})
+        QFile(help + u'/' + page).open(QIODevice::WriteOnly);
+    auto* mainBar = qobject_cast<QToolBar*>(Frame()->m_wndToolBar.GetWidget());
+    QWidget* saveButton =
+        mainBar->widgetForAction(Frame()->m_wndToolBar.GetButtonAction(Frame()->m_wndToolBar.CommandToIndex(ID_FILE_SAVE)));
+    ASSERT_NE(saveButton, nullptr);
+    const auto pressOn = [](QWidget* widget) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    };
+    struct Case
+    {
+        UINT command;
+        QWidget* clicked;
+        QString page;
+    };
+    const Case cases[] = {
+        {ID_HELP_FINDER, nullptr, "index.html"},
+        {ID_DEFAULT_HELP, nullptr, "index.html"},
+        {ID_HELP, nullptr, frameContext},
+        {ID_CONTEXT_HELP, saveButton, "57603.html"},
+        {ID_CONTEXT_HELP, Frame()->m_wndStatusBar.GetWidget(), QStringLiteral("%1.html").arg(IDR_MAINFRAME)},
+    };
+    for (const Case& c : cases)
+    {
+        opened.clear();
+        Command(c.command);
+        if (c.clicked)
+            pressOn(c.clicked);
+        ASSERT_EQ(opened.size(), 1u) << c.command;
+        EXPECT_EQ(opened[0], (help + u'/' + c.page).toStdString()) << c.command;
+        EXPECT_FALSE(Frame()->m_contextHelp->IsActive());
+    }
+
+    // A missing page opens the index; Escape ends the question mode without help.
+    QFile::remove(help + u'/' + frameContext);
+    opened.clear();
+    Command(ID_HELP);
+    EXPECT_EQ(opened, std::vector<std::string>{(help + "/index.html").toStdString()});
+    opened.clear();
+    Command(ID_CONTEXT_HELP);
+    EXPECT_TRUE(Frame()->m_contextHelp->IsActive());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Frame()->GetWidget(), &escape);
+    EXPECT_FALSE(Frame()->m_contextHelp->IsActive());
+    pressOn(saveButton);
+    EXPECT_TRUE(opened.empty());
+    CVersionCheck::SetUrlOpener(nullptr);
 }
