@@ -55,6 +55,7 @@ public:
     int StartFloorWithSettings = 1;  // start the floor design with its settings panel
     int SkipFloorSettings = 1;       // the floor design skips its settings dialog
     int FloorDesignFlag = 1;
+    int RangeMessages = 1;           // the floor tables report arguments outside their range
 
     // Fixed start values.
     double DesignFlowTemperature = 50.0;   // °C
@@ -104,6 +105,10 @@ public:
     const CString& ErrorCaption() const { return Captions[0]; }
     const CString& WarningCaption() const { return Captions[1]; }
     const CString& QuestionCaption() const { return Captions[2]; }
+
+    // The highest pressure loss of a floor circuit in Pa: MaxTlakZtrata, or 20000 when it
+    // was never set (0 or less).
+    double EffectiveMaxTlakZtrata() const { return MaxTlakZtrata > 0.0 ? MaxTlakZtrata : 20000.0; }
 
     bool AnyAreaModified() const;
     void ClearAreaFlags();

@@ -1,0 +1,97 @@
+#pragma once
+// One room as the floor and wall heating designs see it: identity, the heat loss split over
+// floor heating, wall heating and radiators, the outputs reached, the floor build-up values of
+// the EN 1264 calculation, and the room's radiators and heating circuits, which it owns.
+// Kept as its room row of "SeznamM$" followed by the rows of its radiators and circuits.
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class CData;
+class COtopneTeleso;
+class CTopnyOkruh;
+
+class CMistPodlahVytap : public CObject
+{
+    DECLARE_SERIAL(CMistPodlahVytap)
+
+public:
+    CMistPodlahVytap();
+    ~CMistPodlahVytap() override;
+    CMistPodlahVytap(const CMistPodlahVytap&) = delete;
+    CMistPodlahVytap& operator=(const CMistPodlahVytap&) = delete;
+
+    void Serialize(CArchive&) override {}
+
+    // The floor circuit at the current-circuit index; null when there is none.
+    CTopnyOkruh* CurrentCircuit() const;
+    // The four resistances below the pipes, m²K/W.
+    double DownwardResistance() const;
+
+    int m_nFloorHeating = 0;
+    int m_nWallHeating = 0;
+    CString m_strNumber;
+    CString m_strName;
+    double m_dFloorArea = 0.0;          // m²
+    double m_dEdgeArea = 0.0;           // m²
+    double m_dOccupiedArea = 0.0;       // m²
+    int m_nSystemType = 1;
+    double m_dHeatLoss = 0.0;           // W
+    double m_dLaterCircuitsOutput = 0.0; // W
+    double m_dRadiatorOutput = 0.0;     // W
+    double m_dFloorDifference = 0.0;    // W
+    double m_dForeignLength = 0.0;      // m
+    double m_dRoomTemperature = 0.0;    // °C
+    int m_nCircuitCount = 0;
+    int m_nCurrentCircuit = 0;
+    int m_nRouteRoomIndex = -1;
+    double m_dWallLoad = 0.0;           // W
+    double m_dWallOutput = 0.0;         // W
+    double m_dAvailableArea = 0.0;      // m²
+    double m_dRequiredWallArea = 0.0;   // m²
+    double m_dRealisedArea = 0.0;       // m²
+    double m_dOwnLength = 0.0;          // m
+    double m_dFlowTemperature = 0.0;    // °C
+    double m_dReturnTemperature = 0.0;  // °C
+    double m_dWallExcessTemperature = 0.0; // K
+    double m_dHeatFluxDensity = 0.0;    // W/m²
+    double m_dCoveringResistance = 0.011;     // m²K/W, "R krytiny"
+    double m_dLoadLayerResistance = 0.033;    // m²K/W
+    double m_dInsulationResistance = 0.55;    // m²K/W
+    double m_dCeilingResistance = 0.25;       // m²K/W
+    double m_dPlasterResistance = 0.01;       // m²K/W
+    double m_dPlasterTransfer = 0.17;         // m²K/W
+    double m_dScreedConductivity = 1.2;       // W/(m·K), "VODIV_ROZN"
+    double m_dScreedConductivityCopy = 1.2;   // W/(m·K)
+    double m_dScreedThickness = 45.0;         // mm, above the pipes
+    double m_dInsulationThickness = 32.0;     // mm
+    double m_dMaxInsulationThickness = 32.0;  // mm
+    double m_dMinInsulationThickness = 32.0;  // mm
+    double m_dInsulationConductivity = 0.04;  // W/(m·K)
+    bool m_bReinforced = false;
+    double m_dReinforcementConductivity = 50.0; // W/(m·K)
+    double m_dReinforcementShare = 0.0;
+    double m_dLamellaRatio = 0.8;             // L/T, type B
+    double m_dLamellaThickness = 1.0;         // mm, type B
+    double m_dLamellaConductivity = 372.0;    // W/(m·K), type B
+    double m_dCharacteristicFactor = 1.0;     // "KOEF_AZ"
+    double m_dForeignPipeGain = 0.0;          // W
+    CString m_strSupplyValues;
+    CString m_strBuildUpName;
+    CString m_strFormat;
+    CString m_strFloorSystemCode;
+    CString m_strWallSystemCode;
+    double m_dRadiatorLoad = 0.0;       // W
+    double m_dFloorLoad = 0.0;          // W, "ZTRATA_PODL"
+    double m_dFloorOutput = 0.0;        // W
+    double m_dWallDifference = 0.0;     // W
+    double m_dRadiatorDifference = 0.0; // W
+    int m_nIterationMark = 0;
+    std::vector<COtopneTeleso*> m_radiators;    // owned
+    std::vector<CTopnyOkruh*> m_floorCircuits;  // owned
+    std::vector<CTopnyOkruh*> m_wallCircuits;   // owned
+    CData* m_pTable = nullptr;          // not owned
+    int m_nRow = -1;
+};

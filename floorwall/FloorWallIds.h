@@ -1,0 +1,10 @@
+#pragma once
+// String ids of the floor and wall heating library.
+
+#define IDS_OUT_OF_TABLE 61552
+#define IDS_AXIS_SPACING 61553
+#define IDS_AXIS_COVERING_RESISTANCE 61554
+#define IDS_AXIS_LAYER_THICKNESS 61555
+#define IDS_AXIS_KWL 61556
+#define IDS_AXIS_SCREED_CONDUCTIVITY 61557
+#define IDS_AXIS_OUTER_DIAMETER 61558
