@@ -11,12 +11,13 @@
 #include "heatloss/InputSheetStore.h"
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/CDataMeneni.h"
 #include "heatloss/dialogs/CRoom.h"
+#include "heatloss/dialogs/CWall.h"
 #include "heatloss/dialogs/DialogControls.h"
+#include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/NumberText.h"
-#include "platform/core/UserLocale.h"
 
 #include <vector>
 
@@ -46,6 +47,14 @@ CDataGridDialog::CDataGridDialog(CWnd* parent) : CDialog(IDD_DATA_GRID, parent),
 {
     m_Grid.m_onBranchDeleted = [this](int) { RebuildModelFromGrid(); };
     m_editRoom = [this] { return EditRoom(m_model); };
+    m_editWall = [this](double length, double width, double height)
+    { return EditWall(m_model, length, width, height); };
+    m_bulkChange = [](CDataGridCtrl& grid)
+    {
+        CDataMeneni dialog;
+        dialog.m_pGrid = &grid;
+        return int(dialog.DoModal());
+    };
 }
 
 BOOL CDataGridDialog::OnInitDialog()
@@ -301,12 +310,10 @@ void CDataGridDialog::CheckOpeningArea()
     if (0.75 * wallArea > openingArea)
         return;
     // The areas in the user's number notation.
-    const char separator = UserLocale::Current().decimalSeparator;
     CString pattern = StringText(IDS_OPENING_AREA_WARNING);
     pattern.Replace("%.1f", "%s");
     CString text;
-    text.Format(pattern, NumberText::FormatReal("%.1f", wallArea, separator).c_str(),
-                NumberText::FormatReal("%.1f", openingArea, separator).c_str());
+    text.Format(pattern, RealText("%.1f", wallArea).GetString(), RealText("%.1f", openingArea).GetString());
     MessageBox(GetSafeHwnd(), text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -7,6 +7,7 @@
 #include "heatloss/RoomEntry.h"
 #include "heatloss/dialogs/CRoom_Te.h"
 #include "heatloss/dialogs/DialogControls.h"
+#include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/UserLocale.h"
@@ -18,13 +19,6 @@
 namespace
 {
 constexpr int kNoCad = 120;
-
-CString LongText(long value)
-{
-    CString text;
-    text.Format("%ld", value);
-    return text;
-}
 
 bool Blank(const CString& text)
 {
@@ -106,18 +100,18 @@ void CRoom::FillFields()
     const int r = m_model.Cursor.room;
     const auto& room = m_model.Rooms[r];
     m_bUpdating = true;
-    SetDlgItemText(IDC_ROOM_SLOT, LongText(r));
+    SetDlgItemText(IDC_ROOM_SLOT, WholeText(r));
     SetDlgItemText(IDC_ROOM_NUMBER, room.number);
     SetDlgItemText(IDC_ROOM_NAME, room.name);
-    SetDlgItemText(IDC_ROOM_LENGTH, LongText(room.length));
-    SetDlgItemText(IDC_ROOM_WIDTH, LongText(room.width));
+    SetDlgItemText(IDC_ROOM_LENGTH, WholeText(room.length));
+    SetDlgItemText(IDC_ROOM_WIDTH, WholeText(room.width));
     // A room without a height offers the last accepted one; an unnamed room without doors one
     // door. Both reach the model only with "&OK".
-    SetDlgItemText(IDC_ROOM_HEIGHT, LongText(room.height < 1 ? DefaultHeight() : room.height));
-    SetDlgItemText(IDC_ROOM_TI, LongText(room.Ti));
+    SetDlgItemText(IDC_ROOM_HEIGHT, WholeText(room.height < 1 ? DefaultHeight() : room.height));
+    SetDlgItemText(IDC_ROOM_TI, WholeText(room.Ti));
     const bool oneDoor = room.name.IsEmpty() && room.doors == 0;
-    SetDlgItemText(IDC_ROOM_DOORS, LongText(oneDoor ? 1 : room.doors));
-    SetDlgItemText(IDC_ROOM_AIR, LongText(room.airExchange));
+    SetDlgItemText(IDC_ROOM_DOORS, WholeText(oneDoor ? 1 : room.doors));
+    SetDlgItemText(IDC_ROOM_AIR, WholeText(room.airExchange));
     auto* orientation = static_cast<CComboBox*>(GetDlgItem(IDC_ROOM_ORIENTATION));
     int chosen = 1; // "JZ" for a text that is none of the eight
     for (int k = 0; k < 8; ++k)
@@ -146,7 +140,7 @@ int CRoom::Whole(int id) const
 
 void CRoom::SetText(int id, const char* format, double value)
 {
-    SetDlgItemText(id, NumberText::FormatReal(format, value, UserLocale::Current().decimalSeparator).c_str());
+    SetDlgItemText(id, RealText(format, value));
 }
 
 double CRoom::Volume() const
@@ -212,7 +206,7 @@ void CRoom::OnFieldFocused(UINT id)
 void CRoom::OnPickTemperature()
 {
     if (m_pickTemperature && m_pickTemperature() == IDOK)
-        SetDlgItemText(IDC_ROOM_TI, LongText(RoomEntry::Instance().Ti));
+        SetDlgItemText(IDC_ROOM_TI, WholeText(RoomEntry::Instance().Ti));
 }
 
 void CRoom::TakeCadDistance(CVorbica& button, int id)
@@ -238,7 +232,7 @@ void CRoom::OnCadWidth()
 void CRoom::OnCadDoors()
 {
     const long count = m_cadDoors.PoStiskuVyber();
-    SetDlgItemText(IDC_ROOM_DOORS, count < 0 ? CString() : LongText(count));
+    SetDlgItemText(IDC_ROOM_DOORS, count < 0 ? CString() : WholeText(count));
 }
 
 // Enter only moves on.

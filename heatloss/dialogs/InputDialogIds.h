@@ -58,3 +58,47 @@
 #define IDC_ROOMTE_TYPE 1130
 #define IDC_ROOMTE_TI 1131
 #define IDC_ROOMTE_HUMIDITY 1132
+
+#define IDD_WALL 133
+#define IDD_WALL_TI_VEDL 142
+
+// The wall (133); the edit fields from the second dimension to the neighbour in tab order.
+#define IDC_WALL_SLOT 1160
+#define IDC_WALL_KIND 1161
+#define IDC_WALL_WIDTH 1162
+#define IDC_WALL_CAD_WIDTH 1163
+#define IDC_WALL_SECOND_LABEL 1164
+#define IDC_WALL_SECOND 1165
+#define IDC_WALL_U 1166
+#define IDC_WALL_OUTER_DIFF 1167
+#define IDC_WALL_INNER_DIFF 1168
+#define IDC_WALL_NEIGHBOUR 1169
+#define IDC_WALL_CAD_SECOND 1170
+#define IDC_WALL_PICK_U 1171
+#define IDC_WALL_OUTER 1172
+#define IDC_WALL_INNER 1173
+#define IDC_WALL_PICK_TEMPERATURE 1174
+#define IDC_WALL_OK 1175
+#define IDS_NOT_FILLED_IN 61446
+
+// The adjacent-space temperature picker (142): thirteen choices in table order.
+#define IDC_ADJ_FIRST_CHOICE 1180
+#define IDC_ADJ_TE 1195
+#define IDC_ADJ_CHOSEN 1196
+#define IDS_ADJ_NO_VALUES 62453
+
+#define IDD_DATA_MENENI 286
+
+// The bulk change (286).
+#define IDC_BULK_COLUMN 1424
+#define IDC_BULK_OLD_VALUE 1425
+#define IDC_BULK_NEW_VALUE 1426
+#define IDC_BULK_COND_COLUMN1 1427
+#define IDC_BULK_COND_COLUMN3 1429
+#define IDC_BULK_COND_OP1 1430
+#define IDC_BULK_COND_VALUE1 1433
+#define IDC_BULK_COND_VALUE3 1435
+#define IDC_BULK_AND2 1436
+#define IDC_BULK_AND3 1437
+#define IDC_BULK_WHERE 1438
+#define IDS_BULK_VALUE_DOES_NOT_FIT 62454

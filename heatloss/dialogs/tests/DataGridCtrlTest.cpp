@@ -1,5 +1,7 @@
 #include "heatloss/dialogs/CDataGridCtrl.h"
 
+#include "InputDialogFixture.h"
+
 #include "app/common/AppSettings.h"
 #include "platform/ui/ClipboardFormat.h"
 #include "testing/ScriptedAnswers.h"
@@ -14,17 +16,12 @@ namespace
 {
 // Heading, then the building (row 1), room 1 "Pokoj" (2) with wall "SO" (3) and wall "SN" (4)
 // holding openings (5, 6), room 2 "Kuchyň" (7) with one wall (8).
-class DataGridCtrlTest : public ::testing::Test
+class DataGridCtrlTest : public InputDialogFixture
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        UiTest::EnsureApplication();
-        AppSettings::Get().LoadCaptions();
-    }
     void SetUp() override
     {
-        ScriptedAnswers::Reset();
+        InputDialogFixture::SetUp();
         m_owner.CreateEx(0, nullptr, "input grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 440, 340), nullptr, 0);
         m_grid.Create(CRect(10, 10, 410, 310), &m_owner, 1358);
         const BYTE levels[] = {1, 2, 3, 3, 4, 4, 2, 3};
@@ -41,7 +38,6 @@ protected:
         ASSERT_TRUE(m_grid.m_TreeColumn.TreeSetup(&m_grid, 1, 8, 1, levels, TRUE, FALSE));
         m_grid.m_onBranchDeleted = [this](int row) { m_deletedAt.push_back(row); };
     }
-    void TearDown() override { ScriptedAnswers::Reset(); }
 
     std::vector<std::string> Names() const
     {

@@ -1,5 +1,7 @@
 #include "heatloss/dialogs/CDataGridDialog.h"
 
+#include "InputDialogFixture.h"
+
 #include "../../tests/TestProjects.h"
 #include "app/common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
@@ -23,18 +25,12 @@ namespace
 {
 // The project template's "SeznamV$" (its building row) with the rows after the builder's
 // building row appended; the program's model is emptied first.
-class DataGridDialogTest : public ::testing::Test
+class DataGridDialogTest : public InputDialogFixture
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        UiTest::EnsureApplication();
-        AppSettings::Get().LoadCaptions();
-    }
     void SetUp() override
     {
-        ScriptedAnswers::Reset();
-        UserLocale::SetCurrent(UserLocale::Czech());
+        InputDialogFixture::SetUp();
         m_project = CString(m_folder.filePath("Projekt.XLS").toStdString());
         const QString source = QString::fromUtf8(KALVENROD_BIN_DIR) + "/MekrOrig.xls";
         ASSERT_TRUE(QFile::copy(source, QString::fromStdString(m_project.str())));
@@ -46,8 +42,7 @@ protected:
     void TearDown() override
     {
         AppSettings::Get().PathBase = m_savedPath;
-        UserLocale::ResetToSystem();
-        ScriptedAnswers::Reset();
+        InputDialogFixture::TearDown();
     }
     void Append(const SheetRows& rows)
     {

@@ -1,4 +1,6 @@
 #include "heatloss/dialogs/CRoom.h"
+
+#include "InputDialogFixture.h"
 #include "heatloss/dialogs/CRoom_Te.h"
 
 #include "app/common/AppSettings.h"
@@ -20,14 +22,12 @@
 namespace
 {
 // Room 1 "1.01" Obývák, room 2 as the test sets it; the dialog runs on room 2.
-class RoomDialogTest : public ::testing::Test
+class RoomDialogTest : public InputDialogFixture
 {
 protected:
-    static void SetUpTestSuite() { UiTest::EnsureApplication(); }
     void SetUp() override
     {
-        ScriptedAnswers::Reset();
-        UserLocale::SetCurrent(UserLocale::Czech());
+        InputDialogFixture::SetUp();
         m_model = std::make_unique<ProjectModel>();
         auto& first = m_model->Rooms[1];
         first.number = "1.01";
@@ -40,8 +40,7 @@ protected:
     void TearDown() override
     {
         AppSettings::Get().ProCAD = m_savedCad;
-        UserLocale::ResetToSystem();
-        ScriptedAnswers::Reset();
+        InputDialogFixture::TearDown();
     }
     auto& Room() { return m_model->Rooms[2]; }
     // Runs EditRoom with the actions; "&OK" is clicked after them, and a dialog still open
