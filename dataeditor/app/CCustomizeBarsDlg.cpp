@@ -3,8 +3,11 @@
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
 #include "platform/frame/FrameIds.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CMenu.h"
+
+#include <QComboBox>
 
 #include <algorithm>
 
@@ -18,6 +21,8 @@ BEGIN_MESSAGE_MAP(CCustomizeBarsDlg, CDialog)
     ON_BN_CLICKED(IDC_BUTTON_UP, OnButtonUp)
     ON_BN_CLICKED(IDC_BUTTON_DOWN, OnButtonDown)
     ON_BN_CLICKED(IDC_TEXT_LABELS, OnTextLabels)
+    ON_LBN_SELCHANGE(IDC_BAR_BUTTONS, OnButtonChanged)
+    ON_CBN_SELCHANGE(IDC_BUTTON_IMAGE, OnButtonImage)
 END_MESSAGE_MAP()
 
 namespace
@@ -54,6 +59,7 @@ BOOL CCustomizeBarsDlg::OnInitDialog()
     if (auto* list = static_cast<CListBox*>(GetDlgItem(IDC_COMMAND_LIST)))
         for (UINT id : offered)
             list->AddString(CommandShortText(id));
+    FillImages();
     FillBars(0);
     return TRUE;
 }
@@ -88,32 +94,83 @@ void CCustomizeBarsDlg::OnBarChanged()
     SetDlgItemText(IDC_BAR_NAME, definition ? LPCTSTR(definition->name) : "");
     CheckDlgButton(IDC_TEXT_LABELS, definition && definition->textLabels ? BST_CHECKED : BST_UNCHECKED);
     for (int id : {IDC_BAR_RENAME, IDC_BAR_DELETE, IDC_BUTTON_ADD, IDC_BUTTON_REMOVE, IDC_BUTTON_UP, IDC_BUTTON_DOWN,
-                   IDC_TEXT_LABELS})
+                   IDC_TEXT_LABELS, IDC_BUTTON_IMAGE})
         if (CWnd* control = GetDlgItem(id))
             control->EnableWindow(definition != nullptr);
     FillButtons(0);
+}
+
+void CCustomizeBarsDlg::FillImages()
+{
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_BUTTON_IMAGE));
+    combo->ResetContent();
+    CString none;
+    none.LoadString(IDS_NO_PICTURE);
+    combo->AddString(none);
+    auto* widget = qobject_cast<QComboBox*>(combo->GetWidget());
+    for (int i = 0; i < m_bars.UserImageCount(); ++i)
+    {
+        CString text;
+        text.LoadString(IDS_USER_PICTURE);
+        CString numbered;
+        numbered.Format(LPCTSTR(text), i + 1);
+        combo->AddString(numbered);
+        if (widget)
+            widget->setItemIcon(i + 1, m_bars.UserImage(i));
+    }
 }
 
 void CCustomizeBarsDlg::FillButtons(int selectButton)
 {
     auto* list = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
     list->ResetContent();
-    const std::vector<UINT> commands = CurrentCommands();
-    for (UINT id : commands)
+    const UserToolBarDefinition buttons = Current();
+    for (UINT id : buttons.commands)
         list->AddString(CommandShortText(id));
-    if (!commands.empty())
-        list->SetCurSel(std::clamp(selectButton, 0, int(commands.size()) - 1));
+    if (!buttons.commands.empty())
+        list->SetCurSel(std::clamp(selectButton, 0, int(buttons.commands.size()) - 1));
+    OnButtonChanged();
 }
 
-std::vector<UINT> CCustomizeBarsDlg::CurrentCommands() const
+int CCustomizeBarsDlg::SelectedButton() const
+{
+    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
+    return buttons->GetCurSel();
+}
+
+void CCustomizeBarsDlg::OnButtonChanged()
+{
+    const UserToolBarDefinition buttons = Current();
+    const int at = SelectedButton();
+    const bool chosen = at >= 0 && std::size_t(at) < buttons.commands.size();
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_BUTTON_IMAGE));
+    combo->SetCurSel(chosen ? buttons.images[std::size_t(at)] + 1 : 0);
+    combo->EnableWindow(chosen && m_bars.UserImageCount() > 0);
+}
+
+void CCustomizeBarsDlg::OnButtonImage()
+{
+    UserToolBarDefinition buttons = Current();
+    const int at = SelectedButton();
+    if (at < 0 || std::size_t(at) >= buttons.commands.size())
+        return;
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_BUTTON_IMAGE));
+    buttons.images[std::size_t(at)] = combo->GetCurSel() - 1;
+    Apply(buttons, at);
+}
+
+UserToolBarDefinition CCustomizeBarsDlg::Current() const
 {
     const UserToolBarDefinition* definition = m_bars.Definition(SelectedBar());
-    return definition ? definition->commands : std::vector<UINT>();
+    UserToolBarDefinition buttons = definition ? *definition : UserToolBarDefinition();
+    buttons.images.resize(buttons.commands.size(), -1);
+    return buttons;
 }
 
-void CCustomizeBarsDlg::Apply(const std::vector<UINT>& commands, int selectButton)
+void CCustomizeBarsDlg::Apply(const UserToolBarDefinition& buttons, int selectButton)
 {
-    m_bars.SetCommands(SelectedBar(), commands, IsDlgButtonChecked(IDC_TEXT_LABELS) == BST_CHECKED);
+    m_bars.SetCommands(SelectedBar(), buttons.commands, IsDlgButtonChecked(IDC_TEXT_LABELS) == BST_CHECKED,
+                       buttons.images);
     FillButtons(selectButton);
 }
 
@@ -166,48 +223,39 @@ void CCustomizeBarsDlg::OnAddButton()
     const int chosen = commands->GetCurSel();
     if (chosen < 0 || std::size_t(chosen) >= offered.size() || SelectedBar() < 0)
         return;
-    std::vector<UINT> current = CurrentCommands();
-    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
-    const int at = buttons->GetCurSel() < 0 ? int(current.size()) : buttons->GetCurSel() + 1;
-    current.insert(current.begin() + std::min(at, int(current.size())), offered[std::size_t(chosen)]);
-    Apply(current, at);
+    UserToolBarDefinition buttons = Current();
+    const int count = int(buttons.commands.size());
+    const int at = SelectedButton() < 0 ? count : std::min(SelectedButton() + 1, count);
+    buttons.commands.insert(buttons.commands.begin() + at, offered[std::size_t(chosen)]);
+    buttons.images.insert(buttons.images.begin() + at, -1);
+    Apply(buttons, at);
 }
 
 void CCustomizeBarsDlg::OnRemoveButton()
 {
-    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
-    const int at = buttons->GetCurSel();
-    std::vector<UINT> current = CurrentCommands();
-    if (at < 0 || std::size_t(at) >= current.size())
+    const int at = SelectedButton();
+    UserToolBarDefinition buttons = Current();
+    if (at < 0 || std::size_t(at) >= buttons.commands.size())
         return;
-    current.erase(current.begin() + at);
-    Apply(current, at);
+    buttons.commands.erase(buttons.commands.begin() + at);
+    buttons.images.erase(buttons.images.begin() + at);
+    Apply(buttons, at);
 }
 
-void CCustomizeBarsDlg::OnButtonUp()
+void CCustomizeBarsDlg::OnButtonUp() { MoveButton(-1); }
+
+void CCustomizeBarsDlg::OnButtonDown() { MoveButton(1); }
+
+void CCustomizeBarsDlg::MoveButton(int step)
 {
-    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
-    const int at = buttons->GetCurSel();
-    std::vector<UINT> current = CurrentCommands();
-    if (at <= 0 || std::size_t(at) >= current.size())
+    const int at = SelectedButton();
+    const int to = at + step;
+    UserToolBarDefinition buttons = Current();
+    if (at < 0 || to < 0 || std::size_t(to) >= buttons.commands.size())
         return;
-    std::swap(current[std::size_t(at)], current[std::size_t(at - 1)]);
-    Apply(current, at - 1);
+    std::swap(buttons.commands[std::size_t(at)], buttons.commands[std::size_t(to)]);
+    std::swap(buttons.images[std::size_t(at)], buttons.images[std::size_t(to)]);
+    Apply(buttons, to);
 }
 
-void CCustomizeBarsDlg::OnButtonDown()
-{
-    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
-    const int at = buttons->GetCurSel();
-    std::vector<UINT> current = CurrentCommands();
-    if (at < 0 || std::size_t(at + 1) >= current.size())
-        return;
-    std::swap(current[std::size_t(at)], current[std::size_t(at + 1)]);
-    Apply(current, at + 1);
-}
-
-void CCustomizeBarsDlg::OnTextLabels()
-{
-    auto* buttons = static_cast<CListBox*>(GetDlgItem(IDC_BAR_BUTTONS));
-    Apply(CurrentCommands(), buttons->GetCurSel());
-}
+void CCustomizeBarsDlg::OnTextLabels() { Apply(Current(), SelectedButton()); }

@@ -1,13 +1,15 @@
 #pragma once
 // Customising the user's tool bars: create, rename and delete a bar; add, remove and order
-// its commands (every command of the main menu is offered); text labels on or off. Changes
-// take effect at once.
+// its commands (every command of the main menu is offered); the picture of a button (its
+// command's own or one of the user's pictures); text labels on or off. Changes take effect at
+// once.
 
 #include "platform/ui/CDialog.h"
 
 #include <vector>
 
 class UserToolBars;
+struct UserToolBarDefinition;
 
 class CCustomizeBarsDlg : public CDialog
 {
@@ -28,14 +30,19 @@ protected:
     afx_msg void OnButtonUp();
     afx_msg void OnButtonDown();
     afx_msg void OnTextLabels();
+    afx_msg void OnButtonChanged();
+    afx_msg void OnButtonImage();
     DECLARE_MESSAGE_MAP()
 
 private:
     int SelectedBar() const;
     void FillBars(int select);
     void FillButtons(int selectButton);
-    void Apply(const std::vector<UINT>& commands, int selectButton);
-    std::vector<UINT> CurrentCommands() const;
+    void Apply(const UserToolBarDefinition& buttons, int selectButton);
+    UserToolBarDefinition Current() const;
+    int SelectedButton() const;
+    void FillImages();
+    void MoveButton(int step);
 
     UserToolBars& m_bars;
     // The bar slot of each entry of the bar list.

@@ -74,7 +74,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
     m_userImages.load(QString::fromUtf8(LPCTSTR(app->programFolder + "_User.bmp")));
     if (!CreateBars())
         return -1;
-    m_userBars = std::make_unique<UserToolBars>(this);
+    m_userBars = std::make_unique<UserToolBars>(this, m_userImages,
+                                                std::vector<const CToolBar*>{&m_wndToolBar, &m_wndEditBar});
     m_contextHelp = std::make_unique<ContextHelpPicker>(this);
     if (auto* window = MainWindow())
     {

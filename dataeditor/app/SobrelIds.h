@@ -58,6 +58,8 @@
 // Texts of our own bar services (free ids).
 #define IDS_USER_BAR 1900
 #define IDS_NEW_BAR_NAME 1901
+#define IDS_NO_PICTURE 1902
+#define IDS_USER_PICTURE 1903
 
 // Options pages.
 #define IDC_ADD_ROW_ON_END 1578
@@ -119,6 +121,7 @@
 #define IDC_BUTTON_UP 1810
 #define IDC_BUTTON_DOWN 1811
 #define IDC_TEXT_LABELS 1812
+#define IDC_BUTTON_IMAGE 1813
 #define IDC_WINDOW_LIST 1820
 #define IDC_WINDOW_ACTIVATE 1821
 #define IDC_WINDOW_CLOSE 1822

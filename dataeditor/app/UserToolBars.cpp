@@ -5,6 +5,7 @@
 #include "platform/frame/CFrameWnd.h"
 #include "platform/frame/CToolBar.h"
 
+#include <QAction>
 #include <QStringList>
 #include <QToolBar>
 
@@ -16,7 +17,30 @@ CString CommandShortText(UINT command)
     return lineFeed >= 0 ? text.Mid(lineFeed + 1) : text;
 }
 
-UserToolBars::UserToolBars(CFrameWnd* frame) : m_frame(frame) {}
+namespace
+{
+constexpr int kPictureWidth = 16;
+}
+
+UserToolBars::UserToolBars(CFrameWnd* frame, const QImage& userImages, std::vector<const CToolBar*> standardBars)
+    : m_frame(frame), m_userImages(CToolBar::TransparentStrip(userImages)), m_standardBars(std::move(standardBars))
+{
+}
+
+int UserToolBars::UserImageCount() const { return m_userImages.width() / kPictureWidth; }
+
+QIcon UserToolBars::UserImage(int image) const { return CToolBar::StripPicture(m_userImages, image, kPictureWidth); }
+
+QIcon UserToolBars::ButtonPicture(UINT command, int image) const
+{
+    if (QIcon own = UserImage(image); !own.isNull())
+        return own;
+    for (const CToolBar* bar : m_standardBars)
+        if (const int at = bar->CommandToIndex(command); at >= 0)
+            if (const QAction* action = bar->GetButtonAction(at))
+                return action->icon();
+    return QIcon();
+}
 
 UserToolBars::~UserToolBars() = default;
 
@@ -77,11 +101,13 @@ void UserToolBars::DeleteAll()
         Delete(i);
 }
 
-void UserToolBars::SetCommands(int index, const std::vector<UINT>& commands, bool textLabels)
+void UserToolBars::SetCommands(int index, const std::vector<UINT>& commands, bool textLabels, std::vector<int> images)
 {
     if (!Exists(index))
         return;
+    images.resize(commands.size(), -1);
     m_definitions[index]->commands = commands;
+    m_definitions[index]->images = std::move(images);
     m_definitions[index]->textLabels = textLabels;
     Build(index);
 }
@@ -105,11 +131,13 @@ void UserToolBars::Build(int index)
     bar.SetButtons(definition.commands.data(), int(definition.commands.size()));
     for (int i = 0; i < bar.GetCount(); ++i)
     {
-        // Without a picture a button always shows its command's short text.
+        // A button without a picture shows its command's short text whatever the style.
         bar.SetButtonText(i, CommandShortText(bar.GetItemID(i)));
+        if (QAction* action = bar.GetButtonAction(i))
+            action->setIcon(ButtonPicture(bar.GetItemID(i), definition.images[std::size_t(i)]));
     }
     if (auto* widget = qobject_cast<QToolBar*>(bar.GetWidget()))
-        widget->setToolButtonStyle(definition.textLabels ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
+        widget->setToolButtonStyle(definition.textLabels ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }
 
 void UserToolBars::Load(const CString& section)
@@ -128,8 +156,12 @@ void UserToolBars::Load(const CString& section)
         m_definitions[i] = std::make_unique<UserToolBarDefinition>();
         m_definitions[i]->name = CString(parts[0].toUtf8().constData());
         m_definitions[i]->textLabels = parts[1] == QStringLiteral("1");
-        for (const QString& id : parts[2].split(u',', Qt::SkipEmptyParts))
-            m_definitions[i]->commands.push_back(id.toUInt());
+        // Each button is "command" or "command:picture".
+        for (const QString& button : parts[2].split(u',', Qt::SkipEmptyParts))
+        {
+            m_definitions[i]->commands.push_back(button.section(u':', 0, 0).toUInt());
+            m_definitions[i]->images.push_back(button.contains(u':') ? button.section(u':', 1).toInt() : -1);
+        }
         Build(i);
     }
 }
@@ -146,8 +178,11 @@ void UserToolBars::Save(const CString& section) const
             continue;
         }
         QStringList ids;
-        for (UINT id : m_definitions[i]->commands)
-            ids << QString::number(id);
+        const UserToolBarDefinition& definition = *m_definitions[i];
+        for (std::size_t b = 0; b < definition.commands.size(); ++b)
+            ids << (definition.images[b] >= 0
+                        ? QStringLiteral("%1:%2").arg(definition.commands[b]).arg(definition.images[b])
+                        : QString::number(definition.commands[b]));
         const QString stored = QString::fromUtf8(LPCTSTR(m_definitions[i]->name)) + u'\t' +
                                (m_definitions[i]->textLabels ? u'1' : u'0') + u'\t' + ids.join(u',');
         Profile::WriteString(section, key, stored.toUtf8().constData());

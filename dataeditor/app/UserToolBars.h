@@ -5,6 +5,9 @@
 
 #include "platform/core/CString.h"
 
+#include <QIcon>
+#include <QImage>
+
 #include <memory>
 #include <vector>
 
@@ -15,6 +18,10 @@ struct UserToolBarDefinition
 {
     CString name;
     std::vector<UINT> commands;
+    // For each command: the index of its picture among the user's pictures ("_User.bmp"), or -1
+    // for the command's own picture of the main or editing bar; without either the button
+    // shows its text.
+    std::vector<int> images;
     bool textLabels = false;
 };
 
@@ -26,7 +33,9 @@ class UserToolBars
 public:
     static constexpr int kCount = 10;
 
-    explicit UserToolBars(CFrameWnd* frame);
+    // The user's pictures are a strip of 16-pixel pictures; the standard bars lend their
+    // commands' pictures.
+    UserToolBars(CFrameWnd* frame, const QImage& userImages, std::vector<const CToolBar*> standardBars);
     ~UserToolBars();
 
     bool Exists(int index) const;
@@ -38,7 +47,12 @@ public:
     int Create(const CString& name);
     void Rename(int index, const CString& name);
     void Delete(int index);
-    void SetCommands(int index, const std::vector<UINT>& commands, bool textLabels);
+    // images: one entry a command (missing entries are -1).
+    void SetCommands(int index, const std::vector<UINT>& commands, bool textLabels, std::vector<int> images = {});
+    int UserImageCount() const;
+    QIcon UserImage(int image) const;
+    // The picture a button of that command shows.
+    QIcon ButtonPicture(UINT command, int image) const;
     void DeleteAll();
 
     void Load(const CString& section);
@@ -48,6 +62,8 @@ private:
     void Build(int index);
 
     CFrameWnd* m_frame;
+    QImage m_userImages;
+    std::vector<const CToolBar*> m_standardBars;
     std::unique_ptr<UserToolBarDefinition> m_definitions[kCount];
     std::unique_ptr<CToolBar> m_bars[kCount];
 };

@@ -94,14 +94,7 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell)
     CBitmap* bitmap = CBitmap::FromHandle(hbmImageWell);
     if (!bitmap || bitmap->Image().isNull())
         return FALSE;
-    // The colour of the top-left pixel is the transparent background of the strip.
-    QImage strip = bitmap->Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = strip.pixel(0, 0);
-    for (int y = 0; y < strip.height(); ++y)
-        for (int x = 0; x < strip.width(); ++x)
-            if (strip.pixel(x, y) == key)
-                strip.setPixel(x, y, 0);
-    m_images = strip;
+    m_images = TransparentStrip(bitmap->Image());
     if (m_images.height() > 0 && m_imageSize.height() != m_images.height())
         m_imageSize.setHeight(m_images.height());
     ApplyImages();
@@ -167,10 +160,31 @@ void CToolBar::ApplyImages()
 {
     if (m_images.isNull())
         return;
-    const int w = m_imageSize.width();
     for (Button& b : m_buttons)
-        if (b.action && b.image >= 0 && (b.image + 1) * w <= m_images.width())
-            b.action->setIcon(QIcon(QPixmap::fromImage(m_images.copy(b.image * w, 0, w, m_images.height()))));
+        if (b.action && b.image >= 0)
+            if (QIcon icon = StripPicture(m_images, b.image, m_imageSize.width()); !icon.isNull())
+                b.action->setIcon(icon);
+}
+
+QImage CToolBar::TransparentStrip(const QImage& source)
+{
+    // The colour of the top-left pixel is the transparent background of the strip.
+    QImage strip = source.convertToFormat(QImage::Format_ARGB32);
+    if (strip.isNull())
+        return strip;
+    const QRgb key = strip.pixel(0, 0);
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            if (strip.pixel(x, y) == key)
+                strip.setPixel(x, y, 0);
+    return strip;
+}
+
+QIcon CToolBar::StripPicture(const QImage& strip, int index, int width)
+{
+    if (index < 0 || width <= 0 || (index + 1) * width > strip.width())
+        return QIcon();
+    return QIcon(QPixmap::fromImage(strip.copy(index * width, 0, width, strip.height())));
 }
 
 void CToolBar::SendCommand(UINT id)

@@ -5,6 +5,7 @@
 
 #include "platform/frame/CControlBar.h"
 
+#include <QIcon>
 #include <QImage>
 
 #include <vector>
@@ -38,6 +39,11 @@ public:
     BOOL SetButtonText(int nIndex, LPCTSTR lpszText);
     CString GetButtonText(int nIndex) const;
     QAction* GetButtonAction(int nIndex) const;
+
+    // A strip whose top-left pixel's colour is made transparent, and the picture of an index
+    // of such a strip (null when the strip is too short).
+    static QImage TransparentStrip(const QImage& strip);
+    static QIcon StripPicture(const QImage& strip, int index, int width);
 
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 

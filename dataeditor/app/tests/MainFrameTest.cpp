@@ -13,10 +13,13 @@
 #include "dataeditor/document/CTableChoiceDlg.h"
 #include "dataeditor/document/CTableNameDlg.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
+#include "platform/frame/CToolBar.h"
 #include "platform/ui/DialogShot.h"
 #include "testing/ScriptedAnswers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -40,6 +43,21 @@ protected:
     }
     void Command(UINT id) const { Frame()->SendMessage(WM_COMMAND, id); }
 };
+
+// In the customise dialog: a new bar of that name with those commands, in order.
+void NewBarWith(CCustomizeBarsDlg& customise, const char* name, std::initializer_list<UINT> ids)
+{
+    customise.SetDlgItemText(IDC_BAR_NAME, name);
+    customise.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_NEW, BN_CLICKED));
+    auto* commands = static_cast<CListBox*>(customise.GetDlgItem(IDC_COMMAND_LIST));
+    for (UINT id : ids)
+    {
+        const auto at = std::find(customise.offered.begin(), customise.offered.end(), id);
+        EXPECT_NE(at, customise.offered.end());
+        commands->SetCurSel(int(at - customise.offered.begin()));
+        customise.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_ADD, BN_CLICKED));
+    }
+}
 
 int EntryOf(CLanguageDlg& dialog, const char* code)
 {
@@ -146,19 +164,8 @@ TEST_F(MainFrame, UserToolBarsAreMadeInTheCustomiseDialogAndComeBackAtTheNextSta
     ScriptedAnswers::OnDialog(IDD_CUSTOMIZE_BARS,
                               [](CDialog& dialog)
                               {
-                                  auto& customise = static_cast<CCustomizeBarsDlg&>(dialog);
-                                  dialog.SetDlgItemText(IDC_BAR_NAME, "Moje");
-                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_NEW, BN_CLICKED));
-                                  auto* commands =
-                                      static_cast<CListBox*>(dialog.GetDlgItem(IDC_COMMAND_LIST));
-                                  for (UINT id : {UINT(ID_FILE_SAVE), UINT(ID_ROW_INSERT)})
-                                  {
-                                      const auto at =
-                                          std::find(customise.offered.begin(), customise.offered.end(), id);
-                                      EXPECT_NE(at, customise.offered.end());
-                                      commands->SetCurSel(int(at - customise.offered.begin()));
-                                      dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_ADD, BN_CLICKED));
-                                  }
+                                  NewBarWith(static_cast<CCustomizeBarsDlg&>(dialog), "Moje",
+                                             {ID_FILE_SAVE, ID_ROW_INSERT});
                                   dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_UP, BN_CLICKED));
                                   dialog.CheckDlgButton(IDC_TEXT_LABELS, BST_CHECKED);
                                   dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_LABELS, BN_CLICKED));
@@ -166,6 +173,7 @@ TEST_F(MainFrame, UserToolBarsAreMadeInTheCustomiseDialogAndComeBackAtTheNextSta
                               });
     Command(ID_CUSTOMIZE);
     UserToolBars& bars = *Frame()->m_userBars;
+    EXPECT_EQ(bars.UserImageCount(), 0) << "no _User.bmp, no user pictures";
     ASSERT_TRUE(bars.Exists(0));
     EXPECT_EQ(bars.Name(0), "Moje");
     EXPECT_EQ(bars.Definition(0)->commands, (std::vector<UINT>{ID_ROW_INSERT, ID_FILE_SAVE}));
@@ -282,4 +290,56 @@ TEST_F(MainFrame, HelpCommandsOpenTheHelpFoldersPages)
     pressOn(saveButton);
     EXPECT_TRUE(opened.empty());
     CVersionCheck::SetUrlOpener(nullptr);
+}
+
+// The user's pictures: a strip of 16-pixel pictures on a background of the top-left colour.
+TEST_F(MainFrame, UserBarButtonsShowTheirPictures)
+{
+    ProvideBoth();
+    QImage strip(32, 15, QImage::Format_RGB32);
+    strip.fill(Qt::magenta);
+    strip.setPixel(8, 7, qRgb(0, 0, 255));
+    strip.setPixel(24, 7, qRgb(255, 0, 0));
+    ASSERT_TRUE(strip.save(ProgramFile("_User.bmp"), "BMP"));
+    ASSERT_TRUE(Start());
+    ScriptedAnswers::OnDialog(IDD_CUSTOMIZE_BARS,
+                              [](CDialog& dialog)
+                              {
+                                  NewBarWith(static_cast<CCustomizeBarsDlg&>(dialog), "Obrázky",
+                                             {ID_FILE_SAVE, ID_LANGUAGE, ID_WINDOWS_DIALOG});
+                                  // The second button takes the second user picture, then moves first.
+                                  static_cast<CListBox*>(dialog.GetDlgItem(IDC_BAR_BUTTONS))->SetCurSel(1);
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_BUTTONS, LBN_SELCHANGE));
+                                  auto* picture = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_BUTTON_IMAGE));
+                                  EXPECT_TRUE(picture->IsWindowEnabled());
+                                  EXPECT_EQ(picture->GetCount(), 3);
+                                  picture->SetCurSel(2);
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_IMAGE, CBN_SELCHANGE));
+                                  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_UP, BN_CLICKED));
+                                  EXPECT_EQ(picture->GetCurSel(), 2) << "the picture moves with its button";
+                                  EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-customise-pictures.png"));
+                                  return IDOK;
+                              });
+    QDir().mkpath("pictures");
+    Command(ID_CUSTOMIZE);
+    const auto expectPictures = [this](const char* when)
+    {
+        const UserToolBarDefinition* definition = Frame()->m_userBars->Definition(0);
+        ASSERT_NE(definition, nullptr) << when;
+        EXPECT_EQ(definition->commands, (std::vector<UINT>{ID_LANGUAGE, ID_FILE_SAVE, ID_WINDOWS_DIALOG})) << when;
+        EXPECT_EQ(definition->images, (std::vector<int>{1, -1, -1})) << when;
+        auto* bar = dynamic_cast<CToolBar*>(Frame()->GetControlBar(ID_USER_BAR_FIRST));
+        ASSERT_NE(bar, nullptr) << when;
+        const QImage user = bar->GetButtonAction(0)->icon().pixmap(16, 15).toImage();
+        EXPECT_EQ(user.pixel(8, 7), qRgb(255, 0, 0)) << when;
+        EXPECT_EQ(qAlpha(user.pixel(0, 0)), 0) << when << ": the background is transparent";
+        EXPECT_EQ(bar->GetButtonAction(1)->icon().cacheKey(),
+                  Frame()->m_wndToolBar.GetButtonAction(Frame()->m_wndToolBar.CommandToIndex(ID_FILE_SAVE))->icon().cacheKey())
+            << when << ": the command's own picture";
+        EXPECT_TRUE(bar->GetButtonAction(2)->icon().isNull()) << when << ": no picture, its text";
+    };
+    expectPictures("customised");
+    Stop();
+    ASSERT_TRUE(Start());
+    expectPictures("next start");
 }
