@@ -397,19 +397,21 @@ TEST_F(PrintTest, AvailabilityIsCheckedSilentlyAndKept)
     EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
 }
 
-TEST_F(PrintTest, PreviewStartsWithTheFirstEnabledReportAndPagesAsPrinted)
+TEST_F(PrintTest, PreviewStartsWithTheFirstEnabledReportAndShowsThePagesOfTheChosenOne)
 {
     WriteProject(House(30));
-    Print(0, "nahled.pdf");
+    Print(1, "nahled.pdf");
     const int printedPages = m_view->m_nPageCount;
-    const bool pictureShown = CSplashWnd::Current() != nullptr;
+    ASSERT_GT(printedPages, 1);
+    CSplashWnd::EnableSplashScreen(TRUE);
+    CSplashWnd::ShowSplashScreen(m_frame);
+    ASSERT_NE(CSplashWnd::Current(), nullptr);
     bool firstChosen = false;
     ScriptedAnswers::OnDialog(IDD_REPORT_CHOICE, [&](CDialog& dialog) {
         firstChosen = dialog.IsDlgButtonChecked(IDC_REPORT_0) == BST_CHECKED;
         EXPECT_FALSE(dialog.GetDlgItem(IDC_INCLUDE_VALUES)->IsWindowEnabled());
         EXPECT_FALSE(dialog.GetDlgItem(IDC_REPORT_4)->IsWindowEnabled());
         UiTest::Click(dialog.GetDlgItem(IDC_REPORT_1));
-        UiTest::Click(dialog.GetDlgItem(IDC_REPORT_0));
         UiTest::Click(dialog.GetDlgItem(IDC_REPORT_OK));
         return IDCANCEL;
     });
@@ -423,10 +425,10 @@ TEST_F(PrintTest, PreviewStartsWithTheFirstEnabledReportAndPagesAsPrinted)
     });
     Command(ID_FILE_PRINT_PREVIEW);
     EXPECT_TRUE(firstChosen);
-    EXPECT_EQ(m_view->m_nSestava, 0);
+    EXPECT_EQ(m_view->m_nSestava, 1);
     EXPECT_EQ(previewPages, printedPages);
     EXPECT_FALSE(pictureDuringPreview);
-    EXPECT_EQ(CSplashWnd::Current() != nullptr, pictureShown);
+    EXPECT_NE(CSplashWnd::Current(), nullptr);
 }
 
 TEST_F(PrintTest, ReportZeroPrintsTheResultsOfTheSheetAsItStandsNow)
