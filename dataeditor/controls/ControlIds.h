@@ -1,0 +1,44 @@
+#pragma once
+// Resource and command ids of the editor's small controls and dialogs: the calculator, the status
+// bar's buttons and progress, the transfer options and the tree options test dialog.
+
+// Calculator.
+#define IDD_CALCULATOR 1023
+#define IDC_CALC_FORMULA 1632
+#define IDC_CALC_CLEAR 1519
+#define IDC_CALC_0 1500
+#define IDC_CALC_1 1501
+#define IDC_CALC_TEN_POWER 1502
+#define IDC_CALC_2 1503
+#define IDC_CALC_3 1504
+#define IDC_CALC_4 1505
+#define IDC_CALC_5 1506
+#define IDC_CALC_6 1507
+#define IDC_CALC_7 1508
+#define IDC_CALC_8 1509
+#define IDC_CALC_9 1510
+#define IDC_CALC_ABS 1511
+#define IDC_CALC_ARCCOS 1512
+#define IDC_CALC_ARCSIN 1516
+#define IDC_CALC_ARCTAN 1517
+#define IDC_CALC_COS 1528
+#define IDC_CALC_COTAN 1529
+#define IDC_CALC_DEG 1531
+#define IDC_CALC_DECIMAL 1534
+#define IDC_CALC_DIVIDE 1536
+#define IDC_CALC_EXP 1537
+#define IDC_CALC_I 1544
+#define IDC_CALC_LN 1545
+#define IDC_CALC_LOG 1546
+#define IDC_CALC_MINUS 1547
+#define IDC_CALC_TIMES 1548
+#define IDC_CALC_PLUS 1553
+#define IDC_CALC_RAD 1556
+#define IDC_CALC_SIN 1559
+#define IDC_CALC_SQR 1560
+#define IDC_CALC_TAN 1561
+#define IDC_CALC_X 1564
+#define IDC_CALC_SQUARE 1565
+#define IDC_CALC_POWER 1566
+#define IDS_CALC_INVALID 1094
+#define IDS_CALC_EMPTY 1095
