@@ -1,39 +1,21 @@
+#include "CzechDialogTest.h"
 #include "controls/grid/CGridCtrl.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/document/CColumnDlg.h"
-#include "platform/core/Modules.h"
-#include "platform/core/Resources.h"
-#include "platform/core/UserLocale.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/DialogShot.h"
-#include "testing/ScriptedAnswers.h"
-#include "testing/UiTest.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
 
 namespace
 {
-class ColumnDialog : public testing::Test
+class ColumnDialog : public CzechDialogTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        UiTest::EnsureApplication();
-        AfxSetResourceHandle(LoadLibrary(KALVENROD_BIN_DIR "/Sobrel-CZ.so"));
-        UserLocale::SetCurrent(UserLocale::Czech());
-    }
-    static void TearDownTestSuite() { UserLocale::ResetToSystem(); }
-    void SetUp() override { ScriptedAnswers::Reset(); }
-
     static void ChooseKind(CDialog& dialog, int index)
     {
         static_cast<CComboBox*>(dialog.GetDlgItem(IDC_COLUMN_TYPE))->SetCurSel(index);
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COLUMN_TYPE, CBN_SELCHANGE),
                            LPARAM(dialog.GetDlgItem(IDC_COLUMN_TYPE)->GetSafeHwnd()));
     }
-    static bool Enabled(CDialog& dialog, UINT id) { return dialog.GetDlgItem(id)->IsWindowEnabled(); }
 };
 
 TEST_F(ColumnDialog, SizeSwitchesBetweenTextAndMemo)
@@ -113,7 +95,6 @@ TEST_F(ColumnDialog, ExistingColumnKeepsItsTypeAndSize)
         EXPECT_FALSE(Enabled(d, IDC_COLUMN_SIZE));
         EXPECT_FALSE(Enabled(d, IDC_COLUMN_CLEAR));
         EXPECT_TRUE(Enabled(d, IDOK));
-        QDir().mkpath("pictures");
         EXPECT_TRUE(DialogShot::Render(static_cast<CColumnDlg&>(d), "pictures/sobrel-1020.png"));
         return IDCANCEL;
     });
