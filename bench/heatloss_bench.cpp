@@ -1,13 +1,20 @@
 // The heat-loss calculation and the loading of the input sheet on the largest project the
 // model holds: 98 rooms × 19 walls × 19 openings (37,338 element rows). The loading is run
-// beside a plain read of the same cells through CData by column index.
+// beside a plain read of the same cells through CData by column index. The input table opened
+// on a realistic project (98 rooms × 6 walls × 2 openings) and on the largest one, and the
+// model rebuilt from its rows after a Delete, on each: the cost a row should stay flat.
+#include "app/common/AppSettings.h"
 #include "datalib/CData.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/CDataGridDialog.h"
+#include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/dao/Workbook.h"
 #include "platform/dao/WorkbookFile.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,9 +34,10 @@ void PutRow(workbook::Worksheet& sheet, int row, std::initializer_list<std::pair
         sheet.SetText(row, column, text);
 }
 
-workbook::Workbook LargestProjectBook()
+workbook::Workbook ProjectBook(int walls = MAX_WALLS - 1, int openings = MAX_OPENINGS - 1)
 {
     workbook::Workbook book;
+    book.AddSheet("DataAkce").SetText(0, 0, "PROG_VER");
     workbook::Worksheet& sheet = book.AddSheet("SeznamV");
     for (int column = 0; column < InputSheet::ColumnCount; ++column)
         sheet.SetText(0, column, InputSheet::ColumnName(InputSheet::Column(column)).str());
@@ -49,7 +57,7 @@ workbook::Workbook LargestProjectBook()
                 {InputSheet::AirExchange, "20"},
                 {InputSheet::Orientation, orientations[r % 8]},
                 {InputSheet::Format, "000000|f0d800|T|1"}});
-        for (int w = 1; w < MAX_WALLS; ++w)
+        for (int w = 1; w <= walls; ++w)
         {
             PutRow(sheet, row++,
                    {{InputSheet::Name, w % 2 ? "SO " : "SN "},
@@ -59,7 +67,7 @@ workbook::Workbook LargestProjectBook()
                     {InputSheet::U, "0,35"},
                     {InputSheet::JointLength, std::to_string(w)},
                     {InputSheet::Format, "000000|ffffe0||1"}});
-            for (int o = 1; o < MAX_OPENINGS; ++o)
+            for (int o = 1; o <= openings; ++o)
                 PutRow(sheet, row++,
                        {{InputSheet::Name, "OJ "},
                         {InputSheet::Width, "100"},
@@ -82,7 +90,7 @@ struct LargestProject
 
     LargestProject()
     {
-        workbook::WriteWorkbook(LargestProjectBook(), path);
+        workbook::WriteWorkbook(ProjectBook(), path);
         model->Header.Te = -15;
         model->Header.B = 6;
         model->Header.p2 = 0.1;
@@ -164,6 +172,60 @@ void BM_LoadInputSheetIntoModel(benchmark::State& state)
     state.counters["rows"] = sheet.data.m_nRecordCount;
 }
 BENCHMARK(BM_LoadInputSheetIntoModel)->Unit(benchmark::kMillisecond);
+
+// A project workbook of 98 rooms with walls × openings, as the project's working copy.
+struct InputProject
+{
+    QTemporaryDir dir;
+    std::string path = dir.filePath("projekt.xls").toStdString();
+    int rows = 0;
+
+    InputProject(int walls, int openings)
+    {
+        workbook::WriteWorkbook(ProjectBook(walls, openings), path);
+        rows = 1 + (MAX_ROOMS - 1) * (1 + walls * (1 + openings));
+        AppSettings::Get().PathBase = CString(path);
+        UiTest::EnsureApplication();
+    }
+};
+
+void PerRow(benchmark::State& state, int rows)
+{
+    state.counters["rows"] = rows;
+    state.counters["per_row"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate |
+                                                                    benchmark::Counter::kInvert);
+}
+
+// The table and the model loaded as the input dialog opens (the dialog then ends unseen).
+void BM_OpenInputDialog(benchmark::State& state)
+{
+    InputProject project(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state)
+    {
+        CDataGridDialog dialog;
+        dialog.m_bLoadOnly = TRUE;
+        if (dialog.DoModal() != IDCANCEL)
+            state.SkipWithError("the input did not load");
+    }
+    PerRow(state, project.rows);
+}
+BENCHMARK(BM_OpenInputDialog)->Args({6, 2})->Args({MAX_WALLS - 1, MAX_OPENINGS - 1})->Unit(benchmark::kMillisecond);
+
+// The model rebuilt from the table's rows, as after a Delete.
+void BM_RebuildModelAfterDelete(benchmark::State& state)
+{
+    InputProject project(int(state.range(0)), int(state.range(1)));
+    ScriptedAnswers::OnDialog(IDD_DATA_GRID, [&](CDialog& d) {
+        auto& dialog = static_cast<CDataGridDialog&>(d);
+        for (auto _ : state)
+            dialog.RebuildModelFromGrid();
+        return IDCANCEL;
+    });
+    CDataGridDialog dialog;
+    dialog.DoModal();
+    PerRow(state, project.rows);
+}
+BENCHMARK(BM_RebuildModelAfterDelete)->Args({6, 2})->Args({MAX_WALLS - 1, MAX_OPENINGS - 1})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "heatloss/dialogs/CDataMeneni.h"
 #include "heatloss/dialogs/CRoom.h"
 #include "heatloss/dialogs/CWall.h"
+#include "heatloss/dialogs/CWindow.h"
 #include "heatloss/dialogs/DialogControls.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
@@ -49,6 +50,7 @@ CDataGridDialog::CDataGridDialog(CWnd* parent) : CDialog(IDD_DATA_GRID, parent),
     m_editRoom = [this] { return EditRoom(m_model); };
     m_editWall = [this](double length, double width, double height)
     { return EditWall(m_model, length, width, height); };
+    m_editOpening = [this] { return EditOpening(m_model); };
     m_bulkChange = [](CDataGridCtrl& grid)
     {
         CDataMeneni dialog;

@@ -18,8 +18,6 @@
 
 namespace
 {
-constexpr int kNoCad = 120;
-
 bool Blank(const CString& text)
 {
     return text.str().find_first_not_of(" \t") == std::string::npos;
@@ -28,7 +26,7 @@ bool Blank(const CString& text)
 
 const char* const CRoom::Orientations[8] = {"J", "JZ", "Z", "SZ", "S", "SV", "V", "JV"};
 
-BEGIN_MESSAGE_MAP(CRoom, CDialog)
+BEGIN_MESSAGE_MAP(CRoom, CElementDialog)
 ON_BN_CLICKED(IDC_ROOM_OK, OnConfirm)
 ON_BN_CLICKED(IDC_ROOM_PICK_TI, OnPickTemperature)
 ON_BN_CLICKED(IDC_ROOM_CAD_LENGTH, OnCadLength)
@@ -42,7 +40,7 @@ ON_EN_KILLFOCUS(IDC_ROOM_AIR, OnAirExchangeLeft)
 ON_CONTROL_RANGE(EN_SETFOCUS, IDC_ROOM_NUMBER, IDC_ROOM_AIR, OnFieldFocused)
 END_MESSAGE_MAP()
 
-CRoom::CRoom(ProjectModel& model, CWnd* parent) : CDialog(IDD_ROOM, parent), m_model(model)
+CRoom::CRoom(ProjectModel& model, CWnd* parent) : CElementDialog(IDD_ROOM, parent), m_model(model)
 {
     m_pickTemperature = [this]
     {
@@ -72,27 +70,11 @@ BOOL CRoom::OnInitDialog()
 // Without a CAD program no CAD button shows; with one, length, width and doors can be taken.
 void CRoom::SetUpCadButtons()
 {
-    const AppSettings& settings = AppSettings::Get();
-    const struct
-    {
-        CVorbica* button;
-        int id;
-        bool offered;
-    } buttons[] = {{&m_cadNumber, IDC_ROOM_CAD_NUMBER, false},
-                   {&m_cadLength, IDC_ROOM_CAD_LENGTH, true},
-                   {&m_cadWidth, IDC_ROOM_CAD_WIDTH, true},
-                   {&m_cadHeight, IDC_ROOM_CAD_HEIGHT, false},
-                   {&m_cadDoors, IDC_ROOM_CAD_DOORS, true}};
-    for (const auto& b : buttons)
-    {
-        b.button->SubclassDlgItem(b.id, this);
-        b.button->m_kodCAD = settings.ProCAD;
-        const bool shown = settings.ProCAD != kNoCad && b.offered;
-        if (settings.ProCAD != kNoCad)
-            b.button->SetIcon(settings.CadIcon);
-        b.button->EnableWindow(settings.ProCAD != kNoCad);
-        b.button->ShowWindow(shown ? SW_SHOW : SW_HIDE);
-    }
+    SetUpCadButton(m_cadNumber, IDC_ROOM_CAD_NUMBER, false);
+    SetUpCadButton(m_cadLength, IDC_ROOM_CAD_LENGTH);
+    SetUpCadButton(m_cadWidth, IDC_ROOM_CAD_WIDTH);
+    SetUpCadButton(m_cadHeight, IDC_ROOM_CAD_HEIGHT, false);
+    SetUpCadButton(m_cadDoors, IDC_ROOM_CAD_DOORS);
 }
 
 void CRoom::FillFields()
@@ -197,12 +179,6 @@ void CRoom::OnAirExchangeLeft()
     m_bUpdating = false;
 }
 
-void CRoom::OnFieldFocused(UINT id)
-{
-    if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(int(id))))
-        edit->SetSel(0, -1);
-}
-
 void CRoom::OnPickTemperature()
 {
     if (m_pickTemperature && m_pickTemperature() == IDOK)
@@ -233,20 +209,6 @@ void CRoom::OnCadDoors()
 {
     const long count = m_cadDoors.PoStiskuVyber();
     SetDlgItemText(IDC_ROOM_DOORS, count < 0 ? CString() : WholeText(count));
-}
-
-// Enter only moves on.
-void CRoom::OnOK()
-{
-    NextDlgCtrl();
-}
-
-void CRoom::Focus(int id)
-{
-    CWnd* control = GetDlgItem(id);
-    GotoDlgCtrl(control);
-    if (auto* edit = dynamic_cast<CEdit*>(control))
-        edit->SetSel(0, -1);
 }
 
 int CRoom::FirstInvalidField() const

@@ -4,13 +4,13 @@
 // the values in RoomEntry. EditRoom runs it on the model's current room.
 
 #include "cadlink/buttons/CVorbica.h"
-#include "platform/ui/CDialog.h"
+#include "heatloss/dialogs/CElementDialog.h"
 
 #include <functional>
 
 class ProjectModel;
 
-class CRoom : public CDialog
+class CRoom : public CElementDialog
 {
 public:
     explicit CRoom(ProjectModel& model, CWnd* parent = nullptr);
@@ -27,7 +27,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
     afx_msg void OnConfirm();
     afx_msg void OnDimensionChanged();
     afx_msg void OnMultipleLeft();
@@ -36,7 +35,6 @@ protected:
     afx_msg void OnCadLength();
     afx_msg void OnCadWidth();
     afx_msg void OnCadDoors();
-    afx_msg void OnFieldFocused(UINT id);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -46,7 +44,6 @@ private:
     int Whole(int id) const;
     CString Text(int id) const;
     void SetText(int id, const char* format, double value);
-    void Focus(int id);
     double Volume() const;
     void ShowAreaAndVolume();
     void ShowMultipleFromAirExchange();

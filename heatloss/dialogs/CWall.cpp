@@ -16,8 +16,6 @@
 
 namespace
 {
-constexpr int kNoCad = 120;
-
 bool StartsWith(const CString& text, const char* prefix)
 {
     return text.Left(int(std::char_traits<char>::length(prefix))) == prefix;
@@ -29,7 +27,7 @@ const char* const CWall::Kinds[7] = {"SO -stěna venkovní",           "SN -stě
                                      "Pdl-podlaha",                   "Str-strop",
                                      "Sch-střecha"};
 
-BEGIN_MESSAGE_MAP(CWall, CDialog)
+BEGIN_MESSAGE_MAP(CWall, CElementDialog)
 ON_BN_CLICKED(IDC_WALL_OK, OnConfirm)
 ON_CBN_SELCHANGE(IDC_WALL_KIND, OnKindChanged)
 ON_BN_CLICKED(IDC_WALL_OUTER, OnOuter)
@@ -44,7 +42,7 @@ ON_CONTROL_RANGE(EN_SETFOCUS, IDC_WALL_SECOND, IDC_WALL_NEIGHBOUR, OnFieldFocuse
 END_MESSAGE_MAP()
 
 CWall::CWall(ProjectModel& model, double roomLength, double roomWidth, double roomHeight, CWnd* parent)
-    : CDialog(IDD_WALL, parent), m_model(model), m_dRoomLength(roomLength), m_dRoomWidth(roomWidth),
+    : CElementDialog(IDD_WALL, parent), m_model(model), m_dRoomLength(roomLength), m_dRoomWidth(roomWidth),
       m_dRoomHeight(roomHeight)
 {
     m_pickTemperature = [this]
@@ -101,17 +99,8 @@ BOOL CWall::OnInitDialog()
 
 void CWall::SetUpCadButtons()
 {
-    const AppSettings& settings = AppSettings::Get();
-    for (auto [button, id] : {std::pair{&m_cadWidth, IDC_WALL_CAD_WIDTH}, std::pair{&m_cadSecond, IDC_WALL_CAD_SECOND}})
-    {
-        button->SubclassDlgItem(id, this);
-        button->m_kodCAD = settings.ProCAD;
-        const bool shown = settings.ProCAD != kNoCad;
-        if (shown)
-            button->SetIcon(settings.CadIcon);
-        button->EnableWindow(shown);
-        button->ShowWindow(shown ? SW_SHOW : SW_HIDE);
-    }
+    SetUpCadButton(m_cadWidth, IDC_WALL_CAD_WIDTH);
+    SetUpCadButton(m_cadSecond, IDC_WALL_CAD_SECOND);
 }
 
 CString CWall::KindText() const
@@ -240,26 +229,6 @@ void CWall::OnCadSecond()
 {
     const double distance = m_cadSecond.PoStiskuVzdal();
     SetDlgItemText(IDC_WALL_SECOND, distance < 0 ? CString() : RealText("%.0f", distance));
-}
-
-void CWall::OnFieldFocused(UINT id)
-{
-    if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(int(id))))
-        edit->SetSel(0, -1);
-}
-
-// Enter only moves on.
-void CWall::OnOK()
-{
-    NextDlgCtrl();
-}
-
-void CWall::Focus(int id)
-{
-    CWnd* control = GetDlgItem(id);
-    GotoDlgCtrl(control);
-    if (auto* edit = dynamic_cast<CEdit*>(control))
-        edit->SetSel(0, -1);
 }
 
 void CWall::OnConfirm()

@@ -5,13 +5,13 @@
 // WallEntry. EditWall runs it on the model's current wall.
 
 #include "cadlink/buttons/CVorbica.h"
-#include "platform/ui/CDialog.h"
+#include "heatloss/dialogs/CElementDialog.h"
 
 #include <functional>
 
 class ProjectModel;
 
-class CWall : public CDialog
+class CWall : public CElementDialog
 {
 public:
     CWall(ProjectModel& model, double roomLength, double roomWidth, double roomHeight, CWnd* parent = nullptr);
@@ -28,7 +28,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
     afx_msg void OnConfirm();
     afx_msg void OnKindChanged();
     afx_msg void OnOuter();
@@ -39,7 +38,6 @@ protected:
     afx_msg void OnPickTemperature();
     afx_msg void OnCadWidth();
     afx_msg void OnCadSecond();
-    afx_msg void OnFieldFocused(UINT id);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -49,7 +47,6 @@ private:
     void SetWidths(std::initializer_list<double> widths);
     CString KindText() const;
     CString Text(int id) const;
-    void Focus(int id);
     int RoomTi() const;
 
     ProjectModel& m_model;

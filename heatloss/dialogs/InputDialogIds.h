@@ -102,3 +102,36 @@
 #define IDC_BULK_AND3 1437
 #define IDC_BULK_WHERE 1438
 #define IDS_BULK_VALUE_DOES_NOT_FIT 62454
+
+#define IDD_WINDOW 134
+#define IDD_WINDOW_K 147
+#define IDD_WINDOW_OT 149
+#define IDD_WINDOW_I 154
+
+// The opening (134); the edit fields from width to count in tab order.
+#define IDC_WIN_SLOT 1200
+#define IDC_WIN_KIND 1201
+#define IDC_WIN_WIDTH 1202
+#define IDC_WIN_HEIGHT 1203
+#define IDC_WIN_U 1204
+#define IDC_WIN_I 1205
+#define IDC_WIN_CIRCUMFERENCE 1206
+#define IDC_WIN_JOINT 1207
+#define IDC_WIN_COUNT 1208
+#define IDC_WIN_CAD_WIDTH 1209
+#define IDC_WIN_CAD_HEIGHT 1210
+#define IDC_WIN_CAD_COUNT 1211
+#define IDC_WIN_PICK_U 1212
+#define IDC_WIN_PICK_I 1213
+#define IDC_WIN_PICK_OPENING 1214
+#define IDC_WIN_OK 1215
+
+// The opening catalogue pickers (147, 149, 154).
+#define IDC_OPENING_TYPE 1220
+#define IDC_OPENING_U 1221
+#define IDC_OPENING_I 1222
+#define IDC_OPENING_WIDTH 1223
+#define IDC_OPENING_HEIGHT 1224
+#define IDC_OPENING_JOINT 1225
+#define IDC_OPENING_COUNT 1226
+#define IDC_OPENING_COUNT_SPIN 1227

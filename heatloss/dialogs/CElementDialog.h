@@ -1,0 +1,23 @@
+#pragma once
+// What the room, wall and opening dialogs share: Enter moves to the next field (only their
+// own "&OK" closes them), an edit field selects its whole text when it gets the focus, a
+// refused field gets the focus with its text selected, and the CAD buttons follow the chosen
+// CAD program.
+
+#include "platform/ui/CDialog.h"
+
+class CVorbica;
+
+class CElementDialog : public CDialog
+{
+public:
+    using CDialog::CDialog;
+
+protected:
+    void OnOK() override;
+    afx_msg void OnFieldFocused(UINT id);
+    void Focus(int id);
+    // Binds the button; without a CAD program it is disabled and hidden, with one it shows
+    // the CAD icon when offered.
+    void SetUpCadButton(CVorbica& button, int id, bool offered = true);
+};
