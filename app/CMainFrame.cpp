@@ -16,6 +16,7 @@
 #include "hydraulics/RadiatorConditions.h"
 #include "hydraulics/dialogs/CTelesa.h"
 #include "hydraulics/dialogs/CZmenenePodminky.h"
+#include "hydraulics/ui/CDimenzRozvodu.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CCmdUI.h"
@@ -45,7 +46,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_SPLIT_LOSSES, OnSplitLosses)
     ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
     ON_COMMAND(ID_WALL_DESIGN, OnNotAvailable)
-    ON_COMMAND(ID_DISTRIBUTION_SIZING, OnNotAvailable)
+    ON_COMMAND(ID_DISTRIBUTION_SIZING, OnDistributionSizing)
     ON_COMMAND(ID_DATA_STK, OnDataEditorStK)
     ON_COMMAND(ID_DATA_OTK, OnDataEditorOtK)
     ON_COMMAND(ID_DATA_OTI, OnDataEditorOtI)
@@ -205,6 +206,14 @@ void CMainFrame::OnSplitLosses()
     CTelesa dialog;
     dialog.m_nMode = 0;
     dialog.m_strText.Empty();
+    dialog.DoModal();
+    ShowHint(0);
+}
+
+void CMainFrame::OnDistributionSizing()
+{
+    ShowHint(IDS_HINT_SIZING);
+    CDimenzRozvodu dialog(this);
     dialog.DoModal();
     ShowHint(0);
 }

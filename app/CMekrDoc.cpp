@@ -9,6 +9,7 @@
 #include "app/common/ProjectFiles.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectModel.h"
+#include "hydraulics/ProjectVersion.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/frame/CRecentFileList.h"
@@ -230,6 +231,7 @@ void CMekrDoc::ResetProject()
     ProjectModel::Instance().Reset(AppSettings::Get().UserName);
     m_radiators = RadiatorCatalogueChoice();
     m_strProgVer.Empty();
+    ProjectProgramVersion().Empty();
 }
 
 // The working copy is made and its header sheet opened before anything of the project in use
@@ -254,6 +256,7 @@ BOOL CMekrDoc::LoadProject(const CString& docPath, bool userFile)
     }
     ResetProject();
     ProjectHeaderSheet(ProjectModel::Instance().Header, settings, m_radiators, m_strProgVer).Read(data);
+    ProjectProgramVersion() = m_strProgVer; // the circuit rows read the output differences by it
     data.CloseTable();
     data.Close();
     // A file the user opened is the user's, even one this run made as a working copy.

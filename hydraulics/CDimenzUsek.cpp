@@ -17,13 +17,6 @@ int NextInternalId()
     return ++next;
 }
 
-CString IntegerText(int value)
-{
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
-
 // A number in "." notation whatever the user's locale.
 CString PointNumber(const char* format, double value)
 {
@@ -143,8 +136,8 @@ void CDimenzUsek::WriteRow(int row, CData* data)
     using namespace DistributionSheet;
     data->AddRow();
     auto put = [data](const char* column, const CString& text) { data->SetStringValue(column, text, -1, 0); };
-    put(Number, IntegerText(row + 1));
-    put(Level, IntegerText(m_nLevel));
+    put(Number, WriteInteger(row + 1));
+    put(Level, WriteInteger(m_nLevel));
     put(Designation, m_strDesignation);
     put(ItemCode, m_strItemCode);
     put(Item, m_strItem);

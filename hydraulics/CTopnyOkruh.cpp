@@ -33,13 +33,6 @@ CString WallRowFormat()
     return RowFormat(2, "000000|ffffe0||1");
 }
 
-CString IntegerText(int value)
-{
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
-
 // Removes from the position up to and including the next "]" (to the end when there is none).
 void RemoveSegment(CString& text, int position)
 {
@@ -323,7 +316,7 @@ void CTopnyOkruh::SaveToTable(CData* data, int row, int kind)
     {
         WriteColumnText(Format, WallRowFormat());
         WriteColumnText(RecordType, "5");
-        WriteColumnText(Sections, IntegerText(m_nElementCount));
+        WriteColumnText(Sections, WriteInteger(m_nElementCount));
         WriteColumnText(FloorHeating, "Ne");
         WriteColumnText(WallHeating, m_strHeatingMark);
         WriteColumnNumber("Q_STEN_SKUT", "%.1f", m_dDeliveredOutput);
@@ -356,10 +349,10 @@ void CTopnyOkruh::SaveToTable(CData* data, int row, int kind)
     WriteColumnNumber("Hmot_Průtok", "%.4f", m_dMassFlowKgPerS);
     WriteColumnNumber("TlakRezerva", "%.1f", m_dPressureReserve);
     WriteColumnNumber("HustotaTepToku", "%.1f", m_dHeatFlux);
-    WriteColumnText("Škrcení", IntegerText(m_nThrottling));
+    WriteColumnText("Škrcení", WriteInteger(m_nThrottling));
     WriteColumnNumber(RoomLoss, "%.1f", m_dRequiredOutput);
     WriteColumnNumber("TlakZtráta", "%.1f", m_dPressureLoss);
-    WriteColumnText("Rozdělovač", IntegerText(m_nManifold));
+    WriteColumnText("Rozdělovač", WriteInteger(m_nManifold));
     WriteColumnNumber("Pl_Extern", "%.1f", m_dExternalArea);
     WriteColumnNumber("Pl_Jen_Izolace", "%.1f", m_dInsulationOnlyArea);
     WriteColumnNumber("TEPL_PODL", "%.1f", m_dMeanSurfaceTemperature);

@@ -22,3 +22,10 @@ CString WriteNumber(const char* format, double value)
     text.Format(format, std::isfinite(value) ? value : 0.0);
     return text;
 }
+
+CString WriteInteger(int value)
+{
+    CString text;
+    text.Format("%d", value);
+    return text;
+}

@@ -10,5 +10,8 @@ double ReadNumber(const CString& text);
 // The whole number at the start of the text, 0 when there is none.
 int ReadInteger(const CString& text);
 
+// The whole number as "%d".
+CString WriteInteger(int value);
+
 // The value as printf writes it under the format; a value that is not finite is written as 0.
 CString WriteNumber(const char* format, double value);

@@ -10,6 +10,7 @@
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/frame/CToolBar.h"
 #include "platform/ui/CDialog.h"
+#include "hydraulics/ui/SizingIds.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
@@ -115,7 +116,7 @@ TEST_F(MainFrameTest, LogoPromptInTheStatusBarWhileTheMouseIsOverIt)
 
 TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
 {
-    const UINT commands[] = {ID_FLOOR_DESIGN, ID_WALL_DESIGN, ID_DISTRIBUTION_SIZING};
+    const UINT commands[] = {ID_FLOOR_DESIGN, ID_WALL_DESIGN};
     const QStringList before = QDir(m_folder.path() + "/data").entryList(QDir::Files);
     const QStringList configBefore = QDir(m_config.path() + "/Kolp").entryList(QDir::Files);
     for (UINT id : commands)
@@ -141,6 +142,18 @@ TEST_F(MainFrameTest, SplitLossesRunsTheHeatingTypeSplitWithItsHint)
     Command(ID_SPLIT_LOSSES);
     EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_TELESA});
     EXPECT_FALSE(hint.IsEmpty());
+    EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
+}
+
+TEST_F(MainFrameTest, DistributionSizingRunsWithItsHint)
+{
+    CString hint;
+    ScriptedAnswers::OnDialog(IDD_DIMENZ_ROZVODU, [&](CDialog&) {
+        hint = m_frame->m_wndStatusBar.GetPaneText(0);
+        return IDCANCEL;
+    });
+    Command(ID_DISTRIBUTION_SIZING);
+    EXPECT_EQ(hint, "Ldvojklik=AKTUALIZACE úsek;   Rklik=PŘIDAT úsek;   Ctrl/Rklik=POČÍTAT úsek");
     EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
 }
 
