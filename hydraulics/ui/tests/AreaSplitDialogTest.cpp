@@ -169,5 +169,36 @@ TEST_P(AreaSplitDialogTest, CountOutsideTheRangeGoesToTheNearestBound)
     EXPECT_EQ(m_dialog.DoModal(), IDCANCEL);
 }
 
+TEST_P(AreaSplitDialogTest, SumWithinATenthOfTheRealisedAreaAsksNothing)
+{
+    for (auto [area, asks] : {std::pair{"4.95", false}, std::pair{"4.85", true}})
+    {
+        SCOPED_TRACE(area);
+        ScriptedAnswers::Reset();
+        CMistPodlahVytap room;
+        room.m_strRoomNumber = "101";
+        room.m_dRealisedArea = 5.0;
+        room.m_dFlowTemperature = 40.0;
+        room.m_dReturnTemperature = 35.0;
+        room.m_dHeatFlux = 80.0;
+        CDeleniPloch dialog;
+        dialog.m_pRoom = &room;
+        const char separator = GetParam();
+        ScriptedAnswers::OnDialog(IDD_DELENI_PLOCH, [area, separator](CDialog& d) {
+            auto& split = static_cast<CDeleniPloch&>(d);
+            LeaveRealised(d, "5");
+            EditCell(split, 1, 1, Typed(area, separator));
+            ScriptedAnswers::AnswerBox(IDYES);
+            UiTest::Click(d.GetDlgItem(IDC_SPLIT_OK));
+            return IDCANCEL;
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), asks ? 1u : 0u);
+        ASSERT_EQ(room.m_wallCircuits.size(), 1u);
+        EXPECT_EQ(room.m_wallCircuits[0]->m_strLabel, "101/1");
+        EXPECT_DOUBLE_EQ(dialog.m_dRealisedArea, asks ? 4.85 : 5.0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, AreaSplitDialogTest, ::testing::Values('.', ','));
 } // namespace

@@ -3,6 +3,7 @@
 #include "../../tests/HydraulicsFixtures.h"
 
 #include "app/common/AppSettings.h"
+#include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "hydraulics/CDimenzUsek.h"
@@ -310,6 +311,59 @@ TEST_P(SizingDialogsTest, SectionDataPicture)
         EXPECT_TRUE(DialogShot::Render(d, PicturePath("dialog-309.png")));
         return IDCANCEL;
     });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_P(SizingDialogsTest, SectionsAreFoundByRowWhateverTheirNumbers)
+{
+    // Two sections with the number 2; the ends of the tree in their own colour.
+    AppendRows(m_project.Path(), "DimenzSegm$",
+               {{{"Pořadí", "1"}, {"Hladina", "1"}, {"Označení", "A"}},
+                {{"Pořadí", "2"}, {"Hladina", "2"}, {"Označení", "B"}, {"Hmot_Průtok", "50"}},
+                {{"Pořadí", "2"}, {"Hladina", "2"}, {"Označení", "C"}, {"Hmot_Průtok", "70"}}});
+    const std::vector<PipeChoice> pipes = LoadDistributionPipes(AppSettings::Get().PathList);
+    ScriptedAnswers::OnDialog(IDD_DIMENZ_ROZVODU, [&pipes](CDialog& d) {
+        auto& dialog = static_cast<CDimenzRozvodu&>(d);
+        CGridCtrl& grid = dialog.m_grid;
+        EXPECT_EQ(grid.GetCell(1, 10)->GetBackClr(), COLORREF(0xF9FFFF));
+        EXPECT_EQ(grid.GetCell(3, 10)->GetBackClr(), COLORREF(0x50FFC0));
+
+        // Editing the second "2" changes C, not B.
+        ScriptedAnswers::OnDialog(IDD_SEGMENT, [](CDialog& s) {
+            EXPECT_EQ(Text(s, IDC_SEGMENT_DESIGNATION), "C");
+            Type(s, IDC_SEGMENT_DESIGNATION, "C2");
+            UiTest::Click(s.GetDlgItem(IDC_SEGMENT_OK));
+            return IDCANCEL;
+        });
+        Notify(dialog, GVN_DBLCLK, 3);
+        EXPECT_EQ(grid.GetItemText(2, 1), "B");
+        EXPECT_EQ(grid.GetItemText(3, 1), "C2");
+
+        // A pipe for the second "2" goes to C.
+        ScriptedAnswers::OnDialog(IDD_DIMENZ_TRUBEK, [](CDialog& p) {
+            static_cast<CDimenzTrubek&>(p).m_grid.SetSelectedRange(1, 0, 1, 8);
+            UiTest::Click(p.GetDlgItem(IDC_PIPES_CHOOSE));
+            return IDCANCEL;
+        });
+        KeyMap::SetModifiers(Qt::ControlModifier);
+        Notify(dialog, GVN_RCLICK, 3);
+        KeyMap::SetModifiers(Qt::NoModifier);
+        EXPECT_EQ(grid.GetItemText(2, 2), "");
+        EXPECT_EQ(grid.GetItemText(3, 2), pipes[0].code);
+
+        // Deleting the second "2" deletes C.
+        grid.SetSelectedRange(3, 0, 3, 10);
+        ScriptedAnswers::AnswerBox(IDYES);
+        MSG key{};
+        key.message = WM_KEYDOWN;
+        key.wParam = VK_DELETE;
+        EXPECT_TRUE(dialog.PreTranslateMessage(&key));
+        EXPECT_EQ(grid.GetRowCount(), 3);
+        EXPECT_EQ(grid.GetItemText(2, 1), "B");
+        EXPECT_EQ(dialog.FirstRoot()->CountSections(), 2);
+        return IDCANCEL;
+    });
+    CDimenzRozvodu dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
