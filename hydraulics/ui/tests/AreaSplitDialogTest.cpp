@@ -176,11 +176,11 @@ TEST_P(AreaSplitDialogTest, SumWithinATenthOfTheRealisedAreaAsksNothing)
         SCOPED_TRACE(area);
         ScriptedAnswers::Reset();
         CMistPodlahVytap room;
-        room.m_strRoomNumber = "101";
+        room.m_strNumber = "101";
         room.m_dRealisedArea = 5.0;
         room.m_dFlowTemperature = 40.0;
         room.m_dReturnTemperature = 35.0;
-        room.m_dHeatFlux = 80.0;
+        room.m_dHeatFluxDensity = 80.0;
         CDeleniPloch dialog;
         dialog.m_pRoom = &room;
         const char separator = GetParam();
