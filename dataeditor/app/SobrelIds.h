@@ -60,6 +60,10 @@
 #define IDS_NEW_BAR_NAME 1901
 #define IDS_NO_PICTURE 1902
 #define IDS_USER_PICTURE 1903
+#define IDS_LIST_NEW 1904
+#define IDS_LIST_DELETE 1905
+#define IDS_LIST_UP 1906
+#define IDS_LIST_DOWN 1907
 
 // Options pages.
 #define IDC_ADD_ROW_ON_END 1578
