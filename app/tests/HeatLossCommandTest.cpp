@@ -7,11 +7,16 @@
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CDataGridDialog.h"
 #include "heatloss/dialogs/InputDialogIds.h"
+#include "heatloss/InputSheetLoader.h"
+#include "controls/grid/GridNotify.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/Workbook.h"
 #include "platform/dao/WorkbookFile.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
+
+#include <QFile>
 
 #include <cmath>
 #include <vector>
@@ -205,3 +210,148 @@ TEST_F(HeatLossCommandTest, CheckSwitchesAndRoundingComeFromTheSettings)
 }
 
 } // namespace
+
+// The whole road through command 32771 on a new project: rooms, walls and openings entered in
+// their dialogs with their pickers, a room added and deleted, a wall edited, a bulk change of
+// the height, "&OK"; the stored sheet reopens as the same tree and the calculation runs on it.
+TEST_F(HeatLossCommandTest, InputRoadFromANewProjectToTheCalculation)
+{
+    WriteProject({});
+    QFile::copy(KALVENROD_BIN_DIR "/MekrData.xls", QString::fromStdString(FolderPath("data") + "/MekrData.xls"));
+    const auto choose = [](CDialog& d, int id, int index, UINT notification) {
+        static_cast<CComboBox*>(d.GetDlgItem(id))->SetCurSel(index);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(id, notification), 0);
+    };
+    const auto chooseText = [](CDialog& d, int id, const char* text) {
+        auto* list = static_cast<CComboBox*>(d.GetDlgItem(id));
+        list->SetCurSel(list->FindStringExact(-1, text));
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), 0);
+    };
+    const auto room = [&](const char* number, const char* name) {
+        ScriptedAnswers::OnDialog(IDD_ROOM, [=](CDialog& d) {
+            d.SetDlgItemText(IDC_ROOM_NUMBER, number);
+            d.SetDlgItemText(IDC_ROOM_NAME, name);
+            d.SetDlgItemText(IDC_ROOM_LENGTH, "5000");
+            d.SetDlgItemText(IDC_ROOM_WIDTH, "4000");
+            d.SetDlgItemText(IDC_ROOM_HEIGHT, "2600");
+            ScriptedAnswers::OnDialog(IDD_ROOM_TE, [](CDialog& picker) {
+                static_cast<CComboBox*>(picker.GetDlgItem(IDC_ROOMTE_TYPE))->SetCurSel(0);
+                picker.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROOMTE_TYPE, CBN_CLOSEUP), 0);
+                UiTest::Click(picker.GetDlgItem(IDOK));
+                return IDCANCEL;
+            });
+            UiTest::Click(d.GetDlgItem(IDC_ROOM_PICK_TI));
+            d.SetDlgItemText(IDC_ROOM_DOORS, "1");
+            d.SetDlgItemText(IDC_ROOM_MULTIPLE, "0,5");
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROOM_MULTIPLE, EN_KILLFOCUS), 0);
+            static_cast<CComboBox*>(d.GetDlgItem(IDC_ROOM_ORIENTATION))->SetCurSel(0);
+            UiTest::Click(d.GetDlgItem(IDC_ROOM_OK));
+            return IDCANCEL;
+        });
+    };
+    const auto notify = [](CDataGridDialog& d, int row, bool rightClick) {
+        GridNotify note;
+        note.iRow = row;
+        LRESULT result = 0;
+        if (rightClick)
+            d.OnGridRClick(&note.hdr, &result);
+        else
+            d.OnGridDblClick(&note.hdr, &result);
+    };
+    int rowsBeforeOk = 0;
+    ScriptedAnswers::OnDialog(IDD_DATA_GRID, [&](CDialog& dialog) {
+        auto& d = static_cast<CDataGridDialog&>(dialog);
+        room("1.01", "Obývák");
+        notify(d, 1, true); // row 2
+        ScriptedAnswers::OnDialog(IDD_WALL, [&](CDialog& w) {
+            choose(w, IDC_WALL_KIND, 0, CBN_SELCHANGE); // SO -stěna venkovní
+            w.SetDlgItemText(IDC_WALL_U, "0,3");
+            UiTest::Click(w.GetDlgItem(IDC_WALL_OK));
+            return IDCANCEL;
+        });
+        notify(d, 2, true); // row 3
+        ScriptedAnswers::OnDialog(IDD_WALL, [&](CDialog& w) {
+            choose(w, IDC_WALL_KIND, 1, CBN_SELCHANGE); // SN -stěna vnitřní
+            ScriptedAnswers::OnDialog(IDD_WALL_TI_VEDL, [](CDialog& picker) {
+                picker.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ADJ_FIRST_CHOICE + 4, BN_CLICKED), 0); // 15 °C
+                UiTest::Click(picker.GetDlgItem(IDOK));
+                return IDCANCEL;
+            });
+            UiTest::Click(w.GetDlgItem(IDC_WALL_PICK_TEMPERATURE));
+            w.SetDlgItemText(IDC_WALL_U, "1,5");
+            UiTest::Click(w.GetDlgItem(IDC_WALL_OK));
+            return IDCANCEL;
+        });
+        notify(d, 2, true); // row 4
+        ScriptedAnswers::OnDialog(IDD_WINDOW, [&](CDialog& o) {
+            choose(o, IDC_WIN_KIND, 0, CBN_SELCHANGE);
+            ScriptedAnswers::OnDialog(IDD_WINDOW_OT, [](CDialog& picker) {
+                UiTest::Click(picker.GetDlgItem(IDOK));
+                return IDCANCEL;
+            });
+            UiTest::Click(o.GetDlgItem(IDC_WIN_PICK_OPENING));
+            o.SetDlgItemText(IDC_WIN_COUNT, "2");
+            UiTest::Click(o.GetDlgItem(IDC_WIN_OK));
+            return IDCANCEL;
+        });
+        notify(d, 3, true); // the opening at row 4, before wall SN
+        room("1.02", "Kuchyň");
+        notify(d, 1, true); // row 6
+        EXPECT_EQ(7, d.m_Grid.GetRowCount());
+        d.m_Grid.SetSelectedRange(6, 0, 6, 14);
+        ScriptedAnswers::AnswerBox(IDYES);
+        d.m_Grid.SetFocus();
+        UiTest::PressKey(VK_DELETE);
+        UiTest::ProcessEvents();
+        ScriptedAnswers::OnDialog(IDD_WALL, [&](CDialog& w) {
+            chooseText(w, IDC_WALL_WIDTH, "5000");
+            UiTest::Click(w.GetDlgItem(IDC_WALL_OK));
+            return IDCANCEL;
+        });
+        notify(d, 3, false);
+        ScriptedAnswers::OnDialog(IDD_DATA_MENENI, [&](CDialog& bulk) {
+            chooseText(bulk, IDC_BULK_COLUMN, "Výška");
+            chooseText(bulk, IDC_BULK_OLD_VALUE, "2600");
+            bulk.SetDlgItemText(IDC_BULK_NEW_VALUE, "2700");
+            UiTest::Click(bulk.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(d.GetDlgItem(IDC_BULK_CHANGE));
+        rowsBeforeOk = d.m_Grid.GetRowCount();
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    ScriptedAnswers::ForgetShown();
+    Command(ID_INPUT_DATA);
+    ASSERT_EQ(1u, Boxes().size()) << "the Delete question only";
+    EXPECT_EQ("Smazat řádek:>6<\ns pojmenovaním >Kuchyň<", Boxes()[0].text);
+    EXPECT_EQ(6, rowsBeforeOk);
+    EXPECT_EQ(AppSettings::Get().Modified[AppSettings::InputData], 1);
+
+    InputSheet sheet;
+    ASSERT_TRUE(sheet.ReadWorkbook(AppSettings::Get().CurrentProjectPath()).IsEmpty());
+    ASSERT_EQ(5u, sheet.rows.size());
+    const int levels[] = {1, 2, 3, 4, 3};
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(levels[row], sheet.LevelOf(row)) << row;
+    EXPECT_EQ("Obývák", sheet.rows[1][InputSheet::Name].str());
+    EXPECT_EQ("2700", sheet.rows[1][InputSheet::Height].str());
+    EXPECT_EQ("5000", sheet.rows[2][InputSheet::Width].str());
+    EXPECT_EQ("SO ", sheet.rows[2][InputSheet::Name].str());
+    EXPECT_EQ("2", sheet.rows[3][InputSheet::Count].str());
+    EXPECT_EQ("5", sheet.rows[4][InputSheet::TemperatureDifference].str());
+
+    const ProjectModel& entered = ProjectModel::Instance();
+    ProjectModel reopened;
+    ASSERT_TRUE(LoadInputSheet(AppSettings::Get().CurrentProjectPath(), reopened).IsEmpty());
+    ASSERT_EQ(entered.Rooms.count, reopened.Rooms.count);
+    EXPECT_EQ(entered.Rooms[1].Ti, reopened.Rooms[1].Ti);
+    EXPECT_EQ(2700, reopened.Rooms[1].height);
+    EXPECT_EQ(entered.Walls.At(1, 1).length, reopened.Walls.At(1, 1).length);
+    EXPECT_EQ(entered.Openings.At(1, 1, 1).jointLength, reopened.Openings.At(1, 1, 1).jointLength);
+
+    ScriptedAnswers::ForgetShown();
+    Command(ID_HEAT_LOSS);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_GT(ProjectModel::Instance().Totals.total, 0.0);
+}
