@@ -1,0 +1,141 @@
+// The floor calculation: one design press of a generated 98-room project (first pass of the
+// critical circuit, then every circuit for the common flow temperature with its fallback and
+// hydraulics), and the table look-ups, which must not allocate.
+#include "app/common/AppSettings.h"
+#include "floorwall/CCSN_EN_1264.h"
+#include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/CRoztece.h"
+#include "floorwall/CircuitHydraulics.h"
+#include "floorwall/SpacingSeriesList.h"
+#include "hydraulics/CTopnyOkruh.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace
+{
+std::atomic<long> g_allocations{0};
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace
+{
+struct Project
+{
+    std::vector<std::unique_ptr<CMistPodlahVytap>> rooms;
+};
+
+void PrepareSettings()
+{
+    AppSettings& settings = AppSettings::Get();
+    settings.MinimRoztec = "0.075";
+    settings.DesignFlowTemperature = 45.0;
+    settings.DesignReturnTemperature = 40.0;
+    FreeSpacingSeriesList();
+    FillDefaultSpacingSeries();
+    SpacingSeriesList()[1]->m_nUse = 1;
+}
+
+// Rooms of 8 to 30 m², types A, B and code 4 in turn, an edge zone in every third room.
+Project MakeProject()
+{
+    Project project;
+    const int codes[3] = {1, 2, 4};
+    for (int i = 0; i < 98; ++i)
+    {
+        auto room = std::make_unique<CMistPodlahVytap>();
+        room->m_nSystemType = codes[i % 3];
+        room->m_dRoomTemperature = i % 7 == 0 ? 24.0 : 20.0;
+        room->m_dCoveringResistance = 0.02 * (i % 6);
+        room->m_dFloorLoad = 400.0 + 25.0 * (i % 40);
+        auto* circuit = new CTopnyOkruh;
+        circuit->m_dOccupiedArea = 8.0 + (i % 23);
+        circuit->m_dEdgeArea = i % 3 == 0 ? 2.0 : 0.0;
+        circuit->m_nSeparateEdgeZone = i % 3 == 0 ? 1 : 0;
+        circuit->m_dRequiredOutput = room->m_dFloorLoad;
+        circuit->m_dOwnSupplyLength = 3.0 + i % 9;
+        circuit->m_dFloorTemperatureValue = 5.0;
+        room->m_floorCircuits.push_back(circuit);
+        project.rooms.push_back(std::move(room));
+    }
+    return project;
+}
+
+void ResetCircuit(CTopnyOkruh& circuit)
+{
+    circuit.m_dFlowTemperature = 45.0;
+    circuit.m_dReturnTemperature = 40.0;
+    circuit.m_dSpread = 5.0;
+    circuit.DistributeHeatFlux();
+}
+
+void DesignPress(benchmark::State& state)
+{
+    PrepareSettings();
+    CCSN_EN_1264 calc;
+    Project project = MakeProject();
+    std::vector<double> fluxes, differences, spacings, spreads;
+    for (auto _ : state)
+    {
+        CMistPodlahVytap& critical = *project.rooms[0];
+        ResetCircuit(*critical.m_floorCircuits[0]);
+        double flowExcess = 0.0;
+        benchmark::DoNotOptimize(
+            calc.DesignCircuitBySpacing(critical, 1, fluxes, differences, spacings, flowExcess, 0, 1, 0));
+        for (auto& room : project.rooms)
+        {
+            CTopnyOkruh& circuit = *room->m_floorCircuits[0];
+            ResetCircuit(circuit);
+            double spacing = calc.DesignCircuitForFlowTemperature(*room, 25.0, fluxes, differences, spacings,
+                                                                  spreads, 1);
+            if (spacing <= 0.0)
+                spacing = calc.DesignCircuitAtLargestSpacing(*room, 25.0);
+            circuit.m_dSpacing = spacing;
+            benchmark::DoNotOptimize(ComputeCircuitHydraulics(*room, calc));
+        }
+    }
+    FreeSpacingSeriesList();
+}
+BENCHMARK(DesignPress)->Unit(benchmark::kMillisecond);
+
+void LookupWithoutMessage(benchmark::State& state)
+{
+    CCSN_EN_1264 calc;
+    AppSettings::Get().RangeMessages = 1;
+    calc.m_rangeReporter = [](const CString&) {};
+    const long before = g_allocations;
+    double sum = 0.0;
+    for (auto _ : state)
+    {
+        sum += calc.CoverFactor(0.05, 0.125) + calc.LimitCurveExponent(0.04, 0.2625)
+               + calc.ConductingDeviceFactor(0.2, 0.3, 0.017) + calc.TypeBLimitCurveCoefficient(0.3, 0.7);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["allocations"] = double(g_allocations - before);
+}
+BENCHMARK(LookupWithoutMessage);
+} // namespace
+
+BENCHMARK_MAIN();
