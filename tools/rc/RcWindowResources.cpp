@@ -19,6 +19,7 @@ struct ItemKind
     const char* className;
     unsigned style;
     bool hasText;
+    unsigned typeMask = 0; // style bits that choose one type: a type given replaces the default one
 };
 
 // The short statements of a dialog and what each stands for.
@@ -27,7 +28,7 @@ constexpr ItemKind kItemKinds[] = {
     {"RTEXT", "STATIC", 0x2 | kGroup, true},
     {"CTEXT", "STATIC", 0x1 | kGroup, true},
     {"EDITTEXT", "EDIT", kBorder | kTabStop, false},
-    {"COMBOBOX", "COMBOBOX", 0x1 | kTabStop, false},
+    {"COMBOBOX", "COMBOBOX", 0x1 | kTabStop, false, 0x3}, // CBS_SIMPLE unless a type is given
     {"LISTBOX", "LISTBOX", 0x1 | kBorder, false},
     {"SCROLLBAR", "SCROLLBAR", 0x0, false},
     {"PUSHBUTTON", "BUTTON", 0x0 | kTabStop, true},
@@ -188,13 +189,15 @@ void RcParser::DialogItem(RcDialog& dialog)
         Expect(',');
         item.cy = int(Expression());
     };
-    auto optionalStyles = [&](unsigned defaults)
+    auto optionalStyles = [&](unsigned defaults, unsigned typeMask = 0)
     {
         item.style = defaults;
         if (AtComma())
         {
             Next();
-            item.style = Style(defaults);
+            item.style = Style(defaults & ~typeMask);
+            if ((item.style & typeMask) == 0)
+                item.style |= defaults & typeMask;
         }
         if (AtComma())
         {
@@ -255,7 +258,7 @@ void RcParser::DialogItem(RcDialog& dialog)
         item.id = Expression();
         Expect(',');
         rectangle();
-        optionalStyles(kChild | kVisible | kind->style);
+        optionalStyles(kChild | kVisible | kind->style, kind->typeMask);
     }
     dialog.items.push_back(std::move(item));
 }

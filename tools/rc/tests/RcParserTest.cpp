@@ -176,6 +176,26 @@ TEST_F(RcParserTest, DialogStatementsGiveClassesAndStyles)
     EXPECT_EQ(d.items[3].cy, 40);
 }
 
+TEST_F(RcParserTest, AComboBoxTypeGivenReplacesTheSimpleDefault)
+{
+    const ResourceScript script = Compile("#define IDD_X 130\n"
+                                          "IDD_X DIALOGEX 0, 0, 200, 100\n"
+                                          "BEGIN\n"
+                                          "  COMBOBOX 1001, 7, 7, 60, 80\n"
+                                          "  COMBOBOX 1002, 7, 27, 60, 80, CBS_DROPDOWN | WS_VSCROLL\n"
+                                          "  COMBOBOX 1003, 7, 47, 60, 80, CBS_DROPDOWNLIST | CBS_SORT\n"
+                                          "  COMBOBOX 1004, 7, 67, 60, 80, CBS_SORT\n"
+                                          "END\n");
+    const RcDialog& d = script.dialogs.at(130u);
+    ASSERT_EQ(d.items.size(), 4u);
+    const unsigned expectedType[] = {0x1, 0x2, 0x3, 0x1}; // simple, drop-down, drop-down list, simple
+    for (std::size_t i = 0; i < 4; i++)
+    {
+        EXPECT_EQ(d.items[i].style & 0x3u, expectedType[i]) << d.items[i].id;
+        EXPECT_TRUE(d.items[i].style & 0x00010000u) << d.items[i].id; // the tab stop stays
+    }
+}
+
 TEST_F(RcParserTest, MenusAcceleratorsAndToolbars)
 {
     const ResourceScript script = Compile("1 MENU\nBEGIN\n POPUP \"&Soubor\"\n BEGIN\n"
