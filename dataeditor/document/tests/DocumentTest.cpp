@@ -258,3 +258,43 @@ TEST_F(DocumentFixture, AFailedSaveKeepsTheRecentFileList)
     EXPECT_EQ(size ? recent[0] : CString(), first);
     EXPECT_EQ(a->GetPathName(), m_path.toUtf8().constData());
 }
+
+// A Boolean column is written as 1 and 0, whichever words the language shows for true and false.
+TEST_F(DocumentFixture, BooleansAreSavedAsOneAndZeroInEveryLanguage)
+{
+    const QString made = Folder("sklad.xls");
+    RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+p = book.add_sheet('P')
+p.write(0, 0, 'Kód'); p.write(0, 1, 'Skladem')
+for r, (code, stocked) in enumerate([('K1', True), ('K2', False), ('K3', True)]):
+    p.write(r + 1, 0, code); p.write(r + 1, 1, stocked)
+info = book.add_sheet('PInfo')
+info.write(0, 0, 'Kód'); info.write(0, 1, 'Skladem'); info.write(2, 1, 'dbBoolean')
+book.save(sys.argv[1])
+)",
+              {made});
+    for (const char* language : {"CZ", "EN"})
+    {
+        m_path = Folder("sklad-") + language + ".xls";
+        ASSERT_TRUE(QFile::copy(made, m_path));
+        Profile::WriteString("Options", "lang", language);
+        ASSERT_TRUE(Start()) << language;
+        CSobrelDoc* p = Open("P$");
+        ASSERT_NE(p, nullptr) << language;
+        ASSERT_EQ(p->View()->ColumnInfo(2)->type, 1) << language;
+        const CString yes = Grid(p).GetItemText(1, 2);
+        const CString no = Grid(p).GetItemText(2, 2);
+        EXPECT_NE(yes, no) << language;
+        Grid(p).SetItemText(1, 2, no);
+        Grid(p).SetItemText(2, 2, yes);
+        p->SetModifiedFlag();
+        ASSERT_TRUE(p->DoSave(m_path.toUtf8().constData())) << language;
+        const std::string sheets = Xlrd(m_path);
+        EXPECT_NE(sheets.find("P|'K1'|0"), std::string::npos) << language << ": " << yes << "/" << no << "\n" << sheets;
+        EXPECT_NE(sheets.find("P|'K2'|1"), std::string::npos) << language << "\n" << sheets;
+        EXPECT_NE(sheets.find("P|'K3'|1"), std::string::npos) << language << "\n" << sheets;
+        Stop();
+    }
+}
