@@ -141,8 +141,7 @@ bool CSobrelApp::StartUp()
         return false;
     }
     Profile::WriteString("Options", "lang", language);
-    AfxSetResourceHandle(languages[language]);
-    rowFormatColumnName = LanguageString(IDS_FORMAT_COLUMN);
+    UseLanguageTexts(language);
     if (m_pszHelpFilePath)
     {
         CString help = m_pszHelpFilePath;
@@ -340,10 +339,16 @@ bool CSobrelApp::SwitchLanguage(const CString& code, int mode, const CString& ex
     return false;
 }
 
-void CSobrelApp::UseLanguagePack(const CString& code)
+void CSobrelApp::UseLanguageTexts(const CString& code)
 {
     AfxSetResourceHandle(languages[code]);
     rowFormatColumnName = LanguageString(IDS_FORMAT_COLUMN);
+    contextMenus.AddMenu(LanguageString(IDS_GRID_MENU_NAME), IDR_GRID_CONTEXT);
+}
+
+void CSobrelApp::UseLanguagePack(const CString& code)
+{
+    UseLanguageTexts(code);
     CMainFrame* frame = SobrelMainFrame();
     if (!frame)
         return;

@@ -5,6 +5,7 @@
 // (progress, number texts, the temporary folder).
 
 #include "dataeditor/app/CSobrelOptions.h"
+#include "dataeditor/app/ContextMenuManager.h"
 #include "platform/frame/CWinApp.h"
 
 #include <map>
@@ -80,6 +81,8 @@ public:
     bool openingAnotherTable = false;
     bool anotherTableReadOnly = false;
     std::unique_ptr<SingleInstance> instance;
+    // The grid's context menu (1057), named in the language in force.
+    ContextMenuManager contextMenus;
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -87,6 +90,8 @@ protected:
 private:
     bool StartUp();
     void RunStartScript();
+    // The pack's resources and the texts taken from it; with the main window, its menus and bars.
+    void UseLanguageTexts(const CString& code);
     void UseLanguagePack(const CString& code);
     CString LanguageString(UINT id) const;
 };

@@ -13,6 +13,7 @@
 #include "dataeditor/document/CTableChoiceDlg.h"
 #include "dataeditor/document/CTableNameDlg.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CMenu.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
 #include "platform/frame/CToolBar.h"
@@ -342,4 +343,28 @@ TEST_F(MainFrame, UserBarButtonsShowTheirPictures)
     Stop();
     ASSERT_TRUE(Start());
     expectPictures("next start");
+}
+
+// The grid's context menu is registered under its name in the language in force and shows
+// with the window that asks as the owner of its commands.
+TEST_F(MainFrame, TheGridContextMenuIsRegisteredByNameAndShown)
+{
+    ProvideBoth();
+    const std::pair<const char*, const char*> names[] = {{"CZ", "Místní nabídka tabulky"},
+                                                         {"EN", "Table context menu"}};
+    for (const auto& [language, name] : names)
+    {
+        Profile::WriteString("Options", "lang", language);
+        ASSERT_TRUE(Start()) << language;
+        const ContextMenuManager& menus = m_app->contextMenus;
+        EXPECT_EQ(menus.MenuName(IDR_GRID_CONTEXT), name);
+        MenuScript::Clear();
+        MenuScript::ChooseNext(0);
+        EXPECT_TRUE(menus.ShowPopupMenu(IDR_GRID_CONTEXT, 10, 10, Frame()));
+        ASSERT_EQ(MenuScript::Shown().size(), 1u);
+        EXPECT_NE(std::find(MenuScript::Shown()[0].begin(), MenuScript::Shown()[0].end(), UINT(ID_ROW_INSERT)),
+                  MenuScript::Shown()[0].end());
+        EXPECT_FALSE(menus.ShowPopupMenu(IDR_TOOLBAR_CONTEXT, 10, 10, Frame())) << "not registered";
+        Stop();
+    }
 }
