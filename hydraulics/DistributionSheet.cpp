@@ -46,6 +46,7 @@ LoadResult LoadTree(CData* data, Roots& roots)
         {
             roots.push_back(std::make_unique<CDimenzUsek>(nullptr));
             section = roots.back().get();
+            result.rootRows.push_back(row);
         }
         else
         {

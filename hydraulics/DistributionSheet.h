@@ -34,6 +34,8 @@ struct LoadResult
     // The first 0-based sheet row that was not read into the tree (a level that skips a
     // depth, or an empty or invalid "Hladina" that ended the reading); -1 when all were read.
     int firstUnreadRow = -1;
+    // The 0-based sheet row of each root section, in order.
+    std::vector<int> rootRows;
 };
 
 // Rebuilds the sections of the open sheet: the parent of a row is the nearest section above

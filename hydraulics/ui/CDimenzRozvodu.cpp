@@ -82,9 +82,14 @@ int CDimenzRozvodu::LoadSections()
     m_loadResult = DistributionSheet::LoadTree(&data, m_roots);
     data.CloseTable();
     data.Close();
-    // Only the first root is shown and saved.
+    // Only the first root is shown and saved: the sections of a further root count as not read.
     if (m_roots.size() > 1)
+    {
+        const int secondRoot = m_loadResult.rootRows[1];
+        if (m_loadResult.firstUnreadRow < 0 || secondRoot < m_loadResult.firstUnreadRow)
+            m_loadResult.firstUnreadRow = secondRoot;
         m_roots.resize(1);
+    }
     return FirstRoot() ? FirstRoot()->CountSections() : 0;
 }
 

@@ -297,6 +297,15 @@ TEST_P(SizingDialogsTest, RowsThatCannotBePlacedAreNamed)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("od řádku 4"), -1);
+
+    // A second root is not shown and would not be saved: its rows count as not read.
+    ASSERT_EQ(EmptySheet(m_project.Path(), "DimenzSegm$"), 0);
+    AppendRows(m_project.Path(), "DimenzSegm$",
+               {{{"Hladina", "1"}, {"Označení", "A"}}, {{"Hladina", "2"}, {"Označení", "B"}},
+                {{"Hladina", "1"}, {"Označení", "D"}}});
+    CDimenzRozvodu reader;
+    EXPECT_EQ(reader.LoadSections(), 2);
+    EXPECT_EQ(reader.m_loadResult.firstUnreadRow, 2);
 }
 
 TEST_P(SizingDialogsTest, SectionDataPicture)
