@@ -1,3 +1,4 @@
+#include "dataeditor/controls/CColourPicker.h"
 #include "dataeditor/controls/CColourPopup.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "testing/ScriptedAnswers.h"
@@ -150,5 +151,48 @@ TEST_F(ColourPopup, NearTheScreenBottomItOpensAboveThePicker)
     EXPECT_LE(window.bottom, screenHeight);
     EXPECT_EQ(window.top, screenHeight - 20 - window.Height() - 20);
     Key(popup, VK_ESCAPE);
+}
+} // namespace
+
+namespace
+{
+TEST_F(ColourPopup, PickerTakesTheChosenColourAndTellsItsParent)
+{
+    CWnd placeholder;
+    placeholder.CreateEx(0, nullptr, "Pozadí", WS_CHILD | WS_VISIBLE, CRect(5, 2, 60, 18), &m_owner, 1518);
+    CColourPicker picker;
+    ASSERT_TRUE(picker.CreateOver(&m_owner, 1518));
+    EXPECT_EQ(picker.GetDlgCtrlID(), 1518);
+    EXPECT_EQ(m_owner.GetDlgItem(1518), &picker);
+    CRect client;
+    picker.GetClientRect(&client);
+    EXPECT_EQ(picker.ArrowRect().right, client.right - GetSystemMetrics(SM_CXEDGE));
+
+    picker.SetColour(RGB(0, 0, 255));
+    m_owner.ShowWindow(SW_SHOW);
+    QDir().mkpath("pictures");
+    EXPECT_TRUE(picker.GetWidget()->grab().save("pictures/colour-picker.png"));
+    picker.OpenPopup();
+    ASSERT_NE(picker.popup, nullptr);
+    EXPECT_TRUE(picker.active);
+    EXPECT_EQ(Last().id, UINT(CColourPopup::dropDown));
+    EXPECT_EQ(Last().colour, RGB(0, 0, 255));
+    Key(picker.popup, VK_RIGHT);
+    Key(picker.popup, VK_RETURN);
+    EXPECT_FALSE(picker.active);
+    EXPECT_EQ(picker.backColour, RGB(123, 123, 192));
+    const std::size_t n = m_owner.messages.size();
+    ASSERT_GE(n, 3u);
+    EXPECT_EQ(m_owner.messages[n - 3].id, UINT(CColourPopup::closeUp));
+    EXPECT_EQ(m_owner.messages[n - 2].id, UINT(CColourPopup::endAccepted));
+    EXPECT_EQ(m_owner.messages[n - 1].id, UINT(CColourPopup::selectionChange));
+
+    // Automatic: the fill is drawn as the button face; Escape brings back the colour held.
+    picker.OpenPopup();
+    Key(picker.popup, VK_ESCAPE);
+    EXPECT_EQ(Last().id, UINT(CColourPopup::endCancelled));
+    EXPECT_EQ(picker.backColour, RGB(123, 123, 192));
+    picker.SetColour(CColourPopup::automatic);
+    EXPECT_EQ(picker.DrawnBackColour(), GetSysColor(COLOR_BTNFACE));
 }
 } // namespace
