@@ -2,9 +2,12 @@
 
 #include "platform/dao/BiffRecordType.h"
 #include "platform/dao/BiffRecordWriter.h"
+#include "platform/dao/BiffStyleTable.h"
 #include "platform/dao/TextCodec.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -79,6 +82,7 @@ public:
     std::vector<std::uint8_t> Run()
     {
         CollectStrings();
+        styles_.Collect(book_);
         WriteGlobals();
         for (int i = 0; i < book_.SheetCount(); ++i)
         {
@@ -145,18 +149,22 @@ private:
         Simple16(biff::kDateMode, book_.Uses1904Dates() ? 1 : 0);
         for (int i = 0; i < 4; ++i)
             WriteFont();
+        styles_.WriteFonts(w_);
         WriteFormat(kDateFormat, "d.m.yyyy");
         WriteFormat(kCurrencyFormat, "#,##0.00\\ \"Kč\"");
+        styles_.WriteFormats(w_);
         for (int i = 0; i < 15; ++i)
             WriteXf(0, true);
         WriteXf(0, false);
         WriteXf(kDateFormat, false);
         WriteXf(kCurrencyFormat, false);
+        styles_.WriteXfs(w_);
         w_.Begin(biff::kStyle);
         w_.U16(0x8000);
         w_.U8(0);
         w_.U8(0xFF);
         w_.End();
+        styles_.WritePalette(w_);
         for (int i = 0; i < book_.SheetCount(); ++i)
         {
             w_.Begin(biff::kBoundSheet);
@@ -318,30 +326,32 @@ private:
 
     void WriteCell(int sheetIndex, int row, int col, const Cell& cell)
     {
+        const int xf = styles_.XfOf(sheetIndex, book_.Sheet(sheetIndex).Formatting().CellStyleAt(row, col));
+        const auto xfOr = [xf](std::uint16_t plain) { return xf < 0 ? plain : static_cast<std::uint16_t>(xf); };
         switch (cell.kind)
         {
         case CellKind::Text: {
             const std::vector<std::uint32_t>& local = sheetSst_[sheetIndex];
             if (cell.text >= local.size() || local[cell.text] == UINT32_MAX)
                 return;
-            CellHeader(biff::kLabelSst, row, col, kGeneralXf);
+            CellHeader(biff::kLabelSst, row, col, xfOr(kGeneralXf));
             w_.U32(local[cell.text]);
             break;
         }
         case CellKind::Number:
             if (const auto rk = EncodeRk(cell.number))
             {
-                CellHeader(biff::kRk, row, col, XfOf(cell.format));
+                CellHeader(biff::kRk, row, col, xfOr(XfOf(cell.format)));
                 w_.U32(*rk);
             }
             else
             {
-                CellHeader(biff::kNumber, row, col, XfOf(cell.format));
+                CellHeader(biff::kNumber, row, col, xfOr(XfOf(cell.format)));
                 w_.F64(cell.number);
             }
             break;
         case CellKind::Boolean:
-            CellHeader(biff::kBoolErr, row, col, kGeneralXf);
+            CellHeader(biff::kBoolErr, row, col, xfOr(kGeneralXf));
             w_.U8(cell.boolean ? 1 : 0);
             w_.U8(0);
             break;
@@ -351,7 +361,10 @@ private:
             w_.U8(1);
             break;
         case CellKind::Empty:
-            return;
+            if (xf < 0)
+                return;
+            CellHeader(biff::kBlank, row, col, static_cast<std::uint16_t>(xf));
+            break;
         }
         w_.End();
     }
@@ -360,6 +373,7 @@ private:
     {
         const Worksheet& sheet = book_.Sheet(index);
         Bof(biff::kWorksheetSubstream);
+        WriteColumnInfo(sheet.Formatting());
         w_.Begin(biff::kDimensions);
         if (sheet.IsEmptyRange())
         {
@@ -377,6 +391,7 @@ private:
         }
         w_.U16(0);
         w_.End();
+        WriteRowInfo(sheet.Formatting());
         for (int r = 0; r < sheet.StoredRowCount(); ++r)
         {
             const Worksheet::Row& cells = sheet.RowCells(r);
@@ -396,6 +411,47 @@ private:
         w_.End();
     }
 
+    void WriteColumnInfo(const SheetFormatting& formatting)
+    {
+        std::set<int> columns(formatting.HiddenColumns());
+        for (const auto& [col, width] : formatting.ColumnWidths())
+            columns.insert(col);
+        for (int col : columns)
+        {
+            const auto width = formatting.ColumnWidths().find(col);
+            w_.Begin(biff::kColInfo);
+            w_.U16(static_cast<std::uint16_t>(col));
+            w_.U16(static_cast<std::uint16_t>(col));
+            w_.U16(static_cast<std::uint16_t>(width == formatting.ColumnWidths().end() ? 2340 : std::clamp(width->second, 0, 65535)));
+            w_.U16(kGeneralXf);
+            w_.U16(formatting.HiddenColumns().count(col) ? 1 : 0);
+            w_.U16(0);
+            w_.End();
+        }
+    }
+
+    void WriteRowInfo(const SheetFormatting& formatting)
+    {
+        std::set<int> rows(formatting.HiddenRows());
+        for (const auto& [row, height] : formatting.RowHeights())
+            rows.insert(row);
+        for (int row : rows)
+        {
+            const auto height = formatting.RowHeights().find(row);
+            const bool custom = height != formatting.RowHeights().end();
+            w_.Begin(biff::kRow);
+            w_.U16(static_cast<std::uint16_t>(row));
+            w_.U16(0);
+            w_.U16(0);
+            w_.U16(static_cast<std::uint16_t>(custom ? std::clamp(height->second, 0, 8191) : 255));
+            w_.U16(0);
+            w_.U16(0);
+            w_.U32(0x100u | (formatting.HiddenRows().count(row) ? 0x20u : 0u) | (custom ? 0x40u : 0u) |
+                   (std::uint32_t(kGeneralXf) << 16));
+            w_.End();
+        }
+    }
+
     const Workbook& book_;
     std::vector<std::uint8_t> out_;
     BiffRecordWriter w_;
@@ -403,6 +459,7 @@ private:
     std::vector<std::vector<std::uint32_t>> sheetSst_;
     std::size_t textCells_ = 0;
     std::vector<std::size_t> sheetOffsetSlots_;
+    BiffStyleTable styles_;
 };
 
 } // namespace

@@ -8,8 +8,9 @@
 namespace workbook
 {
 
-// Writes a Workbook as a BIFF8 workbook stream: data only (values, the header row, date and
-// currency formats, the names of tables), readable by Excel, LibreOffice and python3-xlrd.
+// Writes a Workbook as a BIFF8 workbook stream: values, the header row, date and currency
+// formats, the names of tables and each sheet's formatting (cell styles, column widths, row
+// heights, hidden columns and rows), readable by Excel, LibreOffice and python3-xlrd.
 class BiffWorkbookWriter
 {
 public:

@@ -18,7 +18,7 @@ Worksheet::Worksheet(std::string name) : name_(std::move(name)) {}
 
 Worksheet::Worksheet(const Worksheet& other)
     : name_(other.name_), strings_(other.strings_), firstRow_(other.firstRow_), firstCol_(other.firstCol_),
-      rowEnd_(other.rowEnd_), colEnd_(other.colEnd_)
+      rowEnd_(other.rowEnd_), colEnd_(other.colEnd_), formatting_(other.formatting_)
 {
     rows_.reserve(other.rows_.size());
     for (const Row& row : other.rows_)
@@ -47,6 +47,7 @@ Worksheet& Worksheet::operator=(Worksheet&& other) noexcept
     firstCol_ = other.firstCol_;
     rowEnd_ = other.rowEnd_;
     colEnd_ = other.colEnd_;
+    formatting_ = std::move(other.formatting_);
     return *this;
 }
 

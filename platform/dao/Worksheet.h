@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dao/Cell.h"
+#include "platform/dao/SheetFormatting.h"
 
 #include <cstdint>
 #include <memory>
@@ -80,6 +81,10 @@ public:
     // Room for this many rows, so that filling them moves nothing.
     void ReserveRows(int rows);
 
+    // Fonts, colours, borders, number formats and sizes for the writer.
+    SheetFormatting& Formatting() { return formatting_; }
+    const SheetFormatting& Formatting() const { return formatting_; }
+
 private:
     Cell& Slot(int row, int col);
     void PlaceCell(int row, int col, const Cell& cell);
@@ -94,6 +99,7 @@ private:
     int firstCol_ = 0;
     int rowEnd_ = 0;
     int colEnd_ = 0;
+    SheetFormatting formatting_;
 };
 
 } // namespace workbook
