@@ -357,4 +357,33 @@ TEST_F(DataGridDialogTest, Picture)
     CDataGridDialog dialog;
     EXPECT_TRUE(DialogShot::Render(dialog, folder + "/dialog-249.png"));
 }
+
+TEST_F(DataGridDialogTest, ARoomEditRewritesItsWallRows)
+{
+    Append(SheetRows().Room("1", "A").Wall("SO", 4000, 2500, "35").Opening("OJ").Wall("SN", 4000, 2500, "5").Room("2", "B")
+               .Wall("SO", 4000, 2500, "35"));
+    CDataGridDialog dialog;
+    dialog.m_editRoom = [] {
+        // As the room dialog does for Ti 20 → 24.
+        auto& room = Model().Rooms[Model().Cursor.room];
+        for (int w = 1; w < room.wallCount; ++w)
+            Model().Walls.At(Model().Cursor.room, w).temperatureDifference += 4;
+        room.Ti = 24;
+        return 1;
+    };
+    Run(dialog, [&](CDataGridDialog& d) {
+        DoubleClick(d, 2);
+        EXPECT_EQ("24", Cell(d, 2, InputSheet::Ti));
+        EXPECT_EQ("39", Cell(d, 3, InputSheet::TemperatureDifference));
+        EXPECT_EQ("9", Cell(d, 5, InputSheet::TemperatureDifference));
+        EXPECT_EQ("2", Cell(d, 5, InputSheet::JointLength)) << "a wall row shows its slot";
+        EXPECT_EQ("35", Cell(d, 7, InputSheet::TemperatureDifference)) << "the next room's walls stay";
+        // The tree shown down to the rooms hides walls and openings.
+        UiTest::Click(d.GetDlgItem(IDC_SHOW_ROOMS));
+        EXPECT_FALSE(d.m_Grid.m_TreeColumn.IsTreeRowViewable(3));
+        EXPECT_TRUE(d.m_Grid.m_TreeColumn.IsTreeRowViewable(6));
+        UiTest::Click(d.GetDlgItem(IDC_SHOW_OPENINGS));
+        EXPECT_TRUE(d.m_Grid.m_TreeColumn.IsTreeRowViewable(4));
+    }, IDCANCEL);
+}
 } // namespace
