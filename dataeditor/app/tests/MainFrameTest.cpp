@@ -277,6 +277,16 @@ TEST_F(MainFrame, HelpCommandsOpenTheHelpFoldersPages)
         EXPECT_FALSE(Frame()->m_contextHelp->IsActive());
     }
 
+    // F1 and Shift+F1 are the keys of help and of the question mode.
+    opened.clear();
+    Frame()->GetWidget()->activateWindow();
+    Frame()->SetFocus();
+    UiTest::PressKey(VK_F1);
+    EXPECT_EQ(opened, std::vector<std::string>{(help + u'/' + frameContext).toStdString()});
+    UiTest::PressKey(VK_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(Frame()->m_contextHelp->IsActive());
+    Frame()->m_contextHelp->Stop();
+
     // A missing page opens the index; Escape ends the question mode without help.
     QFile::remove(help + u'/' + frameContext);
     opened.clear();
