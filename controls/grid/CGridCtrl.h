@@ -230,6 +230,10 @@ public:
     void ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
     BOOL SortByColumn(int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
     BOOL SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
+    // The data editor's clipboard rules: a copied block leaves out the cells not selected and
+    // ends its rows with a tab and a line feed; a paste also reads texts with a "#GridInfo;"
+    // line, tells the owner of each change without asking it and skips no hidden cell.
+    void SetEditorClipboard(BOOL bEditor) { m_bEditorClipboard = bEditor; }
     // Puts whole rows (cells and heights) in a new order: row nFirstRow + i becomes what row
     // nFirstRow + order[i] was. The selection and the focus cell are the caller's to clear.
     BOOL ReorderRows(int nFirstRow, const std::vector<int>& order);
@@ -309,6 +313,7 @@ protected:
     void SwapRows(int nRow1, int nRow2);
     // Tells the cells from a row and column on where they now lie, after rows or columns moved.
     void RenumberCells(int nFromRow, int nFromCol);
+    BOOL PasteEditorText(CCellID cell, const CString& text);
     BOOL QuickSortRows(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     static int ReadWheelScrollLines();
     static std::uint64_t CellKey(int nRow, int nCol)
@@ -363,6 +368,7 @@ protected:
     BOOL m_bFixedRowSelection = TRUE;
     BOOL m_bFixedColumnSelection = TRUE;
     BOOL m_bSortOnClick = FALSE;
+    BOOL m_bEditorClipboard = FALSE;
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
     PFNLVCOMPARE m_pfnCompare = nullptr;

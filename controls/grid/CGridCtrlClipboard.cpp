@@ -1,6 +1,8 @@
 // The grid's text changes, clipboard text, drag-and-drop of text and sorting.
 #include "controls/grid/CGridCtrl.h"
 
+#include "controls/grid/GridClipboardText.h"
+
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/COleDataObject.h"
@@ -59,6 +61,11 @@ CString CGridCtrl::GetSelectionText() const
     const CCellRange range = GetSelectedCellRange();
     if (!IsValid(range))
         return CString();
+    if (m_bEditorClipboard)
+        return GridClipboardText::BlockText(
+            range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol(),
+            [this](int row, int col) { return GetCell(row, col) && IsCellSelected(row, col); },
+            [this](int row, int col) { return GetItemText(row, col); });
     std::string text;
     for (int row = range.GetMinRow(); row <= range.GetMaxRow(); row++)
     {
@@ -87,10 +94,32 @@ std::string_view CutAt(std::string_view& rest, char separator)
 }
 } // namespace
 
+BOOL CGridCtrl::PasteEditorText(CCellID cell, const CString& text)
+{
+    const auto lines = GridClipboardText::SplitText(text, false);
+    for (std::size_t i = 0; i < lines.size(); i++)
+        for (std::size_t j = 0; j < lines[i].size(); j++)
+        {
+            const int row = cell.row + int(i), col = cell.col + int(j);
+            CGridCellBase* pCell = GetCell(row, col);
+            if (!pCell)
+                continue;
+            SendMessageToParent(row, col, GVN_BEGINLABELEDIT);
+            pCell->SetText(lines[i][j]);
+            SetModified(TRUE, row, col);
+            SendMessageToParent(row, col, GVN_ENDLABELEDIT);
+            SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
+        }
+    Refresh();
+    return TRUE;
+}
+
 BOOL CGridCtrl::PasteText(CCellID cell, const CString& text)
 {
     if (!IsValid(cell) || !IsCellEditable(cell))
         return FALSE;
+    if (m_bEditorClipboard)
+        return PasteEditorText(cell, text);
     // Rows split at line ends; fields at tabs only (a comma is the decimal separator here).
     std::string_view rest(text.str());
     int nRowOffset = 0;

@@ -1,5 +1,7 @@
 #include "dataeditor/grid/CGridClipboardInfo.h"
 
+#include "controls/grid/GridClipboardText.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -7,15 +9,6 @@
 namespace
 {
 constexpr std::string_view lineEnd = "\t\n";
-
-// The next piece of rest up to separator; rest continues after it (empty at the end).
-std::string_view Cut(std::string_view& rest, std::string_view separator)
-{
-    const std::size_t pos = rest.find(separator);
-    const std::string_view piece = rest.substr(0, pos);
-    rest = pos == std::string_view::npos ? std::string_view() : rest.substr(pos + separator.size());
-    return piece;
-}
 
 // A line with its end; false when the text has no further complete line.
 bool NextLine(std::string_view& rest, std::string_view& line)
@@ -51,7 +44,7 @@ bool CGridClipboardInfo::Read(const CString& text)
         return false;
     std::vector<CString> read;
     while (!nameLine.empty())
-        read.push_back(CString(Cut(nameLine, "\t")));
+        read.push_back(CString(GridClipboardText::Cut(nameLine, "\t")));
     if (int(read.size()) != columns || producerLine.empty())
         return false;
     wholeRows = flag != 0;
@@ -80,55 +73,4 @@ CString CGridClipboardInfo::ProducerIndex(int producer, CString field, const CSt
     CString index;
     index.Format("%d-%d", producer, std::atoi(field));
     return index;
-}
-
-CString CGridClipboardInfo::BlockText(int minRow, int minCol, int maxRow, int maxCol,
-                                      const std::function<bool(int, int)>& isSelected,
-                                      const std::function<CString(int, int)>& text)
-{
-    std::string block;
-    for (int row = minRow; row <= maxRow; ++row)
-    {
-        std::string line;
-        bool used = false;
-        for (int col = minCol; col <= maxCol; ++col)
-        {
-            if (!isSelected(row, col))
-                continue;
-            used = true;
-            line += text(row, col).str();
-            if (col < maxCol)
-                line += '\t';
-        }
-        if (!used)
-            continue;
-        block += line;
-        if (row < maxRow)
-            block += lineEnd;
-    }
-    return CString(std::move(block));
-}
-
-std::vector<std::vector<CString>> CGridClipboardInfo::SplitText(const CString& text, bool described)
-{
-    std::string_view rest(text.str());
-    if (rest.find("#GridInfo;") != std::string_view::npos)
-    {
-        Cut(rest, "\n");
-        described = true;
-    }
-    std::vector<std::vector<CString>> lines;
-    while (!rest.empty())
-    {
-        std::string_view line = Cut(rest, described ? lineEnd : std::string_view("\n"));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        std::vector<CString> fields;
-        while (!line.empty())
-            fields.push_back(CString(Cut(line, "\t")).Trim());
-        while (!fields.empty() && fields.back().IsEmpty())
-            fields.pop_back();
-        lines.push_back(std::move(fields));
-    }
-    return lines;
 }

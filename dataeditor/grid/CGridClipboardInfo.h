@@ -2,11 +2,10 @@
 // The description of a copied block that the editor's grid puts on the clipboard beside its
 // text (the format "SobrelGridInfo"): whether it is made of whole rows, its size, the headings
 // of its columns and the producer number of the workbook it came from. Three lines, each
-// ending in a tab and a line feed. Also the cutting of clipboard text into lines and fields.
+// ending in a tab and a line feed.
 
 #include "platform/core/CString.h"
 
-#include <functional>
 #include <vector>
 
 class CGridClipboardInfo
@@ -25,19 +24,6 @@ public:
     static int ProducerNumber(const CString& path);
     // An index value of a producer's catalogue as it lands in another: "7-12".
     static CString ProducerIndex(int producer, CString field, const CString& thousandSeparator);
-
-    // The text of a block of cells as the grid copies it: a selected cell gives its text and a
-    // tab unless it stands in the block's last column, a cell not selected gives nothing; rows
-    // holding a selected cell are joined by a tab and a line feed.
-    static CString BlockText(int minRow, int minCol, int maxRow, int maxCol,
-                             const std::function<bool(int, int)>& isSelected,
-                             const std::function<CString(int, int)>& text);
-
-    // Clipboard text cut into lines and fields. Lines end at a tab and a line feed when the
-    // text came with a description (or holds a "#GridInfo;" line, which is dropped), else at a
-    // line feed, a carriage return before it dropped. Fields end at tabs and are trimmed;
-    // empty fields at the end of a line are left out.
-    static std::vector<std::vector<CString>> SplitText(const CString& text, bool described);
 
     bool wholeRows = false;
     int rowCount = 0;

@@ -181,3 +181,44 @@ TEST(GridSort, RowsMoveWholeAndFixedRowsStay)
     EXPECT_FALSE(g.grid.IsValid(g.grid.GetFocusCell()));
     EXPECT_FALSE(g.grid.SortByColumn(7));
 }
+
+TEST(GridEditorClipboard, CopyLeavesOutCellsNotSelected)
+{
+    TextGrid g;
+    g.grid.SetEditorClipboard(TRUE);
+    g.grid.SetSelectedRange(1, 1, 2, 3);
+    for (const auto& [row, col] : {std::pair{1, 2}, std::pair{2, 1}, std::pair{2, 3}})
+        g.grid.SetItemState(row, col, g.grid.GetItemState(row, col) & ~GVIS_SELECTED);
+    EXPECT_EQ(g.grid.GetSelectionText(), "a\tc\t\ne\t"); // e stands before the last column: its tab stays
+    g.grid.SetSelectedRange(2, 2, 2, 2);
+    EXPECT_EQ(g.grid.GetSelectionText(), "e");
+}
+
+TEST(GridEditorClipboard, PasteTakesLinesFieldsAndGridInfoAndNeverAsks)
+{
+    struct Case
+    {
+        const char* text;
+        std::string row1, row2;
+    };
+    for (const Case& c : {Case{"A\tB\nC\tD", "A|B|c|", "C|D|f|"}, Case{"#GridInfo;2\nA\tB\t\nC\tD", "A|B|c|", "C|D|f|"},
+                          Case{"1,5\tx", "1,5|x|c|", "d|e|f|"}, Case{" A \t B\r\n C\r\n", "A|B|c|", "C|e|f|"}})
+    {
+        TextGrid g;
+        g.grid.SetEditorClipboard(TRUE);
+        g.grid.SetColumnWidth(2, 0); // a hidden column is pasted into like any other
+        g.owner.replies[GVN_BEGINLABELEDIT] = -1;
+        g.owner.replies[GVN_ENDLABELEDIT] = -1;
+        SetClipboardText(c.text);
+        g.grid.SetFocusCell(1, 1);
+        g.owner.events.clear();
+        g.grid.OnEditPaste();
+        EXPECT_EQ(g.Row(1), c.row1) << c.text;
+        EXPECT_EQ(g.Row(2), c.row2) << c.text;
+        const std::vector<int> codes = g.owner.Codes();
+        ASSERT_GE(codes.size(), 2u) << c.text;
+        EXPECT_EQ(codes[0], GVN_BEGINLABELEDIT);
+        EXPECT_EQ(codes[1], GVN_ENDLABELEDIT);
+        EXPECT_TRUE(g.grid.GetItemState(1, 1) & GVIS_MODIFIED);
+    }
+}

@@ -1,3 +1,4 @@
+#include "controls/grid/GridClipboardText.h"
 #include "dataeditor/grid/CGridClipboardInfo.h"
 
 #include <gtest/gtest.h>
@@ -67,11 +68,11 @@ TEST(ClipboardInfo, BlockTextLeavesOutCellsNotSelected)
         t.Format("r%dc%d", row, col);
         return t;
     };
-    EXPECT_STREQ(CGridClipboardInfo::BlockText(0, 0, 1, 2, selected, text), "r0c0\tr0c2\t\nr1c1\t");
-    EXPECT_STREQ(CGridClipboardInfo::BlockText(4, 4, 4, 4, [](int, int) { return true; }, text), "r4c4");
+    EXPECT_STREQ(GridClipboardText::BlockText(0, 0, 1, 2, selected, text), "r0c0\tr0c2\t\nr1c1\t");
+    EXPECT_STREQ(GridClipboardText::BlockText(4, 4, 4, 4, [](int, int) { return true; }, text), "r4c4");
     // A row without a selected cell is left out.
     const std::set<std::pair<int, int>> rows = {{0, 0}, {2, 0}};
-    EXPECT_STREQ(CGridClipboardInfo::BlockText(0, 0, 2, 0, [&](int r, int c) { return rows.count({r, c}) > 0; },
+    EXPECT_STREQ(GridClipboardText::BlockText(0, 0, 2, 0, [&](int r, int c) { return rows.count({r, c}) > 0; },
                                                text),
                  "r0c0\t\nr2c0");
 }
@@ -93,6 +94,6 @@ TEST(ClipboardInfo, TextIsCutIntoLinesAndFields)
         {"a\n\nb", false, {{"a"}, {}, {"b"}}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CGridClipboardInfo::SplitText(c.text, c.described), c.lines) << c.text;
+        EXPECT_EQ(GridClipboardText::SplitText(c.text, c.described), c.lines) << c.text;
 }
 } // namespace
