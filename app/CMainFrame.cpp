@@ -5,6 +5,7 @@
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
 #include "app/ReportAvailability.h"
+#include "heatloss/dialogs/CVysledky.h"
 #include "app/SettingsSheet.h"
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
@@ -281,7 +282,10 @@ void CMainFrame::OnHeatLossCalculation()
         loaded.Show(GetSafeHwnd());
         return;
     }
-    CalculateHeatLosses();
+    if (!CalculateHeatLosses())
+        return;
+    CVysledky results;
+    results.DoModal();
 }
 
 void CMainFrame::OnUpdateNever(CCmdUI* pCmdUI)

@@ -16,6 +16,7 @@
 #include "heatloss/dialogs/CBase_P2.h"
 #include "heatloss/dialogs/CBase_Te.h"
 #include "heatloss/dialogs/CBase_Typ.h"
+#include "heatloss/dialogs/CVysledky.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 #include "hydraulics/dialogs/CPripojeniTelesa.h"
@@ -51,4 +52,5 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_BASE_P2, [] { return std::make_unique<CBase_P2>(); });
     DialogShot::RegisterClass(IDD_BASE_TE, [] { return std::make_unique<CBase_Te>(); });
     DialogShot::RegisterClass(IDD_BASE_TYP, [] { return std::make_unique<CBase_Typ>(); });
+    DialogShot::RegisterClass(IDD_VYSLEDKY, [] { return std::make_unique<CVysledky>(); });
 }

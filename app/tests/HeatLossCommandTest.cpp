@@ -10,6 +10,9 @@
 #include "heatloss/InputSheetLoader.h"
 #include "controls/grid/GridNotify.h"
 #include "platform/ui/CComboBox.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
+#include "datalib/CData.h"
+#include "platform/ui/CDialog.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/Workbook.h"
 #include "platform/dao/WorkbookFile.h"
@@ -45,16 +48,26 @@ protected:
     void TearDown() override
     {
         AppSettings::Get().CheckRooms = 0;
+        // The results mark the project changed; the test's project is not saved.
+        AppSettings::Get().Modified.fill(0);
         ProjectModel::Instance().Reset("");
         MekrFixture::TearDown();
     }
 
     // The project's working copy with the sheet "SeznamV" holding the building row and these
     // rows; the project path names it.
-    void WriteProject(const std::vector<Cells>& rows, const char* sheetName = "SeznamV")
+    void WriteProject(const std::vector<Cells>& rows, const char* sheetName = "SeznamV", bool fromTemplate = false)
     {
         workbook::Workbook book;
-        book.AddSheet("DataAkce").SetText(0, 0, "PROG_VER");
+        if (fromTemplate)
+        {
+            book = workbook::ReadWorkbook(std::string(KALVENROD_BIN_DIR) + "/MekrOrig.xls");
+            for (int i = book.SheetCount() - 1; i >= 0; --i)
+                if (book.Sheet(i).Name() == sheetName)
+                    book.RemoveSheet(i);
+        }
+        else
+            book.AddSheet("DataAkce").SetText(0, 0, "PROG_VER");
         workbook::Worksheet& sheet = book.AddSheet(sheetName);
         for (int column = 0; column < InputSheet::ColumnCount; ++column)
             sheet.SetText(0, column, InputSheet::ColumnName(InputSheet::Column(column)).str());
@@ -207,6 +220,53 @@ TEST_F(HeatLossCommandTest, CheckSwitchesAndRoundingComeFromTheSettings)
     AppSettings::Get().RoundRoomLoss = 0;
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(0.0, std::fmod(ProjectModel::Instance().Results[1].total, 10.0));
+}
+
+// The whole road: the command computes, the results list the room, "Uložit" writes them.
+TEST_F(HeatLossCommandTest, ResultsFollowTheCalculationAndSaveTheRooms)
+{
+    WriteProject({Room(), OuterWall(), Window()}, "SeznamV", true);
+    ScriptedAnswers::ForgetShown();
+    CString shownLoss;
+    ScriptedAnswers::OnDialog(IDD_VYSLEDKY, [&](CDialog& d) {
+        d.GetDlgItemText(IDC_RESULTS_LOSS, shownLoss);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RESULTS_SAVE, BN_CLICKED), 0);
+        return 99;
+    });
+    Command(ID_HEAT_LOSS);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_VYSLEDKY});
+    CString expected;
+    expected.Format("%8.1f", ProjectModel::Instance().Totals.total);
+    EXPECT_EQ(shownLoss, expected);
+
+    CData data;
+    ASSERT_TRUE(data.Open(AppSettings::Get().CurrentProjectPath(), "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
+    ASSERT_EQ(data.m_nRecordCount, 2);
+    CString text;
+    data.GetStringValue("NázevM", text, 0, -1, 0);
+    EXPECT_EQ(text, "objekt");
+    data.GetStringValue("NázevM", text, 1, -1, 0);
+    EXPECT_EQ(text, "Pokoj");
+    data.GetStringValue("TYP_ZAZNAMU", text, 1, -1, 0);
+    EXPECT_EQ(text, "2");
+    expected.Format("%8.1f", ProjectModel::Instance().Results[1].total);
+    data.GetStringValue("ZtrátaM", text, 1, -1, 0);
+    EXPECT_EQ(text, expected);
+    // Band (2200 − 100) × (5000 − 2 × 100) less two windows (1500 + 2 × 200) × (2200 − 900 + 200).
+    data.GetStringValue("Pl_Dispon", text, 1, -1, 0);
+    expected.Format("%.2f", 10.08 - 5.7);
+    EXPECT_EQ(text, expected);
+}
+
+// A calculation that fails opens no results.
+TEST_F(HeatLossCommandTest, NoResultsAfterAFailedCalculation)
+{
+    WriteProject({});
+    ScriptedAnswers::ForgetShown();
+    Command(ID_HEAT_LOSS);
+    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
 }
 
 } // namespace
