@@ -1,6 +1,6 @@
 #pragma once
-// Resource and command ids of the editor's small controls and dialogs: the calculator, the status
-// bar's buttons and progress, the transfer options and the tree options test dialog.
+// Resource and command ids of the editor's small controls and dialogs (the calculator, the status
+// bar's buttons and progress, the transfer options, the tree options test dialog) and of the export.
 
 // Calculator.
 #define IDD_CALCULATOR 1023
@@ -42,3 +42,7 @@
 #define IDC_CALC_POWER 1566
 #define IDS_CALC_INVALID 1094
 #define IDS_CALC_EMPTY 1095
+
+// Export.
+#define IDS_EXPORT_FAILED 1183
+#define IDS_EXPORT_SHEET_EXISTS 1184
