@@ -200,6 +200,9 @@ TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
     ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/MekrData.xls"), copy));
     ASSERT_TRUE(Start({copy.toUtf8().constData(), "-tabulka:Mekr_Ot$"}));
     QDir().mkpath("pictures");
+    // A user bar: a command with its own picture, then one without (its text).
+    Frame()->m_userBars->Create("Moje");
+    Frame()->m_userBars->SetCommands(0, {ID_FILE_SAVE, ID_ROW_INSERT, ID_WINDOWS_DIALOG}, false);
     Frame()->MoveWindow(0, 0, 900, 560);
     UiTest::ProcessEvents(50);
     EXPECT_TRUE(Frame()->GetWidget()->grab().save("pictures/sobrel-main.png"));
@@ -212,8 +215,6 @@ TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
     EXPECT_TRUE(DialogShot::Render(general, "pictures/sobrel-1034.png"));
     COptionsPropertySheet print(1);
     EXPECT_TRUE(DialogShot::Render(print, "pictures/sobrel-1035.png"));
-    Frame()->m_userBars->Create("Moje");
-    Frame()->m_userBars->SetCommands(0, {ID_FILE_SAVE, ID_ROW_INSERT}, true);
     CCustomizeBarsDlg customise(*Frame()->m_userBars);
     EXPECT_TRUE(DialogShot::Render(customise, "pictures/sobrel-customise.png"));
     CTableChoiceDlg choice({"A$", "B$ (otevřena)", "Ceník$"}, "Soubor obsahuje 3 tabulky. Kterou otevřít?",
