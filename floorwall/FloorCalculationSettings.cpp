@@ -1,0 +1,112 @@
+#include "floorwall/FloorCalculationSettings.h"
+
+#include "app/common/AppSettings.h"
+#include "app/common/CommonIds.h"
+#include "hydraulics/NumberReading.h"
+#include "hydraulics/ProductCatalogue.h"
+
+#include <cstdlib>
+
+namespace
+{
+constexpr double kHighestFlow = 60.0;  // °C
+constexpr double kLowestFlow = 1.0;    // °C
+constexpr double kLargestSpread = 25.0; // K
+
+CString MakerNumberText()
+{
+    CString maker;
+    if (!maker.LoadString(IDS_MAKER_NUMBER))
+        maker = "9001";
+    return maker;
+}
+
+void SetSpread(FloorTemperatures& t, double spread)
+{
+    t.spread = spread;
+    t.ret = t.flow - spread;
+}
+} // namespace
+
+TemperatureCorrection ValidateFloorTemperatures(FloorTemperatures& t, double highestRoomTemperature)
+{
+    const AppSettings& settings = AppSettings::Get();
+    if (t.flow > kHighestFlow)
+    {
+        t.flow = kHighestFlow;
+        t.ret = t.flow - t.spread;
+        return TemperatureCorrection::Flow;
+    }
+    if (t.flow <= kLowestFlow)
+    {
+        t.ret = kLowestFlow;
+        t.flow = t.spread + t.ret;
+        return TemperatureCorrection::Flow;
+    }
+    if (t.spread < settings.MinimSigmaPodl)
+    {
+        SetSpread(t, settings.MinimSigmaPodl);
+        return TemperatureCorrection::Spread;
+    }
+    if (t.spread > kLargestSpread)
+    {
+        SetSpread(t, kLargestSpread);
+        return TemperatureCorrection::Spread;
+    }
+    const double lowestReturn = settings.MinDifVratOdTi + highestRoomTemperature;
+    if (t.ret < lowestReturn)
+    {
+        t.ret = lowestReturn;
+        t.spread = t.flow - t.ret;
+        return TemperatureCorrection::Spread;
+    }
+    return TemperatureCorrection::None;
+}
+
+int IsFloorSystemMaker(int maker)
+{
+    return maker == 9001 || maker == 9005 ? 1 : 0;
+}
+
+CString FindMakerCatalogue(const CString& makerName)
+{
+    const CString folder = AppSettings::Get().PathList;
+    int found = 0;
+    int number = 0;
+    for (const ProductCatalogue::PipeMaker& maker : ProductCatalogue::PipeMakers(folder))
+    {
+        if (maker.name == makerName)
+        {
+            ++found;
+            number = maker.number;
+        }
+    }
+    if (found != 1 || !IsFloorSystemMaker(number))
+        return CString();
+    return ProductCatalogue::CataloguePath(folder, number);
+}
+
+CString ProductCodeFromItem(const CString& itemText, const CString& cataloguePath)
+{
+    const int bracket = itemText.ReverseFind(char32_t('['));
+    if (bracket < 0)
+        return CString();
+    const int item = std::atoi(itemText.Mid(bracket + 1).GetString());
+    const int length = cataloguePath.GetLength();
+    const int maker = length >= 8 ? std::atoi(cataloguePath.Mid(length - 8).GetString()) : 0;
+    return ProductCatalogue::ProductCode(maker, item);
+}
+
+double MinimumSpacingForSystem(const CString& systemCode)
+{
+    const CString system0072 = "[" + MakerNumberText() + "-0072]";
+    return !systemCode.IsEmpty() && system0072.Find(systemCode) >= 0 ? 0.05 : 0.075;
+}
+
+CString MinimumSpacingText(double spacing)
+{
+    CString text = WriteNumber("%.4f", spacing);
+    while (text.GetLength() > 1 && text.Right(1) == "0")
+        text = text.Left(text.GetLength() - 1);
+    return text;
+}
