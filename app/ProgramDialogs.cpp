@@ -11,6 +11,8 @@
 #include "app/PrintIds.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
+#include "floorwall/dialogs/CNazevSkladby.h"
+#include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "heatloss/dialogs/CBase.h"
 #include "heatloss/dialogs/CBase_B.h"
 #include "heatloss/dialogs/CBase_P2.h"
@@ -53,4 +55,5 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_BASE_TE, [] { return std::make_unique<CBase_Te>(); });
     DialogShot::RegisterClass(IDD_BASE_TYP, [] { return std::make_unique<CBase_Typ>(); });
     DialogShot::RegisterClass(IDD_VYSLEDKY, [] { return std::make_unique<CVysledky>(); });
+    DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
 }
