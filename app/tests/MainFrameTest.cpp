@@ -216,6 +216,28 @@ TEST_F(MainFrameTest, BasicDataCommandStoresTheHeaderAndGoesOn)
         EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
     }
     ProjectModel::Instance().Reset("");
+    AppSettings::Get().Modified.fill(0);
+}
+
+// Continuing an earlier project opens one; unsaved changes are asked about first.
+TEST_F(MainFrameTest, BasicDataContinueAsksAboutUnsavedChangesBeforeOpening)
+{
+    AppSettings::Get().Modified[AppSettings::General] = 1;
+    ScriptedAnswers::ForgetShown();
+    ScriptedAnswers::OnDialog(IDD_BASE, [](CDialog& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BASE_CONTINUE, BN_CLICKED), 0);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BASE_OK, BN_CLICKED), 0);
+        return IDCANCEL;
+    });
+    ScriptedAnswers::AnswerBox(IDCANCEL);
+    Command(ID_BASIC_DATA);
+    UiTest::ProcessEvents(50);
+    ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - dotaz");
+    EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("Uložit změny?"), -1);
+    // Cancel keeps the project and its changes.
+    EXPECT_EQ(AppSettings::Get().Modified[AppSettings::General], 1);
+    AppSettings::Get().Modified.fill(0);
 }
 
 TEST_F(MainFrameTest, AboutBoxAndItsLinks)
