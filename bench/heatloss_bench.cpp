@@ -4,12 +4,15 @@
 // on a realistic project (98 rooms × 6 walls × 2 openings) and on the largest one, and the
 // model rebuilt from its rows after a Delete, on each: the cost a row should stay flat.
 #include "app/common/AppSettings.h"
+#include "app/common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CDataGridDialog.h"
+#include "heatloss/dialogs/CVysledky.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/dao/Workbook.h"
 #include "platform/dao/WorkbookFile.h"
@@ -226,6 +229,76 @@ void BM_RebuildModelAfterDelete(benchmark::State& state)
     PerRow(state, project.rows);
 }
 BENCHMARK(BM_RebuildModelAfterDelete)->Args({6, 2})->Args({MAX_WALLS - 1, MAX_OPENINGS - 1})->Unit(benchmark::kMillisecond);
+
+// The template project with the largest input sheet, or without an input sheet at all; the
+// model holds the largest project's rooms.
+struct ResultsProject
+{
+    QTemporaryDir dir;
+    std::string path = dir.filePath("vysledky.xls").toStdString();
+
+    explicit ResultsProject(bool withInput)
+    {
+        workbook::Workbook book = workbook::ReadWorkbook(std::string(KALVENROD_BIN_DIR) + "/MekrOrig.xls");
+        const workbook::Workbook input = ProjectBook();
+        for (int i = 0; i < book.SheetCount(); ++i)
+            if (book.Sheet(i).Name() == "SeznamV")
+                book.RemoveSheet(i--);
+        for (int i = 0; i < input.SheetCount() && withInput; ++i)
+            if (input.Sheet(i).Name() == "SeznamV")
+                book.AddSheet("SeznamV") = input.Sheet(i);
+        workbook::WriteWorkbook(book, path);
+        AppSettings& settings = AppSettings::Get();
+        settings.SetStartValues(0);
+        settings.PathBase = CString(path);
+        ProjectModel::Instance() = *Project().model;
+        UiTest::EnsureApplication();
+    }
+};
+
+// "Uložit" of the results on the largest project: the rooms' rows of "SeznamM$" with their
+// areas for wall heating from the input sheet read once. Its peers: the read of the input
+// sheet and the rebuild of the workbook for "SeznamM$"; the save should cost no more than
+// twice their sum. Without an input sheet the save is the rewrite of a small workbook.
+void BM_SaveResults(benchmark::State& state)
+{
+    ResultsProject project(state.range(0) != 0);
+    for (auto _ : state)
+    {
+        ScriptedAnswers::OnDialog(IDD_VYSLEDKY, [](CDialog& d) {
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RESULTS_SAVE, BN_CLICKED), 0);
+            return IDCANCEL;
+        });
+        CVysledky dialog;
+        if (dialog.DoModal() != IDOK)
+            state.SkipWithError("the results were not saved");
+    }
+    AppSettings::Get().Modified.fill(0);
+    state.SetLabel(state.range(0) ? "with input sheet" : "results sheet alone");
+}
+BENCHMARK(BM_SaveResults)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The rewrite of "SeznamM$" alone on the largest project: the workbook rebuilt without its rows.
+void BM_RecreateResultsSheet(benchmark::State& state)
+{
+    ResultsProject project(true);
+    for (auto _ : state)
+        if (RecreateProjectSheet("SeznamM$") != 0)
+            state.SkipWithError("the sheet was not rebuilt");
+}
+BENCHMARK(BM_RecreateResultsSheet)->Unit(benchmark::kMillisecond);
+
+void BM_ReadInputSheetOnce(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        InputSheet sheet;
+        if (!sheet.ReadWorkbook(CString(Project().path)).IsEmpty())
+            state.SkipWithError("the sheet did not read");
+        benchmark::DoNotOptimize(sheet.rows.size());
+    }
+}
+BENCHMARK(BM_ReadInputSheetOnce)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace
 {
@@ -78,6 +79,60 @@ double WallHeatingArea(const InputSheet& sheet, const CString& roomName, const C
     }
     gross *= 1e-6;
     return openings * 1e-6;
+}
+
+std::map<std::string, double> AvailableWallHeatingAreas(const InputSheet& sheet, const WallHeatingSettings& settings)
+{
+    std::map<std::string, double> areas;
+    std::string room;
+    bool firstOfItsName = false;
+    std::set<int> counted; // the wall numbers of the room already taken
+    bool inWall = false;
+    double gross = 0.0;
+    double openings = 0.0;
+    const auto closeWall = [&]
+    {
+        if (inWall)
+            areas[room] += std::max(0.0, gross * 1e-6 - openings * 1e-6);
+        inWall = false;
+    };
+    for (int row = 1; row < int(sheet.rows.size()); ++row)
+    {
+        const InputSheet::Row& cells = sheet.rows[row];
+        const int level = sheet.LevelOf(row);
+        if (level == InputSheet::RoomLevel)
+        {
+            closeWall();
+            const std::string name = cells[InputSheet::Name].str();
+            // A later room of the same name is not the one a name finds.
+            firstOfItsName = areas.emplace(name, 0.0).second;
+            room = name;
+            counted.clear();
+        }
+        else if (level == InputSheet::WallLevel)
+        {
+            closeWall();
+            const int k = InputSheet::IntegerOf(cells[InputSheet::JointLength]);
+            if (!firstOfItsName || k < 1 || k > 20 || counted.count(k) ||
+                WithoutTrailingBlanks(cells[InputSheet::Name]) != "SO")
+                continue;
+            counted.insert(k);
+            inWall = true;
+            const double b = InputSheet::IntegerOf(cells[InputSheet::Width]);
+            const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
+            gross = (std::min(h, settings.upToHeight) - settings.aboveFloor) * (b - 2.0 * settings.outerCorner);
+            openings = 0.0;
+        }
+        else if (level == InputSheet::OpeningLevel && inWall)
+        {
+            const double w = InputSheet::IntegerOf(cells[InputSheet::Width]);
+            const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
+            const double n = InputSheet::IntegerOf(cells[InputSheet::Count]);
+            openings += n * (w + 2.0 * settings.innerCorner) * OpeningBandHeight(h, settings);
+        }
+    }
+    closeWall();
+    return areas;
 }
 
 double AvailableWallHeatingArea(const InputSheet& sheet, const CString& roomName,

@@ -5,6 +5,9 @@
 #include "heatloss/WallHeatingSettings.h"
 #include "platform/core/CString.h"
 
+#include <map>
+#include <string>
+
 class InputSheet;
 
 // The area, m², that the openings of wall k (its "délka spáry") of kind wallCode in the room
@@ -17,6 +20,10 @@ double WallHeatingArea(const InputSheet& sheet, const CString& roomName, const C
 // band's area less the openings', none below 0.
 double AvailableWallHeatingArea(const InputSheet& sheet, const CString& roomName,
                                 const WallHeatingSettings& settings);
+
+// The same for every room of the sheet in one pass, by room name (a name stands for the first
+// room of that name).
+std::map<std::string, double> AvailableWallHeatingAreas(const InputSheet& sheet, const WallHeatingSettings& settings);
 
 // The floor's surface temperature, °C, of a room heated by its floor at the heat flux q,
 // W/m²: Ti + (q / 8.92)^(1/1.1); Ti when q is not positive.

@@ -194,9 +194,10 @@ void CVysledky::WriteSheet()
     BeginWaitCursor();
     // The input sheet once for the areas of every room; a sheet that does not read gives none.
     InputSheet input;
-    const bool inputRead = input.ReadWorkbook(path).IsEmpty();
-    const WallHeatingSettings wallHeating{settings.StenovDoVysky, settings.StenovOdPodlah, settings.StenovVnitRoh,
-                                          settings.StenovVnejRoh, settings.StenovParapet};
+    std::map<std::string, double> areas;
+    if (input.ReadWorkbook(path).IsEmpty())
+        areas = AvailableWallHeatingAreas(input, {settings.StenovDoVysky, settings.StenovOdPodlah, settings.StenovVnitRoh,
+                                                  settings.StenovVnejRoh, settings.StenovParapet});
     CData data;
     if (RecreateProjectSheet(kSheet) != 0 || OpenWorkbookTable(data, path, kSheet, "") != 0)
     {
@@ -213,7 +214,8 @@ void CVysledky::WriteSheet()
     for (int i = 0; i < list.GetItemCount(); ++i)
     {
         const CString name = list.GetItemText(i, 2);
-        const double available = inputRead ? AvailableWallHeatingArea(input, name, wallHeating) : 0.0;
+        const auto area = areas.find(name.str());
+        const double available = area != areas.end() ? area->second : 0.0;
         data.AddRow();
         Set(data, NumberColumn, list.GetItemText(i, 1));
         Set(data, NameColumn, name);

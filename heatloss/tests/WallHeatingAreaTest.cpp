@@ -120,3 +120,34 @@ TEST(WallHeatingArea, FloorSurfaceTemperature)
 }
 
 } // namespace
+
+namespace
+{
+// Every room at once agrees with the room-by-room lookup: two rooms of one name (the first
+// counts), an inner wall before the outer wall of its number, a wall number given twice, a
+// wall beyond 20 and a room without outer walls.
+TEST(WallHeatingArea, AllRoomsInOnePassAgreeWithTheLookup)
+{
+    SheetRows rows;
+    rows.Room("1", "Pokoj")
+        .Wall("SN ", 3000, 2600, "0", "1.5", 1)
+        .Opening("DN ", 800, 2000)
+        .Wall("SO ", 4000, 2600, "35", "0.3", 1)
+        .Opening("OJ ", 1200, 1000, 2)
+        .Wall("SO", 5000, 2600, "35", "0.3", 1)
+        .Wall("SO ", 6000, 2600, "35", "0.3", 2)
+        .Opening("OJ ", 1500, 1500)
+        .Wall("SO ", 6000, 2600, "35", "0.3", 21)
+        .Room("2", "Kuchyň")
+        .Wall("SN ", 3000, 2600, "5", "1.5", 1)
+        .Room("3", "Pokoj")
+        .Wall("SO ", 9000, 2600, "35", "0.3", 1);
+    const WallHeatingSettings defaults;
+    const std::map<std::string, double> areas = AvailableWallHeatingAreas(rows.Sheet(), defaults);
+    ASSERT_EQ(areas.size(), 2u);
+    for (const auto& [name, area] : areas)
+        EXPECT_NEAR(area, AvailableWallHeatingArea(rows.Sheet(), name.c_str(), defaults), 1e-9) << name;
+    EXPECT_GT(areas.at("Pokoj"), 0.0);
+    EXPECT_EQ(areas.at("Kuchyň"), 0.0);
+}
+} // namespace
