@@ -12,15 +12,6 @@ namespace
 
 const char* const kWorkbookType = "Excel 8.0";
 
-CatalogueRewrite Failure(UINT id, const CString& path)
-{
-    CatalogueRewrite result;
-    result.message.id = id;
-    result.message.argument = path;
-    result.message.icon = MB_ICONEXCLAMATION;
-    return result;
-}
-
 CString TemporaryPathOf(const CString& path)
 {
     const std::filesystem::path file(path.str());
@@ -66,6 +57,15 @@ bool CopyRowsExcept(CData& source, CData& target, const CString& column, const C
 
 } // namespace
 
+CatalogueRewrite CatalogueFailure(UINT id, const CString& argument)
+{
+    CatalogueRewrite result;
+    result.message.id = id;
+    result.message.argument = argument;
+    result.message.icon = MB_ICONEXCLAMATION;
+    return result;
+}
+
 CString CatalogueWorkbookPath(const CString& dataFolder)
 {
     CString folder = dataFolder;
@@ -84,17 +84,17 @@ CatalogueRewrite RemoveCatalogueRows(const CString& dataFolder, const CString& t
         return {};
     std::filesystem::remove(temporary.str(), error);
     if (error)
-        return Failure(IDS_HL_COPY_PROBLEM, path);
+        return CatalogueFailure(IDS_HL_COPY_PROBLEM, path);
 
     {
         CData workbook;
         if (!workbook.Open(path, kWorkbookType, 0, 0))
-            return Failure(IDS_HL_FILE_PROBLEM, path);
+            return CatalogueFailure(IDS_HL_FILE_PROBLEM, path);
         if (!workbook.Copy(temporary, workbook.GetTableIndex(table)))
         {
             workbook.Close();
             std::filesystem::remove(temporary.str(), error);
-            return Failure(IDS_HL_COPY_PROBLEM, path);
+            return CatalogueFailure(IDS_HL_COPY_PROBLEM, path);
         }
         workbook.Close();
     }
@@ -102,7 +102,7 @@ CatalogueRewrite RemoveCatalogueRows(const CString& dataFolder, const CString& t
     const auto abandon = [&](UINT id, const CString& argument)
     {
         std::filesystem::remove(temporary.str(), error);
-        return Failure(id, argument);
+        return CatalogueFailure(id, argument);
     };
     CData source;
     if (!source.Open(path, kWorkbookType, 0, 0))

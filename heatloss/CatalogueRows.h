@@ -10,6 +10,9 @@ struct CatalogueRewrite
     HeatLossMessage message; // what to tell the user when it failed; empty when nothing to say
 };
 
+// A failed rewrite with its message (string id, its "%s", exclamation icon).
+CatalogueRewrite CatalogueFailure(UINT id, const CString& argument);
+
 // The catalogue workbook in the data folder.
 CString CatalogueWorkbookPath(const CString& dataFolder);
 

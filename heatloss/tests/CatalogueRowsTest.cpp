@@ -3,9 +3,11 @@
 #include "datalib/CData.h"
 #include "heatloss/CatalogueRows.h"
 #include "heatloss/HeatLossIds.h"
+#include "heatloss/UserConstruction.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,6 +84,10 @@ TEST_F(CatalogueRowsTest, KeyMatchingNothingKeepsEveryRowAndColumn)
     EXPECT_EQ(after.types, before.types);
     EXPECT_EQ(after.column0, before.column0);
     EXPECT_EQ(Read("Mekr_MaPa$").column0, materials.column0);
+    // An independent reader takes the rewritten workbook.
+    const std::string xlrd = "/usr/bin/python3 -c \"import sys, xlrd; b = xlrd.open_workbook(sys.argv[1]); "
+                             "sys.exit(0 if b.sheet_by_name('Mekr_kUsr').nrows > 3 else 1)\" '" + catalogue + "'";
+    EXPECT_EQ(std::system(xlrd.c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(temporary));
 }
 
@@ -143,4 +149,67 @@ TEST_F(CatalogueRowsTest, FailureLeavesTheCatalogueByteIdentical)
     }
 }
 
+CString Number(const char* format, double value)
+{
+    CString text;
+    text.Format(format, value);
+    return text;
+}
+
+TEST_F(CatalogueRowsTest, UserConstructionReplacesItsKindAndItsLayers)
+{
+    const Sheet constructions = Read("Mekr_StK$");
+    const Sheet layers = Read("Mekr_kUsr$");
+    const Sheet materials = Read("Mekr_MaPa$");
+    const CString key = "20261210181500";
+    const std::vector<CatalogueRow> walls = {
+        {"Nová stěna", "SO", Number("%f", 150.0), Number("%f", 1233.333333), Number("%f", 0.729927), key}};
+    std::vector<CatalogueRow> rows;
+    for (int order = 1; order <= 3; ++order)
+        rows.push_back({Number("%d", order), key, "101", "Cihla", "1800", "0.8", "0.86", "0.13", "0.04", "50"});
+    const CatalogueRewrite result = SaveUserConstruction(folder.Path("").c_str(), "SO", walls, key, rows);
+    ASSERT_TRUE(result.succeeded);
+    const Sheet after = Read("Mekr_StK$");
+    int outerBefore = 0;
+    {
+        CData data;
+        ASSERT_TRUE(data.Open(catalogue.c_str(), "Excel 8.0", 0, 0));
+        ASSERT_TRUE(data.OpenTable("Mekr_StK$", "SELECT * FROM [Mekr_StK$] WHERE [Označení]='SO'", 0));
+        ASSERT_EQ(data.m_nRecordCount, 1);
+        CString text;
+        data.GetStringValue("Prostup tepla", text, 0, -1, 0);
+        EXPECT_EQ(text, Number("%.3f", 0.729927));
+        data.GetStringValue("Odkaz", text, 0, -1, 0);
+        EXPECT_EQ(text, key);
+        outerBefore = 3; // the shipped outer walls
+    }
+    EXPECT_EQ(after.rows, constructions.rows - outerBefore + 1);
+    EXPECT_EQ(after.storedNames, constructions.storedNames);
+    EXPECT_EQ(Read("Mekr_kUsr$").rows, layers.rows + 3);
+    EXPECT_EQ(Read("Mekr_MaPa$").column0, materials.column0);
+    // An independent reader takes the rewritten workbook.
+    const std::string xlrd = "/usr/bin/python3 -c \"import sys, xlrd; b = xlrd.open_workbook(sys.argv[1]); "
+                             "sys.exit(0 if b.sheet_by_name('Mekr_kUsr').nrows > 3 else 1)\" '" + catalogue + "'";
+    EXPECT_EQ(std::system(xlrd.c_str()), 0);
+
+    // Saved again: the key's layers replaced, never doubled.
+    rows.pop_back();
+    ASSERT_TRUE(SaveUserConstruction(folder.Path("").c_str(), "SO", walls, key, rows).succeeded);
+    EXPECT_EQ(Read("Mekr_kUsr$").rows, layers.rows + 2);
+    EXPECT_EQ(Read("Mekr_StK$").rows, after.rows);
+}
+
+TEST_F(CatalogueRowsTest, UserConstructionAppendsNothingAfterAFailedRemoval)
+{
+    const std::string original = Bytes(catalogue);
+    std::filesystem::create_directory(temporary);
+    std::ofstream(temporary + "/inside") << "x";
+    const CatalogueRewrite result =
+        SaveUserConstruction(folder.Path("").c_str(), "SO", {{"Nová", "SO", "1", "1", "1", "1"}}, "1", {});
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_EQ(result.message.id, UINT(IDS_HL_COPY_PROBLEM));
+    EXPECT_EQ(Bytes(catalogue), original);
+}
+
 } // namespace
+
