@@ -20,8 +20,8 @@ set(rules
   "hydraulics:platform/core,datalib,app/common,hydraulics"
   "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics"
   "hydraulics/ui:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics,floorwall"
-  "floorwall:platform/core,datalib,app/common,hydraulics,floorwall"
-  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics,floorwall"
+  "floorwall:platform/core,datalib,app/common,heatloss,hydraulics,floorwall"
+  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,heatloss,hydraulics,floorwall"
   "heatloss/dialogs:platform/core,platform/gdi,platform/ui,platform/ole,datalib,app/common,controls/grid,cadlink/bridge,cadlink/buttons,heatloss")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls

@@ -18,22 +18,45 @@ CString WithoutTrailingBlanks(const CString& text)
     return trimmed.TrimRight();
 }
 
-// The height, mm, that an opening h_o high takes out of the heated band.
+// The height, mm, that an opening h_o high takes out of the heated band: 0 for an opening
+// wholly outside the band (its sill at or above the band's top, or its top at or below the
+// band's start), never below 0.
 double OpeningBandHeight(double openingHeight, const WallHeatingSettings& s)
 {
+    if (s.parapet >= s.upToHeight || s.parapet + openingHeight <= s.aboveFloor)
+        return 0.0;
     double e = 0.0;
     if (openingHeight + kTopAllowance + s.parapet + s.innerCorner <= s.upToHeight)
         e = openingHeight + s.innerCorner;
-    else if (s.upToHeight < s.parapet)
-        e = openingHeight;
     else
         e = s.upToHeight - s.parapet;
 
+    double height = 0.0;
     if (kTopAllowance + s.innerCorner + s.aboveFloor <= s.parapet)
-        return e + s.innerCorner;
-    if (s.parapet >= s.aboveFloor)
-        return e + s.parapet - s.aboveFloor;
-    return e - s.aboveFloor;
+        height = e + s.innerCorner;
+    else if (s.parapet >= s.aboveFloor)
+        height = e + s.parapet - s.aboveFloor;
+    else
+        height = e - s.aboveFloor;
+    return std::max(height, 0.0);
+}
+
+// The band's area of a wall row, mm²: each of its two sides taken as 0 when the margins
+// leave nothing of it.
+double WallBandArea(const InputSheet::Row& cells, const WallHeatingSettings& s)
+{
+    const double b = InputSheet::IntegerOf(cells[InputSheet::Width]);
+    const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
+    return std::max(std::min(h, s.upToHeight) - s.aboveFloor, 0.0) * std::max(b - 2.0 * s.outerCorner, 0.0);
+}
+
+// The area, mm², that an opening row takes out of the band.
+double OpeningArea(const InputSheet::Row& cells, const WallHeatingSettings& s)
+{
+    const double w = InputSheet::IntegerOf(cells[InputSheet::Width]);
+    const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
+    const double n = InputSheet::IntegerOf(cells[InputSheet::Count]);
+    return n * (w + 2.0 * s.innerCorner) * OpeningBandHeight(h, s);
 }
 
 } // namespace
@@ -63,18 +86,11 @@ double WallHeatingArea(const InputSheet& sheet, const CString& roomName, const C
             wallFound = InputSheet::IntegerOf(cells[InputSheet::JointLength]) == k &&
                         WithoutTrailingBlanks(cells[InputSheet::Name]) == code;
             if (wallFound)
-            {
-                const double b = InputSheet::IntegerOf(cells[InputSheet::Width]);
-                const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
-                gross = (std::min(h, settings.upToHeight) - settings.aboveFloor) * (b - 2.0 * settings.outerCorner);
-            }
+                gross = WallBandArea(cells, settings);
         }
         else if (level == InputSheet::OpeningLevel && wallFound)
         {
-            const double w = InputSheet::IntegerOf(cells[InputSheet::Width]);
-            const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
-            const double n = InputSheet::IntegerOf(cells[InputSheet::Count]);
-            openings += n * (w + 2.0 * settings.innerCorner) * OpeningBandHeight(h, settings);
+            openings += OpeningArea(cells, settings);
         }
     }
     gross *= 1e-6;
@@ -118,17 +134,12 @@ std::map<std::string, double> AvailableWallHeatingAreas(const InputSheet& sheet,
                 continue;
             counted.insert(k);
             inWall = true;
-            const double b = InputSheet::IntegerOf(cells[InputSheet::Width]);
-            const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
-            gross = (std::min(h, settings.upToHeight) - settings.aboveFloor) * (b - 2.0 * settings.outerCorner);
+            gross = WallBandArea(cells, settings);
             openings = 0.0;
         }
         else if (level == InputSheet::OpeningLevel && inWall)
         {
-            const double w = InputSheet::IntegerOf(cells[InputSheet::Width]);
-            const double h = InputSheet::IntegerOf(cells[InputSheet::Height]);
-            const double n = InputSheet::IntegerOf(cells[InputSheet::Count]);
-            openings += n * (w + 2.0 * settings.innerCorner) * OpeningBandHeight(h, settings);
+            openings += OpeningArea(cells, settings);
         }
     }
     closeWall();

@@ -62,7 +62,8 @@ public:
     double DesignReturnTemperature = 45.0; // °C
     double DefaultMeanTemperatureDifference = -1.0;
     double StartValue60 = 60.0;
-    double StartValueMinus273 = -273.0;
+    double HighestRoomTemperature = -273.0; // °C, of the rooms in the wall design
+    double WallTemperatureDrop = 8.0;       // K, supply less return of the wall heating
     double FloorFactor = 1.03;
     int FloorOptionA = 1;
     int FloorOptionB = 0;
@@ -74,7 +75,7 @@ public:
     int StartInteger = 0;
     CString TemperaturePair = "45#40"; // supply#return of the changed conditions
     std::array<CString, 4> StartTexts;
-    CString ThirdCode; // "9001-9999"
+    CString ThirdCode; // "9001-9999", the default wall system code
     CString MakerText; // an emptied text member
 
     std::array<CString, 3> Captions;  // error, warning, question

@@ -94,7 +94,12 @@ TEST(WallHeatingArea, HeightOfAnOpeningInTheBand)
         {"fits under the band's top: e = h + inner", {}, 1000, 1000 + 200 + 200, 1600},
         // 1500 + 60 + 900 + 200 > 2200: the band above the sill, 2200 − 900 = 1300, not the opening's own
         {"taller than the band above the sill", {}, 1500, 1300 + 200, 1600},
-        {"band ends below the sill: e = h", {800, 100, 200, 100, 900}, 1000, 1000 + 200, 1600},
+        // An opening wholly outside the band takes nothing out of it.
+        {"band ends below the sill", {800, 100, 200, 100, 900}, 1000, 0, 1600},
+        {"sill at the band's top", {900, 100, 200, 100, 900}, 1000, 0, 1600},
+        {"top at the band's start", {2200, 1100, 200, 100, 100}, 1000, 0, 1600},
+        // e − F = 1000 + 200 − 1000: the band starts below the opening's top
+        {"top above the band's start", {2200, 1000, 200, 100, 50}, 1000, 200, 1600},
         // 60 + 250 + 50 > 280 ≥ 50: e + 280 − 50
         {"low sill above the band's start", {2200, 50, 250, 100, 280}, 1000, 1000 + 250 + 230, 1700},
         // 50 < 100: e − 100
@@ -109,6 +114,20 @@ TEST(WallHeatingArea, HeightOfAnOpeningInTheBand)
         EXPECT_NEAR(c.width * c.height * 1e-6, WallHeatingArea(rows.Sheet(), "Pokoj", "SO", 1, c.settings, gross),
                     1e-12);
     }
+}
+
+TEST(WallHeatingArea, MarginsLargerThanTheWallLeaveNoBand)
+{
+    // Starting above the wall's height and with corners longer than the wall: neither side of
+    // the band is negative, so their product is no area.
+    SheetRows rows;
+    rows.Room("1", "Pokoj").Wall("SO", 1000, 2000, "35", "0.3", 1).Opening("OJ", 400, 500);
+    const WallHeatingSettings margins{2200, 2100, 200, 600, 900};
+    double gross = -1.0;
+    WallHeatingArea(rows.Sheet(), "Pokoj", "SO", 1, margins, gross);
+    EXPECT_EQ(0.0, gross);
+    EXPECT_EQ(0.0, AvailableWallHeatingArea(rows.Sheet(), "Pokoj", margins));
+    EXPECT_EQ(0.0, AvailableWallHeatingAreas(rows.Sheet(), margins).at("Pokoj"));
 }
 
 TEST(WallHeatingArea, FloorSurfaceTemperature)
