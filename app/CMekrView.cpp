@@ -4,6 +4,7 @@
 #include "app/CSplashWnd.h"
 #include "app/CVyberTiskSestavy.h"
 #include "app/PrintIds.h"
+#include "app/PrintSnapshot.h"
 #include "app/ReportAvailability.h"
 #include "app/ReportDrawing.h"
 #include "app/common/AppSettings.h"
@@ -21,8 +22,11 @@ namespace
 constexpr int LogoHeight = 90;
 constexpr int TitleStep = 70;
 constexpr int BoldTextHeight = 50;
+constexpr int LogoAndTitles = LogoHeight + 2 * TitleStep;
+constexpr int FirstPageGap = 100;
 constexpr int HeatLossResultsReport = 0;
 constexpr int HeatLossInputReport = 1;
+constexpr int SizingReport = 6;
 
 UINT TitleOf(int report)
 {
@@ -223,6 +227,7 @@ void CMekrView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
     HideStartPicture();
     m_model = std::make_unique<ProjectModel>(ProjectModel::Instance());
+    m_snapshot = std::make_unique<PrintSnapshot>();
     m_groupSizes.clear();
     m_nFirstPageRows = m_nHeadingRows = 0;
     PageDistributionMode mode = PageDistributionMode::FixedRows;
@@ -238,6 +243,10 @@ void CMekrView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         mode = PageDistributionMode::WholeGroups;
         firstGroup = 1;
     }
+    else if (m_nSestava == SizingReport)
+        SetUpSizing();
+    for (const CString& problem : m_snapshot->problems)
+        NoteProblem(problem);
     // The rows are measured in the units the pages are drawn in.
     pDC->SetMapMode(MM_LOMETRIC);
     MeasureRows(pDC);
@@ -265,6 +274,8 @@ void CMekrView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
             PrintHeatLossResults(pDC, area, top);
         else if (m_nSestava == HeatLossInputReport)
             PrintHeatLossInput(pDC, area, top);
+        else if (m_nSestava == SizingReport && m_snapshot)
+            PrintSizing(pDC, area, top);
     }
     DrawPageLine(pDC, area);
 }
@@ -274,7 +285,48 @@ void CMekrView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
     m_boldFont.DeleteObject();
     m_normalFont.DeleteObject();
     m_model.reset();
+    m_snapshot.reset();
     RestoreStartPicture();
+}
+
+void CMekrView::NoteProblem(const CString& problem)
+{
+    if (std::find(m_problems.begin(), m_problems.end(), problem) == m_problems.end())
+        m_problems.push_back(problem);
+}
+
+int CMekrView::TableHeadHeight() const
+{
+    return std::max(2 * m_nBoldRow, 3 * m_nNormalRow);
+}
+
+int CMekrView::FirstPageDrawnHeight() const
+{
+    switch (m_nSestava)
+    {
+    case HeatLossResultsReport:
+        return LogoAndTitles + 11 * m_nBoldRow + FirstPageGap + TableHeadHeight();
+    case HeatLossInputReport:
+        return LogoAndTitles + 7 * m_nBoldRow + FirstPageGap + 6 * m_nBoldRow;
+    case SizingReport:
+        return LogoAndTitles + 4 * m_nBoldRow + FirstPageGap + TableHeadHeight();
+    default:
+        return 0;
+    }
+}
+
+int CMekrView::FollowingPageDrawnHeight() const
+{
+    switch (m_nSestava)
+    {
+    case HeatLossResultsReport:
+    case SizingReport:
+        return LogoAndTitles + TableHeadHeight();
+    case HeatLossInputReport:
+        return LogoAndTitles + 6 * m_nBoldRow;
+    default:
+        return 0;
+    }
 }
 
 void CMekrView::DrawPageFrame(CDC* pDC, const CRect& area, int& top)
@@ -294,8 +346,8 @@ void CMekrView::DrawPageFrame(CDC* pDC, const CRect& area, int& top)
     if (logo.GetSafeHandle() && logo.GetBitmap(&picture) && picture.bmHeight > 0)
         pDC->StretchBlt(area.left, top, LogoHeight * picture.bmWidth / picture.bmHeight, -LogoHeight, &memory, 0, 0,
                         picture.bmWidth, picture.bmHeight, SRCCOPY);
-    else if (std::find(m_problems.begin(), m_problems.end(), ReportText(IDS_LOGO_NOT_DRAWN)) == m_problems.end())
-        m_problems.push_back(ReportText(IDS_LOGO_NOT_DRAWN));
+    else
+        NoteProblem(ReportText(IDS_LOGO_NOT_DRAWN));
     memory.DeleteDC();
     top -= LogoHeight;
 

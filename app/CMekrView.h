@@ -11,6 +11,7 @@
 
 class CCmdUI;
 class ProjectModel;
+struct PrintSnapshot;
 
 class CMekrView : public CView
 {
@@ -60,6 +61,8 @@ private:
     // Runs the report choice; true when a report is to be printed.
     bool ChooseReport();
     void ShowPrintProblems();
+    // Keeps a problem of the run once, to be shown after it.
+    void NoteProblem(const CString& problem);
     // The start picture is away from the start of a print run (or the opening of the preview)
     // to its end, then shown again when it was there.
     void HideStartPicture();
@@ -70,14 +73,19 @@ private:
     void DrawPageFrame(CDC* pDC, const CRect& area, int& top);
     void DrawProjectBox(CDC* pDC, const CRect& area, int top, int boxRows);
     void DrawPageLine(CDC* pDC, const CRect& area);
+    // What the frame and the table head take above the body on page 1 and on later pages.
+    int TableHeadHeight() const;
+    int FirstPageDrawnHeight() const;
+    int FollowingPageDrawnHeight() const;
     // Heat-loss reports (HeatLossReports.cpp).
     void SetUpHeatLossResults();
     void SetUpHeatLossInput();
-    int FirstPageDrawnHeight() const;
-    int FollowingPageDrawnHeight() const;
     void DrawClimateBlock(CDC* pDC, const CRect& area, int top);
     void PrintHeatLossResults(CDC* pDC, const CRect& area, int top);
     void PrintHeatLossInput(CDC* pDC, const CRect& area, int top);
+    // Pipe-distribution sizing (SizingReport.cpp).
+    void SetUpSizing();
+    void PrintSizing(CDC* pDC, const CRect& area, int top);
     // A bold row of two labels and their values, each value right-aligned before the next label.
     void DrawBoldRow(CDC* pDC, const CRect& area, int y, const CString& leftLabel, const CString& leftValue,
                      const CString& rightLabel, const CString& rightValue);
@@ -85,6 +93,7 @@ private:
     CFont m_boldFont;
     CFont m_normalFont;
     std::unique_ptr<ProjectModel> m_model; // the project as the run started
+    std::unique_ptr<PrintSnapshot> m_snapshot; // the design data as the run started
     std::vector<CString> m_problems;
     bool m_bPictureWasShown = false;
     bool m_bPreviewOpen = false;

@@ -11,7 +11,6 @@
 
 namespace
 {
-constexpr int LogoAndTitles = 90 + 70 + 70;
 constexpr int FirstPageGap = 100;
 
 // A line of report 1: the room line (wall 0), a wall line (opening 0) or an opening line.
@@ -59,24 +58,6 @@ void CMekrView::SetUpHeatLossInput()
     m_groupSizes.clear();
     for (int room = 1; room < m_model->Rooms.count; ++room)
         m_groupSizes.push_back(int(LinesOfRoom(*m_model, room).size()));
-}
-
-int CMekrView::FirstPageDrawnHeight() const
-{
-    if (m_nSestava == 0)
-        return LogoAndTitles + 11 * m_nBoldRow + FirstPageGap + std::max(2 * m_nBoldRow, 3 * m_nNormalRow);
-    if (m_nSestava == 1)
-        return LogoAndTitles + 7 * m_nBoldRow + FirstPageGap + 6 * m_nBoldRow;
-    return 0;
-}
-
-int CMekrView::FollowingPageDrawnHeight() const
-{
-    if (m_nSestava == 0)
-        return LogoAndTitles + std::max(2 * m_nBoldRow, 3 * m_nNormalRow);
-    if (m_nSestava == 1)
-        return LogoAndTitles + 6 * m_nBoldRow;
-    return 0;
 }
 
 void CMekrView::DrawBoldRow(CDC* pDC, const CRect& area, int y, const CString& leftLabel, const CString& leftValue,

@@ -87,7 +87,19 @@
 #define IDS_SUBTITLE_TOTAL 62095
 #define IDS_TITLE_WALL 62111
 #define IDS_TITLE_SIZING 62134
+// Pipe-distribution sizing ("Kód" comes with the input dialogs).
+#define IDS_HEAD_CODE 61926
+#define IDS_HEAD_ITEM 61831
+#define IDS_HEAD_DESIGNATION 61824
+#define IDS_PIPE_LENGTH 62108
+#define IDS_HEAD_MASS 62076
+#define IDS_HEAD_FLOW 62077
+#define IDS_INSERTED_RESISTANCES 62109
+#define IDS_PRESSURE_LOSS 62120
+#define IDS_HEAD_SECTION 62135
+#define IDS_HEAD_CUMULATIVE 62136
 // Our own: the problems of a print run, shown once after it.
 #define IDS_PRINT_PROBLEMS 62180
 #define IDS_MARGIN_TOO_LARGE 62181
 #define IDS_LOGO_NOT_DRAWN 62182
+#define IDS_SIZING_ROWS_NOT_READ 62183

@@ -1,0 +1,83 @@
+#include "app/PrintSnapshot.h"
+
+#include "app/PrintIds.h"
+#include "app/common/CommonIds.h"
+#include "datalib/CData.h"
+#include "hydraulics/CDimenzUsek.h"
+#include "hydraulics/DistributionSheet.h"
+
+#include <algorithm>
+
+namespace
+{
+CString Problem(UINT textId, const CString& name)
+{
+    CString format;
+    format.LoadString(textId);
+    CString text;
+    text.Format(format, name.GetString());
+    return text;
+}
+
+// Opens a sheet of the workbook without any message; false and the problem when it fails.
+bool OpenSheet(CData& data, const CString& path, const CString& sheet, const CString& sql,
+               std::vector<CString>& problems)
+{
+    data.m_bShowErrors = 0;
+    if (!data.Open(path, "Excel 8.0", 0, 1))
+    {
+        problems.push_back(Problem(IDS_FILE_PROBLEM, path));
+        return false;
+    }
+    if (!data.OpenTable(sheet, sql, 0))
+    {
+        data.Close();
+        problems.push_back(Problem(IDS_TABLE_PROBLEM, sheet));
+        return false;
+    }
+    return true;
+}
+
+void AppendSections(const CDimenzUsek& section, std::vector<SizingLine>& lines)
+{
+    SizingLine line;
+    line.number = section.m_nNumber;
+    line.level = section.m_nLevel;
+    line.code = section.m_strDesignation;
+    line.item = section.m_strItem;
+    line.designation = section.m_strItemDescription;
+    line.flow = section.m_dFlowKgPerH;
+    line.pipeLength = section.m_dPipeLength;
+    line.insertedResistances = section.m_dInsertedResistances;
+    line.sectionLoss = section.m_dSectionLoss;
+    line.accumulatedLoss = section.m_dAccumulatedLoss;
+    lines.push_back(line);
+    for (const auto& child : section.m_children)
+        AppendSections(*child, lines);
+}
+} // namespace
+
+void LoadSizingLines(const CString& workbookPath, PrintSnapshot& snapshot)
+{
+    snapshot.sections.clear();
+    CData data;
+    if (!OpenSheet(data, workbookPath, DistributionSheet::Sheet, "", snapshot.problems))
+        return;
+    DistributionSheet::Roots roots;
+    const DistributionSheet::LoadResult result = DistributionSheet::LoadTree(&data, roots);
+    data.CloseTable();
+    data.Close();
+    if (result.firstUnreadRow >= 0)
+    {
+        // Sheet rows count from 1, after the heading row.
+        CString format;
+        format.LoadString(IDS_SIZING_ROWS_NOT_READ);
+        CString text;
+        text.Format(format, result.firstUnreadRow + 2);
+        snapshot.problems.push_back(text);
+    }
+    for (const auto& root : roots)
+        AppendSections(*root, snapshot.sections);
+    std::stable_sort(snapshot.sections.begin(), snapshot.sections.end(),
+                     [](const SizingLine& a, const SizingLine& b) { return a.number < b.number; });
+}

@@ -1,0 +1,150 @@
+// The design reports printed off screen from fixture projects (authored as text beside this
+// test): the pipe-distribution sizing, with the pages read back from PDF files.
+#include "MekrFixture.h"
+#include "ReportPdf.h"
+
+#include "app/CMekrView.h"
+#include "app/PrintIds.h"
+#include "app/ReportAvailability.h"
+#include "app/common/AppSettings.h"
+#include "heatloss/ProjectModel.h"
+#include "platform/frame/FrameIds.h"
+#include "platform/gdi/PrintJob.h"
+#include "platform/ui/CDialog.h"
+#include "testing/ScriptedAnswers.h"
+#include "testing/UiTest.h"
+
+#include <QFile>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+using namespace ReportPdf;
+
+constexpr int RadioOf[] = {IDC_REPORT_0, IDC_REPORT_1, IDC_REPORT_2, IDC_REPORT_3, IDC_REPORT_4, IDC_REPORT_5,
+                           IDC_REPORT_6, IDC_REPORT_7, IDC_REPORT_8, IDC_REPORT_9, IDC_REPORT_10};
+
+class DesignReportsTest : public MekrFixture
+{
+protected:
+    void SetUp() override
+    {
+        MekrFixture::SetUp();
+        ASSERT_TRUE(Start());
+        m_view = dynamic_cast<CMekrView*>(m_frame->GetActiveView());
+        ASSERT_NE(m_view, nullptr);
+        ProjectModel& model = ProjectModel::Instance();
+        model.Reset("Novák");
+        model.Header.investor1 = "Rodinný dům Lhota";
+        model.Header.building1 = "Novostavba RD";
+        AppSettings::Get().UserFirm = "Topenáři Lhota s.r.o.";
+    }
+
+    void TearDown() override
+    {
+        ProjectModel::Instance().Reset("");
+        MekrFixture::TearDown();
+    }
+
+    // The fixture project of this name as the working copy, its availability checked.
+    void UseProject(const char* fixture)
+    {
+        m_project = FolderPath("data") + "/" + fixture + ".XLS";
+        QFile::remove(QString::fromStdString(m_project));
+        ASSERT_TRUE(QFile::copy(QString(KALVENROD_REPORT_FIXTURES) + "/" + fixture + ".xls",
+                                QString::fromStdString(m_project)));
+        AppSettings::Get().CurrentProjectPath() = m_project.c_str();
+        ReportAvailability::Instance().Refresh();
+    }
+
+    // The report chosen in the report choice (it must be enabled there), printed into a PDF.
+    std::string Print(int report, const char* name, bool values = false)
+    {
+        const std::string pdf = FolderPath(name);
+        bool enabled = false;
+        ScriptedAnswers::OnDialog(IDD_REPORT_CHOICE, [&](CDialog& dialog) {
+            enabled = dialog.GetDlgItem(RadioOf[report])->IsWindowEnabled();
+            UiTest::Click(dialog.GetDlgItem(RadioOf[report]));
+            dialog.CheckDlgButton(IDC_INCLUDE_VALUES, values ? BST_CHECKED : BST_UNCHECKED);
+            UiTest::Click(dialog.GetDlgItem(IDC_REPORT_OK));
+            return IDCANCEL;
+        });
+        Gdi::SetNextPrintFile(QString::fromStdString(pdf));
+        Command(ID_FILE_PRINT);
+        EXPECT_TRUE(enabled) << report;
+        EXPECT_EQ(m_view->m_nSestava, report);
+        return pdf;
+    }
+
+    // Every page has its page line and keeps its rows above the bottom margin.
+    void ExpectWholePages(const std::string& pdf)
+    {
+        const int pages = m_view->m_nPageCount;
+        for (int page = 1; page <= pages; ++page)
+            EXPECT_EQ(Count(PageText(pdf, page), "Strana " + std::to_string(page) + " z " + std::to_string(pages)),
+                      1u)
+                << page;
+        const std::vector<double> below = BelowBottomMargin(pdf, m_view->m_nBottomMargin);
+        ASSERT_EQ(below.size(), size_t(pages));
+        for (int page = 0; page < pages; ++page)
+            EXPECT_LE(below[size_t(page)], 0.0) << "page " << page + 1;
+    }
+
+    CMekrView* m_view = nullptr;
+    std::string m_project;
+};
+
+TEST_F(DesignReportsTest, SizingPrintsEverySectionOfBothTreesOnceWithConsecutiveNumbers)
+{
+    UseProject("rozvod");
+    const std::string pdf = Print(6, "rozvod.pdf");
+    const std::string text = Squeezed(Text(pdf));
+    ASSERT_GE(m_view->m_nPageCount, 2);
+    ExpectWholePages(pdf);
+    InOrder(text, {"kalvenrod - dimenzování rozvodů", "Celková bilance", "Investor:", "Rodinný dům Lhota", "Poř.",
+                   "Kód", "Hla-", "Položka", "Označení", "Hmot.", "Délka", "Vřaz.", "Tlak.ztráta", "trubky",
+                   "průtok", "odpory", "úseku", "kumulat.", "[kg/hod]", "[m]", "[-]", "[Pa]", "[Pa]"});
+
+    // The sections of both trees by their numbers: 1 to 32 without 7, then 40 to 75, each once
+    // and numbered 1, 2, 3... on the printed lines.
+    std::vector<std::string> codes;
+    for (int number = 2; number <= 32; ++number)
+        if (number != 7)
+            codes.push_back("A" + std::string(number < 10 ? "0" : "") + std::to_string(number));
+    codes.push_back("B40");
+    for (int number = 41; number <= 75; ++number)
+        codes.push_back("B" + std::to_string(number));
+    for (const std::string& code : codes)
+        EXPECT_EQ(Count(text, " " + code + " "), 1u) << code;
+    std::vector<std::string> numbered{"1 Kotelna"};
+    for (size_t line = 0; line < codes.size(); ++line)
+        numbered.push_back(std::to_string(line + 2) + " " + codes[line] + " ");
+    InOrder(text, numbered);
+    EXPECT_EQ(Count(text, " A07 "), 0u);
+
+    // The long code is cut at the right of its column; the flow 0.0125 kg/h prints as 0.013.
+    EXPECT_EQ(text.find("obou podlaží"), std::string::npos);
+    const size_t twelve = text.find(" A12 ");
+    ASSERT_NE(twelve, std::string::npos);
+    const std::string line = text.substr(twelve, text.find('\n', twelve) - twelve);
+    EXPECT_NE(line.find(" 0.013 "), std::string::npos) << line;
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    Picture(pdf, 1, "report-6");
+}
+
+TEST_F(DesignReportsTest, SizingWithoutItsSheetPrintsTheHeadAndTellsOnceAfterTheRun)
+{
+    UseProject("rozvod");
+    Print(6, "rozvod.pdf");
+    QFile::remove(QString::fromStdString(m_project));
+    ScriptedAnswers::ForgetShown();
+    const std::string pdf = Print(6, "bez-listu.pdf");
+    EXPECT_EQ(m_view->m_nPageCount, 1);
+    const std::string text = Text(pdf);
+    InOrder(text, {"Poř.", "kumulat.", "Strana 1 z 1"});
+    EXPECT_EQ(text.find("Kotelna"), std::string::npos);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+}
+} // namespace
