@@ -149,7 +149,10 @@ BOOL CSobrelDoc::ImportText(const CString& path)
                 grid.SetColumnCount(column + 1);
                 view->SetColumnInfo(column, std::make_shared<CColumnInfo>(10, 255, -2));
             }
-            grid.SetItemText(row, column, record[c].c_str());
+            // A line break inside a quoted field is a cell's line feed.
+            CString text = record[c].c_str();
+            text.Replace("\r\n", "\n");
+            grid.SetItemText(row, column, text);
         }
         ++row;
     }

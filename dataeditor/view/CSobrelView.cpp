@@ -5,10 +5,23 @@
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/document/CUndoStep.h"
+#include "dataeditor/document/CSeparatorDlg.h"
+#include "dataeditor/document/CTableNameDlg.h"
+#include "dataeditor/app/CVersionCheck.h"
+#include "dataeditor/app/LanguageText.h"
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/view/CTableExport.h"
 #include "dataeditor/view/ColumnTypeCodec.h"
+#include "dataeditor/view/ViewIds.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CommonDialogs.h"
 #include "datalib/CData.h"
 #include "platform/core/NumberText.h"
 #include "platform/ui/WaitCursor.h"
+
+#include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +31,8 @@ IMPLEMENT_DYNCREATE(CSobrelView, CView)
 BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_COMMAND(ID_EXPORT, OnExport)
+    ON_UPDATE_COMMAND_UI(ID_EXPORT, OnUpdateExport)
 END_MESSAGE_MAP()
 
 namespace
@@ -393,3 +408,170 @@ void CSobrelView::OnDestroy()
     m_columns.clear();
     CView::OnDestroy();
 }
+
+CTableExport CSobrelView::Exporter() const
+{
+    CTableExport exporter(*m_grid, [this](int col) { return ColumnInfo(col); });
+    if (CSobrelApp* app = SobrelApp())
+    {
+        exporter.decimals = app->options.decimals;
+        exporter.moneyDecimals = app->options.moneyDecimals;
+        exporter.thousandsSeparator = app->thousandSeparator;
+        exporter.applicationName = app->m_pszAppName ? CString(app->m_pszAppName) : CString("Sobrel");
+    }
+    return exporter;
+}
+
+namespace
+{
+// The progress of a writer over the grid's rows, ended whatever way the writer leaves.
+class ExportProgress
+{
+public:
+    ExportProgress(UINT textId, const CString& first, const CString& second, int total)
+    {
+        if (CSobrelApp* app = SobrelApp())
+        {
+            CString text;
+            text.Format(LanguageText(textId).GetString(), first.GetString(), second.GetString());
+            app->ReportProgress(0, total, text, true, true);
+        }
+    }
+    ~ExportProgress()
+    {
+        if (CSobrelApp* app = SobrelApp())
+            app->ReportProgress(-1, 0, "", false, false);
+    }
+};
+
+enum ExportType
+{
+    exportHtml = 1,
+    exportWorkbook = 2,
+    exportText = 3
+};
+
+// The type a path names by its extension (0: none of the three).
+int TypeOfExtension(const CString& path)
+{
+    const QString suffix = QFileInfo(QString::fromUtf8(path.GetString())).suffix().toLower();
+    if (suffix == "html" || suffix == "htm")
+        return exportHtml;
+    if (suffix == "xls")
+        return exportWorkbook;
+    if (suffix == "csv" || suffix == "txt")
+        return exportText;
+    return 0;
+}
+} // namespace
+
+CString CSobrelView::WriteText(const CString& path, const CString& separator)
+{
+    CString used = separator;
+    if (used.IsEmpty())
+    {
+        CSeparatorDlg dialog;
+        dialog.exportMode = true;
+        if (dialog.DoModal() != IDOK)
+            return CString();
+        used = dialog.separator;
+        if (used == LanguageText(IDS_TAB_SEPARATOR) || used == "\\t")
+            used = "\t";
+        if (used.IsEmpty())
+            used = ";";
+    }
+    CWaitCursor wait;
+    const CSobrelDoc* document = Document();
+    ExportProgress progress(IDS_EXPORT_TEXT_PROGRESS, document ? document->tableName : CString(), path,
+                            m_grid->GetRowCount());
+    if (!Exporter().WriteText(path, used))
+        return CString();
+    exportedFiles.push_back(path);
+    return used;
+}
+
+bool CSobrelView::WriteHtml(const CString& path)
+{
+    CWaitCursor wait;
+    const CSobrelDoc* document = Document();
+    ExportProgress progress(IDS_EXPORT_HTML_PROGRESS, document ? document->tableName : CString(), path,
+                            m_grid->GetRowCount());
+    if (!Exporter().WriteHtml(path))
+        return false;
+    exportedFiles.push_back(path);
+    return true;
+}
+
+bool CSobrelView::WriteWorkbook(const CString& path)
+{
+    CSobrelDoc* document = Document();
+    CString sheet = document ? CSobrelDoc::WithoutSheetSuffix(document->tableName) : CString();
+    if (sheet.IsEmpty())
+    {
+        CTableNameDlg naming("", true);
+        if (naming.DoModal() != IDOK || naming.name.IsEmpty())
+            return false;
+        sheet = CSobrelDoc::WithoutSheetSuffix(naming.name);
+    }
+    const auto rename = [](CString& name) {
+        CTableNameDlg naming(name, false);
+        if (naming.DoModal() != IDOK)
+            return false;
+        name = CSobrelDoc::WithoutSheetSuffix(naming.name);
+        return !name.IsEmpty();
+    };
+    CWaitCursor wait;
+    ExportProgress progress(IDS_EXPORT_SHEET_PROGRESS, sheet, path, m_grid->GetRowCount());
+    if (Exporter().WriteWorkbook(path, sheet, rename) != CTableExport::written)
+        return false;
+    exportedFiles.push_back(path);
+    return true;
+}
+
+void CSobrelView::OnExport()
+{
+    exportedFiles.clear();
+    CSobrelDoc* document = Document();
+    if (!m_grid || !document)
+        return;
+    CString proposed = document->GetPathName();
+    if (!document->filePath.IsEmpty())
+        proposed = QFileInfo(QString::fromUtf8(document->filePath.GetString())).completeBaseName().toUtf8().constData();
+    const CString filter = LanguageText(IDS_EXPORT_FILTER);
+    const CString title = LanguageText(IDS_EXPORT_TITLE);
+    // The overwrite question is asked below for the page and the text only: a workbook that
+    // exists gains a sheet.
+    CFileDialog dialog(FALSE, "", proposed, OFN_HIDEREADONLY, filter);
+    dialog.m_ofn.lpstrTitle = title;
+    if (dialog.DoModal() != IDOK)
+        return;
+    CString path = dialog.GetPathName();
+    int type = TypeOfExtension(path);
+    if (type == 0)
+    {
+        type = int(dialog.m_ofn.nFilterIndex);
+        if (QFileInfo(QString::fromUtf8(path.GetString())).suffix().isEmpty())
+            path += type == exportHtml ? ".html" : type == exportWorkbook ? ".xls" : ".csv";
+    }
+    if (type != exportWorkbook && QFileInfo::exists(QString::fromUtf8(path.GetString())))
+    {
+        CString question;
+        question.Format(LanguageText(IDS_EXPORT_REPLACE).GetString(), path.GetString());
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return;
+    }
+    switch (type)
+    {
+    case exportHtml: WriteHtml(path); break;
+    case exportWorkbook: WriteWorkbook(path); break;
+    case exportText: WriteText(path, ""); break;
+    default: return;
+    }
+    CSobrelApp* app = SobrelApp();
+    if (!app || !app->options.openExportedFile)
+        return;
+    for (auto file = exportedFiles.rbegin(); file != exportedFiles.rend(); ++file)
+        CVersionCheck::OpenUrl(QUrl::fromLocalFile(QString::fromUtf8(file->GetString())).toString().toUtf8().constData());
+}
+
+void CSobrelView::OnUpdateExport(CCmdUI* pCmdUI) { pCmdUI->Enable(!editing && columnCount > 0); }

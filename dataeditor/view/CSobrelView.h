@@ -13,6 +13,7 @@ class CData;
 class CGridCtrl;
 class CSobrelDoc;
 class CSobrelOptions;
+class CTableExport;
 class CUndoStep;
 
 class CSobrelView : public CView
@@ -58,6 +59,17 @@ public:
     const std::vector<std::unique_ptr<CUndoStep>>& Journal() const { return m_journal; }
     int JournalPosition() const { return m_position; }
 
+    // Export (command 49092): the save dialog, then the writer of the chosen type; with the
+    // option on, the written files are opened afterwards.
+    void OnExport();
+    // The delimited text of the grid; an empty separator is asked for (Cancel writes nothing
+    // and gives an empty separator). The separator used, empty when nothing was written.
+    CString WriteText(const CString& path, const CString& separator);
+    bool WriteHtml(const CString& path);
+    bool WriteWorkbook(const CString& path);
+    std::vector<CString> exportedFiles;
+    bool editing = false;
+
     // The text the save writes for a cell (Booleans as "1" and "0").
     CString GetDataText(int row, int column) const;
 
@@ -74,10 +86,12 @@ public:
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
+    afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowGrid(bool show);
+    CTableExport Exporter() const;
 
     std::unique_ptr<CGridCtrl> m_grid;
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;

@@ -1,5 +1,7 @@
 #include "dataeditor/view/CTableExport.h"
 
+#include "dataeditor/view/ColumnTypeCodec.h"
+
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/CGridCtrl.h"
 #include "controls/grid/CGridDefaultCell.h"
@@ -141,6 +143,54 @@ bool CTableExport::WriteHtml(const CString& path) const
     if (!out)
         return false;
     out << WithCrLf(Utf8::ToCp1250(html.str()));
+    out.close();
+    return bool(out);
+}
+
+CString CTableExport::TextField(const CString& text, const CString& separator)
+{
+    CString field = text;
+    field.Replace("\r\n", "\n");
+    if (field.Find(separator) < 0 && field.Find('"') < 0 && field.Find('\n') < 0 && field.Find('\r') < 0)
+        return field;
+    field.Replace("\"", "\"\"");
+    return "\"" + field + "\"";
+}
+
+bool CTableExport::WriteText(const CString& path, const CString& separator) const
+{
+    const CString cut = separator.IsEmpty() ? CString(";") : separator;
+    CString text;
+    const int columns = m_grid.GetColumnCount();
+    for (int row = 0; row < m_grid.GetRowCount(); ++row)
+    {
+        bool first = true;
+        for (int col = FirstDataColumn(); col < columns; ++col)
+        {
+            if (!Visible(col))
+                continue;
+            CString field = m_grid.GetItemText(row, col);
+            if (row == 0)
+            {
+                const std::shared_ptr<CColumnInfo> info = m_columnInfo(col);
+                field += "@" + (info ? ColumnTypeCodec::Encode(info->type, info->decimals, true)
+                                     : ColumnTypeCodec::Encode(10, -2, false));
+            }
+            if (!first)
+                text += cut;
+            text += TextField(field, cut);
+            first = false;
+        }
+        text += "\n";
+    }
+    const std::string cp1250 = Utf8::ToCp1250(text.str());
+    const bool fits = Utf8::FromCp1250(cp1250) == text.str();
+    std::ofstream out(path.GetString(), std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    if (!fits)
+        out << "\xEF\xBB\xBF";
+    out << WithCrLf(fits ? cp1250 : text.str());
     out.close();
     return bool(out);
 }

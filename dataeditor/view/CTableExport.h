@@ -1,7 +1,8 @@
 #pragma once
-// Writes what the view's grid shows to an HTML page or to a sheet of an Excel 8.0 workbook:
+// Writes what the view's grid shows to an HTML page, a delimited text or a sheet of an Excel 8.0
+// workbook:
 // the header row and every data row, the row-number column left out; columns of width 0 are
-// left out of the page and hidden in the workbook.
+// left out of the page and the text and hidden in the workbook.
 
 #include "dataeditor/grid/CCellHtmlStyle.h"
 #include "platform/core/CString.h"
@@ -41,6 +42,14 @@ public:
                                  const std::function<bool(CString& name)>& rename) const;
     // The grid into an empty sheet: values, cell styles, column widths, hidden columns and rows.
     void FillSheet(workbook::Worksheet& sheet) const;
+
+    // The header row (each column's name, "@" and its type text) and the data rows, fields
+    // joined by the separator; a field holding the separator, a quote or a line break is quoted
+    // with its quotes doubled, so the import reads the same grid back. Code page 1250, or UTF-8
+    // with a byte-order mark when a text holds a character that code page lacks. False when
+    // the file cannot be written.
+    bool WriteText(const CString& path, const CString& separator) const;
+    static CString TextField(const CString& text, const CString& separator);
 
     // A cell text as HTML: markup characters escaped, line feeds as <br>, characters outside
     // code page 1250 as character references; the result is UTF-8.

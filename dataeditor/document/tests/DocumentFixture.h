@@ -14,6 +14,7 @@
 #include "platform/dao/tests/DebianPython.h"
 #include "platform/frame/CDocTemplate.h"
 #include "platform/ui/CListBox.h"
+#include "platform/ui/CommonDialogs.h"
 
 #include <sys/stat.h>
 
@@ -71,6 +72,23 @@ book.save(sys.argv[1])
                 return IDOK;
             });
         return dynamic_cast<CSobrelDoc*>(Template()->OpenDocumentFile(m_path.toUtf8().constData(), TRUE));
+    }
+    // Runs the open command on a file; separator answers the separator dialog (null: Cancel).
+    CSobrelDoc* ImportFile(const QString& path, const char* separator = nullptr)
+    {
+        if (separator)
+            DialogScript::OnNext(IDD_SEPARATOR, [separator](CDialog& dialog) {
+                dialog.SetDlgItemText(IDC_SEPARATOR, separator);
+                dialog.SendMessage(WM_COMMAND, IDOK);
+                return IDOK;
+            });
+        CommonDialogScript::AnswerNext(IDOK, path.toUtf8().constData());
+        const int before = m_app->GetOpenDocumentCount();
+        m_app->OpenTableFile();
+        if (m_app->GetOpenDocumentCount() == before)
+            return nullptr;
+        auto* frame = dynamic_cast<CMDIFrameWnd*>(m_app->m_pMainWnd);
+        return dynamic_cast<CSobrelDoc*>(frame->MDIGetActive()->GetActiveDocument());
     }
     static CGridCtrl& Grid(CSobrelDoc* document) { return *document->View()->Grid(); }
     QByteArray Bytes(const QString& path) const

@@ -10,23 +10,6 @@ namespace
 class Importing : public DocumentFixture
 {
 protected:
-    // Runs the open command on a file; separator answers the separator dialog (null: Cancel).
-    CSobrelDoc* ImportFile(const QString& path, const char* separator = nullptr)
-    {
-        if (separator)
-            DialogScript::OnNext(IDD_SEPARATOR, [separator](CDialog& dialog) {
-                dialog.SetDlgItemText(IDC_SEPARATOR, separator);
-                dialog.SendMessage(WM_COMMAND, IDOK);
-                return IDOK;
-            });
-        CommonDialogScript::AnswerNext(IDOK, path.toUtf8().constData());
-        const int before = m_app->GetOpenDocumentCount();
-        m_app->OpenTableFile();
-        if (m_app->GetOpenDocumentCount() == before)
-            return nullptr;
-        auto* frame = dynamic_cast<CMDIFrameWnd*>(m_app->m_pMainWnd);
-        return dynamic_cast<CSobrelDoc*>(frame->MDIGetActive()->GetActiveDocument());
-    }
     void Write(const QString& path, const std::string& bytes) const
     {
         QFile file(path);
