@@ -19,6 +19,7 @@
 #include "heatloss/dialogs/CBase_Te.h"
 #include "heatloss/dialogs/CBase_Typ.h"
 #include "heatloss/dialogs/CVysledky.h"
+#include "heatloss/dialogs/CWall_K.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 #include "hydraulics/dialogs/CPripojeniTelesa.h"
@@ -55,5 +56,10 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_BASE_TE, [] { return std::make_unique<CBase_Te>(); });
     DialogShot::RegisterClass(IDD_BASE_TYP, [] { return std::make_unique<CBase_Typ>(); });
     DialogShot::RegisterClass(IDD_VYSLEDKY, [] { return std::make_unique<CVysledky>(); });
+    DialogShot::RegisterClass(IDD_WALL_K, [] {
+        auto dialog = std::make_unique<CWall_K>();
+        dialog->m_strKind = "SO";
+        return dialog;
+    });
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
 }

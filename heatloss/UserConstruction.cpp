@@ -49,3 +49,37 @@ CatalogueRewrite SaveUserConstruction(const CString& dataFolder, const CString& 
         return result;
     return ReplaceRows(dataFolder, "Mekr_kUsr$", "Odkaz", key, layers);
 }
+
+std::set<std::string> CatalogueConstructionKeys(const CString& dataFolder)
+{
+    std::set<std::string> keys;
+    const CString path = CatalogueWorkbookPath(dataFolder);
+    for (const char* table : {"Mekr_StK$", "Mekr_kUsr$"})
+    {
+        CData data;
+        if (!data.Open(path, "Excel 8.0", 0, 0))
+            return keys;
+        if (!data.OpenTable(table, CString(), 0))
+            continue;
+        CString key;
+        for (int row = 0; row < data.m_nRecordCount; ++row)
+            if (data.GetStringValue("Odkaz", key, row, -1, 0))
+                keys.insert(key.str());
+        data.CloseTable();
+        data.Close();
+    }
+    return keys;
+}
+
+CString NewConstructionKey(std::time_t now, const std::function<bool(const CString&)>& taken)
+{
+    for (;; ++now)
+    {
+        std::tm local{};
+        localtime_r(&now, &local);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &local);
+        if (!taken || !taken(text))
+            return text;
+    }
+}

@@ -6,6 +6,7 @@
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CDataGridDialog.h"
+#include "heatloss/dialogs/CWall_K.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "heatloss/InputSheetLoader.h"
 #include "controls/grid/GridNotify.h"
@@ -325,7 +326,17 @@ TEST_F(HeatLossCommandTest, InputRoadFromANewProjectToTheCalculation)
         notify(d, 1, true); // row 2
         ScriptedAnswers::OnDialog(IDD_WALL, [&](CDialog& w) {
             choose(w, IDC_WALL_KIND, 0, CBN_SELCHANGE); // SO -stěna venkovní
-            w.SetDlgItemText(IDC_WALL_U, "0,3");
+            // U of the first outer wall construction of the catalogue.
+            ScriptedAnswers::OnDialog(IDD_WALL_K, [](CDialog& constructions) {
+                CGridCtrl& list = static_cast<CWall_K&>(constructions).m_GridK;
+                CRect cell;
+                list.GetCellRect(1, 1, &cell);
+                UiTest::MouseDown(&list, cell.CenterPoint());
+                UiTest::MouseUp(&list, cell.CenterPoint());
+                UiTest::Click(constructions.GetDlgItem(IDOK));
+                return IDCANCEL;
+            });
+            UiTest::Click(w.GetDlgItem(IDC_WALL_PICK_U));
             UiTest::Click(w.GetDlgItem(IDC_WALL_OK));
             return IDCANCEL;
         });
@@ -398,6 +409,7 @@ TEST_F(HeatLossCommandTest, InputRoadFromANewProjectToTheCalculation)
     EXPECT_EQ("2700", sheet.rows[1][InputSheet::Height].str());
     EXPECT_EQ("5000", sheet.rows[2][InputSheet::Width].str());
     EXPECT_EQ("SO ", sheet.rows[2][InputSheet::Name].str());
+    EXPECT_EQ(1.382, ProjectModel::Instance().Walls.At(1, 1).U) << "from the constructions";
     EXPECT_EQ("2", sheet.rows[3][InputSheet::Count].str());
     EXPECT_EQ("5", sheet.rows[4][InputSheet::TemperatureDifference].str());
 

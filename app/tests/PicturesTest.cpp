@@ -34,7 +34,7 @@ protected:
 TEST_F(PicturesTest, DialogsSheetAndMainWindow)
 {
     for (UINT id : {IDD_ABOUTBOX, IDD_NASTAVENI_APLIKACE, IDD_NASTAVENI_SOBREL, IDD_NASTAVENI_CEST,
-                    IDD_NASTAVENI_VLASTNIK, IDD_BASE, IDD_BASE_P2, IDD_BASE_B, IDD_BASE_TE, IDD_BASE_TYP, IDD_VYSLEDKY, IDD_NAZEV_SKLADBY})
+                    IDD_NASTAVENI_VLASTNIK, IDD_BASE, IDD_BASE_P2, IDD_BASE_B, IDD_BASE_TE, IDD_BASE_TYP, IDD_VYSLEDKY, IDD_WALL_K, IDD_NAZEV_SKLADBY})
     {
         const std::string path = Folder() + "/dialog-" + std::to_string(id) + ".png";
         ASSERT_TRUE(DialogShot::RenderTemplate(id, path)) << id;

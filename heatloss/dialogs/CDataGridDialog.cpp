@@ -79,12 +79,7 @@ BOOL CDataGridDialog::OnInitDialog()
 
 void CDataGridDialog::CreateGrid()
 {
-    CRect frame;
-    CWnd* placeholder = GetDlgItem(IDC_DATA_GRID);
-    placeholder->GetWindowRect(&frame);
-    ScreenToClient(&frame);
-    placeholder->DestroyWindow();
-    m_Grid.Create(frame, this, IDC_DATA_GRID, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
+    CreateGridOverPlaceholder(*this, IDC_DATA_GRID, m_Grid);
     m_ImageList.Create(IDB_INPUT_LEVELS, 16, 1, kImageMask);
     m_Grid.SetImageList(&m_ImageList);
     m_Grid.SetEditable(FALSE);

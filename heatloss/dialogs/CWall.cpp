@@ -4,6 +4,7 @@
 #include "app/common/CommonRoutines.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/WallEntry.h"
+#include "heatloss/dialogs/CWall_K.h"
 #include "heatloss/dialogs/CWall_Ti_Vedl.h"
 #include "heatloss/dialogs/DialogControls.h"
 #include "heatloss/dialogs/FieldTexts.h"
@@ -45,6 +46,12 @@ CWall::CWall(ProjectModel& model, double roomLength, double roomWidth, double ro
     : CElementDialog(IDD_WALL, parent), m_model(model), m_dRoomLength(roomLength), m_dRoomWidth(roomWidth),
       m_dRoomHeight(roomHeight)
 {
+    m_pickU = [this](const CString& kind)
+    {
+        CWall_K constructions(this);
+        constructions.m_strKind = kind;
+        return int(constructions.DoModal());
+    };
     m_pickTemperature = [this]
     {
         CWall_Ti_Vedl picker(m_model.Header.Te, this);

@@ -19,7 +19,7 @@ public:
     static const char* const Kinds[7];
 
     // The construction dialog with the kind code ("SO", "Pdl", ...): IDOK when it left a U in
-    // WallEntry. Without one "Vyber U" is disabled.
+    // WallEntry. Without one "Vyber U" is disabled; the dialog sets the constructions dialog.
     std::function<int(const CString& kind)> m_pickU;
     // The adjacent-space picker: IDOK when it left a temperature in WallEntry.
     std::function<int()> m_pickTemperature;

@@ -1,5 +1,6 @@
 #include "heatloss/dialogs/DialogControls.h"
 
+#include "controls/grid/CGridCtrl.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/WinApi.h"
@@ -25,4 +26,16 @@ void ShowControls(CDialog& dialog, std::initializer_list<int> ids, bool show)
             control->EnableWindow(show);
             control->ShowWindow(show ? SW_SHOW : SW_HIDE);
         }
+}
+
+void CreateGridOverPlaceholder(CDialog& dialog, int id, CGridCtrl& grid)
+{
+    CRect frame;
+    if (CWnd* placeholder = dialog.GetDlgItem(id))
+    {
+        placeholder->GetWindowRect(&frame);
+        dialog.ScreenToClient(&frame);
+        placeholder->DestroyWindow();
+    }
+    grid.Create(frame, &dialog, UINT(id), WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
 }

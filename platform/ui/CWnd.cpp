@@ -1056,6 +1056,9 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (w->isWindow())
     {
         g = g.marginsRemoved(FrameMargins(w));
+        // A window of fixed size (a dialog without a sizing frame) takes the size it is given.
+        if (!(nFlags & SWP_NOSIZE) && w->minimumSize() == w->maximumSize() && g.size() != w->size())
+            w->setFixedSize(g.size());
     }
     if (g != w->geometry())
         w->setGeometry(g);

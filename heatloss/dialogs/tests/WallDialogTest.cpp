@@ -6,7 +6,9 @@
 #include "heatloss/AdjacentSpaceTemperature.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/WallEntry.h"
+#include "heatloss/dialogs/CWall_K.h"
 #include "heatloss/dialogs/CWall_Ti_Vedl.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/UserLocale.h"
 #include "platform/ui/CComboBox.h"
@@ -145,12 +147,11 @@ TEST_F(WallDialogTest, KindsOfferTheRoomsDimensions)
 TEST_F(WallDialogTest, RefusalsKeepTheDialogOpen)
 {
     Wall().code = "???";
-    bool pickUEnabled = true;
-    EXPECT_EQ(IDCANCEL, Edit([&](CDialog& d) { pickUEnabled = d.GetDlgItem(IDC_WALL_PICK_U)->IsWindowEnabled(); }));
+    EXPECT_EQ(IDCANCEL, Edit([&](CDialog& d) { UiTest::Click(d.GetDlgItem(IDC_WALL_PICK_U)); }));
     ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size());
     EXPECT_EQ("Není správně vyplněno !", ScriptedAnswers::ShownBoxes()[0].text);
     EXPECT_EQ("kalvenrod - upozornění", ScriptedAnswers::ShownBoxes()[0].caption);
-    EXPECT_FALSE(pickUEnabled);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_WALL}) << "no constructions without a kind";
 
     Wall().code = "SO ";
     for (const char* U : {"0", "abc"})
@@ -160,6 +161,39 @@ TEST_F(WallDialogTest, RefusalsKeepTheDialogOpen)
     }
     EXPECT_EQ(IDOK, Edit([&](CDialog& d) { d.SetDlgItemText(IDC_WALL_U, "0.45"); }));
     EXPECT_DOUBLE_EQ(0.45, Wall().U);
+}
+
+// "Vyber U": the constructions of the wall's kind; OK on one puts its U into the U field, Cancel
+// leaves the field as it was.
+TEST_F(WallDialogTest, UFromTheConstructionsOfTheKind)
+{
+    const CString savedData = AppSettings::Get().PathData;
+    AppSettings::Get().PathData = KALVENROD_BIN_DIR;
+    Wall().code = "SO ";
+    Wall().temperatureDifference = 35;
+    for (int answer : {IDCANCEL, IDOK})
+    {
+        CString kindShown, field;
+        ScriptedAnswers::OnDialog(IDD_WALL_K, [&](CDialog& dialog) {
+            auto& constructions = static_cast<CWall_K&>(dialog);
+            kindShown = constructions.m_strKind;
+            CFmtGridCtrl& grid = constructions.m_GridK;
+            CRect cell;
+            grid.GetCellRect(2, 1, &cell);
+            UiTest::MouseDown(&grid, cell.CenterPoint());
+            UiTest::MouseUp(&grid, cell.CenterPoint());
+            UiTest::Click(dialog.GetDlgItem(answer));
+            return IDCANCEL;
+        });
+        Edit([&](CDialog& d) {
+            UiTest::Click(d.GetDlgItem(IDC_WALL_PICK_U));
+            field = Text(d, IDC_WALL_U);
+        });
+        EXPECT_EQ("SO", kindShown.str());
+        EXPECT_EQ(answer == IDOK ? "0,342" : "0,300", field.str());
+        EXPECT_DOUBLE_EQ(answer == IDOK ? 0.342 : 0.3, Wall().U);
+    }
+    AppSettings::Get().PathData = savedData;
 }
 
 TEST_F(WallDialogTest, AdjacentSpaceTemperatures)
