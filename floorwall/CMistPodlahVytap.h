@@ -7,6 +7,8 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include "platform/core/WinTypes.h"
+
 #include <vector>
 
 class CData;
@@ -29,6 +31,35 @@ public:
     CTopnyOkruh* CurrentCircuit() const;
     // The four resistances below the pipes, m²K/W.
     double DownwardResistance() const;
+
+    // The room row of the open "SeznamM$" at that 0-based row; missing or unreadable cells
+    // take the column defaults.
+    void ReadRow(CData* table, int row);
+    // Appends the room row to the open "SeznamM$". FALSE at the first row or value the table
+    // refused (the rest of the row is not written).
+    BOOL WriteRow(CData* table, int row);
+    // The number of the column in the remembered row; the default when it is not above 0.
+    double ReadNumber(const char* column, double fallback) const;
+    // The same number without the default: 0 and negative values stay.
+    double ReadRawNumber(const char* column) const;
+    // The value formatted into the column of the current row; FALSE when refused.
+    BOOL WriteNumber(const char* column, const char* format, double value) const;
+
+    // Radiator output = the sum of the radiators' outputs; radiator load = radiator output.
+    void TakeRadiatorOutput();
+    // Areas and foreign pipe length summed over the floor circuits, the circuit count.
+    void ResetSums();
+    // The floor heating load less the foreign pipe gain spread over the circuits by their
+    // zone weights (edge 175, occupied 100).
+    void DistributeLoad(int recalculate);
+    // The heat that the supply pipes of the listed rooms' circuits give off in this room.
+    void CollectForeignPipeGains(const std::vector<CMistPodlahVytap*>& rooms);
+    // Marked when a circuit's supply route crosses a circuit of this room.
+    void MarkForIteration();
+    // The sum of the absolute uncovered loads of a marked floor heating room, else 0.
+    double UncoveredLoadSum() const;
+    // The room part of a circuit label: the text before its last "/" (all of it without one).
+    static CString RoomPartOfLabel(const CString& label);
 
     int m_nFloorHeating = 0;
     int m_nWallHeating = 0;

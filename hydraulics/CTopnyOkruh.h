@@ -99,6 +99,7 @@ public:
     int m_nSeparateEdgeZone = 0;
     int m_nAreasAdjusted = 0;
     int m_nElementCount = 0;
+    int m_nDone = 0;                     // designed in the current run of the floor design
     CData* m_pData = nullptr;            // not owned
     int m_nRow = -1;
 
