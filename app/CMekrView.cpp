@@ -28,6 +28,11 @@ constexpr int HeatLossResultsReport = 0;
 constexpr int HeatLossInputReport = 1;
 constexpr int SizingReport = 6;
 
+bool IsBill(int report)
+{
+    return report == 4 || report == 9;
+}
+
 UINT TitleOf(int report)
 {
     if (report <= 1)
@@ -245,6 +250,11 @@ void CMekrView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     }
     else if (m_nSestava == SizingReport)
         SetUpSizing();
+    else if (IsBill(m_nSestava))
+    {
+        SetUpBill();
+        mode = PageDistributionMode::CountedItems;
+    }
     for (const CString& problem : m_snapshot->problems)
         NoteProblem(problem);
     // The rows are measured in the units the pages are drawn in.
@@ -276,6 +286,8 @@ void CMekrView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
             PrintHeatLossInput(pDC, area, top);
         else if (m_nSestava == SizingReport && m_snapshot)
             PrintSizing(pDC, area, top);
+        else if (IsBill(m_nSestava) && m_snapshot)
+            PrintBill(pDC, area, top);
     }
     DrawPageLine(pDC, area);
 }
@@ -310,6 +322,9 @@ int CMekrView::FirstPageDrawnHeight() const
         return LogoAndTitles + 7 * m_nBoldRow + FirstPageGap + 6 * m_nBoldRow;
     case SizingReport:
         return LogoAndTitles + 4 * m_nBoldRow + FirstPageGap + TableHeadHeight();
+    case 4:
+    case 9:
+        return LogoAndTitles + (m_bVcetneHodnoty ? 5 : 4) * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
     default:
         return 0;
     }
@@ -324,6 +339,9 @@ int CMekrView::FollowingPageDrawnHeight() const
         return LogoAndTitles + TableHeadHeight();
     case HeatLossInputReport:
         return LogoAndTitles + 6 * m_nBoldRow;
+    case 4:
+    case 9:
+        return LogoAndTitles + 2 * m_nBoldRow;
     default:
         return 0;
     }

@@ -86,6 +86,9 @@ private:
     // Pipe-distribution sizing (SizingReport.cpp).
     void SetUpSizing();
     void PrintSizing(CDC* pDC, const CRect& area, int top);
+    // Bills of materials (BillReports.cpp).
+    void SetUpBill();
+    void PrintBill(CDC* pDC, const CRect& area, int top);
     // A bold row of two labels and their values, each value right-aligned before the next label.
     void DrawBoldRow(CDC* pDC, const CRect& area, int y, const CString& leftLabel, const CString& leftValue,
                      const CString& rightLabel, const CString& rightValue);

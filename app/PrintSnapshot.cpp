@@ -3,10 +3,15 @@
 #include "app/PrintIds.h"
 #include "app/common/CommonIds.h"
 #include "datalib/CData.h"
+#include "floorwall/BillOfMaterials.h"
+#include "hydraulics/NumberReading.h"
+#include "hydraulics/ProductCatalogue.h"
 #include "hydraulics/CDimenzUsek.h"
 #include "hydraulics/DistributionSheet.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 namespace
 {
@@ -80,4 +85,64 @@ void LoadSizingLines(const CString& workbookPath, PrintSnapshot& snapshot)
         AppendSections(*root, snapshot.sections);
     std::stable_sort(snapshot.sections.begin(), snapshot.sections.end(),
                      [](const SizingLine& a, const SizingLine& b) { return a.number < b.number; });
+}
+
+void LoadBillItems(const CString& workbookPath, const CString& sheet, const CString& catalogueFolder,
+                   PrintSnapshot& snapshot)
+{
+    snapshot.bill.clear();
+    snapshot.billValue = 0.0;
+    CData data;
+    CString query;
+    query.Format("SELECT * FROM [%s] ORDER BY [%s]", sheet.GetString(), "Pořadí");
+    if (!OpenSheet(data, workbookPath, sheet, query, snapshot.problems))
+        return;
+    const auto text = [&data](const char* column, int row) {
+        CString value;
+        data.GetStringValue(column, value, row, -1, 0);
+        return value;
+    };
+    for (int row = 0; row < data.m_nRecordCount; ++row)
+    {
+        BillReportItem item;
+        item.order = ReadInteger(text("Pořadí", row));
+        const CString code = text("Kód položky", row);
+        item.maker = ReadInteger(code);
+        const int dash = code.Find('-');
+        item.item = dash < 0 ? 0 : ReadInteger(code.Mid(dash + 1));
+        item.polozka = text("Položka", row);
+        item.typ = text("Typ", row);
+        item.nazev = text("Název", row);
+        item.quantity = text("Množství", row);
+        item.mj = text("Mj", row);
+        item.price = text("Cena", row);
+        item.value = text("Hodnota", row);
+        snapshot.billValue += ReadNumber(item.value);
+        snapshot.bill.push_back(item);
+    }
+    data.CloseTable();
+    data.Close();
+
+    // Each maker's catalogue once; one that does not open is told once.
+    std::map<int, std::optional<BillCatalogue>> catalogues;
+    for (BillReportItem& item : snapshot.bill)
+    {
+        if (!item.Printed() || item.item <= 1)
+            continue;
+        auto [entry, added] = catalogues.try_emplace(item.maker);
+        if (added)
+        {
+            CData catalogue;
+            const CString path = ProductCatalogue::CataloguePath(catalogueFolder, item.maker);
+            if (OpenSheet(catalogue, path, ProductCatalogue::DataSheet, "", snapshot.problems))
+            {
+                entry->second.emplace();
+                ReadBillCatalogueRows(catalogue, *entry->second);
+                catalogue.CloseTable();
+                catalogue.Close();
+            }
+        }
+        if (entry->second)
+            item.headings = entry->second->ChapterHeadings(item.item);
+    }
 }

@@ -7,7 +7,7 @@
 namespace
 {
 // Reports whose pages this program draws.
-constexpr bool Drawn[ReportAvailability::ReportCount] = {true, true, false, false, false, false, true};
+constexpr bool Drawn[ReportAvailability::ReportCount] = {true, true, false, false, true, false, true, false, false, true};
 
 // Records of a sheet; -1 when the workbook lacks it or it does not open.
 int RowsOf(CData& data, const char* sheet)

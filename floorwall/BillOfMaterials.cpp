@@ -267,7 +267,7 @@ std::vector<int> BillCatalogue::MarkedItems(const CString& marker) const
     return marked;
 }
 
-CString BillCatalogue::GroupHeading(int item) const
+std::vector<CString> BillCatalogue::ChapterHeadings(int item) const
 {
     const auto headingRow = [this](int number) {
         const CatalogueItem* row = Find(number);
@@ -285,12 +285,21 @@ CString BillCatalogue::GroupHeading(int item) const
             break;
         }
     }
+    std::vector<CString> headings;
     if (first == 0)
-        return CString();
+        return headings;
     int lowest = first;
     while (lowest > 1 && headingRow(lowest - 1))
         --lowest;
-    return Find(lowest)->nazev;
+    for (int number = lowest; number <= first; ++number)
+        headings.push_back(Find(number)->nazev);
+    return headings;
+}
+
+CString BillCatalogue::GroupHeading(int item) const
+{
+    const std::vector<CString> headings = ChapterHeadings(item);
+    return headings.empty() ? CString() : headings.front();
 }
 
 CString BillCataloguePath(const CString& priceListFolder)
@@ -304,6 +313,14 @@ bool ReadBillCatalogue(const CString& path, BillCatalogue& catalogue)
     CData data;
     if (OpenWorkbookTable(data, path, ProductCatalogue::DataSheet, CString()) != 0)
         return false;
+    ReadBillCatalogueRows(data, catalogue);
+    data.CloseTable();
+    data.Close();
+    return true;
+}
+
+void ReadBillCatalogueRows(CData& data, BillCatalogue& catalogue)
+{
     const auto text = [&data](const char* column, int row) {
         CString value;
         data.GetStringValue(column, value, row, -1, 0);
@@ -330,9 +347,6 @@ bool ReadBillCatalogue(const CString& path, BillCatalogue& catalogue)
         row.dodatVolba = text("Dodat_volba", r);
         catalogue.order.push_back(item);
     }
-    data.CloseTable();
-    data.Close();
-    return true;
 }
 
 BillLine MakeBillLine(const BillItem& item, const BillCatalogue& catalogue, const CString& language)

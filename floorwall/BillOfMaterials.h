@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+class CData;
+
 inline constexpr int kBillFloor = 11; // design kind of the floor heating bill
 inline constexpr int kBillWall = 19;  // design kind of the wall heating bill
 inline constexpr int kBillMaker = 9001;
@@ -127,9 +129,12 @@ struct BillCatalogue
     const CatalogueItem* Find(int item) const;
     // The items whose "Dodat_volba" contains the marker, in row order.
     std::vector<int> MarkedItems(const CString& marker) const;
-    // The item's group heading: downward from the item to the first number whose row has no
-    // unit, then on downward while the numbers follow one another, have one row each and no
-    // unit; the "Název" of the lowest of them. Empty when no row without a unit lies below.
+    // The item's chapter headings, the highest first: downward from the item to the first number
+    // whose row has no unit, then on downward while the numbers follow one another, have one row
+    // each and no unit; the "Název" of each of them. Empty when no row without a unit lies below.
+    // A number missing from the catalogue, or with more than one row, is no heading.
+    std::vector<CString> ChapterHeadings(int item) const;
+    // The highest of the item's chapter headings; empty when it has none.
     CString GroupHeading(int item) const;
 };
 
@@ -137,6 +142,8 @@ struct BillCatalogue
 CString BillCataloguePath(const CString& priceListFolder);
 // Reads sheet "Data$" of the catalogue; false when it did not open (the opener told the user).
 bool ReadBillCatalogue(const CString& path, BillCatalogue& catalogue);
+// Reads the rows of a catalogue's open "Data$" table.
+void ReadBillCatalogueRows(CData& data, BillCatalogue& catalogue);
 
 // One row of the bill as the grid shows it.
 struct BillLine

@@ -40,14 +40,27 @@ std::string PageText(const std::string& pdf, int page)
                 "-"});
 }
 
-double LeftOf(const std::string& pdf, const std::string& word)
+namespace
+{
+double EdgeOf(const std::string& pdf, const std::string& word, const char* edge)
 {
     const std::string boxes = Run({"-bbox", QString::fromStdString(pdf), "-"});
     const size_t at = boxes.find(">" + word + "</word>");
-    const size_t left = boxes.rfind("xMin=\"", at);
-    if (at == std::string::npos || left == std::string::npos)
+    const size_t start = boxes.rfind(std::string(edge) + "=\"", at);
+    if (at == std::string::npos || start == std::string::npos)
         return -1.0;
-    return std::stod(boxes.substr(left + 6));
+    return std::stod(boxes.substr(start + std::string(edge).size() + 2));
+}
+} // namespace
+
+double LeftOf(const std::string& pdf, const std::string& word)
+{
+    return EdgeOf(pdf, word, "xMin");
+}
+
+double TopOf(const std::string& pdf, const std::string& word)
+{
+    return EdgeOf(pdf, word, "yMin");
 }
 
 size_t InOrder(const std::string& text, const std::vector<std::string>& parts)

@@ -14,6 +14,8 @@ std::string Squeezed(const std::string& text);
 std::string PageText(const std::string& pdf, int page);
 // The left edge in points of the first word of the PDF that is this text; -1 when missing.
 double LeftOf(const std::string& pdf, const std::string& word);
+// The top edge in points of the first word of the PDF that is this text; -1 when missing.
+double TopOf(const std::string& pdf, const std::string& word);
 // The places of these texts in the text, each after the one before; npos (and a test failure)
 // where one is missing.
 size_t InOrder(const std::string& text, const std::vector<std::string>& parts);
