@@ -1,9 +1,11 @@
 #pragma once
 // The main frame's status bar: a progress bar over one pane, and a list of messages that the
-// user steps through, the current one shown in the first pane.
+// user steps through with small picture buttons over another pane (previous, next and a third
+// one that acts on the current message), the current one shown in the first pane.
 
 #include "dataeditor/controls/CPercentProgressCtrl.h"
 #include "platform/frame/CStatusBar.h"
+#include "platform/ui/CBitmapButton.h"
 
 #include <vector>
 
@@ -38,13 +40,31 @@ public:
     bool HasCurrent() const { return m_current >= 0; }
     int Current() const { return m_current; }
     int MessageCount() const { return int(m_messages.size()); }
-    // With message buttons: the current message (or the idle text) in the first pane.
+    // With message buttons: the current message (or the idle text) in the first pane, and the
+    // buttons enabled as they can act.
     void Refresh(bool clear = false);
+    // What the third button does with the current message (nothing here).
+    virtual void ActOnCurrent() {}
 
     void Layout();
+    // The buttons (null when the feature was not asked for).
+    CBitmapButton* PreviousButton() { return m_previous.GetSafeHwnd() ? &m_previous : nullptr; }
+    CBitmapButton* NextButton() { return m_next.GetSafeHwnd() ? &m_next : nullptr; }
+    CBitmapButton* ThirdButton() { return m_third.GetSafeHwnd() ? &m_third : nullptr; }
+
+    static constexpr int buttonHeight = 13;
+    static constexpr int buttonGap = 2;
+    static constexpr int buttonWidth = 14;
 
 protected:
+    BOOL CreateButtons();
     afx_msg void OnSize(UINT type, int cx, int cy);
+    afx_msg void OnPrevious();
+    afx_msg void OnNext();
+    afx_msg void OnAct();
+    afx_msg void OnUpdatePrevious(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNext(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAct(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -52,6 +72,9 @@ private:
     int m_progressPane = -1;
     int m_buttonPane = -1;
     CPercentProgressCtrl m_progress;
+    CBitmapButton m_previous;
+    CBitmapButton m_next;
+    CBitmapButton m_third;
     std::vector<CString> m_messages;
     int m_current = -1;
 };

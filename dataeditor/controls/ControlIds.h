@@ -52,3 +52,20 @@
 #define IDC_TRANSFER_ADD_ROWS 1578
 #define IDC_TRANSFER_CHECK_NAMES 1716
 #define IDC_TRANSFER_PRODUCER 1718
+
+// Status bar message buttons: commands and pictures (up, pressed, disabled).
+#define ID_STATUS_PREVIOUS 2001
+#define ID_STATUS_NEXT 2002
+#define ID_STATUS_ACT 2003
+#define IDB_STATUS_ACT 1000
+#define IDB_STATUS_ACT_DISABLED 1001
+#define IDB_STATUS_ACT_DOWN 1002
+#define IDB_STATUS_PREVIOUS 1004
+#define IDB_STATUS_PREVIOUS_DISABLED 1005
+#define IDB_STATUS_PREVIOUS_DOWN 1006
+#define IDB_STATUS_NEXT 1008
+#define IDB_STATUS_NEXT_DISABLED 1009
+#define IDB_STATUS_NEXT_DOWN 1010
+
+// Tree options: the pictures of check boxes and radio buttons, 13 pixels wide each.
+#define IDB_TREE_OPTIONS 1960

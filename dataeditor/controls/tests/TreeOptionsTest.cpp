@@ -1,34 +1,63 @@
+#include "dataeditor/controls/tests/ControlsFixture.h"
+
 #include "dataeditor/controls/CTreeOptionsCtrl.h"
-#include "testing/UiTest.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
+// A line style chosen from a list.
+class CLineCombo : public CTreeOptionsCombo
+{
+    DECLARE_DYNCREATE(CLineCombo)
+public:
+    void FillList() override
+    {
+        for (const char* choice : {"tenká", "silná", "čárkovaná"})
+            AddString(choice);
+    }
+};
+IMPLEMENT_DYNCREATE(CLineCombo, CTreeOptionsCombo)
+
 namespace
 {
-// Records the tree's notifications: code and item.
+// Records the tree's notifications: code and item (for an edit's notification its window), and
+// the old item of a selection change.
 class Owner : public CWnd
 {
 public:
     std::vector<std::pair<UINT, HTREEITEM>> notes;
+    std::vector<HTREEITEM> oldItems;
+    std::vector<HWND> senders;
 
 protected:
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override
     {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        senders.push_back(header->hwndFrom);
+        if (header->code == CTreeOptionsCtrl::editChanged)
+        {
+            notes.emplace_back(header->code, nullptr);
+            return TRUE;
+        }
+        if (header->code == TVN_SELCHANGED)
+            return TRUE;
         const auto* info = reinterpret_cast<const NMTREEVIEW*>(lParam);
         notes.emplace_back(info->hdr.code, info->itemNew.hItem);
+        oldItems.push_back(info->itemOld.hItem);
         return TRUE;
     }
 };
 
-class TreeOptions : public testing::Test
+class TreeOptions : public ControlsFixture
 {
 protected:
     void SetUp() override
     {
-        UiTest::EnsureApplication();
+        ControlsFixture::SetUp();
         m_owner.CreateEx(0, nullptr, "owner", WS_POPUP, CRect(0, 0, 300, 300), nullptr, 0);
         ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 300), &m_owner, 77));
         m_group = m_tree.InsertItem("Čáry");
@@ -54,6 +83,7 @@ TEST_F(TreeOptions, DisabledItemsIgnoreClicksAndSpace)
     EXPECT_FALSE(m_tree.Act(m_radios[2]));
     EXPECT_FALSE(m_tree.Act(m_radios[0])); // already selected
     m_tree.SelectItem(m_disabled);
+    m_owner.notes.clear();
     m_tree.SendMessage(WM_CHAR, ' ');
     EXPECT_EQ(m_tree.Image(m_disabled), CTreeOptionsCtrl::checkOnDisabled);
     EXPECT_TRUE(m_owner.notes.empty());
@@ -95,4 +125,110 @@ TEST_F(TreeOptions, EditableItemsKeepTheirValueAfterTheSeparator)
     m_tree.SetEditText(width, "30");
     m_tree.SetEditText(width, "40");
     EXPECT_EQ(m_tree.GetItemText(width), "Šířka zlomu: 40");
+}
+
+TEST_F(TreeOptions, AListItemIsEditedInADropDownAndItsChoiceWrittenBack)
+{
+    const HTREEITEM line = m_tree.InsertItem("Čára: silná");
+    m_tree.SetEditor(line, RUNTIME_CLASS(CLineCombo));
+    m_tree.SelectItem(m_check);
+    m_owner.notes.clear();
+    m_owner.oldItems.clear();
+    m_tree.SelectItem(line);
+    CTreeOptionsCombo* combo = m_tree.Combo();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(m_tree.EditedItem(), line);
+    EXPECT_EQ(m_tree.GetItemText(line), "Čára: ");
+    EXPECT_EQ(combo->GetCount(), 3);
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    const CRect label = m_tree.LabelRect(line);
+    EXPECT_LT(label.right, 250);
+    CRect box;
+    combo->GetWindowRect(&box);
+    m_tree.ScreenToClient(&box);
+    EXPECT_EQ(box.left, label.right + 2);
+    EXPECT_EQ(box.Width(), 100);
+    ASSERT_EQ(m_owner.notes.size(), 1u);
+    EXPECT_EQ(m_owner.notes[0], std::make_pair(UINT(CTreeOptionsCtrl::selectionChanged), line));
+    EXPECT_EQ(m_owner.oldItems[0], m_check);
+
+    combo->SetCurSel(2);
+    m_tree.SelectItem(m_check);
+    EXPECT_EQ(m_tree.Combo(), nullptr);
+    EXPECT_EQ(m_tree.EditedItem(), nullptr);
+    EXPECT_EQ(m_tree.GetItemText(line), "Čára: čárkovaná");
+}
+
+TEST_F(TreeOptions, ANumberFieldTakesDigitsAndOneSeparatorAndTellsTheParent)
+{
+    const HTREEITEM width = m_tree.InsertItem("Šířka zlomu");
+    m_tree.SetEditor(width, RUNTIME_CLASS(CTreeOptionsEdit));
+    m_tree.SelectItem(width);
+    CTreeOptionsEdit* edit = m_tree.Edit();
+    ASSERT_NE(edit, nullptr);
+    // An item without ": " gets it once its editor opens.
+    EXPECT_EQ(m_tree.GetItemText(width), "Šířka zlomu: ");
+    edit->decimalSeparator = ",";
+    edit->SetWindowText("12");
+    m_owner.notes.clear();
+    m_owner.senders.clear();
+    edit->SendMessage(WM_KEYDOWN, '3');
+    EXPECT_TRUE(edit->numeric);
+    EXPECT_FALSE(edit->firstKey);
+    for (UINT character : {UINT('3'), UINT(','), UINT('5'), UINT(','), UINT('x')})
+        edit->SendMessage(WM_CHAR, character);
+    CString text;
+    edit->GetWindowText(text);
+    EXPECT_EQ(text, "123,5");
+    ASSERT_FALSE(m_owner.notes.empty());
+    EXPECT_EQ(m_owner.notes.back().first, UINT(CTreeOptionsCtrl::editChanged));
+    EXPECT_EQ(m_owner.senders.back(), edit->GetSafeHwnd());
+
+    // A separator standing last goes away when the space bar ends the edit.
+    edit->SendMessage(WM_CHAR, VK_BACK);
+    edit->GetWindowText(text);
+    ASSERT_EQ(text, "123,");
+    edit->SendMessage(WM_KEYDOWN, VK_SPACE);
+    edit->GetWindowText(text);
+    EXPECT_EQ(text, "123");
+    m_tree.CloseEditor();
+    EXPECT_EQ(m_tree.GetItemText(width), "Šířka zlomu: 123");
+}
+
+TEST_F(TreeOptions, ACharacterTypedOnTheTreeStartsTheFieldWithIt)
+{
+    const HTREEITEM name = m_tree.InsertItem("Název: starý");
+    m_tree.SetEditor(name, RUNTIME_CLASS(CTreeOptionsEdit));
+    m_tree.SelectItem(name);
+    ASSERT_NE(m_tree.Edit(), nullptr);
+    m_owner.notes.clear();
+    m_tree.SendMessage(WM_CHAR, 'N');
+    CString text;
+    m_tree.Edit()->GetWindowText(text);
+    EXPECT_EQ(text, "N");
+    ASSERT_EQ(m_owner.notes.size(), 1u);
+    EXPECT_EQ(m_owner.notes[0].first, UINT(CTreeOptionsCtrl::editChanged));
+    // Outside numeric mode every character passes.
+    m_tree.Edit()->SendMessage(WM_KEYDOWN, 'A');
+    EXPECT_FALSE(m_tree.Edit()->numeric);
+    m_tree.Edit()->SendMessage(WM_CHAR, 'a');
+    m_tree.Edit()->GetWindowText(text);
+    EXPECT_EQ(text, "Na");
+}
+
+TEST_F(TreeOptions, PictureOfTheTestWindow)
+{
+    m_tree.UseStandardImages();
+    const HTREEITEM line = m_tree.InsertItem("Čára: silná");
+    m_tree.SetEditor(line, RUNTIME_CLASS(CLineCombo));
+    const HTREEITEM width = m_tree.InsertItem("Šířka zlomu: 12,5");
+    m_tree.SetEditor(width, RUNTIME_CLASS(CTreeOptionsEdit));
+    m_tree.SelectItem(width);
+    ASSERT_NE(m_tree.Edit(), nullptr);
+    if (const char* folder = std::getenv("KALVENROD_PICTURES"))
+    {
+        m_owner.ShowWindow(SW_SHOW);
+        UiTest::ProcessEvents();
+        EXPECT_TRUE(m_owner.GetWidget()->grab().save(QString::fromUtf8(folder) + "/tree-options.png"));
+    }
 }
