@@ -11,7 +11,10 @@
 #include "app/PrintIds.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
+#include "floorwall/dialogs/CBilanceMatPodlah.h"
+#include "floorwall/dialogs/CDotazVybaveni.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
+#include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "heatloss/dialogs/CBase.h"
 #include "heatloss/dialogs/CBase_B.h"
@@ -62,4 +65,6 @@ void RegisterProgramDialogs()
         return dialog;
     });
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
+    DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });
+    DialogShot::RegisterClass(IDD_DOTAZ_VYBAVENI, [] { return std::make_unique<CDotazVybaveni>(); });
 }
