@@ -248,3 +248,10 @@
 #define IDC_MARGIN_RIGHT 1832
 #define IDC_MARGIN_BOTTOM 1833
 #define IDC_MARGIN_MINIMUM 1834
+
+// The editor's grid: texts of Boolean cells and the names of its clipboard undo steps.
+#define IDS_BOOL_FALSE 1247
+#define IDS_BOOL_TRUE 1394
+#define IDS_UNDO_CUT 1159
+#define IDS_UNDO_PASTE 1160
+#define IDS_UNDO_DROP 1280

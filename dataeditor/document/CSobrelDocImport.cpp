@@ -1,7 +1,7 @@
 // Importing tables of other kinds of file into a new document.
 #include "dataeditor/document/CSobrelDoc.h"
 
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/app/SobrelIds.h"

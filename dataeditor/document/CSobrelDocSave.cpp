@@ -1,7 +1,7 @@
 // Saving and deleting the document's table.
 #include "dataeditor/document/CSobrelDoc.h"
 
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/CMainFrame.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/LanguageText.h"

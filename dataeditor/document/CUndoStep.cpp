@@ -1,6 +1,6 @@
 #include "dataeditor/document/CUndoStep.h"
 
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/app/CSobrelApp.h"

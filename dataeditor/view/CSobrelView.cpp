@@ -1,6 +1,6 @@
 #include "dataeditor/view/CSobrelView.h"
 
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
@@ -73,7 +73,7 @@ void CSobrelView::OnInitialUpdate()
     fixedColumns = 1;
     rowCount = 0;
     columnCount = 0;
-    m_grid = std::make_unique<CGridCtrl>();
+    m_grid = std::make_unique<CSobrelGrid>();
     CRect client;
     GetClientRect(&client);
     m_grid->Create(client, this, kGridId, WS_CHILD | WS_BORDER | WS_TABSTOP);
@@ -107,6 +107,8 @@ void CSobrelView::SetColumnInfo(int gridColumn, std::shared_ptr<CColumnInfo> inf
     if (std::size_t(gridColumn) >= m_columns.size())
         m_columns.resize(std::size_t(gridColumn) + 1);
     m_columns[std::size_t(gridColumn)] = std::move(info);
+    if (m_grid)
+        m_grid->SetColumnInfo(gridColumn, m_columns[std::size_t(gridColumn)].get());
 }
 
 void CSobrelView::LoadTable()
@@ -151,6 +153,7 @@ void CSobrelView::LoadTable()
             if (!data.GetValue(c, value, r))
                 continue;
             CString text;
+            const bool real = value.vt == VT_R8 || value.vt == VT_R4;
             if (value.vt == VT_R8)
                 text = FullDigits(value.dblVal, decimalPoint);
             else if (value.vt == VT_R4)
@@ -159,7 +162,11 @@ void CSobrelView::LoadTable()
                 text = data.VariantToString(value, -3, c);
             if (r == 0 && ColumnInfo(c + fixedColumns)->type == 12 && text.GetLength() > 255)
                 text.TrimRight();
-            m_grid->SetItemText(r + fixedRows, c + fixedColumns, text);
+            // Booleans show the language's words; other values as read, every digit kept.
+            const bool boolean = ColumnInfo(c + fixedColumns)->type == 1;
+            m_grid->SetItemTextTyped(r + fixedRows, c + fixedColumns, text, boolean);
+            if (real)
+                m_grid->SetReadValue(r + fixedRows, c + fixedColumns, text);
         }
         if (app)
             app->ReportProgress(r + 1, rowCount, "", true, false);
@@ -222,13 +229,14 @@ CString CSobrelView::GetDataText(int row, int column) const
 {
     if (!m_grid)
         return CString();
-    const CString text = m_grid->GetItemText(row, column);
+    // Numbers are shown as read, so their text is what is written.
+    const CString text = m_grid->GetDataText(row, column, FALSE);
     std::shared_ptr<CColumnInfo> info = ColumnInfo(column);
-    if (info && info->type == 1)
+    if (info && info->type == 1 && row >= fixedRows)
     {
-        if (text == "Ano" || text == "1" || text.CompareNoCase("true") == 0)
+        if (text == m_grid->trueText || text == "1" || text.CompareNoCase("true") == 0)
             return "1";
-        if (text == "Ne" || text == "0" || text.CompareNoCase("false") == 0)
+        if (text == m_grid->falseText || text == "0" || text.CompareNoCase("false") == 0)
             return "0";
     }
     return text;
@@ -282,6 +290,7 @@ void CSobrelView::InsertColumn(int index, const CString& header, std::shared_ptr
         return;
     m_columns.insert(m_columns.begin() + std::min<std::ptrdiff_t>(at, std::ptrdiff_t(m_columns.size())),
                      std::move(info));
+    m_grid->SetColumnInfo(at, ColumnInfo(at).get());
     ++columnCount;
     ShowGrid(true);
     m_grid->Refresh();

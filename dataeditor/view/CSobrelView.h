@@ -10,7 +10,7 @@
 
 class CColumnInfo;
 class CData;
-class CGridCtrl;
+class CSobrelGrid;
 class CSobrelDoc;
 class CSobrelOptions;
 class CTableExport;
@@ -25,7 +25,7 @@ public:
     ~CSobrelView() override;
 
     CSobrelDoc* Document() const;
-    CGridCtrl* Grid() const { return m_grid.get(); }
+    CSobrelGrid* Grid() const { return m_grid.get(); }
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
 
@@ -93,7 +93,7 @@ private:
     void ShowGrid(bool show);
     CTableExport Exporter() const;
 
-    std::unique_ptr<CGridCtrl> m_grid;
+    std::unique_ptr<CSobrelGrid> m_grid;
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;
     std::vector<std::unique_ptr<CUndoStep>> m_journal;
     int m_position = -1;

@@ -3,7 +3,7 @@
 // notes), B and the column information AInfo of A.
 
 #include "dataeditor/app/tests/SobrelFixture.h"
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "platform/frame/CMDIChildWnd.h"

@@ -1,0 +1,166 @@
+#pragma once
+// The grid in which the data editor shows one table: row 0 holds the column headings, column 0
+// the record numbers, the other cells the field values as text. Every data column carries its
+// description (CColumnInfo) as the item data of its heading cell. The grid shows values typed
+// by their column, applies the row formats of the "Format" column, gives the cell styles of the
+// HTML export and the page header and footer of printing, sorts by a heading click, and copies
+// and pastes blocks with their description (column names, whole rows, producer number).
+//
+// The grid runs with the data editor's policy of the grid window: edits are reported to the
+// owner and never vetoed, Delete and Tab behave the editor's way, the clipboard text is the
+// editor's.
+
+#include "controls/grid/CGridCtrl.h"
+
+#include <map>
+#include <set>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+class CColumnInfo;
+class CPrintInfo;
+class CSobrelView;
+
+class CSobrelGrid : public CGridCtrl
+{
+    DECLARE_DYNCREATE(CSobrelGrid)
+
+public:
+    CSobrelGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+    ~CSobrelGrid() override;
+
+    // --- Column descriptions and texts ------------------------------------------------------
+    // Null for fixed columns and columns out of range.
+    CColumnInfo* GetColumnInfo(int col) const;
+    // Attaches a description (not owned) to the heading cell of a column.
+    void SetColumnInfo(int col, CColumnInfo* info);
+    // The first column whose heading is the name (exact comparison); -1 when none.
+    int FindColumnByName(const CString& name) const;
+    CString GetItemTextByColName(int row, const CString& name, BOOL forData) const;
+    void SetItemTextByColName(int row, const CString& name, const CString& text);
+    // A cell's text as data: read from the substituted row, "" in an excluded column; with
+    // forData, numbers without the thousands separator and a real value as it was read (all
+    // its digits) while the cell is unedited.
+    CString GetDataText(int row, int col, BOOL forData) const;
+    // Sets the cell's draw format by its column, then its text; typed formats the value for
+    // display by the column's type first.
+    BOOL SetItemTextTyped(int row, int col, const CString& text, BOOL typed);
+    // Shows a stored value in the column's display form.
+    void RetypeCell(int row, int col);
+    void SetColumnFormat(int col);
+    // For a long-text column the item data of every cell of the column; false otherwise.
+    BOOL SetColumnItemData(int col, LPARAM data);
+    // The value as read from the file for an unedited real cell (kept until the cell changes).
+    void SetReadValue(int row, int col, const CString& value);
+
+    // The display text of a value of a column type: Booleans as the true or false text,
+    // numbers with their decimals (-2: the options' default), dates as dates; a date that
+    // does not read is shown as it stands.
+    static CString FormatValueText(const CString& text, int type, int decimals, const CString& falseText,
+                                   const CString& trueText);
+
+    // --- Row formats ----------------------------------------------------------------------
+    // The "Format" column (-1 when the table has none).
+    int FormatColumn() const;
+    // Applies a row-format text (empty: the row's Format cell) to the row's data cells;
+    // an empty text with resetIfEmpty clears the row's formatting and its Format cell.
+    void ApplyRowFormat(int row, BOOL resetIfEmpty, const CString& format);
+    // Hides the Format column and applies every row's format; then RefreshLayout(1, plain).
+    BOOL ApplyRowFormats(BOOL resetIfEmpty, BOOL plain);
+    // The row-format text that describes a cell's colours and font.
+    CString GetRowFormatText(const CCellID& cell) const;
+    // The text (or, when empty, the row's Format cell) begins with "/".
+    BOOL IsPageBreakRow(int row, const CString& format) const;
+
+    // --- Export and printing --------------------------------------------------------------
+    CString GetCellHtmlStyle(int row, int col, BOOL fontAndColour, BOOL background, BOOL alignment,
+                             BOOL border) const;
+    CString GetHeaderText(const CPrintInfo* pInfo) const;
+    CString GetFooterText(const CPrintInfo* pInfo) const;
+    CString ExpandHeaderFooter(const CString& text, const CPrintInfo* pInfo) const;
+
+    // --- Moves and sizes -------------------------------------------------------------------
+    void MoveColumn(int from, int to);
+    void MoveRow(int from, int to);
+    void SetColumnWidthWithButton(int col, int width);
+    void AutoSizeColumnWithButton(int col, BOOL plain, UINT style = GVS_BOTH);
+    void AutoSizeColumnsIfAllowed(BOOL plain, UINT style = GVS_BOTH);
+    BOOL RefreshLayout(BOOL invalidate, BOOL plain);
+    // Rewrites the record numbers of column 0 from a row on.
+    void RenumberRows(int from);
+
+    // --- Sorting ---------------------------------------------------------------------------
+    void SortOnHeaderClick(CCellID& cell) override;
+    // Sorts rows low..high (-1: the last row) by the column's data texts; false when col is
+    // no column or low >= high. Stable.
+    BOOL SortItems(int col, BOOL ascending, int low = -1, int high = -1);
+    BOOL SortRowsByIndex(int low, int high);
+
+    // --- Clipboard -------------------------------------------------------------------------
+    COleDataSource* CopyTextFromGrid() override;
+    BOOL PasteTextToGrid(CCellID cell, COleDataObject* pDataObject) override;
+    void ClearSelectedCells() override;
+    void OnEditCut() override;
+    void OnEditCopy() override;
+    void OnEditPaste() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+    void OnBeginDrag() override;
+    // Selects the rectangle of the rows and columns that hold a selected cell; whole rows when
+    // every visible data column is among them.
+    void ExtendSelectionToRectangle();
+    // Reads the block description of the data object into the paste state; false (and the
+    // state of a plain text) when it is missing or does not agree.
+    BOOL ReadClipboardInfo(COleDataObject* pDataObject);
+    // The paste of Paste and of drops: at the focus cell, rows added for whole rows, fields by
+    // column name, the producer number before the index.
+    void PasteFrom(COleDataObject* pDataObject);
+    // The producer number of the workbook shown (0 without a view).
+    int ProducerNumber() const;
+
+    // The parent view when the grid runs in one (the in-view flag set and the parent a view).
+    CSobrelView* ParentView() const;
+
+    // --- State -----------------------------------------------------------------------------
+    // A column in the set reads as "" through GetDataText.
+    std::set<int> excludedColumns;
+    // A row in the map is read through GetDataText from its mapped row.
+    std::map<int, int> rowSubstitution;
+    // Header left, centre, right, footer left, centre, right, separated by tabs.
+    CString headerFooter;
+    int pageOffset = 0;
+    // The texts of Boolean cells (the language pack's strings 1247 and 1394).
+    CString falseText;
+    CString trueText;
+    // The heading of the index column and of the row-format column.
+    CString indexColumnName;
+    CString formatColumnName;
+    // Off for a grid outside a view (the row-format dialog's preview).
+    BOOL inView = TRUE;
+    BOOL redrawAllowed = TRUE;
+    // Spreads columns that do not fit over further pages across.
+    BOOL printColumnsAcross = FALSE;
+
+    // Paste state: options (-1 not read; bits 1 by names, 2 add rows, 4 producer before the
+    // index), the block read, the drag kind (0 none, 1 copy, 2 move) and a move's pending cells.
+    int pasteOptions = -1;
+    BOOL pasteWholeRows = FALSE;
+    int pasteRowCount = 0;
+    int pasteColumnCount = 0;
+    std::vector<CString> pasteNames;
+    int pasteProducer = 0;
+    int dragKind = 0;
+    std::vector<CCellID> pendingCells;
+
+private:
+    void DestroyCell(int nRow, int nCol) override;
+    void ResetPasteState();
+    void LoadLanguageTexts();
+    // The draw format of a cell by its row, column and column type.
+    UINT CellFormat(int row, int col) const;
+
+    bool m_bDragRunning = false;
+    CCellRange m_dragRange;
+    // Real values as read, by cell: the text shown then and the value.
+    std::unordered_map<const CGridCellBase*, std::pair<CString, CString>> m_readValues;
+};
