@@ -2,7 +2,7 @@
 // document (grid texts, column sizing, a copy beside the workbook, the replace) and the same
 // cells written by the engine directly, in the same run. Counters: both times in seconds and
 // their ratio (the document is to cost at most twice the engine).
-#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
