@@ -26,3 +26,6 @@
 #define IDS_FAULT_NO_CANDIDATE 63414
 #define IDS_FAULT_FLOW_EXCESS 63415
 #define IDS_FAULT_NOT_CONVERGED 63416
+
+// Texts of the wall heating design.
+#define IDS_WALL_STORE_FAILED 63280

@@ -1,0 +1,232 @@
+#include "floorwall/WallDesignStore.h"
+
+#include "app/common/AppSettings.h"
+#include "app/common/OpenWorkbookTable.h"
+#include "app/common/RecreateProjectSheet.h"
+#include "datalib/CData.h"
+#include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/FloorWallIds.h"
+#include "hydraulics/COtopneTeleso.h"
+#include "hydraulics/CTopnyOkruh.h"
+#include "hydraulics/NumberReading.h"
+#include "hydraulics/RadiatorConditions.h"
+#include "hydraulics/ResultSheetColumns.h"
+
+#include <memory>
+#include <new>
+
+namespace WallDesignStore
+{
+namespace
+{
+constexpr int kBuildingRow = 1;
+constexpr int kRoomRow = 2;
+constexpr int kRadiatorRow = 3;
+constexpr int kFloorCircuitRow = 4;
+constexpr int kWallCircuitRow = 5;
+constexpr double kDefaultSupply = 50.0; // °C
+constexpr double kDefaultReturn = 42.0; // °C
+// The row style of floor circuits among the application's row styles.
+constexpr int kFloorCircuitStyle = 6;
+
+CString ProjectPath()
+{
+    return AppSettings::Get().CurrentProjectPath();
+}
+
+void CloseTable(CData& table)
+{
+    table.CloseTable();
+    table.Close();
+}
+
+// A floor-heated room whose row no floor circuit followed gets the one circuit its own row
+// describes, labelled with "/A".
+void FinishRoom(CData& table, CMistPodlahVytap* room)
+{
+    if (!room || !room->m_nFloorHeating || !room->m_floorCircuits.empty() || room->m_nRow < 0)
+        return;
+    auto circuit = std::make_unique<CTopnyOkruh>();
+    circuit->ReadFromTable(&table, room->m_nRow, kFloorCircuitRow);
+    circuit->SetMaxSurfaceTemperature(room->m_dRoomTemperature);
+    circuit->m_strFormat = AppSettings::Get().RowFormats[kFloorCircuitStyle];
+    circuit->m_strLabel += "/";
+    circuit->m_strLabel += "A";
+    circuit->m_dOwnSupplyLength = 0.0;
+    room->m_floorCircuits.push_back(circuit.release());
+    room->m_nCircuitCount = int(room->m_floorCircuits.size());
+}
+
+// Reads the rows; false at a record that cannot be made or an element row before any room.
+bool ReadRows(CData& table, std::vector<CMistPodlahVytap*>& rooms)
+{
+    CMistPodlahVytap* current = nullptr;
+    try
+    {
+        for (int row = 0; row < table.m_nRecordCount; ++row)
+        {
+            CString kindText;
+            table.GetStringValue(ResultSheet::RecordType, kindText, row, -1, 0);
+            const int kind = ReadInteger(kindText);
+            if (kind == kRoomRow)
+            {
+                FinishRoom(table, current);
+                auto room = std::make_unique<CMistPodlahVytap>();
+                room->ReadRow(&table, row);
+                room->m_nRow = row;
+                rooms.push_back(room.get());
+                current = room.release();
+            }
+            else if (kind == kRadiatorRow || kind == kFloorCircuitRow || kind == kWallCircuitRow)
+            {
+                if (!current)
+                    return false;
+                if (kind == kRadiatorRow)
+                {
+                    auto radiator = std::make_unique<COtopneTeleso>();
+                    radiator->ReadRow(&table, row);
+                    current->m_radiators.push_back(radiator.release());
+                    continue;
+                }
+                auto circuit = std::make_unique<CTopnyOkruh>();
+                circuit->ReadFromTable(&table, row, kind);
+                if (kind == kFloorCircuitRow)
+                {
+                    circuit->SetMaxSurfaceTemperature(current->m_dRoomTemperature);
+                    current->m_floorCircuits.push_back(circuit.release());
+                    current->m_nCircuitCount = int(current->m_floorCircuits.size());
+                    current->m_nFloorHeating = 1;
+                }
+                else
+                {
+                    current->m_wallCircuits.push_back(circuit.release());
+                    current->m_nWallHeating = 1;
+                }
+            }
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
+    FinishRoom(table, current);
+    return true;
+}
+
+// One element's rows appended; false when the database met an error or no row was added.
+template <class Write> bool Appended(CData& table, Write&& write)
+{
+    const int before = table.m_nRecordCount;
+    table.ClearError();
+    write();
+    return table.GetErrorCode() == 0 && table.m_nRecordCount > before;
+}
+
+bool WriteRows(CData& table, const std::vector<CMistPodlahVytap*>& rooms)
+{
+    const bool first = Appended(table, [&] {
+        table.AddRow();
+        table.SetStringValue(ResultSheet::Name, "objekt", -1, 0);
+        table.SetStringValue(ResultSheet::RecordType, WriteInteger(kBuildingRow), -1, 0);
+        table.SetStringValue(ResultSheet::Format, AppSettings::Get().RowFormats[0], -1, 0);
+    });
+    if (!first)
+        return false;
+    for (CMistPodlahVytap* room : rooms)
+    {
+        if (!room)
+            continue;
+        if (!Appended(table, [&] { room->WriteRow(&table, table.m_nRecordCount); }))
+            return false;
+        for (COtopneTeleso* radiator : room->m_radiators)
+            if (radiator && !Appended(table, [&] { radiator->WriteRow(&table, table.m_nRecordCount); }))
+                return false;
+        const std::pair<int, const std::vector<CTopnyOkruh*>*> lists[] = {
+            {room->m_nFloorHeating ? kFloorCircuitRow : 0, &room->m_floorCircuits},
+            {room->m_nWallHeating ? kWallCircuitRow : 0, &room->m_wallCircuits}};
+        for (const auto& [kind, circuits] : lists)
+        {
+            if (!kind)
+                continue;
+            for (CTopnyOkruh* circuit : *circuits)
+                if (circuit && !Appended(table, [&] { circuit->SaveToTable(&table, table.m_nRecordCount, kind); }))
+                    return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, UINT& message)
+{
+    message = 0;
+    if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
+        return 1;
+    const bool read = ReadRows(table, rooms);
+    CloseTable(table);
+    if (read)
+        return 0;
+    message = IDS_LOW_MEMORY;
+    return 1;
+}
+
+void ParseTemperatures(const CString& text, WallDesign::Temperatures& t)
+{
+    t.supply = ReadNumber(text);
+    const int hash = text.Find('#');
+    if (hash < 0)
+        t.ret = t.supply;
+    else if (hash < text.GetLength() - 1)
+        t.ret = ReadNumber(text.Mid(hash + 1));
+    if (text.IsEmpty())
+        t.ret = 0.0;
+    if (t.supply <= 0.0)
+        t.supply = kDefaultSupply;
+    if (t.ret <= 0.0)
+        t.ret = kDefaultReturn;
+    t.drop = t.supply - t.ret;
+}
+
+int LoadTemperatures(CData& table, WallDesign::Temperatures& t)
+{
+    if (OpenWorkbookTable(table, ProjectPath(), kHeaderSheet, "") != 0)
+        return 1;
+    CString text;
+    table.GetStringValue(kTemperatureColumn, text, 0, -1, 0);
+    CloseTable(table);
+    ParseTemperatures(text, t);
+    return 0;
+}
+
+int StoreRooms(CData& table, const std::vector<CMistPodlahVytap*>& rooms, UINT& message)
+{
+    message = 0;
+    // The sheet is emptied only once it is known to open.
+    if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
+        return 1;
+    CloseTable(table);
+    if (RecreateProjectSheet(kRoomSheet) != 0)
+    {
+        message = IDS_WALL_STORE_FAILED;
+        return 1;
+    }
+    if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
+        return 1;
+    const bool written = WriteRows(table, rooms) && table.Flush();
+    CloseTable(table);
+    if (written)
+        return 0;
+    message = IDS_WALL_STORE_FAILED;
+    return 1;
+}
+
+int StoreTemperatures(CData& table, const WallDesign::Temperatures& t)
+{
+    if (OpenWorkbookTable(table, ProjectPath(), kHeaderSheet, "") != 0)
+        return 1;
+    const bool written = table.SetStringValue(kTemperatureColumn, TemperatureGradientText(t.supply, t.ret), 0, 0) &&
+                         table.Flush();
+    CloseTable(table);
+    return written ? 0 : 1;
+}
+} // namespace WallDesignStore

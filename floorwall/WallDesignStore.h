@@ -1,0 +1,45 @@
+#pragma once
+// The wall heating design in the project workbook: every room of "SeznamM$" with its radiators,
+// floor circuits and wall circuits (the floor design's rows pass through unchanged), and the
+// wall heating water temperatures in "SIGMA_STENOVKY" of "DataAkce$" ("%.1f#%.1f": supply,
+// return), both of the project workbook in use (its working copy). Sheets that do not open are
+// told by the workbook opener; the other messages are returned as string ids for the caller
+// to show.
+
+#include "floorwall/WallDesign.h"
+#include "platform/core/CString.h"
+#include "platform/core/WinTypes.h"
+
+#include <vector>
+
+class CData;
+class CMistPodlahVytap;
+
+namespace WallDesignStore
+{
+inline constexpr const char* kRoomSheet = "SeznamM$";
+inline constexpr const char* kHeaderSheet = "DataAkce$";
+inline constexpr const char* kTemperatureColumn = "SIGMA_STENOVKY";
+
+// Every row of "SeznamM$" appended to rooms (owned by the caller). 0 when read; 1 when
+// the sheet did not open (message 0), or when a row of a radiator or circuit came before any
+// room or a record could not be made (message 61940 "Málo paměti pro další zpracování!"; the
+// rooms read until then stay).
+int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, UINT& message);
+
+// The temperatures of the text: supply from its start, return after its first "#" (the whole
+// text without one); an empty text, or a "#" at its end, keeps the return given; a supply not
+// above 0 is 50 °C, a return not above 0 is 42 °C; the drop is their difference.
+void ParseTemperatures(const CString& text, WallDesign::Temperatures& t);
+// 0 when "DataAkce$" was read into t; 1 when it did not open.
+int LoadTemperatures(CData& table, WallDesign::Temperatures& t);
+
+// "SeznamM$" rewritten: its first row, then per room its row, its radiators, its floor circuits
+// (with floor heating) and its wall circuits (with wall heating). The sheet is emptied only
+// after it opened. 0 when written; otherwise a message id to show (0 when the opener or the
+// database has shown its message already), and the rows up to the failure stay.
+int StoreRooms(CData& table, const std::vector<CMistPodlahVytap*>& rooms, UINT& message);
+// "SIGMA_STENOVKY" of "DataAkce$"; 0 when written, 1 when the sheet did not open or the value
+// was not written.
+int StoreTemperatures(CData& table, const WallDesign::Temperatures& t);
+} // namespace WallDesignStore
