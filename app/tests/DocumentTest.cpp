@@ -5,10 +5,17 @@
 #include "app/common/ProjectFiles.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
+#include "heatloss/dialogs/InputDialogIds.h"
+#include "app/MekrIds.h"
+#include "platform/ui/CComboBox.h"
+#include "platform/ui/CDialog.h"
 #include "platform/frame/CRecentFileList.h"
 #include "platform/frame/FrameIds.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
+
+#include <gtest/gtest-spi.h>
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +30,10 @@ using Values = std::map<std::string, std::string>;
 
 class DocumentTest : public MekrFixture
 {
+public:
+    // Stop, for a check of what it reports.
+    void EndProgram() { Stop(); }
+
 protected:
     void SetUp() override
     {
@@ -443,5 +454,100 @@ TEST_F(DocumentTest, TheWholeRoad)
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
     EXPECT_EQ(Bytes(project), saved);
+}
+
+// The basic data on the whole road: command 32772 with Te, B, p2 and the building type from
+// their pickers, the order number and the author typed, the heat losses chosen, OK; the header
+// holds them, the heat-loss input follows, and after a save the header sheet holds them too.
+TEST_F(DocumentTest, BasicDataFromThePickersReachTheSavedHeader)
+{
+    ASSERT_TRUE(QFile::copy(KALVENROD_BIN_DIR "/MekrData.xls",
+                            QString::fromStdString(FolderPath("data") + "/MekrData.xls")));
+    const auto click = [](CDialog& d, int id) {
+        CWnd* control = d.GetDlgItem(id);
+        UiTest::MouseDown(control, CPoint(5, 5));
+        UiTest::MouseUp(control, CPoint(5, 5));
+    };
+    ScriptedAnswers::OnDialog(IDD_BASE, [&](CDialog& d) {
+        click(d, IDC_BASE_HEAT_LOSS);
+        ScriptedAnswers::OnDialog(IDD_BASE_TE, [&](CDialog& t) {
+            auto* places = static_cast<CComboBox*>(t.GetDlgItem(IDC_TE_PLACES));
+            places->SetCurSel(places->FindStringExact(-1, "Brno"));
+            t.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TE_PLACES, CBN_CLOSEUP), 0);
+            click(t, IDOK);
+            return IDCANCEL;
+        });
+        click(d, IDC_BASE_CHOOSE_TE);
+        ScriptedAnswers::OnDialog(IDD_BASE_B, [&](CDialog& b) {
+            click(b, IDC_B_TERRACED);
+            click(b, IDC_B_NORMAL_UNPROTECTED);
+            click(b, IDOK);
+            return IDCANCEL;
+        });
+        click(d, IDC_BASE_CHOOSE_B);
+        ScriptedAnswers::OnDialog(IDD_BASE_P2, [&](CDialog& p) {
+            click(p, IDC_P2_SHORT);
+            click(p, IDOK);
+            return IDCANCEL;
+        });
+        click(d, IDC_BASE_CHOOSE_P2);
+        ScriptedAnswers::OnDialog(IDD_BASE_TYP, [&](CDialog& t) {
+            click(t, IDC_TYPE_3);
+            click(t, IDOK);
+            return IDCANCEL;
+        });
+        click(d, IDC_BASE_CHOOSE_TYPE);
+        d.SetDlgItemText(IDC_BASE_ORDER, "Z-2026-7");
+        d.SetDlgItemText(IDC_BASE_AUTHOR, "Ing. Dvořák");
+        click(d, IDC_BASE_OK);
+        return IDCANCEL;
+    });
+    ScriptedAnswers::ForgetShown();
+    Command(ID_BASIC_DATA);
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), (std::vector<UINT>{IDD_BASE, IDD_BASE_TE, IDD_BASE_B, IDD_BASE_P2,
+                                                                  IDD_BASE_TYP, IDD_DATA_GRID}));
+    const ProjectHeader& header = Header();
+    EXPECT_EQ(header.Te, -12);
+    EXPECT_EQ(header.temperatureRegion, "Brno");
+    EXPECT_EQ(header.B, 6);
+    EXPECT_DOUBLE_EQ(header.p2, 0.2);
+    EXPECT_EQ(header.buildingType, 3);
+    EXPECT_EQ(header.orderNumber, "Z-2026-7");
+    EXPECT_EQ(header.author, "Ing. Dvořák");
+    EXPECT_TRUE(Doc()->IsModified());
+
+    const CString project = Akce("Skola.kzn");
+    SaveAs(project);
+    const Values expected = {{"Venkovní teplota", "-12"},       {"ChČ budovy", "6"},
+                             {"Typ budovy", "3"},               {"Zakázkové číslo", "Z-2026-7"},
+                             {"Vypracoval", "Ing. Dvořák"}, {"Teplotní oblast", "Brno"}};
+    for (const auto& [column, value] : expected)
+        EXPECT_EQ(HeaderValue(project, column.c_str()), value.c_str()) << column;
+    CString p2 = HeaderValue(project, "Přirážka na UZ");
+    p2.Replace(",", ".");
+    EXPECT_DOUBLE_EQ(std::atof(p2.GetString()), 0.2);
+}
+
+// The question at the end about a changed new project: Yes with a name saves it there and the
+// program ends; left unanswered (Yes, then a cancelled Save As keeps the program open) the
+// test is told at once and the program still ends, instead of waiting for ever.
+TEST_F(DocumentTest, TheQuestionAtTheEndOfAChangedNewProject)
+{
+    Header().investor1 = "Nový investor";
+    Settings().Modified[AppSettings::BasicData] = 1;
+    const CString project = Akce("Novy.kzn");
+    ScriptedAnswers::AnswerBox(IDYES);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, project);
+    Stop();
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    EXPECT_EQ(HeaderValue(project, "Název zakázky"), "Nový investor");
+
+    Restart({});
+    Settings().Modified[AppSettings::BasicData] = 1;
+    static DocumentTest* test;
+    test = this;
+    EXPECT_NONFATAL_FAILURE(test->EndProgram(), "the program did not end");
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
 }
 } // namespace

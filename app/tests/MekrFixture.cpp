@@ -77,12 +77,23 @@ void MekrFixture::Stop()
     if (m_app->m_pMainWnd)
         m_app->m_pMainWnd->SendMessage(WM_CLOSE);
     UiTest::ProcessEvents();
+    if (m_app->m_pMainWnd)
+    {
+        // The program stayed open: a question at its end (saving a changed project) was left to
+        // its default, which here leads to a cancelled Save As. A test that leaves changes
+        // answers it; the changes are dropped so that the program ends and nothing waits.
+        ADD_FAILURE() << "the program did not end: answer the question at its end in the test";
+        AppSettings::Get().Modified.fill(0);
+        m_app->m_pMainWnd->SendMessage(WM_CLOSE);
+        UiTest::ProcessEvents();
+    }
     m_app->ExitInstance();
     // Windows closed late go now, as the event loop would take them, before the next program.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Closing the main window asked the application to quit; a short run of the application's
     // loop takes that request, so that the next program's modal loops run.
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    // exit, not quit: a quit may be refused by a window that does not close, and would then wait.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     m_frame = nullptr;
 }
