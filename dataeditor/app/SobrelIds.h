@@ -64,6 +64,7 @@
 #define IDS_LIST_DELETE 1905
 #define IDS_LIST_UP 1906
 #define IDS_LIST_DOWN 1907
+#define IDS_VALUE_NAME_TAKEN 1256
 
 // Options pages.
 #define IDC_ADD_ROW_ON_END 1578

@@ -1,6 +1,8 @@
 #include "SobrelFixture.h"
 
 #include "dataeditor/app/CEditListBox.h"
+#include "dataeditor/app/CValueListBox.h"
+#include "platform/ui/CButton.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogShot.h"
@@ -89,6 +91,45 @@ void TypeLabel(CEditListBox& list, const char* text, int key)
     UiTest::ProcessEvents();
 }
 
+// A dialog with named row formats, as the row-format dialog keeps them.
+class ValueHost : public CDialog, public CValueListBox::Owner
+{
+public:
+    ValueHost() : CDialog(IDD_WINDOWS) {}
+    CValueListBox list;
+    CButton change;
+    std::map<CString, CString> values = {{"Tučně", "||T|"}, {"Červeně", "ff0000|||"}, {"Vybraný řádek", "|ffff00||"}};
+    bool editing = true;
+    std::vector<std::string> shown;
+
+    std::map<CString, CString>& Values() override { return values; }
+    bool EditingAllowed() const override { return editing; }
+    CString NewValue() const override { return "|||"; }
+    void ShowValue(const CString& name) override { shown.emplace_back(LPCTSTR(name)); }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        change.Create("Změnit", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), this, CValueListBox::changeButtonId);
+        list.owner = this;
+        list.ReplaceDlgItem(this, IDC_WINDOW_LIST);
+        list.SetStandardButtons();
+        list.AddItem("Tučně", 3);
+        list.AddItem("Vybraný řádek", DWORD_PTR(-1));
+        list.AddItem("Červeně", 1);
+        return TRUE;
+    }
+};
+
+std::vector<std::string> Names(const std::map<CString, CString>& values)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : values)
+        names.emplace_back(LPCTSTR(entry.first));
+    return names;
+}
+
 class EditListBox : public SobrelFixture
 {
 };
@@ -155,4 +196,53 @@ TEST_F(EditListBox, ButtonsAddRemoveAndMoveItemsAndLabelsAreEditedInPlace)
     QDir().mkpath("pictures");
     ListHost shot;
     EXPECT_TRUE(DialogShot::Render(shot, "pictures/sobrel-editlist.png"));
+}
+
+TEST_F(EditListBox, ValueListKeepsItsDialogsNamesInStep)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    ScriptedAnswers::OnDialog(IDD_WINDOWS, [](CDialog& dialog) {
+        auto& host = dynamic_cast<ValueHost&>(dialog);
+        CValueListBox& list = host.list;
+        dialog.ShowWindow(SW_SHOW);
+        dialog.GetWidget()->activateWindow();
+        UiTest::ProcessEvents();
+
+        list.Sort();
+        EXPECT_EQ(Texts(list), (std::vector<std::string>{"Červeně", "Tučně", "Vybraný řádek"}));
+        EXPECT_EQ(list.GetSelItem(), 0);
+        EXPECT_EQ(host.shown.back(), "Červeně");
+        EXPECT_FALSE(host.change.IsWindowEnabled()) << "a named format of the table is not changed here";
+        list.SelectItem(2);
+        EXPECT_EQ(host.shown.back(), "Vybraný řádek");
+        EXPECT_TRUE(host.change.IsWindowEnabled());
+        host.editing = false;
+        list.SelectItem(0);
+        list.SelectItem(2);
+        EXPECT_FALSE(host.change.IsWindowEnabled());
+
+        // A name another item has is refused and the label opened again; the map stays.
+        const auto before = host.values;
+        list.EditItem(0);
+        TypeLabel(list, "Tučně", Qt::Key_Return);
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+        EXPECT_TRUE(list.IsEditing());
+        EXPECT_EQ(host.values, before);
+        TypeLabel(list, "Modře", Qt::Key_Return);
+        EXPECT_EQ(Names(host.values), (std::vector<std::string>{"Modře", "Tučně", "Vybraný řádek"}));
+        EXPECT_EQ(host.values["Modře"], "|||");
+
+        Click(list, "new");
+        TypeLabel(list, "Zeleně", Qt::Key_Return);
+        EXPECT_EQ(host.values.count("Zeleně"), 1u);
+        list.SelectItem(0);
+        Click(list, "delete");
+        EXPECT_EQ(host.values.count("Modře"), 0u);
+        EXPECT_EQ(host.values.size(), 3u);
+        return IDOK;
+    });
+    ValueHost host;
+    host.DoModal();
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_WINDOWS});
 }
