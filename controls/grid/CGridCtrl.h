@@ -13,6 +13,7 @@
 #include "controls/grid/CTitleTip.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridItem.h"
+#include "controls/grid/GridPolicy.h"
 #include "controls/grid/GridSizes.h"
 #include "platform/gdi/CImageList.h"
 #include "platform/ui/CWnd.h"
@@ -230,10 +231,14 @@ public:
     void ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
     BOOL SortByColumn(int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
     BOOL SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending = TRUE, LPARAM data = 0);
-    // The data editor's clipboard rules: a copied block leaves out the cells not selected and
-    // ends its rows with a tab and a line feed; a paste also reads texts with a "#GridInfo;"
-    // line, tells the owner of each change without asking it and skips no hidden cell.
-    void SetEditorClipboard(BOOL bEditor) { m_bEditorClipboard = bEditor; }
+    // The data editor's clipboard rules alone (GridPolicy::editorClipboard).
+    void SetEditorClipboard(BOOL bEditor) { m_policy.editorClipboard = bEditor != FALSE; }
+    // Where the grid behaves as the data editor's grid; chosen before the grid is used.
+    void SetPolicy(const GridPolicy& policy) { m_policy = policy; }
+    const GridPolicy& GetPolicy() const { return m_policy; }
+    // The key acted on after an in-place edit ended with Enter (VK_TAB or VK_DOWN).
+    void SetKeyAfterEnter(UINT nKey) { m_nKeyAfterEnter = nKey; }
+    UINT GetKeyAfterEnter() const { return m_nKeyAfterEnter; }
     // Puts whole rows (cells and heights) in a new order: row nFirstRow + i becomes what row
     // nFirstRow + order[i] was. The selection and the focus cell are the caller's to clear.
     BOOL ReorderRows(int nFirstRow, const std::vector<int>& order);
@@ -314,6 +319,10 @@ protected:
     // Tells the cells from a row and column on where they now lie, after rows or columns moved.
     void RenumberCells(int nFromRow, int nFromCol);
     BOOL PasteEditorText(CCellID cell, const CString& text);
+    // A selection change told by the mouse or select-all (not under focusNotifications).
+    void NotifySelectionChange(int nRow, int nCol, int nCode);
+    // Empties a cell and tells the owner before and after, whatever it answers.
+    void ClearCellInforming(int nRow, int nCol);
     BOOL QuickSortRows(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     static int ReadWheelScrollLines();
     static std::uint64_t CellKey(int nRow, int nCol)
@@ -368,7 +377,8 @@ protected:
     BOOL m_bFixedRowSelection = TRUE;
     BOOL m_bFixedColumnSelection = TRUE;
     BOOL m_bSortOnClick = FALSE;
-    BOOL m_bEditorClipboard = FALSE;
+    GridPolicy m_policy;
+    UINT m_nKeyAfterEnter = VK_TAB;
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
     PFNLVCOMPARE m_pfnCompare = nullptr;

@@ -8,8 +8,10 @@
 #include "platform/ui/COleDataObject.h"
 #include "platform/ui/COleDataSource.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 // --- Text changes --------------------------------------------------------------------------------
 
@@ -47,8 +49,35 @@ void CGridCtrl::ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCo
     Refresh();
 }
 
+void CGridCtrl::ClearCellInforming(int nRow, int nCol)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return;
+    SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT);
+    pCell->SetText(_T(""));
+    SetModified(TRUE, nRow, nCol);
+    SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT);
+}
+
 void CGridCtrl::ClearSelectedCells()
 {
+    if (m_policy.clearInforms)
+    {
+        if (!m_bEditable)
+            return;
+        std::vector<CCellID> cells;
+        for (const auto& entry : m_SelectedCellMap)
+            cells.push_back(entry.second);
+        std::sort(cells.begin(), cells.end(), [](const CCellID& a, const CCellID& b) {
+            return a.row != b.row ? a.row < b.row : a.col < b.col;
+        });
+        for (const CCellID& cell : cells)
+            if (IsValid(cell) && IsCellEditable(cell))
+                ClearCellInforming(cell.row, cell.col);
+        Invalidate();
+        return;
+    }
     const CCellRange range = GetSelectedCellRange();
     if (m_bEditable && IsValid(range))
         ClearCellRange(range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol());
@@ -61,7 +90,7 @@ CString CGridCtrl::GetSelectionText() const
     const CCellRange range = GetSelectedCellRange();
     if (!IsValid(range))
         return CString();
-    if (m_bEditorClipboard)
+    if (m_policy.editorClipboard)
         return GridClipboardText::BlockText(
             range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol(),
             [this](int row, int col) { return GetCell(row, col) && IsCellSelected(row, col); },
@@ -118,7 +147,7 @@ BOOL CGridCtrl::PasteText(CCellID cell, const CString& text)
 {
     if (!IsValid(cell) || !IsCellEditable(cell))
         return FALSE;
-    if (m_bEditorClipboard)
+    if (m_policy.editorClipboard)
         return PasteEditorText(cell, text);
     // Rows split at line ends; fields at tabs only (a comma is the decimal separator here).
     std::string_view rest(text.str());
@@ -207,9 +236,15 @@ void CGridCtrl::OnEditPaste()
 
 void CGridCtrl::OnEditSelectAll()
 {
-    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    NotifySelectionChange(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
     SelectEverything();
-    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+    NotifySelectionChange(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+}
+
+void CGridCtrl::NotifySelectionChange(int nRow, int nCol, int nCode)
+{
+    if (!m_policy.focusNotifications)
+        SendMessageToParent(nRow, nCol, nCode);
 }
 
 void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI)
@@ -277,12 +312,26 @@ DROPEFFECT CGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, 
 {
     if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
         return DROPEFFECT_NONE;
-    const CCellID cell = GetCellFromPt(point);
+    CCellID cell = GetCellFromPt(point);
     if (!IsValid(cell))
     {
         OnDragLeave();
         m_idDropCell = CCellID();
         return DROPEFFECT_NONE;
+    }
+    if (m_policy.dragScrollsOverHeadings && (cell.row < m_nFixedRows || cell.col < m_nFixedCols))
+    {
+        // Held over the headings, the drag scrolls back one row or column at a time.
+        const CCellID topLeft = GetFirstScrolledCell();
+        CCellID before = topLeft;
+        if (cell.row < m_nFixedRows)
+            before.row--;
+        if (cell.col < m_nFixedCols)
+            before.col--;
+        if (!IsValid(before) || before.row < m_nFixedRows || before.col < m_nFixedCols)
+            return DROPEFFECT_NONE;
+        EnsureVisible(before);
+        cell = before;
     }
     if (!IsCellEditable(cell))
         return DROPEFFECT_NONE;
@@ -323,8 +372,8 @@ BOOL CGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT /*dropEffect*/, C
 
 BOOL CGridCtrl::SortByColumn(int nCol, BOOL bAscending, LPARAM data)
 {
-    return SortByColumnWith(m_pfnCompare ? m_pfnCompare : &CGridCtrl::CompareCellTexts, nCol, bAscending,
-                            data);
+    const bool ownCompare = m_pfnCompare && !m_policy.textSort;
+    return SortByColumnWith(ownCompare ? m_pfnCompare : &CGridCtrl::CompareCellTexts, nCol, bAscending, data);
 }
 
 BOOL CGridCtrl::SortByColumnWith(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data)

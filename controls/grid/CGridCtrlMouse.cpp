@@ -108,7 +108,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     }
     else if (m_MouseMode != MOUSE_PREPARE_DRAG)
     {
-        SendMessageToParent(cell.row, cell.col, GVN_SELCHANGING);
+        NotifySelectionChange(cell.row, cell.col, GVN_SELCHANGING);
         m_PrevSelectedCellMap.clear();
         if (bCtrl)
             m_PrevSelectedCellMap = m_SelectedCellMap;
@@ -372,16 +372,16 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
         if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
             pCell->OnClick(ptClicked);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+        NotifySelectionChange(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
         ResetSelectedRange();
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        NotifySelectionChange(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
         break;
     case MOUSE_SIZING_COL:
     case MOUSE_SIZING_ROW:
         FinishSizing(point);
         break;
     default:
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        NotifySelectionChange(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
         if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
             pCell->OnClick(ptClicked);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
@@ -544,7 +544,7 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, CPoint point, UINT nChar)
     CRect rect;
     if (!IsCellVisible(cell) || !GetCellRect(cell, rect))
         return;
-    if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0)
+    if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0 && !m_policy.editsInformOnly)
         return;
     if (CGridCellBase* pCell = GetCell(nRow, nCol))
         pCell->Edit(nRow, nCol, rect, point, IDC_INPLACE_CONTROL, nChar);
@@ -556,7 +556,17 @@ void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
     if (!pCell)
         return;
     const CString strOld = GetItemText(nRow, nCol);
-    if (str != strOld)
+    if (m_policy.editsInformOnly)
+    {
+        // No check and no question: the owner hears of the change afterwards.
+        if (str != strOld)
+        {
+            SetModified(TRUE, nRow, nCol);
+            pCell->SetText(str);
+            RedrawCell(nRow, nCol);
+        }
+    }
+    else if (str != strOld)
     {
         // The owner reads the new text while it is asked; a refusal leaves the cell as it was.
         pCell->SetText(str);

@@ -46,6 +46,8 @@ CCellID CGridCtrl::SetFocusCell(CCellID cell)
 
     if (IsValid(idPrev))
     {
+        if (m_policy.focusNotifications)
+            SendMessageToParent(idPrev.row, idPrev.col, GVN_SELCHANGING);
         SetItemState(idPrev.row, idPrev.col, GetItemState(idPrev.row, idPrev.col) & ~GVIS_FOCUSED);
         RedrawCell(idPrev);
         redrawHeadings(idPrev, cell);
@@ -56,6 +58,8 @@ CCellID CGridCtrl::SetFocusCell(CCellID cell)
         SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | GVIS_FOCUSED);
         RedrawCell(cell);
         redrawHeadings(cell, idPrev);
+        if (m_policy.focusNotifications)
+            SendMessageToParent(cell.row, cell.col, GVN_SELCHANGED);
     }
     return idPrev;
 }
@@ -286,7 +290,13 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     switch (nChar)
     {
     case VK_DELETE:
-        ReplaceCellText(m_idCurrentCell.row, m_idCurrentCell.col, _T(""));
+        if (!m_policy.deleteInforms)
+            ReplaceCellText(m_idCurrentCell.row, m_idCurrentCell.col, _T(""));
+        else if (IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell))
+        {
+            ClearCellInforming(m_idCurrentCell.row, m_idCurrentCell.col);
+            RedrawCell(m_idCurrentCell);
+        }
         break;
     case VK_DOWN:
         if (const int row = NextVisible(next.row + 1, 1, 0, m_nRows - 1, height); row >= 0)
@@ -308,7 +318,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
                 const int col2 = NextVisible(m_nFixedCols, 1, m_nFixedCols, m_nCols - 1, width);
                 if (row < 0 || col2 < 0)
                 {
-                    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+                    if (!m_policy.tabStopsAtEnds)
+                        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
                     return;
                 }
                 next = CCellID(row, col2);
@@ -326,7 +337,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             const int col2 = NextVisible(m_nCols - 1, -1, m_nFixedCols, m_nCols - 1, width);
             if (row < 0 || col2 < 0)
             {
-                CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+                if (!m_policy.tabStopsAtEnds)
+                    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
                 return;
             }
             next = CCellID(row, col2);
@@ -496,13 +508,19 @@ void CGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
     auto* pDispInfo = reinterpret_cast<GridDispInfo*>(pNMHDR);
     const GridItem& item = pDispInfo->item;
+    if (!GetSafeHwnd())
+        return;
     OnEndEditCell(item.row, item.col, item.strText);
+    if (m_policy.editsInformOnly)
+        SendMessageToParent(item.row, item.col, GVN_ENDLABELEDIT);
     const UINT nKey = UINT(item.lParam);
     if (nKey == VK_TAB || (nKey >= VK_PRIOR && nKey <= VK_DOWN))
     {
         OnKeyDown(nKey, 0, 0);
         OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), nKey | GRID_EDIT_STARTED_BY_KEY);
     }
+    else if (nKey == VK_RETURN && m_policy.keyAfterEnter)
+        OnKeyDown(m_nKeyAfterEnter, 0, 0);
 }
 
 // --- Auto-scroll timer, capture and cursor ------------------------------------------------------

@@ -54,7 +54,7 @@ CString ThousandSeparator()
 CSobrelGrid::CSobrelGrid(int nRows, int nCols, int nFixedRows, int nFixedCols)
     : CGridCtrl(nRows, nCols, nFixedRows, nFixedCols)
 {
-    SetEditorClipboard(TRUE);
+    SetPolicy(GridPolicy::Editor());
     LoadLanguageTexts();
 }
 
@@ -526,7 +526,12 @@ void CSobrelGrid::SortOnHeaderClick(CCellID& cell)
         return;
     if (!GetRowSelectMode() || cell.col < GetFixedColumnCount())
     {
-        CGridCtrl::SortOnHeaderClick(cell);
+        // A selection click on the heading; nothing is sorted.
+        if (GetFixedRowSelection())
+        {
+            m_MouseMode = cell.col < GetFixedColumnCount() ? MOUSE_SELECT_ALL : MOUSE_SELECT_COL;
+            ExtendSelectionTo(cell);
+        }
         return;
     }
     if (!GetHeaderSort())
