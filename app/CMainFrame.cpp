@@ -10,6 +10,7 @@
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
+#include "floorwall/dialogs/FloorSettingsRun.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
@@ -199,6 +200,13 @@ void CMainFrame::EditChangedConditions()
         return;
     CopyConditionsToRadiator(dialog, radiator);
     AppSettings::Get().TemperaturePair = TemperatureGradientText(radiator.m_dSupply, radiator.m_dReturn);
+}
+
+// The floor calculation settings; the design-temperature flag keeps the design flow and return
+// temperatures as they are.
+int CMainFrame::EditFloorCalculationSettings()
+{
+    return RunFloorCalculationSettings(m_nDesignTemperatureFlag);
 }
 
 void CMainFrame::OnSplitLosses()

@@ -29,6 +29,8 @@ public:
 
     // The changed-conditions command; with the quiet flag set it computes without a dialog.
     void EditChangedConditions();
+    // The floor calculation settings (without a dialog while the skip flag is set): the result.
+    int EditFloorCalculationSettings();
     // Runs the settings sheet on the given page (-1: the owner page when the organisation is
     // missing, else the first).
     void RunSettings(int startPage = -1);

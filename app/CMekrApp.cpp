@@ -11,6 +11,7 @@
 #include "app/common/ProjectFiles.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "datalib/CData.h"
+#include "floorwall/SpacingSeriesList.h"
 #include "heatloss/ProjectInfoFile.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CBase.h"
@@ -43,6 +44,8 @@ CMekrApp::CMekrApp() : CWinApp("kalvenrod"), m_settings(AppSettings::Get()) {}
 BOOL CMekrApp::InitInstance()
 {
     m_settings.SetStartValues(GetSysColor(COLOR_INACTIVEBORDER));
+    // The floor tables tell of arguments outside their range until a design run clears it.
+    m_settings.RangeMessages = 1;
     // Numbers in the program's texts take the user's decimal separator.
     NumberText::SetFormatSeparator(UserLocale::Current().decimalSeparator);
 
@@ -157,6 +160,7 @@ int CMekrApp::ExitInstance()
     }
     // The working copies of this run go once the project is saved or dropped.
     ProjectFiles::RemoveMadeFiles();
+    FreeSpacingSeriesList();
     return CWinApp::ExitInstance();
 }
 

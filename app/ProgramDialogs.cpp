@@ -15,6 +15,8 @@
 #include "floorwall/dialogs/CDotazVybaveni.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
+#include "floorwall/dialogs/CNastavVypocetPodl.h"
+#include "floorwall/dialogs/FloorSettingsIds.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "heatloss/dialogs/CBase.h"
 #include "heatloss/dialogs/CBase_B.h"
@@ -64,6 +66,7 @@ void RegisterProgramDialogs()
         dialog->m_strKind = "SO";
         return dialog;
     });
+    DialogShot::RegisterClass(IDD_NASTAV_VYPOCET_PODL, [] { return std::make_unique<CNastavVypocetPodl>(); });
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
     DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });
     DialogShot::RegisterClass(IDD_DOTAZ_VYBAVENI, [] { return std::make_unique<CDotazVybaveni>(); });

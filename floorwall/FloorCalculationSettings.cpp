@@ -4,6 +4,9 @@
 #include "app/common/CommonIds.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProductCatalogue.h"
+#include "app/common/OpenWorkbookTable.h"
+#include "datalib/CData.h"
+#include "platform/core/FileOps.h"
 
 #include <cstdlib>
 
@@ -109,4 +112,44 @@ CString MinimumSpacingText(double spacing)
     while (text.GetLength() > 1 && text.Right(1) == "0")
         text = text.Left(text.GetLength() - 1);
     return text;
+}
+
+std::vector<CatalogueItem> CatalogueItems(const CString& cataloguePath, const char* itemNumbers)
+{
+    std::vector<CatalogueItem> items;
+    if (cataloguePath.IsEmpty() || !FileOps::Exists(cataloguePath.GetString()))
+        return items;
+    CData data;
+    const CString sql = ProductCatalogue::ByRecordList(ProductCatalogue::DataSheet, ProductCatalogue::RecordColumn,
+                                                       itemNumbers);
+    if (OpenWorkbookTable(data, cataloguePath, ProductCatalogue::DataSheet, sql) != 0)
+        return items;
+    for (int r = 0; r < data.m_nRecordCount; ++r)
+    {
+        CString number;
+        CString type;
+        data.GetStringValue(ProductCatalogue::RecordColumn, number, r, -1, 0);
+        data.GetStringValue("Typ", type, r, -1, 0);
+        CatalogueItem item;
+        item.item = ReadInteger(number);
+        item.text.Format("[%d]  %s", item.item, type.GetString());
+        items.push_back(item);
+    }
+    data.CloseTable();
+    data.Close();
+    return items;
+}
+
+FloorSystemMakers ListFloorSystemMakers(int currentMaker)
+{
+    FloorSystemMakers makers;
+    for (const ProductCatalogue::PipeMaker& maker : ProductCatalogue::PipeMakers(AppSettings::Get().PathList))
+    {
+        if (!IsFloorSystemMaker(maker.number))
+            continue;
+        if (maker.number == currentMaker)
+            makers.current = int(makers.names.size());
+        makers.names.push_back(maker.name);
+    }
+    return makers;
 }

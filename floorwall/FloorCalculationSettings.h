@@ -5,6 +5,8 @@
 
 #include "platform/core/CString.h"
 
+#include <vector>
+
 // The design temperatures as the settings edit them: flow, return and their spread (K).
 struct FloorTemperatures
 {
@@ -41,3 +43,24 @@ double MinimumSpacingForSystem(const CString& systemCode);
 
 // The spacing as "%.4f" without trailing zeros: "0.075", "0.05".
 CString MinimumSpacingText(double spacing);
+
+// A product of a maker's catalogue as the settings list it: its item number ("Věta") and the
+// list text "[%d]  %s" with its "Typ".
+struct CatalogueItem
+{
+    int item = 0;
+    CString text;
+};
+
+// The catalogue's items of the numbers listed ("4,7,9"), in the sheet's order. Empty when no
+// file is at the path or the sheet does not open (the opener's message shown).
+std::vector<CatalogueItem> CatalogueItems(const CString& cataloguePath, const char* itemNumbers);
+
+// The names of the floor system makers of the maker list, in its order, and the position among
+// them of the current maker (-1 when it is not listed).
+struct FloorSystemMakers
+{
+    std::vector<CString> names;
+    int current = -1;
+};
+FloorSystemMakers ListFloorSystemMakers(int currentMaker);

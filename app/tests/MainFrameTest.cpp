@@ -3,6 +3,8 @@
 #include "app/CSplashWnd.h"
 #include "app/MekrIds.h"
 #include "app/common/AppSettings.h"
+#include "floorwall/SpacingSeriesList.h"
+#include "floorwall/dialogs/FloorSettingsIds.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "heatloss/dialogs/InputDialogIds.h"
@@ -302,3 +304,33 @@ TEST_F(MainFrameTest, SecondShowKeepsTheOnePicture)
     ExpectPictureCentred();
 }
 } // namespace
+
+TEST_F(MainFrameTest, FloorCalculationSettingsKeepTheDesignTemperaturesWhileTheFlagIsSet)
+{
+    AppSettings& settings = AppSettings::Get();
+    EXPECT_EQ(settings.RangeMessages, 1);
+    settings.SkipFloorSettings = 1;
+    EXPECT_EQ(m_frame->EditFloorCalculationSettings(), IDOK);
+    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+    EXPECT_EQ(SpacingSeriesList().size(), 2u); // the defaults, from the first call on
+
+    settings.SkipFloorSettings = 0;
+    m_frame->m_nDesignTemperatureFlag = 1;
+    const double designReturn = settings.DesignReturnTemperature; // the new project's
+    bool flowLocked = false;
+    ScriptedAnswers::OnDialog(IDD_NASTAV_VYPOCET_PODL, [&](CDialog& d) {
+        flowLocked = !d.GetDlgItem(IDC_NVP_FLOW)->IsWindowEnabled();
+        d.SetDlgItemText(IDC_NVP_RETURN, "30,0");
+        d.SetDlgItemText(IDC_NVP_MAX_LENGTH, "150");
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(m_frame->EditFloorCalculationSettings(), IDOK);
+    EXPECT_TRUE(flowLocked);
+    EXPECT_EQ(settings.DesignReturnTemperature, designReturn);
+    EXPECT_EQ(settings.MaxDelkaOkruhu, 150.0);
+
+    // The program's end frees the series.
+    Stop();
+    EXPECT_TRUE(SpacingSeriesList().empty());
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The floor calculation settings dialog: its controls, the "Užít" pictures and the grid headings.
+
+#define IDD_NASTAV_VYPOCET_PODL 230
+#define IDB_ROZTECE_UZIT 207
+
+#define IDC_NVP_FLOW 1308
+#define IDC_NVP_RETURN 1309
+#define IDC_NVP_SPREAD 1310
+#define IDC_NVP_SERIES_GRID 1321
+#define IDC_NVP_MAX_LENGTH 1323
+#define IDC_NVP_MAKER 1336
+#define IDC_NVP_PIPE 1337
+#define IDC_NVP_TYPE_A 1338
+#define IDC_NVP_TYPE_B 1339
+#define IDC_NVP_TYPE_C 1340
+#define IDC_NVP_TOLERANCE 1347
+#define IDC_NVP_RETURN_TO_ROOM 1348
+#define IDC_NVP_MAX_PRESSURE_LOSS 1473
+#define IDC_NVP_AREA_CHECK 1482
+#define IDC_NVP_SUPPLY_SAME_ROOM 1485
+#define IDC_NVP_SYSTEM 1488
+#define IDC_NVP_MIN_DIFFERENCE 1628
+
+#define IDS_SERIES_USE 61580
+#define IDS_SERIES_STEP 61581
+#define IDS_SERIES_FROM 61582
+#define IDS_SERIES_TO 61583
+#define IDS_SERIES_SPACINGS 61584
