@@ -462,6 +462,14 @@ TEST_F(ConstructionDialogTest, ChangingAConstructionRewritesItsLayers)
             EXPECT_EQ(1, d.m_GridM.GetSelectedCellRange().GetRowSpan());
             material = d.m_GridM.GetSelectedCellRange().GetMinRow();
             EXPECT_EQ("106", d.m_GridM.GetItemText(material, d.m_GridM.FindColumn("Položka")).str());
+            // The name is typed over in the construction's row; its kind is not.
+            d.m_GridK.SetFocus();
+            d.m_GridK.SetFocusCell(d.m_nRowK, d.m_GridK.FindColumn("Označení"));
+            UiTest::TypeText("X");
+            EXPECT_FALSE(d.m_GridK.IsItemEditing(d.m_nRowK, d.m_GridK.FindColumn("Označení")));
+            d.m_GridK.SetFocusCell(d.m_nRowK, d.m_GridK.FindColumn("Druh konstrukce"));
+            UiTest::TypeText("Pórobeton 375");
+            UiTest::PressKey(VK_RETURN);
             ClickRow(d.m_GridU, 2);
             AddMaterial(d, "108", "400");
             addShown = Shown(d, IDC_WK_ADD) && Enabled(d, IDC_WK_ADD);
@@ -486,6 +494,8 @@ TEST_F(ConstructionDialogTest, ChangingAConstructionRewritesItsLayers)
     EXPECT_EQ(others + 4, Read("Mekr_kUsr$").size());
     const std::vector<Row> changed = Read("Mekr_StK$", "[Odkaz]='" + key + "'", 6);
     ASSERT_EQ(1u, changed.size());
+    EXPECT_EQ("Pórobeton 375", changed[0].at("Druh konstrukce"));
+    EXPECT_EQ("SO", changed[0].at("Označení"));
     EXPECT_NEAR(470.0, std::atof(changed[0].at("Tloušťka").c_str()), 1e-9);
     const double U = 1.0 / (0.13 + (10 / 0.99 + 400 / 0.21 + 10 / 0.99 + 50 / 0.21) / 1000.0 + 0.04);
     EXPECT_NEAR(U, std::atof(changed[0].at("Prostup tepla").c_str()), 1e-6);
