@@ -14,6 +14,7 @@
 #include "dataeditor/view/ColumnTypeCodec.h"
 #include "dataeditor/view/ViewIds.h"
 #include "platform/core/MessageBox.h"
+#include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CommonDialogs.h"
 #include "datalib/CData.h"
@@ -33,6 +34,12 @@ BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_WM_DESTROY()
     ON_COMMAND(ID_EXPORT, OnExport)
     ON_UPDATE_COMMAND_UI(ID_EXPORT, OnUpdateExport)
+    ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+    ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+    ON_COMMAND(ID_JOURNAL, OnJournal)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateEditRedo)
+    ON_UPDATE_COMMAND_UI(ID_JOURNAL, OnUpdateJournal)
 END_MESSAGE_MAP()
 
 namespace
@@ -255,9 +262,8 @@ int CSobrelView::FormatColumn() const
 
 void CSobrelView::ApplyRowFormats()
 {
-    const int format = FormatColumn();
-    if (format >= 0)
-        m_grid->SetColumnWidth(format, 0);
+    if (m_grid)
+        m_grid->ApplyRowFormats(FALSE, FALSE);
 }
 
 void CSobrelView::PushStep(CUndoStep* step)
@@ -584,3 +590,21 @@ void CSobrelView::OnExport()
 }
 
 void CSobrelView::OnUpdateExport(CCmdUI* pCmdUI) { pCmdUI->Enable(!editing && columnCount > 0); }
+
+bool CSobrelView::Writable() const
+{
+    const CSobrelDoc* document = Document();
+    return !(document && document->readOnly);
+}
+
+void CSobrelView::ClearFoundMarks()
+{
+    found = false;
+    if (!m_grid)
+        return;
+    for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
+        for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+            m_grid->SetItemBkColour(r, c, CLR_DEFAULT);
+    ApplyRowFormats();
+    m_grid->Invalidate();
+}

@@ -70,6 +70,25 @@ public:
     std::vector<CString> exportedFiles;
     bool editing = false;
 
+    // Undo back to the previous group mark (a group whole); redo one step or group.
+    void Undo();
+    void Redo();
+    // The journal dialog's entries: a group is one entry, the current state a marker (step -1).
+    struct JournalEntry
+    {
+        CString text;
+        int step;
+    };
+    std::vector<JournalEntry> JournalEntries(int& current) const;
+    // Undoes or redoes until the journal position is the target.
+    void GoToStep(int target);
+    // Each undo or redo suspends the grid's drawing around itself (off while a replay runs).
+    bool redrawEachStep = true;
+    // Cells marked by a search (or by the marking of switched-off rows).
+    bool found = false;
+    void ClearFoundMarks();
+    bool Writable() const;
+
     // The text the save writes for a cell (Booleans as "1" and "0").
     CString GetDataText(int row, int column) const;
 
@@ -87,10 +106,22 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
     afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
+    afx_msg void OnEditUndo();
+    afx_msg void OnEditRedo();
+    afx_msg void OnJournal();
+    afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateJournal(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowGrid(bool show);
+    void SuspendDrawing();
+    void ResumeDrawing();
+    bool StepIs(int index, int kind) const;
+    // Around each undo or redo: drawing suspended, search marks cleared.
+    void BeginReplay();
+    void EndReplay();
     CTableExport Exporter() const;
 
     std::unique_ptr<CSobrelGrid> m_grid;
