@@ -22,8 +22,9 @@ void CMekrView::SetUpBill()
     m_nFirstPageRows = m_bVcetneHodnoty ? 8 : 5;
     m_nHeadingRows = 3;
     AppSettings& settings = AppSettings::Get();
-    LoadBillItems(settings.CurrentProjectPath(), m_nSestava == FloorBillReport ? "MateriPodlah$" : "MateriStenov$",
-                  settings.PathList, *m_snapshot);
+    LoadBillItems(settings.CurrentProjectPath(),
+                  m_nSestava == FloorBillReport ? "MateriPodlah$" : "MateriStenov$", settings.PathList,
+                  *m_snapshot);
     m_groupSizes.clear();
     for (const BillReportItem& item : m_snapshot->bill)
         m_groupSizes.push_back(item.Lines());
@@ -54,8 +55,11 @@ void CMekrView::PrintBill(CDC* pDC, const CRect& area, int top)
     }
     const int x[] = {L, L + 2 * u, L + 5 * u, L + 19 * u, L + 22 * u, L + 24 * u, L + 28 * u, L + width};
     auto centre = [&](int column) { return (x[column - 1] + x[column]) / 2; };
-    auto columnBoxes = [&](int height) { DrawCells(pDC, top, height, {x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7]}); };
-    auto head = [&](int xText, unsigned align, std::initializer_list<CString> lines) {
+    auto columnBoxes = [&](int height) {
+        DrawCells(pDC, top, height, {x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7]});
+    };
+    auto head = [&](int xText, unsigned align, std::initializer_list<CString> lines)
+    {
         int y = top - 10;
         for (const CString& line : lines)
         {
@@ -64,16 +68,19 @@ void CMekrView::PrintBill(CDC* pDC, const CRect& area, int top)
         }
     };
     columnBoxes(2 * m_nBoldRow);
-    head(centre(1), TA_CENTER, {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), ReportText(IDS_HEAD_ITEM_SHORT)});
+    head(centre(1), TA_CENTER,
+         {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), ReportText(IDS_HEAD_ITEM_SHORT)});
     head(centre(2), TA_CENTER, {ReportText(IDS_HEAD_ORDER_NUMBER), ReportText(IDS_HEAD_NUMBER)});
     head(L + 6 * u, TA_LEFT, {ReportText(IDS_NAME), ReportText(IDS_HEAD_OF_ITEM)});
     head(centre(4), TA_CENTER, {ReportText(IDS_HEAD_QUANTITY)});
     head(centre(5), TA_CENTER, {ReportText(IDS_HEAD_UNIT), ReportText(IDS_HEAD_UNIT_SHORT)});
     if (values)
     {
-        head(centre(6), TA_CENTER, {ReportText(IDS_HEAD_PRICE), CString("za Mj."), ReportText(IDS_HEAD_CROWNS)});
+        head(centre(6), TA_CENTER,
+             {ReportText(IDS_HEAD_PRICE), CString("za Mj."), ReportText(IDS_HEAD_CROWNS)});
         head(centre(7), TA_CENTER,
-             {ReportText(IDS_HEAD_TOTAL_PRICE), ReportText(IDS_HEAD_WITHOUT_VAT), ReportText(IDS_HEAD_CROWNS)});
+             {ReportText(IDS_HEAD_TOTAL_PRICE), ReportText(IDS_HEAD_WITHOUT_VAT),
+              ReportText(IDS_HEAD_CROWNS)});
     }
     top -= 2 * m_nBoldRow;
 
@@ -85,7 +92,8 @@ void CMekrView::PrintBill(CDC* pDC, const CRect& area, int top)
     const int textOffset = (m_nNormalRow - 40) / 2;
     const int nameX = L + 5 * u + u / 2;
     const int nameWidth = x[3] - nameX - l;
-    for (int r = page.firstGroup; r < page.firstGroup + page.rowCount && r < int(items.size()) && linesLeft > 0; ++r)
+    for (int r = page.firstGroup;
+         r < page.firstGroup + page.rowCount && r < int(items.size()) && linesLeft > 0; ++r)
     {
         const BillReportItem& item = items[size_t(r)];
         if (!item.Printed())

@@ -33,6 +33,16 @@ bool IsBill(int report)
     return report == 4 || report == 9;
 }
 
+bool IsFloorReport(int report)
+{
+    return report == 2 || report == 3;
+}
+
+bool IsManifoldBill(int report)
+{
+    return report == 5 || report == 10;
+}
+
 UINT TitleOf(int report)
 {
     if (report <= 1)
@@ -255,6 +265,29 @@ void CMekrView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         SetUpBill();
         mode = PageDistributionMode::CountedItems;
     }
+    else if (m_nSestava >= 2 && m_nSestava <= 10)
+    {
+        // The floor and wall heating design, read once for the run.
+        m_dSupplyTemperature = m_dSecondTemperature = 0.0;
+        LoadDesign(AppSettings::Get().CurrentProjectPath(), *m_snapshot);
+        if (IsFloorReport(m_nSestava))
+        {
+            SetUpFloorReport();
+            mode = PageDistributionMode::SplitGroups;
+        }
+        else if (IsManifoldBill(m_nSestava))
+            SetUpManifolds();
+        else if (m_nSestava == 7)
+        {
+            SetUpWallResults();
+            mode = PageDistributionMode::CountedItems;
+        }
+        else if (m_nSestava == 8)
+        {
+            SetUpWallInput();
+            mode = PageDistributionMode::WholeGroups;
+        }
+    }
     for (const CString& problem : m_snapshot->problems)
         NoteProblem(problem);
     // The rows are measured in the units the pages are drawn in.
@@ -288,6 +321,16 @@ void CMekrView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
             PrintSizing(pDC, area, top);
         else if (IsBill(m_nSestava) && m_snapshot)
             PrintBill(pDC, area, top);
+        else if (m_nSestava == 2 && m_snapshot)
+            PrintFloorInput(pDC, area, top);
+        else if (m_nSestava == 3 && m_snapshot)
+            PrintFloorResults(pDC, area, top);
+        else if (IsManifoldBill(m_nSestava) && m_snapshot)
+            PrintManifolds(pDC, area, top);
+        else if (m_nSestava == 7 && m_snapshot)
+            PrintWallResults(pDC, area, top);
+        else if (m_nSestava == 8 && m_snapshot)
+            PrintWallInput(pDC, area, top);
     }
     DrawPageLine(pDC, area);
 }
@@ -325,6 +368,15 @@ int CMekrView::FirstPageDrawnHeight() const
     case 4:
     case 9:
         return LogoAndTitles + (m_bVcetneHodnoty ? 5 : 4) * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
+    case 2:
+        return LogoAndTitles + 4 * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
+    case 3:
+    case 7:
+    case 8:
+        return LogoAndTitles + 5 * m_nBoldRow + FirstPageGap + TableHeadHeight();
+    case 5:
+    case 10:
+        return LogoAndTitles + 7 * m_nBoldRow + FirstPageGap + TableHeadHeight();
     default:
         return 0;
     }
@@ -341,7 +393,14 @@ int CMekrView::FollowingPageDrawnHeight() const
         return LogoAndTitles + 6 * m_nBoldRow;
     case 4:
     case 9:
+    case 2:
         return LogoAndTitles + 2 * m_nBoldRow;
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+        return LogoAndTitles + TableHeadHeight();
     default:
         return 0;
     }

@@ -45,6 +45,9 @@ public:
     int m_nPageCount = 0;
     int m_nCurrentPage = 0;
     int m_nNormalRow = 0;
+    // The design temperatures of the floor and wall heating reports, °C.
+    double m_dSupplyTemperature = 0.0;
+    double m_dSecondTemperature = 0.0;
     int m_nBoldRow = 0;
     PageCapacity m_capacity;
     std::vector<PagePart> m_pages;
@@ -89,6 +92,21 @@ private:
     // Bills of materials (BillReports.cpp).
     void SetUpBill();
     void PrintBill(CDC* pDC, const CRect& area, int top);
+    // Floor heating input and results (FloorReports.cpp).
+    void SetUpFloorReport();
+    // Lines (or rooms) that the pages before the current one printed.
+    int FirstLineOfPage() const;
+    void PrintFloorInput(CDC* pDC, const CRect& area, int top);
+    void PrintFloorResults(CDC* pDC, const CRect& area, int top);
+    // Wall heating input and results (WallReports.cpp).
+    void SetUpWallResults();
+    void SetUpWallInput();
+    void DrawWallTemperatures(CDC* pDC, const CRect& area, int top);
+    void PrintWallInput(CDC* pDC, const CRect& area, int top);
+    void PrintWallResults(CDC* pDC, const CRect& area, int top);
+    // Manifold bills (ManifoldReports.cpp).
+    void SetUpManifolds();
+    void PrintManifolds(CDC* pDC, const CRect& area, int top);
     // A bold row of two labels and their values, each value right-aligned before the next label.
     void DrawBoldRow(CDC* pDC, const CRect& area, int y, const CString& leftLabel, const CString& leftValue,
                      const CString& rightLabel, const CString& rightValue);

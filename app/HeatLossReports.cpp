@@ -32,16 +32,6 @@ std::vector<InputLine> LinesOfRoom(const ProjectModel& model, int room)
     return lines;
 }
 
-// Three heading lines of a cell, centred at x, at top - 10, top - 50 and top - 90.
-void DrawHeading(CDC* dc, int x, int top, std::initializer_list<CString> lines)
-{
-    int y = top - 10;
-    for (const CString& line : lines)
-    {
-        DrawTextAt(dc, x, y, line, TA_CENTER);
-        y -= 40;
-    }
-}
 } // namespace
 
 void CMekrView::SetUpHeatLossResults()
@@ -125,13 +115,13 @@ void CMekrView::PrintHeatLossResults(CDC* pDC, const CRect& area, int top)
         DrawFrame(pDC, edges[column - 1], cellTop, edges[column], headBottom);
     }
     const CString unitW("[W]");
-    DrawHeading(pDC, centre(1), top,
+    DrawHeadLines(pDC, centre(1), top,
                 {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), ReportText(IDS_HEAD_ROOM_SHORT)});
-    DrawHeading(pDC, centre(2), top, {ReportText(IDS_HEAD_NUMBER_CAP), ReportText(IDS_HEAD_ROOM)});
-    DrawHeading(pDC, centre(3), top, {ReportText(IDS_NAME), ReportText(IDS_HEAD_ROOM)});
-    DrawHeading(pDC, centre(4), top, {ReportText(IDS_TI), CString(), CString("[°C]")});
-    DrawHeading(pDC, centre(5), top, {ReportText(IDS_FLOOR_AREA), ReportText(IDS_HEAD_FLOOR), CString("[m2]")});
-    DrawHeading(pDC, centre(6), top, {ReportText(IDS_HEAD_VOLUME), ReportText(IDS_HEAD_ROOM), CString("[m3]")});
+    DrawHeadLines(pDC, centre(2), top, {ReportText(IDS_HEAD_NUMBER_CAP), ReportText(IDS_HEAD_ROOM)});
+    DrawHeadLines(pDC, centre(3), top, {ReportText(IDS_NAME), ReportText(IDS_HEAD_ROOM)});
+    DrawHeadLines(pDC, centre(4), top, {ReportText(IDS_TI), CString(), CString("[°C]")});
+    DrawHeadLines(pDC, centre(5), top, {ReportText(IDS_FLOOR_AREA), ReportText(IDS_HEAD_FLOOR), CString("[m2]")});
+    DrawHeadLines(pDC, centre(6), top, {ReportText(IDS_HEAD_VOLUME), ReportText(IDS_HEAD_ROOM), CString("[m3]")});
     DrawTextAt(pDC, centre(8), top - 7, ReportText(IDS_HEAD_LOSS), TA_CENTER);
     const UINT lossKinds[] = {IDS_HEAD_TRANSMISSION, IDS_HEAD_INFILTRATION, IDS_HEAD_TOTAL};
     for (int column = 7; column <= 9; ++column)
@@ -139,7 +129,7 @@ void CMekrView::PrintHeatLossResults(CDC* pDC, const CRect& area, int top)
         DrawTextAt(pDC, centre(column), top - 52, ReportText(lossKinds[column - 7]), TA_CENTER);
         DrawTextAt(pDC, centre(column), top - 90, unitW, TA_CENTER);
     }
-    DrawHeading(pDC, centre(10), top, {CString("q"), CString(), CString("[W/m2]")});
+    DrawHeadLines(pDC, centre(10), top, {CString("q"), CString(), CString("[W/m2]")});
     top = headBottom;
 
     const PagePart& page = m_pages[size_t(m_nCurrentPage - 1)];
@@ -196,35 +186,35 @@ void CMekrView::PrintHeatLossInput(CDC* pDC, const CRect& area, int top)
     };
     const CString room = ReportText(IDS_HEAD_ROOM);
     roomCells(top, band);
-    DrawHeading(pDC, x1, top,
+    DrawHeadLines(pDC, x1, top,
                 {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), ReportText(IDS_HEAD_ROOM_SHORT)});
-    DrawHeading(pDC, x35, top, {ReportText(IDS_HEAD_NUMBER_CAP), room});
-    DrawHeading(pDC, x8, top, {ReportText(IDS_NAME), room + " / Ti", CString("[- / °C]")});
-    DrawHeading(pDC, x13, top, {ReportText(61644), room, mm});
-    DrawHeading(pDC, x17, top, {ReportText(61645), room, mm});
-    DrawHeading(pDC, x21, top, {ReportText(61646), room, mm});
-    DrawHeading(pDC, x245, top,
+    DrawHeadLines(pDC, x35, top, {ReportText(IDS_HEAD_NUMBER_CAP), room});
+    DrawHeadLines(pDC, x8, top, {ReportText(IDS_NAME), room + " / Ti", CString("[- / °C]")});
+    DrawHeadLines(pDC, x13, top, {ReportText(61644), room, mm});
+    DrawHeadLines(pDC, x17, top, {ReportText(61645), room, mm});
+    DrawHeadLines(pDC, x21, top, {ReportText(61646), room, mm});
+    DrawHeadLines(pDC, x245, top,
                 {ReportText(IDS_HEAD_COUNT), ReportText(IDS_HEAD_DOORS), ReportText(IDS_HEAD_PIECES)});
-    DrawHeading(pDC, x275, top, {ReportText(IDS_HEAD_EXCHANGE), ReportText(IDS_HEAD_AIR), CString("[m3]")});
-    DrawHeading(pDC, x305, top, {ReportText(IDS_HEAD_COMPASS), ReportText(IDS_HEAD_SIDE), CString("[-]")});
+    DrawHeadLines(pDC, x275, top, {ReportText(IDS_HEAD_EXCHANGE), ReportText(IDS_HEAD_AIR), CString("[m3]")});
+    DrawHeadLines(pDC, x305, top, {ReportText(IDS_HEAD_COMPASS), ReportText(IDS_HEAD_SIDE), CString("[-]")});
     top -= band;
     const CString wall = ReportText(IDS_HEAD_WALL);
     elementCells(top, band);
     DrawTextAt(pDC, x8, top - 50, ReportText(IDS_WALL), TA_CENTER);
-    DrawHeading(pDC, x13, top, {ReportText(61644), wall, mm});
-    DrawHeading(pDC, x21, top, {ReportText(61646), wall, mm});
-    DrawHeading(pDC, x245, top, {CString("k"), wall, CString("[W/m2.K]")});
-    DrawHeading(pDC, x275, top,
+    DrawHeadLines(pDC, x13, top, {ReportText(61644), wall, mm});
+    DrawHeadLines(pDC, x21, top, {ReportText(61646), wall, mm});
+    DrawHeadLines(pDC, x245, top, {CString("k"), wall, CString("[W/m2.K]")});
+    DrawHeadLines(pDC, x275, top,
                 {ReportText(IDS_HEAD_DIFFERENCE), ReportText(IDS_HEAD_TEMPERATURES), CString("[K]")});
     top -= band;
     const CString opening = ReportText(IDS_HEAD_OPENING);
     elementCells(top, band);
     DrawTextAt(pDC, x8, top - 50, ReportText(IDS_OPENING), TA_CENTER);
-    DrawHeading(pDC, x13, top, {ReportText(61644), opening, mm});
-    DrawHeading(pDC, x21, top, {ReportText(61646), opening, mm});
-    DrawHeading(pDC, x245, top, {CString("k"), opening, CString("[W/m2.K]")});
-    DrawHeading(pDC, x275, top, {CString("i"), opening, CString("[Pa^0.67]")});
-    DrawHeading(pDC, x305, top, {ReportText(IDS_HEAD_JOINT), opening, mm});
+    DrawHeadLines(pDC, x13, top, {ReportText(61644), opening, mm});
+    DrawHeadLines(pDC, x21, top, {ReportText(61646), opening, mm});
+    DrawHeadLines(pDC, x245, top, {CString("k"), opening, CString("[W/m2.K]")});
+    DrawHeadLines(pDC, x275, top, {CString("i"), opening, CString("[Pa^0.67]")});
+    DrawHeadLines(pDC, x305, top, {ReportText(IDS_HEAD_JOINT), opening, mm});
     top -= band;
 
     const PagePart& page = m_pages[size_t(m_nCurrentPage - 1)];

@@ -3,7 +3,10 @@
 #include "app/PrintIds.h"
 #include "app/common/CommonIds.h"
 #include "datalib/CData.h"
+#include "app/common/AppSettings.h"
 #include "floorwall/BillOfMaterials.h"
+#include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/FloorDesign.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProductCatalogue.h"
 #include "hydraulics/CDimenzUsek.h"
@@ -62,6 +65,74 @@ void AppendSections(const CDimenzUsek& section, std::vector<SizingLine>& lines)
 }
 } // namespace
 
+PrintSnapshot::PrintSnapshot() = default;
+
+PrintSnapshot::~PrintSnapshot()
+{
+    if (design)
+        design->ClearData();
+}
+
+const std::vector<CMistPodlahVytap*>& PrintSnapshot::Rooms() const
+{
+    static const std::vector<CMistPodlahVytap*> none;
+    return design ? design->m_rooms : none;
+}
+
+bool HasFloorHeating(const CMistPodlahVytap* room)
+{
+    return FloorDesign::IsActive(room);
+}
+
+bool HasWallHeating(const CMistPodlahVytap* room)
+{
+    return room && room->m_nWallHeating;
+}
+
+std::vector<const CTopnyOkruh*> PresentCircuits(const std::vector<CTopnyOkruh*>& circuits)
+{
+    std::vector<const CTopnyOkruh*> present;
+    for (const CTopnyOkruh* circuit : circuits)
+        if (circuit)
+            present.push_back(circuit);
+    return present;
+}
+
+void LoadDesign(const CString& workbookPath, PrintSnapshot& snapshot)
+{
+    snapshot.design.reset();
+    // The design's own loader tells the user when a sheet does not open: it runs only once
+    // both sheets opened here.
+    CData header;
+    if (!OpenSheet(header, workbookPath, "DataAkce$", "", snapshot.problems))
+        return;
+    CString temperatures;
+    header.GetStringValue("SIGMA_STENOVKY", temperatures, 0, -1, 0);
+    header.CloseTable();
+    header.Close();
+    const int hash = temperatures.Find('#');
+    const double supply = ReadNumber(temperatures);
+    const double ret = hash < 0 ? supply : ReadNumber(temperatures.Mid(hash + 1));
+    snapshot.wallSupply = supply > 0.0 ? supply : 50.0;
+    snapshot.wallReturn = ret > 0.0 ? ret : 42.0;
+    CData rooms;
+    if (!OpenSheet(rooms, workbookPath, "SeznamM$", "", snapshot.problems))
+        return;
+    rooms.CloseTable();
+    rooms.Close();
+
+    // The loader reads the project's path and leaves the values of the design in the settings:
+    // printing changes neither.
+    AppSettings& settings = AppSettings::Get();
+    const AppSettings saved = settings;
+    settings.CurrentProjectPath() = workbookPath;
+    snapshot.design = std::make_unique<FloorDesign>();
+    snapshot.design->LoadProjectData();
+    settings = saved;
+    if (snapshot.design->m_bLoadStopped)
+        snapshot.problems.push_back(snapshot.design->m_strLoadError);
+}
+
 void LoadSizingLines(const CString& workbookPath, PrintSnapshot& snapshot)
 {
     snapshot.sections.clear();
@@ -97,7 +168,8 @@ void LoadBillItems(const CString& workbookPath, const CString& sheet, const CStr
     query.Format("SELECT * FROM [%s] ORDER BY [%s]", sheet.GetString(), "Pořadí");
     if (!OpenSheet(data, workbookPath, sheet, query, snapshot.problems))
         return;
-    const auto text = [&data](const char* column, int row) {
+    const auto text = [&data](const char* column, int row)
+    {
         CString value;
         data.GetStringValue(column, value, row, -1, 0);
         return value;

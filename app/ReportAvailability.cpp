@@ -1,13 +1,55 @@
 #include "app/ReportAvailability.h"
 
+#include "app/PrintSnapshot.h"
 #include "app/common/AppSettings.h"
 #include "datalib/CData.h"
+#include "floorwall/CMistPodlahVytap.h"
+#include "hydraulics/CTopnyOkruh.h"
 #include "platform/core/FileOps.h"
 
 namespace
 {
 // Reports whose pages this program draws.
-constexpr bool Drawn[ReportAvailability::ReportCount] = {true, true, false, false, true, false, true, false, false, true};
+constexpr bool Drawn[ReportAvailability::ReportCount] = {true, true, true, true, true, true,
+                                                         true, true, true, true, true};
+
+// The floor and wall heating reports by the design's rooms and circuits: a place of each kind,
+// designed floor circuits, wall circuits, and the manifold bills when every circuit of the
+// kind stands on a manifold.
+void CheckDesign(const std::vector<CMistPodlahVytap*>& rooms, ReportAvailability::Flags& flags)
+{
+    bool floorManifolds = true, wallManifolds = true;
+    bool floorManifold = false, wallManifold = false;
+    for (const CMistPodlahVytap* room : rooms)
+    {
+        if (HasFloorHeating(room))
+        {
+            flags[2] = true;
+            for (const CTopnyOkruh* circuit : room->m_floorCircuits)
+            {
+                if (!circuit)
+                    continue;
+                flags[3] = flags[3] || circuit->m_dSpacing > 0.0;
+                floorManifolds = floorManifolds && circuit->HasData();
+                floorManifold = floorManifold || circuit->m_nManifold > 0;
+            }
+        }
+        if (HasWallHeating(room))
+        {
+            flags[8] = true;
+            for (const CTopnyOkruh* circuit : room->m_wallCircuits)
+            {
+                if (!circuit)
+                    continue;
+                flags[7] = true;
+                wallManifolds = wallManifolds && circuit->m_nManifold >= 1;
+                wallManifold = true;
+            }
+        }
+    }
+    flags[5] = floorManifolds && floorManifold;
+    flags[10] = wallManifolds && wallManifold;
+}
 
 // Records of a sheet; -1 when the workbook lacks it or it does not open.
 int RowsOf(CData& data, const char* sheet)
@@ -40,7 +82,14 @@ ReportAvailability::Flags ReportAvailability::Check(const CString& workbookPath)
     flags[4] = RowsOf(data, "MateriPodlah$") > 0;
     flags[9] = RowsOf(data, "MateriStenov$") > 0;
     flags[6] = RowsOf(data, "DimenzSegm$") > 0;
+    const bool design = data.GetTableIndex("SeznamM$") >= 0 && data.GetTableIndex("DataAkce$") >= 0;
     data.Close();
+    if (design)
+    {
+        PrintSnapshot snapshot;
+        LoadDesign(workbookPath, snapshot);
+        CheckDesign(snapshot.Rooms(), flags);
+    }
     return flags;
 }
 

@@ -17,8 +17,8 @@ public:
     static ReportAvailability& Instance();
 
     // The sheets of the project workbook at this path: "SeznamV$" with a room (0 and 1),
-    // "MateriPodlah$" (4), "MateriStenov$" (9) and "DimenzSegm$" (6) with a row each. Reports
-    // that need the wall-heating design stay without data.
+    // "MateriPodlah$" (4), "MateriStenov$" (9) and "DimenzSegm$" (6) with a row each, and the
+    // floor and wall heating design of "SeznamM$" (2, 3, 5, 7, 8 and 10).
     static Flags Check(const CString& workbookPath);
 
     // Checks the current project again and keeps the result.

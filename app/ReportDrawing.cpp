@@ -59,3 +59,25 @@ void DrawCells(CDC* dc, int top, int height, std::initializer_list<int> edges)
     for (size_t i = 0; i + 1 < edges.size(); ++i)
         DrawFrame(dc, edge[i], top, edge[i + 1], top - height);
 }
+
+void DrawHeadLines(CDC* dc, int x, int top, std::initializer_list<CString> lines, int firstOffset)
+{
+    int y = top - firstOffset;
+    for (const CString& line : lines)
+    {
+        DrawTextAt(dc, x, y, line, TA_CENTER);
+        y -= 40;
+    }
+}
+
+CString BeforeFirstBlank(const CString& text)
+{
+    const int blank = text.Find(' ');
+    return blank < 0 ? text : text.Left(blank);
+}
+
+CString AfterFirstBlank(const CString& text)
+{
+    const int blank = text.Find(' ');
+    return blank < 0 ? CString() : text.Mid(blank + 1);
+}

@@ -16,6 +16,13 @@ CString ReportText(unsigned id);
 // A number as printf formats it, without the blanks of its width.
 CString ReportNumber(const char* format, double value);
 CString ReportNumber(long value);
+// Head lines of a table column centred at x, the first at top - firstOffset, each next one
+// 4 mm lower (an empty line leaves its place empty).
+void DrawHeadLines(CDC* dc, int x, int top, std::initializer_list<CString> lines, int firstOffset = 10);
+// The text before its first blank (all of it without one), and the text after that blank
+// (empty without one).
+CString BeforeFirstBlank(const CString& text);
+CString AfterFirstBlank(const CString& text);
 // Cell frames of one row from top to top - height between neighbouring edges (x positions).
 void DrawCells(CDC* dc, int top, int height, std::initializer_list<int> edges);
 // A rectangle frame that leaves what lies under it visible.

@@ -12,19 +12,6 @@
 namespace
 {
 constexpr int FirstPageGap = 100;
-
-// The text before the first blank, and the text after it.
-CString BeforeBlank(const CString& text)
-{
-    const int blank = text.Find(' ');
-    return blank < 0 ? text : text.Left(blank);
-}
-
-CString AfterBlank(const CString& text)
-{
-    const int blank = text.Find(' ');
-    return blank < 0 ? CString() : text.Mid(blank + 1);
-}
 } // namespace
 
 void CMekrView::SetUpSizing()
@@ -47,40 +34,35 @@ void CMekrView::PrintSizing(CDC* pDC, const CRect& area, int top)
         top -= 4 * m_nBoldRow + FirstPageGap;
     }
     CFont* previous = pDC->SelectObject(&m_normalFont);
-    const int x[] = {L, L + 2 * u, L + 6 * u, L + 8 * u, L + 11 * u, L + 19 * u,
+    const int x[] = {L,          L + 2 * u,  L + 6 * u,  L + 8 * u,  L + 11 * u, L + 19 * u,
                      L + 22 * u, L + 24 * u, L + 26 * u, L + 29 * u, L + width};
     auto centre = [&](int column) { return (x[column - 1] + x[column]) / 2; };
-    const int headHeight = 3 * m_nNormalRow;
+    const int headHeight = TableHeadHeight();
     DrawFrame(pDC, L, top, area.right, top - headHeight);
     for (int column = 1; column <= 10; ++column)
     {
         const int cellTop = column >= 9 ? top - m_nNormalRow : top;
         DrawFrame(pDC, x[column - 1], cellTop, x[column], top - headHeight);
     }
-    auto head = [&](int column, std::initializer_list<CString> lines, int firstOffset = 10) {
-        int y = top - firstOffset;
-        for (const CString& line : lines)
-        {
-            DrawTextAt(pDC, centre(column), y, line, TA_CENTER);
-            y -= 40;
-        }
-    };
     const CString section = ReportText(IDS_HEAD_SECTION);
     const CString pipeLength = ReportText(IDS_PIPE_LENGTH);
-    CString resistances = BeforeBlank(ReportText(IDS_INSERTED_RESISTANCES));
+    CString resistances = BeforeFirstBlank(ReportText(IDS_INSERTED_RESISTANCES));
     resistances.Replace("ené", ".");
-    head(1, {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), section});
-    head(2, {ReportText(IDS_HEAD_CODE), section});
-    head(3, {CString("Hla-"), CString("dina"), section});
-    head(4, {ReportText(IDS_HEAD_ITEM)});
-    head(5, {ReportText(IDS_HEAD_DESIGNATION), AfterBlank(pipeLength)});
-    head(6, {ReportText(IDS_HEAD_MASS), ReportText(IDS_HEAD_FLOW), CString("[kg/hod]")});
-    head(7, {BeforeBlank(pipeLength), AfterBlank(pipeLength), CString("[m]")});
-    head(8, {resistances, AfterBlank(ReportText(IDS_INSERTED_RESISTANCES)), CString("[-]")});
+    DrawHeadLines(pDC, centre(1), top, {ReportText(IDS_HEAD_ORDER), ReportText(IDS_HEAD_NUMBER), section});
+    DrawHeadLines(pDC, centre(2), top, {ReportText(IDS_HEAD_CODE), section});
+    DrawHeadLines(pDC, centre(3), top, {CString("Hla-"), CString("dina"), section});
+    DrawHeadLines(pDC, centre(4), top, {ReportText(IDS_HEAD_ITEM)});
+    DrawHeadLines(pDC, centre(5), top, {ReportText(IDS_HEAD_DESIGNATION), AfterFirstBlank(pipeLength)});
+    DrawHeadLines(pDC, centre(6), top,
+                  {ReportText(IDS_HEAD_MASS), ReportText(IDS_HEAD_FLOW), CString("[kg/hod]")});
+    DrawHeadLines(pDC, centre(7), top,
+                  {BeforeFirstBlank(pipeLength), AfterFirstBlank(pipeLength), CString("[m]")});
+    DrawHeadLines(pDC, centre(8), top,
+                  {resistances, AfterFirstBlank(ReportText(IDS_INSERTED_RESISTANCES)), CString("[-]")});
     DrawTextAt(pDC, L + 59 * u / 2, top - 7, ReportText(IDS_PRESSURE_LOSS), TA_CENTER);
-    head(9, {section, CString("[Pa]")}, 52);
-    head(10, {ReportText(IDS_HEAD_CUMULATIVE), CString("[Pa]")}, 52);
-    top -= 2 * m_nBoldRow;
+    DrawHeadLines(pDC, centre(9), top, {section, CString("[Pa]")}, 52);
+    DrawHeadLines(pDC, centre(10), top, {ReportText(IDS_HEAD_CUMULATIVE), CString("[Pa]")}, 52);
+    top -= headHeight;
 
     const PagePart& page = m_pages[size_t(m_nCurrentPage - 1)];
     const std::vector<SizingLine>& lines = m_snapshot->sections;
@@ -89,7 +71,8 @@ void CMekrView::PrintSizing(CDC* pDC, const CRect& area, int top)
     for (int n = page.firstGroup; n < page.firstGroup + page.rowCount && n < int(lines.size()); ++n)
     {
         const SizingLine& line = lines[size_t(n)];
-        DrawCells(pDC, top, m_nNormalRow, {x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7], x[8], x[9], x[10]});
+        DrawCells(pDC, top, m_nNormalRow,
+                  {x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7], x[8], x[9], x[10]});
         const int y = top - textOffset;
         DrawTextAt(pDC, L + u, y, ReportNumber(long(n + 1)), TA_CENTER);
         DrawTextAt(pDC, x[1] + p, y, CutToWidth(pDC, line.code, 4 * u - p / 2 - p), TA_LEFT);

@@ -1,6 +1,6 @@
 // The design reports printed off screen from fixture projects (authored as text beside this
-// test): the pipe-distribution sizing and the bills of materials, with the pages read back from
-// PDF files.
+// test): the pipe-distribution sizing, the bills of materials, the floor and wall heating
+// reports and the manifold bills, with the pages read back from PDF files.
 #include "MekrFixture.h"
 #include "ReportPdf.h"
 
@@ -17,6 +17,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <algorithm>
 
 #include <functional>
 #include <string>
@@ -67,13 +69,16 @@ protected:
     {
         const std::string pdf = FolderPath(name);
         bool enabled = false;
-        ScriptedAnswers::OnDialog(IDD_REPORT_CHOICE, [&](CDialog& dialog) {
-            enabled = dialog.GetDlgItem(RadioOf[report])->IsWindowEnabled();
-            UiTest::Click(dialog.GetDlgItem(RadioOf[report]));
-            dialog.CheckDlgButton(IDC_INCLUDE_VALUES, values ? BST_CHECKED : BST_UNCHECKED);
-            UiTest::Click(dialog.GetDlgItem(IDC_REPORT_OK));
-            return IDCANCEL;
-        });
+        ScriptedAnswers::OnDialog(IDD_REPORT_CHOICE,
+                                  [&](CDialog& dialog)
+                                  {
+                                      enabled = dialog.GetDlgItem(RadioOf[report])->IsWindowEnabled();
+                                      UiTest::Click(dialog.GetDlgItem(RadioOf[report]));
+                                      dialog.CheckDlgButton(IDC_INCLUDE_VALUES,
+                                                            values ? BST_CHECKED : BST_UNCHECKED);
+                                      UiTest::Click(dialog.GetDlgItem(IDC_REPORT_OK));
+                                      return IDCANCEL;
+                                  });
         Gdi::SetNextPrintFile(QString::fromStdString(pdf));
         Command(ID_FILE_PRINT);
         EXPECT_TRUE(enabled) << report;
@@ -86,8 +91,9 @@ protected:
     {
         const int pages = m_view->m_nPageCount;
         for (int page = 1; page <= pages; ++page)
-            EXPECT_EQ(Count(PageText(pdf, page), "Strana " + std::to_string(page) + " z " + std::to_string(pages)),
-                      1u)
+            EXPECT_EQ(
+                Count(PageText(pdf, page), "Strana " + std::to_string(page) + " z " + std::to_string(pages)),
+                1u)
                 << page;
         const std::vector<double> below = BelowBottomMargin(pdf, m_view->m_nBottomMargin);
         ASSERT_EQ(below.size(), size_t(pages));
@@ -135,9 +141,29 @@ TEST_F(DesignReportsTest, SizingPrintsEverySectionOfBothTreesOnceWithConsecutive
     const std::string text = Squeezed(Text(pdf));
     ASSERT_GE(m_view->m_nPageCount, 2);
     ExpectWholePages(pdf);
-    InOrder(text, {"kalvenrod - dimenzování rozvodů", "Celková bilance", "Investor:", "Rodinný dům Lhota", "Poř.",
-                   "Kód", "Hla-", "Položka", "Označení", "Hmot.", "Délka", "Vřaz.", "Tlak.ztráta", "trubky",
-                   "průtok", "odpory", "úseku", "kumulat.", "[kg/hod]", "[m]", "[-]", "[Pa]", "[Pa]"});
+    InOrder(text, {"kalvenrod - dimenzování rozvodů",
+                   "Celková bilance",
+                   "Investor:",
+                   "Rodinný dům Lhota",
+                   "Poř.",
+                   "Kód",
+                   "Hla-",
+                   "Položka",
+                   "Označení",
+                   "Hmot.",
+                   "Délka",
+                   "Vřaz.",
+                   "Tlak.ztráta",
+                   "trubky",
+                   "průtok",
+                   "odpory",
+                   "úseku",
+                   "kumulat.",
+                   "[kg/hod]",
+                   "[m]",
+                   "[-]",
+                   "[Pa]",
+                   "[Pa]"});
 
     // The sections of both trees by their numbers: 1 to 32 without 7, then 40 to 75, each once
     // and numbered 1, 2, 3... on the printed lines.
@@ -186,15 +212,33 @@ TEST_F(DesignReportsTest, FloorBillPrintsItemsByOrderUnderTheirChapters)
     UseCatalogues();
     const std::string pdf = Print(4, "bilance.pdf");
     const std::string text = Squeezed(Text(pdf));
-    InOrder(text, {"kalvenrod - podlahové vytápění", "Bilance materiálu", "Investor:", "Poř.", "Objedn.", "Název",
-                   "Množství", "Měrná", "číslo", "číslo", "položky", "jedn.", "polož.",
-                   "PODLAHOVÉ VYTÁPĚNÍ", "Trubky pro podlahové vytápění",
+    InOrder(text, {"kalvenrod - podlahové vytápění",
+                   "Bilance materiálu",
+                   "Investor:",
+                   "Poř.",
+                   "Objedn.",
+                   "Název",
+                   "Množství",
+                   "Měrná",
+                   "číslo",
+                   "číslo",
+                   "položky",
+                   "jedn.",
+                   "polož.",
+                   "PODLAHOVÉ VYTÁPĚNÍ",
+                   "Trubky pro podlahové vytápění",
                    "1 020016 PE-Xc 16×2,0 - Trubka s kyslíkovou bariérou 240 m\n",
-                   "PODLAHOVÉ VYTÁPĚNÍ", "Trubky pro podlahové vytápění",
+                   "PODLAHOVÉ VYTÁPĚNÍ",
+                   "Trubky pro podlahové vytápění",
                    "2 020017 PE-Xc 17×2,0 - Trubka s kyslíkovou bariérou 60 m\n",
-                   "4 010001 Sada - Sada příslušenství 1 ks\n", "Rozdělovače", "5 030004 RS 4 1 ks\n",
-                   "6 070005 Čerpadlo - Oběhové čerpadlo 1 ks\n", "7 070007 Ventil - Termostatický ventil 4 ks\n",
-                   "Rozdělovače", "8 040001 Lišta - Okrajová dilatační lišta 35 m\n", "Strana 1 z 1"});
+                   "4 010001 Sada - Sada příslušenství 1 ks\n",
+                   "Rozdělovače",
+                   "5 030004 RS 4 1 ks\n",
+                   "6 070005 Čerpadlo - Oběhové čerpadlo 1 ks\n",
+                   "7 070007 Ventil - Termostatický ventil 4 ks\n",
+                   "Rozdělovače",
+                   "8 040001 Lišta - Okrajová dilatační lišta 35 m\n",
+                   "Strana 1 z 1"});
     // Chapters repeat for every item; a heading number of two rows is no heading.
     EXPECT_EQ(Count(text, "Trubky pro podlahové vytápění"), 2u);
     EXPECT_EQ(Count(text, "Zdvojený"), 0u);
@@ -217,8 +261,8 @@ TEST_F(DesignReportsTest, BillPricesFollowTheLanguage)
     UseProject("bilance");
     UseCatalogues();
     const std::string czech = Squeezed(Text(Print(4, "ceny.pdf", true)));
-    InOrder(czech, {"Cena systému bez DPH [Kč] 18720,-", "Cena", "Celk. cena", "za Mj.", "bez DPH", "[Kč]", "[Kč]",
-                    "1 020016 PE-Xc 16×2,0 - Trubka s kyslíkovou bariérou 240 m 25,- 5880,-\n",
+    InOrder(czech, {"Cena systému bez DPH [Kč] 18720,-", "Cena", "Celk. cena", "za Mj.", "bez DPH", "[Kč]",
+                    "[Kč]", "1 020016 PE-Xc 16×2,0 - Trubka s kyslíkovou bariérou 240 m 25,- 5880,-\n",
                     "7 070007 Ventil - Termostatický ventil 4 ks 350,- 1400,-\n"});
     Picture(FolderPath("ceny.pdf"), 1, "report-4-ceny");
 
@@ -247,10 +291,13 @@ TEST_F(DesignReportsTest, ALongBillPrintsEveryItemOnceFromTheReadingAtTheStart)
     m_view->m_bVcetneHodnoty = 1;
     // The project and the catalogue are gone once the run started: the pages print what it read.
     const std::string pdf = FolderPath("velka.pdf");
-    AfterStart client(*m_view, [&] {
-        ASSERT_TRUE(QFile::remove(QString::fromStdString(m_project)));
-        ASSERT_TRUE(QFile::remove(QString::fromStdString(FolderPath("katalogy") + "/ZVK-9002.XLS")));
-    });
+    AfterStart client(
+        *m_view,
+        [&]
+        {
+            ASSERT_TRUE(QFile::remove(QString::fromStdString(m_project)));
+            ASSERT_TRUE(QFile::remove(QString::fromStdString(FolderPath("katalogy") + "/ZVK-9002.XLS")));
+        });
     ASSERT_TRUE(Gdi::RunPrintToFile(client, QString::fromStdString(pdf)));
     EXPECT_GE(m_view->m_nPageCount, 15);
     ExpectWholePages(pdf);
@@ -268,5 +315,208 @@ TEST_F(DesignReportsTest, ALongBillPrintsEveryItemOnceFromTheReadingAtTheStart)
     EXPECT_EQ(Count(text, "PODLAHOVÉ VYTÁPĚNÍ"), 150u);
     EXPECT_EQ(Count(text, "Rozdělovače"), 150u);
     EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+}
+
+// The report printed straight from the view, without the report choice.
+std::string PrintDirect(CMekrView& view, int report, const std::string& pdf)
+{
+    view.m_nSestava = report;
+    EXPECT_TRUE(Gdi::RunPrintToFile(view, QString::fromStdString(pdf)));
+    return pdf;
+}
+
+TEST_F(DesignReportsTest, DesignReportsAreOfferedByTheDesign)
+{
+    struct Case
+    {
+        const char* fixture;
+        std::vector<int> withData;
+    };
+    for (const Case& c :
+         {Case{"navrh", {2, 3, 5, 7, 8, 10}}, Case{"bez-rozdelovace", {2, 3, 7, 8}}, Case{"rozvod", {6}}})
+    {
+        SCOPED_TRACE(c.fixture);
+        UseProject(c.fixture);
+        const ReportAvailability::Flags& flags = ReportAvailability::Instance().HasData();
+        for (int report = 0; report < ReportAvailability::ReportCount; ++report)
+            EXPECT_EQ(flags[size_t(report)], std::count(c.withData.begin(), c.withData.end(), report) == 1)
+                << report;
+    }
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+}
+
+TEST_F(DesignReportsTest, FloorInputShowsTheRoomOnItsFirstCircuitOnly)
+{
+    UseProject("navrh");
+    const std::string pdf = Print(2, "podlaha-vstup.pdf");
+    const std::string text = Squeezed(Text(pdf));
+    ASSERT_GE(m_view->m_nPageCount, 3);
+    ExpectWholePages(pdf);
+    InOrder(text, {"kalvenrod - podlahové vytápění",
+                   "Vstupní data",
+                   "Poř.",
+                   "Kód",
+                   "Číslo",
+                   "Název",
+                   "Ti",
+                   "Tepelná",
+                   "Plocha",
+                   "Odpor",
+                   "číslo",
+                   "okruhu",
+                   "místnosti",
+                   "místnosti",
+                   "ztráta",
+                   "krytiny",
+                   "okr.",
+                   "[°C]",
+                   "[W]",
+                   "[m2]",
+                   "[m2]",
+                   "[m2]",
+                   "[m2K/W]"});
+    InOrder(text,
+            {"\n 1 101/A 101 Obývací pokoj", "20.0 1850 32.5 12.0 2.5 0.100\n", "\n 2 101/B 12.0 2.5 0.100\n",
+             "\n 3 101/C 12.0 2.5 0.100\n", "\n 4 102/A 102 Koupelna 24.0 620 6.2 12.0 2.5 0.020\n",
+             "\n 5 102/B 12.0", "\n 6 103/01 103 Hala 18.0 2400 58.0 12.0 2.5 0.150\n"});
+    // Every circuit once, in order; the long place goes on over the page breaks without its room.
+    std::vector<std::string> circuits;
+    for (int i = 1; i <= 60; ++i)
+    {
+        const std::string label = std::string("103/") + (i < 10 ? "0" : "") + std::to_string(i);
+        EXPECT_EQ(Count(text, " " + label + " "), 1u) << label;
+        circuits.push_back("\n " + std::to_string(5 + i) + " " + label + " ");
+    }
+    InOrder(text, circuits);
+    EXPECT_EQ(Count(text, "Hala"), 1u);
+    EXPECT_EQ(Count(text, " 2400 "), 1u);
+    EXPECT_EQ(Count(text, "Obývací pokoj"), 1u);
+    Picture(pdf, 1, "report-2");
+}
+
+TEST_F(DesignReportsTest, FloorResultsShowTheCircuitValues)
+{
+    UseProject("navrh");
+    const std::string pdf = Print(3, "podlaha-vysledky.pdf");
+    const std::string text = Squeezed(Text(pdf));
+    ExpectWholePages(pdf);
+    InOrder(text, {"Výsledky výpočtu", "Teplota přívodu [°C] 45.0", "Rozteč", "Délka", "Chybí", "trubek",
+                   "lovač", "[K]", "[W]"});
+    InOrder(text,
+            {// Mass flow 0.01 kg/s is 36.0 kg/h; a missing 0.4 W is none.
+             "\n 1 101/A 58.2 ", " 5.0 0.150 64.0 6.5 2.0 36.0 8500 1 ---\n",
+             // No loop and no supply: no spread and no spacing.
+             "\n 2 101/B 58.2 ", " --- --- 0.0 0.0 0.0 45.0 8500 1 25\n", "\n 3 101/C ", " 8500 3 1\n"});
+    for (int i = 1; i <= 60; ++i)
+        EXPECT_EQ(Count(text, std::string(" 103/") + (i < 10 ? "0" : "") + std::to_string(i) + " "), 1u) << i;
+    Picture(pdf, 1, "report-3");
+}
+
+TEST_F(DesignReportsTest, ManifoldBillsListTheManifoldsInUse)
+{
+    UseProject("navrh");
+    const std::string floor = Squeezed(Text(Print(5, "rozdelovace.pdf")));
+    InOrder(floor, {"kalvenrod - podlahové vytápění",
+                    "Bilance rozdělovačů",
+                    "Investor:",
+                    "Teplota přívodu [°C]: 45.0 Celkový výkon vytápění [W]:",
+                    "Střední teplota zpátečky [°C]: 40.0 Celkový průtok [kg/hod.]",
+                    "Maxim. tlak. ztráta [Pa]:",
+                    "Objem topného média [l]:",
+                    "Rozdělovač",
+                    "Poč.",
+                    "Celková délka",
+                    "Průtok",
+                    "Maxim. tlak.",
+                    "Celk.tlak.ztráta",
+                    "Celkový",
+                    "okruhů",
+                    "trubek",
+                    "ztráta okruhu",
+                    "na rozdělovači",
+                    "výkon",
+                    "[m]",
+                    "[kg/hod.]",
+                    "[Pa]",
+                    "[Pa]",
+                    "[W]",
+                    "\n 1 42 ",
+                    "\n 3 2 ",
+                    "\n 4 21 ",
+                    "Strana 1 z 1"});
+    EXPECT_EQ(floor.find("\n 2 "), std::string::npos);
+    Picture(FolderPath("rozdelovace.pdf"), 1, "report-5");
+
+    const std::string wall = Squeezed(Text(Print(10, "rozdelovace-sten.pdf")));
+    InOrder(wall,
+            {"kalvenrod - stěnové vytápění", "Bilance rozdělovačů", "Teplota přívodu [°C]: 50.0",
+             "Teplota zpátečky [°C] 42.0", "Celková plocha", "[m2]", "\n 1 21 ", "\n 3 21 ", "\n 4 2 "});
+    EXPECT_EQ(wall.find("Střední teplota zpátečky"), std::string::npos);
+    Picture(FolderPath("rozdelovace-sten.pdf"), 1, "report-10");
+    for (const std::string* text : {&floor, &wall})
+        for (const char* bad : {"nan", "inf"})
+            EXPECT_EQ(text->find(bad), std::string::npos) << bad;
+}
+
+TEST_F(DesignReportsTest, ManifoldBillWithoutManifoldsPrintsZeroSums)
+{
+    UseProject("bez-rozdelovace");
+    for (const int report : {5, 10})
+    {
+        const std::string text = Squeezed(Text(PrintDirect(*m_view, report, FolderPath("bez.pdf"))));
+        InOrder(text, {"Teplota přívodu [°C]: 0.0 Celkový výkon vytápění [W]: 0\n", "zpátečky [°C]", " 0.0 ",
+                       "Celkový průtok [kg/hod.] 0.0\n",
+                       "Maxim. tlak. ztráta [Pa]: 0 Objem topného média [l]: 0\n", "[W]\n", "Strana 1 z 1"});
+        for (const char* bad : {"nan", "inf", "301/"})
+            EXPECT_EQ(text.find(bad), std::string::npos) << bad;
+    }
+}
+
+TEST_F(DesignReportsTest, WallResultsRestartTheirNumbersOnEveryPage)
+{
+    UseProject("navrh");
+    const std::string pdf = Print(7, "stena-vysledky.pdf");
+    ASSERT_GE(m_view->m_nPageCount, 2);
+    ExpectWholePages(pdf);
+    const std::string text = Squeezed(Text(pdf));
+    InOrder(text, {"kalvenrod - stěnové vytápění", "Výsledky výpočtu", "Teplota přívodu [°C] 50.0",
+                   "Teplota zpátečky [°C] 42.0", "Hustota", "Výkon", "Plocha", "Počet", "Plocha", "Délka"});
+    InOrder(text, {"\n 1 201/S1 20.0 75.0 300.0 4.0 4 1.0 3.5 36.0 1200 1\n", "\n 2 201/S2 ", "\n 3 201/S3 ",
+                   "\n 4 203/S1 46.0 "});
+    std::vector<std::string> rooms;
+    for (int n = 204; n <= 243; ++n)
+    {
+        EXPECT_EQ(Count(text, " " + std::to_string(n) + "/S1 "), 1u) << n;
+        rooms.push_back(" " + std::to_string(n) + "/S1 ");
+    }
+    InOrder(text, rooms);
+    EXPECT_EQ(Count(text, "202/"), 0u);
+    const std::string second = Squeezed(PageText(pdf, 2));
+    const size_t first = second.find("\n 1 2");
+    ASSERT_NE(first, std::string::npos) << second;
+    Picture(pdf, 1, "report-7");
+}
+
+TEST_F(DesignReportsTest, WallInputNumbersRoomsOnAndSkipsRoomsWithoutWallHeating)
+{
+    UseProject("navrh");
+    const std::string pdf = Print(8, "stena-vstup.pdf");
+    ASSERT_GE(m_view->m_nPageCount, 2);
+    ExpectWholePages(pdf);
+    const std::string text = Squeezed(Text(pdf));
+    InOrder(text, {"kalvenrod - stěnové vytápění", "Vstupní data", "Teplota přívodu [°C] 50.0",
+                   "Teplota zpátečky [°C] 42.0", "Plocha", "disponibilní", "nutná", "[m2]", "[m2]"});
+    InOrder(text, {"\n 1 201 Pokoj 20.0 900 12.5 ",
+                   // Flux 0: no area needed.
+                   "\n 2 203 Sauna 46.0 400 6.0 0.0 0.0\n", "\n 3 204 Kancelář 204 "});
+    EXPECT_EQ(text.find("Sklad"), std::string::npos);
+    std::vector<std::string> rooms;
+    for (int n = 204; n <= 243; ++n)
+        rooms.push_back("\n " + std::to_string(n - 201) + " " + std::to_string(n) + " Kancelář " +
+                        std::to_string(n) + " ");
+    InOrder(text, rooms);
+    // The room without wall heating takes no line and does not shorten page 1.
+    EXPECT_EQ(m_view->m_pages[0].rowCount, m_view->m_capacity.firstPage);
+    Picture(pdf, 1, "report-8");
 }
 } // namespace

@@ -17,7 +17,7 @@ double LeftOf(const std::string& pdf, const std::string& word);
 // The top edge in points of the first word of the PDF that is this text; -1 when missing.
 double TopOf(const std::string& pdf, const std::string& word);
 // The places of these texts in the text, each after the one before; npos (and a test failure)
-// where one is missing.
+// where one is missing. A part that ends with a line end leaves it to open the next part.
 size_t InOrder(const std::string& text, const std::vector<std::string>& parts);
 size_t Count(const std::string& text, const std::string& part);
 // Per page: how far the lowest text other than the page line lies below the bottom margin, in
