@@ -308,21 +308,7 @@ void CWall_K::AddConstruction()
         m_GridK.SetItemText(row, kindColumn,
                             row > m_GridK.GetFixedRowCount() ? m_GridK.GetItemText(row - 1, kindColumn)
                                                              : m_strKind);
-    const std::set<std::string> stored = CatalogueConstructionKeys(AppSettings::Get().PathData);
-    const int keyColumn = m_GridK.FindColumn("Odkaz");
-    m_strOdkaz = NewConstructionKey(m_clock(),
-                                    [&](const CString& key)
-                                    {
-                                        if (stored.count(key.str()))
-                                            return true;
-                                        for (int r = m_GridK.GetFixedRowCount();
-                                             keyColumn >= 0 && r < m_GridK.GetRowCount(); ++r)
-                                            if (r != row && m_GridK.GetItemText(r, keyColumn) == key)
-                                                return true;
-                                        return false;
-                                    });
-    if (keyColumn >= 0)
-        m_GridK.SetItemText(row, keyColumn, m_strOdkaz);
+    GiveNewKey(row);
     CNazevSkladby name(this);
     const int nameColumn = m_GridK.FindColumn("Druh konstrukce");
     if (name.DoModal() == IDOK && nameColumn >= 0)
@@ -344,6 +330,26 @@ void CWall_K::AddConstruction()
     }
 }
 
+// A key that neither the catalogue nor another row of the list uses, for the row and the layers.
+void CWall_K::GiveNewKey(int row)
+{
+    const std::set<std::string> stored = CatalogueConstructionKeys(AppSettings::Get().PathData);
+    const int keyColumn = m_GridK.FindColumn("Odkaz");
+    m_strOdkaz = NewConstructionKey(m_clock(),
+                                    [&](const CString& key)
+                                    {
+                                        if (stored.count(key.str()))
+                                            return true;
+                                        for (int r = m_GridK.GetFixedRowCount();
+                                             keyColumn >= 0 && r < m_GridK.GetRowCount(); ++r)
+                                            if (r != row && m_GridK.GetItemText(r, keyColumn) == key)
+                                                return true;
+                                        return false;
+                                    });
+    if (keyColumn >= 0)
+        m_GridK.SetItemText(row, keyColumn, m_strOdkaz);
+}
+
 // Changing the current construction: its layers are shown to be changed.
 void CWall_K::OnUpdateConstruction()
 {
@@ -356,6 +362,15 @@ void CWall_K::OnUpdateConstruction()
     const int key = m_GridK.FindColumn("Odkaz");
     if (key >= 0)
         m_strOdkaz = m_GridK.GetItemText(m_nRowK, key);
+    // A construction without a key of its own would share its layers with every other one
+    // without a key: it gets one, and so do the layers shown.
+    if (key >= 0 && m_strOdkaz.IsEmpty())
+    {
+        GiveNewKey(m_nRowK);
+        const int layerKey = m_GridU.FindColumn("Odkaz");
+        for (int row = m_GridU.GetFixedRowCount(); layerKey >= 0 && row < m_GridU.GetRowCount(); ++row)
+            m_GridU.SetItemText(row, layerKey, m_strOdkaz);
+    }
     m_GridK.SetEditable(TRUE);
     if (HasDataRows(m_GridU))
     {

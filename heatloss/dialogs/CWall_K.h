@@ -65,6 +65,7 @@ private:
     void ArrangeButtons();
     void ShowMethod(bool show);
     void AddConstruction();
+    void GiveNewKey(int row);
     void AddLayer();
     // The row of the layers grid that a material goes into; -1 for none.
     int LayerTarget();

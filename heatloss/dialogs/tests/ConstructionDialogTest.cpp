@@ -501,6 +501,34 @@ TEST_F(ConstructionDialogTest, ChangingAConstructionRewritesItsLayers)
     EXPECT_NEAR(U, std::atof(changed[0].at("Prostup tepla").c_str()), 1e-6);
 }
 
+// Layers for a construction that had no key: it gets a key of its own, so that another
+// construction without a key does not show them.
+TEST_F(ConstructionDialogTest, ChangingAConstructionWithoutAKeyGivesItOne)
+{
+    CString key;
+    int otherLayers = -1;
+    Run("SN",
+        [&](CWall_K& d)
+        {
+            ClickRow(d.m_GridK, 1);
+            UiTest::Click(d.GetDlgItem(IDC_WK_UPDATE));
+            AddMaterial(d, "103", "150");
+            Compute(d);
+            key = d.m_GridK.GetItemText(1, d.m_GridK.FindColumn("Odkaz"));
+            ClickRow(d.m_GridK, 2);
+            otherLayers = d.m_GridU.GetRowCount() - 1;
+        });
+    EXPECT_EQ(14, key.GetLength());
+    EXPECT_EQ(0, otherLayers);
+    const std::vector<Row> layers = Read("Mekr_kUsr$", "[Odkaz]='" + key.str() + "'");
+    ASSERT_EQ(1u, layers.size());
+    EXPECT_EQ("103", layers[0].at("Položka"));
+    const std::vector<Row> inner = Read("Mekr_StK$", "[Označení]='SN'");
+    ASSERT_EQ(2u, inner.size());
+    EXPECT_EQ(key.str(), inner[0].at("Odkaz"));
+    EXPECT_EQ("", inner[1].at("Odkaz"));
+}
+
 // The first construction of a kind that the catalogue does not have: the row gets the kind, a
 // key of its own (the next free second when one is taken) and its name.
 TEST_F(ConstructionDialogTest, FirstConstructionOfAKind)
