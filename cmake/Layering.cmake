@@ -21,7 +21,7 @@ set(rules
   "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics"
   "hydraulics/ui:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics,floorwall"
   "floorwall:platform/core,datalib,app/common,heatloss,hydraulics,floorwall"
-  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,heatloss,hydraulics,floorwall"
+  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,controls/resizable,heatloss,hydraulics,floorwall"
   "heatloss/dialogs:platform/core,platform/gdi,platform/ui,platform/ole,datalib,app/common,controls/grid,cadlink/bridge,cadlink/buttons,heatloss,floorwall/dialogs")
 # Folders of the tree that an include can name; an include of anything else is not ours.
 set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls

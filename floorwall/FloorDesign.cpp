@@ -1130,3 +1130,89 @@ CString FloorDesign::WarningText() const
     section(IDS_WARN_UNSETTLED, m_unsettledRooms);
     return text;
 }
+
+FloorDesign::Deletion FloorDesign::DeleteCircuit(const CString& labelText, CString& routesMessage)
+{
+    const CString label = labelText;
+    routesMessage.Empty();
+    int roomIndex = -1;
+    CTopnyOkruh* circuit = FindCircuitByLabel(label, roomIndex);
+    if (!circuit)
+        return Deletion::NotFound;
+    CMistPodlahVytap* room = m_rooms[size_t(roomIndex)];
+    std::vector<CTopnyOkruh*>& circuits = room->m_floorCircuits;
+    if (circuits.size() == 1)
+    {
+        const bool radiators = std::any_of(room->m_radiators.begin(), room->m_radiators.end(),
+                                           [](const COtopneTeleso* r) { return r != nullptr; });
+        if (room->m_nWallHeating || radiators)
+            return Deletion::Refused;
+        m_rooms.erase(m_rooms.begin() + roomIndex);
+        circuit = nullptr; // goes with its room
+    }
+    else
+    {
+        circuits.erase(std::find(circuits.begin(), circuits.end(), circuit));
+        const double remaining = double(circuits.size());
+        for (CTopnyOkruh* c : circuits)
+        {
+            if (!c)
+                continue;
+            c->m_dOccupiedArea += circuit->m_dOccupiedArea / remaining;
+            c->m_dEdgeArea += circuit->m_dEdgeArea / remaining;
+            c->m_dRequiredOutput += circuit->m_dRequiredOutput / remaining;
+            c->m_dTotalArea += circuit->m_dTotalArea / remaining;
+            c->m_dOccupiedAreaRead = c->m_dOccupiedArea;
+            c->m_dEdgeAreaRead = c->m_dEdgeArea;
+            c->m_dSpacing = c->m_dLoopLength = c->m_dMassFlowKgPerS = 0.0;
+            c->m_dPressureLoss = c->m_dPressureReserve = 0.0;
+        }
+        room->m_nCurrentCircuit = 0;
+        room->m_nCircuitCount = int(circuits.size());
+        const CString part = CMistPodlahVytap::RoomPartOfLabel(circuit->m_strLabel);
+        for (size_t i = 0; i < circuits.size(); ++i)
+            if (circuits[i])
+                circuits[i]->m_strLabel = part + "/" + CString::FromCodePoint(char32_t('A' + i));
+        room = nullptr; // the room stays
+    }
+    AppSettings::Get().Modified[AppSettings::FloorArea] = 1;
+
+    // Route entries through the deleted room's circuits lead nowhere now.
+    const CString entryStart = "[" + CMistPodlahVytap::RoomPartOfLabel(label) + "/";
+    std::vector<CString> touched;
+    for (CMistPodlahVytap* r : m_rooms)
+    {
+        if (!r)
+            continue;
+        for (CTopnyOkruh* c : r->m_floorCircuits)
+        {
+            if (!c)
+                continue;
+            bool changed = false;
+            for (int at = c->m_strSupplyChain.Find(entryStart.GetString()); at >= 0;
+                 at = c->m_strSupplyChain.Find(entryStart.GetString()))
+            {
+                const int end = c->m_strSupplyChain.Find(char32_t(']'), at);
+                c->m_strSupplyChain.Delete(at, end < 0 ? c->m_strSupplyChain.GetLength() - at : end - at + 1);
+                changed = true;
+            }
+            if (changed)
+                AddDistinct(touched, r->m_strNumber);
+        }
+    }
+    delete circuit;
+    delete room;
+    if (!touched.empty())
+    {
+        CString list;
+        for (const CString& name : touched)
+            list += name + ";  ";
+        list.TrimRight(";  ");
+        routesMessage = Formatted(IDS_ROUTES_TO_CORRECT, list.GetString());
+    }
+    CheckForeignPipeAreas();
+    ResetRoomSums();
+    CollectForeignPipeGains();
+    DistributeRoomLoads(1);
+    return Deletion::Removed;
+}

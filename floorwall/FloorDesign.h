@@ -89,6 +89,18 @@ public:
     // The item number of the last floor circuit's pipe code (the bill's pipe item); 0 for none.
     int LastPipeItem() const;
 
+    // Deleting the circuit of that label (the Delete key of the design grid).
+    enum class Deletion
+    {
+        NotFound,
+        Refused, // the room's only circuit, and the room has wall heating or radiators
+        Removed
+    };
+    // A room's only circuit takes the room with it; of several, the others share its areas and
+    // load and are lettered again. The supply route entries through the room's circuits go;
+    // routesMessage then names the rooms whose routes need the user's correction.
+    Deletion DeleteCircuit(const CString& label, CString& routesMessage);
+
     // The text of the one box after a run: the distinct out-of-range texts, the circuits left
     // undesigned with their reason and the rooms whose load did not settle. Empty when none.
     CString WarningText() const;

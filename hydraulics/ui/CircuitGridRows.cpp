@@ -122,8 +122,8 @@ void FormatDesignGridRow(const CTopnyOkruh& c, int row, CFmtGridCtrl& grid, doub
     Mark(grid, row, 21,
          (c.m_dEdgeArea + c.m_dOccupiedArea + c.m_dExternalArea) * settings.KritPomerCizi < c.m_dExternalArea);
     Mark(grid, row, 4, limit < c.m_dMeanSurfaceTemperature);
-    // A limit of 0 or less is no limit.
-    Mark(grid, row, 27, settings.MaxTlakZtrata > 0.0 && c.m_dPressureLoss > settings.MaxTlakZtrata);
+    // A limit never set stands for 20000 Pa.
+    Mark(grid, row, 27, c.m_dPressureLoss > settings.EffectiveMaxTlakZtrata());
     const bool tooLong = c.m_dOwnSupplyLength + c.m_dLoopLength > settings.MaxDelkaOkruhu;
     Mark(grid, row, 19, tooLong);
     Mark(grid, row, 20, tooLong);

@@ -83,13 +83,17 @@ TEST_F(CircuitGridRowsTest, FloorDesignRowMarksEachLimit)
         }
 }
 
-TEST_F(CircuitGridRowsTest, NoPressureLimitMarksNothing)
+TEST_F(CircuitGridRowsTest, UnsetPressureLimitMarksAbove20000Pa)
 {
     AppSettings::Get().MaxTlakZtrata = 0.0;
-    CTopnyOkruh circuit;
-    circuit.m_dPressureLoss = 50000.0;
-    FormatDesignGridRow(circuit, -1, m_grid, 20.0);
-    EXPECT_FALSE(Marked(1, 27));
+    for (const auto& [loss, marked] : {std::pair{50000.0, true}, std::pair{15000.0, false}})
+    {
+        CTopnyOkruh circuit;
+        circuit.m_dPressureLoss = loss;
+        const int row = m_grid.GetRowCount();
+        FormatDesignGridRow(circuit, -1, m_grid, 20.0);
+        EXPECT_EQ(Marked(row, 27), marked) << loss;
+    }
     EXPECT_EQ(m_grid.GetItemText(1, 27), "  50000.0");
 }
 
