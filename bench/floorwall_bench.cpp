@@ -6,6 +6,7 @@
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CRoztece.h"
 #include "floorwall/CircuitHydraulics.h"
+#include "floorwall/FloorDesign.h"
 #include "floorwall/SpacingSeriesList.h"
 #include "hydraulics/CTopnyOkruh.h"
 
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace
@@ -119,6 +121,51 @@ void DesignPress(benchmark::State& state)
     FreeSpacingSeriesList();
 }
 BENCHMARK(DesignPress)->Unit(benchmark::kMillisecond);
+
+// The floor design's button: merged circuits, pipes from the catalogue, three runs with
+// splits, load iterations and throttling, over a generated project of state.range(0) rooms
+// (edge zones in every third room, every fifth room's supply crossing the next room), the
+// project loaded before the press.
+void FloorDesignButton(benchmark::State& state)
+{
+    PrepareSettings();
+    AppSettings& settings = AppSettings::Get();
+    settings.PathList = KALVENROD_BIN_DIR;
+    settings.KodTopTrub = "9001-0004";
+    settings.MaxTlakZtrata = 25000.0;
+    settings.MaxDelkaOkruhu = 120.0;
+    settings.RangeMessages = 0;
+    FloorDesign design;
+    Project project = MakeProject();
+    const int rooms = int(state.range(0));
+    for (int i = 0; i < rooms; ++i)
+    {
+        CMistPodlahVytap* room = project.rooms[size_t(i)].release();
+        room->m_nFloorHeating = 1;
+        room->m_strNumber = std::to_string(100 + i);
+        CTopnyOkruh& circuit = *room->m_floorCircuits[0];
+        circuit.m_strLabel = room->m_strNumber + "/A";
+        circuit.m_dTotalArea = circuit.m_dOccupiedArea + circuit.m_dEdgeArea;
+        if (i % 5 == 0 && i + 1 < rooms)
+            circuit.m_strSupplyChain = "[" + std::to_string(101 + i) + "/A{L=3.0}]";
+        design.m_rooms.push_back(room);
+    }
+    for (auto _ : state)
+    {
+        design.m_bDesigned = 0;
+        design.m_nUserMode = 0;
+        benchmark::DoNotOptimize(design.Design());
+    }
+    state.counters["circuits"] = [&design] {
+        double count = 0.0;
+        for (const CMistPodlahVytap* room : design.m_rooms)
+            count += double(room->m_floorCircuits.size());
+        return count;
+    }();
+    design.ClearData();
+    FreeSpacingSeriesList();
+}
+BENCHMARK(FloorDesignButton)->Arg(49)->Arg(98)->Unit(benchmark::kMillisecond);
 
 void LookupWithoutMessage(benchmark::State& state)
 {

@@ -1,5 +1,7 @@
 #include "floorwall/CMistPodlahVytap.h"
 
+#include "floorwall/SupplyRouteIndex.h"
+
 #include "app/common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
@@ -303,30 +305,27 @@ void CMistPodlahVytap::DistributeLoad(int recalculate)
 
 void CMistPodlahVytap::CollectForeignPipeGains(const std::vector<CMistPodlahVytap*>& rooms)
 {
+    CollectForeignPipeGains(SupplyRouteIndex(rooms));
+}
+
+void CMistPodlahVytap::CollectForeignPipeGains(const SupplyRouteIndex& routes)
+{
     m_dForeignPipeGain = 0.0;
     if (!m_nFloorHeating)
         return;
-    CString segment;
     for (CTopnyOkruh* c : m_floorCircuits)
     {
         if (!c)
             continue;
         c->m_dCoveredHeat = 0.0;
-        for (const CMistPodlahVytap* room : rooms)
+        for (const SupplyRouteIndex::Passage& passage : routes.Through(c->m_strLabel))
         {
-            if (!room || !room->m_nFloorHeating)
-                continue;
-            for (const CTopnyOkruh* d : room->m_floorCircuits)
+            const CTopnyOkruh& d = *passage.supplier;
+            if (d.m_dLoopLength > 0.0)
             {
-                if (!d || d->m_strSupplyChain.IsEmpty())
-                    continue;
-                const double length = c->ParseDescription(d->m_strSupplyChain, segment);
-                if (d->m_dLoopLength > 0.0)
-                {
-                    const double gain = length * d->m_dHeatFlux * kSupplyPipeGain;
-                    m_dForeignPipeGain += gain;
-                    c->m_dCoveredHeat += gain;
-                }
+                const double gain = passage.length * d.m_dHeatFlux * kSupplyPipeGain;
+                m_dForeignPipeGain += gain;
+                c->m_dCoveredHeat += gain;
             }
         }
     }

@@ -14,6 +14,7 @@
 class CData;
 class COtopneTeleso;
 class CTopnyOkruh;
+class SupplyRouteIndex;
 
 class CMistPodlahVytap : public CObject
 {
@@ -54,6 +55,8 @@ public:
     void DistributeLoad(int recalculate);
     // The heat that the supply pipes of the listed rooms' circuits give off in this room.
     void CollectForeignPipeGains(const std::vector<CMistPodlahVytap*>& rooms);
+    // The same from the routes of the rooms read once.
+    void CollectForeignPipeGains(const SupplyRouteIndex& routes);
     // Marked when a circuit's supply route crosses a circuit of this room.
     void MarkForIteration();
     // The sum of the absolute uncovered loads of a marked floor heating room, else 0.

@@ -9,6 +9,7 @@
 #include "floorwall/CircuitHydraulics.h"
 #include "floorwall/FloorCalculationSettings.h"
 #include "floorwall/FloorWallIds.h"
+#include "floorwall/SupplyRouteIndex.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
@@ -365,7 +366,7 @@ void FloorDesign::MergeRoomCircuits()
 int FloorDesign::CheckForeignPipeAreas()
 {
     const double edgeSpacing = Number(AppSettings::Get().MinimRoztec);
-    CString segment;
+    const SupplyRouteIndex routes(m_rooms);
     for (CMistPodlahVytap* room : m_rooms)
     {
         if (!IsActive(room))
@@ -376,22 +377,12 @@ int FloorDesign::CheckForeignPipeAreas()
                 continue;
             c->m_strSupplyValues.Empty();
             c->m_dForeignLength = 0.0;
-            for (CMistPodlahVytap* other : m_rooms)
-            {
-                if (!IsActive(other))
-                    continue;
-                for (CTopnyOkruh* d : other->m_floorCircuits)
+            for (const SupplyRouteIndex::Passage& passage : routes.Through(c->m_strLabel))
+                if (passage.supplier != c && passage.length > 0.0)
                 {
-                    if (!d || d == c)
-                        continue;
-                    const double length = c->ParseDescription(d->m_strSupplyChain, segment);
-                    if (length > 0.0)
-                    {
-                        c->m_dForeignLength += length;
-                        c->m_strSupplyValues += "[" + d->m_strLabel + segment;
-                    }
+                    c->m_dForeignLength += passage.length;
+                    c->m_strSupplyValues += "[" + passage.supplier->m_strLabel + passage.segment;
                 }
-            }
             c->m_dExternalArea = c->m_dForeignLength * edgeSpacing;
             CString message;
             if (c->CheckAreaSplit(&message))
@@ -481,9 +472,10 @@ void FloorDesign::ResetRoomSums()
 
 void FloorDesign::CollectForeignPipeGains()
 {
+    const SupplyRouteIndex routes(m_rooms);
     for (CMistPodlahVytap* room : m_rooms)
         if (room)
-            room->CollectForeignPipeGains(m_rooms);
+            room->CollectForeignPipeGains(routes);
 }
 
 void FloorDesign::DistributeRoomLoads(int recalculate)
