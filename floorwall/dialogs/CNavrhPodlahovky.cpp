@@ -103,6 +103,9 @@ BOOL CNavrhPodlahovky::OnInitDialog()
     for (int id : kAllButtons)
         if (CWnd* button = GetDlgItem(id))
             AddAnchor(button->GetSafeHwnd(), BOTTOM_RIGHT);
+    if (!m_rectPlacement.IsRectEmpty())
+        SetWindowPos(&wndTop, m_rectPlacement.left, m_rectPlacement.top, m_rectPlacement.Width(),
+                     m_rectPlacement.Height(), SWP_SHOWWINDOW);
     m_design.m_bDesigned = 0;
     SetDlgItemText(IDC_NP_MATERIALS, "&" + Loaded(IDS_NP_MATERIAL));
     if (!m_design.m_calc.m_spacings.empty())

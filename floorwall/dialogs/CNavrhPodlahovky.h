@@ -71,6 +71,8 @@ public:
 
     FloorDesign m_design;
     CFmtGridCtrl m_grid;
+    // Where the dialog opens: the main window's rectangle; empty keeps the template's place.
+    CRect m_rectPlacement;
 
 protected:
     BOOL OnInitDialog() override;
