@@ -1,10 +1,12 @@
 // Printing the heat-loss reports of a 98-room project (6 walls a room, 2 openings a wall) into
 // PDF files, beside a peer that draws the same texts, rectangles and lines straight with
-// QPainter into a PDF in the same run; and the check of which reports have data after a load.
-// The ratio of the print to the peer and the check's time are reported at the end.
+// QPainter into a PDF in the same run; the floor bill of materials of 300 items under chapter
+// headings (report 4, with prices) beside report 0, per printed line; and the check of which
+// reports have data after a load. The ratios and the check's time are reported at the end.
 
 #include "app/CMekrView.h"
 #include "app/ReportAvailability.h"
+#include "app/common/AppSettings.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/dao/Workbook.h"
@@ -15,11 +17,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <numeric>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -73,6 +77,15 @@ CMekrView& View()
 }
 
 double g_report[2] = {0, 0};
+int g_lines[2] = {0, 0};
+double g_bill = 0;
+int g_billLines = 0;
+
+// The lines the last print run laid out on its pages.
+int PrintedLines()
+{
+    return std::accumulate(View().m_groupSizes.begin(), View().m_groupSizes.end(), 0);
+}
 double g_peer[2] = {0, 0};
 double g_check = 0;
 
@@ -90,6 +103,7 @@ void PrintReport(benchmark::State& state)
         g_report[report] += seconds;
     }
     g_report[report] /= double(state.iterations());
+    g_lines[report] = PrintedLines();
 }
 BENCHMARK(PrintReport)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -149,6 +163,43 @@ void PeerReport(benchmark::State& state)
 }
 BENCHMARK(PeerReport)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+#ifdef KALVENROD_REPORT_FIXTURES
+// The project of the 300-item bill and the catalogue of its maker in the bench's folder.
+bool UseBillProject()
+{
+    const QString fixtures = QStringLiteral(KALVENROD_REPORT_FIXTURES);
+    QFile::copy(fixtures + "/bilance-velka.xls", QString::fromStdString(PathOf("Bilance.XLS")));
+    QFile::copy(fixtures + "/ZVK-9002.XLS", QString::fromStdString(PathOf("ZVK-9002.XLS")));
+    AppSettings& settings = AppSettings::Get();
+    settings.CurrentProjectPath() = PathOf("Bilance.XLS").c_str();
+    settings.PathList = Folder().path().toUtf8().constData();
+    return QFile::exists(QString::fromStdString(PathOf("ZVK-9002.XLS")));
+}
+
+void PrintBill(benchmark::State& state)
+{
+    if (!UseBillProject())
+    {
+        state.SkipWithError("the bill fixture is missing");
+        return;
+    }
+    View().m_nSestava = 4;
+    View().m_bVcetneHodnoty = 1;
+    for (auto _ : state)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        Gdi::RunPrintToFile(View(), QString::fromStdString(PathOf("bill.pdf")));
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        g_bill += seconds;
+    }
+    g_bill /= double(state.iterations());
+    g_billLines = PrintedLines();
+}
+BENCHMARK(PrintBill)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+#endif
+
 void WriteProject()
 {
     workbook::Workbook book;
@@ -200,6 +251,15 @@ int main(int argc, char** argv)
             std::printf("report %d: %.1f ms, QPainter peer %.1f ms, ratio %.2f; %s twice the peer\n", report,
                         g_report[report] * 1e3, g_peer[report] * 1e3, g_report[report] / g_peer[report],
                         g_report[report] <= 2 * g_peer[report] ? "within" : "over");
+    if (g_bill > 0 && g_billLines > 0 && g_lines[0] > 0 && g_report[0] > 0)
+    {
+        const double billLine = g_bill / g_billLines;
+        const double roomLine = g_report[0] / g_lines[0];
+        std::printf(
+            "report 4 (%d lines): %.3f ms a line, report 0 (%d lines): %.3f ms a line, ratio %.2f; %s 1.5\n",
+            g_billLines, billLine * 1e3, g_lines[0], roomLine * 1e3, billLine / roomLine,
+            billLine <= 1.5 * roomLine ? "within" : "over");
+    }
     const bool roomsFound = ReportAvailability::Check(CString(PathOf("Projekt.XLS").c_str()))[0];
     std::printf("availability after a load: at most %.1f ms; %s 100 ms; the rooms %s\n", g_check * 1e3,
                 g_check < 0.1 ? "under" : "over", roomsFound ? "found" : "NOT found");
