@@ -12,6 +12,7 @@
 #include <vector>
 
 class CData;
+class CFmtGridCtrl;
 class COtopneTeleso;
 class CTopnyOkruh;
 class SupplyRouteIndex;
@@ -32,6 +33,13 @@ public:
     CTopnyOkruh* CurrentCircuit() const;
     // The four resistances below the pipes, m²K/W.
     double DownwardResistance() const;
+
+    // Its row of the floor design grid: the room's columns, and those of its current circuit
+    // with the warning marks; a row at or past the end is appended (dialog library).
+    void FillFloorGridRow(int row, CFmtGridCtrl* grid);
+    // Its row of the wall design grid; the wall difference (load less output) is kept in
+    // m_dWallDifference. A row below 0 or past the end is appended (dialog library).
+    void FillWallGridRow(int row, CFmtGridCtrl* grid);
 
     // The room row of the open "SeznamM$" at that 0-based row; missing or unreadable cells
     // take the column defaults.

@@ -13,3 +13,11 @@ class CTopnyOkruh;
 void FormatGridCells(const CTopnyOkruh& circuit, int row, CGridCtrl& grid, bool sizeGrid = true);
 void FormatDesignGridRow(const CTopnyOkruh& circuit, int row, CFmtGridCtrl& grid, double roomTemperature);
 void FormatTableCells(const CTopnyOkruh& circuit, CFmtGridCtrl& grid, const CString& roomText, int row);
+
+// The cell helpers of these rows, for the room rows of the design grids too: a number
+// right-aligned in its printf format, a whole number ("%d"), a text left-aligned, and the
+// warning colours on a cell whose value breaks a limit (nothing when it does not).
+void PutGridNumber(CGridCtrl& grid, int row, int column, const char* format, double value);
+void PutGridInteger(CGridCtrl& grid, int row, int column, int value);
+void PutGridText(CGridCtrl& grid, int row, int column, const CString& text);
+void MarkGridCell(CGridCtrl& grid, int row, int column, bool marked);
