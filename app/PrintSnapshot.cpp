@@ -102,24 +102,25 @@ void LoadDesign(const CString& workbookPath, PrintSnapshot& snapshot)
 {
     snapshot.design.reset();
     // The design's own loader tells the user when a sheet does not open: it runs only once
-    // both sheets opened here.
-    CData header;
-    if (!OpenSheet(header, workbookPath, "DataAkce$", "", snapshot.problems))
+    // both sheets opened here. The workbook stays open meanwhile, so it is read once.
+    CData workbook;
+    if (!OpenSheet(workbook, workbookPath, "DataAkce$", "", snapshot.problems))
         return;
     CString temperatures;
-    header.GetStringValue("SIGMA_STENOVKY", temperatures, 0, -1, 0);
-    header.CloseTable();
-    header.Close();
+    workbook.GetStringValue("SIGMA_STENOVKY", temperatures, 0, -1, 0);
+    workbook.CloseTable();
     const int hash = temperatures.Find('#');
     const double supply = ReadNumber(temperatures);
     const double ret = hash < 0 ? supply : ReadNumber(temperatures.Mid(hash + 1));
     snapshot.wallSupply = supply > 0.0 ? supply : 50.0;
     snapshot.wallReturn = ret > 0.0 ? ret : 42.0;
-    CData rooms;
-    if (!OpenSheet(rooms, workbookPath, "SeznamM$", "", snapshot.problems))
+    if (!workbook.OpenTable("SeznamM$", "", 0))
+    {
+        workbook.Close();
+        snapshot.problems.push_back(Problem(IDS_TABLE_PROBLEM, "SeznamM$"));
         return;
-    rooms.CloseTable();
-    rooms.Close();
+    }
+    workbook.CloseTable();
 
     // The loader reads the project's path and leaves the values of the design in the settings:
     // printing changes neither.
@@ -129,6 +130,7 @@ void LoadDesign(const CString& workbookPath, PrintSnapshot& snapshot)
     snapshot.design = std::make_unique<FloorDesign>();
     snapshot.design->LoadProjectData();
     settings = saved;
+    workbook.Close();
     if (snapshot.design->m_bLoadStopped)
         snapshot.problems.push_back(snapshot.design->m_strLoadError);
 }

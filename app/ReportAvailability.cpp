@@ -82,14 +82,14 @@ ReportAvailability::Flags ReportAvailability::Check(const CString& workbookPath)
     flags[4] = RowsOf(data, "MateriPodlah$") > 0;
     flags[9] = RowsOf(data, "MateriStenov$") > 0;
     flags[6] = RowsOf(data, "DimenzSegm$") > 0;
-    const bool design = data.GetTableIndex("SeznamM$") >= 0 && data.GetTableIndex("DataAkce$") >= 0;
-    data.Close();
-    if (design)
+    // The design is read while the workbook is open here: its file is read once.
+    if (data.GetTableIndex("SeznamM$") >= 0 && data.GetTableIndex("DataAkce$") >= 0)
     {
         PrintSnapshot snapshot;
         LoadDesign(workbookPath, snapshot);
         CheckDesign(snapshot.Rooms(), flags);
     }
+    data.Close();
     return flags;
 }
 
