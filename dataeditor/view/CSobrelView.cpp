@@ -40,6 +40,30 @@ BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
     ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateEditRedo)
     ON_UPDATE_COMMAND_UI(ID_JOURNAL, OnUpdateJournal)
+    ON_COMMAND(ID_COLUMN_INSERT, OnColumnInsert)
+    ON_COMMAND(ID_COLUMN_DELETE, OnColumnDelete)
+    ON_COMMAND(ID_ROW_INSERT, OnRowInsert)
+    ON_COMMAND(ID_ROW_DELETE, OnRowDelete)
+    ON_COMMAND(ID_ROW_UP, OnRowUp)
+    ON_COMMAND(ID_ROW_DOWN, OnRowDown)
+    ON_COMMAND(ID_ROW_TOP, OnRowTop)
+    ON_COMMAND(ID_ROW_BOTTOM, OnRowBottom)
+    ON_COMMAND(ID_FILL, OnFill)
+    ON_COMMAND(ID_FREEZE_COLUMNS, OnFreezeColumns)
+    ON_COMMAND(ID_MARK_SWITCHED_OFF_ROWS, OnMarkSwitchedOffRows)
+    ON_COMMAND(ID_APPLY_ROW_FORMATS, OnApplyRowFormats)
+    ON_UPDATE_COMMAND_UI(ID_COLUMN_INSERT, OnUpdateColumnInsert)
+    ON_UPDATE_COMMAND_UI(ID_COLUMN_DELETE, OnUpdateColumnDelete)
+    ON_UPDATE_COMMAND_UI(ID_ROW_INSERT, OnUpdateRowInsert)
+    ON_UPDATE_COMMAND_UI(ID_ROW_DELETE, OnUpdateRowDelete)
+    ON_UPDATE_COMMAND_UI(ID_ROW_UP, OnUpdateRowUp)
+    ON_UPDATE_COMMAND_UI(ID_ROW_TOP, OnUpdateRowUp)
+    ON_UPDATE_COMMAND_UI(ID_ROW_DOWN, OnUpdateRowDown)
+    ON_UPDATE_COMMAND_UI(ID_ROW_BOTTOM, OnUpdateRowDown)
+    ON_UPDATE_COMMAND_UI(ID_FILL, OnUpdateFill)
+    ON_UPDATE_COMMAND_UI(ID_FREEZE_COLUMNS, OnUpdateFreezeColumns)
+    ON_UPDATE_COMMAND_UI(ID_MARK_SWITCHED_OFF_ROWS, OnUpdateMarkSwitchedOffRows)
+    ON_UPDATE_COMMAND_UI(ID_APPLY_ROW_FORMATS, OnUpdateApplyRowFormats)
 END_MESSAGE_MAP()
 
 namespace
@@ -352,19 +376,11 @@ void CSobrelView::RenumberRows(int from)
 
 void CSobrelView::MoveRow(int from, int to)
 {
-    if (from == to || from < fixedRows || to < fixedRows || from >= m_grid->GetRowCount() ||
-        to >= m_grid->GetRowCount())
+    if (!m_grid)
         return;
-    std::vector<CString> texts;
-    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
-        texts.push_back(m_grid->GetItemText(from, c));
-    const int step = to > from ? 1 : -1;
-    for (int r = from; r != to; r += step)
-        for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
-            m_grid->SetItemText(r, c, m_grid->GetItemText(r + step, c));
-    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
-        m_grid->SetItemText(to, c, texts[std::size_t(c - fixedColumns)]);
-    m_grid->Refresh();
+    // Cells move with their selection state, which the grid's selection would not follow.
+    m_grid->SetSelectedRange(-1, -1, -1, -1);
+    m_grid->MoveRow(from, to);
 }
 
 void CSobrelView::MoveColumn(int from, int to)

@@ -89,6 +89,17 @@ public:
     void ClearFoundMarks();
     bool Writable() const;
 
+    // A selected range with four valid bounds in order.
+    bool ValidSelection() const;
+    // The rows (columns) of the selected range that hold a selected cell.
+    std::vector<int> SelectedRows() const;
+    std::vector<int> SelectedColumns() const;
+    // Sets a cell's text in its column's form and journals its old text.
+    void SetCellText(int row, int col, const CString& text);
+    // Moves the rows holding selected cells (how: the command id of the move).
+    void MoveSelectedRows(int how);
+    bool frozen = false;
+
     // The text the save writes for a cell (Booleans as "1" and "0").
     CString GetDataText(int row, int column) const;
 
@@ -112,6 +123,28 @@ protected:
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
     afx_msg void OnUpdateJournal(CCmdUI* pCmdUI);
+    afx_msg void OnColumnInsert();
+    afx_msg void OnColumnDelete();
+    afx_msg void OnRowInsert();
+    afx_msg void OnRowDelete();
+    afx_msg void OnRowUp();
+    afx_msg void OnRowDown();
+    afx_msg void OnRowTop();
+    afx_msg void OnRowBottom();
+    afx_msg void OnFill();
+    afx_msg void OnFreezeColumns();
+    afx_msg void OnMarkSwitchedOffRows();
+    afx_msg void OnApplyRowFormats();
+    afx_msg void OnUpdateColumnInsert(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateColumnDelete(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRowInsert(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRowDelete(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRowUp(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRowDown(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFill(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFreezeColumns(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateMarkSwitchedOffRows(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateApplyRowFormats(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

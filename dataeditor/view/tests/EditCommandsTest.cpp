@@ -1,0 +1,254 @@
+#include "dataeditor/document/tests/DocumentFixture.h"
+
+#include "dataeditor/app/LanguageText.h"
+#include "dataeditor/document/CUndoStep.h"
+#include "controls/grid/CGridCellBase.h"
+#include "dataeditor/grid/CSobrelGrid.h"
+#include "dataeditor/view/ViewIds.h"
+#include "platform/frame/FrameIds.h"
+#include "platform/ui/CCmdUI.h"
+
+namespace
+{
+// The catalogue A grown to five rows "r1" ... "r5" in its first column.
+class EditCommands : public DocumentFixture
+{
+protected:
+    CSobrelView* OpenFiveRows()
+    {
+        CSobrelDoc* document = Open("A$");
+        if (!document)
+            return nullptr;
+        m_view = document->View();
+        while (m_view->rowCount < 5)
+            m_view->InsertRow(m_view->Grid()->GetRowCount());
+        for (int r = 1; r <= 5; ++r)
+            m_view->Grid()->SetItemText(r, 1, ("r" + std::to_string(r)).c_str());
+        return m_view;
+    }
+    CSobrelGrid& Grid() const { return *m_view->Grid(); }
+    std::string Column(int col) const
+    {
+        std::string texts;
+        for (int r = 1; r < Grid().GetRowCount(); ++r)
+            texts += std::string(Grid().GetItemText(r, col)) + (r + 1 < Grid().GetRowCount() ? "," : "");
+        return texts;
+    }
+    std::string Headers() const
+    {
+        std::string texts;
+        for (int c = 1; c < Grid().GetColumnCount(); ++c)
+            texts += std::string(Grid().GetItemText(0, c)) + (c + 1 < Grid().GetColumnCount() ? "," : "");
+        return texts;
+    }
+    std::vector<int> Kinds(std::size_t from = 0) const
+    {
+        std::vector<int> kinds;
+        for (std::size_t i = from; i < m_view->Journal().size(); ++i)
+            kinds.push_back(m_view->Journal()[i]->kind);
+        return kinds;
+    }
+    // Selects exactly these cells.
+    void Select(std::initializer_list<CCellID> cells)
+    {
+        Grid().SetFocusCell(cells.begin()->row, cells.begin()->col);
+        Grid().SetSelectedRange(-1, -1, -1, -1);
+        for (const CCellID& cell : cells)
+            Grid().SetItemState(cell.row, cell.col, Grid().GetItemState(cell.row, cell.col) | GVIS_SELECTED);
+    }
+    void Command(UINT id) { m_view->SendMessage(WM_COMMAND, id); }
+    bool Enabled(UINT id) const
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        state.DoUpdate(m_view, TRUE);
+        return state.m_bEnabled;
+    }
+
+    CSobrelView* m_view = nullptr;
+};
+} // namespace
+
+TEST_F(EditCommands, RowsThreeAndFiveMoveUpAsOneGroupAndComeBackOnUndo)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Select({CCellID(3, 1), CCellID(5, 1)});
+    ASSERT_TRUE(Enabled(ID_ROW_UP));
+    Command(ID_ROW_UP);
+    EXPECT_EQ(Column(1), "r1,r3,r2,r5,r4");
+    EXPECT_EQ(Column(0).substr(0, 9), "1,2,3,4,5");
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::GroupBegin, CUndoStep::RowMoved, CUndoStep::RowMoved, CUndoStep::GroupEnd}));
+    EXPECT_TRUE(Grid().IsCellSelected(2, 1));
+    EXPECT_TRUE(Grid().IsCellSelected(4, 1));
+    EXPECT_FALSE(Grid().IsCellSelected(3, 1));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(Column(1), "r1,r3,r2,r5,r4");
+
+    // One row alone is one step; to the bottom and to the top.
+    Select({CCellID(1, 1)});
+    Command(ID_ROW_BOTTOM);
+    EXPECT_EQ(Column(1), "r3,r2,r5,r4,r1");
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::RowMoved);
+    EXPECT_EQ(m_view->Journal().size(), 5u);
+    EXPECT_FALSE(Enabled(ID_ROW_DOWN));
+    Select({CCellID(5, 1)});
+    Command(ID_ROW_TOP);
+    EXPECT_EQ(Column(1), "r1,r3,r2,r5,r4");
+}
+
+TEST_F(EditCommands, DeletingColumnsTakesOnlyThoseWithASelectedCell)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    const std::string headers = Headers();
+    // The range spans three columns; the middle one holds no selected cell.
+    Select({CCellID(2, 1), CCellID(2, 3)});
+    Command(ID_COLUMN_DELETE);
+    EXPECT_EQ(Headers(), "Cena");
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::GroupBegin, CUndoStep::ColumnDeleted, CUndoStep::ColumnDeleted,
+                                         CUndoStep::GroupEnd}));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Headers(), headers);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+    EXPECT_EQ(Column(3), "krátká,x,,,");
+
+    // One column: no group. Every column: the grid goes, no rows stay.
+    Select({CCellID(1, 3)});
+    Command(ID_COLUMN_DELETE);
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::ColumnDeleted}));
+    Grid().SetSelectedRange(1, 1, 1, 2);
+    Command(ID_COLUMN_DELETE);
+    EXPECT_EQ(m_view->columnCount, 0);
+    EXPECT_EQ(m_view->rowCount, 0);
+    EXPECT_FALSE(Enabled(ID_COLUMN_DELETE));
+    EXPECT_FALSE(Enabled(ID_ROW_INSERT));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Headers(), "Název,Cena");
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+}
+
+TEST_F(EditCommands, RowsDeletedAsAGroupAndATableKeepsOneRow)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Select({CCellID(2, 1)});
+    Command(ID_ROW_DELETE);
+    EXPECT_EQ(Column(1), "r1,r3,r4,r5");
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::GroupBegin, CUndoStep::RowDeleted, CUndoStep::GroupEnd}));
+    Grid().SetSelectedRange(1, 1, 4, 3);
+    Command(ID_ROW_DELETE);
+    EXPECT_EQ(m_view->rowCount, 1);
+    EXPECT_EQ(Column(1), "");
+    EXPECT_EQ(Grid().GetItemText(1, 0), "1");
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r3,r4,r5");
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+    EXPECT_EQ(Column(0), "1,2,3,4,5");
+
+    // A row inserted at the focus row, and one appended when there is no focus.
+    Select({CCellID(2, 2)});
+    Command(ID_ROW_INSERT);
+    EXPECT_EQ(Column(1), "r1,,r2,r3,r4,r5");
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::RowInserted);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+}
+
+TEST_F(EditCommands, ANewColumnFromTheDefinitionDialogIsInsertedAtTheFocus)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Select({CCellID(1, 2)});
+    DialogScript::OnNext(IDD_COLUMN, [](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_COLUMN_NAME, "Kód");
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_COLUMN_INSERT);
+    EXPECT_EQ(Headers(), "Název,Kód,Cena,Poznámka");
+    EXPECT_EQ(m_view->columnCount, 4);
+    ASSERT_NE(m_view->ColumnInfo(2), nullptr);
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::ColumnInserted}));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Headers(), "Název,Cena,Poznámka");
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(Headers(), "Název,Kód,Cena,Poznámka");
+
+    // Cancel changes nothing.
+    DialogScript::OnNext(IDD_COLUMN, [](CDialog& dialog) {
+        dialog.SendMessage(WM_COMMAND, IDCANCEL);
+        return IDCANCEL;
+    });
+    Command(ID_COLUMN_INSERT);
+    EXPECT_EQ(m_view->Journal().size(), 1u);
+}
+
+TEST_F(EditCommands, FillWritesOneValueIntoTheSelectedCells)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Grid().SetSelectedRange(2, 1, 4, 1);
+    CString proposed;
+    DialogScript::OnNext(IDD_TEXT_PROMPT, [&proposed](CDialog& dialog) {
+        dialog.GetDlgItemText(IDC_PROMPT_TEXT, proposed);
+        dialog.SetDlgItemText(IDC_PROMPT_TEXT, "Kohout");
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_FILL);
+    EXPECT_EQ(proposed, "r2");
+    EXPECT_EQ(Column(1), "r1,Kohout,Kohout,Kohout,r5");
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::GroupBegin, CUndoStep::CellText, CUndoStep::CellText,
+                                         CUndoStep::CellText, CUndoStep::GroupEnd}));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+
+    Select({CCellID(5, 1)});
+    DialogScript::OnNext(IDD_TEXT_PROMPT, [](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_PROMPT_TEXT, "sám");
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_FILL);
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::CellText}));
+}
+
+TEST_F(EditCommands, FreezingKeepsTheColumnsUpToTheSelectionInPlace)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    m_view->InsertColumn(4, "Kód", std::make_shared<CColumnInfo>(10, 50, -2));
+    Grid().SetSelectedRange(1, 1, 2, 3);
+    ASSERT_TRUE(Enabled(ID_FREEZE_COLUMNS));
+    Command(ID_FREEZE_COLUMNS);
+    EXPECT_EQ(Grid().GetFixedColumnCount(), 4);
+    EXPECT_TRUE(m_view->frozen);
+    Command(ID_FREEZE_COLUMNS);
+    EXPECT_EQ(Grid().GetFixedColumnCount(), 1);
+}
+
+TEST_F(EditCommands, SwitchedOffRowsAreMarkedOrTheUserIsTold)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    EXPECT_FALSE(Enabled(ID_MARK_SWITCHED_OFF_ROWS));
+    m_view->InsertColumn(4, SobrelApp()->rowFormatColumnName, std::make_shared<CColumnInfo>(10, 255, -2));
+    ASSERT_TRUE(Enabled(ID_MARK_SWITCHED_OFF_ROWS));
+    ScriptedAnswers::AnswerBox(IDOK);
+    Command(ID_MARK_SWITCHED_OFF_ROWS);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, LanguageText(IDS_NO_SWITCHED_OFF_ROWS));
+    EXPECT_FALSE(m_view->found);
+
+    Grid().SetItemText(3, 4, "/ff0000|||");
+    Command(ID_MARK_SWITCHED_OFF_ROWS);
+    EXPECT_TRUE(m_view->found);
+    EXPECT_EQ(Grid().GetCell(3, 1)->GetBackClr(), SobrelApp()->options.searchColor);
+    EXPECT_EQ(Grid().GetFocusCell().row, 3);
+    m_view->ClearFoundMarks();
+    EXPECT_FALSE(m_view->found);
+}
