@@ -61,19 +61,6 @@ void RecomputeLayer(BuildUpLayer& layer)
     layer.tepelOdpor = TrimNumberText(WriteNumber("%f", resistance));
 }
 
-CString NewBuildUpKey(std::time_t now, const std::function<bool(const CString&)>& taken)
-{
-    for (;; ++now)
-    {
-        std::tm local{};
-        localtime_r(&now, &local);
-        char text[32];
-        std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &local);
-        if (!taken || !taken(text))
-            return text;
-    }
-}
-
 bool ReadSheetRows(const CString& path, const CString& sheet, const CString& sql, std::vector<SheetTexts>& rows)
 {
     rows.clear();

@@ -10,6 +10,7 @@
 
 #include "floorwall/FloorConstruction.h"
 #include "heatloss/HeatLossMessage.h"
+#include "heatloss/UserConstruction.h" // NewConstructionKey: the key of a new build-up too
 #include "platform/core/CString.h"
 
 #include <ctime>
@@ -49,9 +50,6 @@ CString TrimNumberText(CString text);
 // R = d × 0.001 / λ from the layer's texts, d, λ and R written again without trailing zeros;
 // a λ of 0 (or no number) leaves the layer as it is.
 void RecomputeLayer(BuildUpLayer& layer);
-
-// The key of a new build-up: the local time, moved on a second while taken says it is in use.
-CString NewBuildUpKey(std::time_t now, const std::function<bool(const CString&)>& taken);
 
 // The build-ups (their header rows) in sheet order.
 bool ReadBuildUpHeaders(const CString& dataFolder, std::vector<BuildUpHeader>& headers);

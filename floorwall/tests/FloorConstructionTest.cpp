@@ -173,7 +173,7 @@ TEST(FloorConstruction, SetsLoadedFromAndStoredIntoTheRoom)
     EXPECT_EQ(room.m_dScreedThickness, 1.0);
 }
 
-TEST(FloorBuildUps, LayerTextsAndKeys)
+TEST(FloorBuildUps, LayerTexts)
 {
     BuildUpLayer layer{"0000-0101", "Železobeton", "2400", "200", "1.6", "", "4"};
     RecomputeLayer(layer);
@@ -186,18 +186,6 @@ TEST(FloorBuildUps, LayerTextsAndKeys)
     EXPECT_EQ(TrimNumberText("0.0400"), "0.04");
     EXPECT_EQ(TrimNumberText("50.000"), "50");
     EXPECT_EQ(TrimNumberText("100"), "100");
-
-    std::tm moment{};
-    moment.tm_year = 2026 - 1900;
-    moment.tm_mon = 11;
-    moment.tm_mday = 11;
-    moment.tm_hour = 10;
-    moment.tm_min = 59;
-    moment.tm_sec = 59;
-    moment.tm_isdst = -1;
-    const std::time_t now = std::mktime(&moment);
-    EXPECT_EQ(NewBuildUpKey(now, nullptr), "20261211105959");
-    EXPECT_EQ(NewBuildUpKey(now, [](const CString& key) { return std::string(key.GetString()) <= "20261211110000"; }), "20261211110001");
 }
 
 TEST(FloorBuildUps, SavedReplacedRemovedAndAFailedRewriteLeavesTheCatalogue)
