@@ -13,6 +13,8 @@
 #include "cadlink/buttons/VorbicaResource.h"
 #include "floorwall/dialogs/CBilanceMatPodlah.h"
 #include "floorwall/dialogs/CDotazVybaveni.h"
+#include "floorwall/dialogs/CDruhyKonstrukci.h"
+#include "floorwall/dialogs/CSkladbaPodlahy.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "floorwall/dialogs/CNastavVypocetPodl.h"
@@ -70,4 +72,6 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
     DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });
     DialogShot::RegisterClass(IDD_DOTAZ_VYBAVENI, [] { return std::make_unique<CDotazVybaveni>(); });
+    DialogShot::RegisterClass(IDD_DRUHY_KONSTRUKCI, [] { return std::make_unique<CDruhyKonstrukci>(); });
+    DialogShot::RegisterClass(IDD_SKLADBA_PODLAHY, [] { return std::make_unique<CSkladbaPodlahy>(); });
 }

@@ -6,6 +6,7 @@
 #include "datalib/SqlTextLiteral.h"
 #include "heatloss/CatalogueRows.h"
 #include "hydraulics/NumberReading.h"
+#include "platform/core/NumberText.h"
 
 #include <cmath>
 
@@ -56,6 +57,8 @@ void RecomputeLayer(BuildUpLayer& layer)
     if (conductivity == 0.0)
         return;
     const double resistance = thickness * 0.001 / conductivity;
+    // Layer texts keep '.' whatever the user's separator: they go into the catalogue as written.
+    const NumberText::ScopedSeparator dot('.');
     layer.vrstva = TrimNumberText(WriteNumber("%f", thickness));
     layer.vodivost = TrimNumberText(WriteNumber("%f", conductivity));
     layer.tepelOdpor = TrimNumberText(WriteNumber("%f", resistance));
