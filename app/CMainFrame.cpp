@@ -10,6 +10,7 @@
 #include "app/ShellLauncher.h"
 #include "app/common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
+#include "floorwall/dialogs/CNavrhStenovky.h"
 #include "floorwall/dialogs/FloorSettingsRun.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheetLoader.h"
@@ -47,7 +48,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_CHOOSE_CAD, OnChooseCad)
     ON_COMMAND(ID_SPLIT_LOSSES, OnSplitLosses)
     ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
-    ON_COMMAND(ID_WALL_DESIGN, OnNotAvailable)
+    ON_COMMAND(ID_WALL_DESIGN, OnWallDesign)
     ON_COMMAND(ID_DISTRIBUTION_SIZING, OnDistributionSizing)
     ON_COMMAND(ID_DATA_STK, OnDataEditorStK)
     ON_COMMAND(ID_DATA_OTK, OnDataEditorOtK)
@@ -215,6 +216,14 @@ void CMainFrame::OnSplitLosses()
     CTelesa dialog;
     dialog.m_nMode = 0;
     dialog.m_strText.Empty();
+    dialog.DoModal();
+    ShowHint(0);
+}
+
+void CMainFrame::OnWallDesign()
+{
+    ShowHint(IDS_HINT_WALL_DESIGN);
+    CNavrhStenovky dialog;
     dialog.DoModal();
     ShowHint(0);
 }

@@ -58,6 +58,7 @@ protected:
     afx_msg void OnChangedConditions();
     afx_msg void OnSplitLosses();
     afx_msg void OnDistributionSizing();
+    afx_msg void OnWallDesign();
     afx_msg void OnChooseCad();
     afx_msg void OnNotAvailable();
     afx_msg void OnDataEditorStK();

@@ -159,11 +159,7 @@ void AppSettings::WriteSettings() const
     WriteInt("ProKonstrukci", ProKonstrukci);
     WriteInt("KontrolaPloch", KontrolaPloch);
     WriteInt("PrivodVTezeMi", PrivodVTezeMi);
-    WriteInt("StenovDoVysky", int(std::trunc(StenovDoVysky)));
-    WriteInt("StenovOdPodlah", int(std::trunc(StenovOdPodlah)));
-    WriteInt("StenovVnitRoh", int(std::trunc(StenovVnitRoh)));
-    WriteInt("StenovVnejRoh", int(std::trunc(StenovVnejRoh)));
-    WriteInt("StenovParapet", int(std::trunc(StenovParapet)));
+    WriteWallMargins();
     WriteText("MinimRoztec", MinimRoztec);
     WriteText("KodTopTrub", KodTopTrub);
     WriteText("KodSysPodl", KodSysPodl);
@@ -186,6 +182,15 @@ void AppSettings::WriteSettings() const
     WriteText("UserName", UserName);
     WriteNumber("MinimSigmaSten", MinimSigmaSten);
     WriteNumber("MinimSigmaPodl", MinimSigmaPodl);
+}
+
+void AppSettings::WriteWallMargins() const
+{
+    WriteInt("StenovDoVysky", int(std::trunc(StenovDoVysky)));
+    WriteInt("StenovOdPodlah", int(std::trunc(StenovOdPodlah)));
+    WriteInt("StenovVnitRoh", int(std::trunc(StenovVnitRoh)));
+    WriteInt("StenovVnejRoh", int(std::trunc(StenovVnejRoh)));
+    WriteInt("StenovParapet", int(std::trunc(StenovParapet)));
 }
 
 bool AppSettings::AnyAreaModified() const

@@ -102,6 +102,8 @@ public:
     void ReadSettings();
     void ReadPaths();
     void WriteSettings() const;
+    // The five wall heating margins alone, written when the wall design is confirmed.
+    void WriteWallMargins() const;
 
     const CString& ErrorCaption() const { return Captions[0]; }
     const CString& WarningCaption() const { return Captions[1]; }
