@@ -2,6 +2,8 @@
 // critical circuit, then every circuit for the common flow temperature with its fallback and
 // hydraulics), and the table look-ups, which must not allocate.
 #include "app/common/AppSettings.h"
+#include "datalib/CData.h"
+#include "floorwall/BillOfMaterials.h"
 #include "floorwall/CCSN_EN_1264.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CRoztece.h"
@@ -183,6 +185,75 @@ void LookupWithoutMessage(benchmark::State& state)
     state.counters["allocations"] = double(g_allocations - before);
 }
 BENCHMARK(LookupWithoutMessage);
+
+// The floor bill of a 98-room project (two circuits a room on 20 manifolds): the catalogue read
+// once, the item list, every line with its price and group heading, and the merging; beside it
+// the catalogue's sheet read once through the data access object alone.
+const std::string kCatalogue = std::string(KALVENROD_BIN_DIR) + "/ZVK-9001.XLS";
+
+void FloorBill(benchmark::State& state)
+{
+    std::vector<BillCircuitRow> rows;
+    for (int i = 0; i < 196; ++i)
+    {
+        BillCircuitRow row;
+        row.area = 8.0 + i % 7;
+        row.loopLength = 60.0 + i % 40;
+        row.supplyLength = 4.0 + i % 9;
+        row.output = 600.0 + i % 300;
+        row.manifold = 1 + i % 20;
+        rows.push_back(row);
+    }
+    EquipmentChoice choice;
+    choice.stationKind = kStationVss;
+    for (auto _ : state)
+    {
+        BillCatalogue catalogue;
+        if (!ReadBillCatalogue(kCatalogue.c_str(), catalogue))
+        {
+            state.SkipWithError("no catalogue");
+            return;
+        }
+        const BillList list =
+            FloorBillItems(SumFloorCircuits(rows), 4, 14, choice, catalogue.MarkedItems("PPPPP"));
+        std::vector<BillLine> lines;
+        std::size_t headings = 0;
+        for (const BillItem& item : list.items)
+        {
+            lines.push_back(MakeBillLine(item, catalogue, "Cz"));
+            headings += catalogue.GroupHeading(item.item).GetLength();
+        }
+        MergeDuplicateItems(lines);
+        benchmark::DoNotOptimize(headings);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(FloorBill)->Unit(benchmark::kMillisecond);
+
+void CatalogueReadPeer(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        CData data;
+        if (!data.Open(kCatalogue.c_str(), "Excel 8.0", 0, 0) || !data.OpenTable("Data$", "", 0))
+        {
+            state.SkipWithError("no catalogue");
+            return;
+        }
+        std::size_t characters = 0;
+        for (int r = 0; r < data.m_nRecordCount; ++r)
+            for (int c = 0; c < data.m_nColCount; ++c)
+            {
+                CString text;
+                data.GetStringValue(c, text, r, -1);
+                characters += std::size_t(text.GetLength());
+            }
+        data.CloseTable();
+        data.Close();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(CatalogueReadPeer)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();
