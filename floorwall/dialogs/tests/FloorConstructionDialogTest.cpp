@@ -438,11 +438,13 @@ TEST_F(FloorConstructionDialogTest, FailedRewriteLeavesTheCatalogueAndTheChanges
 {
     const QByteArray bytes = FileBytes(m_data.Path());
     QDir(QString::fromUtf8(m_data.Folder().GetString())).mkpath("MekrData$.xls/blocked");
-    CString key;
+    CString key = "20240115090100";
     ScriptedAnswers::AnswerBox(IDOK);     // the rewrite's message
     ScriptedAnswers::AnswerBox(IDCANCEL); // "Uložit provedené změny?" at "K&onec": stay
-    ScriptedAnswers::AnswerBox(IDNO);     // and at "&Zrušit": drop them
+    ScriptedAnswers::AnswerBox(IDNO);     // and again: drop them
     const int result = RunEditor(key, [](CSkladbaPodlahy& d) {
+        Name("Neuložená");
+        UiTest::Click(d.GetDlgItem(IDC_SP_NEW));
         Choose(d.m_coverings, "Keramická dlažba 10 mm");
         UiTest::Click(d.GetDlgItem(IDC_SP_COVERING_ADD));
         UiTest::Click(d.GetDlgItem(IDC_SP_SAVE));
@@ -450,13 +452,38 @@ TEST_F(FloorConstructionDialogTest, FailedRewriteLeavesTheCatalogueAndTheChanges
         EXPECT_EQ(d.m_bModified, 1);
         UiTest::Click(d.GetDlgItem(IDOK));
         EXPECT_TRUE(d.IsWindowVisible());
-        UiTest::Click(d.GetDlgItem(IDCANCEL));
-        return IDOK;
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
     });
-    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(key, "20240115090100"); // the new build-up is not in the catalogue: the caller's stays
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 3u);
     EXPECT_EQ(ScriptedAnswers::ShownBoxes()[1].text, "Uložit provedené změny?");
     EXPECT_EQ(FileBytes(m_data.Path()), bytes);
+}
+
+TEST_F(FloorConstructionDialogTest, WallHeatingCoveringTheRestLeavesNoRadiatorLoad)
+{
+    struct Case
+    {
+        int wall;
+        double wallLoad;
+        double radiator;
+    };
+    for (const Case& c : {Case{0, 0.0, 200.0}, Case{1, 50.0, 150.0}, Case{1, 300.0, 0.0}})
+    {
+        auto room = Room("1.01", 1);
+        room->m_nWallHeating = c.wall;
+        room->m_dWallLoad = c.wallLoad;
+        room->m_dRadiatorLoad = 999.0;
+        EXPECT_EQ(RunConstruction(*room, nullptr, [](CDruhyKonstrukci& d) {
+                      UiTest::Click(d.GetDlgItem(IDC_DK_OK));
+                      return IDCANCEL;
+                  }),
+                  IDOK);
+        EXPECT_EQ(room->m_dRadiatorLoad, c.radiator) << c.wallLoad;
+        EXPECT_EQ(room->m_dWallLoad, c.wallLoad);
+    }
 }
 
 TEST_F(FloorConstructionDialogTest, BuildUpRoadFromTheTypeAPageIntoTheRoom)
