@@ -100,6 +100,11 @@ public:
     void MoveSelectedRows(int how);
     bool frozen = false;
 
+    // The grid's edit notifications: the text before the edit, then its journal step.
+    void BeginCellEdit(int row, int col);
+    void EndCellEdit(int row, int col);
+    bool IsLastVisibleCell(int row, int col) const;
+
     // The text the save writes for a cell (Booleans as "1" and "0").
     CString GetDataText(int row, int column) const;
 
@@ -114,6 +119,7 @@ public:
     CString infoSuffix = "Info$";
 
 protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
     afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
@@ -158,6 +164,7 @@ private:
     CTableExport Exporter() const;
 
     std::unique_ptr<CSobrelGrid> m_grid;
+    CString m_savedText;
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;
     std::vector<std::unique_ptr<CUndoStep>> m_journal;
     int m_position = -1;
