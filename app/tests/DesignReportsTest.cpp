@@ -192,18 +192,34 @@ TEST_F(DesignReportsTest, SizingPrintsEverySectionOfBothTreesOnceWithConsecutive
     Picture(pdf, 1, "report-6");
 }
 
-TEST_F(DesignReportsTest, SizingWithoutItsSheetPrintsTheHeadAndTellsOnceAfterTheRun)
+TEST_F(DesignReportsTest, AProjectGoneAfterTheChoicePrintsTheHeadAndTellsOnceAfterTheRun)
 {
-    UseProject("rozvod");
-    Print(6, "rozvod.pdf");
-    QFile::remove(QString::fromStdString(m_project));
-    ScriptedAnswers::ForgetShown();
-    const std::string pdf = Print(6, "bez-listu.pdf");
-    EXPECT_EQ(m_view->m_nPageCount, 1);
-    const std::string text = Text(pdf);
-    InOrder(text, {"Poř.", "kumulat.", "Strana 1 z 1"});
-    EXPECT_EQ(text.find("Kotelna"), std::string::npos);
-    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    struct Case
+    {
+        int report;
+        const char* fixture;
+        const char* firstHead; // the first and the last text of the table head
+        const char* lastHead;
+        const char* data; // a text of the project's data
+    };
+    UseCatalogues();
+    for (const Case& c :
+         {Case{6, "rozvod", "Poř.", "kumulat.", "Kotelna"}, Case{2, "navrh", "Poř.", "[m2K/W]", "101/A"},
+          Case{8, "navrh", "Poř.", "[W/m2]", "Pokoj"}, Case{10, "navrh", "Rozdělovač", "[W]", "\n 1 21 "},
+          Case{4, "bilance", "Poř.", "jedn.", "020016"}})
+    {
+        SCOPED_TRACE(c.report);
+        UseProject(c.fixture);
+        EXPECT_NE(Squeezed(Text(Print(c.report, "s-projektem.pdf"))).find(c.data), std::string::npos);
+        QFile::remove(QString::fromStdString(m_project));
+        ScriptedAnswers::ForgetShown();
+        const std::string text = Squeezed(Text(Print(c.report, "bez-projektu.pdf")));
+        EXPECT_EQ(m_view->m_nPageCount, 1);
+        InOrder(text, {c.firstHead, c.lastHead, "Strana 1 z 1"});
+        EXPECT_EQ(text.find(c.data), std::string::npos);
+        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+        EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find(m_project.c_str()), -1);
+    }
 }
 
 TEST_F(DesignReportsTest, FloorBillPrintsItemsByOrderUnderTheirChapters)
