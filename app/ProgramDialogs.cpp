@@ -17,7 +17,10 @@
 #include "floorwall/dialogs/CSkladbaPodlahy.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
+#include "floorwall/dialogs/CIndexyRozdelovace.h"
+#include "floorwall/dialogs/CKalkulackaPodlah.h"
 #include "floorwall/dialogs/CNastavVypocetPodl.h"
+#include "floorwall/dialogs/CircuitPanelIds.h"
 #include "floorwall/dialogs/FloorSettingsIds.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "heatloss/dialogs/CBase.h"
@@ -68,6 +71,7 @@ void RegisterProgramDialogs()
         dialog->m_strKind = "SO";
         return dialog;
     });
+    DialogShot::RegisterClass(IDD_INDEXY_ROZDELOVACE, [] { return std::make_unique<CIndexyRozdelovace>(); });
     DialogShot::RegisterClass(IDD_NASTAV_VYPOCET_PODL, [] { return std::make_unique<CNastavVypocetPodl>(); });
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
     DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });

@@ -8,7 +8,7 @@
 
 void CMistPodlahVytap::FillFloorGridRow(int row, CFmtGridCtrl* grid)
 {
-    if (row >= grid->GetRowCount())
+    if (row < 0 || row >= grid->GetRowCount())
         row = grid->InsertRow("", -1);
     // Texts keep the format their cells have.
     grid->SetItemText(row, 1, m_strName);

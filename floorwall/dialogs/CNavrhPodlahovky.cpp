@@ -440,7 +440,7 @@ void CNavrhPodlahovky::EditCircuit(int row)
     for (int other = m_grid.GetFixedRowCount(); other < m_grid.GetRowCount(); ++other)
         if (ReadNumber(m_grid.GetItemText(other, kFluxColumn)) > flux)
             largest = 0;
-    if (edit(*m_design.m_rooms[size_t(roomIndex)], m_design.m_calc, largest) != IDOK)
+    if (edit(*m_design.m_rooms[size_t(roomIndex)], m_design.m_calc, m_design.m_dReferenceValue, largest) != IDOK)
         return;
     m_design.CollectForeignPipeGains();
     m_design.ComputeUncoveredLoads();

@@ -22,8 +22,10 @@ public:
     {
         // The floor calculation settings (temperature lock); the dialog's result.
         std::function<int(int lock)> editSettings;
-        // The circuit panel over the room's current circuit; largest: no row shows more flux.
-        std::function<int(CMistPodlahVytap& room, CCSN_EN_1264& calculation, int largest)> editCircuit;
+        // The circuit panel over the room's current circuit with the design's reference value
+        // (ΔθV,des); largest: no row shows more flux.
+        std::function<int(CMistPodlahVytap& room, CCSN_EN_1264& calculation, double referenceValue, int largest)>
+            editCircuit;
         // The manifold indices of the rooms' circuits (kind 11: floor heating).
         std::function<int(std::vector<CMistPodlahVytap*>& rooms, int kind)> editManifolds;
         // The construction parameters of a room (new room or circuit: isNew), with the circuit

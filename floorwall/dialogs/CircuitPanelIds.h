@@ -1,0 +1,25 @@
+#pragma once
+// The circuit recalculation panel and the manifold indices dialog.
+
+#define IDD_KALKULACKA_PODLAH 304
+#define IDC_KP_GRID 1516
+#define IDC_KP_FLOW 1519
+#define IDC_KP_SPREAD 1520
+#define IDC_KP_RECALCULATE 1521
+#define IDC_KP_TAKE 1625
+
+#define IDD_INDEXY_ROZDELOVACE 305
+#define IDC_IR_NEXT 1517
+#define IDC_IR_GRID 1518
+
+#define IDS_KP_SPACING 62600
+#define IDS_KP_CIRCUITS 62601
+#define IDS_KP_MISSING 62602
+#define IDS_KP_FLUX 62603
+#define IDS_KP_LOOP 62604
+#define IDS_KP_FLOW 62605
+#define IDS_KP_RETURN 62606
+#define IDS_KP_MASS_FLOW 62607
+#define IDS_KP_PRESSURE_LOSS 62608
+#define IDS_KP_SURFACE 62609
+#define IDS_KP_FORMAT 62610
