@@ -138,12 +138,21 @@ TEST_F(FloorConstructionDialogTest, TypeAOpensForCodeZeroAndOkStoresTheRoom)
         UiTest::Click(d.GetDlgItem(IDC_DK_CHANGE));
         EXPECT_TRUE(d.m_pageA.GetDlgItem(IDC_TA_SCREED_THICKNESS)->IsWindowEnabled());
         EXPECT_FALSE(d.m_pageA.GetDlgItem(IDC_TA_COVERING_THICKNESS)->IsWindowEnabled());
+        // A thickness typed and left gives its resistance (64 mm at 0.04: 1.6).
+        UiTest::TypeInto(d.m_pageA.GetDlgItem(IDC_TA_INSULATION_THICKNESS), "64");
+        d.m_pageA.GetDlgItem(IDC_TA_CEILING_RESISTANCE)->SetFocus();
+        CString resistance;
+        d.m_pageA.GetDlgItemText(IDC_TA_INSULATION_RESISTANCE, resistance);
+        EXPECT_EQ(resistance, "1.600");
+        d.m_pageA.GetDlgItemText(IDC_TA_INSULATION_THICKNESS, resistance);
+        EXPECT_EQ(resistance, "64.0");
         UiTest::Click(d.GetDlgItem(IDC_DK_OK));
         return IDCANCEL;
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(room->m_nSystemType, 1);
     EXPECT_EQ(room->m_dScreedThickness, 55.0);
+    EXPECT_DOUBLE_EQ(room->m_dInsulationResistance, 1.6);
     EXPECT_EQ(room->m_dRadiatorLoad, 200.0); // 1200 − 1000 by other sources
 }
 
