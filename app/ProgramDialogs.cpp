@@ -77,5 +77,6 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });
     DialogShot::RegisterClass(IDD_DOTAZ_VYBAVENI, [] { return std::make_unique<CDotazVybaveni>(); });
     DialogShot::RegisterClass(IDD_DRUHY_KONSTRUKCI, [] { return std::make_unique<CDruhyKonstrukci>(); });
+    DialogShot::RegisterClass(IDD_PARAM_SOUST_TYP_A, [] { return std::make_unique<CParamSoustTypA>(); });
     DialogShot::RegisterClass(IDD_SKLADBA_PODLAHY, [] { return std::make_unique<CSkladbaPodlahy>(); });
 }
