@@ -7,7 +7,10 @@
 #include "app/common/CommonRoutines.h"
 #include "app/common/OpenWorkbookTable.h"
 #include "app/common/ProjectFiles.h"
+#include "app/common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
+#include "floorwall/WallDesignStore.h"
+#include "floorwall/dialogs/CNavrhStenovky.h"
 #include "heatloss/ProjectModel.h"
 #include "hydraulics/ProjectVersion.h"
 #include "platform/core/FileOps.h"
@@ -335,11 +338,23 @@ BOOL CMekrDoc::SaveProject(const CString& docPath)
     return TRUE;
 }
 
-// A "1.0" project keeps its results sheet and its mark: the user is told once.
+// A "1.0" project: its results sheet takes the template's columns and keeps every room with its
+// radiators and circuits, and the project is marked "1.1" (written at the next save). A design
+// that cannot be read whole, or a sheet that cannot be rebuilt, leaves the workbook as it was.
 void CMekrDoc::UpgradeProject()
 {
-    ShowMessage(IDS_OLD_PROJECT_FORMAT, m_strDocPath, AppSettings::Get().WarningCaption(),
-                MB_OK | MB_ICONINFORMATION);
+    CNavrhStenovky design;
+    if (design.LoadProjectData() != 0)
+        return;
+    const CString templatePath = JoinPath(AppSettings::Get().PathData, Text(IDS_TEMPLATE_NAME));
+    if (RecreateProjectSheetAs(WallDesignStore::kRoomSheet, templatePath) != 0)
+        return;
+    const int stored = design.SaveProjectData();
+    design.DeleteRooms();
+    if (stored != 0)
+        return;
+    m_strProgVer = "1.1";
+    ProjectProgramVersion() = m_strProgVer;
 }
 
 BOOL CMekrDoc::IsNeverSaved() const

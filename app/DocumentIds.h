@@ -3,7 +3,6 @@
 // columns, and the document's messages.
 
 #define IDS_SAVE_QUESTION 63020
-#define IDS_OLD_PROJECT_FORMAT 63021
 #define IDS_PROJECT_FILTER 61481
 #define IDS_PROJECT_EXTENSION 61483
 #define IDS_SHEET_RESULTS 61600

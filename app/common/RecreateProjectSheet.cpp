@@ -21,8 +21,9 @@ int Fail(UINT textId, const CString& path)
     return 1;
 }
 
-// The scratch workbook: the project's workbook without sheet, then sheet created empty.
-bool BuildScratch(const CString& project, const CString& scratch, const CString& sheet)
+// The scratch workbook: the project's workbook without sheet, then sheet created empty with
+// the columns of that sheet in the columns workbook.
+bool BuildScratch(const CString& project, const CString& scratch, const CString& sheet, const CString& columnsFrom)
 {
     CData rebuilt;
     if (!rebuilt.Open(project, "Excel 8.0", 0, 0))
@@ -33,7 +34,7 @@ bool BuildScratch(const CString& project, const CString& scratch, const CString&
     if (!copied)
         return Fail(IDS_COPY_PROBLEM, scratch), false;
     CData columns;
-    if (OpenWorkbookTable(columns, project, sheet, "") != 0)
+    if (OpenWorkbookTable(columns, columnsFrom, sheet, "") != 0)
         return false;
     if (!rebuilt.Open(scratch, "Excel 8.0", 0, 0))
         return Fail(IDS_FILE_PROBLEM, scratch), false;
@@ -63,8 +64,13 @@ int CreateTableColumns(CData& source, CData& target, const CString& sheet)
     return target.CreateTable(StripSheetSuffix(sheet));
 }
 
-// The project workbook is never deleted first: the rebuilt scratch workbook is renamed over it.
 int RecreateProjectSheet(const CString& sheet)
+{
+    return RecreateProjectSheetAs(sheet, AppSettings::Get().CurrentProjectPath());
+}
+
+// The project workbook is never deleted first: the rebuilt scratch workbook is renamed over it.
+int RecreateProjectSheetAs(const CString& sheet, const CString& columnsFrom)
 {
     const CString project = AppSettings::Get().CurrentProjectPath();
     if (!FileOps::Exists(project))
@@ -73,7 +79,7 @@ int RecreateProjectSheet(const CString& sheet)
     if (!ProjectFiles::ClearWayFor(scratch))
         return 1;
     DeleteFile(scratch);
-    if (!BuildScratch(project, scratch, sheet))
+    if (!BuildScratch(project, scratch, sheet, columnsFrom))
     {
         DeleteFile(scratch);
         return 1;

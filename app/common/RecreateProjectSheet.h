@@ -11,6 +11,9 @@ class CData;
 // empty; 1 on any failure, with the project workbook exactly as it was (the caller then
 // writes nothing).
 int RecreateProjectSheet(const CString& sheet);
+// The same with the columns of that sheet in the workbook columnsFrom (the project template,
+// for a project of an older layout).
+int RecreateProjectSheetAs(const CString& sheet, const CString& columnsFrom);
 
 // Creates in target (a workbook open without a table) the sheet with the columns of the sheet
 // open in source, in their order and with their types; text columns 255 wide. The result of

@@ -8,6 +8,7 @@
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "app/MekrIds.h"
+#include "platform/dao/tests/DebianPython.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 #include "platform/frame/CRecentFileList.h"
@@ -401,16 +402,84 @@ TEST_F(DocumentTest, EveryWayOutAsksAboutAModifiedProject)
         }
 }
 
-TEST_F(DocumentTest, OldFormatOpensUnchangedAndTheUserIsToldOnce)
+// "SeznamM$" of a "1.0" project: fewer columns than the template's, a building row, room 1.01
+// with a radiator, a floor circuit and a wall circuit, room 1.02 bare; with a radiator row first
+// when stopped.
+void WriteOldResultSheet(const CString& project, bool stopped)
+{
+    CData data;
+    ASSERT_TRUE(data.Open(project, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.DeleteTable("SeznamM$"));
+    const char* columns[] = {"Číslo                Místnosti", "NázevM", "TeplotaM", "ZtrátaM", "TYP_ZAZNAMU",
+                             "ZTRATA_PODL", "ZTRATA_STEN", "PočetT", "VětaT", "Vytápění", "Délka Topení", "Format"};
+    for (const char* column : columns)
+        data.AddColBeforeCreateTable(column, 10, 255, 0);
+    ASSERT_TRUE(data.CreateTable("SeznamM"));
+    data.Close();
+    ASSERT_TRUE(data.Open(project, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("SeznamM$", "", 0));
+    using Row = std::vector<std::pair<const char*, const char*>>;
+    std::vector<Row> rows = {
+        {{"NázevM", "objekt"}, {"TYP_ZAZNAMU", "1"}},
+        {{"Číslo                Místnosti", "1.01"}, {"NázevM", "Pokoj"}, {"TYP_ZAZNAMU", "2"}, {"TeplotaM", "20"},
+         {"ZtrátaM", "1500"}, {"ZTRATA_PODL", "400"}, {"ZTRATA_STEN", "950"}},
+        {{"Číslo                Místnosti", "1.01"}, {"TYP_ZAZNAMU", "3"}, {"PočetT", "1"}, {"VětaT", "9005-0012"},
+         {"Vytápění", "150"}},
+        {{"Číslo                Místnosti", "1.01/A"}, {"TYP_ZAZNAMU", "4"}, {"Délka Topení", "55"}},
+        {{"Číslo                Místnosti", "1.01/1"}, {"TYP_ZAZNAMU", "5"}, {"Délka Topení", "68"}},
+        {{"Číslo                Místnosti", "1.02"}, {"NázevM", "Sklad"}, {"TYP_ZAZNAMU", "2"}}};
+    if (stopped)
+        rows.insert(rows.begin() + 1, Row{{"TYP_ZAZNAMU", "3"}});
+    for (const auto& row : rows)
+    {
+        ASSERT_TRUE(data.AddRow());
+        for (const auto& [column, text] : row)
+            ASSERT_TRUE(data.SetStringValue(column, text, -1, 0));
+    }
+    data.CloseTable();
+    data.Close();
+}
+
+// The columns and the kinds and labels of "SeznamM$" as xlrd reads them.
+std::string ResultSheetAsXlrdReadsIt(const CString& workbook)
+{
+    return RunPython(R"(
+import sys, xlrd
+sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_name("SeznamM")
+names = [c.value for c in sheet.row(0)]
+print(len(names))
+kind, label = names.index("TYP_ZAZNAMU"), names.index("Číslo                Místnosti")
+print(";".join(sheet.cell_value(r, kind) + ":" + sheet.cell_value(r, label) for r in range(1, sheet.nrows)))
+)",
+                     QStringList{QString::fromStdString(workbook.str())});
+}
+
+TEST_F(DocumentTest, OldFormatTakesTheTemplatesResultSheetWithEveryRoomAndCircuit)
 {
     const CString project = MakeProject("Stary.kzn", {{"PROG_VER", "1.0"}});
+    WriteOldResultSheet(project, false);
+    const std::string templateSheet = ResultSheetAsXlrdReadsIt(CString(FolderPath("data") + "/MekrOrig.xls"));
+    const std::string templateColumns = templateSheet.substr(0, templateSheet.find('\n'));
     Open(project);
-    EXPECT_EQ(Doc()->m_strProgVer, "1.0");
-    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
-    EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("1.0"), -1);
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(Doc()->m_strProgVer, "1.1");
+    EXPECT_EQ(ResultSheetAsXlrdReadsIt(Settings().CurrentProjectPath()),
+              templateColumns + "\n1:;2:1.01;3:1.01;4:1.01/A;5:1.01/1;2:1.02\n");
     Settings().Modified[AppSettings::General] = 1;
     Command(ID_FILE_SAVE);
-    EXPECT_EQ(HeaderValue(project, "PROG_VER"), "1.0");
+    EXPECT_EQ(HeaderValue(project, "PROG_VER"), "1.1");
+}
+
+TEST_F(DocumentTest, OldFormatThatCannotBeReadWholeStaysAsItWas)
+{
+    const CString project = MakeProject("Stary.kzn", {{"PROG_VER", "1.0"}});
+    WriteOldResultSheet(project, true);
+    const std::string before = ResultSheetAsXlrdReadsIt(project);
+    Open(project);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Málo paměti pro další zpracování!");
+    EXPECT_EQ(Doc()->m_strProgVer, "1.0");
+    EXPECT_EQ(ResultSheetAsXlrdReadsIt(Settings().CurrentProjectPath()), before);
 }
 
 // Start, fill the header, Save As, close, start with the project on the command line.
