@@ -104,6 +104,8 @@ public:
     void BeginCellEdit(int row, int col);
     void EndCellEdit(int row, int col);
     bool IsLastVisibleCell(int row, int col) const;
+    // A formula's result as written into a cell: 15 significant digits, the user's separator.
+    static CString ResultText(double value);
 
     // The text the save writes for a cell (Booleans as "1" and "0").
     CString GetDataText(int row, int column) const;
@@ -151,6 +153,10 @@ protected:
     afx_msg void OnUpdateFreezeColumns(CCmdUI* pCmdUI);
     afx_msg void OnUpdateMarkSwitchedOffRows(CCmdUI* pCmdUI);
     afx_msg void OnUpdateApplyRowFormats(CCmdUI* pCmdUI);
+    afx_msg void OnCalculator();
+    afx_msg void OnSums();
+    afx_msg void OnUpdateCalculator(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateSums(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -300,8 +300,7 @@ void CSobrelView::OnFill()
 void CSobrelView::SetCellText(int row, int col, const CString& text)
 {
     const CString old = m_grid->GetItemText(row, col);
-    CColumnInfo* info = m_grid->GetColumnInfo(col);
-    m_grid->SetItemTextTyped(row, col, text, info && info->type == 1);
+    m_grid->SetItemTextTyped(row, col, text, TRUE);
     PushStep(new CUndoStep(CUndoStep::CellText, this, row, col, old));
 }
 

@@ -35,3 +35,7 @@
 #define ID_ROW_TOP 49112
 #define ID_APPLY_ROW_FORMATS 49116
 #define ID_FILL 49117
+
+// Formula and sums.
+#define IDS_FORMULA_FAILED 1188
+#define IDS_FORMULA_GROUP 1189
