@@ -46,6 +46,9 @@ public:
     int searchDateType = 0;
     int searchNumberType = 0;
     int searchResultShow = 0;
+    // The search's mode (0 text, 1 number, 2 date) and its replace switch, for this run only.
+    int searchMode = 0;
+    int searchReplace = 0;
     int dataGuessRows = 8;
     int decimals = 2;
     int moneyDecimals = 2;

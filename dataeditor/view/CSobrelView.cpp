@@ -32,6 +32,10 @@ IMPLEMENT_DYNCREATE(CSobrelView, CView)
 BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_COMMAND(ID_SEARCH, OnSearch)
+    ON_COMMAND(ID_SEARCH_CLEAR, OnClearSearchMarks)
+    ON_UPDATE_COMMAND_UI(ID_SEARCH, OnUpdateSearch)
+    ON_UPDATE_COMMAND_UI(ID_SEARCH_CLEAR, OnUpdateClearSearchMarks)
     ON_COMMAND(ID_EXPORT, OnExport)
     ON_UPDATE_COMMAND_UI(ID_EXPORT, OnUpdateExport)
     ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
@@ -625,6 +629,10 @@ void CSobrelView::ClearFoundMarks()
     for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
         for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
             m_grid->SetItemBkColour(r, c, CLR_DEFAULT);
+    const int height = m_grid->GetDefaultCell(FALSE, FALSE)->GetHeight();
+    for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
+        if (m_grid->GetRowHeight(r) == 0)
+            m_grid->SetRowHeight(r, height);
     ApplyRowFormats();
     m_grid->Invalidate();
 }

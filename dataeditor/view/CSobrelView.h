@@ -3,6 +3,7 @@
 // the column descriptions, the undo journal and the view operations that insert and delete
 // rows and columns.
 
+#include "platform/core/COleDateTime.h"
 #include "platform/frame/CView.h"
 
 #include <memory>
@@ -120,8 +121,24 @@ public:
     bool skipNextSelectionChange = false;
     CString infoSuffix = "Info$";
 
+    // Search (command 49085): the dialog (when asked for), then the cells of the scope found,
+    // marked, their rows kept visible and what was found replaced as one undo group. -1 when
+    // the dialog was cancelled, 1 when something was found, 0 when nothing was (the marks are
+    // cleared and the user told). The search state below lasts between searches.
+    int Search(bool showDialog = true);
+    CString searchText;
+    double lowerNumber = 0;
+    double upperNumber = 0;
+    COleDateTime fromDate = COleDateTime::GetCurrentTime();
+    COleDateTime toDate = COleDateTime::GetCurrentTime();
+    CString replacementText;
+
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    afx_msg void OnSearch();
+    afx_msg void OnClearSearchMarks();
+    afx_msg void OnUpdateSearch(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateClearSearchMarks(CCmdUI* pCmdUI);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
     afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
@@ -160,6 +177,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CSobrelOptions& SearchOptions() const;
     void ShowGrid(bool show);
     void SuspendDrawing();
     void ResumeDrawing();
