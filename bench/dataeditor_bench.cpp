@@ -2,6 +2,7 @@
 // document (grid texts, column sizing, a copy beside the workbook, the replace) and the same
 // cells written by the engine directly, in the same run. Counters: both times in seconds and
 // their ratio (the document is to cost at most twice the engine).
+#include "DataEditorBench.h"
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/document/CColumnInfo.h"
@@ -60,25 +61,14 @@ void Engine(const CString& path)
 
 void SaveThroughTheDocument(benchmark::State& state)
 {
-    UiTest::EnsureApplication();
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + "/program");
-    for (const char* name : {"Sobrel-CZ.so", "Sobrel-CZ.xls"})
-        QFile::link(QStringLiteral(KALVENROD_BIN_DIR "/") + name, dir.path() + "/program/" + name);
-    Profile::SetConfigFolder(dir.path().toUtf8().constData());
-    qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
-    auto app = std::make_unique<CSobrelApp>();
-    app->m_pszExeName = strdup("Sobrel");
-    app->programFolder = (dir.path() + "/program/").toUtf8().constData();
-    app->m_arguments = {CString("Sobrel")};
-    if (!app->InitInstance())
+    DataEditorBench editor;
+    if (!editor.Start())
     {
         state.SkipWithError("the editor did not start");
         return;
     }
-    app->options.backup = 0;
-    POSITION position = app->GetFirstDocTemplatePosition();
-    auto* document = dynamic_cast<CSobrelDoc*>(app->GetNextDocTemplate(position)->OpenDocumentFile(nullptr, TRUE));
+    QTemporaryDir& dir = editor.dir;
+    CSobrelDoc* document = editor.document;
     CSobrelView* view = document->View();
     CGridCtrl& grid = *view->Grid();
     grid.SetRowCount(kRows + 1);
@@ -116,10 +106,7 @@ void SaveThroughTheDocument(benchmark::State& state)
     state.counters["document_s"] = documentSeconds;
     state.counters["engine_s"] = engineSeconds;
     state.counters["ratio"] = engineSeconds > 0 ? documentSeconds / engineSeconds : 0;
-    document->SetModifiedFlag(FALSE);
-    app->m_pMainWnd->SendMessage(WM_CLOSE);
-    app->ExitInstance();
-    Profile::SetConfigFolder("");
+    editor.Stop();
 }
 } // namespace
 

@@ -285,12 +285,7 @@ int CSobrelView::Search(bool showDialog)
     return 1;
 }
 
-void CSobrelView::OnSearch()
-{
-    const int result = Search(true);
-    if (result >= 0)
-        found = result == 1;
-}
+void CSobrelView::OnSearch() { Search(true); }
 
 void CSobrelView::OnClearSearchMarks() { ClearFoundMarks(); }
 

@@ -7,6 +7,7 @@
 #include "dataeditor/view/SearchIds.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CDateTimeCtrl.h"
 #include "platform/ui/DialogShot.h"
 
 #include <QDir>
@@ -27,6 +28,9 @@ struct Request
     const char* lower = "0";
     const char* upper = "0";
     int numberType = CSearchDlg::numberRange;
+    COleDateTime from;
+    COleDateTime to;
+    int dateType = CSearchDlg::dateRange;
     bool hide = false;
     bool replace = false;
     const char* replacement = "";
@@ -40,6 +44,7 @@ struct Shown
     bool dateModeEnabled = false;
     bool replaceEnabled = false;
     bool upperEnabled = false;
+    bool toEnabled = false;
 };
 
 // The catalogue A: Název (text), Cena (real, 2 decimals), Poznámka (memo); rows Radiátor
@@ -81,6 +86,16 @@ protected:
             d.SendMessage(WM_COMMAND, MAKEWPARAM(types[request.numberType], BN_CLICKED));
             if (shown)
                 shown->upperEnabled = d.GetDlgItem(IDC_SEARCH_UPPER)->IsWindowEnabled();
+            if (request.mode == CSearchDlg::dateMode)
+            {
+                const UINT dateTypes[] = {IDC_SEARCH_DATE_RANGE, IDC_SEARCH_DATE_ONE};
+                d.CheckRadioButton(IDC_SEARCH_DATE_RANGE, IDC_SEARCH_DATE_ONE, int(dateTypes[request.dateType]));
+                d.SendMessage(WM_COMMAND, MAKEWPARAM(dateTypes[request.dateType], BN_CLICKED));
+                if (shown)
+                    shown->toEnabled = d.GetDlgItem(IDC_SEARCH_TO)->IsWindowEnabled();
+                static_cast<CDateTimeCtrl*>(d.GetDlgItem(IDC_SEARCH_FROM))->SetTime(request.from);
+                static_cast<CDateTimeCtrl*>(d.GetDlgItem(IDC_SEARCH_TO))->SetTime(request.to);
+            }
             d.SetDlgItemText(IDC_SEARCH_TEXT, request.text);
             d.CheckDlgButton(IDC_SEARCH_WHOLE_CELL, request.wholeCell);
             d.CheckDlgButton(IDC_SEARCH_CASE_SENSITIVE, request.caseSensitive);
@@ -253,6 +268,40 @@ TEST_F(Search, ReplacingEveryOccurrenceWhateverItsCaseIsOneUndoGroup)
         EXPECT_STREQ(Grid().GetItemText(2, 3), "ŽLUŤ a žluť");
         EXPECT_STREQ(Grid().GetItemText(3, 3), "ABC");
         m_view->SendMessage(WM_COMMAND, ID_SEARCH_CLEAR);
+    }
+}
+
+TEST_F(Search, DatesAreFoundInDateColumnsByDayWithinARangeOrOnOneDay)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenView(), nullptr);
+    m_view->ColumnInfo(3)->type = 8;
+    Grid().SetItemText(1, 3, "2024-03-15");
+    Grid().SetItemText(2, 3, "2024-03-16 10:30");
+    Grid().SetItemText(3, 3, "není datum");
+    Grid().SetItemText(3, 1, "2024-03-15");
+    // The dates of the dialog lose their time of day; a reversed range is swapped.
+    const COleDateTime morning(2024, 3, 15, 9, 0, 0), evening(2024, 3, 16, 18, 0, 0);
+
+    struct Case
+    {
+        Request request;
+        std::string marks;
+    } cases[] = {
+        {{.mode = CSearchDlg::dateMode, .from = morning, .to = evening}, "1,3 2,3"},
+        {{.mode = CSearchDlg::dateMode, .from = evening, .to = morning}, "1,3 2,3"},
+        {{.mode = CSearchDlg::dateMode, .from = evening, .to = evening, .dateType = CSearchDlg::dateOne}, "2,3"},
+        {{.mode = CSearchDlg::dateMode, .from = morning, .to = morning}, "1,3"},
+    };
+    for (const Case& c : cases)
+    {
+        m_view->SendMessage(WM_COMMAND, ID_SEARCH_CLEAR);
+        Shown shown;
+        EXPECT_EQ(Run(c.request, &shown), 1);
+        EXPECT_EQ(Marks(), c.marks);
+        EXPECT_EQ(shown.toEnabled, c.request.dateType == CSearchDlg::dateRange);
+        EXPECT_EQ(m_view->fromDate.GetHour(), 0);
+        EXPECT_LE(m_view->fromDate, m_view->toDate);
     }
 }
 
