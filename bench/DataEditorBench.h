@@ -2,7 +2,10 @@
 // A data editor started for a benchmark in a folder of its own, with one new empty document.
 
 #include "dataeditor/app/CSobrelApp.h"
+#include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
+#include "dataeditor/grid/CSobrelGrid.h"
+#include "dataeditor/view/CSobrelView.h"
 #include "platform/core/Profile.h"
 #include "platform/frame/CDocTemplate.h"
 #include "testing/UiTest.h"
@@ -12,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 class DataEditorBench
@@ -36,6 +40,29 @@ public:
         POSITION position = app->GetFirstDocTemplatePosition();
         document = dynamic_cast<CSobrelDoc*>(app->GetNextDocTemplate(position)->OpenDocumentFile(nullptr, TRUE));
         return document != nullptr;
+    }
+    // The document's table: columns "Sloupec<n>", real numbers in the odd ones, texts in the
+    // others, the cells' texts from cell(row, column), both counted from 0.
+    CSobrelView* FillTable(int rows, int columns, const std::function<CString(int, int)>& cell)
+    {
+        CSobrelView* view = document->View();
+        CGridCtrl& grid = *view->Grid();
+        grid.SetRowCount(rows + 1);
+        grid.SetColumnCount(columns + 1);
+        grid.SetFixedRowCount(1);
+        grid.SetFixedColumnCount(1);
+        for (int c = 0; c < columns; ++c)
+        {
+            CString name;
+            name.Format("Sloupec%d", c);
+            grid.SetItemText(0, c + 1, name);
+            view->SetColumnInfo(c + 1, std::make_shared<CColumnInfo>(c % 2 ? 7 : 10, c % 2 ? 8 : 40, -2));
+            for (int r = 0; r < rows; ++r)
+                grid.SetItemText(r + 1, c + 1, cell(r, c));
+        }
+        view->rowCount = rows;
+        view->columnCount = columns;
+        return view;
     }
     void Stop()
     {

@@ -69,23 +69,7 @@ void SaveThroughTheDocument(benchmark::State& state)
     }
     QTemporaryDir& dir = editor.dir;
     CSobrelDoc* document = editor.document;
-    CSobrelView* view = document->View();
-    CGridCtrl& grid = *view->Grid();
-    grid.SetRowCount(kRows + 1);
-    grid.SetColumnCount(kColumns + 1);
-    grid.SetFixedRowCount(1);
-    grid.SetFixedColumnCount(1);
-    for (int c = 0; c < kColumns; ++c)
-    {
-        CString name;
-        name.Format("Sloupec%d", c);
-        grid.SetItemText(0, c + 1, name);
-        view->SetColumnInfo(c + 1, std::make_shared<CColumnInfo>(c % 2 ? 7 : 10, c % 2 ? 8 : 40, -2));
-        for (int r = 0; r < kRows; ++r)
-            grid.SetItemText(r + 1, c + 1, CellText(r, c));
-    }
-    view->rowCount = kRows;
-    view->columnCount = kColumns;
+    editor.FillTable(kRows, kColumns, CellText);
     document->tableName = "Data$";
     const CString documentPath = (dir.path() + "/dokument.xls").toUtf8().constData();
     const CString enginePath = (dir.path() + "/engine.xls").toUtf8().constData();

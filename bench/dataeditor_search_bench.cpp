@@ -22,30 +22,14 @@ void SearchTextWithMarks(benchmark::State& state)
         state.SkipWithError("the editor did not start");
         return;
     }
-    CSobrelView* view = editor.document->View();
-    CGridCtrl& grid = *view->Grid();
-    grid.SetRowCount(kRows + 1);
-    grid.SetColumnCount(kColumns + 1);
-    grid.SetFixedRowCount(1);
-    grid.SetFixedColumnCount(1);
-    for (int c = 0; c < kColumns; ++c)
-    {
-        CString name;
-        name.Format("Sloupec%d", c);
-        grid.SetItemText(0, c + 1, name);
-        view->SetColumnInfo(c + 1, std::make_shared<CColumnInfo>(c % 2 ? 7 : 10, c % 2 ? 8 : 40, -2));
-        for (int r = 0; r < kRows; ++r)
-        {
-            CString text;
-            if (c % 2)
-                text.Format("%d.%d", r, c);
-            else
-                text.Format("Šroubení %d-%d", r, c);
-            grid.SetItemText(r + 1, c + 1, text);
-        }
-    }
-    view->rowCount = kRows;
-    view->columnCount = kColumns;
+    CSobrelView* view = editor.FillTable(kRows, kColumns, [](int row, int column) {
+        CString text;
+        if (column % 2)
+            text.Format("%d.%d", row, column);
+        else
+            text.Format("Šroubení %d-%d", row, column);
+        return text;
+    });
     CSobrelOptions& options = editor.app->options;
     options.searchMode = 0;
     options.searchReplace = 0;

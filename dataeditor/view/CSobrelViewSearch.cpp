@@ -90,8 +90,7 @@ int CSobrelView::Search(bool showDialog)
     // The scope: the whole table for no selection or a single cell (a single row in whole-row
     // mode), else the selection's range with its selected cells.
     const CCellRange range = grid.GetSelectedCellRange();
-    const bool validRange = range.GetMinRow() >= 0 && range.GetMinCol() >= 0 &&
-                            range.GetMaxRow() >= range.GetMinRow() && range.GetMaxCol() >= range.GetMinCol();
+    const bool validRange = ValidSelection();
     const bool single = !validRange || range.GetMinRow() == range.GetMaxRow() &&
                                            (grid.GetRowSelectMode() || range.GetMinCol() == range.GetMaxCol());
     const int firstRow = single ? fixedRows : std::max(range.GetMinRow(), fixedRows);
@@ -235,7 +234,6 @@ int CSobrelView::Search(bool showDialog)
                 {
                     const CString newText =
                         mode == CSearchDlg::textMode ? textMatch.Replaced(text, replacementText) : replacementText;
-                    const CString old = grid.GetItemText(r, c);
                     if (newText != text)
                     {
                         if (!grouped)
@@ -245,8 +243,7 @@ int CSobrelView::Search(bool showDialog)
                             PushStep(new CUndoStep(CUndoStep::GroupBegin, this, r, c, name));
                             grouped = true;
                         }
-                        grid.SetItemTextTyped(r, c, newText, TRUE);
-                        PushStep(new CUndoStep(CUndoStep::CellText, this, r, c, old));
+                        SetCellText(r, c, newText);
                     }
                 }
                 if (!found)
