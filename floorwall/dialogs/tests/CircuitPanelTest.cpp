@@ -234,6 +234,44 @@ TEST_F(CircuitPanelTest, LimitsAreMarkedPerVariant)
     });
 }
 
+TEST_F(CircuitPanelTest, AnEdgeZoneIsLaidAtTheSmallestSpacingWhenOneIsSet)
+{
+    struct Case
+    {
+        const char* minimRoztec;
+        const char* loop; // at 0.15 m
+    };
+    // 10 / 0.15 + 2 / 0.075 = 93.3; without a smallest spacing the occupied zone alone.
+    const Case cases[] = {{"0.075", "93.5"}, {"0", "67.0"}};
+    Circuit().m_dEdgeArea = 2.0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.minimRoztec);
+        AppSettings::Get().MinimRoztec = c.minimRoztec;
+        Run([&](CKalkulackaPodlah& d) {
+            EXPECT_EQ(d.m_grid.GetItemText(RowOf(d.m_grid, "0.150"), 4), c.loop);
+            return IDCANCEL;
+        });
+    }
+}
+
+TEST_F(CircuitPanelTest, ATypeBFloorTakesItsOwnLimitCurve)
+{
+    m_room.m_nSystemType = 2;
+    Run([&](CKalkulackaPodlah& d) {
+        const CCSN_EN_1264::Characteristic c =
+            m_calc.CandidateCharacteristic(m_room, *Circuit().m_pPipe, 2, 0.15, 1.0, 100.0, false);
+        const CCSN_EN_1264::Characteristic a =
+            m_calc.CandidateCharacteristic(m_room, *Circuit().m_pPipe, 1, 0.15, 1.0, 100.0, false);
+        CString text;
+        text.Format("%.1f", (kReference - 2.5) * c.limitHeatFlux / c.limitTemperatureDiff);
+        EXPECT_EQ(d.m_grid.GetItemText(RowOf(d.m_grid, "0.150"), 3), text);
+        text.Format("%.1f", (kReference - 2.5) * a.limitHeatFlux / a.limitTemperatureDiff);
+        EXPECT_NE(d.m_grid.GetItemText(RowOf(d.m_grid, "0.150"), 3), text);
+        return IDCANCEL;
+    });
+}
+
 TEST_F(CircuitPanelTest, WithoutTheSelectedCircuitThePanelEndsAtOnce)
 {
     m_room.m_nCurrentCircuit = 1;
