@@ -1,6 +1,9 @@
 // The floor calculation: one design press of a generated 98-room project (first pass of the
 // critical circuit, then every circuit for the common flow temperature with its fallback and
-// hydraulics), and the table look-ups, which must not allocate.
+// hydraulics), and the table look-ups, which must not allocate. The wall heating design's
+// "Zohlednit" on the largest input sheet beside one read of the same cells.
+#include "InputSheetBook.h"
+
 #include "app/common/AppSettings.h"
 #include "datalib/CData.h"
 #include "floorwall/BillOfMaterials.h"
@@ -10,9 +13,13 @@
 #include "floorwall/CircuitHydraulics.h"
 #include "floorwall/FloorDesign.h"
 #include "floorwall/SpacingSeriesList.h"
+#include "floorwall/WallDesign.h"
+#include "platform/dao/WorkbookFile.h"
 #include "hydraulics/CTopnyOkruh.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdlib>
@@ -254,6 +261,66 @@ void CatalogueReadPeer(benchmark::State& state)
     }
 }
 BENCHMARK(CatalogueReadPeer)->Unit(benchmark::kMillisecond);
+
+// The largest input sheet (98 rooms × 19 walls × 19 openings) as a project workbook.
+struct LargestInput
+{
+    QTemporaryDir dir;
+    std::string path = dir.filePath("projekt.xls").toStdString();
+    LargestInput() { workbook::WriteWorkbook(ProjectBook(), path); }
+};
+
+LargestInput& Largest()
+{
+    static LargestInput input;
+    return input;
+}
+
+// "Zohlednit" for a room of 19 walls with 19 openings each: the sheet read once, the room's
+// outer walls measured. It should cost no more than twice the read below.
+void WallAreaOfOneRoom(benchmark::State& state)
+{
+    const WallHeatingSettings margins{2200, 200, 150, 150, 900};
+    const CString path = Largest().path.c_str(); // written before the timing
+    for (auto _ : state)
+    {
+        double area = 0.0;
+        if (!WallDesign::MeasureAvailableArea(path, "Místnost 50", margins, area).IsEmpty())
+            state.SkipWithError("the input sheet did not read");
+        benchmark::DoNotOptimize(area);
+    }
+}
+BENCHMARK(WallAreaOfOneRoom)->Unit(benchmark::kMillisecond);
+
+// Its peer: every cell of the columns the measurement uses, read once through the data object.
+void InputCellsReadOnce(benchmark::State& state)
+{
+    const InputSheet::Column columns[] = {InputSheet::Name,  InputSheet::Length, InputSheet::Width,
+                                          InputSheet::Height, InputSheet::Count, InputSheet::TemperatureDifference,
+                                          InputSheet::I,      InputSheet::JointLength};
+    const CString path = Largest().path.c_str(); // written before the timing
+    for (auto _ : state)
+    {
+        CData data;
+        if (!data.Open(path, "Excel 8.0", 0, 0) || !data.OpenTable("SeznamV$", "", 0))
+        {
+            state.SkipWithError("the input sheet did not open");
+            return;
+        }
+        std::size_t characters = 0;
+        for (int r = 0; r < data.m_nRecordCount; ++r)
+            for (InputSheet::Column c : columns)
+            {
+                CString text;
+                data.GetStringValue(int(c), text, r, -1);
+                characters += std::size_t(text.GetLength());
+            }
+        data.CloseTable();
+        data.Close();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(InputCellsReadOnce)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();

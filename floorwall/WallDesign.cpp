@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
 
 namespace WallDesign
 {
@@ -166,8 +168,12 @@ HeatLossMessage MeasureAvailableArea(const CString& path, const CString& roomNam
     area = 0.0;
     InputSheet sheet;
     HeatLossMessage message = sheet.ReadWorkbook(path);
-    if (message.IsEmpty())
-        area = AvailableWallHeatingArea(sheet, roomName, margins);
+    if (!message.IsEmpty())
+        return message;
+    // One pass over the sheet: the areas of every room by name (the first room of a name).
+    const std::map<std::string, double> areas = AvailableWallHeatingAreas(sheet, margins);
+    const auto found = areas.find(roomName.str());
+    area = found == areas.end() ? 0.0 : found->second;
     return message;
 }
 } // namespace WallDesign
