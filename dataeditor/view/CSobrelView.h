@@ -170,6 +170,8 @@ protected:
     afx_msg void OnUpdateFreezeColumns(CCmdUI* pCmdUI);
     afx_msg void OnUpdateMarkSwitchedOffRows(CCmdUI* pCmdUI);
     afx_msg void OnUpdateApplyRowFormats(CCmdUI* pCmdUI);
+    afx_msg void OnColumnEdit();
+    afx_msg void OnUpdateColumnEdit(CCmdUI* pCmdUI);
     afx_msg void OnCalculator();
     afx_msg void OnSums();
     afx_msg void OnUpdateCalculator(CCmdUI* pCmdUI);

@@ -401,3 +401,65 @@ void CSobrelView::OnUpdateFreezeColumns(CCmdUI* pCmdUI)
 void CSobrelView::OnUpdateMarkSwitchedOffRows(CCmdUI* pCmdUI) { pCmdUI->Enable(columnCount > 0 && FormatColumn() > 0); }
 
 void CSobrelView::OnUpdateApplyRowFormats(CCmdUI* pCmdUI) { pCmdUI->Enable(rowCount > 0); }
+
+void CSobrelView::OnColumnEdit()
+{
+    const int col = m_grid->GetFocusCell().col;
+    CColumnInfo* info = m_grid->GetColumnInfo(col);
+    const std::shared_ptr<CColumnInfo> owned = ColumnInfo(col);
+    if (!info || !owned)
+        return;
+    const auto previous = std::make_shared<CColumnInfo>(*owned);
+    const CString oldHeader = m_grid->GetItemText(0, col);
+    CColumnDlg dialog;
+    dialog.grid = m_grid.get();
+    dialog.name = oldHeader;
+    dialog.initialType = owned->type;
+    dialog.decimals = owned->decimals;
+    dialog.localeDecimals = owned->decimals == -2;
+    if (owned->IsText())
+        dialog.size = owned->size;
+    if (dialog.DoModal() != IDOK)
+        return;
+    const int decimals = dialog.localeDecimals ? -2 : dialog.decimals;
+    const int type = dialog.DaoType();
+    const bool renamed = dialog.name != oldHeader;
+    const bool retyped = type != owned->type || decimals != owned->decimals;
+    const bool resized = dialog.size != owned->size && (type == 10 || type == 12);
+    if (!renamed && !retyped && !resized)
+        return;
+    CWaitCursor wait;
+    const int focusRow = std::max(m_grid->GetFocusCell().row, fixedRows);
+    if (renamed)
+    {
+        m_grid->SetItemText(0, col, dialog.name);
+        m_grid->AutoSizeColumn(col);
+    }
+    if (resized)
+        owned->size = dialog.size;
+    if (retyped)
+    {
+        PushStep(new CUndoStep(CUndoStep::GroupBegin, this, focusRow, col, Formatted(IDS_COLUMN_RETYPED_GROUP, col)));
+        owned->type = type;
+        owned->decimals = decimals;
+        m_grid->SetColumnFormat(col);
+        for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
+        {
+            const CString kept = m_grid->GetItemText(r, col);
+            m_grid->SetItemTextTyped(r, col, m_grid->GetDataText(r, col, TRUE), TRUE);
+            PushStep(new CUndoStep(CUndoStep::CellText, this, r, col, kept));
+        }
+    }
+    else
+        m_grid->SetColumnFormat(col);
+    PushStep(new CUndoStep(CUndoStep::ColumnDescription, this, focusRow, col, oldHeader, previous));
+    if (retyped)
+        PushStep(new CUndoStep(CUndoStep::GroupEnd, this, -1, -1));
+    m_grid->Invalidate();
+}
+
+void CSobrelView::OnUpdateColumnEdit(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!editing && Writable() && m_grid->IsValid(m_grid->GetFocusCell()) &&
+                   m_grid->GetColumnCount() > m_grid->GetFixedColumnCount());
+}

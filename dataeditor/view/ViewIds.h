@@ -39,3 +39,4 @@
 // Formula and sums.
 #define IDS_FORMULA_FAILED 1188
 #define IDS_FORMULA_GROUP 1189
+#define IDS_COLUMN_RETYPED_GROUP 1100
