@@ -348,3 +348,20 @@ TEST_F(Search, Picture)
     dialog.colour = kMark;
     EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-1040.png"));
 }
+
+TEST_F(Search, LeavingANumberThatDoesNotReadTellsAtOnce)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenView(), nullptr);
+    std::size_t boxesAtLeaving = 0;
+    DialogScript::OnNext(IDD_SEARCH, [&boxesAtLeaving](CDialog& d) {
+        d.SetDlgItemText(IDC_SEARCH_LOWER, "dvanáct");
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SEARCH_LOWER, EN_KILLFOCUS));
+        boxesAtLeaving = ScriptedAnswers::ShownBoxes().size();
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+        return IDCANCEL;
+    });
+    EXPECT_EQ(m_view->Search(true), -1);
+    EXPECT_EQ(boxesAtLeaving, 1u);
+    EXPECT_EQ(m_view->lowerNumber, 0);
+}
