@@ -9,6 +9,7 @@
 #include "floorwall/BillOfMaterials.h"
 #include "floorwall/WallDesignStore.h"
 #include "floorwall/dialogs/CBilanceMatPodlah.h"
+#include "floorwall/dialogs/CIndexyRozdelovace.h"
 #include "floorwall/dialogs/CStena.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "floorwall/dialogs/WallDesignIds.h"
@@ -732,6 +733,15 @@ void CNavrhStenovky::OnMaterial()
 
 void CNavrhStenovky::OnManifolds()
 {
+    if (m_circuitGrid.GetRowCount() <= m_circuitGrid.GetFixedRowCount())
+        return;
+    CIndexyRozdelovace dialog(this);
+    dialog.m_nMode = kBillWall;
+    dialog.m_pRooms = &m_rooms;
+    if (dialog.DoModal() != IDOK)
+        return;
+    FillCircuitGrid();
+    MarkModified();
 }
 
 void CNavrhStenovky::OnSpread()

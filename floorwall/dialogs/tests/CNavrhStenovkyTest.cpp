@@ -9,7 +9,9 @@
 #include "controls/grid/GridNotify.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/dialogs/CIndexyRozdelovace.h"
 #include "floorwall/dialogs/CNavrhStenovky.h"
+#include "floorwall/dialogs/CircuitPanelIds.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "floorwall/dialogs/WallDesignIds.h"
 #include "hydraulics/CTopnyOkruh.h"
@@ -329,6 +331,13 @@ TEST_F(CNavrhStenovkyTest, MaterialWritesTheWallBillSheet)
     const size_t floorBill = ReadSheet(m_project.Path(), "MateriPodlah$").size();
     CNavrhStenovky dialog;
     Run(dialog, [&](CNavrhStenovky& d) {
+        // "Rozdělovače": the manifold indices of the wall circuits.
+        ScriptedAnswers::OnDialog(IDD_INDEXY_ROZDELOVACE, [](CDialog& m) {
+            EXPECT_EQ(static_cast<CIndexyRozdelovace&>(m).m_nMode, 19);
+            return IDCANCEL;
+        });
+        UiTest::Click(d.GetDlgItem(IDC_WALL_MANIFOLDS));
+        EXPECT_EQ(ScriptedAnswers::ShownDialogs().back(), UINT(IDD_INDEXY_ROZDELOVACE));
         for (CMistPodlahVytap* room : d.m_rooms)
             for (CTopnyOkruh* circuit : room->m_wallCircuits)
                 circuit->m_nManifold = 1;
