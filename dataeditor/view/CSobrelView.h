@@ -100,6 +100,8 @@ public:
     // Moves the rows holding selected cells (how: the command id of the move).
     void MoveSelectedRows(int how);
     bool frozen = false;
+    // Whole rows are selected (command 49087).
+    bool rowSelectionMode = false;
 
     // The grid's edit notifications: the text before the edit, then its journal step.
     void BeginCellEdit(int row, int col);
@@ -170,6 +172,8 @@ protected:
     afx_msg void OnUpdateFreezeColumns(CCmdUI* pCmdUI);
     afx_msg void OnUpdateMarkSwitchedOffRows(CCmdUI* pCmdUI);
     afx_msg void OnUpdateApplyRowFormats(CCmdUI* pCmdUI);
+    afx_msg void OnRowSelectMode();
+    afx_msg void OnUpdateRowSelectMode(CCmdUI* pCmdUI);
     afx_msg void OnColumnEdit();
     afx_msg void OnUpdateColumnEdit(CCmdUI* pCmdUI);
     afx_msg void OnCalculator();

@@ -463,3 +463,24 @@ void CSobrelView::OnUpdateColumnEdit(CCmdUI* pCmdUI)
     pCmdUI->Enable(!editing && Writable() && m_grid->IsValid(m_grid->GetFocusCell()) &&
                    m_grid->GetColumnCount() > m_grid->GetFixedColumnCount());
 }
+
+void CSobrelView::OnRowSelectMode()
+{
+    const bool valid = ValidSelection();
+    const CCellRange range = valid ? m_grid->GetSelectedCellRange() : CCellRange();
+    const CCellID focus = m_grid->GetFocusCell();
+    rowSelectionMode = !rowSelectionMode;
+    m_grid->SetRowSelectMode(rowSelectionMode);
+    if (!valid)
+        return;
+    const int first = rowSelectionMode ? fixedColumns : std::max(focus.col, fixedColumns);
+    const int last = rowSelectionMode ? fixedColumns + columnCount - 1 : first;
+    m_grid->SetFocusCell(focus);
+    m_grid->SetSelectedRange(range.GetMinRow(), first, range.GetMaxRow(), last);
+}
+
+void CSobrelView::OnUpdateRowSelectMode(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(rowCount > 1);
+    pCmdUI->SetCheck(rowSelectionMode ? 1 : 0);
+}

@@ -305,3 +305,23 @@ TEST_F(EditCommands, AColumnDefinitionChangedRetypesItsCellsAsOneGroup)
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(Grid().GetItemText(0, 2), "Cena");
 }
+
+TEST_F(EditCommands, WholeRowSelectionWidensAndNarrowsTheSelection)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Grid().SetFocusCell(2, 2);
+    Grid().SetSelectedRange(2, 2, 3, 2);
+    Command(ID_ROW_SELECT_MODE);
+    EXPECT_TRUE(m_view->rowSelectionMode);
+    CCellRange range = Grid().GetSelectedCellRange();
+    EXPECT_EQ(range.GetMinCol(), 1);
+    EXPECT_EQ(range.GetMaxCol(), 3);
+    EXPECT_EQ(range.GetMinRow(), 2);
+    EXPECT_EQ(range.GetMaxRow(), 3);
+    Command(ID_ROW_SELECT_MODE);
+    range = Grid().GetSelectedCellRange();
+    EXPECT_EQ(range.GetMinCol(), 2);
+    EXPECT_EQ(range.GetMaxCol(), 2);
+    EXPECT_EQ(range.GetMaxRow(), 3);
+}
