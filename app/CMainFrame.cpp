@@ -3,7 +3,6 @@
 #include "app/CNastaveniSobrelem.h"
 #include "app/CSplashWnd.h"
 #include "app/MekrIds.h"
-#include "app/NotAvailable.h"
 #include "app/ReportAvailability.h"
 #include "heatloss/dialogs/CVysledky.h"
 #include "app/SettingsSheet.h"
@@ -11,6 +10,8 @@
 #include "app/common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "floorwall/dialogs/CNavrhStenovky.h"
+#include "app/common/PipeSpacingCheck.h"
+#include "floorwall/dialogs/CNavrhPodlahovky.h"
 #include "floorwall/dialogs/FloorSettingsRun.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheetLoader.h"
@@ -47,7 +48,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_HEAT_LOSS, OnHeatLossCalculation)
     ON_COMMAND(ID_CHOOSE_CAD, OnChooseCad)
     ON_COMMAND(ID_SPLIT_LOSSES, OnSplitLosses)
-    ON_COMMAND(ID_FLOOR_DESIGN, OnNotAvailable)
+    ON_COMMAND(ID_FLOOR_DESIGN, OnFloorDesign)
     ON_COMMAND(ID_WALL_DESIGN, OnWallDesign)
     ON_COMMAND(ID_DISTRIBUTION_SIZING, OnDistributionSizing)
     ON_COMMAND(ID_DATA_STK, OnDataEditorStK)
@@ -236,6 +237,50 @@ void CMainFrame::OnDistributionSizing()
     ShowHint(0);
 }
 
+// The floor heating design: the project's design loaded, the floor calculation settings, the
+// catalogue's smallest spacing against the program's, then the design dialog over the window.
+void CMainFrame::OnFloorDesign()
+{
+    AppSettings& settings = AppSettings::Get();
+    CNavrhPodlahovky dialog;
+    dialog.LoadProjectData();
+    settings.SkipFloorSettings = settings.StartFloorWithSettings ? 0 : 1;
+    m_nDesignTemperatureFlag = 1;
+    settings.RangeMessages = 1;
+    // The settings, then the catalogue's spacing against the program's until the user agrees.
+    for (;;)
+    {
+        if (EditFloorCalculationSettings() != IDOK)
+        {
+            m_nDesignTemperatureFlag = 0;
+            dialog.ClearData();
+            return;
+        }
+        settings.SkipFloorSettings = 1;
+        dialog.m_design.m_calc.CollectPipeSpacings();
+        const PipeSpacingOutcome outcome = CheckPipeSpacing(dialog.m_design.m_calc.m_spacings, settings.MinimRoztec);
+        if (outcome == PipeSpacingOutcome::NoSpacing)
+        {
+            m_nDesignTemperatureFlag = 0;
+            dialog.ClearData();
+            return;
+        }
+        if (outcome != PipeSpacingOutcome::Declined)
+            break;
+        settings.SkipFloorSettings = 0;
+    }
+    dialog.ResetRoomSums();
+    dialog.AssignPipes(settings.StartFloorWithSettings);
+    if (m_nDesignTemperatureFlag == 0)
+        dialog.ApplyDesignTemperatures();
+    m_nDesignTemperatureFlag = 0;
+    GetWindowRect(&dialog.m_rectPlacement);
+    ShowHint(IDS_HINT_FLOOR_DESIGN);
+    dialog.DoModal();
+    dialog.ClearData();
+    ShowHint(0);
+}
+
 void CMainFrame::OnChangedConditions()
 {
     EditChangedConditions();
@@ -257,11 +302,6 @@ void CMainFrame::OnChooseCad()
     settings.ProCAD = button.m_kodCAD;
     settings.CadIcon = button.m_ikona;
     settings.CadModule = button.m_knihovna;
-}
-
-void CMainFrame::OnNotAvailable()
-{
-    ShowNotAvailable();
 }
 
 void CMainFrame::OnUpdateHeatLoss(CCmdUI* pCmdUI)

@@ -59,8 +59,8 @@ protected:
     afx_msg void OnSplitLosses();
     afx_msg void OnDistributionSizing();
     afx_msg void OnWallDesign();
+    afx_msg void OnFloorDesign();
     afx_msg void OnChooseCad();
-    afx_msg void OnNotAvailable();
     afx_msg void OnDataEditorStK();
     afx_msg void OnDataEditorOtK();
     afx_msg void OnDataEditorOtI();

@@ -15,6 +15,7 @@
 #include "floorwall/dialogs/CDotazVybaveni.h"
 #include "floorwall/dialogs/CDruhyKonstrukci.h"
 #include "floorwall/dialogs/CSkladbaPodlahy.h"
+#include "floorwall/dialogs/CNavrhPodlahovky.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "floorwall/dialogs/CIndexyRozdelovace.h"
@@ -74,6 +75,7 @@ void RegisterProgramDialogs()
     DialogShot::RegisterClass(IDD_INDEXY_ROZDELOVACE, [] { return std::make_unique<CIndexyRozdelovace>(); });
     DialogShot::RegisterClass(IDD_NASTAV_VYPOCET_PODL, [] { return std::make_unique<CNastavVypocetPodl>(); });
     DialogShot::RegisterClass(IDD_NAZEV_SKLADBY, [] { return std::make_unique<CNazevSkladby>(); });
+    DialogShot::RegisterClass(IDD_NAVRH_PODLAHOVKY, [] { return std::make_unique<CNavrhPodlahovky>(); });
     DialogShot::RegisterClass(IDD_BILANCE_MAT, [] { return std::make_unique<CBilanceMatPodlah>(); });
     DialogShot::RegisterClass(IDD_DOTAZ_VYBAVENI, [] { return std::make_unique<CDotazVybaveni>(); });
     DialogShot::RegisterClass(IDD_DRUHY_KONSTRUKCI, [] { return std::make_unique<CDruhyKonstrukci>(); });

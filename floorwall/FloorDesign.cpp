@@ -488,6 +488,12 @@ void FloorDesign::DistributeRoomLoads(int recalculate)
 // ---------------------------------------------------------------------------------------
 // The design press
 
+void FloorDesign::TakeSmallestSpacing()
+{
+    if (!m_calc.m_spacings.empty())
+        AppSettings::Get().MinimRoztec = MinimumSpacingText(m_calc.m_spacings.front());
+}
+
 CString FloorDesign::SigmaQuestion() const
 {
     const AppSettings& settings = AppSettings::Get();
@@ -537,7 +543,7 @@ int FloorDesign::Design()
 {
     if (BeginPress())
         return 1;
-    AppSettings::Get().MinimRoztec = MinimumSpacingText(m_calc.m_spacings.front());
+    TakeSmallestSpacing();
     AssignPipes(1);
     ApplyDesignTemperatures();
     MergeRoomCircuits();
@@ -835,7 +841,7 @@ int FloorDesign::RunDesign()
         m_strError = Loaded(IDS_NO_PIPE_SPACING);
         return 1;
     }
-    settings.MinimRoztec = MinimumSpacingText(m_calc.m_spacings.front());
+    TakeSmallestSpacing();
     ClearDoneFlags();
     MarkRoomsForIteration();
     int n = 1;

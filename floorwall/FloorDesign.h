@@ -56,6 +56,9 @@ public:
     // One run over all rooms: 0 when every circuit of every room was designed, 1 when stopped.
     int RunDesign();
 
+    // "MinimRoztec" from the smallest spacing of the list, when it has one.
+    void TakeSmallestSpacing();
+
     // The sigma question of a first design, empty when the spread is 5.0 K.
     CString SigmaQuestion() const;
     // The design temperatures from the project's temperature-drop text (a No to the question).

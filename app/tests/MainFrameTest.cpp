@@ -14,6 +14,8 @@
 #include "platform/frame/CToolBar.h"
 #include "platform/ui/CDialog.h"
 #include "hydraulics/ui/SizingIds.h"
+#include "floorwall/dialogs/FloorSettingsIds.h"
+#include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
@@ -117,22 +119,55 @@ TEST_F(MainFrameTest, LogoPromptInTheStatusBarWhileTheMouseIsOverIt)
     EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
 }
 
-TEST_F(MainFrameTest, CommandsOfLaterWorkSayTheyAreNotAvailableAndWriteNothing)
+TEST_F(MainFrameTest, FloorDesignChecksTheSpacingAndRunsWithItsHint)
 {
-    const UINT commands[] = {ID_FLOOR_DESIGN};
-    const QStringList before = QDir(m_folder.path() + "/data").entryList(QDir::Files);
-    const QStringList configBefore = QDir(m_config.path() + "/Kolp").entryList(QDir::Files);
-    for (UINT id : commands)
+    struct Case
     {
-        ScriptedAnswers::ForgetShown();
-        Command(id);
-        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << id;
-        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
-        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - upozornění");
-        EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty()) << id;
+        const char* setting;  // "MinimRoztec" before the command
+        int answer;           // to the spacing question; 0: no question
+        bool designShown;
+        const char* after;
+    } cases[] = {
+        {"0.075", 0, true, "0.075"},      // the catalogue's smallest spacing: no question
+        {"0.1", IDYES, true, "0.075"},    // the catalogue's spacing taken
+        {"0.1", IDNO, false, "0.1"},      // the settings again, cancelled there
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.setting + std::to_string(c.answer));
+        ScriptedAnswers::Reset();
+        AppSettings& settings = AppSettings::Get();
+        settings.StartFloorWithSettings = 0; // the settings go without their dialog
+        settings.MinimRoztec = c.setting;
+        settings.RangeMessages = 0;
+        if (c.answer)
+            ScriptedAnswers::AnswerBox(c.answer);
+        ScriptedAnswers::OnDialog(IDD_NASTAV_VYPOCET_PODL, [](CDialog&) { return IDCANCEL; });
+        CString hint;
+        ScriptedAnswers::OnDialog(IDD_NAVRH_PODLAHOVKY, [&](CDialog& d) {
+            hint = m_frame->m_wndStatusBar.GetPaneText(0);
+            CString caption;
+            d.GetWindowText(caption);
+            EXPECT_EQ(caption, "kalvenrod - Podlahové vytápění - návrh");
+            return IDCANCEL;
+        });
+        Command(ID_FLOOR_DESIGN);
+        const auto& boxes = ScriptedAnswers::ShownBoxes();
+        // The settings dialog of the third case tells its own catalogue troubles after the question.
+        ASSERT_EQ(boxes.empty(), c.answer == 0);
+        if (c.answer)
+            EXPECT_EQ(boxes[0].text, "Systém je nastaven na jinou rozteč trubek než je v datech.\nSystém: 0.075 [m],\n"
+                                     "Data: 0.1 [m]!\nPokračovat v novém nastavení??");
+        const std::vector<UINT> shown = c.designShown ? std::vector<UINT>{IDD_NAVRH_PODLAHOVKY}
+                                                      : std::vector<UINT>{IDD_NASTAV_VYPOCET_PODL};
+        EXPECT_EQ(ScriptedAnswers::ShownDialogs(), shown);
+        EXPECT_EQ(settings.MinimRoztec, c.after);
+        EXPECT_EQ(settings.RangeMessages, 1);
+        if (c.designShown)
+            EXPECT_EQ(hint, "Návrh podlahového vytápění: Ldvojklik=AKTUALIZACE místnosti");
+        EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(0), "Připraven");
+        EXPECT_EQ(m_frame->m_nDesignTemperatureFlag, 0);
     }
-    EXPECT_EQ(QDir(m_folder.path() + "/data").entryList(QDir::Files), before);
-    EXPECT_EQ(QDir(m_config.path() + "/Kolp").entryList(QDir::Files), configBefore);
 }
 
 TEST_F(MainFrameTest, SplitLossesRunsTheHeatingTypeSplitWithItsHint)
@@ -221,15 +256,9 @@ TEST_F(MainFrameTest, BasicDataCommandStoresTheHeaderAndGoesOn)
         EXPECT_EQ(ProjectModel::Instance().Header.orderNumber, "Z-7");
         EXPECT_EQ(ProjectModel::Instance().Header.B, 6);
         EXPECT_EQ(AppSettings::Get().Modified[AppSettings::BasicData], 1);
-        // The heat-loss input follows at once; the floor heating comes later and says so.
+        // The heat-loss input or the floor heating design (its settings first) follows at once.
         const std::vector<UINT>& dialogs = ScriptedAnswers::ShownDialogs();
-        if (choice == IDC_BASE_HEAT_LOSS)
-        {
-            EXPECT_EQ(dialogs.back(), UINT(IDD_DATA_GRID));
-            continue;
-        }
-        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << choice;
-        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Tato funkce zatím není k dispozici.");
+        EXPECT_EQ(dialogs.back(), UINT(choice == IDC_BASE_HEAT_LOSS ? IDD_DATA_GRID : IDD_NASTAV_VYPOCET_PODL));
     }
     ProjectModel::Instance().Reset("");
     AppSettings::Get().Modified.fill(0);

@@ -4,8 +4,9 @@
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"
-#include "floorwall/FloorCalculationSettings.h"
+#include "floorwall/dialogs/CBilanceMatPodlah.h"
 #include "floorwall/dialogs/DesignGridRows.h"
+#include "floorwall/dialogs/FloorSettingsRun.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
@@ -61,9 +62,26 @@ BEGIN_MESSAGE_MAP(CNavrhPodlahovky, CResizableDialog)
     ON_NOTIFY(GVN_ENDLABELEDIT, IDC_NP_GRID, OnEndEdit)
 END_MESSAGE_MAP()
 
+CNavrhPodlahovky::Tools CNavrhPodlahovky::DefaultTools()
+{
+    Tools tools;
+    tools.editSettings = [](int lock) { return RunFloorCalculationSettings(lock); };
+    tools.bill = [](CFmtGridCtrl& grid, int kind, int pipeItem, int& manifold, int& count) {
+        CBilanceMatPodlah bill;
+        bill.m_pDesignGrid = &grid;
+        bill.m_nDesignKind = kind;
+        bill.m_nPipeItem = pipeItem;
+        const int result = int(bill.DoModal());
+        manifold = bill.m_nStopManifold;
+        count = bill.m_nStopCount;
+        return result;
+    };
+    return tools;
+}
+
 CNavrhPodlahovky::Tools& CNavrhPodlahovky::DesignTools()
 {
-    static Tools tools;
+    static Tools tools = DefaultTools();
     return tools;
 }
 
@@ -108,8 +126,7 @@ BOOL CNavrhPodlahovky::OnInitDialog()
                      m_rectPlacement.Height(), SWP_SHOWWINDOW);
     m_design.m_bDesigned = 0;
     SetDlgItemText(IDC_NP_MATERIALS, "&" + Loaded(IDS_NP_MATERIAL));
-    if (!m_design.m_calc.m_spacings.empty())
-        AppSettings::Get().MinimRoztec = MinimumSpacingText(m_design.m_calc.m_spacings.front());
+    m_design.TakeSmallestSpacing();
     SetupGrid();
     m_design.CollectRouteRooms();
     SelectCriticalRow();

@@ -16,8 +16,8 @@ class CMistPodlahVytap;
 class CNavrhPodlahovky : public CResizableDialog
 {
 public:
-    // The dialogs the design opens, set by the libraries that have them; an empty one makes
-    // its command tell that it is not available (the settings then count as confirmed).
+    // The dialogs the design opens; an empty one makes its command tell that it is not
+    // available (the settings then count as confirmed).
     struct Tools
     {
         // The floor calculation settings (temperature lock); the dialog's result.
@@ -38,6 +38,8 @@ public:
         std::function<int(CFmtGridCtrl& grid, int kind, int pipeItem, int& manifold, int& count)> bill;
     };
     static Tools& DesignTools();
+    // The floor calculation settings and the bill of materials of this library.
+    static Tools DefaultTools();
 
     explicit CNavrhPodlahovky(CWnd* parent = nullptr);
     ~CNavrhPodlahovky() override;

@@ -59,7 +59,7 @@ protected:
     }
     void TearDown() override
     {
-        CNavrhPodlahovky::DesignTools() = CNavrhPodlahovky::Tools();
+        CNavrhPodlahovky::DesignTools() = CNavrhPodlahovky::DefaultTools();
         FreeSpacingSeriesList();
         ScriptedAnswers::Reset();
         AppSettings::Get() = AppSettings();
