@@ -7,6 +7,7 @@
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/SpacingSeriesList.h"
 #include "floorwall/dialogs/CNavrhPodlahovky.h"
+#include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
@@ -16,6 +17,7 @@
 #include "testing/UiTest.h"
 
 #include <QDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace
@@ -122,6 +124,9 @@ TEST_F(FloorDesignDialog, DesignSaveAndOpenAgain)
             EXPECT_FALSE(Visible(d, IDC_NP_HELP));
             EXPECT_EQ(Column(d, 0), (std::vector<CString>{"1.01/A", "1.01/B", "1.01/C", "1.02/A", "1.03/A"}));
             EXPECT_EQ(d.m_grid.GetItemText(0, 26), "mH [kg/hod.]");
+            EXPECT_EQ(d.m_grid.GetItemText(1, 1), "Obývák");
+            EXPECT_EQ(d.m_grid.GetItemText(1, 3), "29.0"); // 20 °C + 9 K with an occupied zone
+            EXPECT_EQ(d.m_grid.GetItemText(1, 7), "   1500.0");
             EXPECT_EQ(d.m_grid.GetColumnWidth(8), 0);
 
             UiTest::Click(d.GetDlgItem(IDC_NP_DESIGN)); // a spread of 5 K asks nothing
@@ -269,5 +274,69 @@ TEST_F(FloorDesignDialog, MaterialsNeedTheManifoldOfEveryCircuit)
         return IDCANCEL;
     });
     dialog.DoModal();
+}
+TEST_F(FloorDesignDialog, SigmaQuestionBeforeTheFirstDesign)
+{
+    CNavrhPodlahovky dialog;
+    dialog.LoadProjectData();
+    ScriptedAnswers::OnDialog(IDD_NAVRH_PODLAHOVKY, [&](CDialog& dlg) {
+        auto& d = static_cast<CNavrhPodlahovky&>(dlg);
+        AppSettings::Get().DesignFlowTemperature = 46.0;
+        AppSettings::Get().DesignReturnTemperature = 40.0;
+        AppSettings::Get().TemperaturePair = "45#40";
+        ScriptedAnswers::AnswerBox(IDNO);
+        UiTest::Click(d.GetDlgItem(IDC_NP_DESIGN));
+        const auto& boxes = ScriptedAnswers::ShownBoxes();
+        if (boxes.empty())
+        {
+            ADD_FAILURE() << "no question";
+            return IDCANCEL;
+        }
+        EXPECT_EQ(boxes[0].text, "Rozdíl teplot 'sigma' by neměl převyšovat 5 °K\n (nyní je nastaven na 6.0 °K)!\n"
+                                 "Použít nastavenou hodnotu ?");
+        EXPECT_EQ(boxes[0].caption, "kalvenrod - upozornění");
+        // The design ran after the answer; a second press asks nothing.
+        EXPECT_EQ(Text(d, IDC_NP_DESIGN), "Dle uži&vatele");
+        EXPECT_TRUE(d.m_design.SigmaQuestion().IsEmpty());
+        ScriptedAnswers::AnswerBox(IDNO);
+        return IDCANCEL;
+    });
+    dialog.DoModal();
+}
+
+TEST_F(FloorDesignDialog, MaterialsStoreTheBillOfTheDesign)
+{
+    CNavrhPodlahovky::DesignTools() = CNavrhPodlahovky::DefaultTools();
+    AppSettings::Get().PathData = KALVENROD_BIN_DIR;
+    CNavrhPodlahovky dialog;
+    dialog.LoadProjectData();
+    ScriptedAnswers::OnDialog(IDD_NAVRH_PODLAHOVKY, [&](CDialog& dlg) {
+        auto& d = static_cast<CNavrhPodlahovky&>(dlg);
+        UiTest::Click(d.GetDlgItem(IDC_NP_DESIGN));
+        // Every circuit on manifold 1, as the manifold dialog leaves them.
+        for (CMistPodlahVytap* room : d.m_design.m_rooms)
+            for (CTopnyOkruh* c : room->m_floorCircuits)
+                c->m_nManifold = 1;
+        d.FillGrid();
+        ScriptedAnswers::ForgetShown();
+        ScriptedAnswers::OnDialog(IDD_DOTAZ_VYBAVENI, [](CDialog& question) {
+            UiTest::Click(question.GetDlgItem(IDC_DV_OK));
+            return IDCANCEL;
+        });
+        ScriptedAnswers::AnswerBox(IDOK); // the editing hint of the bill
+        ScriptedAnswers::OnDialog(IDD_BILANCE_MAT, [](CDialog& bill) {
+            UiTest::Click(bill.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(d.GetDlgItem(IDC_NP_MATERIALS));
+        const auto& dialogs = ScriptedAnswers::ShownDialogs();
+        EXPECT_NE(std::find(dialogs.begin(), dialogs.end(), UINT(IDD_BILANCE_MAT)), dialogs.end());
+        ScriptedAnswers::AnswerBox(IDNO);
+        return IDCANCEL;
+    });
+    dialog.DoModal();
+    const auto rows = ReadSheet(m_project.Path(), "MateriPodlah$");
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(CellText(rows[0], "Kód položky"), "9001-0004");
 }
 } // namespace
