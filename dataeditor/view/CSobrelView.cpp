@@ -32,6 +32,7 @@ IMPLEMENT_DYNCREATE(CSobrelView, CView)
 BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_SEARCH, OnSearch)
     ON_COMMAND(ID_SEARCH_CLEAR, OnClearSearchMarks)
     ON_UPDATE_COMMAND_UI(ID_SEARCH, OnUpdateSearch)
@@ -442,6 +443,28 @@ void CSobrelView::OnSize(UINT, int cx, int cy)
 {
     if (m_grid && m_grid->GetSafeHwnd())
         m_grid->MoveWindow(0, 0, cx, cy);
+}
+
+void CSobrelView::OnContextMenu(CWnd*, CPoint point)
+{
+    if (m_grid && m_grid->GetSafeHwnd())
+    {
+        const CCellRange selected = m_grid->GetSelectedCellRange();
+        if (m_grid->IsValid(selected) && selected.GetMinRow() == selected.GetMaxRow() &&
+            selected.GetMinCol() == selected.GetMaxCol())
+        {
+            CPoint client = point;
+            m_grid->ScreenToClient(&client);
+            const CCellID cell = m_grid->GetCellFromPt(client, FALSE);
+            if (m_grid->IsValid(cell))
+            {
+                m_grid->SetFocusCell(cell);
+                m_grid->SetSelectedRange(cell.row, cell.col, cell.row, cell.col);
+            }
+        }
+    }
+    if (CSobrelApp* app = SobrelApp())
+        app->contextMenus.ShowPopupMenu(IDR_GRID_CONTEXT, point.x, point.y, this);
 }
 
 void CSobrelView::OnDestroy()

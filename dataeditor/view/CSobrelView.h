@@ -143,6 +143,9 @@ protected:
     afx_msg void OnUpdateClearSearchMarks(CCmdUI* pCmdUI);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
+    // The grid's context menu (1057) at the screen point; with one cell selected, the cell
+    // under the point becomes the focus cell first.
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
     afx_msg void OnEditUndo();
     afx_msg void OnEditRedo();

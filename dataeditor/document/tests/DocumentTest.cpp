@@ -3,6 +3,7 @@
 #include "platform/core/Profile.h"
 #include "platform/frame/CRecentFileList.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CMenu.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -297,4 +298,30 @@ book.save(sys.argv[1])
         EXPECT_NE(sheets.find("P|'K3'|1"), std::string::npos) << language << "\n" << sheets;
         Stop();
     }
+}
+
+// A right click in the table shows the grid's context menu; with one cell selected the cell
+// under the pointer becomes the focus cell first, a block stays as it is.
+TEST_F(DocumentFixture, RightClickShowsTheContextMenuOverTheCellClicked)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* document = Open("A$");
+    ASSERT_NE(document, nullptr);
+    CGridCtrl& grid = Grid(document);
+    grid.SetFocusCell(1, 1);
+    grid.SetSelectedRange(1, 1, 1, 1);
+    CRect rect;
+    ASSERT_TRUE(grid.GetCellRect(2, 2, rect));
+    CPoint point = rect.CenterPoint();
+    grid.ClientToScreen(&point);
+    MenuScript::Clear();
+    grid.SendMessage(WM_CONTEXTMENU, WPARAM(grid.GetSafeHwnd()), MAKELPARAM(point.x, point.y));
+    ASSERT_EQ(MenuScript::Shown().size(), 1u);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(2, 2));
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(2, 2, 2, 2));
+
+    grid.SetSelectedRange(1, 1, 2, 2);
+    grid.SendMessage(WM_CONTEXTMENU, WPARAM(grid.GetSafeHwnd()), MAKELPARAM(point.x, point.y));
+    EXPECT_EQ(MenuScript::Shown().size(), 2u);
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(1, 1, 2, 2));
 }
