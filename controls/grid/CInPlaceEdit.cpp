@@ -1,5 +1,6 @@
 #include "controls/grid/CInPlaceEdit.h"
 
+#include "controls/grid/CGridCtrl.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridDispInfo.h"
 #include "platform/gdi/CDC.h"
@@ -21,7 +22,10 @@ CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
       m_bExitOnArrows(nFirstChar != GRID_EDIT_BY_MOUSE), m_Rect(rect)
 {
     m_bAutoDelete = TRUE;
-    const DWORD dwEditStyle = WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle;
+    const auto* pGrid = dynamic_cast<const CGridCtrl*>(pParent);
+    m_bEditorKeys = pGrid && pGrid->GetPolicy().editorInPlaceKeys;
+    const DWORD dwEditStyle =
+        WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle | (m_bEditorKeys ? ES_MULTILINE : 0);
     if (!Create(dwEditStyle, rect, pParent, nID))
         return;
     SetFont(pParent->GetFont());
@@ -77,7 +81,8 @@ void CInPlaceEdit::StartWith(UINT nFirstChar)
     }
     SetSel(0, -1);
     SendMessage(EM_SCROLLCARET);
-    if (!bByKey && nFirstChar != VK_TAB)
+    const bool bQuietKey = m_bEditorKeys && (nFirstChar == VK_SPACE || (nFirstChar >= VK_PRIOR && nFirstChar <= VK_DOWN));
+    if (!bByKey && nFirstChar != VK_TAB && !bQuietKey)
         TypeFirstCharacter(nFirstChar);
 }
 
@@ -107,6 +112,15 @@ BOOL CInPlaceEdit::PreTranslateMessage(MSG* pMsg)
 void CInPlaceEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const bool bNavigation = nChar == VK_PRIOR || nChar == VK_NEXT || (nChar >= VK_LEFT && nChar <= VK_DOWN);
+    if (m_bEditorKeys && (nChar == VK_LEFT || nChar == VK_RIGHT))
+    {
+        // Left leaves from the start of the text, Right from its end; a caret inside keeps
+        // every arrow in the edit from then on.
+        int nStart = 0, nEnd = 0;
+        GetSel(nStart, nEnd);
+        const int nAt = nChar == VK_LEFT ? 0 : GetWindowTextLength();
+        m_bExitOnArrows = nStart == nEnd && nStart == nAt;
+    }
     if (bNavigation && (m_bExitOnArrows || ::GetKeyState(VK_CONTROL) < 0))
     {
         m_nLastChar = nChar;
@@ -118,6 +132,12 @@ void CInPlaceEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CInPlaceEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    if (m_bEditorKeys && (nChar == 10 || (nChar == VK_RETURN && ::GetKeyState(VK_CONTROL) < 0)))
+    {
+        ReplaceSel("\n");
+        GrowToText();
+        return;
+    }
     if (nChar == VK_TAB || nChar == VK_RETURN)
     {
         m_nLastChar = nChar;
@@ -139,7 +159,7 @@ void CInPlaceEdit::GrowToText()
 {
     CString str;
     GetWindowText(str);
-    str += "  ";
+    str += m_bEditorKeys ? "WW" : "  ";
     CDC* pDC = GetDC();
     if (!pDC)
         return;

@@ -44,4 +44,6 @@ private:
     BOOL m_bExitOnArrows;
     CRect m_Rect;
     bool m_bEnding = false;
+    // The data editor's keys (GridPolicy::editorInPlaceKeys).
+    bool m_bEditorKeys = false;
 };

@@ -25,9 +25,13 @@ struct GridPolicy
     bool focusNotifications = false;
     // A heading click sorts by the column's texts byte by byte, equal texts left in place.
     bool textSort = false;
+    // The in-place edit keeps its line breaks (Ctrl+Enter adds one), leaves the cell by Left
+    // at its start or Right at its end, and takes a first Tab, space or navigation key without
+    // typing it.
+    bool editorInPlaceKeys = false;
 
     static GridPolicy Editor()
     {
-        return GridPolicy{true, true, true, true, true, true, true, true, true};
+        return GridPolicy{true, true, true, true, true, true, true, true, true, true};
     }
 };

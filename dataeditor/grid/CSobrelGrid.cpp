@@ -5,6 +5,7 @@
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/document/CUndoStep.h"
+#include "controls/grid/CGridCellCombo.h"
 #include "dataeditor/grid/CGridClipboardInfo.h"
 #include "dataeditor/grid/CGridRowSort.h"
 #include "dataeditor/grid/CHeaderFooter.h"
@@ -151,6 +152,27 @@ void CSobrelGrid::DestroyCell(int nRow, int nCol)
     if (!m_readValues.empty())
         m_readValues.erase(GetCell(nRow, nCol));
     CGridCtrl::DestroyCell(nRow, nCol);
+}
+
+void CSobrelGrid::ApplyValueLists()
+{
+    for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+    {
+        const CColumnInfo* info = GetColumnInfo(col);
+        if (!info || info->values.empty())
+            continue;
+        CStringArray options;
+        for (const CString& value : info->values)
+            options.Add(value);
+        for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
+        {
+            const CGridCellBase* cell = GetCell(row, col);
+            if (cell && !cell->IsKindOf(RUNTIME_CLASS(CGridCellCombo)))
+                SetCellType(row, col, RUNTIME_CLASS(CGridCellCombo));
+            if (auto* combo = dynamic_cast<CGridCellCombo*>(GetCell(row, col)))
+                combo->SetOptions(options);
+        }
+    }
 }
 
 UINT CSobrelGrid::CellFormat(int row, int col) const
@@ -418,6 +440,9 @@ void CSobrelGrid::MoveColumn(int from, int to)
         return;
     }
     const int source = made <= from ? from + 1 : from;
+    if (const CColumnInfo* info = GetColumnInfo(source); info && !info->values.empty())
+        for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
+            SetCellType(row, made, RUNTIME_CLASS(CGridCellCombo));
     for (int row = 0; row < GetRowCount(); ++row)
     {
         CGridCellBase* target = GetCell(row, made);
@@ -427,6 +452,9 @@ void CSobrelGrid::MoveColumn(int from, int to)
             target->CopyFrom(*cell);
             target->SetText(cell->GetText());
             target->SetData(cell->GetData());
+            const auto* combo = dynamic_cast<const CGridCellCombo*>(cell);
+            if (auto* targetCombo = dynamic_cast<CGridCellCombo*>(target); combo && targetCombo)
+                targetCombo->SetOptions(combo->GetOptions());
         }
         if (const auto read = m_readValues.find(cell); cell && target && read != m_readValues.end())
             m_readValues[target] = read->second;

@@ -51,6 +51,9 @@ public:
     void SetColumnFormat(int col);
     // For a long-text column the item data of every cell of the column; false otherwise.
     BOOL SetColumnItemData(int col, LPARAM data);
+    // Gives the data cells of every column with a value list the drop-down cell, its values
+    // as the options.
+    void ApplyValueLists();
     // The value as read from the file for an unedited real cell (kept until the cell changes).
     void SetReadValue(int row, int col, const CString& value);
 

@@ -187,6 +187,7 @@ void CSobrelView::LoadTable()
     }
     const CString table = data.m_strTable;
     ReadInformationTable(table);
+    m_grid->ApplyValueLists();
     const char decimalPoint = app ? app->decimalPoint : CData::GetDecimalPoint();
     for (int r = 0; r < rowCount; ++r)
     {

@@ -1,5 +1,6 @@
 // The editor's grid: typed display, data texts, row formats, header and footer, moves, sorting
 // by heading clicks and the copy and paste of blocks by column names.
+#include "controls/grid/CGridCellCombo.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "platform/core/COleDateTime.h"
@@ -175,6 +176,24 @@ TEST_F(SobrelGridTest, MovesKeepCellsAndRecordNumbers)
     EXPECT_EQ(table.grid.GetItemText(1, 3), "a2");
     EXPECT_EQ(table.grid.GetItemText(0, 1), "B");
     EXPECT_EQ(table.grid.GetColumnInfo(3), table.infos[0].get());
+}
+
+TEST_F(SobrelGridTest, ValueListColumnsGetDropDownCellsThatMoveWithThem)
+{
+    Table table({"Druh", "Název"}, {10, 10}, {{"Stěna", "a"}, {"Okno", "b"}});
+    table.infos[0]->values = {"Stěna", "Okno", "Dveře"};
+    table.grid.ApplyValueLists();
+    auto* combo = dynamic_cast<CGridCellCombo*>(table.grid.GetCell(2, 1));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetOptions().GetSize(), 3);
+    EXPECT_EQ(table.grid.GetItemText(2, 1), "Okno");
+    EXPECT_EQ(dynamic_cast<CGridCellCombo*>(table.grid.GetCell(0, 1)), nullptr);
+    EXPECT_EQ(dynamic_cast<CGridCellCombo*>(table.grid.GetCell(1, 2)), nullptr);
+    table.grid.MoveColumn(1, 2);
+    combo = dynamic_cast<CGridCellCombo*>(table.grid.GetCell(1, 2));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetOptions()[2], "Dveře");
+    EXPECT_EQ(table.grid.GetItemText(1, 2), "Stěna");
 }
 
 TEST_F(SobrelGridTest, HeadingClicksSortUpThenDown)
