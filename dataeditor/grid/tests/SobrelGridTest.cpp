@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QWidget>
+
 #include <memory>
 #include <vector>
 
@@ -230,3 +233,29 @@ TEST_F(SobrelGridTest, WholeRowsPasteByNamesIntoOtherColumnOrder)
 }
 
 } // namespace
+
+// A picture of the editor grid: typed columns, row formats and an open drop-down cell.
+TEST_F(SobrelGridTest, PictureOfTypedColumnsRowFormatsAndAnOpenComboCell)
+{
+    Table table({"Výrobek", "Cena", "Dodáno", "Skladem", "Druh", "Format"}, {10, 7, 8, 1, 10, 10},
+                {{"Kotel plynový 24 kW", "38450,5", "15.1.2025", "Ano", "Kotel", "000000|d2b48c|T|1"},
+                 {"Těleso deskové 600", "2890", "3.2.2025", "Ne", "Těleso", ""},
+                 {"Ventil termostatický", "412,25", "28.2.2025", "1", "Armatura", "ff0000|||0"},
+                 {"Čerpadlo oběhové", "5120", "", "0", "Čerpadlo", "/0000ff|ffffe0|K|0"}});
+    table.infos[1]->decimals = 2;
+    table.infos[4]->values = {"Kotel", "Těleso", "Armatura", "Čerpadlo"};
+    for (int row = 1; row <= 4; ++row)
+        table.grid.RetypeCell(row, 2);
+    EXPECT_EQ(table.grid.GetItemText(1, 2), "38 450,50");
+    EXPECT_EQ(table.grid.GetItemText(2, 4), "Ne");
+    table.grid.ApplyValueLists();
+    table.grid.ApplyRowFormats(FALSE, FALSE);
+    table.grid.SetFocusCell(2, 5);
+    table.grid.SetFocus();
+    UiTest::ProcessEvents();
+    UiTest::PressKey(VK_F2);
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(table.grid.IsItemEditing(2, 5));
+    QDir().mkpath("pictures");
+    EXPECT_TRUE(table.owner.GetWidget()->grab().save("pictures/sobrel-grid.png"));
+}

@@ -1,0 +1,226 @@
+// The editor grid with a catalogue-sized table: 100,000 rows of ten columns (texts, numbers with
+// decimals, dates, Booleans) read through CData from the engine's file into the grid with the
+// column's display of Booleans, and the first screen painted, beside the engine's own read; the
+// heap each cell costs in the editor grid and in the common grid; one screen's paint at 100 and
+// at 100,000 rows.
+#include "controls/grid/CGridCtrl.h"
+#include "dataeditor/document/CColumnInfo.h"
+#include "dataeditor/grid/CSobrelGrid.h"
+#include "datalib/CData.h"
+#include "platform/core/COleVariant.h"
+#include "platform/core/UserLocale.h"
+#include "testing/UiTest.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <malloc.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+constexpr int kRows = 100000;
+constexpr int kColumns = 10;
+// Per column: DAO type and decimals.
+constexpr int kTypes[kColumns] = {10, 7, 8, 1, 10, 6, 10, 4, 8, 10};
+
+CString CellText(int row, int column)
+{
+    CString text;
+    switch (kTypes[column])
+    {
+    case 7:
+    case 6:
+        text.Format("%d,%02d", row % 5000, row % 100);
+        break;
+    case 4:
+        text.Format("%d", row);
+        break;
+    case 8:
+        text.Format("%d.%d.20%02d", row % 28 + 1, row % 12 + 1, row % 30);
+        break;
+    case 1:
+        text = row % 3 ? "1" : "0";
+        break;
+    default:
+        text.Format("Č%d-%d", row % 9000, column);
+        break;
+    }
+    return text;
+}
+
+// The catalogue file, written once per run.
+const CString& CatalogueFile()
+{
+    static QTemporaryDir dir;
+    static CString path;
+    if (!path.IsEmpty())
+        return path;
+    path = (dir.path() + "/katalog.xls").toUtf8().constData();
+    CData data;
+    data.m_bShowErrors = FALSE;
+    data.Create(path, "Excel 8.0");
+    for (int c = 0; c < kColumns; ++c)
+    {
+        CString name;
+        name.Format("Sloupec%d", c);
+        data.AddColBeforeCreateTable(name, kTypes[c], kTypes[c] == 10 ? 40 : 8, kTypes[c] == 7 ? 2 : -2);
+    }
+    data.CreateTable("Data");
+    for (int r = 0; r < kRows; ++r)
+    {
+        data.AddRow();
+        for (int c = 0; c < kColumns; ++c)
+            data.SetStringValue(c, CellText(r, c), r);
+    }
+    data.Flush();
+    data.Close();
+    return path;
+}
+
+long HeapInUse()
+{
+    return long(mallinfo2().uordblks);
+}
+
+// A parent window with the grid over its client area.
+struct Window
+{
+    CWnd owner;
+    explicit Window(CGridCtrl& grid)
+    {
+        owner.CreateEx(0, nullptr, "Tabulka", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 600), nullptr, 0);
+        grid.Create(CRect(0, 0, 900, 600), &owner, 1658);
+    }
+};
+
+double PaintSeconds(CGridCtrl& grid)
+{
+    UiTest::ProcessEvents();
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = grid.GetClientWidget()->grab().toImage();
+    benchmark::DoNotOptimize(image.width());
+    return timer.nsecsElapsed() / 1e9;
+}
+
+void OpenCatalogueIntoTheEditorGrid(benchmark::State& state)
+{
+    UiTest::EnsureApplication();
+    UserLocale::SetCurrent(UserLocale::Czech());
+    const CString path = CatalogueFile();
+    double gridSeconds = 0, engineSeconds = 0;
+    for (auto _ : state)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        {
+            CData data;
+            data.Open(path, "Excel 8.0", FALSE, TRUE);
+            data.OpenTable("Data$", "", 0);
+            COleVariant value;
+            for (int r = 0; r < data.m_nRecordCount; ++r)
+                for (int c = 0; c < data.m_nColCount; ++c)
+                    if (data.GetValue(c, value, r))
+                        benchmark::DoNotOptimize(data.VariantToString(value, -3, c));
+        }
+        engineSeconds = timer.nsecsElapsed() / 1e9;
+
+        timer.restart();
+        CSobrelGrid grid;
+        Window window(grid);
+        CData data;
+        data.Open(path, "Excel 8.0", FALSE, TRUE);
+        data.OpenTable("Data$", "", 0);
+        grid.SetRowCount(data.m_nRecordCount + 1);
+        grid.SetColumnCount(data.m_nColCount + 1);
+        grid.SetFixedRowCount(1);
+        grid.SetFixedColumnCount(1);
+        std::vector<std::unique_ptr<CColumnInfo>> infos;
+        for (int c = 0; c < data.m_nColCount; ++c)
+        {
+            infos.push_back(std::make_unique<CColumnInfo>(data.m_aColTypes[c], data.m_aColSizes[c],
+                                                          data.m_aColDecimals[c]));
+            grid.SetColumnInfo(c + 1, infos.back().get());
+            grid.SetItemText(0, c + 1, data.m_aColNames[c]);
+        }
+        COleVariant value;
+        for (int r = 0; r < data.m_nRecordCount; ++r)
+        {
+            grid.SetItemTextFmt(r + 1, 0, "%d", r + 1);
+            for (int c = 0; c < data.m_nColCount; ++c)
+                if (data.GetValue(c, value, r))
+                    grid.SetItemTextTyped(r + 1, c + 1, data.VariantToString(value, -3, c), infos[c]->type == 1);
+        }
+        PaintSeconds(grid);
+        gridSeconds = timer.nsecsElapsed() / 1e9;
+        state.SetIterationTime(gridSeconds);
+    }
+    state.counters["grid_s"] = gridSeconds;
+    state.counters["engine_read_s"] = engineSeconds;
+    UserLocale::ResetToSystem();
+}
+
+// Heap per cell of a 100,000 x 10 table of texts up to 8 bytes.
+template <class Grid> double BytesPerCell()
+{
+    const long before = HeapInUse();
+    auto grid = std::make_unique<Grid>(kRows + 1, kColumns + 1, 1, 1);
+    for (int r = 1; r <= kRows; ++r)
+        for (int c = 1; c <= kColumns; ++c)
+            grid->SetItemTextFmt(r, c, "%d", (r * 7 + c) % 10000000);
+    const long after = HeapInUse();
+    return double(after - before) / double((kRows + 1) * (kColumns + 1));
+}
+
+void MemoryPerCell(benchmark::State& state)
+{
+    UiTest::EnsureApplication();
+    double editor = 0, common = 0;
+    for (auto _ : state)
+    {
+        editor = BytesPerCell<CSobrelGrid>();
+        common = BytesPerCell<CGridCtrl>();
+    }
+    state.counters["editor_bytes_per_cell"] = editor;
+    state.counters["common_bytes_per_cell"] = common;
+    state.counters["ratio_to_122"] = editor / 122.0;
+}
+
+void PaintAtHundredAndHundredThousandRows(benchmark::State& state)
+{
+    UiTest::EnsureApplication();
+    const auto paint = [](int rows) {
+        CSobrelGrid grid(rows + 1, kColumns + 1, 1, 1);
+        Window window(grid);
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= kColumns; ++c)
+                grid.SetItemTextFmt(r, c, "%d", r * c);
+        PaintSeconds(grid);
+        double best = 1e9;
+        for (int i = 0; i < 5; ++i)
+            best = std::min(best, PaintSeconds(grid));
+        return best;
+    };
+    double small = 0, large = 0;
+    for (auto _ : state)
+    {
+        small = paint(100);
+        large = paint(kRows);
+        state.SetIterationTime(large);
+    }
+    state.counters["paint_100_s"] = small;
+    state.counters["paint_100000_s"] = large;
+    state.counters["ratio"] = small > 0 ? large / small : 0;
+}
+} // namespace
+
+BENCHMARK(OpenCatalogueIntoTheEditorGrid)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(MemoryPerCell)->Iterations(1);
+BENCHMARK(PaintAtHundredAndHundredThousandRows)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
