@@ -10,6 +10,7 @@
 #include "dataeditor/grid/CGridRowSort.h"
 #include "dataeditor/grid/CHeaderFooter.h"
 #include "dataeditor/grid/CRowFormat.h"
+#include "dataeditor/grid/SobrelGridPrintLayout.h"
 #include "dataeditor/view/CSobrelView.h"
 #include "dataeditor/view/CTableExport.h"
 #include "platform/core/COleDateTime.h"

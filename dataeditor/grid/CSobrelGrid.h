@@ -13,6 +13,7 @@
 #include "controls/grid/CGridCtrl.h"
 
 #include <map>
+#include <memory>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -82,6 +83,16 @@ public:
     CString GetHeaderText(const CPrintInfo* pInfo) const;
     CString GetFooterText(const CPrintInfo* pInfo) const;
     CString ExpandHeaderFooter(const CString& text, const CPrintInfo* pInfo) const;
+
+    // --- Printing (called by the view's print cycle) -----------------------------------------
+    // Lays out the pages: bands of rows by the page height and the page-break rows, bands of
+    // columns when printColumnsAcross is set; the page count goes into the print info.
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // Prints page m_nCurPage: header, column headings, the rows and columns of its bands, footer.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+    void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
 
     // --- Moves and sizes -------------------------------------------------------------------
     void MoveColumn(int from, int to);
@@ -157,11 +168,16 @@ public:
 
 private:
     void DestroyCell(int nRow, int nCol) override;
+    struct PrintLayout;
+    int PrintedSize(int screenSize) const;
+    void PrintHeaderFooter(CDC* pDC, const CString& part, const CRect& band, bool header);
+    void PrintRow(CDC* pDC, int row, const std::vector<int>& columns, int top);
     void ResetPasteState();
     void LoadLanguageTexts();
     // The draw format of a cell by its row, column and column type.
     UINT CellFormat(int row, int col) const;
 
+    std::unique_ptr<PrintLayout> m_print;
     bool m_bDragRunning = false;
     CCellRange m_dragRange;
     // Real values as read, by cell: the text shown then and the value.
