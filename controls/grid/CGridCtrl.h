@@ -272,6 +272,9 @@ public:
     virtual CGridCellBase* CreateCell(int nRow, int nCol);
     virtual void DestroyCell(int nRow, int nCol);
 
+    // Runs the drag of a source and gives the effect its drop chose (the platform's drag).
+    virtual DROPEFFECT RunDragDrop(COleDataSource* pSource);
+
     // --- Window messages (also called directly by owners and tests) ------------------------
     virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

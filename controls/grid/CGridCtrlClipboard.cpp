@@ -281,10 +281,15 @@ void CGridCtrl::OnBeginDrag()
     const CCellRange range = GetSelectedCellRange();
     SendMessageToParent(range.GetMinRow(), range.GetMinCol(), GVN_BEGINDRAG);
     m_MouseMode = MOUSE_DRAGGING;
-    const DROPEFFECT effect = pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    const DROPEFFECT effect = RunDragDrop(pSource);
     if (effect & DROPEFFECT_MOVE)
         ClearSelectedCells();
     delete pSource;
+}
+
+DROPEFFECT CGridCtrl::RunDragDrop(COleDataSource* pSource)
+{
+    return pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
 }
 
 namespace
