@@ -5,6 +5,7 @@
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/dialogs/CBilanceMatPodlah.h"
+#include "floorwall/dialogs/CDruhyKonstrukci.h"
 #include "floorwall/dialogs/DesignGridRows.h"
 #include "floorwall/dialogs/FloorSettingsRun.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
@@ -74,6 +75,20 @@ CNavrhPodlahovky::Tools CNavrhPodlahovky::DefaultTools()
         const int result = int(bill.DoModal());
         manifold = bill.m_nStopManifold;
         count = bill.m_nStopCount;
+        return result;
+    };
+    tools.editRoom = [](CMistPodlahVytap& room, std::vector<CString>& labels, std::vector<CMistPodlahVytap*>& rooms,
+                        int index) {
+        CDruhyKonstrukci dialog;
+        dialog.m_pRooms = &rooms;
+        dialog.m_nRoomIndex = index;
+        for (const CString& label : labels)
+            dialog.m_aTexts.Add(label);
+        dialog.m_nPrivodVTezeMi = AppSettings::Get().PrivodVTezeMi;
+        dialog.LoadSystemParameters(&room);
+        const int result = int(dialog.DoModal());
+        if (result == IDOK)
+            dialog.StoreSystemParameters(&room);
         return result;
     };
     return tools;

@@ -8,6 +8,8 @@
 #include "floorwall/SpacingSeriesList.h"
 #include "floorwall/dialogs/CNavrhPodlahovky.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
+#include "controls/grid/GridDefs.h"
+#include "controls/grid/GridNotify.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
@@ -338,5 +340,28 @@ TEST_F(FloorDesignDialog, MaterialsStoreTheBillOfTheDesign)
     const auto rows = ReadSheet(m_project.Path(), "MateriPodlah$");
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(CellText(rows[0], "Kód položky"), "9001-0004");
+}
+TEST_F(FloorDesignDialog, DoubleClickOpensTheRoomsConstruction)
+{
+    CNavrhPodlahovky::DesignTools() = CNavrhPodlahovky::DefaultTools();
+    AppSettings::Get().PathData = KALVENROD_BIN_DIR;
+    CNavrhPodlahovky dialog;
+    dialog.LoadProjectData();
+    ScriptedAnswers::OnDialog(IDD_NAVRH_PODLAHOVKY, [&](CDialog& dlg) {
+        auto& d = static_cast<CNavrhPodlahovky&>(dlg);
+        ScriptedAnswers::OnDialog(IDD_DRUHY_KONSTRUKCI, [](CDialog&) { return IDCANCEL; });
+        GridNotify notify;
+        notify.hdr.hwndFrom = d.m_grid.GetSafeHwnd();
+        notify.hdr.idFrom = IDC_NP_GRID;
+        notify.hdr.code = UINT(GVN_DBLCLK);
+        notify.iRow = RowOf(d, "1.03/A");
+        notify.iColumn = 1;
+        d.SendMessage(WM_NOTIFY, IDC_NP_GRID, reinterpret_cast<LPARAM>(&notify));
+        const auto& shown = ScriptedAnswers::ShownDialogs();
+        EXPECT_NE(std::find(shown.begin(), shown.end(), UINT(IDD_DRUHY_KONSTRUKCI)), shown.end());
+        EXPECT_EQ(d.m_design.m_bUnsaved, 0); // cancelled: nothing changed
+        return IDCANCEL;
+    });
+    dialog.DoModal();
 }
 } // namespace
