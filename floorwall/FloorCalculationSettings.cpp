@@ -114,9 +114,9 @@ CString MinimumSpacingText(double spacing)
     return text;
 }
 
-std::vector<CatalogueItem> CatalogueItems(const CString& cataloguePath, const char* itemNumbers)
+std::vector<CatalogueChoice> CatalogueItems(const CString& cataloguePath, const char* itemNumbers)
 {
-    std::vector<CatalogueItem> items;
+    std::vector<CatalogueChoice> items;
     if (cataloguePath.IsEmpty() || !FileOps::Exists(cataloguePath.GetString()))
         return items;
     CData data;
@@ -130,7 +130,7 @@ std::vector<CatalogueItem> CatalogueItems(const CString& cataloguePath, const ch
         CString type;
         data.GetStringValue(ProductCatalogue::RecordColumn, number, r, -1, 0);
         data.GetStringValue("Typ", type, r, -1, 0);
-        CatalogueItem item;
+        CatalogueChoice item;
         item.item = ReadInteger(number);
         item.text.Format("[%d]  %s", item.item, type.GetString());
         items.push_back(item);

@@ -46,7 +46,7 @@ CString MinimumSpacingText(double spacing);
 
 // A product of a maker's catalogue as the settings list it: its item number ("Věta") and the
 // list text "[%d]  %s" with its "Typ".
-struct CatalogueItem
+struct CatalogueChoice
 {
     int item = 0;
     CString text;
@@ -54,7 +54,7 @@ struct CatalogueItem
 
 // The catalogue's items of the numbers listed ("4,7,9"), in the sheet's order. Empty when no
 // file is at the path or the sheet does not open (the opener's message shown).
-std::vector<CatalogueItem> CatalogueItems(const CString& cataloguePath, const char* itemNumbers);
+std::vector<CatalogueChoice> CatalogueItems(const CString& cataloguePath, const char* itemNumbers);
 
 // The names of the floor system makers of the maker list, in its order, and the position among
 // them of the current maker (-1 when it is not listed).

@@ -297,8 +297,8 @@ int CNastavVypocetPodl::FillProductCombo(CComboBox& combo, const CString& code, 
         return -1;
     const int current = ItemOfCode(code);
     int chosen = -1;
-    const std::vector<CatalogueItem> items = CatalogueItems(m_strMakerCatalogue, itemNumbers);
-    for (const CatalogueItem& item : items)
+    const std::vector<CatalogueChoice> items = CatalogueItems(m_strMakerCatalogue, itemNumbers);
+    for (const CatalogueChoice& item : items)
     {
         const int index = combo.AddString(item.text);
         if (item.item == current)

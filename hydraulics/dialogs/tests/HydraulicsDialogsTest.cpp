@@ -88,7 +88,7 @@ TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
             UiTest::Click(d.GetDlgItem(IDC_SPLIT_WALL_ON));
             Leave(d, IDC_SPLIT_FLOOR_W, "600", IDC_SPLIT_WALL_W);
             EXPECT_EQ(CString(static_cast<CDeleniZtratKeKryti&>(d).Text(LossSplit::WallW)), "400.0");
-            UiTest::Click(d.GetDlgItem(IDC_SPLIT_OK));
+            UiTest::Click(d.GetDlgItem(IDC_LOSS_SPLIT_OK));
             return IDCANCEL;
         });
         UiTest::Click(dialog.GetDlgItem(IDC_SPLIT));
