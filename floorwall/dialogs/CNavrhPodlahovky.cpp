@@ -1,4 +1,7 @@
 #include "floorwall/dialogs/CNavrhPodlahovky.h"
+#include "hydraulics/ui/SizingIds.h"
+#include "platform/core/Resources.h"
+#include "platform/ui/InputRouter.h"
 
 #include "app/common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
@@ -662,5 +665,30 @@ BOOL CNavrhPodlahovky::PreTranslateMessage(MSG* pMsg)
             return TRUE;
         }
     }
+    if (pMsg->message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) != 0)
+        ShowCtrlCursorOverGrid();
+    else if (pMsg->message == WM_KEYUP && (GetKeyState(VK_CONTROL) & 0x8000) == 0 && m_bCtrlCursor)
+    {
+        SetCursor(m_savedCursor);
+        m_bCtrlCursor = false;
+    }
     return CResizableDialog::PreTranslateMessage(pMsg);
+}
+
+void CNavrhPodlahovky::ShowCtrlCursorOverGrid()
+{
+    if (!m_design.m_bDesigned || !m_grid.GetSafeHwnd())
+        return;
+    CPoint point;
+    GetCursorPos(&point);
+    m_grid.ScreenToClient(&point);
+    if (!m_grid.GetCellFromPt(point).IsValid())
+        return;
+    if (HCURSOR cursor = LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SIZING_CURSOR)))
+    {
+        HCURSOR previous = SetCursor(cursor);
+        if (!m_bCtrlCursor)
+            m_savedCursor = previous;
+        m_bCtrlCursor = true;
+    }
 }

@@ -75,6 +75,8 @@ public:
 
     FloorDesign m_design;
     CFmtGridCtrl m_grid;
+    HCURSOR m_savedCursor = nullptr;
+    bool m_bCtrlCursor = false;
     // Where the dialog opens: the main window's rectangle; empty keeps the template's place.
     CRect m_rectPlacement;
 
@@ -83,6 +85,8 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Over a grid cell of a designed project, held Ctrl shows the sizing cursor.
+    void ShowCtrlCursorOverGrid();
     afx_msg void OnGridDoubleClick(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnGridRightClick(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnBeginEdit(NMHDR* pNotifyStruct, LRESULT* pResult);

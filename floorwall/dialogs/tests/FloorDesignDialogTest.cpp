@@ -15,6 +15,8 @@
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProjectVersion.h"
 #include "platform/ui/DialogShot.h"
+#include "platform/ui/KeyMap.h"
+#include "platform/ui/WinApi.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
@@ -141,6 +143,26 @@ TEST_F(FloorDesignDialog, DesignSaveAndOpenAgain)
             for (int row = 1; row < d.m_grid.GetRowCount(); ++row)
                 EXPECT_GT(ReadNumber(d.m_grid.GetItemText(row, 18)), 0.0) << row;
             designed = Column(d, 18);
+            // Held Ctrl over a cell of the designed grid shows the sizing cursor; released, the old one.
+            const HCURSOR before = GetCursor();
+            CRect cell;
+            d.m_grid.GetCellRect(1, 1, cell);
+            UiTest::MouseMove(&d.m_grid, cell.CenterPoint());
+            MSG key;
+            key.hwnd = d.m_grid.GetSafeHwnd();
+            key.message = WM_KEYDOWN;
+            key.wParam = 'A';
+            KeyMap::SetModifiers(Qt::ControlModifier);
+            static_cast<CWnd&>(d).PreTranslateMessage(&key);
+            EXPECT_TRUE(d.m_bCtrlCursor);
+            const HCURSOR sizing = GetCursor();
+            EXPECT_NE(sizing, before);
+            KeyMap::SetModifiers(Qt::NoModifier);
+            key.message = WM_KEYUP;
+            key.wParam = VK_CONTROL;
+            static_cast<CWnd&>(d).PreTranslateMessage(&key);
+            EXPECT_FALSE(d.m_bCtrlCursor);
+            EXPECT_NE(GetCursor(), sizing);
             const QDir pictures(KALVENROD_PICTURE_DIR);
             pictures.mkpath(".");
             EXPECT_TRUE(DialogShot::Render(d, pictures.filePath("dialog-229-designed.png").toStdString()));
