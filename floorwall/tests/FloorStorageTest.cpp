@@ -32,20 +32,8 @@ protected:
         ProjectProgramVersion() = "";
         ScriptedAnswers::Reset();
     }
-    void SetHeader(const char* column, const char* value)
-    {
-        CData data;
-        ASSERT_TRUE(data.Open(m_project.Path(), "Excel 8.0", 0, 0));
-        ASSERT_TRUE(data.OpenTable("DataAkce$", "", 0));
-        ASSERT_TRUE(data.SetStringValue(column, value, 0, 0));
-        data.CloseTable();
-        data.Close();
-    }
-    CString Header(const char* column)
-    {
-        const auto rows = ReadSheet(m_project.Path(), "DataAkce$");
-        return rows.empty() ? CString() : CellText(rows[0], column);
-    }
+    void SetHeader(const char* column, const char* value) { WriteHeaderCell(m_project.Path(), column, value); }
+    CString Header(const char* column) { return HeaderCell(m_project.Path(), column); }
 
     ScopedDecimalSeparator m_locale{'.'};
     WorkbookCopy m_project{"MekrOrig.xls", "Projekt.XLS"};

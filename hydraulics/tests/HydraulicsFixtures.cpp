@@ -82,6 +82,22 @@ CString CellText(const std::vector<std::pair<CString, CString>>& row, const char
     return CString();
 }
 
+void WriteHeaderCell(const CString& workbook, const char* column, const char* value)
+{
+    CData data;
+    ASSERT_TRUE(data.Open(workbook, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(data.OpenTable("DataAkce$", "", 0));
+    ASSERT_TRUE(data.SetStringValue(column, value, 0, 0));
+    data.CloseTable();
+    data.Close();
+}
+
+CString HeaderCell(const CString& workbook, const char* column)
+{
+    const auto rows = ReadSheet(workbook, "DataAkce$");
+    return rows.empty() ? CString() : CellText(rows[0], column);
+}
+
 int EmptySheet(const CString& workbook, const CString& sheet)
 {
     const CString temporary = workbook + ".tmp.xls";

@@ -60,5 +60,9 @@ SheetRow Cells(const RowCells& cells);
 // The text of the named column in a row that ReadSheet gave; empty when the cell is empty.
 CString CellText(const std::vector<std::pair<CString, CString>>& row, const char* column);
 
+// One cell of the project header "DataAkce$" written, and read (empty when the sheet has no row).
+void WriteHeaderCell(const CString& workbook, const char* column, const char* value);
+CString HeaderCell(const CString& workbook, const char* column);
+
 // Empties a sheet of a workbook and keeps its columns, as the project's sheet rewrite does.
 int EmptySheet(const CString& workbook, const CString& sheet);
