@@ -19,6 +19,15 @@ CTransferOptionsDlg::Choices& CTransferOptionsDlg::Last()
     return choices;
 }
 
+void CTransferOptionsDlg::StartOnce(const Choices& stored)
+{
+    Choices& last = Last();
+    if (last.started)
+        return;
+    last = stored;
+    last.started = true;
+}
+
 BOOL CTransferOptionsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -51,11 +60,14 @@ void CTransferOptionsDlg::OnBoxClicked()
 
 void CTransferOptionsDlg::OnOK()
 {
+    ticked.addRows = IsDlgButtonChecked(IDC_TRANSFER_ADD_ROWS) ? 1 : 0;
+    ticked.checkNames = IsDlgButtonChecked(IDC_TRANSFER_CHECK_NAMES) ? 1 : 0;
+    ticked.producerNumber = IsDlgButtonChecked(IDC_TRANSFER_PRODUCER) ? 1 : 0;
     Choices& last = Last();
-    last.checkNames = IsDlgButtonChecked(IDC_TRANSFER_CHECK_NAMES) ? 1 : 0;
+    last.checkNames = ticked.checkNames;
     if (GetDlgItem(IDC_TRANSFER_ADD_ROWS)->IsWindowEnabled())
-        last.addRows = IsDlgButtonChecked(IDC_TRANSFER_ADD_ROWS) ? 1 : 0;
+        last.addRows = ticked.addRows;
     if (GetDlgItem(IDC_TRANSFER_PRODUCER)->IsWindowEnabled())
-        last.producerNumber = IsDlgButtonChecked(IDC_TRANSFER_PRODUCER) ? 1 : 0;
+        last.producerNumber = ticked.producerNumber;
     CDialog::OnOK();
 }

@@ -17,8 +17,15 @@ public:
         int addRows = 0;
         int checkNames = 0;
         int producerNumber = 0;
+        // Set once the run's choices were started from stored ones.
+        bool started = false;
     };
     static Choices& Last();
+    // The run's choices start from these the first time only.
+    static void StartOnce(const Choices& stored);
+
+    // The boxes as they were ticked at OK.
+    Choices ticked;
 
 protected:
     BOOL OnInitDialog() override;

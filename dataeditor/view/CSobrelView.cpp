@@ -77,6 +77,12 @@ BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_COMMAND(ID_SUMS, OnSums)
     ON_UPDATE_COMMAND_UI(ID_CALCULATOR, OnUpdateCalculator)
     ON_UPDATE_COMMAND_UI(ID_SUMS, OnUpdateSums)
+    ON_COMMAND(ID_COLUMN_MOVE, OnColumnMove)
+    ON_UPDATE_COMMAND_UI(ID_COLUMN_MOVE, OnUpdateColumnMove)
+    ON_COMMAND(ID_EDIT_PASTE_SPECIAL, OnEditPasteSpecial)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE_SPECIAL, OnUpdateEditPasteSpecial)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_POSITION, OnUpdatePositionPane)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_LANGUAGE, OnUpdateLanguagePane)
 END_MESSAGE_MAP()
 
 namespace
@@ -105,8 +111,6 @@ CSobrelView::CSobrelView() = default;
 CSobrelView::~CSobrelView() = default;
 
 CSobrelDoc* CSobrelView::Document() const { return dynamic_cast<CSobrelDoc*>(GetDocument()); }
-
-void CSobrelView::OnDraw(CDC*) {}
 
 void CSobrelView::OnInitialUpdate()
 {
@@ -402,20 +406,17 @@ void CSobrelView::MoveColumn(int from, int to)
     if (from == to || from < fixedColumns || to < fixedColumns || from >= m_grid->GetColumnCount() ||
         to >= m_grid->GetColumnCount())
         return;
-    std::vector<CString> texts;
-    for (int r = 0; r < m_grid->GetRowCount(); ++r)
-        texts.push_back(m_grid->GetItemText(r, from));
-    std::shared_ptr<CColumnInfo> info = ColumnInfo(from);
-    const int step = to > from ? 1 : -1;
-    for (int c = from; c != to; c += step)
+    // The grid takes the cells with their kinds, formats and the description of the heading.
+    m_grid->MoveColumn(from, to);
+    if (std::size_t(std::max(from, to)) < m_columns.size())
     {
-        for (int r = 0; r < m_grid->GetRowCount(); ++r)
-            m_grid->SetItemText(r, c, m_grid->GetItemText(r, c + step));
-        SetColumnInfo(c, ColumnInfo(c + step));
+        const auto first = m_columns.begin() + std::min(from, to);
+        const auto last = m_columns.begin() + std::max(from, to) + 1;
+        if (from < to)
+            std::rotate(first, first + 1, last);
+        else
+            std::rotate(first, last - 1, last);
     }
-    for (int r = 0; r < m_grid->GetRowCount(); ++r)
-        m_grid->SetItemText(r, to, texts[std::size_t(r)]);
-    SetColumnInfo(to, info);
     m_grid->Refresh();
 }
 

@@ -27,8 +27,11 @@ public:
 
     CSobrelDoc* Document() const;
     CSobrelGrid* Grid() const { return m_grid.get(); }
+    // With no column, the picture of an empty table in the middle (the grid paints the rest).
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+    // The editing tool bar is shown for a writable table and hidden for a read-only one.
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 
     // Loads the data source's open table (with its information table) into the grid, then
     // closes the data source and tells the document that loading ended.
@@ -183,10 +186,18 @@ protected:
     afx_msg void OnSums();
     afx_msg void OnUpdateCalculator(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSums(CCmdUI* pCmdUI);
+    afx_msg void OnColumnMove();
+    afx_msg void OnUpdateColumnMove(CCmdUI* pCmdUI);
+    afx_msg void OnEditPasteSpecial();
+    afx_msg void OnUpdateEditPasteSpecial(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePositionPane(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateLanguagePane(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
     CSobrelOptions& SearchOptions() const;
+    // The grid may be edited and the clipboard holds a block of cells it can place.
+    bool CanPasteSpecial() const;
     void ShowGrid(bool show);
     void SuspendDrawing();
     void ResumeDrawing();
@@ -201,4 +212,5 @@ private:
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;
     std::vector<std::unique_ptr<CUndoStep>> m_journal;
     int m_position = -1;
+    bool m_activating = false;
 };

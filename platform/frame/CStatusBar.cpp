@@ -15,22 +15,25 @@ namespace
 class StatusCmdUI : public CCmdUI
 {
 public:
+    // m_pOther is the bar (as handlers expect); the pane, not the bar, takes the state.
     CStatusBar* bar = nullptr;
     void Enable(BOOL bOn) override
     {
-        CCmdUI::Enable(bOn);
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
         UINT style = bar->GetPaneStyle(int(m_nIndex)) & ~SBPS_DISABLED;
         bar->SetPaneStyle(int(m_nIndex), bOn ? style : style | SBPS_DISABLED);
     }
     void SetCheck(int nCheck) override
     {
-        CCmdUI::SetCheck(nCheck);
+        m_nCheck = nCheck;
         UINT style = bar->GetPaneStyle(int(m_nIndex)) & ~SBPS_POPOUT;
         bar->SetPaneStyle(int(m_nIndex), nCheck ? style | SBPS_POPOUT : style);
     }
     void SetText(LPCTSTR lpszText) override
     {
-        CCmdUI::SetText(lpszText);
+        m_bTextSet = TRUE;
+        m_strText = lpszText;
         bar->SetPaneText(int(m_nIndex), lpszText);
     }
 };
@@ -104,6 +107,13 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL)
     return TRUE;
 }
 
+int CStatusBar::GetTextWidth(LPCTSTR lpszText) const
+{
+    const QWidget* bar = GetWidget();
+    const QString text = QString::fromUtf8(lpszText ? lpszText : "");
+    return bar ? QFontMetrics(bar->font()).horizontalAdvance(text) : 0;
+}
+
 CString CStatusBar::GetPaneText(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_panes[std::size_t(nIndex)].text : CString();
@@ -169,6 +179,7 @@ void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     StatusCmdUI state;
     state.bar = this;
+    state.m_pOther = this;
     // Pane 0 is the status line; the indicators follow.
     for (std::size_t i = 1; i < m_panes.size(); ++i)
     {

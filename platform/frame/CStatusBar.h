@@ -22,6 +22,8 @@ public:
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
     CString GetPaneText(int nIndex) const;
     void GetPaneText(int nIndex, CString& rString) const { rString = GetPaneText(nIndex); }
+    // The width of a text in the bar's font, pixels.
+    int GetTextWidth(LPCTSTR lpszText) const;
     void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
     void GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const;
     UINT GetPaneStyle(int nIndex) const;
