@@ -6,9 +6,9 @@
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CMoveColumnList, CListBox)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 void CMoveColumnList::OnLButtonDown(UINT, CPoint) {}
@@ -18,8 +18,8 @@ void CMoveColumnList::OnLButtonUp(UINT, CPoint) {}
 void CMoveColumnList::OnLButtonDblClk(UINT, CPoint) {}
 
 BEGIN_MESSAGE_MAP(CMoveColumnDlg, CDialog)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_MOVE_COLUMN_SPIN, OnSpinDelta)
-    ON_LBN_SELCHANGE(IDC_MOVE_COLUMN_LIST, OnSelectionChanged)
+ON_NOTIFY(UDN_DELTAPOS, IDC_MOVE_COLUMN_SPIN, OnSpinDelta)
+ON_LBN_SELCHANGE(IDC_MOVE_COLUMN_LIST, OnSelectionChanged)
 END_MESSAGE_MAP()
 
 CMoveColumnDlg::CMoveColumnDlg(CWnd* pParent) : CDialog(IDD_MOVE_COLUMN, pParent) {}

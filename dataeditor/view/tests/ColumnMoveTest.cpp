@@ -62,25 +62,27 @@ protected:
     // Answers the move dialog: arrow steps (+1 the up arrow), then OK (or Cancel).
     void AnswerMove(std::vector<int> steps, int result, Shown& answer)
     {
-        DialogScript::OnNext(IDD_MOVE_COLUMN, [&answer, steps, result](CDialog& d) {
-            auto& dialog = static_cast<CMoveColumnDlg&>(d);
-            for (int i = 0; i < dialog.list.GetCount(); ++i)
-            {
-                CString text;
-                dialog.list.GetText(i, text);
-                answer.entries.push_back(text);
-            }
-            answer.startSelection = dialog.list.GetCurSel();
-            answer.okAtStart = dialog.GetDlgItem(IDOK)->IsWindowEnabled();
-            for (int step : steps)
-                dialog.spin.Step(step);
-            answer.okAfter = dialog.GetDlgItem(IDOK)->IsWindowEnabled();
-            answer.spinAfter = dialog.spin.GetPos32();
-            if (result == IDOK && !answer.okAfter)
-                return IDCANCEL;
-            dialog.SendMessage(WM_COMMAND, UINT(result));
-            return result;
-        });
+        DialogScript::OnNext(IDD_MOVE_COLUMN,
+                             [&answer, steps, result](CDialog& d)
+                             {
+                                 auto& dialog = static_cast<CMoveColumnDlg&>(d);
+                                 for (int i = 0; i < dialog.list.GetCount(); ++i)
+                                 {
+                                     CString text;
+                                     dialog.list.GetText(i, text);
+                                     answer.entries.push_back(text);
+                                 }
+                                 answer.startSelection = dialog.list.GetCurSel();
+                                 answer.okAtStart = dialog.GetDlgItem(IDOK)->IsWindowEnabled();
+                                 for (int step : steps)
+                                     dialog.spin.Step(step);
+                                 answer.okAfter = dialog.GetDlgItem(IDOK)->IsWindowEnabled();
+                                 answer.spinAfter = dialog.spin.GetPos32();
+                                 if (result == IDOK && !answer.okAfter)
+                                     return IDCANCEL;
+                                 dialog.SendMessage(WM_COMMAND, UINT(result));
+                                 return result;
+                             });
     }
 };
 } // namespace
@@ -196,24 +198,27 @@ TEST_F(ColumnMove, TheListIgnoresTheMouseAndTheKeyboardKeepsTheEntryBeingMoved)
     Focus(1, 1);
     int afterClick = -1;
     int afterKey = -1;
-    DialogScript::OnNext(IDD_MOVE_COLUMN, [&](CDialog& d) {
-        auto& dialog = static_cast<CMoveColumnDlg&>(d);
-        auto* widget = qobject_cast<QListWidget*>(dialog.list.GetWidget());
-        const QRect third = widget ? widget->visualItemRect(widget->item(2)) : QRect();
-        const QPoint at = widget ? widget->viewport()->mapTo(widget, third.center()) : QPoint();
-        UiTest::MouseDown(&dialog.list, CPoint(at.x(), at.y()));
-        UiTest::MouseUp(&dialog.list, CPoint(at.x(), at.y()));
-        UiTest::DoubleClick(&dialog.list, CPoint(at.x(), at.y()));
-        afterClick = dialog.list.GetCurSel();
-        dialog.list.SetFocus();
-        UiTest::PressKey(VK_DOWN);
-        afterKey = dialog.list.GetCurSel();
-        dialog.spin.Step(-1);
-        QDir().mkpath("pictures");
-        EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-1019.png"));
-        dialog.SendMessage(WM_COMMAND, IDOK);
-        return IDOK;
-    });
+    DialogScript::OnNext(IDD_MOVE_COLUMN,
+                         [&](CDialog& d)
+                         {
+                             auto& dialog = static_cast<CMoveColumnDlg&>(d);
+                             auto* widget = qobject_cast<QListWidget*>(dialog.list.GetWidget());
+                             const QRect third = widget ? widget->visualItemRect(widget->item(2)) : QRect();
+                             const QPoint at =
+                                 widget ? widget->viewport()->mapTo(widget, third.center()) : QPoint();
+                             UiTest::MouseDown(&dialog.list, CPoint(at.x(), at.y()));
+                             UiTest::MouseUp(&dialog.list, CPoint(at.x(), at.y()));
+                             UiTest::DoubleClick(&dialog.list, CPoint(at.x(), at.y()));
+                             afterClick = dialog.list.GetCurSel();
+                             dialog.list.SetFocus();
+                             UiTest::PressKey(VK_DOWN);
+                             afterKey = dialog.list.GetCurSel();
+                             dialog.spin.Step(-1);
+                             QDir().mkpath("pictures");
+                             EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-1019.png"));
+                             dialog.SendMessage(WM_COMMAND, IDOK);
+                             return IDOK;
+                         });
     m_view->SendMessage(WM_COMMAND, ID_COLUMN_MOVE);
     EXPECT_EQ(afterClick, 0);
     EXPECT_EQ(afterKey, 0);

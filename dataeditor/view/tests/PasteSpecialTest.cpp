@@ -40,7 +40,8 @@ protected:
     {
         std::string texts;
         for (int r = 1; r < Grid().GetRowCount(); ++r)
-            texts += std::string(Grid().GetItemText(r, 1)) + ":" + std::string(Grid().GetItemText(r, 3)) + ";";
+            texts +=
+                std::string(Grid().GetItemText(r, 1)) + ":" + std::string(Grid().GetItemText(r, 3)) + ";";
         return texts;
     }
     // The boxes at the start of the dialog, then the boxes clicked and the dialog ended.
@@ -52,17 +53,20 @@ protected:
     Boxes Answer(std::vector<UINT> clicks, int result)
     {
         Boxes shown{};
-        DialogScript::OnNext(IDD_TRANSFER_OPTIONS, [&shown, clicks, result](CDialog& d) {
-            shown = {d.IsDlgButtonChecked(IDC_TRANSFER_ADD_ROWS), d.IsDlgButtonChecked(IDC_TRANSFER_CHECK_NAMES),
-                     d.IsDlgButtonChecked(IDC_TRANSFER_PRODUCER)};
-            for (UINT id : clicks)
-            {
-                d.CheckDlgButton(id, !d.IsDlgButtonChecked(id));
-                d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED));
-            }
-            d.SendMessage(WM_COMMAND, UINT(result));
-            return result;
-        });
+        DialogScript::OnNext(IDD_TRANSFER_OPTIONS,
+                             [&shown, clicks, result](CDialog& d)
+                             {
+                                 shown = {d.IsDlgButtonChecked(IDC_TRANSFER_ADD_ROWS),
+                                          d.IsDlgButtonChecked(IDC_TRANSFER_CHECK_NAMES),
+                                          d.IsDlgButtonChecked(IDC_TRANSFER_PRODUCER)};
+                                 for (UINT id : clicks)
+                                 {
+                                     d.CheckDlgButton(id, !d.IsDlgButtonChecked(id));
+                                     d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED));
+                                 }
+                                 d.SendMessage(WM_COMMAND, UINT(result));
+                                 return result;
+                             });
         m_view->SendMessage(WM_COMMAND, ID_EDIT_PASTE_SPECIAL);
         return shown;
     }

@@ -76,8 +76,8 @@ TEST_F(ViewWindow, ATableWithoutColumnsShowsItsPictureAndOffersOnlyANewColumn)
         m_view->DeleteColumn(c);
     ASSERT_EQ(m_view->columnCount, 0);
     EXPECT_FALSE(Grid().IsWindowVisible());
-    for (UINT id : {ID_COLUMN_MOVE, ID_COLUMN_DELETE, ID_COLUMN_EDIT, ID_ROW_INSERT, ID_ROW_DELETE, ID_CALCULATOR,
-                    ID_SUMS, ID_EXPORT, ID_SEARCH, ID_FILL, ID_ROW_UP, ID_ROW_DOWN})
+    for (UINT id : {ID_COLUMN_MOVE, ID_COLUMN_DELETE, ID_COLUMN_EDIT, ID_ROW_INSERT, ID_ROW_DELETE,
+                    ID_CALCULATOR, ID_SUMS, ID_EXPORT, ID_SEARCH, ID_FILL, ID_ROW_UP, ID_ROW_DOWN})
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(ID_COLUMN_INSERT));
 
@@ -111,6 +111,13 @@ TEST_F(ViewWindow, TheEditingBarIsHiddenForAReadOnlyTableAndAFloatingBarIsLeftAl
     CSobrelView* readOnly = m_view;
     ASSERT_TRUE(readOnly->Document()->readOnly);
     EXPECT_FALSE(readOnly->Grid()->IsEditable());
+    readOnly->Grid()->SetFocusCell(1, 1);
+    readOnly->Grid()->SetSelectedRange(1, 1, 1, 1);
+    for (UINT id : {UINT(ID_COLUMN_INSERT), UINT(ID_COLUMN_DELETE), UINT(ID_COLUMN_EDIT),
+                    UINT(ID_COLUMN_MOVE), UINT(ID_ROW_INSERT), UINT(ID_ROW_DELETE), UINT(ID_CALCULATOR),
+                    UINT(ID_FILL), ID_EDIT_PASTE_SPECIAL, ID_EDIT_UNDO})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(Enabled(ID_SEARCH));
     CControlBar& bar = Frame()->m_wndEditBar;
 
     Activate(readOnly);
