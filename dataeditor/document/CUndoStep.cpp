@@ -134,11 +134,7 @@ void CUndoStep::SetDescription(const CString& header, const CColumnInfo& from)
 
 void CUndoStep::SetFormat(const CString& text)
 {
-    const int format = view->FormatColumn();
-    if (format < 0)
-        return;
-    view->Grid()->SetItemText(row, format, text);
-    view->ApplyRowFormats();
+    view->SetRowFormat(row, text);
     view->Grid()->Refresh();
 }
 

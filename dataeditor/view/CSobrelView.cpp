@@ -83,6 +83,20 @@ BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE_SPECIAL, OnUpdateEditPasteSpecial)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_POSITION, OnUpdatePositionPane)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_LANGUAGE, OnUpdateLanguagePane)
+    ON_COMMAND(ID_FORMAT_COLUMN_INSERT, OnFormatColumnInsert)
+    ON_COMMAND(ID_FORMAT_SET, OnFormatSet)
+    ON_COMMAND(ID_FORMAT_CLEAR, OnFormatClear)
+    ON_COMMAND(ID_FORMAT_COPY, OnFormatCopy)
+    ON_COMMAND(ID_FORMAT_PASTE, OnFormatPaste)
+    ON_COMMAND(ID_FORMAT_REPLACE, OnFormatReplace)
+    ON_COMMAND(ID_FORMAT_COLUMN_SHOW, OnFormatColumnShow)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_COLUMN_INSERT, OnUpdateFormatColumnInsert)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_SET, OnUpdateFormatSet)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_CLEAR, OnUpdateFormatClear)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_COPY, OnUpdateFormatCopy)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_PASTE, OnUpdateFormatPaste)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_REPLACE, OnUpdateFormatReplace)
+    ON_UPDATE_COMMAND_UI(ID_FORMAT_COLUMN_SHOW, OnUpdateFormatColumnShow)
 END_MESSAGE_MAP()
 
 namespace
@@ -304,8 +318,16 @@ int CSobrelView::FormatColumn() const
 
 void CSobrelView::ApplyRowFormats()
 {
-    if (m_grid)
-        m_grid->ApplyRowFormats(FALSE, FALSE);
+    if (!m_grid)
+        return;
+    m_grid->ApplyRowFormats(FALSE, FALSE);
+    // The grid hides the format column; a column the user has shown stays in sight.
+    const int format = FormatColumn();
+    if (formatColumnShown && format >= 0 && m_grid->GetColumnWidth(format) == 0)
+    {
+        m_grid->SetColumnWidth(format, 1);
+        m_grid->AutoSizeColumn(format);
+    }
 }
 
 void CSobrelView::PushStep(CUndoStep* step)

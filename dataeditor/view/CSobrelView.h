@@ -6,6 +6,7 @@
 #include "platform/core/COleDateTime.h"
 #include "platform/frame/CView.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -57,6 +58,12 @@ public:
     // The row-format column (-1 when there is none) and the re-application of the row formats.
     int FormatColumn() const;
     void ApplyRowFormats();
+    // Sets a row's format text and applies it to the row's cells (an empty text, or a page
+    // break alone, gives the row the grid's colours and font).
+    void SetRowFormat(int row, const CString& text);
+    // The format copied by command 49148, shared by every table window.
+    static CString rowFormatClipboard;
+    bool formatColumnShown = false;
 
     // The journal: pushing drops the steps after the position, appends and marks the document.
     void PushStep(CUndoStep* step);
@@ -192,6 +199,20 @@ protected:
     afx_msg void OnUpdateEditPasteSpecial(CCmdUI* pCmdUI);
     afx_msg void OnUpdatePositionPane(CCmdUI* pCmdUI);
     afx_msg void OnUpdateLanguagePane(CCmdUI* pCmdUI);
+    afx_msg void OnFormatColumnInsert();
+    afx_msg void OnFormatSet();
+    afx_msg void OnFormatClear();
+    afx_msg void OnFormatCopy();
+    afx_msg void OnFormatPaste();
+    afx_msg void OnFormatReplace();
+    afx_msg void OnFormatColumnShow();
+    afx_msg void OnUpdateFormatColumnInsert(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatSet(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatClear(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatPaste(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatReplace(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatColumnShow(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -206,6 +227,13 @@ private:
     void BeginReplay();
     void EndReplay();
     CTableExport Exporter() const;
+    // The row-format commands: the data rows holding a selected cell, the format text of a
+    // row, and a new format for each of the rows as one journal group (groupText) when there
+    // are several.
+    std::vector<int> SelectedDataRows() const;
+    CString RowFormatText(int row) const;
+    void SetRowFormats(const std::vector<int>& rows, const std::function<CString(const CString&)>& newFormat,
+                       const CString& groupText);
 
     std::unique_ptr<CSobrelGrid> m_grid;
     CString m_savedText;
