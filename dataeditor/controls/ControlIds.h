@@ -69,3 +69,10 @@
 
 // Tree options: the pictures of check boxes and radio buttons, 13 pixels wide each.
 #define IDB_TREE_OPTIONS 1960
+
+// The test dialog of the tree options control: the tree over its placeholder, the line telling
+// the last change, and its text.
+#define IDD_TREE_OPTIONS_TEST 1985
+#define IDC_TREE_OPTIONS_PLACE 1986
+#define IDC_TREE_OPTIONS_CHANGE 1987
+#define IDS_TREE_OPTIONS_CHANGED 1988

@@ -1,6 +1,11 @@
 #include "dataeditor/controls/tests/ControlsFixture.h"
 
 #include "dataeditor/controls/CTreeOptionsCtrl.h"
+#include "dataeditor/controls/CTreeOptionsTestDlg.h"
+#include "dataeditor/controls/ControlIds.h"
+#include "platform/ui/DialogShot.h"
+
+#include <QDir>
 
 #include <QWidget>
 
@@ -231,4 +236,39 @@ TEST_F(TreeOptions, PictureOfTheTestWindow)
         UiTest::ProcessEvents();
         EXPECT_TRUE(m_owner.GetWidget()->grab().save(QString::fromUtf8(folder) + "/tree-options.png"));
     }
+}
+
+// The test dialog: its settings of every kind, the last change told in its line.
+class TreeOptionsTestDialog : public ControlsFixture
+{
+};
+
+TEST_F(TreeOptionsTestDialog, ShowsEveryKindOfSettingAndTellsTheLastChange)
+{
+    CString afterCheck, afterRadio;
+    std::vector<int> images;
+    ScriptedAnswers::OnDialog(IDD_TREE_OPTIONS_TEST, [&](CDialog& d) {
+        auto& dialog = static_cast<CTreeOptionsTestDlg&>(d);
+        CTreeOptionsCtrl& tree = dialog.tree;
+        for (HTREEITEM item : {dialog.backup, dialog.oneWindow, dialog.locked, dialog.right, dialog.down})
+            images.push_back(tree.Image(item));
+        EXPECT_FALSE(tree.Act(dialog.locked));
+        EXPECT_TRUE(tree.Act(dialog.oneWindow));
+        d.GetDlgItemText(IDC_TREE_OPTIONS_CHANGE, afterCheck);
+        EXPECT_TRUE(tree.Act(dialog.down));
+        d.GetDlgItemText(IDC_TREE_OPTIONS_CHANGE, afterRadio);
+        tree.SelectItem(dialog.breakWidth);
+        EXPECT_NE(tree.Edit(), nullptr);
+        QDir().mkpath("pictures");
+        EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-tree-options.png"));
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    CTreeOptionsTestDlg dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(images, (std::vector<int>{CTreeOptionsCtrl::checkOn, CTreeOptionsCtrl::checkOff,
+                                        CTreeOptionsCtrl::checkOnDisabled, CTreeOptionsCtrl::radioOn,
+                                        CTreeOptionsCtrl::radioOff}));
+    EXPECT_EQ(afterCheck, "Změněno: Jen jedno okno programu");
+    EXPECT_EQ(afterRadio, "Změněno: dolů");
 }
