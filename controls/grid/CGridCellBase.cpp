@@ -255,7 +255,10 @@ CSize CGridCellBase::GetTextExtent(LPCTSTR szText, CDC* pDC)
             nWidest = std::max(nWidest, int(pDC->GetTextExtent(line).cx));
             start = end + 1;
         }
-        CRect rect(0, 0, nWidest + 1, 0);
+        int nWidth = nWidest + 1;
+        if (m_nMaxTextWidth > 0)
+            nWidth = std::max(1, std::min(nWidth, m_nMaxTextWidth - 4 * int(GetMargin())));
+        CRect rect(0, 0, nWidth, 0);
         pDC->DrawText(szText, -1, rect, nFormat | DT_CALCRECT);
         size = rect.Size();
     }

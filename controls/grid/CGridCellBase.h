@@ -62,7 +62,15 @@ public:
     virtual BOOL IsDropHighlighted() const { return (GetState() & GVIS_DROPHILITED) != 0; }
 
     virtual void CopyFrom(const CGridCellBase& cell);
-    virtual void Reset() { m_nState = 0; }
+    virtual void Reset()
+    {
+        m_nState = 0;
+        m_nMaxTextWidth = -1;
+    }
+
+    // The widest a word-broken text may be measured, margins included; -1: no limit.
+    int GetMaxTextWidth() const { return m_nMaxTextWidth; }
+    void SetMaxTextWidth(int nWidth) { m_nMaxTextWidth = nWidth; }
 
     virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
     virtual BOOL GetTextRect(LPRECT pRect);
@@ -99,4 +107,5 @@ protected:
 
 private:
     DWORD m_nState = 0;
+    int m_nMaxTextWidth = -1;
 };

@@ -1,5 +1,6 @@
 #include "controls/grid/CInPlaceList.h"
 
+#include "controls/grid/CGridCtrl.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/CInPlaceEdit.h"
 #include "platform/gdi/CDC.h"
@@ -28,16 +29,21 @@ CInPlaceList::CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
     : m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText)
 {
     m_bAutoDelete = TRUE;
+    const auto* pGrid = dynamic_cast<const CGridCtrl*>(pParent);
+    m_bEditorList = pGrid && pGrid->GetPolicy().editorDropList;
     const int nCellHeight = rect.Height();
     // The window's height given at creation is the one with the list open.
     CRect dropped = rect;
-    dropped.bottom += ::GetSystemMetrics(SM_CYHSCROLL) + kDropDownLines * nCellHeight;
+    dropped.bottom += ::GetSystemMetrics(SM_CYHSCROLL) + DropDownLines() * nCellHeight;
     const DWORD dwComboStyle = dwStyle | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_AUTOHSCROLL;
     if (!Create(dwComboStyle, dropped, pParent, nID))
         return;
     for (INT_PTR i = 0; i < items.GetSize(); i++)
         AddString(items[i]);
-    FitWidthToItems(pParent, rect, nCellHeight);
+    if (m_bEditorList)
+        FitDropWidth(pParent, rect, nCellHeight);
+    else
+        FitWidthToItems(pParent, rect, nCellHeight);
     SelectInitialText();
     if ((dwStyle & 0x3) != CBS_DROPDOWNLIST)
         StartWith(nFirstChar);
@@ -47,6 +53,18 @@ CInPlaceList::CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
 
 CInPlaceList::~CInPlaceList() = default;
 
+int CInPlaceList::WidestItem(CDC& dc) const
+{
+    int nWidest = 0;
+    for (int i = 0; i < GetCount(); i++)
+    {
+        CString text;
+        GetLBText(i, text);
+        nWidest = std::max(nWidest, int(dc.GetTextExtent(text).cx));
+    }
+    return nWidest;
+}
+
 void CInPlaceList::FitWidthToItems(CWnd* pParent, CRect& rect, int nCellHeight)
 {
     CFont* pFont = pParent->GetFont();
@@ -54,14 +72,7 @@ void CInPlaceList::FitWidthToItems(CWnd* pParent, CRect& rect, int nCellHeight)
     {
         CClientDC dc(pParent);
         CFont* pOld = pFont ? dc.SelectObject(pFont) : nullptr;
-        int nWidest = 0;
-        for (int i = 0; i < GetCount(); i++)
-        {
-            CString text;
-            GetLBText(i, text);
-            nWidest = std::max(nWidest, int(dc.GetTextExtent(text).cx));
-        }
-        nWidth = ::GetSystemMetrics(SM_CXVSCROLL) + nWidest + 2 * int(dc.GetTextExtent(" ").cx);
+        nWidth = ::GetSystemMetrics(SM_CXVSCROLL) + WidestItem(dc) + 2 * int(dc.GetTextExtent(" ").cx);
         if (pOld)
             dc.SelectObject(pOld);
     }
@@ -72,6 +83,25 @@ void CInPlaceList::FitWidthToItems(CWnd* pParent, CRect& rect, int nCellHeight)
     // The selection field is as high as the cell it covers.
     MoveWindow(CRect(rect.left, rect.top, rect.right, rect.top + nCellHeight));
     SetDroppedWidth(UINT(nWidth));
+}
+
+void CInPlaceList::FitDropWidth(CWnd* pParent, const CRect& rect, int nCellHeight)
+{
+    if (CFont* pFont = pParent->GetFont())
+        SetFont(pFont);
+    MoveWindow(CRect(rect.left, rect.top, rect.right, rect.top + nCellHeight));
+    SetDroppedWidth(UINT(CorrectDropWidth()));
+}
+
+int CInPlaceList::CorrectDropWidth()
+{
+    CClientDC dc(this);
+    CFont* pFont = GetFont();
+    CFont* pOld = pFont ? dc.SelectObject(pFont) : nullptr;
+    const int nWidth = WidestItem(dc) + ::GetSystemMetrics(SM_CXVSCROLL) + int(dc.GetTextExtent("0").cx);
+    if (pOld)
+        dc.SelectObject(pOld);
+    return std::min(nWidth, kMaxDropWidth);
 }
 
 void CInPlaceList::SelectInitialText()
@@ -159,6 +189,8 @@ BOOL CInPlaceList::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
         OnSelendOK();
         return TRUE;
     }
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN && m_bEditorList)
+        SetDroppedWidth(UINT(CorrectDropWidth()));
     return CComboBox::OnChildNotify(message, wParam, lParam, pResult);
 }
 

@@ -3,9 +3,11 @@
 // Escape (restoring the text), a navigation key with Ctrl, a choice from the list or loss of focus,
 // reports the text to the grid as notification -106 (GridDispInfo, the ending key as lParam) and
 // destroys itself. The combo box's edit field is part of the window here, so its keys and its loss
-// of focus arrive at the list itself.
+// of focus arrive at the list itself. The list drops four cell heights and widens its window to
+// its widest item; under the data editor's policy it drops five and keeps the cell's width.
 
 #include "platform/core/CStringArray.h"
+#include "platform/gdi/CDC.h"
 #include "platform/ui/CComboBox.h"
 
 class CInPlaceList : public CComboBox
@@ -18,7 +20,12 @@ public:
     void EndEdit();
     UINT GetLastKey() const { return m_nLastChar; }
 
-    static constexpr int kDropDownLines = 4;
+    // Cell heights the list drops below its cell: 4, under the data editor's policy 5.
+    int DropDownLines() const { return m_bEditorList ? 5 : 4; }
+    // The data editor's drop width: the widest entry, a scroll bar and a "0", at most 200 pixels.
+    int CorrectDropWidth();
+
+    static constexpr int kMaxDropWidth = 200;
 
 protected:
     void PostNcDestroy() override;
@@ -30,6 +37,8 @@ protected:
 
 private:
     void FitWidthToItems(CWnd* pParent, CRect& rect, int nCellHeight);
+    void FitDropWidth(CWnd* pParent, const CRect& rect, int nCellHeight);
+    int WidestItem(CDC& dc) const;
     void SelectInitialText();
     void StartWith(UINT nFirstChar);
     void EndWithKey(UINT nChar);
@@ -41,4 +50,6 @@ private:
     UINT m_nLastChar = 0;
     BOOL m_bExitOnArrows = FALSE;
     bool m_bEnding = false;
+    // The data editor's list (GridPolicy::editorDropList).
+    bool m_bEditorList = false;
 };

@@ -29,9 +29,12 @@ struct GridPolicy
     // at its start or Right at its end, and takes a first Tab, space or navigation key without
     // typing it.
     bool editorInPlaceKeys = false;
+    // The in-place list drops five cell heights and keeps its cell's width; its list is as wide
+    // as its widest entry, a scroll bar and a "0", at most 200 pixels.
+    bool editorDropList = false;
 
     static GridPolicy Editor()
     {
-        return GridPolicy{true, true, true, true, true, true, true, true, true, true};
+        return GridPolicy{true, true, true, true, true, true, true, true, true, true, true};
     }
 };

@@ -62,6 +62,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 QWidget* CComboBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 {
     auto* box = new ComboWidget(parent);
+    m_droppedHeight = cs.cy;
     box->setEditable((cs.style & 0x3) != CBS_DROPDOWNLIST);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(std::max(5, cs.cy / std::max(1, box->fontMetrics().height() + 2)));
@@ -302,6 +303,14 @@ void CComboBox::ShowDropDown(BOOL bShowIt)
     }
 }
 
+void CComboBox::GetDroppedControlRect(LPRECT lprect) const
+{
+    CRect rect;
+    GetWindowRect(rect);
+    rect.bottom = rect.top + std::max(int(rect.Height()), m_droppedHeight);
+    *lprect = rect;
+}
+
 BOOL CComboBox::GetDroppedState() const
 {
     auto* box = static_cast<ComboWidget*>(Box());
@@ -401,6 +410,9 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case CB_GETDROPPEDSTATE:
         return GetDroppedState();
+    case CB_GETDROPPEDCONTROLRECT:
+        GetDroppedControlRect(reinterpret_cast<LPRECT>(lParam));
+        return TRUE;
     case CB_LIMITTEXT:
         return LimitText(int(wParam));
     case CB_SETEDITSEL:

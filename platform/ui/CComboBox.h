@@ -39,6 +39,8 @@ public:
     int GetDroppedWidth() const;
     void ShowDropDown(BOOL bShowIt = TRUE);
     BOOL GetDroppedState() const;
+    // The box with its list open, in screen coordinates: as high as the box was created.
+    void GetDroppedControlRect(LPRECT lprect) const;
     BOOL LimitText(int nMaxChars);
     BOOL SetEditSel(int nStartChar, int nEndChar);
     DWORD GetEditSel() const;
@@ -53,4 +55,5 @@ private:
     bool Editable() const { return (m_style & 0x3) != CBS_DROPDOWNLIST; }
     int SortedPosition(const QString& text) const;
     int m_silent = 0; // > 0 while the program changes the selection
+    int m_droppedHeight = 0;
 };

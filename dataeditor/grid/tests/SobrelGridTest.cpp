@@ -1,6 +1,7 @@
 // The editor's grid: typed display, data texts, row formats, header and footer, moves, sorting
 // by heading clicks and the copy and paste of blocks by column names.
 #include "controls/grid/CGridCellCombo.h"
+#include "controls/grid/CInPlaceList.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "platform/core/COleDateTime.h"
@@ -12,7 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <memory>
@@ -256,6 +261,19 @@ TEST_F(SobrelGridTest, PictureOfTypedColumnsRowFormatsAndAnOpenComboCell)
     UiTest::PressKey(VK_F2);
     UiTest::ProcessEvents();
     EXPECT_TRUE(table.grid.IsItemEditing(2, 5));
+    auto* list = dynamic_cast<CInPlaceList*>(table.grid.GetCell(2, 5)->GetEditWnd());
+    ASSERT_NE(list, nullptr);
+    list->ShowDropDown(TRUE);
+    UiTest::ProcessEvents();
+    ASSERT_TRUE(list->GetDroppedState());
+    // The dropped list is a window of its own; it is drawn where it stands over the grid.
+    QWidget* window = table.owner.GetWidget();
+    QImage picture = window->grab().toImage();
+    QWidget* popup = static_cast<QComboBox*>(list->GetWidget())->view()->window();
+    QPainter painter(&picture);
+    painter.drawImage(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab().toImage());
+    painter.end();
+    list->ShowDropDown(FALSE);
     QDir().mkpath("pictures");
-    EXPECT_TRUE(table.owner.GetWidget()->grab().save("pictures/sobrel-grid.png"));
+    EXPECT_TRUE(picture.save("pictures/sobrel-grid.png"));
 }
