@@ -117,29 +117,45 @@ void CSobrelGrid::SetItemTextByColName(int row, const CString& name, const CStri
 
 CString CSobrelGrid::GetDataText(int row, int col, BOOL forData) const
 {
-    if (!IsValid(row, col))
-        return CString();
-    if (row >= GetFixedRowCount())
-    {
-        if (const auto mapped = rowSubstitution.find(row); mapped != rowSubstitution.end())
-            row = mapped->second;
-        else if (excludedColumns.count(col))
-            return CString();
-    }
-    const CGridCellBase* cell = GetCell(row, col);
+    const int dataRow = DataRow(row, col);
+    const CGridCellBase* cell = dataRow >= 0 ? GetCell(dataRow, col) : nullptr;
     if (!cell)
         return CString();
     CString text = cell->GetText() ? cell->GetText() : "";
-    const CColumnInfo* info = row >= GetFixedRowCount() ? GetColumnInfo(col) : nullptr;
+    const CColumnInfo* info = dataRow >= GetFixedRowCount() ? GetColumnInfo(col) : nullptr;
     if (forData && info && info->IsNumeric())
     {
-        const auto read = m_readValues.find(cell);
-        if (info->IsReal() && read != m_readValues.end() && read->second.first == text)
-            return read->second.second;
+        if (CString value; GetReadValue(row, col, value))
+            return value;
         if (const CString separator = ThousandSeparator(); !separator.IsEmpty())
             text.Replace(separator, "");
     }
     return text;
+}
+
+int CSobrelGrid::DataRow(int row, int col) const
+{
+    if (!IsValid(row, col))
+        return -1;
+    if (row < GetFixedRowCount())
+        return row;
+    if (const auto mapped = rowSubstitution.find(row); mapped != rowSubstitution.end())
+        return IsValid(mapped->second, col) ? mapped->second : -1;
+    return excludedColumns.count(col) ? -1 : row;
+}
+
+BOOL CSobrelGrid::GetReadValue(int row, int col, CString& value) const
+{
+    const int dataRow = DataRow(row, col);
+    const CGridCellBase* cell = dataRow >= GetFixedRowCount() ? GetCell(dataRow, col) : nullptr;
+    const CColumnInfo* info = cell ? GetColumnInfo(col) : nullptr;
+    if (!info || !info->IsReal())
+        return FALSE;
+    const auto read = m_readValues.find(cell);
+    if (read == m_readValues.end() || read->second.first != CString(cell->GetText() ? cell->GetText() : ""))
+        return FALSE;
+    value = read->second.second;
+    return TRUE;
 }
 
 void CSobrelGrid::SetReadValue(int row, int col, const CString& value)
@@ -204,7 +220,12 @@ BOOL CSobrelGrid::SetItemTextTyped(int row, int col, const CString& text, BOOL t
 
 void CSobrelGrid::RetypeCell(int row, int col)
 {
+    CString read;
+    const bool unedited = GetReadValue(row, col, read);
     SetItemTextTyped(row, col, GetDataText(row, col, TRUE), TRUE);
+    // A new display form is no edit: the value as read stays for the file.
+    if (unedited)
+        SetReadValue(row, col, read);
 }
 
 void CSobrelGrid::SetColumnFormat(int col)

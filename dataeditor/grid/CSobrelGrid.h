@@ -47,7 +47,7 @@ public:
     // Sets the cell's draw format by its column, then its text; typed formats the value for
     // display by the column's type first.
     BOOL SetItemTextTyped(int row, int col, const CString& text, BOOL typed);
-    // Shows a stored value in the column's display form.
+    // Shows a stored value in the column's display form; an unedited real keeps its value as read.
     void RetypeCell(int row, int col);
     void SetColumnFormat(int col);
     // For a long-text column the item data of every cell of the column; false otherwise.
@@ -57,6 +57,10 @@ public:
     void ApplyValueLists();
     // The value as read from the file for an unedited real cell (kept until the cell changes).
     void SetReadValue(int row, int col, const CString& value);
+    // The value as read of a real cell whose text was not changed since; false for any other cell.
+    BOOL GetReadValue(int row, int col, CString& value) const;
+    // The row whose cell gives the data of a cell (rowSubstitution), -1 for none (excludedColumns).
+    int DataRow(int row, int col) const;
 
     // The display text of a value of a column type: Booleans as the true or false text,
     // numbers with their decimals (-2: the options' default), dates as dates; a date that

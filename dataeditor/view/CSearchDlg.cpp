@@ -1,6 +1,7 @@
 #include "dataeditor/view/CSearchDlg.h"
 
 #include "dataeditor/app/LanguageText.h"
+#include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/controls/DDX_ColourPicker.h"
 #include "dataeditor/view/SearchIds.h"
 #include "platform/ui/CDataExchange.h"
@@ -65,7 +66,7 @@ BOOL CSearchDlg::OnInitDialog()
 {
     m_picker.CreateOver(this, IDC_SEARCH_COLOUR);
     m_picker.SetDefaultText("");
-    m_picker.SetCustomText(LanguageText(IDS_SEARCH_MORE_COLOURS));
+    m_picker.SetCustomText(LanguageText(IDS_COLOUR_MORE));
     m_picker.SetColour(RGB(152, 255, 152));
     CDialog::OnInitDialog();
     if (mode == numberMode && !numbersAvailable || mode == dateMode && !datesAvailable)

@@ -292,8 +292,10 @@ CString CSobrelView::GetDataText(int row, int column) const
 {
     if (!m_grid)
         return CString();
-    // Numbers are shown as read, so their text is what is written.
-    const CString text = m_grid->GetDataText(row, column, FALSE);
+    // Numbers are written as shown, an unedited real with all its digits as read.
+    CString text;
+    if (!m_grid->GetReadValue(row, column, text))
+        text = m_grid->GetDataText(row, column, FALSE);
     std::shared_ptr<CColumnInfo> info = ColumnInfo(column);
     if (info && info->type == 1 && row >= fixedRows)
     {

@@ -446,7 +446,7 @@ void CSobrelView::OnColumnEdit()
         for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
         {
             const CString kept = m_grid->GetItemText(r, col);
-            m_grid->SetItemTextTyped(r, col, m_grid->GetDataText(r, col, TRUE), TRUE);
+            m_grid->RetypeCell(r, col);
             PushStep(new CUndoStep(CUndoStep::CellText, this, r, col, kept));
         }
     }

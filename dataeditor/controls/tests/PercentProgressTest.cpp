@@ -4,6 +4,7 @@
 #include "testing/UiTest.h"
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QString>
 
@@ -85,7 +86,8 @@ TEST_F(PercentProgress, HalfwayFillsTheLeftHalfAndSplitsTheTextColours)
     m_bar.SetShowText("%d%%", CPercentProgressCtrl::showPercent);
     m_bar.SetPos(50);
     const QImage image = Paint();
-    image.save("progress-50.png"); // the picture of the bar at 50 %, beside the test program
+    QDir().mkpath("pictures");
+    EXPECT_TRUE(image.save("pictures/progress-50.png"));
     EXPECT_EQ(At(image, 5, 10), m_barColour);
     EXPECT_EQ(At(image, kWidth - 5, 10), m_back);
     EXPECT_GT(Other(image, 80, 100, m_barColour), 0);

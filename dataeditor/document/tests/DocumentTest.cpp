@@ -70,6 +70,28 @@ TEST_F(DocumentFixture, TheRoadOfAWorkbookTableFromChoiceToSaveAndBack)
     EXPECT_EQ(Grid(reopened).GetItemText(3, 3), QString(300, u'ž').toUtf8().constData());
 }
 
+// A real keeps every digit as read until its cell is edited, whatever its display shows; numbers
+// reach the file without their thousands separators.
+TEST_F(DocumentFixture, UneditedRealsAreSavedWithEveryDigitWhateverTheirDisplay)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* a = Open("A$");
+    ASSERT_NE(a, nullptr);
+    CSobrelGrid& grid = *a->View()->Grid();
+    for (int r = 1; r <= 3; ++r)
+        grid.RetypeCell(r, 2);
+    const CString point(std::string(1, m_app->decimalPoint));
+    EXPECT_EQ(grid.GetItemText(2, 2), "0" + point + "12");
+    EXPECT_EQ(grid.GetItemText(1, 2), "1" + m_app->thousandSeparator + "234" + point + "50");
+    grid.SetItemText(3, 2, "99" + point + "5");
+    a->SetModifiedFlag();
+    ASSERT_TRUE(a->DoSave(m_path.toUtf8().constData()));
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Radiátor'|1234.5|"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("A|'Trubka'|0.1234567891|"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("A|'Ventil'|99.5|"), std::string::npos) << sheets;
+}
+
 TEST_F(DocumentFixture, TextColumnsAreSizedByTheirFirstRowsAndLongTextsMakeMemo)
 {
     ASSERT_TRUE(Start());

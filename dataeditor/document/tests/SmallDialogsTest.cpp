@@ -1,8 +1,12 @@
 #include "CzechDialogTest.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/document/CJournalDlg.h"
+#include "dataeditor/document/CTableChoiceDlg.h"
+#include "dataeditor/document/CTableNameDlg.h"
 #include "dataeditor/document/CTextPromptDlg.h"
 #include "dataeditor/document/CTwoColumnListDlg.h"
+#include "platform/ui/CEdit.h"
+#include "platform/ui/CListBox.h"
 #include "platform/ui/DialogShot.h"
 
 namespace
@@ -88,5 +92,63 @@ TEST_F(SmallDialogs, TextPromptAndTwoColumnList)
         return IDOK;
     });
     EXPECT_EQ(list.DoModal(), IDOK);
+}
+
+TEST_F(SmallDialogs, ADollarTypedIntoATableNameIsLeftOut)
+{
+    CTableNameDlg dialog("Sheet1", true);
+    ScriptedAnswers::OnDialog(IDD_TABLE_NAME, [&](CDialog& d) {
+        EXPECT_FALSE(Enabled(d, IDCANCEL)) << "a table that must get a name";
+        EXPECT_FALSE(Enabled(d, IDOK)) << "the name it had";
+        auto* edit = static_cast<CEdit*>(d.GetDlgItem(IDC_TABLE_NAME));
+        edit->SetFocus();
+        edit->SetSel(5, 5);
+        UiTest::TypeText("$");
+        UiTest::ProcessEvents();
+        CString shown;
+        d.GetDlgItemText(IDC_TABLE_NAME, shown);
+        EXPECT_STREQ(shown, "Sheet1");
+        int start = -1, end = -1;
+        edit->GetSel(start, end);
+        EXPECT_EQ(start, 5);
+        EXPECT_EQ(end, 5);
+        EXPECT_FALSE(Enabled(d, IDOK));
+        UiTest::TypeText("2");
+        UiTest::ProcessEvents();
+        d.GetDlgItemText(IDC_TABLE_NAME, shown);
+        EXPECT_STREQ(shown, "Sheet21");
+        EXPECT_TRUE(Enabled(d, IDOK));
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDCANCEL;
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_STREQ(dialog.name, "Sheet21");
+}
+
+TEST_F(SmallDialogs, TheTableChoiceOffersTheFirstTableNotOpenElsewhere)
+{
+    const struct
+    {
+        std::vector<CString> tables;
+        const char* selected;
+    } cases[] = {
+        {{"A$", "B$ (otevřena)", "C$"}, "C$"},
+        {{"A$", "B$ (otevřena)", "C$ (otevřena)"}, "A$"},
+        {{"A$ (otevřena)", "B$ (otevřena)"}, "B$ (otevřena)"},
+    };
+    for (const auto& c : cases)
+    {
+        CTableChoiceDlg dialog(c.tables, "Kterou tabulku otevřít?", " (otevřena)");
+        ScriptedAnswers::OnDialog(IDD_TABLE_CHOICE, [&](CDialog& d) {
+            auto* list = static_cast<CListBox*>(d.GetDlgItem(IDC_TABLE_LIST));
+            CString first;
+            list->GetText(0, first);
+            EXPECT_STREQ(first, c.tables.back()) << "listed from the last to the first";
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDCANCEL;
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_STREQ(dialog.chosen, c.selected);
+    }
 }
 } // namespace

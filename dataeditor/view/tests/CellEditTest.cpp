@@ -92,3 +92,25 @@ TEST_F(CellEdit, NoToTheQuestionAddsNoRow)
     EXPECT_EQ(m_view->rowCount, 3);
     EXPECT_EQ(Last().kind, CUndoStep::CellText);
 }
+
+// Each edit sets the grid's key after Enter from the options: Down for "below", else Tab.
+TEST_F(CellEdit, EnterMovesOnAsTheOptionsSay)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenShown(false), nullptr);
+    CSobrelGrid& grid = *m_view->Grid();
+    const struct
+    {
+        int direction;
+        UINT key;
+        CCellID next;
+    } cases[] = {{1, VK_DOWN, CCellID(2, 1)}, {0, VK_TAB, CCellID(1, 2)}, {2, VK_DOWN, CCellID(2, 1)}};
+    for (const auto& c : cases)
+    {
+        m_app->options.afterEditDirection = c.direction;
+        grid.SetKeyAfterEnter(c.key == VK_TAB ? VK_DOWN : VK_TAB);
+        Type(1, 1, "Kotel");
+        EXPECT_EQ(grid.GetKeyAfterEnter(), c.key) << c.direction;
+        EXPECT_EQ(grid.GetFocusCell(), c.next) << c.direction;
+    }
+}

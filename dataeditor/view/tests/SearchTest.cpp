@@ -3,6 +3,7 @@
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/document/CUndoStep.h"
+#include "dataeditor/controls/CColourPicker.h"
 #include "dataeditor/view/CSearchDlg.h"
 #include "dataeditor/view/SearchIds.h"
 #include "platform/frame/FrameIds.h"
@@ -347,6 +348,10 @@ TEST_F(Search, Picture)
     dialog.text = "Radiátor";
     dialog.colour = kMark;
     EXPECT_TRUE(DialogShot::Render(dialog, "pictures/sobrel-1040.png"));
+    auto* picker = dynamic_cast<CColourPicker*>(dialog.GetDlgItem(IDC_SEARCH_COLOUR));
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->customText, "Další barvy...");
+    EXPECT_EQ(picker->defaultText, "");
 }
 
 TEST_F(Search, LeavingANumberThatDoesNotReadTellsAtOnce)
