@@ -34,6 +34,10 @@ TEST_F(EditCommands, RowsThreeAndFiveMoveUpAsOneGroupAndComeBackOnUndo)
     EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::RowMoved);
     EXPECT_EQ(m_view->Journal().size(), 5u);
     EXPECT_FALSE(Enabled(ID_ROW_DOWN));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r3,r2,r5,r4");
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(Column(1), "r3,r2,r5,r4,r1");
     Select({CCellID(5, 1)});
     Command(ID_ROW_TOP);
     EXPECT_EQ(Column(1), "r1,r3,r2,r5,r4");
@@ -155,6 +159,11 @@ TEST_F(EditCommands, FillWritesOneValueIntoTheSelectedCells)
     });
     Command(ID_FILL);
     EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::CellText}));
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,sám");
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,r5");
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(Column(1), "r1,r2,r3,r4,sám");
 }
 
 TEST_F(EditCommands, FreezingKeepsTheColumnsUpToTheSelectionInPlace)
