@@ -426,17 +426,10 @@ void CSobrelApp::OpenTableFile()
     }
 }
 
-void CSobrelApp::OnOptions()
-{
-    COptionsPropertySheet sheet(0, m_pMainWnd);
-    sheet.DoModal();
-}
+// Without a table open: the same sheet the tables' commands run.
+void CSobrelApp::OnOptions() { CSobrelView::RunOptions(0); }
 
-void CSobrelApp::OnPrintOptions()
-{
-    COptionsPropertySheet sheet(1, m_pMainWnd);
-    sheet.DoModal();
-}
+void CSobrelApp::OnPrintOptions() { CSobrelView::RunOptions(1); }
 
 void CSobrelApp::About()
 {

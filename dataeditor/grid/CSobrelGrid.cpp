@@ -242,7 +242,8 @@ BOOL CSobrelGrid::SetColumnItemData(int col, LPARAM data)
     const CColumnInfo* info = GetColumnInfo(col);
     if (!info || !info->IsText())
         return FALSE;
-    for (int row = 0; row < GetRowCount(); ++row)
+    // The heading cell keeps the column's description.
+    for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
         if (CGridCellBase* cell = GetCell(row, col))
             cell->SetData(data);
     return TRUE;

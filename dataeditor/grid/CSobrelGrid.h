@@ -50,7 +50,8 @@ public:
     // Shows a stored value in the column's display form; an unedited real keeps its value as read.
     void RetypeCell(int row, int col);
     void SetColumnFormat(int col);
-    // For a long-text column the item data of every cell of the column; false otherwise.
+    // For a long-text column the item data of every data cell of the column (the heading's
+    // is the description); false otherwise.
     BOOL SetColumnItemData(int col, LPARAM data);
     // Gives the data cells of every column with a value list the drop-down cell, its values
     // as the options.
@@ -158,6 +159,8 @@ public:
     BOOL redrawAllowed = TRUE;
     // Spreads columns that do not fit over further pages across.
     BOOL printColumnsAcross = FALSE;
+    // Prints the background colours that cells have of their own.
+    BOOL printFill = FALSE;
 
     // Paste state: options (-1 not read; bits 1 by names, 2 add rows, 4 producer before the
     // index), the block read, the drag kind (0 none, 1 copy, 2 move) and a move's pending cells.
@@ -174,6 +177,9 @@ private:
     void DestroyCell(int nRow, int nCol) override;
     struct PrintLayout;
     int PrintedSize(int screenSize) const;
+    void LayOutPrintColumns();
+    void LayOutPrintRows();
+    void CreatePrintFonts(CDC* pDC);
     void PrintHeaderFooter(CDC* pDC, const CString& part, const CRect& band, bool header);
     void PrintRow(CDC* pDC, int row, const std::vector<int>& columns, int top);
     void ResetPasteState();

@@ -5,6 +5,7 @@
 
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/grid/SobrelGridPrintLayout.h"
+#include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPrintInfo.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CClientDC.h"
@@ -50,18 +51,35 @@ void CSobrelGrid::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     }
     const double dpiRatio = double(std::max(1, pDC->GetDeviceCaps(LOGPIXELSY))) / screenDpi;
     double zoom = 1;
+    int pagesAcross = 0;
     const CSobrelApp* app = SobrelApp();
     if (app && app->options.printZoom > 0)
         zoom = app->options.printZoom / 100.0;
     if (app && app->options.printAutoZoom)
     {
         // The table's width over as many pages across as the options ask.
-        const int pages = std::max(1, app->options.printAutoZoomPagesHoriz);
-        const double target = double(GetVirtualWidth()) / pages + 1;
+        pagesAcross = std::max(1, app->options.printAutoZoomPagesHoriz);
+        const double target = double(GetVirtualWidth()) / pagesAcross + 1;
         zoom = layout.page.Width() / (target * dpiRatio);
     }
     layout.scale = dpiRatio * zoom;
+    LayOutPrintColumns();
+    // Every page repeats the fixed columns and ends at a whole column: the table shrinks on
+    // until it takes no more pages across than asked.
+    for (int i = 0; pagesAcross > 0 && i < 100 && int(layout.columnBands.size()) > pagesAcross; ++i)
+    {
+        layout.scale *= 0.97;
+        LayOutPrintColumns();
+    }
+    CreatePrintFonts(pDC);
+    LayOutPrintRows();
+    if (pInfo)
+        pInfo->SetMaxPage(UINT((layout.rowBands.size() - 1) * layout.columnBands.size()));
+}
 
+void CSobrelGrid::CreatePrintFonts(CDC* pDC)
+{
+    PrintLayout& layout = *m_print;
     LOGFONT logFont{};
     if (const LOGFONT* base = GetDefaultCell(FALSE, FALSE)->GetFont())
         logFont = *base;
@@ -78,12 +96,16 @@ void CSobrelGrid::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         layout.headerHeight = 3 * layout.lineHeight;
     if (GetFooterText(nullptr) != "\t\t")
         layout.footerHeight = 3 * layout.lineHeight;
+}
 
+void CSobrelGrid::LayOutPrintRows()
+{
+    PrintLayout& layout = *m_print;
     int headingHeight = 0;
     for (int row = 0; row < GetFixedRowCount(); ++row)
         headingHeight += PrintedSize(GetRowHeight(row));
     const int body = std::max(1, layout.page.Height() - layout.headerHeight - layout.footerHeight - headingHeight);
-    layout.rowBands.push_back(GetFixedRowCount());
+    layout.rowBands.assign(1, GetFixedRowCount());
     int used = 0;
     for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
     {
@@ -101,12 +123,16 @@ void CSobrelGrid::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         }
     }
     layout.rowBands.push_back(GetRowCount());
+}
 
+void CSobrelGrid::LayOutPrintColumns()
+{
+    PrintLayout& layout = *m_print;
     int fixedWidth = 0;
     for (int col = 0; col < GetFixedColumnCount(); ++col)
         fixedWidth += PrintedSize(GetColumnWidth(col));
     const int across = std::max(1, int(layout.page.Width()) - fixedWidth);
-    layout.columnBands.emplace_back();
+    layout.columnBands.assign(1, {});
     int width = 0;
     for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
     {
@@ -121,8 +147,6 @@ void CSobrelGrid::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         layout.columnBands.back().push_back(col);
         width += columnWidth;
     }
-    if (pInfo)
-        pInfo->SetMaxPage(UINT((layout.rowBands.size() - 1) * layout.columnBands.size()));
 }
 
 void CSobrelGrid::OnEndPrinting(CDC*, CPrintInfo*)
@@ -171,11 +195,22 @@ void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, i
     for (int col : columns)
     {
         const int width = PrintedSize(GetColumnWidth(col));
+        if (width <= 0)
+            continue;
         CRect cell(left, top, left + width, top + height);
-        pDC->Rectangle(&cell);
+        const CGridCellBase* pCell = GetCell(row, col);
+        const COLORREF fill = pCell ? pCell->GetBackClr() : CLR_DEFAULT;
+        if (printFill && fill != CLR_DEFAULT)
+        {
+            CBrush brush(fill);
+            CBrush* oldBrush = pDC->SelectObject(&brush);
+            pDC->Rectangle(&cell);
+            pDC->SelectObject(oldBrush);
+        }
+        else
+            pDC->Rectangle(&cell);
         CRect text = cell;
         text.DeflateRect(margin, 0);
-        const CGridCellBase* pCell = GetCell(row, col);
         const UINT align = pCell && (pCell->GetFormat() & DT_RIGHT) ? DT_RIGHT : DT_LEFT;
         CFont* old = pDC->SelectObject(row < GetFixedRowCount() ? &m_print->boldFont : &m_print->font);
         pDC->DrawText(GetItemText(row, col), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);

@@ -97,6 +97,13 @@ BEGIN_MESSAGE_MAP(CSobrelView, CView)
     ON_UPDATE_COMMAND_UI(ID_FORMAT_PASTE, OnUpdateFormatPaste)
     ON_UPDATE_COMMAND_UI(ID_FORMAT_REPLACE, OnUpdateFormatReplace)
     ON_UPDATE_COMMAND_UI(ID_FORMAT_COLUMN_SHOW, OnUpdateFormatColumnShow)
+    ON_COMMAND(ID_OPTIONS, OnOptions)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnPrintSetup)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnPrintDirect)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnPrintPreview)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdatePrint)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdatePrint)
 END_MESSAGE_MAP()
 
 namespace
@@ -141,6 +148,7 @@ void CSobrelView::OnInitialUpdate()
     m_grid->Create(client, this, kGridId, WS_CHILD | WS_BORDER | WS_TABSTOP);
     CSobrelDoc* document = Document();
     m_grid->SetEditable(!(document && document->readOnly));
+    ApplyOptionsToGrid();
     if (dataSource)
         LoadTable();
     else
@@ -206,6 +214,7 @@ void CSobrelView::LoadTable()
     const CString table = data.m_strTable;
     ReadInformationTable(table);
     m_grid->ApplyValueLists();
+    ApplyBreakWidth();
     const char decimalPoint = app ? app->decimalPoint : CData::GetDecimalPoint();
     for (int r = 0; r < rowCount; ++r)
     {

@@ -145,6 +145,25 @@ public:
     COleDateTime toDate = COleDateTime::GetCurrentTime();
     CString replacementText;
 
+    // Printing: the grid's pages within the options' margins, with their header and footer.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    // The printable area of a printer's context less the margins beyond the printer's own.
+    CRect PageRect(CDC* pDC) const;
+
+    // The options sheet on a page (0 general, 1 printing); when accepted, the changed options
+    // go to every open table. 1 when accepted, 0 when cancelled.
+    static int RunOptions(int startPage);
+    // Gives the grid the options' colours, grid lines, sizing and font.
+    void ApplyOptionsToGrid();
+    // The text columns break their lines at the options' width (or not at all).
+    void ApplyBreakWidth();
+    // New default decimals: the real columns without their own are formatted again from the
+    // cells' data texts, journalled as one group while the table is writable.
+    void ReformatDefaultDecimals();
+
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     afx_msg void OnSearch();
@@ -213,6 +232,11 @@ protected:
     afx_msg void OnUpdateFormatPaste(CCmdUI* pCmdUI);
     afx_msg void OnUpdateFormatReplace(CCmdUI* pCmdUI);
     afx_msg void OnUpdateFormatColumnShow(CCmdUI* pCmdUI);
+    afx_msg void OnOptions();
+    afx_msg void OnPrintSetup();
+    afx_msg void OnPrintDirect();
+    afx_msg void OnPrintPreview();
+    afx_msg void OnUpdatePrint(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -235,6 +259,8 @@ private:
     void SetRowFormats(const std::vector<int>& rows, const std::function<CString(const CString&)>& newFormat,
                        const CString& groupText);
 
+    // The next print run goes to the printer without its dialog.
+    bool m_printDirect = false;
     std::unique_ptr<CSobrelGrid> m_grid;
     CString m_savedText;
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;
