@@ -163,6 +163,7 @@ void CInPlaceList::EndWithKey(UINT nChar)
 
 void CInPlaceList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    m_bClosedUp = false;
     if (IsNavigationKey(nChar) && (m_bExitOnArrows || ::GetKeyState(VK_CONTROL) < 0))
     {
         EndWithKey(nChar);
@@ -186,9 +187,14 @@ BOOL CInPlaceList::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
 {
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELENDOK)
     {
-        OnSelendOK();
+        // Under the editor's policy an arrow in the closed list only changes the text.
+        if (!m_bEditorList || m_bClosedUp)
+            OnSelendOK();
+        m_bClosedUp = false;
         return TRUE;
     }
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP)
+        m_bClosedUp = true;
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN && m_bEditorList)
         SetDroppedWidth(UINT(CorrectDropWidth()));
     return CComboBox::OnChildNotify(message, wParam, lParam, pResult);

@@ -52,4 +52,6 @@ private:
     bool m_bEnding = false;
     // The data editor's list (GridPolicy::editorDropList).
     bool m_bEditorList = false;
+    // The open list has just closed: a choice that follows was made in it.
+    bool m_bClosedUp = false;
 };

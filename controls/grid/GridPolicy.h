@@ -30,7 +30,8 @@ struct GridPolicy
     // typing it.
     bool editorInPlaceKeys = false;
     // The in-place list drops five cell heights and keeps its cell's width; its list is as wide
-    // as its widest entry, a scroll bar and a "0", at most 200 pixels.
+    // as its widest entry, a scroll bar and a "0", at most 200 pixels. An arrow in the closed
+    // list changes its text and editing goes on.
     bool editorDropList = false;
 
     static GridPolicy Editor()

@@ -240,3 +240,46 @@ TEST(GridEditorCells, AWordBrokenTextIsMeasuredWithinItsMaximumWidth)
     cell->Reset();
     EXPECT_EQ(cell->GetMaxTextWidth(), -1);
 }
+
+TEST(GridEditorCells, TheListEndsOnCtrlWithANavigationKeyTabAndEscape)
+{
+    const struct
+    {
+        UINT key;
+        bool ctrl;
+        bool ends;
+        const char* text;
+    } cases[] = {
+        {VK_DOWN, false, false, "Okno"}, {VK_DOWN, true, true, "Okno"},   {VK_NEXT, true, true, "Okno"},
+        {VK_TAB, false, true, "Okno"},   {VK_ESCAPE, false, true, "Stěna"},
+    };
+    for (const auto& c : cases)
+    {
+        EditorCells g;
+        g.grid.SetItemText(1, 1, "Stěna");
+        g.grid.SetFocusCell(1, 1);
+        g.Press(VK_F2);
+        auto* list = dynamic_cast<CInPlaceList*>(g.Editor(1, 1));
+        ASSERT_NE(list, nullptr);
+        list->SetCurSel(1);
+        g.Press(c.key, c.ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_EQ(g.grid.IsItemEditing(1, 1), !c.ends) << c.key << (c.ctrl ? " with Ctrl" : "");
+        if (!c.ends)
+            continue;
+        EXPECT_EQ(g.grid.endKeys, std::vector<UINT>{c.key}) << c.key;
+        EXPECT_EQ(g.grid.GetItemText(1, 1), c.text) << c.key;
+    }
+
+    // A choice in the dropped list ends the edit.
+    EditorCells g;
+    g.grid.SetFocusCell(1, 1);
+    g.Press(VK_F2);
+    auto* list = dynamic_cast<CInPlaceList*>(g.Editor(1, 1));
+    ASSERT_NE(list, nullptr);
+    list->ShowDropDown(TRUE);
+    UiTest::ProcessEvents();
+    g.Press(VK_DOWN);
+    g.Press(VK_RETURN);
+    EXPECT_FALSE(g.grid.IsItemEditing(1, 1));
+    EXPECT_EQ(g.grid.GetItemText(1, 1), "Okno");
+}
