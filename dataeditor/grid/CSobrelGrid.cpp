@@ -249,6 +249,17 @@ BOOL CSobrelGrid::SetColumnItemData(int col, LPARAM data)
     return TRUE;
 }
 
+BOOL CSobrelGrid::SetColumnBreakWidth(int col, int width)
+{
+    const CColumnInfo* info = GetColumnInfo(col);
+    if (!info || !info->IsText())
+        return FALSE;
+    for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
+        if (CGridCellBase* cell = GetCell(row, col))
+            cell->SetMaxTextWidth(width);
+    return TRUE;
+}
+
 CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals, const CString& falseText,
                                      const CString& trueText)
 {

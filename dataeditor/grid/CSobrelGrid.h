@@ -53,6 +53,9 @@ public:
     // For a long-text column the item data of every data cell of the column (the heading's
     // is the description); false otherwise.
     BOOL SetColumnItemData(int col, LPARAM data);
+    // For a long-text column the width at which the data cells break their lines (-1: none);
+    // false for any other column.
+    BOOL SetColumnBreakWidth(int col, int width);
     // Gives the data cells of every column with a value list the drop-down cell, its values
     // as the options.
     void ApplyValueLists();

@@ -211,9 +211,12 @@ void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, i
             pDC->Rectangle(&cell);
         CRect text = cell;
         text.DeflateRect(margin, 0);
-        const UINT align = pCell && (pCell->GetFormat() & DT_RIGHT) ? DT_RIGHT : DT_LEFT;
+        const UINT format = pCell ? pCell->GetFormat() : 0;
+        const UINT align = (format & DT_RIGHT) ? DT_RIGHT : DT_LEFT;
+        // Texts that break their lines on screen break them on paper.
+        const UINT lines = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
         CFont* old = pDC->SelectObject(row < GetFixedRowCount() ? &m_print->boldFont : &m_print->font);
-        pDC->DrawText(GetItemText(row, col), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
+        pDC->DrawText(GetItemText(row, col), &text, lines | DT_NOPREFIX | align);
         pDC->SelectObject(old);
         left += width;
     }

@@ -184,6 +184,8 @@ int CSobrelView::RunOptions(int startPage)
             view->ReformatDefaultDecimals();
         view->ApplyOptionsToGrid();
         view->ApplyBreakWidth();
+        // Rows measured again for the font and the line breaks; the columns by the row formats.
+        view->m_grid->AutoSize();
         view->ApplyRowFormats();
     }
     return 1;
@@ -220,9 +222,9 @@ void CSobrelView::ApplyBreakWidth()
     CSobrelApp* app = SobrelApp();
     if (!m_grid || !app)
         return;
-    const LPARAM width = app->options.breakText ? app->options.breakTextWidth : -1;
+    const int width = app->options.breakText ? app->options.breakTextWidth : -1;
     for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
-        m_grid->SetColumnItemData(c, width);
+        m_grid->SetColumnBreakWidth(c, width);
 }
 
 void CSobrelView::ReformatDefaultDecimals()

@@ -337,8 +337,8 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
     CSobrelView* view = OpenList(m_list);
     ASSERT_NE(view, nullptr);
     CSobrelGrid& grid = *view->Grid();
-    EXPECT_EQ(grid.GetCell(1, 3)->GetData(), 190);
-    EXPECT_EQ(grid.GetCell(1, 2)->GetData(), 0) << "numbers do not break";
+    EXPECT_EQ(grid.GetCell(1, 3)->GetMaxTextWidth(), 190);
+    EXPECT_EQ(grid.GetCell(1, 2)->GetMaxTextWidth(), -1) << "numbers do not break";
     CClientDC screen(m_app->m_pMainWnd);
     const double dpi = screen.GetDeviceCaps(LOGPIXELSX);
     const int shown = int(190 * 2540 / dpi) / 100;
@@ -356,20 +356,27 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
     EXPECT_TRUE(onPrintPage);
     EXPECT_EQ(int(seen), shown);
     EXPECT_EQ(Options().breakTextWidth, 190);
-    EXPECT_EQ(grid.GetCell(1, 3)->GetData(), 190);
+    EXPECT_EQ(grid.GetCell(1, 3)->GetMaxTextWidth(), 190);
 
     // Untouched, the width keeps its exact value; a new one arrives in screen units.
     OnSheet([](COptionsPropertySheet& sheet) { sheet.PressButton(PSBTN_OK); });
     view->SendMessage(WM_COMMAND, ID_OPTIONS);
     EXPECT_EQ(Options().breakTextWidth, 190);
+    grid.SetItemText(1, 3, "dlouhý popis kotle, který se na jeden řádek nevejde");
     OnSheet([](COptionsPropertySheet& sheet) {
-        sheet.general.SetDlgItemText(IDC_BREAK_WIDTH, "120");
+        sheet.general.SetDlgItemText(IDC_BREAK_WIDTH, "20");
         sheet.PressButton(PSBTN_OK);
     });
     view->SendMessage(WM_COMMAND, ID_OPTIONS);
-    EXPECT_NEAR(Options().breakTextWidth, 120 * dpi / 25.4, 1.0);
-    EXPECT_EQ(grid.GetCell(1, 3)->GetData(), Options().breakTextWidth);
+    EXPECT_NEAR(Options().breakTextWidth, 20 * dpi / 25.4, 1.0);
+    EXPECT_EQ(grid.GetCell(1, 3)->GetMaxTextWidth(), Options().breakTextWidth);
     EXPECT_NE(grid.GetColumnInfo(3), nullptr) << "the heading keeps the description";
+    // The long text takes several lines of a column no wider than the width.
+    EXPECT_LE(grid.GetColumnWidth(3), Options().breakTextWidth);
+    EXPECT_GT(grid.GetRowHeight(1), 2 * grid.GetRowHeight(2));
+    const std::string printed = Page(Print(view, "zalomeni.pdf"), 1);
+    EXPECT_NE(printed.find("dlouhý"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("nevejde"), std::string::npos) << printed;
 
     // Switched off, text columns break no lines.
     OnSheet([](COptionsPropertySheet& sheet) {
@@ -377,5 +384,7 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
         sheet.PressButton(PSBTN_OK);
     });
     view->SendMessage(WM_COMMAND, ID_OPTIONS);
-    EXPECT_EQ(grid.GetCell(1, 3)->GetData(), -1);
+    EXPECT_EQ(grid.GetCell(1, 3)->GetMaxTextWidth(), -1);
+    EXPECT_EQ(grid.GetRowHeight(1), grid.GetRowHeight(2));
+    EXPECT_GT(grid.GetColumnWidth(3), Options().breakTextWidth);
 }
