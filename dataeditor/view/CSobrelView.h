@@ -31,6 +31,8 @@ public:
     // With no column, the picture of an empty table in the middle (the grid paints the rest).
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+    // The grid is offered a command first (its clipboard commands), then the view and document.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     // The editing tool bar is shown for a writable table and hidden for a read-only one.
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 

@@ -1,5 +1,6 @@
-// The table window itself: the picture of a table without columns, the editing tool bar shown
-// while a writable table is active, and the position and language panes of the status bar.
+// The table window itself: commands offered to the grid first, the picture of a table without
+// columns, the editing tool bar shown while a writable table is active, and the position and
+// language panes of the status bar.
 #include "dataeditor/view/CSobrelView.h"
 
 #include "dataeditor/app/CSobrelApp.h"
@@ -30,6 +31,13 @@ void FitPane(CCmdUI* pCmdUI, const CString& text)
     bar->Invalidate();
 }
 } // namespace
+
+BOOL CSobrelView::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
+{
+    if (m_grid && m_grid->GetSafeHwnd() && m_grid->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
 
 void CSobrelView::OnDraw(CDC* pDC)
 {

@@ -1,6 +1,7 @@
 #include "dataeditor/view/tests/ViewFixture.h"
 
 #include "dataeditor/app/CMainFrame.h"
+#include "dataeditor/document/CUndoStep.h"
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/view/ViewIds.h"
 #include "platform/frame/FrameIds.h"
@@ -135,6 +136,25 @@ TEST_F(ViewWindow, TheEditingBarIsHiddenForAReadOnlyTableAndAFloatingBarIsLeftAl
     ASSERT_TRUE(bar.IsFloating());
     Activate(writable);
     EXPECT_FALSE(bar.IsVisible());
+}
+
+TEST_F(ViewWindow, TheGridAnswersTheClipboardCommandsFirst)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenA(), nullptr);
+    Grid().SetFocusCell(1, 1);
+    Grid().SetSelectedRange(1, 1, 1, 1);
+    ASSERT_TRUE(Enabled(ID_EDIT_COPY));
+    m_view->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    Grid().SetFocusCell(3, 1);
+    Grid().SetSelectedRange(3, 1, 3, 1);
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    m_view->SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_STREQ(Grid().GetItemText(3, 1), "Radiátor");
+    ASSERT_FALSE(m_view->Journal().empty());
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::GroupEnd);
+    m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_STREQ(Grid().GetItemText(3, 1), "Ventil");
 }
 
 TEST_F(ViewWindow, PictureOfACatalogue)
