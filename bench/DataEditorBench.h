@@ -41,6 +41,16 @@ public:
         document = dynamic_cast<CSobrelDoc*>(app->GetNextDocTemplate(position)->OpenDocumentFile(nullptr, TRUE));
         return document != nullptr;
     }
+    // A catalogue's cell: a real number in the odd columns, a Czech text in the others.
+    static CString CatalogueCell(int row, int column)
+    {
+        CString text;
+        if (column % 2)
+            text.Format("%d.%d", row, column);
+        else
+            text.Format("Šroubení %d-%d", row, column);
+        return text;
+    }
     // The document's table: columns "Sloupec<n>", real numbers in the odd ones, texts in the
     // others, the cells' texts from cell(row, column), both counted from 0.
     CSobrelView* FillTable(int rows, int columns, const std::function<CString(int, int)>& cell)

@@ -22,14 +22,7 @@ void SearchTextWithMarks(benchmark::State& state)
         state.SkipWithError("the editor did not start");
         return;
     }
-    CSobrelView* view = editor.FillTable(kRows, kColumns, [](int row, int column) {
-        CString text;
-        if (column % 2)
-            text.Format("%d.%d", row, column);
-        else
-            text.Format("Šroubení %d-%d", row, column);
-        return text;
-    });
+    CSobrelView* view = editor.FillTable(kRows, kColumns, DataEditorBench::CatalogueCell);
     CSobrelOptions& options = editor.app->options;
     options.searchMode = 0;
     options.searchReplace = 0;

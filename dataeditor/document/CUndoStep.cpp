@@ -112,9 +112,9 @@ void CUndoStep::FocusAfter(bool quiet)
 
 void CUndoStep::SetCell(const CString& text)
 {
-    CGridCtrl* grid = view->Grid();
+    CSobrelGrid* grid = view->Grid();
     grid->SetItemText(row, column, text);
-    grid->AutoSizeColumn(column);
+    grid->AutoSizeColumnWithButton(column, FALSE);
     grid->Refresh();
 }
 

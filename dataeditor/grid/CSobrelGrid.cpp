@@ -537,6 +537,8 @@ void CSobrelGrid::SetColumnWidthWithButton(int col, int width)
 
 void CSobrelGrid::AutoSizeColumnWithButton(int col, BOOL plain, UINT style)
 {
+    if (m_deferringSizing)
+        m_deferredColumns.insert(col);
     if (!redrawAllowed)
         return;
     AutoSizeColumn(col, style, FALSE);
@@ -552,6 +554,19 @@ void CSobrelGrid::AutoSizeColumnsIfAllowed(BOOL plain, UINT style)
     for (int col = 0; col < GetColumnCount(); ++col)
         if (GetColumnWidth(col) > 0)
             AutoSizeColumnWithButton(col, plain, style);
+    ResetScrollBars();
+}
+
+void CSobrelGrid::DeferSizing(bool defer)
+{
+    m_deferringSizing = defer;
+    redrawAllowed = defer ? FALSE : TRUE;
+    if (defer)
+        return;
+    for (int col : m_deferredColumns)
+        if (col < GetColumnCount())
+            AutoSizeColumnWithButton(col, FALSE);
+    m_deferredColumns.clear();
     ResetScrollBars();
 }
 

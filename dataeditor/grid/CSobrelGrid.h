@@ -109,6 +109,9 @@ public:
     void AutoSizeColumnWithButton(int col, BOOL plain, UINT style = GVS_BOTH);
     void AutoSizeColumnsIfAllowed(BOOL plain, UINT style = GVS_BOTH);
     BOOL RefreshLayout(BOOL invalidate, BOOL plain);
+    // While deferred, the columns asked to be auto-sized are noted and sized once when the
+    // deferral ends (a replay of many cell steps measures each column once).
+    void DeferSizing(bool defer);
     // Rewrites the record numbers of column 0 from a row on.
     void RenumberRows(int from);
 
@@ -177,6 +180,8 @@ public:
     std::vector<CCellID> pendingCells;
 
 private:
+    bool m_deferringSizing = false;
+    std::set<int> m_deferredColumns;
     void DestroyCell(int nRow, int nCol) override;
     struct PrintLayout;
     int PrintedSize(int screenSize) const;

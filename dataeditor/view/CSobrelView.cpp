@@ -25,6 +25,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 IMPLEMENT_DYNCREATE(CSobrelView, CView)
@@ -110,6 +111,22 @@ namespace
 {
 constexpr UINT kGridId = 1658;
 
+// A number shown with thousands separators: each separator followed by three digits.
+bool GroupedByThousands(const std::string& text, const std::string& separator)
+{
+    if (separator.empty() || text.find(separator) == std::string::npos)
+        return false;
+    for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, at + 1))
+    {
+        std::size_t digits = 0;
+        for (std::size_t p = at + separator.size(); p < text.size() && std::isdigit(static_cast<unsigned char>(text[p])); ++p)
+            ++digits;
+        if (digits != 3)
+            return false;
+    }
+    return true;
+}
+
 // A real number with every digit it holds, in the user's decimal separator.
 CString FullDigits(double value, char decimalPoint)
 {
@@ -149,6 +166,8 @@ void CSobrelView::OnInitialUpdate()
     CSobrelDoc* document = Document();
     m_grid->SetEditable(!(document && document->readOnly));
     ApplyOptionsToGrid();
+    // A heading click sorts the rows (in whole-row selection) of a table that may be changed.
+    m_grid->SetHeaderSort(!(document && document->readOnly));
     if (dataSource)
         LoadTable();
     else
@@ -301,11 +320,18 @@ CString CSobrelView::GetDataText(int row, int column) const
 {
     if (!m_grid)
         return CString();
-    // Numbers are written as shown, an unedited real with all its digits as read.
+    // An unedited real with all its digits as read; a number the grid shows grouped in
+    // thousands without the separators; other texts as they stand.
     CString text;
-    if (!m_grid->GetReadValue(row, column, text))
-        text = m_grid->GetDataText(row, column, FALSE);
     std::shared_ptr<CColumnInfo> info = ColumnInfo(column);
+    CSobrelApp* app = SobrelApp();
+    if (!m_grid->GetReadValue(row, column, text))
+    {
+        text = m_grid->GetDataText(row, column, FALSE);
+        if (info && info->IsNumeric() && row >= fixedRows && app &&
+            GroupedByThousands(text.str(), app->thousandSeparator.str()))
+            text = m_grid->GetDataText(row, column, TRUE);
+    }
     if (info && info->type == 1 && row >= fixedRows)
     {
         if (text == m_grid->trueText || text == "1" || text.CompareNoCase("true") == 0)

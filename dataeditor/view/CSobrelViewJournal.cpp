@@ -14,14 +14,17 @@
 
 void CSobrelView::SuspendDrawing()
 {
-    if (m_grid)
-        m_grid->SetDrawingAllowed(FALSE);
+    if (!m_grid)
+        return;
+    m_grid->SetDrawingAllowed(FALSE);
+    m_grid->DeferSizing(true);
 }
 
 void CSobrelView::ResumeDrawing()
 {
     if (!m_grid)
         return;
+    m_grid->DeferSizing(false);
     m_grid->SetDrawingAllowed(TRUE, TRUE);
     m_grid->Refresh();
 }

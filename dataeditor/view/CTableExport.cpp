@@ -149,10 +149,10 @@ bool CTableExport::WriteHtml(const CString& path) const
 
 CString CTableExport::TextField(const CString& text, const CString& separator)
 {
+    if (text.str().find_first_of("\"\r\n") == std::string::npos && text.Find(separator) < 0)
+        return text;
     CString field = text;
     field.Replace("\r\n", "\n");
-    if (field.Find(separator) < 0 && field.Find('"') < 0 && field.Find('\n') < 0 && field.Find('\r') < 0)
-        return field;
     field.Replace("\"", "\"\"");
     return "\"" + field + "\"";
 }
@@ -160,7 +160,7 @@ CString CTableExport::TextField(const CString& text, const CString& separator)
 bool CTableExport::WriteText(const CString& path, const CString& separator) const
 {
     const CString cut = separator.IsEmpty() ? CString(";") : separator;
-    CString text;
+    std::string text;
     const int columns = m_grid.GetColumnCount();
     for (int row = 0; row < m_grid.GetRowCount(); ++row)
     {
@@ -177,20 +177,23 @@ bool CTableExport::WriteText(const CString& path, const CString& separator) cons
                                      : ColumnTypeCodec::Encode(10, -2, false));
             }
             if (!first)
-                text += cut;
-            text += TextField(field, cut);
+                text += cut.str();
+            text += TextField(field, cut).str();
             first = false;
         }
         text += "\n";
     }
-    const std::string cp1250 = Utf8::ToCp1250(text.str());
-    const bool fits = Utf8::FromCp1250(cp1250) == text.str();
+    // A character the code page lacks comes out as "?".
+    text = WithCrLf(text);
+    const std::string cp1250 = Utf8::ToCp1250(text);
+    const bool fits = std::count(cp1250.begin(), cp1250.end(), '?') == std::count(text.begin(), text.end(), '?');
     std::ofstream out(path.GetString(), std::ios::binary | std::ios::trunc);
     if (!out)
         return false;
     if (!fits)
         out << "\xEF\xBB\xBF";
-    out << WithCrLf(fits ? cp1250 : text.str());
+    const std::string& written = fits ? cp1250 : text;
+    out.write(written.data(), std::streamsize(written.size()));
     out.close();
     return bool(out);
 }

@@ -111,8 +111,10 @@ std::string Convert(std::string_view s, const char* to, const char* from)
     if (cd == iconv_t(-1))
         return std::string(s);
     std::string out;
-    std::string input(s);
-    char* in = input.data();
+    out.reserve(s.size() + s.size() / 8);
+    // iconv reads its input through a non-const pointer but does not write to it.
+    const std::string_view input = s;
+    char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
     char buffer[4096];
     while (inLeft > 0)
@@ -130,7 +132,7 @@ std::string Convert(std::string_view s, const char* to, const char* from)
                 std::size_t pos = std::size_t(in - input.data());
                 Decode(input, pos);
                 inLeft -= pos - std::size_t(in - input.data());
-                in = input.data() + pos;
+                in = const_cast<char*>(input.data()) + pos;
             }
             else
             {

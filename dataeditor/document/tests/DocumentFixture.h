@@ -13,6 +13,8 @@
 #include "dataeditor/view/CSobrelView.h"
 #include "platform/dao/tests/DebianPython.h"
 #include "platform/frame/CDocTemplate.h"
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CommonDialogs.h"
 
@@ -89,6 +91,36 @@ book.save(sys.argv[1])
             return nullptr;
         auto* frame = dynamic_cast<CMDIFrameWnd*>(m_app->m_pMainWnd);
         return dynamic_cast<CSobrelDoc*>(frame->MDIGetActive()->GetActiveDocument());
+    }
+    // Answers the next column definition dialog: the name, the kind's index (-1: as it is)
+    // and the decimals (null: the locale's), then OK.
+    static void DefineColumn(const char* name, int kind, const char* decimals)
+    {
+        DialogScript::OnNext(IDD_COLUMN, [=](CDialog& d) {
+            d.SetDlgItemText(IDC_COLUMN_NAME, name);
+            if (kind >= 0)
+            {
+                static_cast<CComboBox*>(d.GetDlgItem(IDC_COLUMN_TYPE))->SetCurSel(kind);
+                d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COLUMN_TYPE, CBN_SELCHANGE),
+                              LPARAM(d.GetDlgItem(IDC_COLUMN_TYPE)->GetSafeHwnd()));
+            }
+            if (decimals)
+            {
+                d.CheckDlgButton(IDC_LOCALE_DECIMALS, BST_UNCHECKED);
+                d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOCALE_DECIMALS, BN_CLICKED));
+                d.SetDlgItemText(IDC_COLUMN_DECIMALS, decimals);
+            }
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+    }
+    // Whether the target's update handler enables the command.
+    static bool CommandEnabled(CCmdTarget* target, UINT id)
+    {
+        CCmdUI state;
+        state.m_nID = id;
+        state.DoUpdate(target, TRUE);
+        return state.m_bEnabled;
     }
     static CGridCtrl& Grid(CSobrelDoc* document) { return *document->View()->Grid(); }
     QByteArray Bytes(const QString& path) const

@@ -56,13 +56,7 @@ protected:
             Grid().SetItemState(cell.row, cell.col, Grid().GetItemState(cell.row, cell.col) | GVIS_SELECTED);
     }
     void Command(UINT id) { m_view->SendMessage(WM_COMMAND, id); }
-    bool Enabled(UINT id) const
-    {
-        CCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(m_view, TRUE);
-        return state.m_bEnabled;
-    }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
 
     CSobrelView* m_view = nullptr;
 };

@@ -206,40 +206,21 @@ TEST_F(EditCommands, AColumnDefinitionChangedRetypesItsCellsAsOneGroup)
 {
     ASSERT_TRUE(Start());
     ASSERT_NE(OpenFiveRows(), nullptr);
-    const auto define = [](const char* name, int kind, const char* decimals) {
-        DialogScript::OnNext(IDD_COLUMN, [=](CDialog& d) {
-            d.SetDlgItemText(IDC_COLUMN_NAME, name);
-            if (kind >= 0)
-            {
-                static_cast<CComboBox*>(d.GetDlgItem(IDC_COLUMN_TYPE))->SetCurSel(kind);
-                d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COLUMN_TYPE, CBN_SELCHANGE),
-                              LPARAM(d.GetDlgItem(IDC_COLUMN_TYPE)->GetSafeHwnd()));
-            }
-            if (decimals)
-            {
-                d.CheckDlgButton(IDC_LOCALE_DECIMALS, BST_UNCHECKED);
-                d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOCALE_DECIMALS, BN_CLICKED));
-                d.SetDlgItemText(IDC_COLUMN_DECIMALS, decimals);
-            }
-            d.SendMessage(WM_COMMAND, IDOK);
-            return IDOK;
-        });
-    };
     // Nothing changed: nothing journalled.
     Select({CCellID(1, 2)});
-    define("Cena", -1, nullptr);
+    DefineColumn("Cena", -1, nullptr);
     Command(ID_COLUMN_EDIT);
     EXPECT_TRUE(m_view->Journal().empty());
 
     // A new name alone is one description step.
-    define("Cena s DPH", -1, nullptr);
+    DefineColumn("Cena s DPH", -1, nullptr);
     Command(ID_COLUMN_EDIT);
     EXPECT_EQ(Grid().GetItemText(0, 2), "Cena s DPH");
     EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::ColumnDescription}));
 
     // Other decimals retype every cell of the column in one group.
     const int decimalsBefore = m_view->ColumnInfo(2)->decimals;
-    define("Cena s DPH", -1, "0");
+    DefineColumn("Cena s DPH", -1, "0");
     Command(ID_COLUMN_EDIT);
     EXPECT_EQ(m_view->ColumnInfo(2)->decimals, 0);
     EXPECT_EQ(Grid().GetItemText(3, 2), "99");

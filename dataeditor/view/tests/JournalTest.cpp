@@ -44,13 +44,7 @@ protected:
                 all += std::string(grid.GetItemText(r, c)) + (c + 1 < grid.GetColumnCount() ? "|" : "\n");
         return all;
     }
-    bool Enabled(UINT id) const
-    {
-        CCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(m_view, TRUE);
-        return state.m_bEnabled;
-    }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
     // Chooses the journal entry at index in the dialog, reporting the entries it showed.
     void ChooseInJournal(int index, std::vector<CString>* shown = nullptr)
     {

@@ -121,13 +121,7 @@ protected:
                     marks += (marks.empty() ? "" : " ") + std::to_string(r) + "," + std::to_string(c);
         return marks;
     }
-    bool Enabled(UINT id) const
-    {
-        CCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(m_view, TRUE);
-        return state.m_bEnabled;
-    }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
 
     CSobrelView* m_view = nullptr;
 };

@@ -17,13 +17,7 @@ protected:
         return m_view;
     }
     CSobrelGrid& Grid() const { return *m_view->Grid(); }
-    bool Enabled(UINT id) const
-    {
-        CCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(m_view, TRUE);
-        return state.m_bEnabled;
-    }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
 
     CSobrelView* m_view = nullptr;
 };

@@ -1,0 +1,371 @@
+// A user's road through a catalogue made by python3-xlwt, command by command as the menus give
+// them: a new column, a column retyped, cells typed with Enter and Tab and a row added at the
+// end, formulas, the sums, a heading sort, a search that replaces, rows moved, a fill and the
+// frozen columns; then everything undone, redone, the journal dialog to a chosen step, the
+// table saved and opened again.
+#include "dataeditor/document/tests/DocumentFixture.h"
+
+#include "dataeditor/app/LanguageText.h"
+#include "dataeditor/controls/ControlIds.h"
+#include "dataeditor/document/CJournalDlg.h"
+#include "dataeditor/document/CTwoColumnListDlg.h"
+#include "dataeditor/document/CUndoStep.h"
+#include "dataeditor/grid/CSobrelGrid.h"
+#include "dataeditor/view/SearchIds.h"
+#include "dataeditor/view/ViewIds.h"
+#include "platform/frame/FrameIds.h"
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CComboBox.h"
+
+namespace
+{
+// The catalogue "Katalog": Název (text), Cena (2 decimals), Počet (long), Poznámka (memo).
+class EditorRoad : public DocumentFixture
+{
+protected:
+    void SetUp() override
+    {
+        DocumentFixture::SetUp();
+        m_path = Folder("cesta.xls");
+        RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+sheet = book.add_sheet('Katalog')
+names = ['Název', 'Cena', 'Počet', 'Poznámka']
+rows = [('Kotel abc', 1000, 1, 'abc'), ('Radiátor', 200, 2, ''), ('Ventil ABC', 50, 3, 'x'),
+        ('Trubka', 10, 4, 'abc def'), ('Čerpadlo', 300, 5, '')]
+for c, name in enumerate(names):
+    sheet.write(0, c, name)
+for r, row in enumerate(rows):
+    for c, value in enumerate(row):
+        if value != '':
+            sheet.write(r + 1, c, value)
+info = book.add_sheet('KatalogInfo')
+for c, name in enumerate(names):
+    info.write(0, c, name)
+for c, kind in enumerate(['dbText', 'dbDouble;2', 'dbLong', 'dbMemo']):
+    info.write(2, c, kind)
+book.save(sys.argv[1])
+)",
+                  {m_path});
+    }
+
+    CSobrelGrid& Grid() const { return *m_view->Grid(); }
+    // Every text of the grid, headings and row numbers included, a line a row.
+    std::string Cells() const
+    {
+        std::string all;
+        for (int r = 0; r < Grid().GetRowCount(); ++r)
+            for (int c = 0; c < Grid().GetColumnCount(); ++c)
+                all += std::string(Grid().GetItemText(r, c)) + (c + 1 < Grid().GetColumnCount() ? "|" : "\n");
+        return all;
+    }
+    // The column's texts without thousands separators.
+    std::string Data(int col) const
+    {
+        std::string texts;
+        for (int r = 1; r < Grid().GetRowCount(); ++r)
+            texts += std::string(Grid().GetDataText(r, col, TRUE)) + (r + 1 < Grid().GetRowCount() ? ";" : "");
+        return texts;
+    }
+    std::string Column(int col) const
+    {
+        std::string texts;
+        for (int r = 1; r < Grid().GetRowCount(); ++r)
+            texts += std::string(Grid().GetItemText(r, col)) + (r + 1 < Grid().GetRowCount() ? ";" : "");
+        return texts;
+    }
+    // The text with "," standing for the user's decimal separator.
+    std::string Local(std::string text) const
+    {
+        std::replace(text.begin(), text.end(), ',', m_app->decimalPoint);
+        return text;
+    }
+    void Command(UINT id) { m_view->SendMessage(WM_COMMAND, id); }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
+    void Focus(int row, int col)
+    {
+        Grid().SetFocusCell(row, col);
+        Grid().SetSelectedRange(row, col, row, col);
+    }
+    // Types into the focus cell and ends the edit with the key.
+    void Type(const char* text, UINT key)
+    {
+        Grid().SetFocus();
+        UiTest::ProcessEvents();
+        UiTest::TypeText(text);
+        UiTest::ProcessEvents();
+        UiTest::PressKey(key);
+        UiTest::ProcessEvents();
+    }
+    void Formula(const char* formula)
+    {
+        DialogScript::OnNext(IDD_CALCULATOR, [formula](CDialog& d) {
+            d.SetDlgItemText(IDC_CALC_FORMULA, formula);
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+        Command(ID_CALCULATOR);
+    }
+    // Chooses the journal entry showing the text.
+    void ChooseInJournal(const CString& text)
+    {
+        DialogScript::OnNext(IDD_JOURNAL, [text](CDialog& d) {
+            auto& journal = static_cast<CJournalDlg&>(d);
+            for (int i = 0; i < journal.list.GetCount(); ++i)
+            {
+                CString entry;
+                journal.list.GetText(i, entry);
+                if (entry.Find(text) >= 0)
+                    journal.list.SetCurSel(i);
+            }
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_JOURNAL_LIST, LBN_SELCHANGE), LPARAM(journal.list.GetSafeHwnd()));
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+        Command(ID_JOURNAL);
+    }
+    // What each step of the road left, to compare undo and redo with.
+    void Passed(const char* step)
+    {
+        m_states.push_back({step, Cells(), m_view->JournalPosition()});
+    }
+    struct State
+    {
+        std::string step;
+        std::string cells;
+        int position;
+    };
+
+    CSobrelView* m_view = nullptr;
+    std::vector<State> m_states;
+};
+} // namespace
+
+TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWorkbook)
+{
+    ASSERT_TRUE(Start());
+    m_app->options.afterEditDirection = 1;
+    CSobrelDoc* document = Open("Katalog$");
+    ASSERT_NE(document, nullptr);
+    m_view = document->View();
+    m_view->GetParentFrame()->ShowWindow(SW_SHOW);
+    m_app->m_pMainWnd->ShowWindow(SW_SHOW);
+    UiTest::ProcessEvents();
+    ASSERT_EQ(Column(3), "1;2;3;4;5");
+    Passed("opened");
+
+    // A new text column before Cena.
+    Focus(1, 2);
+    DefineColumn("Kód", 0, nullptr);
+    Command(ID_COLUMN_INSERT);
+    ASSERT_EQ(m_view->columnCount, 5);
+    EXPECT_EQ(Grid().GetItemText(0, 2), "Kód");
+    Passed("column inserted");
+
+    // Počet becomes a number with one decimal: its cells retyped in one group.
+    Focus(1, 4);
+    const std::size_t before = m_view->Journal().size();
+    DefineColumn("Počet", 1, "1");
+    Command(ID_COLUMN_EDIT);
+    EXPECT_EQ(Column(4), Local("1,0;2,0;3,0;4,0;5,0"));
+    ASSERT_EQ(m_view->Journal().size(), before + 8) << "begin, five cells, the description, end";
+    EXPECT_EQ(m_view->Journal()[before]->kind, CUndoStep::GroupBegin);
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::GroupEnd);
+    Passed("column retyped");
+
+    // Codes typed down the new column with Enter, then Tab to the next column.
+    Focus(1, 2);
+    Type("K1", VK_RETURN);
+    EXPECT_EQ(Grid().GetFocusCell(), CCellID(2, 2));
+    Type("K2", VK_TAB);
+    EXPECT_EQ(Grid().GetFocusCell(), CCellID(2, 3));
+    EXPECT_EQ(Column(2), "K1;K2;;;");
+    Passed("cells typed");
+
+    // The table's last cell: asked first, No adds nothing; without the question a row comes.
+    m_app->options.askOnAddRowOnEnd = 1;
+    ScriptedAnswers::AnswerBox(IDNO);
+    Focus(5, 5);
+    Type("konec", VK_RETURN);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, LanguageText(IDS_ADD_ROW_QUESTION));
+    EXPECT_EQ(m_view->rowCount, 5);
+    Passed("no row added");
+    m_app->options.askOnAddRowOnEnd = 0;
+    Focus(5, 5);
+    Type("poslední", VK_RETURN);
+    EXPECT_EQ(m_view->rowCount, 6);
+    EXPECT_EQ(Grid().GetItemText(6, 0), "6");
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::RowInserted);
+    Passed("row added");
+    Focus(6, 1);
+    Type("Nový", VK_RETURN);
+    Passed("new row named");
+
+    // Prices of the first two rows with VAT; the text column of the selection stays.
+    Grid().SetSelectedRange(1, 1, 2, 3);
+    Formula("X*1.21");
+    EXPECT_EQ(Data(3), Local("1210,00;242,00;50;10;300;"));
+    Passed("prices with VAT");
+    // Twice the row's place in three rows of Počet.
+    Grid().SetSelectedRange(2, 4, 4, 4);
+    Formula("I*2");
+    EXPECT_EQ(Grid().GetItemText(2, 4), Local("2,0"));
+    EXPECT_EQ(Grid().GetItemText(3, 4), Local("4,0"));
+    EXPECT_EQ(Grid().GetItemText(4, 4), Local("6,0"));
+    Passed("row places");
+
+    // The sums of Počet.
+    std::vector<CString> names, sums;
+    DialogScript::OnNext(IDD_TWO_COLUMN_LIST, [&](CDialog& d) {
+        names = static_cast<CTwoColumnListDlg&>(d).firstColumn;
+        sums = static_cast<CTwoColumnListDlg&>(d).secondColumn;
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Grid().SetSelectedRange(1, 4, 6, 4);
+    Command(ID_SUMS);
+    EXPECT_EQ(names, std::vector<CString>{"Počet"});
+    EXPECT_EQ(sums, std::vector<CString>{Local("18,0").c_str()});
+
+    // Whole rows selected, a click on the Název heading sorts by it.
+    Focus(1, 1);
+    Command(ID_ROW_SELECT_MODE);
+    CRect heading;
+    ASSERT_TRUE(Grid().GetCellRect(0, 1, heading));
+    UiTest::MouseDown(&Grid(), heading.CenterPoint());
+    UiTest::MouseUp(&Grid(), heading.CenterPoint());
+    UiTest::ProcessEvents();
+    EXPECT_EQ(Column(1), "Čerpadlo;Kotel abc;Nový;Radiátor;Trubka;Ventil ABC");
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::RowsSorted);
+    Command(ID_ROW_SELECT_MODE);
+    Passed("sorted");
+
+    // "abc" in any case replaced by "xyz" everywhere, as one group.
+    Focus(1, 1);
+    DialogScript::OnNext(IDD_SEARCH, [](CDialog& d) {
+        d.CheckRadioButton(IDC_SEARCH_MODE_TEXT, IDC_SEARCH_MODE_DATE, IDC_SEARCH_MODE_TEXT);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SEARCH_MODE_TEXT, BN_CLICKED));
+        d.SetDlgItemText(IDC_SEARCH_TEXT, "abc");
+        d.CheckDlgButton(IDC_SEARCH_WHOLE_CELL, BST_UNCHECKED);
+        d.CheckDlgButton(IDC_SEARCH_CASE_SENSITIVE, BST_UNCHECKED);
+        d.CheckDlgButton(IDC_SEARCH_HIDE, BST_UNCHECKED);
+        d.CheckDlgButton(IDC_SEARCH_REPLACE, BST_CHECKED);
+        d.SetDlgItemText(IDC_SEARCH_REPLACEMENT, "xyz");
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    const int searchStart = m_view->JournalPosition() + 1;
+    Command(ID_SEARCH);
+    EXPECT_EQ(Column(1), "Čerpadlo;Kotel xyz;Nový;Radiátor;Trubka;Ventil xyz");
+    EXPECT_EQ(Column(5), "poslední;xyz;;;xyz def;x");
+    ASSERT_LT(searchStart, int(m_view->Journal().size()));
+    CString replaced;
+    replaced.Format(LanguageText(IDS_SEARCH_REPLACED).GetString(), "xyz");
+    EXPECT_EQ(m_view->Journal()[searchStart]->oldText, replaced);
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::GroupEnd);
+    EXPECT_TRUE(m_view->found);
+    Passed("replaced");
+
+    // Rows 3 and 5 up by one.
+    Grid().SetSelectedRange(-1, -1, -1, -1);
+    Grid().SetFocusCell(3, 1);
+    Grid().SetItemState(3, 1, Grid().GetItemState(3, 1) | GVIS_SELECTED);
+    Grid().SetItemState(5, 1, Grid().GetItemState(5, 1) | GVIS_SELECTED);
+    Command(ID_ROW_UP);
+    EXPECT_EQ(Column(1), "Čerpadlo;Nový;Kotel xyz;Trubka;Radiátor;Ventil xyz");
+    Passed("rows up");
+
+    // One code filled into three cells.
+    Grid().SetSelectedRange(3, 2, 5, 2);
+    Grid().SetFocusCell(3, 2);
+    DialogScript::OnNext(IDD_TEXT_PROMPT, [](CDialog& d) {
+        d.SetDlgItemText(IDC_PROMPT_TEXT, "K0");
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_FILL);
+    EXPECT_EQ(Column(2), ";;K0;K0;K0;");
+    Passed("filled");
+
+    // The first three columns frozen and free again.
+    Grid().SetSelectedRange(1, 1, 1, 3);
+    Command(ID_FREEZE_COLUMNS);
+    EXPECT_EQ(Grid().GetFixedColumnCount(), 4);
+    Command(ID_FREEZE_COLUMNS);
+    EXPECT_EQ(Grid().GetFixedColumnCount(), 1);
+    const std::string final = Cells();
+    EXPECT_TRUE(document->IsModified());
+
+    // Everything undone: the table as opened, not modified; then everything redone.
+    int undos = 0;
+    while (Enabled(ID_EDIT_UNDO) && undos < 100)
+    {
+        Command(ID_EDIT_UNDO);
+        ++undos;
+        for (const State& state : m_states)
+            if (state.position == m_view->JournalPosition())
+                EXPECT_EQ(Cells(), state.cells) << "undone to: " << state.step;
+    }
+    EXPECT_EQ(Cells(), m_states.front().cells);
+    EXPECT_EQ(m_view->JournalPosition(), -1);
+    EXPECT_FALSE(document->IsModified());
+    int redos = 0;
+    while (Enabled(ID_EDIT_REDO) && redos < 100)
+    {
+        Command(ID_EDIT_REDO);
+        ++redos;
+        for (const State& state : m_states)
+            if (state.position == m_view->JournalPosition())
+                EXPECT_EQ(Cells(), state.cells) << "redone to: " << state.step;
+    }
+    EXPECT_EQ(undos, redos);
+    EXPECT_EQ(Cells(), final);
+    EXPECT_TRUE(document->IsModified());
+
+    // The journal dialog back to before the sort (the sort undone with it), then to the end.
+    CUndoStep* sort = nullptr;
+    for (const auto& step : m_view->Journal())
+        if (step->kind == CUndoStep::RowsSorted)
+            sort = step.get();
+    ASSERT_NE(sort, nullptr);
+    ChooseInJournal(sort->Describe());
+    EXPECT_EQ(Cells(), m_states[std::size_t(std::find_if(m_states.begin(), m_states.end(),
+                                                         [](const State& s) { return s.step == "row places"; }) -
+                                            m_states.begin())]
+                           .cells);
+    int current = 0;
+    const auto entries = m_view->JournalEntries(current);
+    ASSERT_GE(entries.back().step, 0);
+    ChooseInJournal(entries.back().text);
+    EXPECT_EQ(Cells(), final);
+
+    // Saved and opened again: the workbook holds the result.
+    const QByteArray path = m_path.toUtf8();
+    ASSERT_TRUE(document->DoSave(path.constData()));
+    EXPECT_FALSE(document->IsModified());
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("Katalog|'Název'|'Kód'|'Cena;2'|'Počet;1'|'Poznámka'\n"
+                          "Katalog|'Čerpadlo'|''|300.0|5.0|'poslední'\n"
+                          "Katalog|'Nový'|''|''|''|''\n"
+                          "Katalog|'Kotel xyz'|'K0'|1210.0|1.0|'xyz'\n"
+                          "Katalog|'Trubka'|'K0'|10.0|6.0|'xyz def'\n"
+                          "Katalog|'Radiátor'|'K0'|242.0|2.0|''\n"
+                          "Katalog|'Ventil xyz'|''|50.0|4.0|'x'\n"),
+              std::string::npos)
+        << sheets;
+    document->OnCloseDocument();
+    CSobrelDoc* reopened = Open("Katalog$");
+    ASSERT_NE(reopened, nullptr);
+    m_view = reopened->View();
+    EXPECT_EQ(Cells(), "#|Název|Kód|Cena|Počet|Poznámka\n"
+                       "1|Čerpadlo||300|5|poslední\n"
+                       "2|Nový||||\n"
+                       "3|Kotel xyz|K0|1210|1|xyz\n"
+                       "4|Trubka|K0|10|6|xyz def\n"
+                       "5|Radiátor|K0|242|2|\n"
+                       "6|Ventil xyz||50|4|x\n");
+    EXPECT_EQ(m_view->ColumnInfo(2)->type, 10);
+    EXPECT_EQ(m_view->ColumnInfo(4)->decimals, 1);
+}
