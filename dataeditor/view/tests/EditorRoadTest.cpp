@@ -1,18 +1,21 @@
 // A user's road through a catalogue made by python3-xlwt, command by command as the menus give
-// them: a new column, a column retyped, cells typed with Enter and Tab and a row added at the
-// end, formulas, the sums, a heading sort, a search that replaces, rows moved, a fill and the
-// frozen columns; then everything undone, redone, the journal dialog to a chosen step, the
-// table saved and opened again.
+// them: a new column moved to its place, a column retyped, cells typed with Enter and Tab and a
+// row added at the end, formulas, the sums, a heading sort, a search that replaces, rows moved,
+// a fill, the frozen columns and the row formats; then everything undone, redone, the journal
+// dialog to a chosen step, the table saved and opened again.
 #include "dataeditor/document/tests/DocumentFixture.h"
 
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/controls/ControlIds.h"
 #include "dataeditor/document/CJournalDlg.h"
+#include "dataeditor/document/CRowFormatDlg.h"
 #include "dataeditor/document/CTwoColumnListDlg.h"
 #include "dataeditor/document/CUndoStep.h"
 #include "dataeditor/grid/CSobrelGrid.h"
+#include "dataeditor/view/CMoveColumnDlg.h"
 #include "dataeditor/view/SearchIds.h"
 #include "dataeditor/view/ViewIds.h"
+#include "dataeditor/view/WindowIds.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CComboBox.h"
@@ -107,6 +110,20 @@ book.save(sys.argv[1])
         });
         Command(ID_CALCULATOR);
     }
+    // The row-format dialog of the next command: back to no format, then the boxes checked.
+    static void RowFormat(std::initializer_list<UINT> boxes)
+    {
+        DialogScript::OnNext(IDD_ROW_FORMAT, [boxes](CDialog& d) {
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROWFMT_RESET, BN_CLICKED));
+            for (UINT box : boxes)
+            {
+                d.CheckDlgButton(box, BST_CHECKED);
+                d.SendMessage(WM_COMMAND, MAKEWPARAM(box, BN_CLICKED));
+            }
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+    }
     // Chooses the journal entry showing the text.
     void ChooseInJournal(const CString& text)
     {
@@ -155,13 +172,24 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     ASSERT_EQ(Column(3), "1;2;3;4;5");
     Passed("opened");
 
-    // A new text column before Cena.
-    Focus(1, 2);
+    // A new text column at the first, moved one place down in dialog 1019.
+    Focus(1, 1);
     DefineColumn("Kód", 0, nullptr);
     Command(ID_COLUMN_INSERT);
     ASSERT_EQ(m_view->columnCount, 5);
-    EXPECT_EQ(Grid().GetItemText(0, 2), "Kód");
+    EXPECT_EQ(Grid().GetItemText(0, 1), "Kód");
     Passed("column inserted");
+    Focus(1, 1);
+    DialogScript::OnNext(IDD_MOVE_COLUMN, [](CDialog& d) {
+        static_cast<CMoveColumnDlg&>(d).spin.Step(-1);
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_COLUMN_MOVE);
+    EXPECT_EQ(Grid().GetItemText(0, 1), "Název");
+    EXPECT_EQ(Grid().GetItemText(0, 2), "Kód");
+    EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::ColumnMoved);
+    Passed("column moved");
 
     // Počet becomes a number with one decimal: its cells retyped in one group.
     Focus(1, 4);
@@ -295,6 +323,42 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     EXPECT_EQ(Grid().GetFixedColumnCount(), 4);
     Command(ID_FREEZE_COLUMNS);
     EXPECT_EQ(Grid().GetFixedColumnCount(), 1);
+
+    // Row formats: the format column, bold set on rows 1 and 2, row 1's format pasted into row
+    // 4, row 2's cleared, then bold replaced by italic everywhere; the column shown.
+    Focus(1, 1);
+    Command(ID_FORMAT_COLUMN_INSERT);
+    const int format = m_view->FormatColumn();
+    ASSERT_EQ(format, 6);
+    Grid().SetFocusCell(1, 1);
+    Grid().SetSelectedRange(1, 1, 2, 1);
+    RowFormat({IDC_ROWFMT_BOLD});
+    Command(ID_FORMAT_SET);
+    const CString bold = Grid().GetItemText(1, format);
+    EXPECT_EQ(Grid().GetItemText(2, format), bold);
+    EXPECT_FALSE(bold.IsEmpty());
+    Passed("formats set");
+    Focus(1, 1);
+    Command(ID_FORMAT_COPY);
+    Focus(4, 1);
+    Command(ID_FORMAT_PASTE);
+    EXPECT_EQ(Grid().GetItemText(4, format), bold);
+    Passed("format pasted");
+    Focus(2, 1);
+    Command(ID_FORMAT_CLEAR);
+    EXPECT_EQ(Grid().GetItemText(2, format), "");
+    Passed("format cleared");
+    Focus(1, 1);
+    RowFormat({IDC_ROWFMT_ITALIC});
+    Command(ID_FORMAT_REPLACE);
+    const CString italic = Grid().GetItemText(1, format);
+    EXPECT_NE(italic, bold);
+    EXPECT_EQ(Column(format), italic.GetString() + std::string(";;;") + italic.GetString() + ";;");
+    EXPECT_TRUE(Grid().GetCell(4, 1)->GetFont()->lfItalic);
+    Passed("format replaced");
+    EXPECT_EQ(Grid().GetColumnWidth(format), 0);
+    Command(ID_FORMAT_COLUMN_SHOW);
+    EXPECT_GT(Grid().GetColumnWidth(format), 0);
     const std::string final = Cells();
     EXPECT_TRUE(document->IsModified());
 
@@ -346,26 +410,31 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     ASSERT_TRUE(document->DoSave(path.constData()));
     EXPECT_FALSE(document->IsModified());
     const std::string sheets = Xlrd(m_path);
-    EXPECT_NE(sheets.find("Katalog|'Název'|'Kód'|'Cena;2'|'Počet;1'|'Poznámka'\n"
-                          "Katalog|'Čerpadlo'|''|300.0|5.0|'poslední'\n"
-                          "Katalog|'Nový'|''|''|''|''\n"
-                          "Katalog|'Kotel xyz'|'K0'|1210.0|1.0|'xyz'\n"
-                          "Katalog|'Trubka'|'K0'|10.0|6.0|'xyz def'\n"
-                          "Katalog|'Radiátor'|'K0'|242.0|2.0|''\n"
-                          "Katalog|'Ventil xyz'|''|50.0|4.0|'x'\n"),
+    EXPECT_NE(sheets.find("Katalog|'Název'|'Kód'|'Cena;2'|'Počet;1'|'Poznámka'|'Format'\n"
+                          "Katalog|'Čerpadlo'|''|300.0|5.0|'poslední'|'||K|0'\n"
+                          "Katalog|'Nový'|''|''|''|''|''\n"
+                          "Katalog|'Kotel xyz'|'K0'|1210.0|1.0|'xyz'|''\n"
+                          "Katalog|'Trubka'|'K0'|10.0|6.0|'xyz def'|'||K|0'\n"
+                          "Katalog|'Radiátor'|'K0'|242.0|2.0|''|''\n"
+                          "Katalog|'Ventil xyz'|''|50.0|4.0|'x'|''\n"),
               std::string::npos)
         << sheets;
     document->OnCloseDocument();
     CSobrelDoc* reopened = Open("Katalog$");
     ASSERT_NE(reopened, nullptr);
     m_view = reopened->View();
-    EXPECT_EQ(Cells(), "#|Název|Kód|Cena|Počet|Poznámka\n"
-                       "1|Čerpadlo||300|5|poslední\n"
-                       "2|Nový||||\n"
-                       "3|Kotel xyz|K0|1210|1|xyz\n"
-                       "4|Trubka|K0|10|6|xyz def\n"
-                       "5|Radiátor|K0|242|2|\n"
-                       "6|Ventil xyz||50|4|x\n");
+    EXPECT_EQ(Cells(), "#|Název|Kód|Cena|Počet|Poznámka|Format\n"
+                       "1|Čerpadlo||300|5|poslední|||K|0\n"
+                       "2|Nový|||||\n"
+                       "3|Kotel xyz|K0|1210|1|xyz|\n"
+                       "4|Trubka|K0|10|6|xyz def|||K|0\n"
+                       "5|Radiátor|K0|242|2||\n"
+                       "6|Ventil xyz||50|4|x|\n");
+    // The formats applied again (49116): the format column hidden, its rows italic.
+    Command(ID_APPLY_ROW_FORMATS);
+    EXPECT_EQ(Grid().GetColumnWidth(6), 0);
+    EXPECT_TRUE(Grid().GetCell(4, 1)->GetFont()->lfItalic);
+    EXPECT_FALSE(Grid().GetCell(3, 1)->GetFont()->lfItalic);
     EXPECT_EQ(m_view->ColumnInfo(2)->type, 10);
     EXPECT_EQ(m_view->ColumnInfo(4)->decimals, 1);
 }
