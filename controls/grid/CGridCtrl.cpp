@@ -169,11 +169,14 @@ BOOL CGridCtrl::SetRowCount(int nRows)
         m_RowData.resize(std::size_t(nOldRows));
         m_arRowHeights.Resize(nRows, UINT(m_cellDefault.GetHeight()));
         m_RowData.reserve(std::size_t(nRows));
+        const std::uint32_t nAttributes = NewCellAttributes();
         for (int row = nOldRows; row < nRows; row++)
         {
-            m_RowData.emplace_back(std::size_t(m_nCols), nullptr);
+            std::vector<CGridCellRecord> cells;
+            cells.reserve(std::size_t(m_nCols));
             for (int col = 0; col < m_nCols; col++)
-                m_RowData[std::size_t(row)][std::size_t(col)] = CreateCell(row, col);
+                cells.push_back(NewCell(row, col, nAttributes));
+            m_RowData.push_back(std::move(cells));
         }
         m_nRows = nRows;
     }
@@ -209,12 +212,13 @@ BOOL CGridCtrl::SetColumnCount(int nCols)
                 DestroyCell(row, col);
         m_arColWidths.Resize(nCols, UINT(m_cellFixedColDef.GetWidth()));
         const int nOldCols = m_nCols;
+        const std::uint32_t nAttributes = NewCellAttributes();
         for (int row = 0; row < m_nRows; row++)
         {
             auto& cells = m_RowData[std::size_t(row)];
-            cells.resize(std::size_t(nCols), nullptr);
+            cells.resize(std::size_t(nCols));
             for (int col = nOldCols; col < nCols; col++)
-                cells[std::size_t(col)] = CreateCell(row, col);
+                cells[std::size_t(col)] = NewCell(row, col, nAttributes);
         }
         m_nCols = nCols;
     }
@@ -336,10 +340,11 @@ int CGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     try
     {
         m_arColWidths.Insert(nIndex, 0);
+        const std::uint32_t nAttributes = NewCellAttributes();
         for (int row = 0; row < m_nRows; row++)
         {
             auto& cells = m_RowData[std::size_t(row)];
-            cells.insert(cells.begin() + nIndex, CreateCell(row, nIndex));
+            cells.insert(cells.begin() + nIndex, NewCell(row, nIndex, nAttributes));
         }
     }
     catch (const std::bad_alloc&)
@@ -375,9 +380,11 @@ int CGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     try
     {
         m_arRowHeights.Insert(nIndex, 0);
-        std::vector<CGridCellBase*> cells(std::size_t(m_nCols), nullptr);
+        const std::uint32_t nAttributes = NewCellAttributes();
+        std::vector<CGridCellRecord> cells;
+        cells.reserve(std::size_t(m_nCols));
         for (int col = 0; col < m_nCols; col++)
-            cells[std::size_t(col)] = CreateCell(nIndex, col);
+            cells.push_back(NewCell(nIndex, col, nAttributes));
         m_RowData.insert(m_RowData.begin() + nIndex, std::move(cells));
     }
     catch (const std::bad_alloc&)
@@ -489,19 +496,72 @@ void CGridCtrl::RenumberCells(int nFromRow, int nFromCol)
     {
         auto& cells = m_RowData[std::size_t(row)];
         for (int col = nFromCol; col < int(cells.size()); col++)
-            if (CGridCellBase* pCell = cells[std::size_t(col)])
+            if (CGridCellBase* pCell = cells[std::size_t(col)].GetObject())
                 pCell->SetCoords(row, col);
     }
 }
 
 // --- Cells --------------------------------------------------------------------------------------
 
-CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
+CGridCellRecord* CGridCtrl::CellRecord(int nRow, int nCol) const
 {
     if (!IsValid(nRow, nCol) || std::size_t(nRow) >= m_RowData.size())
         return nullptr;
-    const auto& cells = m_RowData[std::size_t(nRow)];
-    return std::size_t(nCol) < cells.size() ? cells[std::size_t(nCol)] : nullptr;
+    auto& cells = m_RowData[std::size_t(nRow)];
+    return std::size_t(nCol) < cells.size() ? &cells[std::size_t(nCol)] : nullptr;
+}
+
+CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
+{
+    CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return nullptr;
+    if (CGridCellBase* pCell = pRecord->GetObject())
+        return pCell;
+    return MakeCellObject(nRow, nCol);
+}
+
+CGridCellBase* CGridCtrl::GetExistingCell(int nRow, int nCol) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    return pRecord ? pRecord->GetObject() : nullptr;
+}
+
+void CGridCtrl::FillFromRecord(CGridCell& cell, const CGridCellRecord& record, int nRow, int nCol) const
+{
+    const CGridAttributeSets::Attributes& attributes = m_attributeSets.Get(record.GetAttributes());
+    cell.SetGrid(const_cast<CGridCtrl*>(this));
+    cell.SetCoords(nRow, nCol);
+    cell.SetState(record.GetState());
+    cell.SetText(record.GetText());
+    cell.SetFormat(attributes.nFormat);
+    cell.SetTextClr(attributes.crFgClr);
+    cell.SetBackClr(attributes.crBkClr);
+    cell.SetFont(attributes.bFont ? &attributes.lfFont : nullptr);
+    cell.SetMargin(attributes.nMargin);
+    cell.SetImage(attributes.nImage);
+    cell.SetData(attributes.lParam);
+    cell.SetMaxTextWidth(attributes.nMaxTextWidth);
+}
+
+CGridCellBase* CGridCtrl::CellToUse(int nRow, int nCol, CGridCell& scratch) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return nullptr;
+    if (CGridCellBase* pCell = pRecord->GetObject())
+        return pCell;
+    FillFromRecord(scratch, *pRecord, nRow, nCol);
+    return &scratch;
+}
+
+CGridCellBase* CGridCtrl::MakeCellObject(int nRow, int nCol) const
+{
+    CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    auto* pCell = new CGridCell;
+    FillFromRecord(*pCell, *pRecord, nRow, nCol);
+    pRecord->SetObject(pCell);
+    return pCell;
 }
 
 BOOL CGridCtrl::SetCellType(int nRow, int nCol, const CRuntimeClass* pRuntimeClass)
@@ -511,15 +571,13 @@ BOOL CGridCtrl::SetCellType(int nRow, int nCol, const CRuntimeClass* pRuntimeCla
     auto* pNewCell = static_cast<CGridCellBase*>(pRuntimeClass->CreateObject());
     if (!pNewCell)
         return FALSE;
-    CGridCellBase*& slot = m_RowData[std::size_t(nRow)][std::size_t(nCol)];
-    CGridCellBase* pOldCell = slot;
-    if (pOldCell)
+    CGridCell scratch;
+    if (const CGridCellBase* pOldCell = CellToUse(nRow, nCol, scratch))
         pNewCell->CopyFrom(*pOldCell);
     else
         pNewCell->SetGrid(this);
     pNewCell->SetCoords(nRow, nCol);
-    slot = pNewCell;
-    delete pOldCell;
+    CellRecord(nRow, nCol)->SetObject(pNewCell);
     return TRUE;
 }
 
@@ -541,6 +599,29 @@ CGridDefaultCell* CGridCtrl::GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) cons
     if (bFixedCol)
         return &self->m_cellFixedColDef;
     return &self->m_cellDefault;
+}
+
+std::uint32_t CGridCtrl::NewCellAttributes()
+{
+    CGridAttributeSets::Attributes attributes;
+    attributes.nFormat = m_cellDefault.GetFormat();
+    const std::int64_t nIndex = m_attributeSets.Find(attributes);
+    return nIndex < 0 ? 0 : std::uint32_t(nIndex);
+}
+
+CGridCellRecord CGridCtrl::NewCell(int nRow, int nCol, std::uint32_t nAttributes)
+{
+    DWORD nState = 0;
+    if (nRow < m_nFixedRows)
+        nState |= GVIS_FIXED | GVIS_FIXEDROW;
+    if (nCol < m_nFixedCols)
+        nState |= GVIS_FIXED | GVIS_FIXEDCOL;
+    if (m_pRtcDefault == RUNTIME_CLASS(CGridCell))
+        return CGridCellRecord(nState, nAttributes);
+    CGridCellRecord record;
+    if (CGridCellBase* pCell = CreateCell(nRow, nCol))
+        record.SetObject(pCell);
+    return record;
 }
 
 CGridCellBase* CGridCtrl::CreateCell(int nRow, int nCol)
@@ -565,43 +646,36 @@ CGridCellBase* CGridCtrl::CreateCell(int nRow, int nCol)
 void CGridCtrl::DestroyCell(int nRow, int nCol)
 {
     SetItemState(nRow, nCol, 0);
-    if (std::size_t(nRow) >= m_RowData.size())
-        return;
-    auto& cells = m_RowData[std::size_t(nRow)];
-    if (std::size_t(nCol) >= cells.size())
-        return;
-    delete cells[std::size_t(nCol)];
-    cells[std::size_t(nCol)] = nullptr;
+    if (CGridCellRecord* pRecord = CellRecord(nRow, nCol))
+        *pRecord = CGridCellRecord();
 }
 
 // --- Items -----------------------------------------------------------------------------------------
 
 BOOL CGridCtrl::SetItem(const GridItem* pItem)
 {
-    if (!pItem)
+    if (!pItem || !CellRecord(pItem->row, pItem->col))
         return FALSE;
-    CGridCellBase* pCell = GetCell(pItem->row, pItem->col);
-    if (!pCell)
-        return FALSE;
-    SetModified(TRUE, pItem->row, pItem->col);
+    const int nRow = pItem->row, nCol = pItem->col;
+    SetModified(TRUE, nRow, nCol);
     if (pItem->mask & GVIF_TEXT)
-        pCell->SetText(pItem->strText);
+        StoreText(nRow, nCol, pItem->strText);
     if (pItem->mask & GVIF_PARAM)
-        pCell->SetData(pItem->lParam);
+        SetItemData(nRow, nCol, pItem->lParam);
     if (pItem->mask & GVIF_IMAGE)
-        pCell->SetImage(pItem->iImage);
+        SetItemImage(nRow, nCol, pItem->iImage);
     if (pItem->mask & GVIF_STATE)
-        SetItemState(pItem->row, pItem->col, pItem->nState);
+        SetItemState(nRow, nCol, pItem->nState);
     if (pItem->mask & GVIF_FORMAT)
-        pCell->SetFormat(pItem->nFormat);
+        SetItemFormat(nRow, nCol, pItem->nFormat);
     if (pItem->mask & GVIF_BKCLR)
-        pCell->SetBackClr(pItem->crBkClr);
+        SetItemBkColour(nRow, nCol, pItem->crBkClr);
     if (pItem->mask & GVIF_FGCLR)
-        pCell->SetTextClr(pItem->crFgClr);
+        SetItemFgColour(nRow, nCol, pItem->crFgClr);
     if (pItem->mask & GVIF_FONT)
-        pCell->SetFont(&pItem->lfFont);
+        SetItemFont(nRow, nCol, &pItem->lfFont);
     if (pItem->mask & GVIF_MARGIN)
-        pCell->SetMargin(pItem->nMargin);
+        SetItemMargin(nRow, nCol, pItem->nMargin);
     return TRUE;
 }
 
@@ -609,7 +683,8 @@ BOOL CGridCtrl::GetItem(GridItem* pItem)
 {
     if (!pItem)
         return FALSE;
-    CGridCellBase* pCell = GetCell(pItem->row, pItem->col);
+    CGridCell scratch;
+    const CGridCellBase* pCell = CellToUse(pItem->row, pItem->col, scratch);
     if (!pCell)
         return FALSE;
     if (pItem->mask & GVIF_TEXT)

@@ -1,11 +1,13 @@
 #pragma once
-// The owner-drawn grid window: rows and columns of cell objects, the first of which may be fixed
+// The owner-drawn grid window: rows and columns of cells, the first of which may be fixed
 // (headings that do not scroll), four default cells that give every cell its default attributes,
 // drawing, scrolling, selection, keys, mouse, in-place editing, clipboard, drag-and-drop and sorting.
 // The owner hears of the grid through WM_NOTIFY (GridNotify, GridDispInfo) and through the
 // WM_COMMAND posted after a left-button release.
 
 #include "controls/grid/CCellID.h"
+#include "controls/grid/CGridAttributeSets.h"
+#include "controls/grid/CGridCellRecord.h"
 #include "controls/grid/CCellRange.h"
 #include "controls/grid/CGridCell.h"
 #include "controls/grid/CGridDefaultCell.h"
@@ -65,6 +67,8 @@ public:
     BOOL DeleteNonFixedRows();
     BOOL DeleteAllItems();
 
+    // The cell object; a compact cell (a plain text cell without a class of its own) becomes one
+    // here and stays one, so that the pointer lasts as long as the cell.
     CGridCellBase* GetCell(int nRow, int nCol) const;
     BOOL SetCellType(int nRow, int nCol, const CRuntimeClass* pRuntimeClass);
     // The class of the cells that new rows and columns get (CGridCell unless set).
@@ -89,7 +93,21 @@ public:
     BOOL SetItemFormat(int nRow, int nCol, UINT nFormat);
     BOOL SetItemBkColour(int nRow, int nCol, COLORREF cr = CLR_DEFAULT);
     BOOL SetItemFgColour(int nRow, int nCol, COLORREF cr = CLR_DEFAULT);
+    BOOL SetItemData(int nRow, int nCol, LPARAM lParam);
+    BOOL SetItemFont(int nRow, int nCol, const LOGFONT* plf);
+    BOOL SetItemMargin(int nRow, int nCol, UINT nMargin);
+    // The widest a word-broken text of the cell may be measured, margins included; -1: no limit.
+    BOOL SetItemMaxTextWidth(int nRow, int nCol, int nWidth);
     CString GetItemText(int nRow, int nCol) const;
+    // The cell's text without a copy: valid until the cell changes.
+    LPCTSTR PeekItemText(int nRow, int nCol) const;
+    LPARAM GetItemData(int nRow, int nCol) const;
+    UINT GetItemFormat(int nRow, int nCol) const;
+    COLORREF GetItemBkColour(int nRow, int nCol) const;
+    COLORREF GetItemFgColour(int nRow, int nCol) const;
+    // The cell's own font, else its default cell's.
+    const LOGFONT* GetItemFont(int nRow, int nCol) const;
+    BOOL IsItemDefaultFont(int nRow, int nCol) const;
     int GetItemImage(int nRow, int nCol) const;
     UINT GetItemState(int nRow, int nCol) const;
     BOOL IsItemEditing(int nRow, int nCol);
@@ -332,6 +350,27 @@ protected:
     {
         return (std::uint64_t(std::uint32_t(nCol)) << 32) | std::uint32_t(nRow);
     }
+    // The stored cell; null out of range.
+    CGridCellRecord* CellRecord(int nRow, int nCol) const;
+    // The cell's object when it has one (never makes one); null for a compact cell.
+    CGridCellBase* GetExistingCell(int nRow, int nCol) const;
+    // A cell to draw, measure or ask for a moment: its object, or the scratch cell made like it.
+    CGridCellBase* CellToUse(int nRow, int nCol, CGridCell& scratch) const;
+    void FillFromRecord(CGridCell& cell, const CGridCellRecord& record, int nRow, int nCol) const;
+    CGridCellBase* MakeCellObject(int nRow, int nCol) const;
+    // A new cell: a record, or an object of the default cell class when that is not the plain one.
+    CGridCellRecord NewCell(int nRow, int nCol, std::uint32_t nAttributes);
+    // The attribute set of new compact cells (the default cell's format).
+    std::uint32_t NewCellAttributes();
+    // Changes one attribute: through the object, or by moving the record to another attribute set.
+    template <class ObjectChange, class AttributeChange>
+    BOOL ChangeCell(int nRow, int nCol, ObjectChange onObject, AttributeChange onAttributes);
+    // Reads one attribute: from the object, or from the record's attribute set.
+    template <class T>
+    T ReadAttribute(int nRow, int nCol, T fallback, T (CGridCellBase::*getter)() const,
+                    T CGridAttributeSets::Attributes::*member) const;
+    // Sets a cell's text, nothing else.
+    void StoreText(int nRow, int nCol, LPCTSTR szText);
     void ScrollTo(int nBar, UINT nSBCode);
     static int FirstScrolledIndex(const GridSizes& sizes, int nFixed, int nScrollPos);
     static int LastVisibleIndex(const GridSizes& sizes, int nFixedSize, int nFirst, int nClientEnd, int& nEnd);
@@ -353,7 +392,9 @@ protected:
     int m_nFixedCols = 0;
     GridSizes m_arRowHeights;
     GridSizes m_arColWidths;
-    std::vector<std::vector<CGridCellBase*>> m_RowData;
+    // Mutable: GetCell turns a compact cell into an object.
+    mutable std::vector<std::vector<CGridCellRecord>> m_RowData;
+    CGridAttributeSets m_attributeSets;
     const CRuntimeClass* m_pRtcDefault = nullptr;
     CGridDefaultCell m_cellDefault, m_cellFixedColDef, m_cellFixedRowDef, m_cellFixedRowColDef;
 

@@ -7,22 +7,65 @@
 
 // --- Cell attributes ---------------------------------------------------------------------------
 
+template <class ObjectChange, class AttributeChange>
+BOOL CGridCtrl::ChangeCell(int nRow, int nCol, ObjectChange onObject, AttributeChange onAttributes)
+{
+    CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return FALSE;
+    if (CGridCellBase* pCell = pRecord->GetObject())
+    {
+        onObject(*pCell);
+        return TRUE;
+    }
+    CGridAttributeSets::Attributes attributes = m_attributeSets.Get(pRecord->GetAttributes());
+    onAttributes(attributes);
+    if (attributes == m_attributeSets.Get(pRecord->GetAttributes()))
+        return TRUE;
+    const std::int64_t nIndex = m_attributeSets.Find(attributes);
+    if (nIndex >= 0)
+        pRecord->SetAttributes(std::uint32_t(nIndex));
+    else
+        onObject(*MakeCellObject(nRow, nCol));
+    return TRUE;
+}
+
+void CGridCtrl::StoreText(int nRow, int nCol, LPCTSTR szText)
+{
+    if (CGridCellRecord* pRecord = CellRecord(nRow, nCol))
+    {
+        if (CGridCellBase* pCell = pRecord->GetObject())
+            pCell->SetText(szText);
+        else
+            pRecord->SetText(szText);
+    }
+}
+
 BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
+    if (!CellRecord(nRow, nCol))
         return FALSE;
-    pCell->SetText(str);
+    StoreText(nRow, nCol, str);
     SetModified(TRUE, nRow, nCol);
     return TRUE;
 }
 
 BOOL CGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
+    if (!ChangeCell(
+            nRow, nCol, [&](CGridCellBase& cell) { cell.SetImage(iImage); },
+            [&](CGridAttributeSets::Attributes& attributes) { attributes.nImage = iImage; }))
         return FALSE;
-    pCell->SetImage(iImage);
+    SetModified(TRUE, nRow, nCol);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemData(int nRow, int nCol, LPARAM lParam)
+{
+    if (!ChangeCell(
+            nRow, nCol, [&](CGridCellBase& cell) { cell.SetData(lParam); },
+            [&](CGridAttributeSets::Attributes& attributes) { attributes.lParam = lParam; }))
+        return FALSE;
     SetModified(TRUE, nRow, nCol);
     return TRUE;
 }
@@ -30,74 +73,173 @@ BOOL CGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
 BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT state)
 {
     // A place outside the grid has no cell and never enters the selection.
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
+    CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
         return FALSE;
     const bool bSelected = IsCellSelected(nRow, nCol);
     if (!bSelected && (state & GVIS_SELECTED))
         m_SelectedCellMap[CellKey(nRow, nCol)] = CCellID(nRow, nCol);
     else if (bSelected && !(state & GVIS_SELECTED))
         m_SelectedCellMap.erase(CellKey(nRow, nCol));
-    pCell->SetState(state);
+    if (CGridCellBase* pCell = pRecord->GetObject())
+        pCell->SetState(state);
+    else
+        pRecord->SetState(state);
     return TRUE;
 }
 
 BOOL CGridCtrl::SetItemFormat(int nRow, int nCol, UINT nFormat)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
-        return FALSE;
-    pCell->SetFormat(nFormat);
-    return TRUE;
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetFormat(nFormat); },
+        [&](CGridAttributeSets::Attributes& attributes) { attributes.nFormat = nFormat; });
 }
 
 BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
-        return FALSE;
-    pCell->SetBackClr(cr);
-    return TRUE;
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetBackClr(cr); },
+        [&](CGridAttributeSets::Attributes& attributes) { attributes.crBkClr = cr; });
 }
 
 BOOL CGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
-        return FALSE;
-    pCell->SetTextClr(cr);
-    return TRUE;
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetTextClr(cr); },
+        [&](CGridAttributeSets::Attributes& attributes) { attributes.crFgClr = cr; });
+}
+
+BOOL CGridCtrl::SetItemFont(int nRow, int nCol, const LOGFONT* plf)
+{
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetFont(plf); },
+        [&](CGridAttributeSets::Attributes& attributes)
+        {
+            attributes.bFont = plf != nullptr;
+            attributes.lfFont = plf ? *plf : LOGFONT{};
+        });
+}
+
+BOOL CGridCtrl::SetItemMargin(int nRow, int nCol, UINT nMargin)
+{
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetMargin(nMargin); },
+        [&](CGridAttributeSets::Attributes& attributes) { attributes.nMargin = nMargin; });
+}
+
+BOOL CGridCtrl::SetItemMaxTextWidth(int nRow, int nCol, int nWidth)
+{
+    return ChangeCell(
+        nRow, nCol, [&](CGridCellBase& cell) { cell.SetMaxTextWidth(nWidth); },
+        [&](CGridAttributeSets::Attributes& attributes) { attributes.nMaxTextWidth = nWidth; });
+}
+
+LPCTSTR CGridCtrl::PeekItemText(int nRow, int nCol) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return "";
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+    {
+        LPCTSTR szText = pCell->GetText();
+        return szText ? szText : "";
+    }
+    return pRecord->GetText();
 }
 
 CString CGridCtrl::GetItemText(int nRow, int nCol) const
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
-        return CString();
-    return CString(pCell->GetText());
+    return CString(PeekItemText(nRow, nCol));
+}
+
+template <class T>
+T CGridCtrl::ReadAttribute(int nRow, int nCol, T fallback, T (CGridCellBase::*getter)() const,
+                           T CGridAttributeSets::Attributes::*member) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return fallback;
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+        return (pCell->*getter)();
+    return m_attributeSets.Get(pRecord->GetAttributes()).*member;
 }
 
 int CGridCtrl::GetItemImage(int nRow, int nCol) const
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->GetImage() : -1;
+    return ReadAttribute(nRow, nCol, -1, &CGridCellBase::GetImage, &CGridAttributeSets::Attributes::nImage);
+}
+
+LPARAM CGridCtrl::GetItemData(int nRow, int nCol) const
+{
+    return ReadAttribute(nRow, nCol, LPARAM(0), &CGridCellBase::GetData,
+                         &CGridAttributeSets::Attributes::lParam);
 }
 
 UINT CGridCtrl::GetItemState(int nRow, int nCol) const
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    return pCell ? UINT(pCell->GetState()) : 0;
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return 0;
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+        return UINT(pCell->GetState());
+    return UINT(pRecord->GetState());
+}
+
+UINT CGridCtrl::GetItemFormat(int nRow, int nCol) const
+{
+    CGridCell scratch;
+    const CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
+    return pCell ? UINT(pCell->GetFormat()) : 0;
+}
+
+COLORREF CGridCtrl::GetItemBkColour(int nRow, int nCol) const
+{
+    CGridCell scratch;
+    const CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
+    return pCell ? pCell->GetBackClr() : CLR_DEFAULT;
+}
+
+COLORREF CGridCtrl::GetItemFgColour(int nRow, int nCol) const
+{
+    CGridCell scratch;
+    const CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
+    return pCell ? pCell->GetTextClr() : CLR_DEFAULT;
+}
+
+const LOGFONT* CGridCtrl::GetItemFont(int nRow, int nCol) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return nullptr;
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+        return pCell->GetFont();
+    const CGridAttributeSets::Attributes& attributes = m_attributeSets.Get(pRecord->GetAttributes());
+    if (attributes.bFont)
+        return &attributes.lfFont;
+    const DWORD nState = pRecord->GetState();
+    return GetDefaultCell((nState & GVIS_FIXEDROW) != 0, (nState & GVIS_FIXEDCOL) != 0)->GetFont();
+}
+
+BOOL CGridCtrl::IsItemDefaultFont(int nRow, int nCol) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return TRUE;
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+        return pCell->IsDefaultFont();
+    return !m_attributeSets.Get(pRecord->GetAttributes()).bFont;
 }
 
 BOOL CGridCtrl::IsItemEditing(int nRow, int nCol)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCellBase* pCell = GetExistingCell(nRow, nCol);
     return pCell ? pCell->IsEditing() : FALSE;
 }
 
 CSize CGridCtrl::GetTextExtent(int nRow, int nCol, LPCTSTR str)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCell scratch;
+    CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
     return pCell ? pCell->GetTextExtent(str, nullptr) : CSize(0, 0);
 }
 
@@ -178,8 +320,9 @@ BOOL CGridCtrl::AutoSizeColumn(int nCol, UINT nAutoSizeStyle, BOOL bResetScroll)
     MeasuredRows(nAutoSizeStyle ? nAutoSizeStyle : m_nAutoSizeColumnStyle, m_nFixedRows, m_nRows, first,
                  last);
     int nWidth = 0;
+    CGridCell scratch;
     for (int row = first; row <= last; row++)
-        if (CGridCellBase* pCell = GetCell(row, nCol))
+        if (CGridCellBase* pCell = CellToUse(row, nCol, scratch))
             nWidth = std::max(nWidth, int(pCell->GetCellExtent(pDC).cx));
     m_arColWidths.Set(nCol, UINT(nWidth));
     ReleaseDC(pDC);
@@ -196,8 +339,9 @@ BOOL CGridCtrl::AutoSizeRow(int nRow, BOOL bResetScroll)
     if (!pDC)
         return FALSE;
     int nHeight = 0;
+    CGridCell scratch;
     for (int col = 0; col < m_nCols; col++)
-        if (CGridCellBase* pCell = GetCell(nRow, col))
+        if (CGridCellBase* pCell = CellToUse(nRow, col, scratch))
             nHeight = std::max(nHeight, int(pCell->GetCellExtent(pDC).cy));
     m_arRowHeights.Set(nRow, UINT(nHeight));
     ReleaseDC(pDC);
@@ -227,6 +371,7 @@ void CGridCtrl::AutoSize(UINT nAutoSizeStyle)
         if (m_arRowHeights.Size(row) > 0)
             m_arRowHeights.Set(row, 1);
 
+    CGridCell scratch;
     for (int col = 0; col < m_nCols; col++)
     {
         if (m_arColWidths.Size(col) == 0)
@@ -236,7 +381,7 @@ void CGridCtrl::AutoSize(UINT nAutoSizeStyle)
         {
             if (m_arRowHeights.Size(row) == 0)
                 continue;
-            CGridCellBase* pCell = GetCell(row, col);
+            CGridCellBase* pCell = CellToUse(row, col, scratch);
             if (!pCell)
                 continue;
             const CSize size = pCell->GetCellExtent(pDC);
@@ -348,8 +493,8 @@ void CGridCtrl::SetModified(BOOL bModified, int nRow, int nCol)
     if (!m_bModified)
         for (int row = 0; row < m_nRows; row++)
             for (int col = 0; col < m_nCols; col++)
-                if (CGridCellBase* pCell = GetCell(row, col); pCell && pCell->IsModified())
-                    SetItemState(row, col, pCell->GetState() & ~GVIS_MODIFIED);
+                if (const UINT nState = GetItemState(row, col); nState & GVIS_MODIFIED)
+                    SetItemState(row, col, nState & ~GVIS_MODIFIED);
 }
 
 BOOL CGridCtrl::GetModified(int nRow, int nCol) const

@@ -17,22 +17,21 @@
 
 BOOL CGridCtrl::ReplaceCellText(int nRow, int nCol, LPCTSTR szText)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell || !IsCellEditable(nRow, nCol))
+    if (!CellRecord(nRow, nCol) || !IsCellEditable(nRow, nCol))
         return FALSE;
     if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0)
         return FALSE;
     const CString strOld = GetItemText(nRow, nCol);
     if (strOld == szText)
         return TRUE;
-    pCell->SetText(szText);
+    StoreText(nRow, nCol, szText);
     if (ValidateEdit(nRow, nCol, szText) && SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT) >= 0)
     {
         SetModified(TRUE, nRow, nCol);
         RedrawCell(nRow, nCol);
         return TRUE;
     }
-    pCell->SetText(strOld);
+    StoreText(nRow, nCol, strOld);
     return FALSE;
 }
 
@@ -51,11 +50,10 @@ void CGridCtrl::ClearCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCo
 
 void CGridCtrl::ClearCellInforming(int nRow, int nCol)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
+    if (!CellRecord(nRow, nCol))
         return;
     SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT);
-    pCell->SetText(_T(""));
+    StoreText(nRow, nCol, _T(""));
     SetModified(TRUE, nRow, nCol);
     SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT);
 }
@@ -93,7 +91,7 @@ CString CGridCtrl::GetSelectionText() const
     if (m_policy.editorClipboard)
         return GridClipboardText::BlockText(
             range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol(),
-            [this](int row, int col) { return GetCell(row, col) && IsCellSelected(row, col); },
+            [this](int row, int col) { return CellRecord(row, col) && IsCellSelected(row, col); },
             [this](int row, int col) { return GetItemText(row, col); });
     std::string text;
     for (int row = range.GetMinRow(); row <= range.GetMaxRow(); row++)
@@ -130,11 +128,10 @@ BOOL CGridCtrl::PasteEditorText(CCellID cell, const CString& text)
         for (std::size_t j = 0; j < lines[i].size(); j++)
         {
             const int row = cell.row + int(i), col = cell.col + int(j);
-            CGridCellBase* pCell = GetCell(row, col);
-            if (!pCell)
+            if (!CellRecord(row, col))
                 continue;
             SendMessageToParent(row, col, GVN_BEGINLABELEDIT);
-            pCell->SetText(lines[i][j]);
+            StoreText(row, col, lines[i][j]);
             SetModified(TRUE, row, col);
             SendMessageToParent(row, col, GVN_ENDLABELEDIT);
             SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
@@ -221,7 +218,7 @@ void CGridCtrl::OnEditPaste()
     const CCellID cell = IsValid(m_idCurrentCell) ? m_idCurrentCell : GetFirstScrolledCell();
     if (!IsValid(cell))
         return;
-    CGridCellBase* pCell = GetCell(cell.row, cell.col);
+    CGridCellBase* pCell = GetExistingCell(cell.row, cell.col);
     if (pCell && pCell->IsEditing() && pCell->GetEditWnd())
     {
         // The cell being edited takes the text into its edit.
@@ -406,7 +403,7 @@ BOOL CGridCtrl::ReorderRows(int nFirstRow, const std::vector<int>& order)
     const int count = int(order.size());
     if (nFirstRow < 0 || nFirstRow + count > m_nRows)
         return FALSE;
-    std::vector<std::vector<CGridCellBase*>> rows(order.size());
+    std::vector<std::vector<CGridCellRecord>> rows(order.size());
     for (int i = 0; i < count; i++)
         rows[std::size_t(i)] = std::move(m_RowData[std::size_t(nFirstRow + order[std::size_t(i)])]);
     std::move(rows.begin(), rows.end(), m_RowData.begin() + nFirstRow);
@@ -415,7 +412,7 @@ BOOL CGridCtrl::ReorderRows(int nFirstRow, const std::vector<int>& order)
     {
         const auto& cells = m_RowData[std::size_t(row)];
         for (int col = 0; col < int(cells.size()); col++)
-            if (CGridCellBase* pCell = cells[std::size_t(col)])
+            if (CGridCellBase* pCell = cells[std::size_t(col)].GetObject())
                 pCell->SetCoords(row, col);
     }
     return TRUE;
@@ -427,9 +424,9 @@ void CGridCtrl::SwapRows(int nRow1, int nRow2)
     m_arRowHeights.Swap(nRow1, nRow2);
     for (int col = 0; col < m_nCols; col++)
     {
-        if (CGridCellBase* pCell = GetCell(nRow1, col))
+        if (CGridCellBase* pCell = GetExistingCell(nRow1, col))
             pCell->SetCoords(nRow1, col);
-        if (CGridCellBase* pCell = GetCell(nRow2, col))
+        if (CGridCellBase* pCell = GetExistingCell(nRow2, col))
             pCell->SetCoords(nRow2, col);
     }
 }
@@ -444,31 +441,46 @@ BOOL CGridCtrl::QuickSortRows(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending
     if (high <= low)
         return FALSE;
 
-    auto cell = [&](int row) { return reinterpret_cast<LPARAM>(GetCell(row, nCol)); };
+    // Compact cells are compared through scratch cells made like them. The smaller part is sorted
+    // by a call and the larger one in this loop, so that the calls nest no deeper than log n.
+    CGridCell first, second, pivotCell;
+    auto cell = [&](int row, CGridCell& scratch)
+    { return reinterpret_cast<LPARAM>(CellToUse(row, nCol, scratch)); };
     auto compare = [&](int rowA, LPARAM b)
     {
-        const int result = pfnCompare(cell(rowA), b, data);
+        const int result = pfnCompare(cell(rowA, first), b, data);
         return bAscending ? result : -result;
     };
-    // The pivot cell object stays the same while rows move around it.
-    const LPARAM pivot = cell((low + high) / 2);
-    int i = low, j = high;
-    while (i <= j)
+    while (low < high)
     {
-        while (i < high && compare(i, pivot) < 0)
-            i++;
-        while (j > low && compare(j, pivot) > 0)
-            j--;
-        if (i <= j)
+        // The pivot cell stays the same while rows move around it.
+        const LPARAM pivot = cell((low + high) / 2, pivotCell);
+        int i = low, j = high;
+        while (i <= j)
         {
-            if (pfnCompare(cell(i), cell(j), data) != 0)
-                SwapRows(i, j);
-            i++, j--;
+            while (i < high && compare(i, pivot) < 0)
+                i++;
+            while (j > low && compare(j, pivot) > 0)
+                j--;
+            if (i <= j)
+            {
+                if (pfnCompare(cell(i, first), cell(j, second), data) != 0)
+                    SwapRows(i, j);
+                i++, j--;
+            }
+        }
+        if (j - low < high - i)
+        {
+            if (low < j)
+                QuickSortRows(pfnCompare, nCol, bAscending, data, low, j);
+            low = i;
+        }
+        else
+        {
+            if (i < high)
+                QuickSortRows(pfnCompare, nCol, bAscending, data, i, high);
+            high = j;
         }
     }
-    if (low < j)
-        QuickSortRows(pfnCompare, nCol, bAscending, data, low, j);
-    if (i < high)
-        QuickSortRows(pfnCompare, nCol, bAscending, data, i, high);
     return TRUE;
 }

@@ -100,9 +100,10 @@ void CGridCtrl::OnDraw(CDC* pDC)
     const int maxRow = visible.GetMaxRow();
     const int maxCol = visible.GetMaxCol();
 
+    CGridCell scratch;
     auto drawCell = [&](int row, int col, const CRect& rect)
     {
-        if (CGridCellBase* pCell = GetCell(row, col))
+        if (CGridCellBase* pCell = CellToUse(row, col, scratch))
             pCell->Draw(pDC, row, col, rect, FALSE);
     };
     ForEachCellInBand(*this, clip, 0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, drawCell);
@@ -187,7 +188,8 @@ BOOL CGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
         InvalidateRect(rect, TRUE);
         return TRUE;
     }
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCell scratch;
+    CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
     if (!pCell)
         return TRUE;
     if (pCell->IsFixed())

@@ -17,7 +17,8 @@ CPoint CGridCtrl::GetPointClicked(int nRow, int nCol, const CPoint& point)
 
 BOOL CGridCtrl::IsPointInText(const CCellID& cell, CPoint point)
 {
-    CGridCellBase* pCell = GetCell(cell.row, cell.col);
+    CGridCell scratch;
+    CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch);
     CRect rect;
     if (!pCell || !GetCellRect(cell, rect))
         return FALSE;
@@ -50,7 +51,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     }
 
     EndEditing();
-    if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+    CGridCell scratch;
+    if (CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch))
         pCell->OnClickDown(GetPointClicked(cell.row, cell.col, point));
 
     if (cell == m_idCurrentCell && !bCtrl && IsPointInText(cell, point) && IsCellEditable(cell))
@@ -314,7 +316,8 @@ void CGridCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
     if (m_MouseMode == MOUSE_NOTHING)
     {
         const CCellID cell = GetCellFromPt(point);
-        if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+        CGridCell scratch;
+        if (CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch))
         {
             pCell->OnCellHook55();
             LPCTSTR szTip = pCell->GetTipText();
@@ -363,13 +366,14 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     }
 
     const CPoint ptClicked = GetPointClicked(m_idCurrentCell.row, m_idCurrentCell.col, point);
+    CGridCell scratch;
     switch (m_MouseMode)
     {
     case MOUSE_PREPARE_EDIT:
         OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, ptClicked, VK_LBUTTON);
         break;
     case MOUSE_PREPARE_DRAG:
-        if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+        if (CGridCellBase* pCell = CellToUse(m_idCurrentCell.row, m_idCurrentCell.col, scratch))
             pCell->OnClick(ptClicked);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
         NotifySelectionChange(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
@@ -382,7 +386,7 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
         break;
     default:
         NotifySelectionChange(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
-        if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+        if (CGridCellBase* pCell = CellToUse(m_idCurrentCell.row, m_idCurrentCell.col, scratch))
             pCell->OnClick(ptClicked);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
         break;
@@ -465,7 +469,8 @@ void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
         if (cell.row >= m_nFixedRows && cell.col >= m_nFixedCols && IsPointInText(cell, point) &&
             (IsValid(m_LeftClickDownCell) || m_bListMode))
             OnEditCell(cell.row, cell.col, ptClicked, VK_LBUTTON);
-        if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+        CGridCell scratch;
+        if (CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch))
             pCell->OnDblClick(ptClicked);
         SendMessageToParent(cell.row, cell.col, GVN_DBLCLK);
     }
@@ -486,7 +491,8 @@ void CGridCtrl::OnRButtonUp(UINT nFlags, CPoint point)
     }
     SetFocusCell(-1, -1);
     SetFocusCell(std::max(cell.row, m_nFixedRows), std::max(cell.col, m_nFixedCols));
-    if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+    CGridCell scratch;
+    if (CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch))
         pCell->OnRClick(GetPointClicked(cell.row, cell.col, point));
     SendMessageToParent(cell.row, cell.col, GVN_RCLICK);
 }
@@ -546,14 +552,14 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, CPoint point, UINT nChar)
         return;
     if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0 && !m_policy.editsInformOnly)
         return;
+    // The in-place edit needs a cell object: a compact cell becomes one.
     if (CGridCellBase* pCell = GetCell(nRow, nCol))
         pCell->Edit(nRow, nCol, rect, point, IDC_INPLACE_CONTROL, nChar);
 }
 
 void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
-    if (!pCell)
+    if (!CellRecord(nRow, nCol))
         return;
     const CString strOld = GetItemText(nRow, nCol);
     if (m_policy.editsInformOnly)
@@ -562,14 +568,14 @@ void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
         if (str != strOld)
         {
             SetModified(TRUE, nRow, nCol);
-            pCell->SetText(str);
+            StoreText(nRow, nCol, str);
             RedrawCell(nRow, nCol);
         }
     }
     else if (str != strOld)
     {
         // The owner reads the new text while it is asked; a refusal leaves the cell as it was.
-        pCell->SetText(str);
+        StoreText(nRow, nCol, str);
         if (ValidateEdit(nRow, nCol, str) && SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT) >= 0)
         {
             SetModified(TRUE, nRow, nCol);
@@ -577,22 +583,24 @@ void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
         }
         else
         {
-            pCell->SetText(strOld);
+            StoreText(nRow, nCol, strOld);
             RedrawCell(nRow, nCol);
         }
     }
-    pCell->OnEndEdit();
+    if (CGridCellBase* pCell = GetExistingCell(nRow, nCol))
+        pCell->OnEndEdit();
 }
 
 BOOL CGridCtrl::ValidateEdit(int nRow, int nCol, LPCTSTR str)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCell scratch;
+    CGridCellBase* pCell = CellToUse(nRow, nCol, scratch);
     return pCell ? pCell->ValidateEdit(str) : TRUE;
 }
 
 void CGridCtrl::EndEditing()
 {
-    if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+    if (CGridCellBase* pCell = GetExistingCell(m_idCurrentCell.row, m_idCurrentCell.col))
         pCell->EndEdit();
 }
 

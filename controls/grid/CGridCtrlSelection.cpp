@@ -594,7 +594,8 @@ BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     CPoint pt(GET_X_LPARAM(pos), GET_Y_LPARAM(pos));
     ScreenToClient(&pt);
     const CCellID cell = GetCellFromPt(pt);
-    if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+    CGridCell scratch;
+    if (CGridCellBase* pCell = CellToUse(cell.row, cell.col, scratch))
         return pCell->OnSetCursor();
     ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
     return TRUE;

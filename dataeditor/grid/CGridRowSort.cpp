@@ -13,11 +13,7 @@ bool CGridRowSort::SortRows(CGridCtrl& grid, int col, bool ascending, const CCol
         high = grid.GetRowCount() - 1;
     if (low < 0 || low >= high || high >= grid.GetRowCount())
         return false;
-    const auto text = [&grid, low, col](int i) {
-        const CGridCellBase* cell = grid.GetCell(low + i, col);
-        const char* value = cell ? cell->GetText() : nullptr;
-        return std::string_view(value ? value : "");
-    };
+    const auto text = [&grid, low, col](int i) { return std::string_view(grid.PeekItemText(low + i, col)); };
     const CCellSortKeys keys(high - low + 1, text, description, CCollationAlphabet::OfLanguagePack());
     return grid.ReorderRows(low, keys.Order(ascending));
 }

@@ -83,8 +83,7 @@ CColumnInfo* CSobrelGrid::GetColumnInfo(int col) const
 {
     if (col < GetFixedColumnCount() || col >= GetColumnCount() || GetRowCount() < 1)
         return nullptr;
-    const CGridCellBase* heading = GetCell(0, col);
-    return heading ? reinterpret_cast<CColumnInfo*>(heading->GetData()) : nullptr;
+    return reinterpret_cast<CColumnInfo*>(GetItemData(0, col));
 }
 
 void CSobrelGrid::SetColumnInfo(int col, CColumnInfo* info)
@@ -118,10 +117,9 @@ void CSobrelGrid::SetItemTextByColName(int row, const CString& name, const CStri
 CString CSobrelGrid::GetDataText(int row, int col, BOOL forData) const
 {
     const int dataRow = DataRow(row, col);
-    const CGridCellBase* cell = dataRow >= 0 ? GetCell(dataRow, col) : nullptr;
-    if (!cell)
+    if (dataRow < 0)
         return CString();
-    CString text = cell->GetText() ? cell->GetText() : "";
+    CString text = PeekItemText(dataRow, col);
     const CColumnInfo* info = dataRow >= GetFixedRowCount() ? GetColumnInfo(col) : nullptr;
     if (forData && info && info->IsNumeric())
     {
@@ -147,7 +145,9 @@ int CSobrelGrid::DataRow(int row, int col) const
 BOOL CSobrelGrid::GetReadValue(int row, int col, CString& value) const
 {
     const int dataRow = DataRow(row, col);
-    const CGridCellBase* cell = dataRow >= GetFixedRowCount() ? GetCell(dataRow, col) : nullptr;
+    // Only a cell with a value as read has an object (the key of its entry).
+    const CGridCellBase* cell =
+        dataRow >= GetFixedRowCount() && !m_readValues.empty() ? GetExistingCell(dataRow, col) : nullptr;
     const CColumnInfo* info = cell ? GetColumnInfo(col) : nullptr;
     if (!info || !info->IsReal())
         return FALSE;
@@ -167,7 +167,8 @@ void CSobrelGrid::SetReadValue(int row, int col, const CString& value)
 void CSobrelGrid::DestroyCell(int nRow, int nCol)
 {
     if (!m_readValues.empty())
-        m_readValues.erase(GetCell(nRow, nCol));
+        if (const CGridCellBase* cell = GetExistingCell(nRow, nCol))
+            m_readValues.erase(cell);
     CGridCtrl::DestroyCell(nRow, nCol);
 }
 
@@ -183,8 +184,8 @@ void CSobrelGrid::ApplyValueLists()
             options.Add(value);
         for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
         {
-            const CGridCellBase* cell = GetCell(row, col);
-            if (cell && !cell->IsKindOf(RUNTIME_CLASS(CGridCellCombo)))
+            const CGridCellBase* cell = GetExistingCell(row, col);
+            if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGridCellCombo)))
                 SetCellType(row, col, RUNTIME_CLASS(CGridCellCombo));
             if (auto* combo = dynamic_cast<CGridCellCombo*>(GetCell(row, col)))
                 combo->SetOptions(options);
@@ -208,10 +209,8 @@ UINT CSobrelGrid::CellFormat(int row, int col) const
 
 BOOL CSobrelGrid::SetItemTextTyped(int row, int col, const CString& text, BOOL typed)
 {
-    CGridCellBase* cell = GetCell(row, col);
-    if (!cell)
+    if (!SetItemFormat(row, col, CellFormat(row, col)))
         return FALSE;
-    cell->SetFormat(CellFormat(row, col));
     const CColumnInfo* info = row >= GetFixedRowCount() ? GetColumnInfo(col) : nullptr;
     if (typed && info)
         return SetItemText(row, col, FormatValueText(text, info->type, info->decimals, falseText, trueText));
@@ -233,8 +232,7 @@ void CSobrelGrid::SetColumnFormat(int col)
     if (col < 0 || col >= GetColumnCount())
         return;
     for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
-        if (CGridCellBase* cell = GetCell(row, col))
-            cell->SetFormat(CellFormat(row, col));
+        SetItemFormat(row, col, CellFormat(row, col));
 }
 
 BOOL CSobrelGrid::SetColumnItemData(int col, LPARAM data)
@@ -244,8 +242,7 @@ BOOL CSobrelGrid::SetColumnItemData(int col, LPARAM data)
         return FALSE;
     // The heading cell keeps the column's description.
     for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
-        if (CGridCellBase* cell = GetCell(row, col))
-            cell->SetData(data);
+        SetItemData(row, col, data);
     return TRUE;
 }
 
@@ -255,8 +252,7 @@ BOOL CSobrelGrid::SetColumnBreakWidth(int col, int width)
     if (!info || !info->IsText())
         return FALSE;
     for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
-        if (CGridCellBase* cell = GetCell(row, col))
-            cell->SetMaxTextWidth(width);
+        SetItemMaxTextWidth(row, col, width);
     return TRUE;
 }
 
@@ -333,12 +329,11 @@ void CSobrelGrid::ApplyRowFormat(int row, BOOL resetIfEmpty, const CString& form
         if (formatColumn >= 0)
             SetItemText(row, formatColumn, "");
         for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
-            if (CGridCellBase* cell = GetCell(row, col))
-            {
-                cell->SetTextClr(CLR_DEFAULT);
-                cell->SetBackClr(CLR_DEFAULT);
-                cell->SetFont(nullptr);
-            }
+        {
+            SetItemFgColour(row, col, CLR_DEFAULT);
+            SetItemBkColour(row, col, CLR_DEFAULT);
+            SetItemFont(row, col, nullptr);
+        }
         return;
     }
     CRowFormat rowFormat;
@@ -355,12 +350,11 @@ void CSobrelGrid::ApplyRowFormat(int row, BOOL resetIfEmpty, const CString& form
     font.lfItalic = rowFormat.italic;
     font.lfUnderline = rowFormat.underline;
     for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
-        if (CGridCellBase* cell = GetCell(row, col))
-        {
-            cell->SetTextClr(rowFormat.textColour);
-            cell->SetBackClr(rowFormat.backColour);
-            cell->SetFont(&font);
-        }
+    {
+        SetItemFgColour(row, col, rowFormat.textColour);
+        SetItemBkColour(row, col, rowFormat.backColour);
+        SetItemFont(row, col, &font);
+    }
 }
 
 BOOL CSobrelGrid::ApplyRowFormats(BOOL resetIfEmpty, BOOL plain)
@@ -380,15 +374,14 @@ BOOL CSobrelGrid::ApplyRowFormats(BOOL resetIfEmpty, BOOL plain)
 
 CString CSobrelGrid::GetRowFormatText(const CCellID& cell) const
 {
-    const CGridCellBase* pCell = GetCell(cell.row, cell.col);
-    if (!pCell)
+    if (!IsValid(cell))
         return CString();
     CRowFormat format;
-    format.textColour = pCell->GetTextClr();
-    format.backColour = pCell->GetBackClr();
-    if (!pCell->IsDefaultFont())
+    format.textColour = GetItemFgColour(cell.row, cell.col);
+    format.backColour = GetItemBkColour(cell.row, cell.col);
+    if (!IsItemDefaultFont(cell.row, cell.col))
     {
-        const LOGFONT* font = pCell->GetFont();
+        const LOGFONT* font = GetItemFont(cell.row, cell.col);
         format.bold = font->lfWeight > 400;
         format.italic = font->lfItalic != 0;
         format.underline = font->lfUnderline != 0;

@@ -198,8 +198,7 @@ void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, i
         if (width <= 0)
             continue;
         CRect cell(left, top, left + width, top + height);
-        const CGridCellBase* pCell = GetCell(row, col);
-        const COLORREF fill = pCell ? pCell->GetBackClr() : CLR_DEFAULT;
+        const COLORREF fill = GetItemBkColour(row, col);
         if (printFill && fill != CLR_DEFAULT)
         {
             CBrush brush(fill);
@@ -211,10 +210,11 @@ void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, i
             pDC->Rectangle(&cell);
         CRect text = cell;
         text.DeflateRect(margin, 0);
-        const UINT format = pCell ? pCell->GetFormat() : 0;
+        const UINT format = GetItemFormat(row, col);
         const UINT align = (format & DT_RIGHT) ? DT_RIGHT : DT_LEFT;
         // Texts that break their lines on screen break them on paper.
-        const UINT lines = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+        const UINT lines =
+            (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
         CFont* old = pDC->SelectObject(row < GetFixedRowCount() ? &m_print->boldFont : &m_print->font);
         pDC->DrawText(GetItemText(row, col), &text, lines | DT_NOPREFIX | align);
         pDC->SelectObject(old);

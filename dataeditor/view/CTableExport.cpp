@@ -65,15 +65,15 @@ CCellHtmlStyle CTableExport::StyleOf(int row, int col) const
     CCellHtmlStyle style;
     style.gridLines = m_grid.GetGridLines();
     style.lineColour = m_grid.GetGridLineColor();
-    const CGridCellBase* cell = m_grid.GetCell(row, col);
-    if (!cell)
+    if (!m_grid.IsValid(row, col))
         return style;
     const bool fixed = row < m_grid.GetFixedRowCount() || col < m_grid.GetFixedColumnCount();
     const CGridDefaultCell* byDefault = m_grid.GetDefaultCell(fixed, fixed);
     const auto colour = [](COLORREF own, COLORREF fallback) { return own == CLR_DEFAULT ? fallback : own; };
-    style.textColour = colour(cell->GetTextClr(), byDefault ? byDefault->GetTextClr() : 0);
-    style.backColour = colour(cell->GetBackClr(), byDefault ? byDefault->GetBackClr() : 0xFFFFFF);
-    if (const LOGFONT* font = cell->GetFont())
+    style.textColour = colour(m_grid.GetItemFgColour(row, col), byDefault ? byDefault->GetTextClr() : 0);
+    style.backColour =
+        colour(m_grid.GetItemBkColour(row, col), byDefault ? byDefault->GetBackClr() : 0xFFFFFF);
+    if (const LOGFONT* font = m_grid.GetItemFont(row, col))
     {
         style.bold = font->lfWeight > 400;
         style.italic = font->lfItalic != 0;
@@ -81,7 +81,7 @@ CCellHtmlStyle CTableExport::StyleOf(int row, int col) const
         style.points = Points(*font, pixelsPerInch);
         style.face = font->lfFaceName;
     }
-    style.rightAligned = (cell->GetFormat() & DT_RIGHT) != 0;
+    style.rightAligned = (m_grid.GetItemFormat(row, col) & DT_RIGHT) != 0;
     return style;
 }
 
@@ -247,7 +247,7 @@ void CTableExport::FillSheet(workbook::Worksheet& sheet) const
             style.borderLeft = style.borderRight = (html.gridLines & CCellHtmlStyle::vertical) != 0;
             style.borderTop = style.borderBottom = (html.gridLines & CCellHtmlStyle::horizontal) != 0;
             style.borderColour = html.lineColour;
-            const DWORD cellFormat = m_grid.GetCell(row, col) ? m_grid.GetCell(row, col)->GetFormat() : 0;
+            const DWORD cellFormat = m_grid.GetItemFormat(row, col);
             style.alignment = (cellFormat & DT_RIGHT)    ? workbook::HorizontalAlignment::Right
                               : (cellFormat & DT_CENTER) ? workbook::HorizontalAlignment::Centre
                                                          : workbook::HorizontalAlignment::Left;

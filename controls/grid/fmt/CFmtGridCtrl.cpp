@@ -81,12 +81,9 @@ void CFmtGridCtrl::ApplyCellFormat(int row, BOOL resetWhenEmpty, int formatColum
     {
         if (col == treeColumn)
             continue;
-        if (CGridCellBase* cell = GetCell(row, col))
-        {
-            cell->SetTextClr(text);
-            cell->SetBackClr(back);
-            cell->SetFont(&font);
-        }
+        SetItemFgColour(row, col, text);
+        SetItemBkColour(row, col, back);
+        SetItemFont(row, col, &font);
     }
 }
 
@@ -97,13 +94,10 @@ void CFmtGridCtrl::ResetRow(int row, int formatColumn, bool slash)
     SetItemText(row, formatColumn, slash ? "/" : "");
     for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
     {
-        if (CGridCellBase* cell = GetCell(row, col))
-        {
-            cell->SetTextClr(CLR_DEFAULT);
-            cell->SetBackClr(CLR_DEFAULT);
-            cell->SetFont(nullptr);
-            cell->SetMargin(0xFFFFFFFF);
-        }
+        SetItemFgColour(row, col, CLR_DEFAULT);
+        SetItemBkColour(row, col, CLR_DEFAULT);
+        SetItemFont(row, col, nullptr);
+        SetItemMargin(row, col, 0xFFFFFFFF);
     }
 }
 
