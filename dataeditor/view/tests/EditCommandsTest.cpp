@@ -254,3 +254,57 @@ TEST_F(EditCommands, WholeRowSelectionWidensAndNarrowsTheSelection)
     EXPECT_EQ(range.GetMaxCol(), 2);
     EXPECT_EQ(range.GetMaxRow(), 3);
 }
+
+TEST_F(EditCommands, OnlyANewSizeOfATextColumnIsOneDescriptionStep)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    Select({CCellID(1, 1)});
+    ASSERT_EQ(m_view->ColumnInfo(1)->type, 10);
+    const std::string names = Column(1);
+    DialogScript::OnNext(IDD_COLUMN, [](CDialog& d) {
+        d.SetDlgItemText(IDC_COLUMN_SIZE, "40");
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_COLUMN_EDIT);
+    EXPECT_EQ(m_view->ColumnInfo(1)->size, 40);
+    EXPECT_EQ(Kinds(), (std::vector<int>{CUndoStep::ColumnDescription}));
+    EXPECT_EQ(Column(1), names);
+    Command(ID_EDIT_UNDO);
+    EXPECT_NE(m_view->ColumnInfo(1)->size, 40);
+}
+
+TEST_F(EditCommands, TheInformationTableGivesDescriptionTypeAndValuesButNotItsThirdRow)
+{
+    ASSERT_TRUE(Start());
+    m_path = Folder("informace.xls");
+    RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+sheet = book.add_sheet('T')
+for c, name in enumerate(['Druh', 'Cena']):
+    sheet.write(0, c, name)
+sheet.write(1, 0, 'Kotel'); sheet.write(1, 1, 12.5)
+info = book.add_sheet('TInfo')
+rows = [('Druh', 'Cena'), ('Druh výrobku', 'Cena bez DPH'), ('dbText', 'dbDouble;1'),
+        ('nepoužito', 'dbLong'), ('Kotel', ''), ('Ventil', '')]
+for r, row in enumerate(rows):
+    for c, text in enumerate(row):
+        if text:
+            info.write(r, c, text)
+book.save(sys.argv[1])
+)",
+              {m_path});
+    CSobrelDoc* document = Open("T$");
+    ASSERT_NE(document, nullptr);
+    m_view = document->View();
+    const auto kind = m_view->ColumnInfo(1);
+    const auto price = m_view->ColumnInfo(2);
+    EXPECT_EQ(kind->description, "Druh výrobku");
+    EXPECT_EQ(kind->type, 10);
+    EXPECT_EQ(kind->values, (std::vector<CString>{"Kotel", "Ventil"})) << "the third row is no value";
+    EXPECT_EQ(price->type, 7);
+    EXPECT_EQ(price->decimals, 1);
+    EXPECT_TRUE(price->values.empty());
+}

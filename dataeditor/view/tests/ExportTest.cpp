@@ -1,5 +1,6 @@
 #include "dataeditor/controls/tests/ControlsFixture.h"
 
+#include "controls/grid/CGridCellBase.h"
 #include "controls/grid/CGridCtrl.h"
 #include "dataeditor/controls/ControlIds.h"
 #include "dataeditor/document/CColumnInfo.h"
@@ -13,12 +14,14 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <map>
 
 namespace
 {
 // A catalogue of three data columns (name, price with 2 decimals, a hidden note) and three rows,
-// the last one hidden; the price right-aligned and red in the first row.
+// the last one hidden; the price right-aligned and red in the first row, the first name bold
+// and italic in Arial, the second on yellow.
 class Export : public ControlsFixture
 {
 protected:
@@ -38,6 +41,13 @@ protected:
         for (int r = 1; r < 4; ++r)
             m_owned->SetItemFormat(r, 2, DT_RIGHT);
         m_owned->SetItemFgColour(1, 2, 0x0000FF);
+        LOGFONT font{};
+        font.lfHeight = -13;
+        font.lfWeight = 700;
+        font.lfItalic = 1;
+        std::strcpy(font.lfFaceName, "Arial");
+        m_owned->GetCell(1, 1)->SetFont(&font);
+        m_owned->SetItemBkColour(2, 1, RGB(255, 255, 0));
         m_owned->SetColumnWidth(3, 0);
         m_owned->SetRowHeight(3, 0);
         m_columns[1] = std::make_shared<CColumnInfo>(10, 50, -2);
@@ -90,7 +100,8 @@ for r in range(sheet.nrows):
         xf = book.xf_list[sheet.cell_xf_index(r, c)]
         font = book.font_list[xf.font_index]
         row.append([sheet.cell_type(r, c), sheet.cell_value(r, c), book.format_map[xf.format_key].format_str,
-                    xf.alignment.hor_align, '%02X%02X%02X' % book.colour_map[font.colour_index], xf.border.top_line_style])
+                    xf.alignment.hor_align, '%02X%02X%02X' % book.colour_map[font.colour_index], xf.border.top_line_style,
+                    font.bold, font.italic, font.name, '%02X%02X%02X' % book.colour_map[xf.background.pattern_colour_index]])
     cells.append(row)
 out['cells'] = cells
 out['hiddenColumns'] = [k for k, v in sheet.colinfo_map.items() if v.hidden]
@@ -155,6 +166,12 @@ TEST_F(Export, WorkbookHoldsNumbersFormatsColoursAndTheHiddenColumnAndRow)
     EXPECT_EQ(price[3].toInt(), 3);              // right
     EXPECT_EQ(price[4].toString(), "FF0000");    // red
     EXPECT_EQ(price[5].toInt(), 1);              // a thin line
+    const QJsonArray name = cells[1].toArray()[0].toArray();
+    EXPECT_EQ(name[6].toInt(), 1);               // bold
+    EXPECT_EQ(name[7].toInt(), 1);               // italic
+    EXPECT_EQ(name[8].toString(), "Arial");
+    EXPECT_EQ(cells[2].toArray()[0].toArray()[9].toString(), "FFFF00"); // on yellow
+    EXPECT_EQ(price[6].toInt(), 0);
     const QJsonArray header = cells[0].toArray()[1].toArray();
     EXPECT_EQ(header[0].toInt(), 1);              // the header stays text
     EXPECT_EQ(header[2].toString(), "General");
