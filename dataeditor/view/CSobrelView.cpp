@@ -398,6 +398,7 @@ void CSobrelView::InsertColumn(int index, const CString& header, std::shared_ptr
     m_columns.insert(m_columns.begin() + std::min<std::ptrdiff_t>(at, std::ptrdiff_t(m_columns.size())),
                      std::move(info));
     m_grid->SetColumnInfo(at, ColumnInfo(at).get());
+    m_grid->SetColumnBreakWidth(at, BreakWidth());
     ++columnCount;
     ShowGrid(true);
     m_grid->Refresh();
@@ -428,7 +429,8 @@ void CSobrelView::DeleteColumn(int index)
 
 void CSobrelView::InsertRow(int index)
 {
-    m_grid->InsertRow("", index >= m_grid->GetRowCount() ? -1 : index);
+    const int at = m_grid->InsertRow("", index >= m_grid->GetRowCount() ? -1 : index);
+    BreakLinesOfRow(at);
     ++rowCount;
     RenumberRows(index);
     m_grid->AutoSizeColumn(0);

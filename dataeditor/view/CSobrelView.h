@@ -160,8 +160,10 @@ public:
     static int RunOptions(int startPage);
     // Gives the grid the options' colours, grid lines, sizing and font.
     void ApplyOptionsToGrid();
-    // The text columns break their lines at the options' width (or not at all).
+    // The text columns break their lines at the options' width (-1: not at all).
+    int BreakWidth() const;
     void ApplyBreakWidth();
+    void BreakLinesOfRow(int row);
     // New default decimals: the real columns without their own are formatted again from the
     // cells' data texts, journalled as one group while the table is writable.
     void ReformatDefaultDecimals();

@@ -2,6 +2,7 @@
 // options to every open table.
 #include "dataeditor/view/CSobrelView.h"
 
+#include "controls/grid/CGridCellBase.h"
 #include "dataeditor/app/COptionsPropertySheet.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/LanguageText.h"
@@ -217,14 +218,30 @@ void CSobrelView::ApplyOptionsToGrid()
     }
 }
 
+int CSobrelView::BreakWidth() const
+{
+    const CSobrelApp* app = SobrelApp();
+    return app && app->options.breakText ? app->options.breakTextWidth : -1;
+}
+
 void CSobrelView::ApplyBreakWidth()
 {
-    CSobrelApp* app = SobrelApp();
-    if (!m_grid || !app)
+    if (!m_grid)
         return;
-    const int width = app->options.breakText ? app->options.breakTextWidth : -1;
+    const int width = BreakWidth();
     for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
         m_grid->SetColumnBreakWidth(c, width);
+}
+
+void CSobrelView::BreakLinesOfRow(int row)
+{
+    if (!m_grid || row < fixedRows)
+        return;
+    const int width = BreakWidth();
+    for (int c = fixedColumns; c < m_grid->GetColumnCount(); ++c)
+        if (const CColumnInfo* info = m_grid->GetColumnInfo(c); info && info->IsText())
+            if (CGridCellBase* cell = m_grid->GetCell(row, c))
+                cell->SetMaxTextWidth(width);
 }
 
 void CSobrelView::ReformatDefaultDecimals()

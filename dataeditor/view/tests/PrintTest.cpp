@@ -374,6 +374,12 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
     // The long text takes several lines of a column no wider than the width.
     EXPECT_LE(grid.GetColumnWidth(3), Options().breakTextWidth);
     EXPECT_GT(grid.GetRowHeight(1), 2 * grid.GetRowHeight(2));
+    // A new row and a new text column break theirs too.
+    view->InsertRow(grid.GetRowCount());
+    EXPECT_EQ(grid.GetCell(grid.GetRowCount() - 1, 3)->GetMaxTextWidth(), Options().breakTextWidth);
+    EXPECT_EQ(grid.GetCell(grid.GetRowCount() - 1, 2)->GetMaxTextWidth(), -1);
+    view->InsertColumn(2, "Nový", std::make_shared<CColumnInfo>(10, 255, -2));
+    EXPECT_EQ(grid.GetCell(1, 2)->GetMaxTextWidth(), Options().breakTextWidth);
     const std::string printed = Page(Print(view, "zalomeni.pdf"), 1);
     EXPECT_NE(printed.find("dlouhý"), std::string::npos) << printed;
     EXPECT_NE(printed.find("nevejde"), std::string::npos) << printed;
@@ -384,7 +390,7 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
         sheet.PressButton(PSBTN_OK);
     });
     view->SendMessage(WM_COMMAND, ID_OPTIONS);
-    EXPECT_EQ(grid.GetCell(1, 3)->GetMaxTextWidth(), -1);
+    EXPECT_EQ(grid.GetCell(1, 4)->GetMaxTextWidth(), -1);
     EXPECT_EQ(grid.GetRowHeight(1), grid.GetRowHeight(2));
-    EXPECT_GT(grid.GetColumnWidth(3), Options().breakTextWidth);
+    EXPECT_GT(grid.GetColumnWidth(4), Options().breakTextWidth);
 }
