@@ -44,6 +44,10 @@ namespace
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POSITION, ID_INDICATOR_LANGUAGE, ID_INDICATOR_CAPS,
                             ID_INDICATOR_NUM};
 constexpr UINT kProgressTimerMs = 100;
+constexpr COLORREF kProgressFrom = RGB(0xAE, 0xC5, 0xFF);
+constexpr COLORREF kProgressTo = RGB(0x80, 0x0D, 0xFF);
+// A block that runs through the bar and turns at its ends, its gradient over the block alone.
+constexpr DWORD kSnakeStyle = CPercentProgressCtrl::snake | CPercentProgressCtrl::gradientOnBar;
 
 } // namespace
 
@@ -91,7 +95,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
 
 bool CMainFrame::CreateBars()
 {
-    if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 5))
+    if (!m_wndStatusBar.Create(this, CSobrelStatusBar::progressBar, 0, -1) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, 5))
         return false;
     const DWORD barStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, barStyle, CRect(1, 1, 1, 1), AFX_IDW_TOOLBAR) ||
@@ -184,47 +189,61 @@ void CMainFrame::OnClose()
 
 void CMainFrame::ShowProgress(int position, int range, const CString& text, bool showPercent, bool start)
 {
+    CPercentProgressCtrl* progress = m_wndStatusBar.Progress();
+    if (!progress)
+        return;
     if (!text.IsEmpty())
     {
+        progress->SetBarColor(kProgressFrom, kProgressTo);
         // The caller's text is a text, not a format: its "%" stay as they are.
-        CString escaped = text;
-        escaped.Replace("%", "%%");
-        m_progressText = showPercent ? escaped + " : %d%%" : escaped;
-        m_progressRange = range;
+        CString caption = text;
+        caption.Replace("%", "%%");
+        if (showPercent)
+            progress->SetShowText(caption + " : %d%%", CPercentProgressCtrl::showPercent);
+        else
+            progress->SetShowText(caption, CPercentProgressCtrl::showPercent | CPercentProgressCtrl::showPosition);
+        // A snake that turned at the end leaves the bar reversed; every progress starts growing
+        // from the left.
+        progress->ModifyBarStyle(kSnakeStyle | CPercentProgressCtrl::reversed, start ? kSnakeStyle : 0);
         m_progressStep = range / 5;
-        if (start && !m_progressTimer)
+        // Only a snake is moved by the timer: it would carry a measured bar past its work.
+        if (start)
         {
             SetTimer(ID_PROGRESS_TIMER, kProgressTimerMs, nullptr);
             m_progressTimer = true;
         }
+        else
+            StopProgressTimer();
     }
-    m_progressPosition = position;
-    if (range > 0)
-        m_progressRange = range;
+    if (!text.IsEmpty() || position == -1 || !(progress->GetBarStyle() & CPercentProgressCtrl::snake))
+        m_wndStatusBar.SetProgress(position, range);
     if (position == -1)
     {
-        if (m_progressTimer)
-            KillTimer(ID_PROGRESS_TIMER);
-        m_progressTimer = false;
-        m_progressText.Empty();
         SetMessageText(AFX_IDS_IDLEMESSAGE);
-        return;
+        StopProgressTimer();
     }
-    const int percent = m_progressRange > 0 ? int(100.0 * position / m_progressRange) : 0;
-    CString shown;
-    shown.Format(LPCTSTR(m_progressText), percent);
-    SetMessageText(shown);
 }
 
-CString CMainFrame::StatusText() const { return m_wndStatusBar.GetPaneText(0); }
+void CMainFrame::StopProgressTimer()
+{
+    if (m_progressTimer)
+        KillTimer(ID_PROGRESS_TIMER);
+    m_progressTimer = false;
+}
+
+CString CMainFrame::StatusText()
+{
+    CPercentProgressCtrl* progress = m_wndStatusBar.Progress();
+    if (progress && (progress->GetStyle() & WS_VISIBLE))
+        return progress->ShownText();
+    return m_wndStatusBar.GetPaneText(0);
+}
 
 void CMainFrame::OnTimer(UINT_PTR id)
 {
-    if (id == ID_PROGRESS_TIMER && m_progressTimer && m_progressRange > 0)
-    {
-        m_progressPosition = (m_progressPosition + std::max(1, m_progressStep)) % (m_progressRange + 1);
-        return;
-    }
+    CPercentProgressCtrl* progress = m_wndStatusBar.Progress();
+    if (id == ID_PROGRESS_TIMER && progress)
+        progress->OffsetPos(std::max(1, m_progressStep));
     CMDIFrameWnd::OnTimer(id);
 }
 

@@ -4,7 +4,7 @@
 // the windows dialog and the open requests of later starts.
 
 #include "platform/frame/CMDIFrameWnd.h"
-#include "platform/frame/CStatusBar.h"
+#include "dataeditor/controls/CSobrelStatusBar.h"
 #include "platform/frame/CToolBar.h"
 
 #include <QImage>
@@ -22,12 +22,13 @@ public:
     CMainFrame();
     ~CMainFrame() override;
 
-    // Progress on the status bar (position -1 ends it).
+    // Progress on the status bar (position -1 ends it); start runs the bar as a snake that the
+    // timer moves.
     void ShowProgress(int position, int range, const CString& text, bool showPercent, bool start);
-    int ProgressPosition() const { return m_progressPosition; }
-    CString ProgressText() const { return m_progressText; }
     bool ProgressRunning() const { return m_progressTimer; }
-    CString StatusText() const;
+    int ProgressStep() const { return m_progressStep; }
+    // What the first pane shows: the progress bar's text while it stands over the pane.
+    CString StatusText();
 
     // An open request "path\ttable\textra" of a later start.
     void HandleOpenRequest(const CString& request);
@@ -40,7 +41,7 @@ public:
     bool HasBarState(const CString& section) const;
     void ShowToolBarMenu(CPoint screen);
 
-    CStatusBar m_wndStatusBar;
+    CSobrelStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     CToolBar m_wndEditBar;
     std::unique_ptr<UserToolBars> m_userBars;
@@ -70,9 +71,8 @@ private:
     bool CreateBars();
     void DockFirstLayout();
 
-    int m_progressPosition = -1;
-    int m_progressRange = 0;
+    void StopProgressTimer();
+
     int m_progressStep = 0;
-    CString m_progressText;
     bool m_progressTimer = false;
 };

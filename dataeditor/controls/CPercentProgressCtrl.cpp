@@ -54,6 +54,10 @@ int CPercentProgressCtrl::SetPos(int position)
     const int previous = m_position;
     m_position = std::clamp(position, std::min(m_lower, m_upper), std::max(m_lower, m_upper));
     Invalidate();
+    // Long operations set positions without letting the window system paint: a position
+    // that changes the picture is painted at once.
+    if (Look() != m_painted)
+        UpdateWindow();
     return previous;
 }
 
@@ -86,6 +90,12 @@ int CPercentProgressCtrl::StepIt()
 void CPercentProgressCtrl::SetBarColor(COLORREF from, COLORREF to)
 {
     m_barColours = {from, to ? to : from};
+    Invalidate();
+}
+
+void CPercentProgressCtrl::ModifyBarStyle(DWORD remove, DWORD add)
+{
+    m_style = (m_style & ~remove) | add;
     Invalidate();
 }
 
@@ -187,16 +197,62 @@ void CPercentProgressCtrl::Draw(CDC* dc, const CRect& client)
     dc->FillSolidRect(&client, m_backColour);
     CRect rect(client.left + m_border.left, client.top + m_border.top, client.right - m_border.right,
                client.bottom - m_border.bottom);
-    if (m_position < m_lower || m_position > m_upper || m_upper <= m_lower)
-        return;
+    m_painted = {-1, -1};
     const int length = (Style() & vertical) ? rect.Height() : rect.Width();
-    const double span = double(m_upper - m_lower);
-    Range bar{0, int(length * (m_position - m_lower) / span)};
+    if (!InRange())
+        return;
+    Range bar{0, BarEnd(length)};
     if (Style() & snake)
-        bar.start = int(length * (m_snakeTail - m_lower) / span);
+        bar.start = int(length * (m_snakeTail - m_lower) / double(m_upper - m_lower));
     const Range whole{0, length};
     DrawMultiGradient(dc, rect, (Style() & gradientOnBar) ? bar : whole, bar);
     DrawText(dc, rect, whole, bar);
+    m_painted = {bar.end, TextValue()};
+}
+
+bool CPercentProgressCtrl::InRange() const
+{
+    return m_position >= m_lower && m_position <= m_upper && m_upper > m_lower;
+}
+
+int CPercentProgressCtrl::BarEnd(int length) const
+{
+    if (!InRange())
+        return -1;
+    return int(length * (m_position - m_lower) / double(m_upper - m_lower));
+}
+
+std::pair<int, int> CPercentProgressCtrl::Look() const
+{
+    CRect client;
+    GetClientRect(&client);
+    const int length = (Style() & vertical) ? client.Height() - m_border.top - m_border.bottom
+                                            : client.Width() - m_border.left - m_border.right;
+    const int end = BarEnd(length);
+    return end < 0 ? std::pair(-1, -1) : std::pair(end, TextValue());
+}
+
+int CPercentProgressCtrl::TextValue() const
+{
+    const DWORD mode = Style() & (showPercent | showPosition);
+    if (mode == showPercent)
+        return int(100.0 * (m_position - m_lower) / (m_upper - m_lower));
+    return mode == showPosition ? m_position : 0;
+}
+
+CString CPercentProgressCtrl::ShownText() const
+{
+    const DWORD mode = Style() & (showPercent | showPosition);
+    if (!mode || !InRange())
+        return {};
+    CString format = m_text;
+    if (GetSafeHwnd())
+        GetWindowText(format);
+    if (format.IsEmpty() && mode == showPercent)
+        format = "%d%%";
+    else if (format.IsEmpty() && mode == showPosition)
+        format = "%d";
+    return format.IsEmpty() ? CString() : FormatValue(format, TextValue());
 }
 
 void CPercentProgressCtrl::DrawMultiGradient(CDC* dc, const CRect& rect, Range gradient, Range visible)
@@ -247,28 +303,9 @@ void CPercentProgressCtrl::DrawGradient(CDC* dc, const CRect& rect, Range part, 
 
 void CPercentProgressCtrl::DrawText(CDC* dc, const CRect& rect, Range whole, Range bar)
 {
-    const DWORD mode = Style() & (showPercent | showPosition);
-    if (!mode)
+    const CString text = ShownText();
+    if (text.IsEmpty())
         return;
-    CString format = m_text;
-    if (GetSafeHwnd())
-        GetWindowText(format);
-    int value = 0;
-    if (mode == showPercent)
-    {
-        if (format.IsEmpty())
-            format = "%d%%";
-        value = int(100.0 * (m_position - m_lower) / (m_upper - m_lower));
-    }
-    else if (mode == showPosition)
-    {
-        if (format.IsEmpty())
-            format = "%d";
-        value = m_position;
-    }
-    if (format.IsEmpty())
-        return;
-    const CString text = FormatValue(format, value);
     CFont* oldFont = GetSafeHwnd() && GetFont() ? dc->SelectObject(GetFont()) : nullptr;
     const CSize extent = dc->GetTextExtent(text);
     const bool isVertical = Style() & vertical;

@@ -7,6 +7,7 @@
 
 #include "platform/ui/CWnd.h"
 
+#include <utility>
 #include <vector>
 
 class CDC;
@@ -43,6 +44,11 @@ public:
     // A null or empty text or mode 0 ends the text; else mode (showPercent or showPosition)
     // and the text as the format.
     void SetShowText(LPCTSTR text, DWORD mode);
+    // The style bits above.
+    DWORD GetBarStyle() const { return m_style; }
+    void ModifyBarStyle(DWORD remove, DWORD add);
+    // The text over the bar at its position (empty when none is shown).
+    CString ShownText() const;
 
     // Paints the control into rect of dc.
     void Draw(CDC* dc, const CRect& rect);
@@ -72,6 +78,16 @@ private:
     void DrawClippedText(CDC* dc, const CRect& clip, CPoint centre, const CString& text, COLORREF colour);
     int SetSnakePos(int position, bool relative);
     DWORD Style() const { return m_style; }
+    // What a painting shows: the bar's length and the text's value, so that a new position
+    // repaints at once only when they change.
+    std::pair<int, int> Look() const;
+    // Positions outside the range paint the background only.
+    bool InRange() const;
+    // The end of the bar along a length (-1 when the position is outside the range).
+    int BarEnd(int length) const;
+    // The value the text shows: the percentage, the position, or 0 with the format alone.
+    int TextValue() const;
+    std::pair<int, int> m_painted{-1, -1};
 
     std::vector<COLORREF> m_barColours;
     COLORREF m_backColour;

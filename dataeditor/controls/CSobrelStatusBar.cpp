@@ -109,7 +109,13 @@ void CSobrelStatusBar::SetProgress(int position, int total)
     }
     if (total > 0)
         m_progress.SetRange32(0, total);
-    m_progress.ShowWindow(SW_SHOW);
+    // The panes may have moved since the bar last changed its size; the bar covers its pane.
+    Layout();
+    if (!(m_progress.GetStyle() & WS_VISIBLE))
+    {
+        m_progress.BringWindowToTop();
+        m_progress.ShowWindow(SW_SHOW);
+    }
     m_progress.SetPos(position);
 }
 

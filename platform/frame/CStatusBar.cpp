@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QStatusBar>
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
@@ -171,6 +172,9 @@ void CStatusBar::GetItemRect(int nIndex, LPRECT lpRect) const
     *lpRect = CRect();
     if (nIndex < 0 || nIndex >= GetCount() || !m_panes[std::size_t(nIndex)].label)
         return;
+    // Panes whose widths changed are placed now, as the bar would place them when next shown.
+    if (QLayout* layout = GetWidget()->layout())
+        layout->activate();
     const QRect r = m_panes[std::size_t(nIndex)].label->geometry();
     *lpRect = CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
 }

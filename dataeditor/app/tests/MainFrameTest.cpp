@@ -10,6 +10,9 @@
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
 #include "dataeditor/document/CSeparatorDlg.h"
+#include "dataeditor/document/CSobrelDoc.h"
+#include "dataeditor/view/CSobrelView.h"
+#include "platform/frame/CMDIChildWnd.h"
 #include "dataeditor/document/CTableChoiceDlg.h"
 #include "dataeditor/document/CTableNameDlg.h"
 #include "platform/ui/CCmdUI.h"
@@ -18,6 +21,7 @@
 #include "platform/ui/CListBox.h"
 #include "platform/frame/CToolBar.h"
 #include "platform/ui/DialogShot.h"
+#include "platform/gdi/SystemMetrics.h"
 #include "testing/ScriptedAnswers.h"
 
 #include <QAction>
@@ -130,17 +134,165 @@ TEST_F(MainFrame, EditBarCommandHidesAndShowsTheBar)
     EXPECT_EQ(Update(ID_VIEW_EDITBAR).m_nCheck, 1);
 }
 
-TEST_F(MainFrame, ProgressShowsTheCallersTextAsItStandsWithItsPercentage)
+TEST_F(MainFrame, ProgressBarStandsOverTheFirstPaneWithTheCallersTextAndRange)
 {
     ProvideBoth();
     ASSERT_TRUE(Start());
-    m_app->ReportProgress(0, 200, "Sleva 10% ze ceny", true, true);
-    EXPECT_TRUE(Frame()->ProgressRunning());
+    CPercentProgressCtrl* progress = Frame()->m_wndStatusBar.Progress();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_FALSE(progress->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(Frame()->m_wndStatusBar.PreviousButton(), nullptr);
+
+    m_app->ReportProgress(0, 200, "Sleva 10% ze ceny", true, false);
+    EXPECT_TRUE(progress->GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(Frame()->ProgressRunning());
+    EXPECT_EQ(progress->GetBarStyle(), CPercentProgressCtrl::showPercent);
     m_app->ReportProgress(50, 200, "", true, false);
     EXPECT_EQ(Frame()->StatusText(), "Sleva 10% ze ceny : 25%");
+    // No total keeps the range.
+    m_app->ReportProgress(100, 0, "", true, false);
+    EXPECT_EQ(Frame()->StatusText(), "Sleva 10% ze ceny : 50%");
+    int lower = -1, upper = -1;
+    progress->GetRange(lower, upper);
+    EXPECT_EQ(upper, 200);
+    CRect pane, bar;
+    Frame()->m_wndStatusBar.GetItemRect(0, pane);
+    progress->GetWindowRect(&bar);
+    Frame()->m_wndStatusBar.ScreenToClient(&bar);
+    EXPECT_EQ(bar, pane);
+
+    // Without the percentage the text stands alone.
+    m_app->ReportProgress(3, 10, "Ukládám 100%", false, false);
+    EXPECT_EQ(progress->GetBarStyle(), CPercentProgressCtrl::showPercent | CPercentProgressCtrl::showPosition);
+    EXPECT_EQ(Frame()->StatusText(), "Ukládám 100%");
+
+    m_app->ReportProgress(-1, 0, "", false, false);
+    EXPECT_FALSE(progress->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(Frame()->StatusText(), "Připraven");
+}
+
+TEST_F(MainFrame, StartedProgressRunsASnakeOnTheTimerUntilItEnds)
+{
+    ProvideBoth();
+    ASSERT_TRUE(Start());
+    CPercentProgressCtrl* progress = Frame()->m_wndStatusBar.Progress();
+    ASSERT_NE(progress, nullptr);
+    m_app->ReportProgress(0, 200, "Exportuji", true, true);
+    EXPECT_TRUE(Frame()->ProgressRunning());
+    EXPECT_EQ(progress->GetBarStyle() & 0xE000, 0xA000u);
+    EXPECT_EQ(Frame()->ProgressStep(), 40);
+    // The snake goes its own way: reported positions do not move it, each tick does.
+    m_app->ReportProgress(150, 200, "", true, false);
+    EXPECT_EQ(progress->GetPos(), 0);
+    Frame()->SendMessage(WM_TIMER, ID_PROGRESS_TIMER);
+    EXPECT_EQ(progress->GetPos(), 40);
+    EXPECT_EQ(progress->SnakeTail(), 0);
+    UiTest::ProcessEvents(350);
+    EXPECT_GE(progress->GetPos(), 120);
+
+    // Past its end the snake turns; a measured progress after it grows from the left again,
+    // without the timer.
+    for (int tick = 0; tick < 8; ++tick)
+        Frame()->SendMessage(WM_TIMER, ID_PROGRESS_TIMER);
+    EXPECT_TRUE(progress->GetBarStyle() & CPercentProgressCtrl::reversed);
+    m_app->ReportProgress(0, 10, "Načítám", true, false);
+    EXPECT_EQ(progress->GetBarStyle(), CPercentProgressCtrl::showPercent);
+    EXPECT_FALSE(Frame()->ProgressRunning());
+    m_app->ReportProgress(5, 10, "", true, false);
+    EXPECT_EQ(progress->GetPos(), 5);
+
+    m_app->ReportProgress(0, 200, "Exportuji", true, true);
+    EXPECT_TRUE(Frame()->ProgressRunning());
     m_app->ReportProgress(-1, 0, "", false, false);
     EXPECT_FALSE(Frame()->ProgressRunning());
+    EXPECT_FALSE(progress->GetStyle() & WS_VISIBLE);
     EXPECT_EQ(Frame()->StatusText(), "Připraven");
+}
+
+namespace
+{
+// What the progress bar showed each time it was painted.
+class ProgressWatch : public QObject
+{
+public:
+    explicit ProgressWatch(CMainFrame* frame) : m_frame(frame)
+    {
+        frame->m_wndStatusBar.Progress()->GetWidget()->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+        {
+            int lower = 0, upper = 0;
+            m_frame->m_wndStatusBar.Progress()->GetRange(lower, upper);
+            shown.push_back(m_frame->StatusText());
+            ranges.push_back(upper);
+        }
+        return false;
+    }
+    std::vector<CString> shown;
+    std::vector<int> ranges;
+
+private:
+    CMainFrame* m_frame;
+};
+} // namespace
+
+TEST_F(MainFrame, LoadingATableShowsItsProgressAsItGoesAndEndsIdle)
+{
+    ProvideBoth();
+    const QString copy = Folder("MekrData.xls");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/MekrData.xls"), copy));
+    ASSERT_TRUE(Start());
+    Frame()->MoveWindow(0, 0, 900, 560);
+    UiTest::ProcessEvents(50);
+    const int documents = m_app->GetOpenDocumentCount();
+    ProgressWatch watch(Frame());
+    m_app->requestedTable = "Mekr_Ot$";
+    m_app->OpenRequested(copy.toUtf8().constData());
+    ASSERT_EQ(m_app->GetOpenDocumentCount(), documents + 1);
+
+    // Painted at once while the table loads, without the event loop, each time it changed.
+    ASSERT_GE(watch.shown.size(), 3u);
+    const CString prefix = "Mekr_Ot$ - " + CString(copy.toUtf8().constData()) + " : ";
+    int last = -1;
+    for (const CString& text : watch.shown)
+    {
+        ASSERT_EQ(text.Left(prefix.GetLength()), prefix);
+        const int percent = atoi(text.Mid(prefix.GetLength()));
+        EXPECT_GT(percent, last) << text;
+        last = percent;
+    }
+    EXPECT_EQ(watch.shown.back(), prefix + "100%");
+    auto* document = dynamic_cast<CSobrelDoc*>(Frame()->MDIGetActive()->GetActiveDocument());
+    ASSERT_NE(document, nullptr);
+    const int rows = document->View()->rowCount;
+    EXPECT_GT(rows, 1);
+    EXPECT_EQ(std::count(watch.ranges.begin(), watch.ranges.end(), rows), int(watch.ranges.size()));
+
+    EXPECT_FALSE(Frame()->m_wndStatusBar.Progress()->GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(Frame()->ProgressRunning());
+    EXPECT_EQ(Frame()->StatusText(), "Připraven");
+
+    // The picture of a progress half done.
+    m_app->ReportProgress(0, 200, "Mekr_Ot - MekrData.xls", true, false);
+    m_app->ReportProgress(100, 200, "", true, false);
+    UiTest::ProcessEvents(50);
+    const QImage picture = Frame()->GetWidget()->grab().toImage();
+    CRect pane;
+    Frame()->m_wndStatusBar.GetItemRect(0, pane);
+    const QPoint bar = Frame()->m_wndStatusBar.GetWidget()->mapTo(Frame()->GetWidget(), QPoint(pane.left, pane.top));
+    // The bar's first colour at its left end, the ground past its middle.
+    const QColor left = picture.pixelColor(bar.x() + 2, bar.y() + 2);
+    EXPECT_EQ(left.blue(), 0xFF);
+    EXPECT_NEAR(left.red(), 0xAE, 4);
+    EXPECT_NEAR(left.green(), 0xC5, 8);
+    const COLORREF ground = GetSysColor(COLOR_BTNFACE);
+    const QColor right = picture.pixelColor(bar.x() + pane.Width() - 3, bar.y() + 2);
+    EXPECT_EQ(right, QColor(GetRValue(ground), GetGValue(ground), GetBValue(ground)));
+    QDir().mkpath("pictures");
+    EXPECT_TRUE(picture.save("pictures/sobrel-progress.png"));
+    m_app->ReportProgress(-1, 0, "", false, false);
 }
 
 TEST_F(MainFrame, ForwardedRequestNeedsTwoTabs)

@@ -71,6 +71,26 @@ TEST_F(SdiFramework, StartsWithANewDocumentInItsFrame)
     EXPECT_EQ(m_frame->m_wndStatusBar.GetPaneText(1), "CAP");
 }
 
+TEST_F(SdiFramework, PaneRectanglesFollowANewWidthAtOnce)
+{
+    CStatusBar& bar = m_frame->m_wndStatusBar;
+    m_frame->MoveWindow(0, 0, 600, 300);
+    UiTest::ProcessEvents();
+    CRect line, pane;
+    bar.GetItemRect(0, line);
+    bar.GetItemRect(1, pane);
+    UINT id = 0, style = 0;
+    int width = 0;
+    bar.GetPaneInfo(1, id, style, width);
+    bar.SetPaneInfo(1, id, style, width + 100);
+    CRect narrower, wider;
+    bar.GetItemRect(0, narrower);
+    bar.GetItemRect(1, wider);
+    EXPECT_GE(wider.Width(), width + 100);
+    EXPECT_LE(narrower.right, line.right - 100 + (pane.Width() - width));
+    EXPECT_LE(narrower.right, wider.left);
+}
+
 TEST_F(SdiFramework, MenuBarFromTheResourcesSendsItsCommands)
 {
     QMenuBar* bar = m_frame->MainWindow()->menuBar();
