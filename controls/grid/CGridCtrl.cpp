@@ -643,6 +643,21 @@ CGridCellBase* CGridCtrl::CreateCell(int nRow, int nCol)
     return pCell;
 }
 
+void CGridCtrl::MoveCell(int nFromRow, int nFromCol, int nToRow, int nToCol)
+{
+    CGridCellRecord* pFrom = CellRecord(nFromRow, nFromCol);
+    CGridCellRecord* pTo = CellRecord(nToRow, nToCol);
+    if (!pFrom || !pTo || pFrom == pTo)
+        return;
+    const UINT nState = GetItemState(nFromRow, nFromCol);
+    SetItemState(nFromRow, nFromCol, nState & ~GVIS_SELECTED);
+    SetItemState(nToRow, nToCol, 0);
+    *pTo = std::move(*pFrom);
+    if (CGridCellBase* pCell = pTo->GetObject())
+        pCell->SetCoords(nToRow, nToCol);
+    SetItemState(nToRow, nToCol, nState);
+}
+
 void CGridCtrl::DestroyCell(int nRow, int nCol)
 {
     SetItemState(nRow, nCol, 0);

@@ -371,6 +371,9 @@ protected:
                     T CGridAttributeSets::Attributes::*member) const;
     // Sets a cell's text, nothing else.
     void StoreText(int nRow, int nCol, LPCTSTR szText);
+    // Puts a cell whole (record or object, the object itself) in another cell's place; the cell it
+    // leaves is empty. Its selection goes with it.
+    void MoveCell(int nFromRow, int nFromCol, int nToRow, int nToCol);
     void ScrollTo(int nBar, UINT nSBCode);
     static int FirstScrolledIndex(const GridSizes& sizes, int nFixed, int nScrollPos);
     static int LastVisibleIndex(const GridSizes& sizes, int nFixedSize, int nFirst, int nClientEnd, int& nEnd);

@@ -467,25 +467,10 @@ void CSobrelGrid::MoveColumn(int from, int to)
         return;
     }
     const int source = made <= from ? from + 1 : from;
-    if (const CColumnInfo* info = GetColumnInfo(source); info && !info->values.empty())
-        for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
-            SetCellType(row, made, RUNTIME_CLASS(CGridCellCombo));
+    // Each cell goes over whole: a combo cell with its options, a cell with a value as read as
+    // the same object, the key of its value.
     for (int row = 0; row < GetRowCount(); ++row)
-    {
-        CGridCellBase* target = GetCell(row, made);
-        const CGridCellBase* cell = GetCell(row, source);
-        if (target && cell)
-        {
-            target->CopyFrom(*cell);
-            target->SetText(cell->GetText());
-            target->SetData(cell->GetData());
-            const auto* combo = dynamic_cast<const CGridCellCombo*>(cell);
-            if (auto* targetCombo = dynamic_cast<CGridCellCombo*>(target); combo && targetCombo)
-                targetCombo->SetOptions(combo->GetOptions());
-        }
-        if (const auto read = m_readValues.find(cell); cell && target && read != m_readValues.end())
-            m_readValues[target] = read->second;
-    }
+        MoveCell(row, source, row, made);
     SetColumnWidth(made, GetColumnWidth(source));
     DeleteColumn(source);
     redrawAllowed = wasAllowed;

@@ -18,6 +18,7 @@ class CountingGrid : public CGridCtrl
 public:
     using CGridCtrl::CGridCtrl;
     using CGridCtrl::GetExistingCell;
+    using CGridCtrl::MoveCell;
     using CGridCtrl::OnMouseMove;
 
     int CellObjects() const
@@ -157,4 +158,24 @@ TEST(GridCompactCells, AnEditAndACellClassOfItsOwnMakeObjects)
     EXPECT_TRUE(f.grid.GetExistingCell(3, 3)->IsKindOf(RUNTIME_CLASS(CGridCellCombo)));
     EXPECT_EQ(f.grid.GetItemText(3, 3), f.grid.GetExistingCell(3, 3)->GetText());
     EXPECT_EQ(f.grid.CellObjects(), 2);
+}
+
+TEST(GridCompactCells, AMovedCellTakesItsObjectAttributesAndSelectionAlong)
+{
+    CountingFixture f;
+    CGridCellBase* held = f.grid.GetCell(2, 1);
+    f.grid.SetItemBkColour(3, 1, RGB(9, 9, 9));
+    f.grid.SetSelectedRange(3, 1, 3, 1);
+    const CString texts[] = {f.grid.GetItemText(2, 1), f.grid.GetItemText(3, 1)};
+    f.grid.MoveCell(2, 1, 2, 4);
+    f.grid.MoveCell(3, 1, 3, 4);
+    EXPECT_EQ(f.grid.GetExistingCell(2, 4), held);
+    EXPECT_EQ(f.grid.GetItemText(2, 4), texts[0]);
+    EXPECT_EQ(f.grid.GetItemText(3, 4), texts[1]);
+    EXPECT_EQ(f.grid.GetItemBkColour(3, 4), RGB(9, 9, 9));
+    EXPECT_TRUE(f.grid.IsCellSelected(3, 4));
+    EXPECT_FALSE(f.grid.IsCellSelected(3, 1));
+    EXPECT_EQ(f.grid.GetSelectedCount(), 1);
+    EXPECT_EQ(f.grid.GetItemText(2, 1), "");
+    EXPECT_EQ(f.grid.CellObjects(), 1);
 }
