@@ -66,7 +66,8 @@ void CSobrelView::EndCellEdit(int row, int col)
         bool add = true;
         if (app->options.askOnAddRowOnEnd)
         {
-            add = AfxMessageBox(LanguageText(IDS_ADD_ROW_QUESTION), MB_YESNO | MB_ICONQUESTION) == IDYES;
+            add = ::MessageBox(GetSafeHwnd(), LanguageText(IDS_ADD_ROW_QUESTION), LanguageText(IDS_ADD_ROW_CAPTION),
+                               MB_YESNO | MB_ICONQUESTION) == IDYES;
             if (!add)
                 m_grid->SetFocusCell(row, col - 1);
         }

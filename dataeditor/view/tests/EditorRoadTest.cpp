@@ -218,6 +218,8 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     Type("konec", VK_RETURN);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, LanguageText(IDS_ADD_ROW_QUESTION));
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, LanguageText(IDS_ADD_ROW_CAPTION));
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(m_view->rowCount, 5);
     Passed("no row added");
     m_app->options.askOnAddRowOnEnd = 0;
