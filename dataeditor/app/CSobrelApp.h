@@ -46,6 +46,8 @@ public:
     bool LoadNamedFormats();
     void SaveNamedFormats();
     void ResetBars(bool onlyIfNoState);
+    // The pack's resources and the texts taken from it.
+    void UseLanguageTexts(const CString& code);
     // An open request of another instance (or of the command line): the file with its table.
     void OpenRequested(const CString& path);
 
@@ -90,8 +92,7 @@ protected:
 private:
     bool StartUp();
     void RunStartScript();
-    // The pack's resources and the texts taken from it; with the main window, its menus and bars.
-    void UseLanguageTexts(const CString& code);
+    // With the main window, its menus and bars too.
     void UseLanguagePack(const CString& code);
     CString LanguageString(UINT id) const;
 };

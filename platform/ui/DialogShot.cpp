@@ -109,15 +109,20 @@ std::vector<std::string> DialogShot::RenderAll(const std::string& folder)
     return written;
 }
 
-bool DialogShot::RunFromCommandLine(int argc, char** argv)
+const char* DialogShot::RequestedFolder(int argc, char** argv)
 {
     for (int i = 1; i + 1 < argc; ++i)
-    {
-        if (std::strcmp(argv[i], "--render-dialogs") != 0)
-            continue;
-        for (const std::string& path : RenderAll(argv[i + 1]))
-            std::cout << path << "\n";
-        return true;
-    }
-    return false;
+        if (std::strcmp(argv[i], "--render-dialogs") == 0)
+            return argv[i + 1];
+    return nullptr;
+}
+
+bool DialogShot::RunFromCommandLine(int argc, char** argv)
+{
+    const char* folder = RequestedFolder(argc, argv);
+    if (!folder)
+        return false;
+    for (const std::string& path : RenderAll(folder))
+        std::cout << path << "\n";
+    return true;
 }

@@ -27,6 +27,8 @@ public:
     static bool RenderTemplate(UINT templateId, const std::string& pngPath);
     // Every dialog template known to the resources into folder/dialog-<id>.png; the files written.
     static std::vector<std::string> RenderAll(const std::string& folder);
+    // The folder of "--render-dialogs <folder>" in a program's arguments, or null.
+    static const char* RequestedFolder(int argc, char** argv);
     // Handles "--render-dialogs <folder>" in a program's arguments: true when it did (the program
     // then ends).
     static bool RunFromCommandLine(int argc, char** argv);

@@ -12,6 +12,9 @@
 #include "dataeditor/document/CSeparatorDlg.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/view/CSobrelView.h"
+#include "dataeditor/view/SearchIds.h"
+#include "dataeditor/view/WindowIds.h"
+#include "dataeditor/controls/ControlIds.h"
 #include "platform/frame/CMDIChildWnd.h"
 #include "dataeditor/document/CTableChoiceDlg.h"
 #include "dataeditor/document/CTableNameDlg.h"
@@ -32,6 +35,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QMainWindow>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 namespace
 {
@@ -343,6 +348,33 @@ TEST_F(MainFrame, UserToolBarsAreMadeInTheCustomiseDialogAndComeBackAtTheNextSta
     ASSERT_TRUE(Start());
     ASSERT_TRUE(Frame()->m_userBars->Exists(0));
     EXPECT_EQ(Frame()->m_userBars->Name(0), "Moje");
+}
+
+// The program draws every dialog of its language pack, each filled by its class.
+TEST_F(MainFrame, ProgramRendersEveryDialogOfItsLanguagePack)
+{
+    const QString folder = Folder("dialogs");
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", Folder("config"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KALVENROD_BIN_DIR "/Sobrel"), {"--render-dialogs", folder});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0);
+    for (UINT id : {IDD_ABOUT, IDD_MOVE_COLUMN, IDD_COLUMN, IDD_ROW_FORMAT, IDD_LANGUAGE, IDD_OPTIONS_GENERAL,
+                    IDD_CUSTOMIZE_BARS, IDD_SEARCH, IDD_JOURNAL, IDD_TABLE_CHOICE, IDD_TRANSFER_OPTIONS})
+    {
+        const QImage picture(folder + QStringLiteral("/dialog-%1.png").arg(id));
+        EXPECT_GT(picture.width(), 150) << id;
+    }
+    // The search's colour picker stands over its placeholder in its light green.
+    const QImage search(folder + QStringLiteral("/dialog-%1.png").arg(IDD_SEARCH));
+    bool green = false;
+    for (int y = 0; y < search.height() && !green; ++y)
+        for (int x = 0; x < search.width() && !green; ++x)
+            green = search.pixelColor(x, y) == QColor(152, 255, 152);
+    EXPECT_TRUE(green);
 }
 
 TEST_F(MainFrame, PicturesOfTheMainWindowAndTheDialogs)
