@@ -53,7 +53,7 @@ void UndoFormulaGroup(benchmark::State& state)
     view->Grid()->SetFocusCell(1, 2);
     view->Grid()->SetSelectedRange(1, 2, kRows, 2);
     DialogScript::OnNext(IDD_CALCULATOR, [](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_CALC_FORMULA, "X*1.21");
+        dialog.SetDlgItemText(IDC_CALC_FORMULA, "X*2");
         dialog.SendMessage(WM_COMMAND, IDOK);
         return IDOK;
     });
