@@ -49,10 +49,18 @@ CCellSortKeys::CCellSortKeys(int count, const std::function<std::string_view(int
         }
         break;
     case Kind::text:
-        m_starts.reserve(std::size_t(count) + 1);
+    {
+        // A key has at most one unit per byte of its text: the keys are laid out without growing.
+        std::vector<std::string_view> texts(static_cast<std::size_t>(count));
+        std::size_t bytes = 0;
         for (int i = 0; i < count; ++i)
-            AddTextKey(text(i), alphabet);
+            bytes += (texts[std::size_t(i)] = text(i)).size();
+        m_keys.reserve(bytes);
+        m_starts.reserve(std::size_t(count) + 1);
+        for (const std::string_view& one : texts)
+            AddTextKey(one, alphabet);
         break;
+    }
     }
 }
 
