@@ -1,8 +1,10 @@
 // The editor grid with a catalogue-sized table: 100,000 rows of ten columns (texts, numbers with
 // decimals, dates, Booleans) read through CData from the engine's file into the grid with the
 // column's display of Booleans, and the first screen painted, beside the engine's own read; the
-// heap each cell costs in the editor grid and in the common grid; one screen's paint at 100 and
-// at 100,000 rows.
+// heap each cell costs in the editor grid and in the common grid, and in the editor with the
+// table opened from its file (real numbers kept with every digit as read); one screen's paint at
+// 100 and at 100,000 rows.
+#include "DataEditorBench.h"
 #include "controls/grid/CGridCtrl.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/grid/CSobrelGrid.h"
@@ -193,6 +195,40 @@ void MemoryPerCell(benchmark::State& state)
     state.counters["ratio_to_122"] = editor / 122.0;
 }
 
+// Heap per cell of the catalogue opened from its file through the editor's document, beside the
+// same table's cells of at most 8 bytes in a bare editor grid.
+void MemoryPerCellOfAnOpenedFile(benchmark::State& state)
+{
+    const CString path = CatalogueFile();
+    DataEditorBench editor;
+    if (!editor.Start())
+    {
+        state.SkipWithError("the editor did not start");
+        return;
+    }
+    double opened = 0;
+    for (auto _ : state)
+    {
+        malloc_trim(0);
+        const long before = HeapInUse();
+        editor.app->requestedTable = "Data$";
+        POSITION position = editor.app->GetFirstDocTemplatePosition();
+        auto* document = dynamic_cast<CSobrelDoc*>(
+            editor.app->GetNextDocTemplate(position)->OpenDocumentFile(path, TRUE));
+        // A sheet of the workbook holds 65,535 rows below its headings.
+        const CGridCtrl* grid = document ? document->View()->Grid() : nullptr;
+        if (!grid || grid->GetRowCount() < 2)
+        {
+            state.SkipWithError("the catalogue did not open");
+            break;
+        }
+        opened = double(HeapInUse() - before) / double(grid->GetRowCount() * grid->GetColumnCount());
+    }
+    state.counters["opened_bytes_per_cell"] = opened;
+    state.counters["bare_bytes_per_cell"] = BytesPerCell<CSobrelGrid>();
+    editor.Stop();
+}
+
 void PaintAtHundredAndHundredThousandRows(benchmark::State& state)
 {
     UiTest::EnsureApplication();
@@ -223,4 +259,5 @@ void PaintAtHundredAndHundredThousandRows(benchmark::State& state)
 
 BENCHMARK(OpenCatalogueIntoTheEditorGrid)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(MemoryPerCell)->Iterations(1);
+BENCHMARK(MemoryPerCellOfAnOpenedFile)->Iterations(1);
 BENCHMARK(PaintAtHundredAndHundredThousandRows)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -31,6 +31,28 @@ CGridCell::CGridCell() = default;
 
 CGridCell::~CGridCell() = default;
 
+void CGridCell::SetText(LPCTSTR szText)
+{
+    const CString text(szText);
+    if (text == m_strText)
+        return;
+    m_strText = text;
+    m_pValueText.reset();
+}
+
+void CGridCell::SetValueText(LPCTSTR szValue)
+{
+    if (szValue)
+        m_pValueText = std::make_unique<CString>(szValue);
+    else
+        m_pValueText.reset();
+}
+
+LPCTSTR CGridCell::GetValueText() const
+{
+    return m_pValueText ? m_pValueText->GetString() : nullptr;
+}
+
 void CGridCell::SetFont(const LOGFONT* plf)
 {
     if (!plf)
@@ -79,6 +101,7 @@ void CGridCell::Reset()
 {
     CGridCellBase::Reset();
     m_strText.Empty();
+    m_pValueText.reset();
     m_nImage = -1;
     m_nFormat = 0xFFFFFFFF;
     m_crFgClr = CLR_DEFAULT;

@@ -14,7 +14,8 @@ public:
     CGridCell();
     ~CGridCell() override;
 
-    void SetText(LPCTSTR szText) override { m_strText = szText; }
+    void SetText(LPCTSTR szText) override;
+    void SetValueText(LPCTSTR szValue) override;
     void SetImage(int nImage) override { m_nImage = nImage; }
     void SetData(LPARAM lParam) override { m_lParam = lParam; }
     void SetFormat(DWORD nFormat) override { m_nFormat = nFormat; }
@@ -26,6 +27,7 @@ public:
     void SetCoords(int /*nRow*/, int /*nCol*/) override {}
 
     LPCTSTR GetText() const override { return m_strText.GetString(); }
+    LPCTSTR GetValueText() const override;
     int GetImage() const override { return m_nImage; }
     LPARAM GetData() const override { return m_lParam; }
     DWORD GetFormat() const override;
@@ -48,6 +50,7 @@ public:
 
 protected:
     CString m_strText;
+    std::unique_ptr<CString> m_pValueText;
     LPARAM m_lParam = 0;
     int m_nImage = -1;
     DWORD m_nFormat = 0xFFFFFFFF;

@@ -21,6 +21,7 @@ void CGridCellBase::CopyFrom(const CGridCellBase& cell)
 {
     SetGrid(cell.GetGrid());
     SetText(cell.GetText());
+    SetValueText(cell.GetValueText());
     SetImage(cell.GetImage());
     SetData(cell.GetData());
     SetState(cell.GetState());

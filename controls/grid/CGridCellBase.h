@@ -32,10 +32,14 @@ public:
     virtual void SetMargin(UINT) {}
     virtual void SetGrid(CGridCtrl*) {}
     virtual void SetCoords(int /*nRow*/, int /*nCol*/) {}
+    // The value the text was made from (a number as read before it was rounded for display),
+    // kept until the text changes; null when none.
+    virtual void SetValueText(LPCTSTR) {}
 
     // Getters.
     virtual LPCTSTR GetText() const { return nullptr; }
     virtual LPCTSTR GetTipText() const { return GetText(); }
+    virtual LPCTSTR GetValueText() const { return nullptr; }
     virtual int GetImage() const { return -1; }
     virtual LPARAM GetData() const { return 0; }
     virtual DWORD GetState() const { return m_nState; }

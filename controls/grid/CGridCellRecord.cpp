@@ -3,14 +3,16 @@
 #include "controls/grid/CGridCellBase.h"
 
 #include <cstring>
+#include <string>
 
 void CGridCellRecord::Clear()
 {
-    if (m_nKind == kHeapText)
+    if (HasHeapBlock())
         delete[] m_pHeap;
     else if (IsObject())
         delete m_pObject;
     m_nKind = kInlineText;
+    m_bTextIsValue = 0;
     std::memset(m_inline, 0, kInlineSize);
 }
 
@@ -20,7 +22,9 @@ void CGridCellRecord::Take(CGridCellRecord& other)
     m_nState = other.m_nState;
     m_nAttributes = other.m_nAttributes;
     m_nKind = other.m_nKind;
+    m_bTextIsValue = other.m_bTextIsValue;
     other.m_nKind = kInlineText;
+    other.m_bTextIsValue = 0;
     std::memset(other.m_inline, 0, kInlineSize);
 }
 
@@ -44,25 +48,63 @@ CGridCellBase* CGridCellRecord::ReleaseObject()
 
 void CGridCellRecord::SetText(LPCTSTR szText)
 {
+    if (IsObject() || std::strcmp(szText ? szText : "", GetText()) == 0)
+        return;
+    Store(szText, nullptr);
+}
+
+LPCTSTR CGridCellRecord::GetValueText() const
+{
+    if (m_bTextIsValue)
+        return GetText();
+    if (m_nKind == kTextAndValue)
+        return m_pHeap + std::strlen(m_pHeap) + 1;
+    return nullptr;
+}
+
+void CGridCellRecord::SetValueText(LPCTSTR szValue)
+{
     if (IsObject())
         return;
-    // The new text is copied before the old one goes: it may be the record's own.
+    const std::string text = GetText();
+    if (szValue && text == szValue)
+    {
+        Store(text.c_str(), nullptr);
+        m_bTextIsValue = 1;
+    }
+    else
+        Store(text.c_str(), szValue);
+}
+
+void CGridCellRecord::Store(LPCTSTR szText, LPCTSTR szValue)
+{
+    // The new contents are copied before the old ones go: they may be the record's own.
     const std::size_t length = szText ? std::strlen(szText) : 0;
-    if (length < std::size_t(kInlineSize))
+    char* pOld = HasHeapBlock() ? m_pHeap : nullptr;
+    m_bTextIsValue = 0;
+    if (szValue)
+    {
+        const std::size_t valueLength = std::strlen(szValue);
+        char* pBlock = new char[length + valueLength + 2];
+        std::memcpy(pBlock, szText ? szText : "", length + 1);
+        std::memcpy(pBlock + length + 1, szValue, valueLength + 1);
+        m_pHeap = pBlock;
+        m_nKind = kTextAndValue;
+    }
+    else if (length < std::size_t(kInlineSize))
     {
         char text[kInlineSize] = {};
         if (length)
             std::memcpy(text, szText, length);
-        if (m_nKind == kHeapText)
-            delete[] m_pHeap;
         std::memcpy(m_inline, text, kInlineSize);
         m_nKind = kInlineText;
-        return;
     }
-    char* pText = new char[length + 1];
-    std::memcpy(pText, szText, length + 1);
-    if (m_nKind == kHeapText)
-        delete[] m_pHeap;
-    m_pHeap = pText;
-    m_nKind = kHeapText;
+    else
+    {
+        char* pText = new char[length + 1];
+        std::memcpy(pText, szText, length + 1);
+        m_pHeap = pText;
+        m_nKind = kHeapText;
+    }
+    delete[] pOld;
 }

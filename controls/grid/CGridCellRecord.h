@@ -2,7 +2,9 @@
 // One cell of a grid as the grid stores it: a small record of its text, its state word and the
 // index of its attribute set (shared with every cell that looks the same), or, for a cell that
 // needs one, the cell object itself. Texts of up to 15 bytes live in the record; longer ones in
-// one block of their own.
+// one block of their own. A record may keep the value its text was made from (a number as read
+// before it was rounded for display) until its text changes: a mark when text and value are the
+// same, else both in one block.
 
 #include "platform/core/WinTypes.h"
 
@@ -41,8 +43,13 @@ public:
     CGridCellBase* ReleaseObject();
 
     // Record fields (meaningless while the cell is an object).
-    LPCTSTR GetText() const { return m_nKind == kHeapText ? m_pHeap : m_inline; }
+    LPCTSTR GetText() const { return m_nKind == kInlineText ? m_inline : m_pHeap; }
+    // A text other than the record's own forgets the value.
     void SetText(LPCTSTR szText);
+    // The value behind the text, null when none is kept.
+    LPCTSTR GetValueText() const;
+    // Keeps szValue (null: none) as the value behind the present text.
+    void SetValueText(LPCTSTR szValue);
     DWORD GetState() const { return m_nState; }
     void SetState(DWORD nState) { m_nState = nState; }
     std::uint32_t GetAttributes() const { return m_nAttributes; }
@@ -51,11 +58,15 @@ public:
     static constexpr std::uint32_t kMaxAttributes = (1u << 24) - 1;
 
 private:
-    static constexpr std::uint8_t kInlineText = 0, kHeapText = 1, kObject = 2;
+    // kTextAndValue: m_pHeap holds the text, its terminating zero, then the value.
+    static constexpr std::uint8_t kInlineText = 0, kHeapText = 1, kObject = 2, kTextAndValue = 3;
     static constexpr int kInlineSize = 16;
 
     void Clear();
     void Take(CGridCellRecord& other);
+    bool HasHeapBlock() const { return m_nKind == kHeapText || m_nKind == kTextAndValue; }
+    // Stores text (and value when not null) as the record's new contents.
+    void Store(LPCTSTR szText, LPCTSTR szValue);
 
     union
     {
@@ -65,7 +76,9 @@ private:
     };
     DWORD m_nState = 0;
     std::uint32_t m_nAttributes : 24 = 0;
-    std::uint32_t m_nKind : 8 = kInlineText;
+    std::uint32_t m_nKind : 7 = kInlineText;
+    // The text is also the value behind it.
+    std::uint32_t m_bTextIsValue : 1 = 0;
 };
 
 static_assert(sizeof(CGridCellRecord) == 24, "a grid cell stays small");

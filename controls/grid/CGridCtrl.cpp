@@ -560,6 +560,7 @@ CGridCellBase* CGridCtrl::MakeCellObject(int nRow, int nCol) const
     CGridCellRecord* pRecord = CellRecord(nRow, nCol);
     auto* pCell = new CGridCell;
     FillFromRecord(*pCell, *pRecord, nRow, nCol);
+    pCell->SetValueText(pRecord->GetValueText());
     pRecord->SetObject(pCell);
     return pCell;
 }
@@ -573,7 +574,10 @@ BOOL CGridCtrl::SetCellType(int nRow, int nCol, const CRuntimeClass* pRuntimeCla
         return FALSE;
     CGridCell scratch;
     if (const CGridCellBase* pOldCell = CellToUse(nRow, nCol, scratch))
+    {
         pNewCell->CopyFrom(*pOldCell);
+        pNewCell->SetValueText(PeekItemValueText(nRow, nCol));
+    }
     else
         pNewCell->SetGrid(this);
     pNewCell->SetCoords(nRow, nCol);

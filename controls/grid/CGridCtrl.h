@@ -101,6 +101,10 @@ public:
     CString GetItemText(int nRow, int nCol) const;
     // The cell's text without a copy: valid until the cell changes.
     LPCTSTR PeekItemText(int nRow, int nCol) const;
+    // The value a cell's text was made from (a number as read before it was rounded for
+    // display), kept until the cell's text changes; null when none.
+    LPCTSTR PeekItemValueText(int nRow, int nCol) const;
+    BOOL SetItemValueText(int nRow, int nCol, LPCTSTR szValue);
     LPARAM GetItemData(int nRow, int nCol) const;
     UINT GetItemFormat(int nRow, int nCol) const;
     COLORREF GetItemBkColour(int nRow, int nCol) const;

@@ -147,6 +147,28 @@ LPCTSTR CGridCtrl::PeekItemText(int nRow, int nCol) const
     return pRecord->GetText();
 }
 
+LPCTSTR CGridCtrl::PeekItemValueText(int nRow, int nCol) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return nullptr;
+    if (const CGridCellBase* pCell = pRecord->GetObject())
+        return pCell->GetValueText();
+    return pRecord->GetValueText();
+}
+
+BOOL CGridCtrl::SetItemValueText(int nRow, int nCol, LPCTSTR szValue)
+{
+    CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return FALSE;
+    if (CGridCellBase* pCell = pRecord->GetObject())
+        pCell->SetValueText(szValue);
+    else
+        pRecord->SetValueText(szValue);
+    return TRUE;
+}
+
 CString CGridCtrl::GetItemText(int nRow, int nCol) const
 {
     return CString(PeekItemText(nRow, nCol));

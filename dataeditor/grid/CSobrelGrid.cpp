@@ -145,31 +145,19 @@ int CSobrelGrid::DataRow(int row, int col) const
 BOOL CSobrelGrid::GetReadValue(int row, int col, CString& value) const
 {
     const int dataRow = DataRow(row, col);
-    // Only a cell with a value as read has an object (the key of its entry).
-    const CGridCellBase* cell =
-        dataRow >= GetFixedRowCount() && !m_readValues.empty() ? GetExistingCell(dataRow, col) : nullptr;
-    const CColumnInfo* info = cell ? GetColumnInfo(col) : nullptr;
-    if (!info || !info->IsReal())
+    if (dataRow < GetFixedRowCount())
         return FALSE;
-    const auto read = m_readValues.find(cell);
-    if (read == m_readValues.end() || read->second.first != CString(cell->GetText() ? cell->GetText() : ""))
+    const CColumnInfo* info = GetColumnInfo(col);
+    const LPCTSTR read = info && info->IsReal() ? PeekItemValueText(dataRow, col) : nullptr;
+    if (!read)
         return FALSE;
-    value = read->second.second;
+    value = read;
     return TRUE;
 }
 
 void CSobrelGrid::SetReadValue(int row, int col, const CString& value)
 {
-    if (const CGridCellBase* cell = GetCell(row, col))
-        m_readValues[cell] = {CString(cell->GetText() ? cell->GetText() : ""), value};
-}
-
-void CSobrelGrid::DestroyCell(int nRow, int nCol)
-{
-    if (!m_readValues.empty())
-        if (const CGridCellBase* cell = GetExistingCell(nRow, nCol))
-            m_readValues.erase(cell);
-    CGridCtrl::DestroyCell(nRow, nCol);
+    SetItemValueText(row, col, value);
 }
 
 void CSobrelGrid::ApplyValueLists()

@@ -15,7 +15,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -182,7 +181,6 @@ public:
 private:
     bool m_deferringSizing = false;
     std::set<int> m_deferredColumns;
-    void DestroyCell(int nRow, int nCol) override;
     struct PrintLayout;
     int PrintedSize(int screenSize) const;
     void LayOutPrintColumns();
@@ -198,6 +196,4 @@ private:
     std::unique_ptr<PrintLayout> m_print;
     bool m_bDragRunning = false;
     CCellRange m_dragRange;
-    // Real values as read, by cell: the text shown then and the value.
-    std::unordered_map<const CGridCellBase*, std::pair<CString, CString>> m_readValues;
 };

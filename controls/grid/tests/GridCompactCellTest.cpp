@@ -71,6 +71,69 @@ TEST(GridCellRecord, KeepsTextsOfEveryLength)
     }
 }
 
+TEST(GridCellRecord, KeepsTheValueBehindItsTextUntilTheTextChanges)
+{
+    struct Case
+    {
+        const char* text;
+        const char* value;
+    };
+    const Case cases[] = {{"1,23", "1,23456789"},
+                          {"1,23456789", "1,23456789"},
+                          {"", "0"},
+                          {"Příliš žluťoučký kůň", "Příliš žluťoučký kůň úpěl"},
+                          {"1 234 567 890,12", "1234567890,123456789"}};
+    for (const Case& c : cases)
+    {
+        CGridCellRecord record(GVIS_MODIFIED, 3);
+        record.SetText(c.text);
+        EXPECT_EQ(record.GetValueText(), nullptr);
+        record.SetValueText(c.value);
+        EXPECT_STREQ(record.GetText(), c.text);
+        EXPECT_STREQ(record.GetValueText(), c.value);
+        // The same text again is no change; the record moves with its value.
+        record.SetText(std::string(c.text).c_str());
+        CGridCellRecord moved(std::move(record));
+        EXPECT_STREQ(moved.GetText(), c.text);
+        EXPECT_STREQ(moved.GetValueText(), c.value) << c.text;
+        EXPECT_EQ(record.GetValueText(), nullptr);
+        moved.SetText("7");
+        EXPECT_STREQ(moved.GetText(), "7");
+        EXPECT_EQ(moved.GetValueText(), nullptr) << c.text;
+        moved.SetValueText("7,0");
+        moved.SetValueText(nullptr);
+        EXPECT_EQ(moved.GetValueText(), nullptr);
+        EXPECT_STREQ(moved.GetText(), "7");
+    }
+}
+
+TEST(GridCompactCells, AValueBehindATextNeedsNoObjectAndFollowsTheCell)
+{
+    CountingFixture f;
+    f.grid.SetItemText(5, 2, "1,5");
+    f.grid.SetItemValueText(5, 2, "1,5");
+    f.grid.SetItemText(6, 2, "2,35");
+    f.grid.SetItemValueText(6, 2, "2,3456");
+    EXPECT_EQ(f.grid.CellObjects(), 0);
+    EXPECT_EQ(f.grid.PeekItemValueText(7, 2), nullptr);
+
+    // Sorted, moved, made an object by GetCell and given a class of its own: the value goes along.
+    f.grid.SetItemText(6, 3, "zzz");
+    f.grid.SortByColumn(3, FALSE);
+    EXPECT_STREQ(f.grid.GetItemText(1, 3), "zzz");
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 2), "2,3456");
+    f.grid.MoveCell(1, 2, 1, 4);
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
+    ASSERT_NE(f.grid.GetCell(1, 4), nullptr);
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
+    f.grid.SetCellType(1, 4, RUNTIME_CLASS(CGridCellCombo));
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
+    f.grid.SetItemText(1, 4, "2,35");
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
+    f.grid.SetItemText(1, 4, "9");
+    EXPECT_EQ(f.grid.PeekItemValueText(1, 4), nullptr);
+}
+
 TEST(GridCompactCells, PaintingScrollingSortingAndSelectingMakeNoCellObjects)
 {
     CountingFixture f;
