@@ -10,9 +10,11 @@
 #include "platform/frame/CDocTemplate.h"
 #include "testing/UiTest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstring>
 #include <functional>
@@ -80,10 +82,21 @@ public:
             document->SetModifiedFlag(FALSE);
         app->m_pMainWnd->SendMessage(WM_CLOSE);
         app->ExitInstance();
+        TakeQuitRequest();
         Profile::SetConfigFolder("");
     }
 
     QTemporaryDir dir;
     std::unique_ptr<CSobrelApp> app;
     CSobrelDoc* document = nullptr;
+
+private:
+    // The closed main window asked the application to quit; until that request is taken, every
+    // event loop of the next editor (each modal dialog's) would end at once.
+    static void TakeQuitRequest()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
 };
