@@ -5,6 +5,7 @@
 #include "dataeditor/document/CTwoColumnListDlg.h"
 #include "dataeditor/document/CUndoStep.h"
 #include "dataeditor/grid/CSobrelGrid.h"
+#include "platform/core/UserLocale.h"
 #include "platform/frame/FrameIds.h"
 
 namespace
@@ -23,6 +24,18 @@ protected:
     {
         DialogScript::OnNext(IDD_CALCULATOR, [formula](CDialog& dialog) {
             dialog.SetDlgItemText(IDC_CALC_FORMULA, formula);
+            dialog.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+        m_view->SendMessage(WM_COMMAND, ID_CALCULATOR);
+    }
+    // Runs the formula command with the formula made by the calculator's buttons.
+    void ApplyButtons(std::vector<UINT> buttons)
+    {
+        DialogScript::OnNext(IDD_CALCULATOR, [buttons](CDialog& dialog) {
+            dialog.SetDlgItemText(IDC_CALC_FORMULA, "");
+            for (UINT id : buttons)
+                dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED));
             dialog.SendMessage(WM_COMMAND, IDOK);
             return IDOK;
         });
@@ -62,6 +75,64 @@ TEST_F(Formula, TheRowVariableCountsTheSelectedRowsAndTextColumnsStayAsTheyAre)
 
     // A result is written with fifteen significant digits before the column rounds it.
     EXPECT_EQ(std::string(CSobrelView::ResultText(0.1234567891 * 1.21)), Local("0,149382714811"));
+}
+
+// A decimal number in a formula may be written with either separator, whatever the settings:
+// the calculator turns the other one into the settings' own as it is typed.
+TEST_F(Formula, NumbersInAFormulaTakeEitherDecimalSeparatorUnderEverySetting)
+{
+    struct SystemSettingsAfterwards
+    {
+        ~SystemSettingsAfterwards() { UserLocale::ResetToSystem(); }
+    } afterwards;
+    UserLocale pointGrouped = UserLocale::Czech();
+    pointGrouped.thousandsSeparator = ".";
+    const struct
+    {
+        const char* name;
+        UserLocale locale;
+        const char* shown; // 1851.75 as the column shows it
+    } settings[] = {{"Czech", UserLocale::Czech(), "1\u00A0851,75"},
+                    {"English", UserLocale::English(), "1,851.75"},
+                    {"1.234,5", pointGrouped, "1.851,75"}};
+    const struct
+    {
+        const char* formula;
+        const char* column; // "," standing for the settings' decimal separator
+    } cases[] = {
+        {"X*1.5", "1851,75|0,19|148,50"},
+        {"X*1,5", "1851,75|0,19|148,50"},
+        {"x * 1,5", "1851,75|0,19|148,50"},
+        {",5*X", "617,25|0,06|49,50"},
+        {"X/2", "617,25|0,06|49,50"},
+        {"(X+0.5)*2", "2470,00|1,25|199,00"},
+        {"I*2.5", "2,50|5,00|7,50"},
+        {"X*1000,1", "1234623,45|123,47|99009,90"},
+    };
+    for (const auto& setting : settings)
+    {
+        UserLocale::SetCurrent(setting.locale);
+        ScriptedAnswers::Reset();
+        ASSERT_TRUE(Start()) << setting.name;
+        ASSERT_NE(OpenCatalogue(), nullptr) << setting.name;
+        const std::string before = Column(2);
+        ASSERT_EQ(before, Local("1234,5|0,1234567891|99")) << setting.name;
+        for (const auto& c : cases)
+        {
+            m_view->Grid()->SetSelectedRange(1, 2, 3, 2);
+            Apply(c.formula);
+            EXPECT_EQ(Column(2), Local(c.column)) << setting.name << ": " << c.formula;
+            m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+            ASSERT_EQ(Column(2), before) << setting.name << ": " << c.formula;
+        }
+        m_view->Grid()->SetSelectedRange(1, 2, 3, 2);
+        ApplyButtons({IDC_CALC_X, IDC_CALC_TIMES, IDC_CALC_1, IDC_CALC_DECIMAL, IDC_CALC_5});
+        EXPECT_EQ(Column(2), Local("1851,75|0,19|148,50")) << setting.name << ": buttons";
+        EXPECT_EQ(std::string(m_view->Grid()->GetItemText(1, 2)), setting.shown);
+        for (const auto& box : ScriptedAnswers::ShownBoxes())
+            ADD_FAILURE() << setting.name << ": " << box.text.GetString();
+        Stop();
+    }
 }
 
 TEST_F(Formula, AFormulaThatFailsIsToldAndLeavesTheCell)
