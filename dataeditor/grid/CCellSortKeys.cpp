@@ -2,6 +2,7 @@
 
 #include "dataeditor/document/CColumnInfo.h"
 #include "platform/core/COleDateTime.h"
+#include "platform/core/UserLocale.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,6 +13,14 @@ namespace
 template <class T> int Sign(const T& a, const T& b)
 {
     return a < b ? -1 : b < a ? 1 : 0;
+}
+
+// The character of a text of exactly one character; 0 for any other text.
+char32_t OneCharacter(std::string_view text)
+{
+    std::size_t end = 0;
+    const char32_t c = text.empty() ? 0 : Utf8::Decode(text, end);
+    return end == text.size() ? c : 0;
 }
 } // namespace
 
@@ -32,10 +41,13 @@ CCellSortKeys::CCellSortKeys(int count, const std::function<std::string_view(int
     switch (m_kind)
     {
     case Kind::number:
+    {
+        const std::string& thousandsSeparator = UserLocale::Current().thousandsSeparator;
         m_numbers.reserve(std::size_t(count));
         for (int i = 0; i < count; ++i)
-            m_numbers.push_back(NumberValue(text(i)));
+            m_numbers.push_back(NumberValue(text(i), thousandsSeparator));
         break;
+    }
     case Kind::date:
         m_dates.reserve(std::size_t(count));
         m_starts.reserve(std::size_t(count) + 1);
@@ -64,13 +76,16 @@ CCellSortKeys::CCellSortKeys(int count, const std::function<std::string_view(int
     }
 }
 
-double CCellSortKeys::NumberValue(std::string_view text)
+double CCellSortKeys::NumberValue(std::string_view text, std::string_view thousandsSeparator)
 {
+    const char32_t grouping = OneCharacter(thousandsSeparator);
     std::string plain;
     plain.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();)
     {
         const char32_t c = Utf8::Decode(text, pos);
+        if (c == grouping)
+            continue;
         if (c == ',')
             plain += '.';
         else if (c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E' || (c >= '0' && c <= '9'))

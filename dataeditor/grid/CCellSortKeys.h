@@ -1,7 +1,8 @@
 #pragma once
-// The sort keys of one column's texts, built once for a sort: numbers by value, dates by
-// date (empty cells first, texts that are no date after the dates), other texts by the
-// alphabet. The order is stable: rows with equal keys keep their order either way.
+// The sort keys of one column's texts, built once for a sort: numbers by value (read with the
+// user's thousands separator), dates by date (empty cells first, texts that are no date after
+// the dates), other texts by the alphabet. The order is stable: rows with equal keys keep their
+// order either way.
 
 #include "dataeditor/grid/CCollationAlphabet.h"
 
@@ -27,9 +28,10 @@ public:
     // -1, 0 or 1 for the texts at two places.
     int Compare(int a, int b) const;
 
-    // A number text's value: blanks and thousands separators left out, "." or "," as the
-    // decimal point, read up to the first character that is no part of a number (0 for none).
-    static double NumberValue(std::string_view text);
+    // A number text's value: blanks and the thousands separator left out, "." or "," (the one
+    // that is not the thousands separator) as the decimal point, read up to the first character
+    // that is no part of a number (0 for none).
+    static double NumberValue(std::string_view text, std::string_view thousandsSeparator);
 
 private:
     std::u32string_view TextKey(int i) const

@@ -77,6 +77,49 @@ TEST(CollationAlphabet, RanksDigraphsAndMissingCharacters)
     }
 }
 
+// Of "." and "," the one that is not the thousands separator is the decimal point; with a
+// blank as the separator both are.
+TEST(NumberSortKeys, NumbersReadWithTheThousandsSeparatorOfTheSettings)
+{
+    const struct
+    {
+        const char* text;
+        const char* separator;
+        double value;
+    } cases[] = {
+        {"12,5", ",", 125},
+        {"1,234.5", ",", 1234.5},
+        {"12.5", ",", 12.5},
+        {"-1,000", ",", -1000},
+        {"12,5", "\u00A0", 12.5},
+        {"12.5", "\u00A0", 12.5},
+        {"1\u00A0234,5", "\u00A0", 1234.5},
+        {"1 234,5", "\u00A0", 1234.5},
+        {"1.234,5", ".", 1234.5},
+        {"12,5", ".", 12.5},
+        {"1'234.5", "'", 1234.5},
+        {"12,5", "", 12.5},
+        {"abc", ",", 0},
+        {"", ",", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(CCellSortKeys::NumberValue(c.text, c.separator), c.value)
+            << c.text << " with " << c.separator;
+
+    struct SystemSettingsAfterwards
+    {
+        ~SystemSettingsAfterwards() { UserLocale::ResetToSystem(); }
+    } afterwards;
+    const CColumnInfo real(7, 8, 2);
+    const CCollationAlphabet alphabet("abc");
+    UserLocale::SetCurrent(UserLocale::English());
+    EXPECT_EQ(Sorted({"1,234.50", "999.90", "12,5", "-2,000.5"}, &real, true, alphabet),
+              (std::vector<CString>{"-2,000.5", "12,5", "999.90", "1,234.50"}));
+    UserLocale::SetCurrent(UserLocale::Czech());
+    EXPECT_EQ(Sorted({"1\u00A0234,50", "999,90", "12,6", "12.5", "-2 000,5"}, &real, true, alphabet),
+              (std::vector<CString>{"-2 000,5", "12.5", "12,6", "999,90", "1\u00A0234,50"}));
+}
+
 TEST_F(CzechPack, LowerCaseWordsSortAsTheCzechLocaleSortsThem)
 {
     const std::vector<std::string> letters = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m",
