@@ -14,6 +14,7 @@
 #include "dataeditor/view/CSobrelView.h"
 #include "dataeditor/view/CTableExport.h"
 #include "platform/core/COleDateTime.h"
+#include "platform/core/NumberText.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/COleDataObject.h"
@@ -273,7 +274,7 @@ CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals
         std::string value(number);
         if (const std::size_t point = value.find_first_of(".,"); point != std::string::npos)
             value[point] = '.';
-        const double x = std::atof(value.c_str());
+        const double x = NumberText::ToDoubleC(value);
         return CSobrelApp::FormatNumber(x, decimals, app ? app->decimalPoint : ',', separator);
     }
     case 8:

@@ -9,6 +9,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/UserLocale.h"
 #include "platform/gdi/CPrintInfo.h"
+#include "testing/CommaNumericLocale.h"
 #include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,17 @@ TEST_F(SobrelGridTest, ValuesAreShownByTheirColumnType)
     for (const auto& c : cases)
         EXPECT_EQ(CSobrelGrid::FormatValueText(c.text, c.type, c.decimals, "Ne", "Ano"), CString(c.shown))
             << c.text << " type " << c.type;
+}
+
+// A desktop whose numeric locale has a decimal comma changes nothing in how values are read.
+TEST_F(SobrelGridTest, ValuesAreShownAlikeUnderACommaNumericLocale)
+{
+    const CommaNumericLocale comma;
+    if (!comma.Selected())
+        GTEST_SKIP() << "no locale with a decimal comma (localedef needs Debian's locales)";
+    EXPECT_EQ(CSobrelGrid::FormatValueText("1234.5", 7, 1, "Ne", "Ano"), "1 234,5");
+    EXPECT_EQ(CSobrelGrid::FormatValueText("2,345", 6, 2, "Ne", "Ano"), "2,35");
+    EXPECT_EQ(CSobrelGrid::FormatValueText("12,6", 4, 0, "Ne", "Ano"), "13");
 }
 
 TEST_F(SobrelGridTest, RealCellsGiveTheirValueAsReadUntilEdited)

@@ -2,15 +2,12 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/UserLocale.h"
 #include "platform/core/WinTypes.h"
+#include "testing/CommaNumericLocale.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <limits>
 #include <string>
 
@@ -99,43 +96,17 @@ TEST(NumberText, CStringFormatUsesTheChosenSeparator)
     EXPECT_EQ(s, "12.5");
 }
 
-// A numeric locale with a decimal comma: an installed one, else one that localedef builds
-// in the folder (machines often have no locales but C and POSIX).
-bool SelectCommaNumericLocale(const QTemporaryDir& folder)
-{
-    if (std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        return true;
-    const std::string dir = folder.path().toStdString();
-    std::ofstream(dir + "/comma.def") << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3\n"
-                                         "END LC_NUMERIC\n";
-    // localedef exits with 1 for the categories left undefined, yet writes LC_NUMERIC.
-    const std::string command =
-        "localedef -c -i '" + dir + "/comma.def' -f UTF-8 '" + dir + "/comma.UTF-8' >/dev/null 2>&1";
-    [[maybe_unused]] const int exitCode = std::system(command.c_str());
-    setenv("LOCPATH", dir.c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "comma.UTF-8") != nullptr;
-}
-
 TEST(NumberText, IgnoresTheProcessLocale)
 {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = old ? old : "C";
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const bool selected = SelectCommaNumericLocale(folder);
-    if (selected)
-    {
-        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-        EXPECT_EQ(NumberText::FormatReal("%.2f", 1.5), "1.50");
-        EXPECT_DOUBLE_EQ(NumberText::ToDouble("1.5"), 1.5);
-        CString text;
-        text.Format("%.1f|%d", 2.25, 1234);
-        EXPECT_EQ(text, "2.3|1234");
-    }
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    unsetenv("LOCPATH");
-    if (!selected)
+    const CommaNumericLocale comma;
+    if (!comma.Selected())
         GTEST_SKIP() << "no locale with a decimal comma (localedef needs Debian's locales)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(NumberText::FormatReal("%.2f", 1.5), "1.50");
+    EXPECT_DOUBLE_EQ(NumberText::ToDouble("1.5"), 1.5);
+    CString text;
+    text.Format("%.1f|%d", 2.25, 1234);
+    EXPECT_EQ(text, "2.3|1234");
 }
 
 struct ParseCase
