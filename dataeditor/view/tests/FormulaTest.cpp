@@ -135,6 +135,41 @@ TEST_F(Formula, NumbersInAFormulaTakeEitherDecimalSeparatorUnderEverySetting)
     }
 }
 
+// A cell changes when the result, as the column shows it, differs from what the cell shows: a
+// number grouped in thousands is no change, and a value read with more digits than the column
+// shows keeps them while the result shows as it does.
+TEST_F(Formula, ACellChangesWhenItsShownValueChanges)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenCatalogue(), nullptr);
+    CSobrelGrid& grid = *m_view->Grid();
+    grid.RetypeCell(2, 2);
+    ASSERT_EQ(std::string(grid.GetItemText(2, 2)), Local("0,12"));
+    const struct
+    {
+        int firstRow, lastRow;
+        const char* formula;
+        std::size_t steps; // added to the journal
+        const char* column;
+    } cases[] = {
+        {2, 2, "X*1.0001", 0, "1234,5|0,1234567891|99"},
+        {2, 2, "X", 0, "1234,5|0,1234567891|99"},
+        {1, 1, "X*2", 3, "2469,00|0,1234567891|99"},
+        {1, 1, "X", 0, "2469,00|0,1234567891|99"},
+        {1, 1, "X+0.001", 0, "2469,00|0,1234567891|99"},
+        {1, 2, "X*1.01", 3, "2493,69|0,1234567891|99"},
+        {2, 2, "X*2", 3, "2493,69|0,25|99"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::size_t before = m_view->Journal().size();
+        grid.SetSelectedRange(c.firstRow, 2, c.lastRow, 2);
+        Apply(c.formula);
+        EXPECT_EQ(m_view->Journal().size() - before, c.steps) << c.formula;
+        EXPECT_EQ(Column(2), Local(c.column)) << c.formula;
+    }
+}
+
 TEST_F(Formula, AFormulaThatFailsIsToldAndLeavesTheCell)
 {
     ASSERT_TRUE(Start());
