@@ -131,7 +131,8 @@ void CCalculatorDlg::OnOK()
     formula.MakeUpper();
     unsigned short errorPosition = 0;
     CString errorText;
-    CFormulaParser parser;
+    // Checked as the command reads it: the thousands separator left out.
+    CFormulaParser parser(CString(UserLocale::Current().thousandsSeparator.c_str()));
     parser.Evaluate(CFormulaParser::SubstituteRowVariable(formula, 1), 1.0, errorPosition, errorText);
     if (errorPosition > 0)
     {

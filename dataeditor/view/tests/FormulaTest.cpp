@@ -91,10 +91,11 @@ TEST_F(Formula, NumbersInAFormulaTakeEitherDecimalSeparatorUnderEverySetting)
     {
         const char* name;
         UserLocale locale;
-        const char* shown; // 1851.75 as the column shows it
-    } settings[] = {{"Czech", UserLocale::Czech(), "1\u00A0851,75"},
-                    {"English", UserLocale::English(), "1,851.75"},
-                    {"1.234,5", pointGrouped, "1.851,75"}};
+        const char* shown;   // 1851.75 as the column shows it
+        const char* grouped; // "X/1000" with the thousands separator, where a formula can hold it
+    } settings[] = {{"Czech", UserLocale::Czech(), "1\u00A0851,75", "X/1\u00A0000"},
+                    {"English", UserLocale::English(), "1,851.75", nullptr},
+                    {"1.234,5", pointGrouped, "1.851,75", nullptr}};
     const struct
     {
         const char* formula;
@@ -124,6 +125,13 @@ TEST_F(Formula, NumbersInAFormulaTakeEitherDecimalSeparatorUnderEverySetting)
             EXPECT_EQ(Column(2), Local(c.column)) << setting.name << ": " << c.formula;
             m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
             ASSERT_EQ(Column(2), before) << setting.name << ": " << c.formula;
+        }
+        if (setting.grouped)
+        {
+            m_view->Grid()->SetSelectedRange(1, 2, 3, 2);
+            Apply(setting.grouped);
+            EXPECT_EQ(Column(2), Local("1,23|0,00|0,10")) << setting.name << ": " << setting.grouped;
+            m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
         }
         m_view->Grid()->SetSelectedRange(1, 2, 3, 2);
         ApplyButtons({IDC_CALC_X, IDC_CALC_TIMES, IDC_CALC_1, IDC_CALC_DECIMAL, IDC_CALC_5});
