@@ -198,6 +198,7 @@ sqlite3* SqliteDatabase::Connection() const
 
 void SqliteDatabase::Execute(const std::string& sql)
 {
+    NoteSqliteChange();
     if (sqlite3_exec(Connection(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         ThrowSqlError(Connection(), sql);
 }

@@ -56,28 +56,100 @@ void SqliteRecordset::SetStored(int position, int field, const Value& value)
     Write(position, field, value.kind == Value::Kind::Text && value.text.empty() ? Value::Null() : value);
 }
 
+SqliteRecordset::~SqliteRecordset() = default;
+
+namespace
+{
+constexpr int kLargestBlock = 64;
+}
+
 Value SqliteRecordset::Read(int position, int field, bool stored)
 {
-    const Field& f = TableField(field);
-    const std::int64_t rowid = RowId(position);
-    const std::string sql = "SELECT " + QuotedIdentifier(f.name) + " FROM " + QuotedIdentifier(table_) + " WHERE rowid = ?";
-    SqliteStatement statement;
-    if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement.stmt, nullptr) != SQLITE_OK)
-        ThrowSqlError(db_.get(), sql);
-    sqlite3_bind_int64(statement.stmt, 1, rowid);
-    const int step = sqlite3_step(statement.stmt);
-    if (step == SQLITE_DONE)
+    TableField(field);
+    RowId(position);
+    const bool inBlock = position >= blockFirst_ && position < blockFirst_ + static_cast<int>(block_.size());
+    if (!inBlock || blockStored_ != stored || blockChanges_ != SqliteChangeCount())
+        ReadBlock(position, stored);
+    const std::size_t row = static_cast<std::size_t>(position - blockFirst_);
+    if (!blockFound_[row])
         throw JetError(kErrNoCurrentRecord, "Záznam byl mezitím odstraněn.");
-    if (step != SQLITE_ROW)
-        ThrowSqlError(db_.get(), sql);
-    // As stored, a text stays a text in any column.
-    if (stored && sqlite3_column_type(statement.stmt, 0) == SQLITE_TEXT)
-        return ColumnValue(statement.stmt, 0, kText);
-    return ColumnValue(statement.stmt, 0, f.type);
+    return block_[row][static_cast<std::size_t>(field)];
+}
+
+std::vector<std::int64_t> SqliteRecordset::BlockRowIds(int position) const
+{
+    const int end = std::min(Count(), position + blockRows_);
+    std::vector<std::int64_t> rowids(rowids_.begin() + position, rowids_.begin() + end);
+    const auto [low, high] = std::minmax_element(rowids.begin(), rowids.end());
+    if (*high - *low >= 4 * kLargestBlock)
+        rowids.resize(1);
+    return rowids;
+}
+
+void SqliteRecordset::ReadBlock(int position, bool stored)
+{
+    const std::uint64_t changes = SqliteChangeCount();
+    const bool readingOn = changes == blockChanges_ && blockStored_ == stored &&
+                           position == blockFirst_ + static_cast<int>(block_.size());
+    blockRows_ = readingOn ? std::min(2 * blockRows_, kLargestBlock) : 1;
+    block_.clear();
+    blockFound_.clear();
+    sqlite3* db = db_.get();
+    if (!rangeStatement_)
+    {
+        std::string sql = "SELECT rowid";
+        for (const Field& field : fields_)
+            sql += ", " + QuotedIdentifier(field.name);
+        sql += " FROM " + QuotedIdentifier(table_) + " WHERE rowid BETWEEN ? AND ?";
+        auto statement = std::make_unique<SqliteStatement>();
+        if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement->stmt, nullptr) !=
+            SQLITE_OK)
+            ThrowSqlError(db, sql);
+        rangeStatement_ = std::move(statement);
+    }
+    sqlite3_stmt* statement = rangeStatement_->stmt;
+    // Reset at once after the rows: a statement left stepping would hold the file's read lock.
+    struct Reset
+    {
+        sqlite3_stmt* statement;
+        ~Reset() { sqlite3_reset(statement); }
+    } reset{statement};
+    const std::vector<std::int64_t> rowids = BlockRowIds(position);
+    const auto [low, high] = std::minmax_element(rowids.begin(), rowids.end());
+    const std::int64_t first = *low;
+    sqlite3_bind_int64(statement, 1, first);
+    sqlite3_bind_int64(statement, 2, *high);
+    std::vector<std::vector<Value>> byRowId(static_cast<std::size_t>(*high - first + 1));
+    std::vector<bool> found(byRowId.size());
+    for (int step; (step = sqlite3_step(statement)) != SQLITE_DONE;)
+    {
+        if (step != SQLITE_ROW)
+            ThrowSqlError(db, sqlite3_sql(statement));
+        const std::size_t slot = static_cast<std::size_t>(sqlite3_column_int64(statement, 0) - first);
+        std::vector<Value>& values = byRowId[slot];
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+        {
+            const int column = static_cast<int>(i) + 1;
+            // As stored, a text stays a text in any column.
+            const bool text = stored && sqlite3_column_type(statement, column) == SQLITE_TEXT;
+            values.push_back(ColumnValue(statement, column, text ? kText : fields_[i].type));
+        }
+        found[slot] = true;
+    }
+    for (const std::int64_t rowid : rowids)
+    {
+        const std::size_t slot = static_cast<std::size_t>(rowid - first);
+        block_.push_back(byRowId[slot]);
+        blockFound_.push_back(found[slot]);
+    }
+    blockFirst_ = position;
+    blockStored_ = stored;
+    blockChanges_ = changes;
 }
 
 void SqliteRecordset::Write(int position, int field, const Value& value)
 {
+    NoteSqliteChange();
     if (!updatable_)
         throw JetError(kErrNotUpdatable, "Databázi nelze měnit: je otevřena jen pro čtení.");
     const Field& f = TableField(field);
@@ -97,6 +169,7 @@ int SqliteRecordset::Append()
 {
     if (!updatable_)
         throw JetError(kErrNotUpdatable, "Databázi nelze měnit: je otevřena jen pro čtení.");
+    NoteSqliteChange();
     const std::string sql = "INSERT INTO " + QuotedIdentifier(table_) + " DEFAULT VALUES";
     if (sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         ThrowSqlError(db_.get(), sql);

@@ -2,6 +2,7 @@
 
 #include "platform/dao/JetError.h"
 
+#include <atomic>
 #include <cctype>
 
 namespace jet
@@ -68,6 +69,21 @@ void PrepareReadOnlyQuery(sqlite3* db, const std::string& sql, SqliteStatement& 
         ThrowSqlError(db, sql);
     if (!statement.stmt || !OnlyEndFollows(tail) || !sqlite3_stmt_readonly(statement.stmt))
         RefuseQuery(sql);
+}
+
+namespace
+{
+std::atomic<std::uint64_t> changeCount{0};
+}
+
+std::uint64_t SqliteChangeCount()
+{
+    return changeCount.load();
+}
+
+void NoteSqliteChange()
+{
+    ++changeCount;
 }
 
 void RequireKnownIdentifiers(sqlite3* db)

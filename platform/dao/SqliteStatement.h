@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <string>
 
 namespace jet
@@ -31,6 +32,11 @@ void PrepareReadOnlyQuery(sqlite3* db, const std::string& sql, SqliteStatement& 
 // Switches off SQLite's reading of an unknown "name" as a text, so that every quoted
 // identifier must name something.
 void RequireKnownIdentifiers(sqlite3* db);
+
+// A count of the changes made to any database file of the program (rows, tables), raised by
+// every write: rows read before it changed may be out of date.
+std::uint64_t SqliteChangeCount();
+void NoteSqliteChange();
 
 // "name" as an SQL identifier.
 std::string QuotedIdentifier(const std::string& name);

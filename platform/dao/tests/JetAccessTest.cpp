@@ -106,3 +106,49 @@ TEST_F(JetAccess, CreateOpenAndProtection)
     ExpectJetError(kErrObjectNotFound, [&] { db->DeleteTable("Druhy"); });
     EXPECT_EQ(db->TableNames(), (std::vector<std::string>{"Pokoje"}));
 }
+
+// Rows are read ahead in blocks while a recordset is read row by row: every value read must
+// still be the one in the file after any change, through any recordset or connection.
+TEST_F(JetAccess, RowsReadAheadFollowEveryChange)
+{
+    const auto db = OpenDatabase(PathOf("bloky.mdb"), "", false, true);
+    db->CreateTable("Řady", {{"Kód", kLong, 4}, {"Text", kText, 20}});
+    {
+        const auto writer = db->Open("SELECT * FROM [Řady]");
+        for (int r = 0; r < 300; ++r)
+        {
+            const int p = writer->Append();
+            writer->Set(p, 0, Value::Number(r));
+            writer->Set(p, 1, Value::Text("řada " + std::to_string(r)));
+        }
+    }
+    const auto rs = db->Open("SELECT * FROM [Řady]");
+    for (int p = 0; p < rs->Count(); ++p)
+    {
+        ASSERT_EQ(rs->Get(p, 0), Value::Number(p));
+        ASSERT_EQ(rs->Get(p, 1), Value::Text("řada " + std::to_string(p)));
+    }
+    // Rows read backwards and rows far apart.
+    const auto backwards = db->Open("SELECT * FROM [Řady] ORDER BY [Kód] DESC");
+    EXPECT_EQ(backwards->Get(0, 0), Value::Number(299));
+    EXPECT_EQ(backwards->Get(1, 1), Value::Text("řada 298"));
+    const auto apart = db->Open("SELECT * FROM [Řady] WHERE [Kód] = 3 OR [Kód] = 290");
+    ASSERT_EQ(apart->Count(), 2);
+    EXPECT_EQ(apart->Get(0, 0), Value::Number(3));
+    EXPECT_EQ(apart->Get(1, 0), Value::Number(290));
+
+    rs->Get(10, 1);
+    rs->Get(11, 1);
+    const auto other = db->Open("SELECT * FROM [Řady]");
+    other->Set(12, 1, Value::Text("jinak"));
+    EXPECT_EQ(rs->Get(12, 1), Value::Text("jinak"));
+    rs->Set(13, 1, Value::Text("znovu"));
+    EXPECT_EQ(rs->Get(13, 1), Value::Text("znovu"));
+    EXPECT_EQ(rs->GetStored(12, 0), Value::Number(12));
+
+    const auto second = OpenDatabase(PathOf("bloky.mdb"), "", false, false);
+    second->Open("SELECT * FROM [Řady]")->Set(14, 1, Value::Text("odjinud"));
+    EXPECT_EQ(rs->Get(14, 1), Value::Text("odjinud"));
+    second->DeleteTable("Řady");
+    ExpectJetError(kErrObjectNotFound, [&] { rs->Get(15, 1); });
+}
