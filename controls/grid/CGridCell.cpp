@@ -31,26 +31,22 @@ CGridCell::CGridCell() = default;
 
 CGridCell::~CGridCell() = default;
 
-void CGridCell::SetText(LPCTSTR szText)
-{
-    const CString text(szText);
-    if (text == m_strText)
-        return;
-    m_strText = text;
-    m_pValueText.reset();
-}
-
-void CGridCell::SetValueText(LPCTSTR szValue)
+void CGridCell::KeepValue(LPCTSTR szValue, LPCTSTR szForText)
 {
     if (szValue)
-        m_pValueText = std::make_unique<CString>(szValue);
+        m_pKeptValue = std::make_unique<std::pair<CString, CString>>(szValue, szForText ? CString(szForText) : m_strText);
     else
-        m_pValueText.reset();
+        m_pKeptValue.reset();
 }
 
-LPCTSTR CGridCell::GetValueText() const
+LPCTSTR CGridCell::GetKeptValue() const
 {
-    return m_pValueText ? m_pValueText->GetString() : nullptr;
+    return m_pKeptValue ? m_pKeptValue->first.GetString() : nullptr;
+}
+
+LPCTSTR CGridCell::GetKeptValueText() const
+{
+    return m_pKeptValue ? m_pKeptValue->second.GetString() : nullptr;
 }
 
 void CGridCell::SetFont(const LOGFONT* plf)
@@ -101,7 +97,7 @@ void CGridCell::Reset()
 {
     CGridCellBase::Reset();
     m_strText.Empty();
-    m_pValueText.reset();
+    m_pKeptValue.reset();
     m_nImage = -1;
     m_nFormat = 0xFFFFFFFF;
     m_crFgClr = CLR_DEFAULT;

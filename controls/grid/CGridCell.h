@@ -14,8 +14,8 @@ public:
     CGridCell();
     ~CGridCell() override;
 
-    void SetText(LPCTSTR szText) override;
-    void SetValueText(LPCTSTR szValue) override;
+    void SetText(LPCTSTR szText) override { m_strText = szText; }
+    void KeepValue(LPCTSTR szValue, LPCTSTR szForText) override;
     void SetImage(int nImage) override { m_nImage = nImage; }
     void SetData(LPARAM lParam) override { m_lParam = lParam; }
     void SetFormat(DWORD nFormat) override { m_nFormat = nFormat; }
@@ -27,7 +27,8 @@ public:
     void SetCoords(int /*nRow*/, int /*nCol*/) override {}
 
     LPCTSTR GetText() const override { return m_strText.GetString(); }
-    LPCTSTR GetValueText() const override;
+    LPCTSTR GetKeptValue() const override;
+    LPCTSTR GetKeptValueText() const override;
     int GetImage() const override { return m_nImage; }
     LPARAM GetData() const override { return m_lParam; }
     DWORD GetFormat() const override;
@@ -50,7 +51,8 @@ public:
 
 protected:
     CString m_strText;
-    std::unique_ptr<CString> m_pValueText;
+    // The value kept and the text it belongs to.
+    std::unique_ptr<std::pair<CString, CString>> m_pKeptValue;
     LPARAM m_lParam = 0;
     int m_nImage = -1;
     DWORD m_nFormat = 0xFFFFFFFF;

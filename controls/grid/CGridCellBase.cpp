@@ -1,5 +1,7 @@
 #include "controls/grid/CGridCellBase.h"
 
+#include <cstring>
+
 #include "controls/grid/CGridCtrl.h"
 #include "controls/grid/CGridDefaultCell.h"
 #include "platform/ui/WinApi.h"
@@ -17,11 +19,18 @@ CGridCellBase* CGridCellBase::GetDefaultCell() const
     return pGrid->GetDefaultCell(IsFixedRow(), IsFixedCol());
 }
 
+LPCTSTR CGridCellBase::GetValueText() const
+{
+    const LPCTSTR szValue = GetKeptValue();
+    const LPCTSTR szText = GetText();
+    return szValue && std::strcmp(GetKeptValueText(), szText ? szText : "") == 0 ? szValue : nullptr;
+}
+
 void CGridCellBase::CopyFrom(const CGridCellBase& cell)
 {
     SetGrid(cell.GetGrid());
     SetText(cell.GetText());
-    SetValueText(cell.GetValueText());
+    KeepValue(cell.GetKeptValue(), cell.GetKeptValueText());
     SetImage(cell.GetImage());
     SetData(cell.GetData());
     SetState(cell.GetState());

@@ -32,14 +32,18 @@ public:
     virtual void SetMargin(UINT) {}
     virtual void SetGrid(CGridCtrl*) {}
     virtual void SetCoords(int /*nRow*/, int /*nCol*/) {}
-    // The value the text was made from (a number as read before it was rounded for display),
-    // kept until the text changes; null when none.
-    virtual void SetValueText(LPCTSTR) {}
+    // The value a text was made from (a number as read before it was rounded for display), kept
+    // with that text (null: the present one): it stands while the cell shows that text.
+    virtual void KeepValue(LPCTSTR /*szValue*/, LPCTSTR /*szForText*/) {}
 
     // Getters.
     virtual LPCTSTR GetText() const { return nullptr; }
     virtual LPCTSTR GetTipText() const { return GetText(); }
-    virtual LPCTSTR GetValueText() const { return nullptr; }
+    // The value kept and the text it belongs to, whatever the present text (null: none).
+    virtual LPCTSTR GetKeptValue() const { return nullptr; }
+    virtual LPCTSTR GetKeptValueText() const { return nullptr; }
+    // The value behind the present text, null when none.
+    LPCTSTR GetValueText() const;
     virtual int GetImage() const { return -1; }
     virtual LPARAM GetData() const { return 0; }
     virtual DWORD GetState() const { return m_nState; }

@@ -50,10 +50,19 @@ void CGridCellRecord::SetText(LPCTSTR szText)
 {
     if (IsObject() || std::strcmp(szText ? szText : "", GetText()) == 0)
         return;
-    Store(szText, nullptr);
+    // Copies: the stored strings go when the new contents come.
+    const LPCTSTR szKept = GetKeptValue();
+    const std::string value = szKept ? szKept : "", valueText = szKept ? GetKeptValueText() : "";
+    Store(szText, szKept ? value.c_str() : nullptr, valueText.c_str());
 }
 
 LPCTSTR CGridCellRecord::GetValueText() const
+{
+    const LPCTSTR szValue = GetKeptValue();
+    return szValue && std::strcmp(GetKeptValueText(), GetText()) == 0 ? szValue : nullptr;
+}
+
+LPCTSTR CGridCellRecord::GetKeptValue() const
 {
     if (m_bTextIsValue)
         return GetText();
@@ -62,32 +71,37 @@ LPCTSTR CGridCellRecord::GetValueText() const
     return nullptr;
 }
 
-void CGridCellRecord::SetValueText(LPCTSTR szValue)
+LPCTSTR CGridCellRecord::GetKeptValueText() const
+{
+    const LPCTSTR szValue = GetKeptValue();
+    if (!szValue || m_bTextIsValue)
+        return szValue;
+    return szValue + std::strlen(szValue) + 1;
+}
+
+void CGridCellRecord::KeepValue(LPCTSTR szValue, LPCTSTR szForText)
 {
     if (IsObject())
         return;
     const std::string text = GetText();
-    if (szValue && text == szValue)
-    {
-        Store(text.c_str(), nullptr);
-        m_bTextIsValue = 1;
-    }
-    else
-        Store(text.c_str(), szValue);
+    const std::string value = szValue ? szValue : "", valueText = szForText ? szForText : text;
+    Store(text.c_str(), szValue ? value.c_str() : nullptr, valueText.c_str());
 }
 
-void CGridCellRecord::Store(LPCTSTR szText, LPCTSTR szValue)
+void CGridCellRecord::Store(LPCTSTR szText, LPCTSTR szValue, LPCTSTR szValueText)
 {
     // The new contents are copied before the old ones go: they may be the record's own.
     const std::size_t length = szText ? std::strlen(szText) : 0;
     char* pOld = HasHeapBlock() ? m_pHeap : nullptr;
-    m_bTextIsValue = 0;
-    if (szValue)
+    const bool textIsValue =
+        szValue && std::strcmp(szValue, szText ? szText : "") == 0 && std::strcmp(szValueText, szValue) == 0;
+    if (szValue && !textIsValue)
     {
-        const std::size_t valueLength = std::strlen(szValue);
-        char* pBlock = new char[length + valueLength + 2];
+        const std::size_t valueLength = std::strlen(szValue), valueTextLength = std::strlen(szValueText);
+        char* pBlock = new char[length + valueLength + valueTextLength + 3];
         std::memcpy(pBlock, szText ? szText : "", length + 1);
         std::memcpy(pBlock + length + 1, szValue, valueLength + 1);
+        std::memcpy(pBlock + length + valueLength + 2, szValueText, valueTextLength + 1);
         m_pHeap = pBlock;
         m_nKind = kTextAndValue;
     }
@@ -106,5 +120,6 @@ void CGridCellRecord::Store(LPCTSTR szText, LPCTSTR szValue)
         m_pHeap = pText;
         m_nKind = kHeapText;
     }
+    m_bTextIsValue = textIsValue;
     delete[] pOld;
 }

@@ -2,9 +2,9 @@
 // One cell of a grid as the grid stores it: a small record of its text, its state word and the
 // index of its attribute set (shared with every cell that looks the same), or, for a cell that
 // needs one, the cell object itself. Texts of up to 15 bytes live in the record; longer ones in
-// one block of their own. A record may keep the value its text was made from (a number as read
-// before it was rounded for display) until its text changes: a mark when text and value are the
-// same, else both in one block.
+// one block of their own. A record may keep the value a text of it was made from (a number as
+// read before it was rounded for display): the value stands while the record shows that text
+// again, as after an undo. A mark when text and value are the same, else all in one block.
 
 #include "platform/core/WinTypes.h"
 
@@ -44,12 +44,14 @@ public:
 
     // Record fields (meaningless while the cell is an object).
     LPCTSTR GetText() const { return m_nKind == kInlineText ? m_inline : m_pHeap; }
-    // A text other than the record's own forgets the value.
     void SetText(LPCTSTR szText);
-    // The value behind the text, null when none is kept.
+    // The value behind the present text, null when none.
     LPCTSTR GetValueText() const;
-    // Keeps szValue (null: none) as the value behind the present text.
-    void SetValueText(LPCTSTR szValue);
+    // Keeps szValue (null: none) as the value behind szForText (null: the present text).
+    void KeepValue(LPCTSTR szValue, LPCTSTR szForText = nullptr);
+    // The value kept and the text it belongs to, whatever the present text (null: none).
+    LPCTSTR GetKeptValue() const;
+    LPCTSTR GetKeptValueText() const;
     DWORD GetState() const { return m_nState; }
     void SetState(DWORD nState) { m_nState = nState; }
     std::uint32_t GetAttributes() const { return m_nAttributes; }
@@ -58,15 +60,15 @@ public:
     static constexpr std::uint32_t kMaxAttributes = (1u << 24) - 1;
 
 private:
-    // kTextAndValue: m_pHeap holds the text, its terminating zero, then the value.
+    // kTextAndValue: m_pHeap holds the text, the value and the value's text, each ended by a zero.
     static constexpr std::uint8_t kInlineText = 0, kHeapText = 1, kObject = 2, kTextAndValue = 3;
     static constexpr int kInlineSize = 16;
 
     void Clear();
     void Take(CGridCellRecord& other);
     bool HasHeapBlock() const { return m_nKind == kHeapText || m_nKind == kTextAndValue; }
-    // Stores text (and value when not null) as the record's new contents.
-    void Store(LPCTSTR szText, LPCTSTR szValue);
+    // Stores text, and the value (when not null) with the text it belongs to.
+    void Store(LPCTSTR szText, LPCTSTR szValue, LPCTSTR szValueText);
 
     union
     {
@@ -77,7 +79,7 @@ private:
     DWORD m_nState = 0;
     std::uint32_t m_nAttributes : 24 = 0;
     std::uint32_t m_nKind : 7 = kInlineText;
-    // The text is also the value behind it.
+    // The text is also the value behind it (and the text the value belongs to).
     std::uint32_t m_bTextIsValue : 1 = 0;
 };
 

@@ -560,7 +560,7 @@ CGridCellBase* CGridCtrl::MakeCellObject(int nRow, int nCol) const
     CGridCellRecord* pRecord = CellRecord(nRow, nCol);
     auto* pCell = new CGridCell;
     FillFromRecord(*pCell, *pRecord, nRow, nCol);
-    pCell->SetValueText(pRecord->GetValueText());
+    pCell->KeepValue(pRecord->GetKeptValue(), pRecord->GetKeptValueText());
     pRecord->SetObject(pCell);
     return pCell;
 }
@@ -576,7 +576,9 @@ BOOL CGridCtrl::SetCellType(int nRow, int nCol, const CRuntimeClass* pRuntimeCla
     if (const CGridCellBase* pOldCell = CellToUse(nRow, nCol, scratch))
     {
         pNewCell->CopyFrom(*pOldCell);
-        pNewCell->SetValueText(PeekItemValueText(nRow, nCol));
+        CString value, forText;
+        if (GetItemKeptValue(nRow, nCol, value, forText))
+            pNewCell->KeepValue(value, forText);
     }
     else
         pNewCell->SetGrid(this);

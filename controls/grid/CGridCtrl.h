@@ -102,9 +102,12 @@ public:
     // The cell's text without a copy: valid until the cell changes.
     LPCTSTR PeekItemText(int nRow, int nCol) const;
     // The value a cell's text was made from (a number as read before it was rounded for
-    // display), kept until the cell's text changes; null when none.
+    // display): it stands while the cell shows that text (again). Null when none.
     LPCTSTR PeekItemValueText(int nRow, int nCol) const;
-    BOOL SetItemValueText(int nRow, int nCol, LPCTSTR szValue);
+    // Keeps szValue (null: none) for the text szForText (null: the present text).
+    BOOL SetItemValueText(int nRow, int nCol, LPCTSTR szValue, LPCTSTR szForText = nullptr);
+    // The value kept and the text it belongs to, whatever the cell shows now; false for none.
+    BOOL GetItemKeptValue(int nRow, int nCol, CString& value, CString& forText) const;
     LPARAM GetItemData(int nRow, int nCol) const;
     UINT GetItemFormat(int nRow, int nCol) const;
     COLORREF GetItemBkColour(int nRow, int nCol) const;

@@ -157,15 +157,29 @@ LPCTSTR CGridCtrl::PeekItemValueText(int nRow, int nCol) const
     return pRecord->GetValueText();
 }
 
-BOOL CGridCtrl::SetItemValueText(int nRow, int nCol, LPCTSTR szValue)
+BOOL CGridCtrl::SetItemValueText(int nRow, int nCol, LPCTSTR szValue, LPCTSTR szForText)
 {
     CGridCellRecord* pRecord = CellRecord(nRow, nCol);
     if (!pRecord)
         return FALSE;
     if (CGridCellBase* pCell = pRecord->GetObject())
-        pCell->SetValueText(szValue);
+        pCell->KeepValue(szValue, szForText);
     else
-        pRecord->SetValueText(szValue);
+        pRecord->KeepValue(szValue, szForText);
+    return TRUE;
+}
+
+BOOL CGridCtrl::GetItemKeptValue(int nRow, int nCol, CString& value, CString& forText) const
+{
+    const CGridCellRecord* pRecord = CellRecord(nRow, nCol);
+    if (!pRecord)
+        return FALSE;
+    const CGridCellBase* pCell = pRecord->GetObject();
+    const LPCTSTR szValue = pCell ? pCell->GetKeptValue() : pRecord->GetKeptValue();
+    if (!szValue)
+        return FALSE;
+    value = szValue;
+    forText = pCell ? pCell->GetKeptValueText() : pRecord->GetKeptValueText();
     return TRUE;
 }
 

@@ -30,11 +30,20 @@ CUndoStep::CUndoStep(int kind, CSobrelView* view, int row, int column, const CSt
         this->row = this->column = -1;
         break;
     case CellText:
+    {
         newText = grid->GetItemText(row, column);
+        // A new display of the same value (a retyped column): the value goes with either text.
+        CString value, forText;
+        if (grid->GetItemKeptValue(row, column, value, forText) && forText == newText)
+            keptValues.push_back({column, value, forText});
         break;
+    }
     case RowDeleted:
         for (int c = 0; c < grid->GetColumnCount(); ++c)
+        {
             rowTexts.push_back(grid->GetItemText(row, c));
+            KeepValue(row, c, c);
+        }
         break;
     case ColumnInserted:
         columnInfo = view->ColumnInfo(column);
@@ -43,7 +52,10 @@ CUndoStep::CUndoStep(int kind, CSobrelView* view, int row, int column, const CSt
         break;
     case ColumnDeleted:
         for (int r = 0; r < grid->GetRowCount(); ++r)
+        {
             columnTexts.push_back(grid->GetItemText(r, column));
+            KeepValue(r, column, r);
+        }
         columnInfo = view->ColumnInfo(column);
         break;
     case ColumnDescription:
@@ -153,6 +165,8 @@ void CUndoStep::Act(bool undo)
         break;
     case CellText:
         SetCell(undo ? oldText : newText);
+        if (!keptValues.empty())
+            grid->SetItemValueText(row, column, keptValues.front().value);
         break;
     case RowInserted:
     {
@@ -173,6 +187,7 @@ void CUndoStep::Act(bool undo)
             view->InsertRow(row);
             for (std::size_t c = 1; c < rowTexts.size() && int(c) < grid->GetColumnCount(); ++c)
                 grid->SetItemText(row, int(c), rowTexts[c]);
+            RestoreValues(row, -1);
             view->ApplyRowFormats();
         }
         else
@@ -280,41 +295,47 @@ void CUndoStep::UndoColumnDeleted()
     }
     for (std::size_t r = 1; r < columnTexts.size() && int(r) < grid->GetRowCount(); ++r)
         grid->SetItemText(int(r), column, columnTexts[r]);
+    RestoreValues(-1, column);
     grid->AutoSizeColumn(column);
     grid->Refresh();
 }
 
 void CUndoStep::RedoSort()
 {
-    // Orders the range as the saved row numbers run, then numbers it afresh.
+    // Orders the range as the saved row numbers run (each row whole, with its cells' values as
+    // read), then numbers it afresh.
     CGridCtrl* grid = view->Grid();
     const int count = int(columnTexts.size());
-    std::vector<std::vector<CString>> rows;
-    for (int r = other; r < other + count; ++r)
-    {
-        std::vector<CString> texts;
-        for (int c = 0; c < grid->GetColumnCount(); ++c)
-            texts.push_back(grid->GetItemText(r, c));
-        rows.push_back(std::move(texts));
-    }
-    std::vector<std::vector<CString>> ordered;
-    std::vector<bool> used(rows.size(), false);
+    std::vector<int> order;
+    std::vector<bool> used(std::size_t(count), false);
     for (const CString& number : columnTexts)
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (!used[i] && rows[i][0] == number)
+        for (int i = 0; i < count; ++i)
+            if (!used[std::size_t(i)] && grid->GetItemText(other + i, 0) == number)
             {
-                used[i] = true;
-                ordered.push_back(rows[i]);
+                used[std::size_t(i)] = true;
+                order.push_back(i);
                 break;
             }
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (!used[i])
-            ordered.push_back(rows[i]);
-    for (std::size_t i = 0; i < ordered.size(); ++i)
-        for (std::size_t c = 1; c < ordered[i].size(); ++c)
-            grid->SetItemText(other + int(i), int(c), ordered[i][c]);
+    for (int i = 0; i < count; ++i)
+        if (!used[std::size_t(i)])
+            order.push_back(i);
+    grid->ReorderRows(other, order);
     view->RenumberRows(other);
     grid->Refresh();
+}
+
+void CUndoStep::KeepValue(int row, int column, int at)
+{
+    CString value, forText;
+    if (view->Grid()->GetItemKeptValue(row, column, value, forText))
+        keptValues.push_back({at, value, forText});
+}
+
+void CUndoStep::RestoreValues(int row, int column)
+{
+    CGridCtrl* grid = view->Grid();
+    for (const KeptValue& kept : keptValues)
+        grid->SetItemValueText(row == -1 ? kept.at : row, column == -1 ? kept.at : column, kept.value, kept.forText);
 }
 
 CString CUndoStep::Describe() const

@@ -63,6 +63,16 @@ public:
     int sortColumn = -1;
     CString newText;
     CString oldText;
+    // The values as read that the cells of a deleted row or column kept, with the texts they
+    // belong to; at is the cell's column (a row) or row (a column). A cell text step keeps the
+    // value of a cell shown anew (retyped), which stays the cell's value either way.
+    struct KeptValue
+    {
+        int at;
+        CString value;
+        CString forText;
+    };
+    std::vector<KeptValue> keptValues;
 
 private:
     void Act(bool undo);
@@ -74,4 +84,6 @@ private:
     // After a column went: the focus moves to the new last column when it was the last.
     void StepFocusBack(bool deletedWasLast);
     void RedoSort();
+    void KeepValue(int row, int column, int at);
+    void RestoreValues(int row, int column);
 };

@@ -71,7 +71,7 @@ TEST(GridCellRecord, KeepsTextsOfEveryLength)
     }
 }
 
-TEST(GridCellRecord, KeepsTheValueBehindItsTextUntilTheTextChanges)
+TEST(GridCellRecord, KeepsTheValueOfATextWhileItShowsThatText)
 {
     struct Case
     {
@@ -88,7 +88,7 @@ TEST(GridCellRecord, KeepsTheValueBehindItsTextUntilTheTextChanges)
         CGridCellRecord record(GVIS_MODIFIED, 3);
         record.SetText(c.text);
         EXPECT_EQ(record.GetValueText(), nullptr);
-        record.SetValueText(c.value);
+        record.KeepValue(c.value);
         EXPECT_STREQ(record.GetText(), c.text);
         EXPECT_STREQ(record.GetValueText(), c.value);
         // The same text again is no change; the record moves with its value.
@@ -97,13 +97,21 @@ TEST(GridCellRecord, KeepsTheValueBehindItsTextUntilTheTextChanges)
         EXPECT_STREQ(moved.GetText(), c.text);
         EXPECT_STREQ(moved.GetValueText(), c.value) << c.text;
         EXPECT_EQ(record.GetValueText(), nullptr);
+        // Another text has no value; the text coming back (an undo) has it again.
         moved.SetText("7");
         EXPECT_STREQ(moved.GetText(), "7");
         EXPECT_EQ(moved.GetValueText(), nullptr) << c.text;
-        moved.SetValueText("7,0");
-        moved.SetValueText(nullptr);
+        EXPECT_STREQ(moved.GetKeptValue(), c.value);
+        EXPECT_STREQ(moved.GetKeptValueText(), c.text);
+        moved.SetText(c.text);
+        EXPECT_STREQ(moved.GetValueText(), c.value) << c.text;
+        moved.KeepValue("8,5", "8,50");
         EXPECT_EQ(moved.GetValueText(), nullptr);
-        EXPECT_STREQ(moved.GetText(), "7");
+        moved.SetText("8,50");
+        EXPECT_STREQ(moved.GetValueText(), "8,5");
+        moved.KeepValue(nullptr);
+        EXPECT_EQ(moved.GetKeptValue(), nullptr);
+        EXPECT_STREQ(moved.GetText(), "8,50");
     }
 }
 
@@ -132,6 +140,20 @@ TEST(GridCompactCells, AValueBehindATextNeedsNoObjectAndFollowsTheCell)
     EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
     f.grid.SetItemText(1, 4, "9");
     EXPECT_EQ(f.grid.PeekItemValueText(1, 4), nullptr);
+    f.grid.SetItemText(1, 4, "2,35");
+    EXPECT_STREQ(f.grid.PeekItemValueText(1, 4), "2,3456");
+    CString value, forText;
+    ASSERT_TRUE(f.grid.GetItemKeptValue(1, 4, value, forText));
+    EXPECT_EQ(value, "2,3456");
+    EXPECT_EQ(forText, "2,35");
+    // An edited cell made an object keeps the value of its former text.
+    f.grid.SetItemText(7, 2, "1,5");
+    f.grid.SetItemValueText(7, 2, "1,5");
+    f.grid.SetItemText(7, 2, "4");
+    ASSERT_NE(f.grid.GetCell(7, 2), nullptr);
+    EXPECT_EQ(f.grid.PeekItemValueText(7, 2), nullptr);
+    f.grid.SetItemText(7, 2, "1,5");
+    EXPECT_STREQ(f.grid.PeekItemValueText(7, 2), "1,5");
 }
 
 TEST(GridCompactCells, PaintingScrollingSortingAndSelectingMakeNoCellObjects)

@@ -221,3 +221,61 @@ TEST_F(DocumentFixture, GroupMarksAndRowFormatsDescribeThemselves)
     CUndoStep cleared(CUndoStep::RowFormat, &view, 2, -1, "000000|d2b48c|T|1");
     EXPECT_EQ(cleared.Describe(), "Změněn formát řádku 2");
 }
+
+// A real shown rounded keeps its value as read through every step taken back and done again:
+// an edit, a new display of its column, a deleted row or column, a sort.
+TEST_F(DocumentFixture, RealsKeepTheirValueAsReadThroughUndoAndRedo)
+{
+    ASSERT_TRUE(Start());
+    CSobrelDoc* document = Open("A$");
+    ASSERT_NE(document, nullptr);
+    CSobrelView& view = *document->View();
+    CSobrelGrid& grid = *view.Grid();
+    const CString read = grid.GetDataText(2, 2, TRUE);
+    ASSERT_GE(read.Find("1234567891"), 0) << read;
+    const auto trubka = [&] {
+        for (int r = 1; r < grid.GetRowCount(); ++r)
+            if (grid.GetItemText(r, 1) == "Trubka")
+                return std::string(grid.GetDataText(r, 2, TRUE));
+        return std::string("no row");
+    };
+
+    const CString full = grid.GetItemText(2, 2);
+    grid.RetypeCell(2, 2);
+    CUndoStep retyped(CUndoStep::CellText, &view, 2, 2, full);
+    ASSERT_NE(grid.GetItemText(2, 2), full);
+    for (const bool undo : {true, false, true, false})
+    {
+        undo ? retyped.Undo(true) : retyped.Redo(true);
+        EXPECT_EQ(trubka(), read.str()) << undo;
+    }
+
+    view.SetCellText(2, 2, "7");
+    EXPECT_EQ(trubka().substr(0, 1), "7");
+    view.Undo();
+    EXPECT_EQ(trubka(), read.str());
+
+    auto* rowStep = new CUndoStep(CUndoStep::RowDeleted, &view, 2, 1);
+    view.DeleteRow(2);
+    view.PushStep(rowStep);
+    rowStep->Undo(true);
+    EXPECT_EQ(trubka(), read.str());
+
+    auto* columnStep = new CUndoStep(CUndoStep::ColumnDeleted, &view, 1, 2);
+    view.DeleteColumn(2);
+    view.PushStep(columnStep);
+    columnStep->Undo(true);
+    EXPECT_EQ(trubka(), read.str());
+
+    grid.RetypeCell(2, 2);
+    grid.SortItems(1, FALSE, 1, 3);
+    auto* sorted = new CUndoStep(CUndoStep::RowsSorted, &view, -1, 1, "", nullptr, 1, 3, -1);
+    view.RenumberRows(1);
+    view.PushStep(sorted);
+    for (const bool undo : {true, false})
+    {
+        undo ? sorted->Undo(true) : sorted->Redo(true);
+        EXPECT_EQ(trubka(), read.str()) << undo;
+    }
+    EXPECT_EQ(grid.GetItemText(1, 1), "Ventil");
+}
