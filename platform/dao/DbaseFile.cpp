@@ -2,6 +2,7 @@
 
 #include "platform/dao/CodePage.h"
 #include "platform/dao/JetError.h"
+#include "platform/core/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -120,7 +121,7 @@ jet::Value ValueOf(const FieldLayout& layout, std::string_view raw, std::string_
         const std::string text = Trimmed(raw);
         if (text.empty() || text.find_first_of("0123456789") == std::string::npos)
             return jet::Value::Null();
-        return jet::Value::Number(std::strtod(text.c_str(), nullptr));
+        return jet::Value::Number(NumberText::ToDoubleC(text));
     }
     case 'D':
     {

@@ -4,6 +4,7 @@
 #include "platform/dao/DelimitedText.h"
 #include "platform/dao/JetDatabase.h"
 #include "platform/dao/JetError.h"
+#include "testing/CommaNumericLocale.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -110,6 +111,12 @@ TEST_F(TableFolder, DbaseTablesReadAsDbfreadReadsThemInEachCodePage)
         EXPECT_EQ(read, expected) << codePage;
         EXPECT_NE(read.find("Radiátor žlutý"), std::string::npos);
         EXPECT_EQ(read.find("Smazaný"), std::string::npos);
+        // The same numbers on a desktop whose locale writes a decimal comma.
+        const CommaNumericLocale comma;
+        if (comma.Selected())
+            EXPECT_EQ(Read(*jet::OpenDatabase(Folder(), "dBASE III", true, false), std::string("katalog_") + codePage),
+                      expected)
+                << codePage;
     }
 }
 
