@@ -27,16 +27,6 @@ namespace
 constexpr int kRows = 60000;
 constexpr int kColumns = 10;
 
-CString CellText(int row, int column)
-{
-    CString text;
-    if (column % 2)
-        text.Format("%d.%d", row, column);
-    else
-        text.Format("Položka %d-%d", row, column);
-    return text;
-}
-
 void Engine(const CString& path)
 {
     CData data;
@@ -53,7 +43,7 @@ void Engine(const CString& path)
     {
         data.AddRow();
         for (int c = 0; c < kColumns; ++c)
-            data.SetStringValue(c, CellText(r, c), r);
+            data.SetStringValue(c, DataEditorBench::CatalogueCell(r, c), r);
     }
     data.Flush();
     data.Close();
@@ -69,7 +59,7 @@ void SaveThroughTheDocument(benchmark::State& state)
     }
     QTemporaryDir& dir = editor.dir;
     CSobrelDoc* document = editor.document;
-    editor.FillTable(kRows, kColumns, CellText);
+    editor.FillTable(kRows, kColumns, DataEditorBench::CatalogueCell);
     document->tableName = "Data$";
     const CString documentPath = (dir.path() + "/dokument.xls").toUtf8().constData();
     const CString enginePath = (dir.path() + "/engine.xls").toUtf8().constData();
