@@ -101,13 +101,6 @@ book.save(sys.argv[1])
                     return true;
         return false;
     }
-    static bool Enabled(CSobrelView* view, UINT id)
-    {
-        CCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(view, TRUE);
-        return state.m_bEnabled;
-    }
     // Runs a command that opens the options sheet; the action answers the sheet.
     static void OnSheet(std::function<void(COptionsPropertySheet&)> action)
     {
@@ -138,8 +131,8 @@ TEST_F(Printing, PagesCarryTheExpandedHeaderAndFooterAndEndAfterEachSwitchedOffR
     view->ApplyRowFormats();
     Options().headerFooter = {"Vlevo %PAGE%\t%TITLE%\tStrana %PAGE% z %PAGES%\t{%TIME% }Pata\t\t%DATE%",
                               "druhá položka\t\t\t\t\t"};
-    EXPECT_TRUE(Enabled(view, ID_FILE_PRINT));
-    EXPECT_TRUE(Enabled(view, ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(CommandEnabled(view, ID_FILE_PRINT));
+    EXPECT_TRUE(CommandEnabled(view, ID_FILE_PRINT_PREVIEW));
     // A found mark is printed as a fill.
     view->Grid()->SetItemBkColour(1, 1, RGB(255, 160, 0));
 
@@ -255,10 +248,10 @@ TEST_F(Printing, ThePreviewShowsThePrintedPagesAndCloses)
     // A table without columns has nothing to print.
     while (view->columnCount > 0)
         view->DeleteColumn(view->fixedColumns);
-    EXPECT_FALSE(Enabled(view, ID_FILE_PRINT));
-    EXPECT_FALSE(Enabled(view, ID_FILE_PRINT_PREVIEW));
-    EXPECT_TRUE(Enabled(view, ID_OPTIONS));
-    EXPECT_TRUE(Enabled(view, ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(CommandEnabled(view, ID_FILE_PRINT));
+    EXPECT_FALSE(CommandEnabled(view, ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(CommandEnabled(view, ID_OPTIONS));
+    EXPECT_TRUE(CommandEnabled(view, ID_FILE_PRINT_SETUP));
 }
 
 TEST_F(Printing, ChangedColoursReachTheTableWithoutTouchingItsCellsOrJournal)
