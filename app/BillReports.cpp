@@ -6,7 +6,7 @@
 #include "app/PrintIds.h"
 #include "app/PrintSnapshot.h"
 #include "app/ReportDrawing.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // line, the document template), its own commands, and the settings written back at the end.
 
 #include "app/LanguageLibraries.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/frame/CWinApp.h"
 
 class CCmdUI;

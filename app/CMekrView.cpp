@@ -7,7 +7,7 @@
 #include "app/PrintSnapshot.h"
 #include "app/ReportAvailability.h"
 #include "app/ReportDrawing.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/core/MessageBox.h"
 #include "platform/frame/CWinApp.h"

@@ -2,7 +2,7 @@
 // The view of the project: it draws nothing on screen (the start picture stands over the frame);
 // its work is printing the chosen report, with the page margins it keeps.
 
-#include "app/common/PageDistribution.h"
+#include "common/PageDistribution.h"
 #include "platform/frame/CView.h"
 #include "platform/gdi/CFont.h"
 

@@ -4,7 +4,7 @@
 #include "app/MekrIds.h"
 #include "app/PrintIds.h"
 #include "app/ReportAvailability.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/core/Resources.h"

@@ -1,7 +1,7 @@
 #include "app/NotAvailable.h"
 
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/core/MessageBox.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/ui/CWnd.h"

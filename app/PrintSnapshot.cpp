@@ -1,9 +1,9 @@
 #include "app/PrintSnapshot.h"
 
 #include "app/PrintIds.h"
-#include "app/common/CommonIds.h"
+#include "common/CommonIds.h"
 #include "datalib/CData.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/BillOfMaterials.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/FloorDesign.h"

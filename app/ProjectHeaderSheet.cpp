@@ -1,8 +1,8 @@
 #include "app/ProjectHeaderSheet.h"
 
 #include "app/DocumentIds.h"
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "datalib/CData.h"
 #include "heatloss/BuildingTypeText.h"
 #include "heatloss/ModelCapacity.h"

@@ -1,7 +1,7 @@
 #include "app/ReportAvailability.h"
 
 #include "app/PrintSnapshot.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "hydraulics/CTopnyOkruh.h"

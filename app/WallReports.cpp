@@ -5,7 +5,7 @@
 #include "app/PrintIds.h"
 #include "app/PrintSnapshot.h"
 #include "app/ReportDrawing.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/WallDesign.h"
 #include "hydraulics/CTopnyOkruh.h"

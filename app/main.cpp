@@ -1,6 +1,6 @@
 #include "app/CMekrApp.h"
 #include "app/ProgramDialogs.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/gdi/SystemMetrics.h"
 
 #include "platform/ui/DialogShot.h"

@@ -5,7 +5,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CMekrApp.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "platform/core/Profile.h"
 #include "platform/dao/Workbook.h"

@@ -4,7 +4,7 @@
 // "Zohlednit" on the largest input sheet beside one read of the same cells.
 #include "InputSheetBook.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "floorwall/BillOfMaterials.h"
 #include "floorwall/CCSN_EN_1264.h"

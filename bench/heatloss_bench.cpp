@@ -5,8 +5,8 @@
 // model rebuilt from its rows after a Delete, on each: the cost a row should stay flat.
 #include "InputSheetBook.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/InputSheet.h"

@@ -1,7 +1,7 @@
 // Hydraulics: the flows and losses of a distribution tree ("Průtoky") with and without the grid
 // rewrite, and the heating circuits of a whole project: their calculation chain, their rows of
 // "SeznamM$" written and read, and the floor design grid filled with them.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 #include "datalib/CData.h"
 #include "hydraulics/CDimenzUsek.h"

@@ -11,20 +11,21 @@ set(rules
   "platform/ole:platform/core,platform/ole"
   "datalib:platform/core,platform/dao,datalib"
   "controls/grid:platform/core,platform/gdi,platform/ui,controls/grid"
-  "controls/grid/fmt:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid"
-  "app/common:platform/core,datalib,app/common"
+  "controls/grid/fmt:platform/core,platform/gdi,platform/ui,datalib,common,controls/grid"
+  "common:platform/core,datalib,common"
+  "controls/dialogs:platform/core,platform/gdi,platform/ui,controls/grid,controls/dialogs"
   "controls/resizable:platform/core,platform/gdi,platform/ui,platform/frame,controls/resizable"
   "cadlink/bridge:platform/core,platform/ole,cadlink/bridge"
   "cadlink/buttons:platform/core,platform/gdi,platform/ui,platform/ole,cadlink/bridge,cadlink/buttons"
   "cadlink/standin:cadlink/standin"
-  "hydraulics:platform/core,datalib,app/common,hydraulics"
-  "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics"
-  "hydraulics/ui:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,hydraulics,floorwall"
-  "floorwall:platform/core,datalib,app/common,heatloss,hydraulics,floorwall"
-  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,app/common,controls/grid,controls/resizable,heatloss,hydraulics,floorwall"
-  "heatloss/dialogs:platform/core,platform/gdi,platform/ui,platform/ole,datalib,app/common,controls/grid,cadlink/bridge,cadlink/buttons,heatloss,floorwall/dialogs")
+  "hydraulics:platform/core,datalib,common,hydraulics"
+  "hydraulics/dialogs:platform/core,platform/gdi,platform/ui,datalib,common,controls/dialogs,controls/grid,hydraulics"
+  "hydraulics/ui:platform/core,platform/gdi,platform/ui,datalib,common,controls/dialogs,controls/grid,hydraulics,floorwall"
+  "floorwall:platform/core,datalib,common,heatloss,hydraulics,floorwall"
+  "floorwall/dialogs:platform/core,platform/gdi,platform/ui,datalib,common,controls/dialogs,controls/grid,controls/resizable,heatloss,hydraulics,floorwall"
+  "heatloss/dialogs:platform/core,platform/gdi,platform/ui,platform/ole,datalib,common,controls/dialogs,controls/grid,cadlink/bridge,cadlink/buttons,heatloss,floorwall/dialogs")
 # Folders of the tree that an include can name; an include of anything else is not ours.
-set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib controls
+set(known platform/core platform/dao platform/gdi platform/ui platform/frame platform/ole datalib common controls
     cadlink heatloss hydraulics floorwall app dataeditor testing)
 
 # out: TRUE when header lies in one of the folders.

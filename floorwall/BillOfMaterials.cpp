@@ -1,9 +1,9 @@
 #include "floorwall/BillOfMaterials.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProductCatalogue.h"

@@ -1,6 +1,6 @@
 #include "floorwall/CCSN_EN_1264.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CRoztece.h"
 #include "floorwall/FloorWallIds.h"

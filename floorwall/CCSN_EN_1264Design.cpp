@@ -1,7 +1,7 @@
 // The circuit design passes: by pipe spacing, and for the common flow temperature.
 #include "floorwall/CCSN_EN_1264.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CircuitHydraulics.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "hydraulics/CTopnaTrubka.h"

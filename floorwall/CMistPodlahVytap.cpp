@@ -2,7 +2,7 @@
 
 #include "floorwall/SupplyRouteIndex.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProjectVersion.h"

@@ -1,6 +1,6 @@
 #include "floorwall/CRoztece.h"
 
-#include "app/common/CommonIds.h"
+#include "common/CommonIds.h"
 #include "hydraulics/NumberReading.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "floorwall/CircuitHydraulics.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CCSN_EN_1264.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "hydraulics/CTopnyOkruh.h"

@@ -1,6 +1,6 @@
 #include "floorwall/CircuitVariants.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CCSN_EN_1264.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CircuitHydraulics.h"

@@ -1,7 +1,7 @@
 #include "floorwall/FloorBuildUps.h"
 
-#include "app/common/CommonRoutines.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/CommonRoutines.h"
+#include "common/OpenWorkbookTable.h"
 #include "datalib/CData.h"
 #include "datalib/SqlTextLiteral.h"
 #include "heatloss/CatalogueRows.h"

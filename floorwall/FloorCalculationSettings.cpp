@@ -1,10 +1,10 @@
 #include "floorwall/FloorCalculationSettings.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProductCatalogue.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/OpenWorkbookTable.h"
 #include "datalib/CData.h"
 #include "platform/core/FileOps.h"
 

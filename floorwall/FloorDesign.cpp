@@ -1,9 +1,9 @@
 #include "floorwall/FloorDesign.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CircuitHydraulics.h"

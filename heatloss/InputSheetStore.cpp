@@ -1,8 +1,8 @@
 #include "heatloss/InputSheetStore.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "heatloss/InputSheet.h"
 

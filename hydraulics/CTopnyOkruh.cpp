@@ -1,6 +1,6 @@
 #include "hydraulics/CTopnyOkruh.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/PressureDrop.h"

@@ -1,6 +1,6 @@
 #include "hydraulics/HeatingTypeSplit.h"
 
-#include "app/common/OpenWorkbookTable.h"
+#include "common/OpenWorkbookTable.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ResultSheetColumns.h"

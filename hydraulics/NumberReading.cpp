@@ -1,6 +1,6 @@
 #include "hydraulics/NumberReading.h"
 
-#include "app/common/CommonRoutines.h"
+#include "common/CommonRoutines.h"
 #include "platform/core/NumberText.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "hydraulics/ProductCatalogue.h"
 
-#include "app/common/CommonRoutines.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/CommonRoutines.h"
+#include "common/OpenWorkbookTable.h"
 #include "datalib/CData.h"
 #include "datalib/SqlTextLiteral.h"
 #include "hydraulics/NumberReading.h"

@@ -4,7 +4,7 @@
 #include "MekrFixture.h"
 
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "cadlink/buttons/CVorbicaDlg.h"
 #include "cadlink/buttons/VorbicaResource.h"
 #include "platform/gdi/SystemMetrics.h"

@@ -7,7 +7,7 @@
 #include "app/CMekrView.h"
 #include "app/PrintIds.h"
 #include "app/ReportAvailability.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/PrintJob.h"

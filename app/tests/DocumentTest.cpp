@@ -1,8 +1,8 @@
 #include "MekrFixture.h"
 
 #include "app/CMekrDoc.h"
-#include "app/common/AppSettings.h"
-#include "app/common/ProjectFiles.h"
+#include "common/AppSettings.h"
+#include "common/ProjectFiles.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"

@@ -6,7 +6,7 @@
 
 #include "../../hydraulics/tests/HydraulicsFixtures.h"
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"

@@ -2,7 +2,7 @@
 #include "MekrFixture.h"
 
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CDataGridDialog.h"

@@ -2,7 +2,7 @@
 
 #include "app/CSplashWnd.h"
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/SpacingSeriesList.h"
 #include "floorwall/dialogs/FloorSettingsIds.h"
 #include "floorwall/dialogs/WallDesignIds.h"

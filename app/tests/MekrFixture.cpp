@@ -1,7 +1,7 @@
 #include "MekrFixture.h"
 
 #include "app/ProgramDialogs.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"

@@ -7,7 +7,7 @@
 #include "app/CSplashWnd.h"
 #include "app/PrintIds.h"
 #include "app/ReportAvailability.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/dao/Workbook.h"

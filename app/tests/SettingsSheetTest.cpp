@@ -2,7 +2,7 @@
 
 #include "app/CMekrDoc.h"
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/ui/CPropertyPage.h"
 #include "platform/ui/CPropertySheet.h"
 #include "testing/ScriptedAnswers.h"

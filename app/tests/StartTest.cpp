@@ -3,7 +3,7 @@
 #include "app/CMojeCommandLineInfo.h"
 #include "app/LanguageLibraries.h"
 #include "app/MekrIds.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
 #include "testing/UiTest.h"

@@ -1,12 +1,12 @@
 #include "floorwall/dialogs/CBilanceMatPodlah.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/dialogs/CDotazVybaveni.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/ui/SizingDialogParts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/WaitCursor.h"
 

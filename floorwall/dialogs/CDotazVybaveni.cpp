@@ -1,8 +1,8 @@
 #include "floorwall/dialogs/CDotazVybaveni.h"
 
+#include "controls/dialogs/DialogSupport.h"
 #include "floorwall/BillOfMaterials.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
-#include "hydraulics/ui/SizingDialogParts.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CDataExchange.h"
 

@@ -1,6 +1,7 @@
 #include "floorwall/dialogs/CDruhyKonstrukci.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"
@@ -9,7 +10,6 @@
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ui/CPrivodOkruhuDlg.h"
 #include "hydraulics/ui/CircuitGridRows.h"
-#include "hydraulics/ui/SizingDialogParts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
 #include "platform/ui/CommonControls.h"

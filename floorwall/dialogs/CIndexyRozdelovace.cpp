@@ -1,6 +1,6 @@
 #include "floorwall/dialogs/CIndexyRozdelovace.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridBtnCellCombo.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridDefs.h"
@@ -10,8 +10,7 @@
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/dialogs/DialogSupport.h"
-#include "hydraulics/ui/SizingDialogParts.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/SystemMetrics.h"
@@ -62,7 +61,7 @@ std::vector<CTopnyOkruh*> CIndexyRozdelovace::ModeCircuits() const
 BOOL CIndexyRozdelovace::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     ReplacePlaceholderByGrid(*this, IDC_IR_GRID, m_grid);
     m_buttons.SetGrid(&m_grid);
     m_grid.GetDefaultCell(FALSE, FALSE)->SetBackClr(kBackground);

@@ -1,17 +1,16 @@
 #include "floorwall/dialogs/CKalkulackaPodlah.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "controls/grid/CGridCellBase.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CircuitVariants.h"
 #include "floorwall/dialogs/CircuitPanelIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "hydraulics/ui/CircuitGridRows.h"
-#include "hydraulics/ui/SizingDialogParts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/ui/CEdit.h"
@@ -45,7 +44,7 @@ CKalkulackaPodlah::~CKalkulackaPodlah() = default;
 BOOL CKalkulackaPodlah::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     ReplacePlaceholderByGrid(*this, IDC_KP_GRID, m_grid);
     m_grid.GetDefaultCell(FALSE, FALSE)->SetBackClr(kBackground);
     if (!LoadCircuit())

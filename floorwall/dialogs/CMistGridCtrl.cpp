@@ -1,6 +1,6 @@
 #include "floorwall/dialogs/CMistGridCtrl.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 
 BEGIN_MESSAGE_MAP(CMistGridCtrl, CGridCtrl)

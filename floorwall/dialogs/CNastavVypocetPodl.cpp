@@ -1,8 +1,8 @@
 #include "floorwall/dialogs/CNastavVypocetPodl.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/CommonRoutines.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
@@ -10,8 +10,7 @@
 #include "floorwall/FloorCalculationSettings.h"
 #include "floorwall/dialogs/FloorSettingsIds.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/dialogs/DialogSupport.h"
-#include "hydraulics/ui/SizingDialogParts.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/GdiTypes.h"
@@ -109,7 +108,7 @@ void CNastavVypocetPodl::DoDataExchange(CDataExchange* pDX)
 BOOL CNastavVypocetPodl::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
 
     ReplacePlaceholderByGrid(*this, IDC_NVP_SERIES_GRID, m_grid);
 

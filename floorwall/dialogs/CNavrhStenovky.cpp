@@ -1,7 +1,7 @@
 #include "floorwall/dialogs/CNavrhStenovky.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"
@@ -16,11 +16,10 @@
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ResultSheetColumns.h"
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "hydraulics/ui/CDeleniPloch.h"
 #include "hydraulics/ui/CircuitGridRows.h"
-#include "hydraulics/ui/SizingDialogParts.h"
 #include "hydraulics/ui/SizingIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
@@ -240,7 +239,7 @@ BOOL CNavrhStenovky::OnInitDialog()
 {
     m_bUpdating = true;
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     ReplacePlaceholderByGrid(*this, IDC_WALL_ROOM_GRID, m_roomGrid);
     ReplacePlaceholderByGrid(*this, IDC_WALL_CIRCUIT_GRID, m_circuitGrid);
 

@@ -1,5 +1,6 @@
 #include "floorwall/dialogs/CNazevSkladby.h"
 
+#include "controls/dialogs/DialogSupport.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/CDataExchange.h"
@@ -19,8 +20,7 @@ void CNazevSkladby::DoDataExchange(CDataExchange* pDX)
 BOOL CNazevSkladby::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (HICON icon = static_cast<HICON>(LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(128), IMAGE_ICON, 16, 16, 0)))
-        SetIcon(icon, FALSE);
+    SetProgramIcon(*this);
     m_editNazev.SetFocus();
     return FALSE;
 }

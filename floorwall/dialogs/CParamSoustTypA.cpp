@@ -1,6 +1,6 @@
 #include "floorwall/dialogs/CParamSoustTypA.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/SqlTextLiteral.h"
 #include "floorwall/FloorBuildUps.h"
 #include "floorwall/dialogs/CDruhyKonstrukci.h"

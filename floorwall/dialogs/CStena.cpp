@@ -2,7 +2,7 @@
 
 #include "floorwall/dialogs/WallDesignIds.h"
 #include "hydraulics/NumberReading.h"
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CEdit.h"
 
@@ -42,7 +42,7 @@ void CStena::DoDataExchange(CDataExchange* pDX)
 BOOL CStena::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     ShowNumber(IDC_STENA_HEAT_DEMAND, "%.0f", m_dHeatDemand);
     ShowNumber(IDC_STENA_CONNECTION, "%.1f", m_dConnectionLength);
     ShowNumber(IDC_STENA_TI, "%.1f", m_dRoomTemperature);

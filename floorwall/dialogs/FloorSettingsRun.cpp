@@ -1,6 +1,6 @@
 #include "floorwall/dialogs/FloorSettingsRun.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/SpacingSeriesList.h"
 #include "floorwall/dialogs/CNastavVypocetPodl.h"
 

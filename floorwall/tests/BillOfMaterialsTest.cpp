@@ -2,7 +2,7 @@
 // the bill sheets of a project workbook.
 #include "../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/BillOfMaterials.h"
 #include "platform/dao/tests/DebianPython.h"
 #include "testing/ScriptedAnswers.h"

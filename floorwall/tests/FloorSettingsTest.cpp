@@ -1,6 +1,6 @@
 #include "../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/FloorCalculationSettings.h"
 
 #include <gtest/gtest.h>

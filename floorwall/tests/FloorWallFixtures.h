@@ -1,7 +1,7 @@
 #pragma once
 // Settings, spacing series and rooms for the floor calculation tests.
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CCSN_EN_1264.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "hydraulics/CTopnyOkruh.h"

@@ -1,6 +1,6 @@
 #include "heatloss/dialogs/CBase.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/BasicDataTables.h"
 #include "heatloss/BuildingTypeText.h"
 #include "heatloss/ProjectInfoFile.h"
@@ -9,7 +9,7 @@
 #include "heatloss/dialogs/CBase_P2.h"
 #include "heatloss/dialogs/CBase_Te.h"
 #include "heatloss/dialogs/CBase_Typ.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/core/COleDateTime.h"
 #include "platform/core/MessageBox.h"
@@ -89,7 +89,7 @@ void CBase::BuildingTypeText()
 BOOL CBase::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     PrepareHeader();
     ShowHeader();
     UpdateOkButton();
@@ -174,20 +174,20 @@ void CBase::OnOK()
 
 void CBase::UpdateOkButton()
 {
-    bool ready = m_nChoice > 0 && !ControlText(*this, IDC_BASE_ORDER).IsEmpty() &&
-                 !ControlText(*this, IDC_BASE_AUTHOR).IsEmpty();
+    bool ready = m_nChoice > 0 && !FieldText(*this, IDC_BASE_ORDER).IsEmpty() &&
+                 !FieldText(*this, IDC_BASE_AUTHOR).IsEmpty();
     if (ready && m_nChoice == 11)
     {
         for (int id : {IDC_BASE_ALTITUDE, IDC_BASE_B, IDC_BASE_P2, IDC_BASE_TYPE})
-            ready = ready && !ControlText(*this, id).IsEmpty();
-        ready = ready && IntegerOf(ControlText(*this, IDC_BASE_B)) != 0;
+            ready = ready && !FieldText(*this, id).IsEmpty();
+        ready = ready && IntegerOf(FieldText(*this, IDC_BASE_B)) != 0;
     }
     ShowControls(*this, {IDC_BASE_OK}, ready);
 }
 
 void CBase::UpdateBButton()
 {
-    ShowControls(*this, {IDC_BASE_CHOOSE_B}, !ControlText(*this, IDC_BASE_PLACE).IsEmpty());
+    ShowControls(*this, {IDC_BASE_CHOOSE_B}, !FieldText(*this, IDC_BASE_PLACE).IsEmpty());
 }
 
 void CBase::ShowClimateGroup(bool show)
@@ -232,7 +232,7 @@ void CBase::OnTeKillFocus()
     if (focus && focus == GetDlgItem(IDCANCEL))
         return;
     m_bCheckingTe = true;
-    const long Te = IntegerOf(ControlText(*this, IDC_BASE_TE));
+    const long Te = IntegerOf(FieldText(*this, IDC_BASE_TE));
     if (IsDesignOutdoorTemperature(Te))
     {
         m_bTeValid = 1;
@@ -318,7 +318,7 @@ void CBase::OnOkButton()
 void CBase::StoreHeader()
 {
     ProjectHeader& header = Header();
-    const auto text = [this](int id, int maxChars) { return ModelText(ControlText(*this, id), maxChars); };
+    const auto text = [this](int id, int maxChars) { return ModelText(FieldText(*this, id), maxChars); };
     header.investor1 = text(IDC_BASE_INVESTOR1, 49);
     header.investor2 = text(IDC_BASE_INVESTOR2, 49);
     header.building1 = text(IDC_BASE_BUILDING1, 49);
@@ -334,10 +334,10 @@ void CBase::StoreHeader()
         format.LoadString(IDS_HLD_DATE_FORMAT);
         header.date = date.Format(format);
     }
-    header.B = IntegerOf(ControlText(*this, IDC_BASE_B));
+    header.B = IntegerOf(FieldText(*this, IDC_BASE_B));
     header.p2 = NumberText::ToDouble(text(IDC_BASE_P2, 9).str());
-    header.buildingTypeText = ControlText(*this, IDC_BASE_TYPE);
-    header.Te = IntegerOf(ControlText(*this, IDC_BASE_TE));
+    header.buildingTypeText = FieldText(*this, IDC_BASE_TYPE);
+    header.Te = IntegerOf(FieldText(*this, IDC_BASE_TE));
     header.altitude = text(IDC_BASE_ALTITUDE, 9);
     header.temperatureRegion = text(IDC_BASE_PLACE, 49);
     header.windyLandscape = text(IDC_BASE_WINDY, 9);

@@ -2,7 +2,7 @@
 
 #include "heatloss/BasicDataTables.h"
 #include "heatloss/ProjectModel.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/MessageMap.h"
@@ -49,7 +49,7 @@ CBase_B::CBase_B(CWnd* pParent) : CDialog(IDD_BASE_B, pParent)
 BOOL CBase_B::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     ShowText(*this, IDS_HLD_CHOOSE_KIND);
     EnableRow(*this, kNormal, false);
     EnableRow(*this, kWindy, false);

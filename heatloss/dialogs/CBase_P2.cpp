@@ -2,7 +2,7 @@
 
 #include "heatloss/BasicDataTables.h"
 #include "heatloss/ProjectModel.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/ui/MessageMap.h"
 
@@ -19,7 +19,7 @@ CBase_P2::CBase_P2(CWnd* pParent) : CDialog(IDD_BASE_P2, pParent)
 BOOL CBase_P2::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     CheckRadioButton(IDC_P2_CONTINUOUS, IDC_P2_SHORT, 0);
     SetDlgItemText(IDC_P2_VALUE, "");
     ShowControls(*this, {IDOK}, false);

@@ -1,10 +1,10 @@
 #include "heatloss/dialogs/CBase_Te.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
 #include "heatloss/CatalogueRows.h"
 #include "heatloss/ProjectModel.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/core/NumberText.h"
 #include "platform/ui/CComboBox.h"
@@ -44,7 +44,7 @@ CBase_Te::CBase_Te(CWnd* pParent) : CDialog(IDD_BASE_TE, pParent)
 BOOL CBase_Te::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     ShowControls(*this, {IDOK}, false);
     auto* places = static_cast<CComboBox*>(GetDlgItem(IDC_TE_PLACES));
     places->SetFocus();
@@ -93,9 +93,9 @@ void CBase_Te::ShowValues()
 void CBase_Te::OnOK()
 {
     ProjectHeader& header = ProjectModel::Instance().Header;
-    header.altitude = ModelText(ControlText(*this, IDC_TE_ALTITUDE), 9);
-    header.Te = NumberText::ToInt(ControlText(*this, IDC_TE_VALUE).str());
-    header.windyLandscape = ModelText(ControlText(*this, IDC_TE_WINDY), 9);
+    header.altitude = ModelText(FieldText(*this, IDC_TE_ALTITUDE), 9);
+    header.Te = NumberText::ToInt(FieldText(*this, IDC_TE_VALUE).str());
+    header.windyLandscape = ModelText(FieldText(*this, IDC_TE_WINDY), 9);
     CDialog::OnOK();
 }
 

@@ -1,7 +1,7 @@
 #include "heatloss/dialogs/CBase_Typ.h"
 
 #include "heatloss/ProjectModel.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/ui/MessageMap.h"
 
@@ -22,7 +22,7 @@ CBase_Typ::CBase_Typ(CWnd* pParent) : CDialog(IDD_BASE_TYP, pParent)
 BOOL CBase_Typ::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     ShowControls(*this, {IDOK}, false);
     return TRUE;
 }

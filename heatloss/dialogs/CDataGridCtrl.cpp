@@ -1,6 +1,6 @@
 #include "heatloss/dialogs/CDataGridCtrl.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"

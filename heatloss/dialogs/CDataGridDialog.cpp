@@ -1,7 +1,7 @@
 #include "heatloss/dialogs/CDataGridDialog.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridNotify.h"
 #include "datalib/CData.h"
@@ -15,7 +15,7 @@
 #include "heatloss/dialogs/CRoom.h"
 #include "heatloss/dialogs/CWall.h"
 #include "heatloss/dialogs/CWindow.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
@@ -62,7 +62,7 @@ CDataGridDialog::CDataGridDialog(CWnd* parent) : CDialog(IDD_DATA_GRID, parent),
 BOOL CDataGridDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     CreateGrid();
     m_bLoaded = LoadSheet();
     if (m_bLoadOnly)
@@ -79,7 +79,7 @@ BOOL CDataGridDialog::OnInitDialog()
 
 void CDataGridDialog::CreateGrid()
 {
-    CreateGridOverPlaceholder(*this, IDC_DATA_GRID, m_Grid);
+    ReplacePlaceholderByGrid(*this, IDC_DATA_GRID, m_Grid);
     m_ImageList.Create(IDB_INPUT_LEVELS, 16, 1, kImageMask);
     m_Grid.SetImageList(&m_ImageList);
     m_Grid.SetEditable(FALSE);

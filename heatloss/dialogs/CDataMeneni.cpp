@@ -1,11 +1,11 @@
 #include "heatloss/dialogs/CDataMeneni.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/BulkChange.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CDataGridCtrl.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "heatloss/dialogs/InputTreeWalk.h"
 #include "platform/core/MessageBox.h"
@@ -55,7 +55,7 @@ CString CDataMeneni::Chosen(int id) const
 BOOL CDataMeneni::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     for (int k = 0; k < kConditions; ++k)
         for (const char* op : {"<", "<=", "=", ">=", ">"})
             List(IDC_BULK_COND_OP1 + k)->AddString(op);
@@ -164,7 +164,7 @@ void CDataMeneni::OnOK()
             rows.push_back(r);
     }
     // Every matched row must take the value before any changes.
-    const CString newValue = ControlText(*this, IDC_BULK_NEW_VALUE);
+    const CString newValue = FieldText(*this, IDC_BULK_NEW_VALUE);
     for (int r : rows)
         if (!BulkValueFits(target, m_pGrid->GetRowLevel(r), newValue))
         {

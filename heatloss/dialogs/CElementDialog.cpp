@@ -1,6 +1,6 @@
 #include "heatloss/dialogs/CElementDialog.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "platform/ui/CEdit.h"
 

@@ -1,11 +1,11 @@
 #include "heatloss/dialogs/COpeningPicker.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
 #include "heatloss/CatalogueRows.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/OpeningEntry.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CommonControls.h"
@@ -36,7 +36,7 @@ CString COpeningPicker::Loaded(const char* column) const
 BOOL COpeningPicker::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     const CString path = CatalogueWorkbookPath(AppSettings::Get().PathData);
     if (OpenWorkbookTable(m_Data, path, m_strSheet, "") != 0)
         return TRUE;
@@ -130,7 +130,7 @@ void CWindow_OT::OnListFilled(int rows)
 
 void CWindow_OT::OnCountLeft()
 {
-    const int count = InputSheet::IntegerOf(ControlText(*this, IDC_OPENING_COUNT));
+    const int count = InputSheet::IntegerOf(FieldText(*this, IDC_OPENING_COUNT));
     static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_OPENING_COUNT_SPIN))->SetPos(count & 0xFFFF);
 }
 

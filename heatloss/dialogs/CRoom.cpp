@@ -1,12 +1,12 @@
 #include "heatloss/dialogs/CRoom.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/RoomEntry.h"
 #include "heatloss/dialogs/CRoom_Te.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/NumberText.h"
@@ -58,7 +58,7 @@ int& CRoom::DefaultHeight()
 BOOL CRoom::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     SetUpCadButtons();
     auto* orientation = static_cast<CComboBox*>(GetDlgItem(IDC_ROOM_ORIENTATION));
     for (const char* code : Orientations)
@@ -107,7 +107,7 @@ void CRoom::FillFields()
 
 CString CRoom::Text(int id) const
 {
-    return ControlText(*this, id);
+    return FieldText(*this, id);
 }
 
 double CRoom::Decimal(int id) const

@@ -1,11 +1,11 @@
 #include "heatloss/dialogs/CRoom_Te.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
 #include "heatloss/BuildingTypeText.h"
 #include "heatloss/CatalogueRows.h"
 #include "heatloss/RoomEntry.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/NumberText.h"
 #include "platform/ui/CComboBox.h"
@@ -33,7 +33,7 @@ CString CRoom_Te::SheetOf(int buildingType)
 BOOL CRoom_Te::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     // OK shows only once a room type is chosen, also when the sheet does not open.
     GetDlgItem(IDOK)->ShowWindow(SW_HIDE);
     const CString path = CatalogueWorkbookPath(AppSettings::Get().PathData);
@@ -88,7 +88,7 @@ void CRoom_Te::OnOK()
 {
     if (!GetDlgItem(IDOK)->IsWindowVisible())
         return;
-    RoomEntry::Instance().Ti = NumberText::ToInt(ControlText(*this, IDC_ROOMTE_TI).str());
+    RoomEntry::Instance().Ti = NumberText::ToInt(FieldText(*this, IDC_ROOMTE_TI).str());
     CloseSheet();
     CDialog::OnOK();
 }

@@ -1,14 +1,14 @@
 #include "heatloss/dialogs/CVysledky.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/WallHeatingArea.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
@@ -91,7 +91,7 @@ CListCtrl& CVysledky::List()
 BOOL CVysledky::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     InsertColumns();
     List().SetExtendedStyle(0x21); // grid lines, full-row selection
     InsertRooms();

@@ -1,12 +1,12 @@
 #include "heatloss/dialogs/CWall.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/WallEntry.h"
 #include "heatloss/dialogs/CWall_K.h"
 #include "heatloss/dialogs/CWall_Ti_Vedl.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
@@ -66,13 +66,13 @@ int CWall::RoomTi() const
 
 CString CWall::Text(int id) const
 {
-    return ControlText(*this, id);
+    return FieldText(*this, id);
 }
 
 BOOL CWall::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     SetUpCadButtons();
     const auto& wall = m_model.Walls.At(m_model.Cursor.room, m_model.Cursor.wall);
     m_bUpdating = true;

@@ -1,14 +1,14 @@
 #include "heatloss/dialogs/CWall_K.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "controls/grid/GridNotify.h"
 #include "datalib/SqlTextLiteral.h"
 #include "floorwall/dialogs/CNazevSkladby.h"
 #include "heatloss/ConstructionU.h"
 #include "heatloss/UserConstruction.h"
 #include "heatloss/WallEntry.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
@@ -108,11 +108,11 @@ void CWall_K::DoDataExchange(CDataExchange* pDX)
 BOOL CWall_K::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     for (auto [grid, id] : {std::pair{&m_GridK, IDC_WK_CONSTRUCTIONS}, std::pair{&m_GridU, IDC_WK_LAYERS},
                             std::pair{&m_GridM, IDC_WK_MATERIALS}})
     {
-        CreateGridOverPlaceholder(*this, id, *grid);
+        ReplacePlaceholderByGrid(*this, id, *grid);
         grid->SetRowSelectMode(TRUE);
         grid->EnableDragAndDrop(FALSE);
         grid->SetEditable(grid == &m_GridU);

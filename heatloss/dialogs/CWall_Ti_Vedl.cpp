@@ -2,7 +2,7 @@
 
 #include "heatloss/AdjacentSpaceTemperature.h"
 #include "heatloss/WallEntry.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 
@@ -15,7 +15,7 @@ CWall_Ti_Vedl::CWall_Ti_Vedl(int Te, CWnd* parent) : CDialog(IDD_WALL_TI_VEDL, p
 BOOL CWall_Ti_Vedl::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     SetDlgItemText(IDC_ADJ_TE, WholeText(m_nTe));
     GetDlgItem(IDOK)->EnableWindow(FALSE);
     // Without values for this Te no choice can give a temperature: the field says why.

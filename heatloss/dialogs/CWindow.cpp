@@ -1,11 +1,11 @@
 #include "heatloss/dialogs/CWindow.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonRoutines.h"
 #include "heatloss/OpeningEntry.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/COpeningPicker.h"
-#include "heatloss/dialogs/DialogControls.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "heatloss/dialogs/FieldTexts.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "platform/core/MessageBox.h"
@@ -49,7 +49,7 @@ CWindow::CWindow(ProjectModel& model, CWnd* parent) : CElementDialog(IDD_WINDOW,
 BOOL CWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDialogIcon(*this);
+    SetProgramIcon(*this);
     SetUpCadButtons();
     const InputCursor& at = m_model.Cursor;
     const auto& opening = m_model.Openings.At(at.room, at.wall, at.opening);
@@ -83,12 +83,12 @@ void CWindow::SetUpCadButtons()
 
 int CWindow::Whole(int id) const
 {
-    return NumberText::ToInt(ControlText(*this, id).str());
+    return NumberText::ToInt(FieldText(*this, id).str());
 }
 
 double CWindow::Decimal(int id) const
 {
-    return NumberText::ToDouble(LocalizeDecimalSeparator(ControlText(*this, id)).str());
+    return NumberText::ToDouble(LocalizeDecimalSeparator(FieldText(*this, id)).str());
 }
 
 void CWindow::ShowCircumference(bool joint)

@@ -1,6 +1,6 @@
 #include "TestProjects.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/ElementRowTexts.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/InputSheetStore.h"

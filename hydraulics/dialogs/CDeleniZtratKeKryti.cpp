@@ -1,6 +1,6 @@
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 
 namespace
@@ -32,7 +32,7 @@ CDeleniZtratKeKryti::CDeleniZtratKeKryti(CWnd* parent) : CDialog(IDD_DELENI_ZTRA
 BOOL CDeleniZtratKeKryti::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     const Field focus = Open(m_strRoomName, m_strTotal, m_dInitialFloor, m_dInitialWall, m_dInitialUncovered);
     SetDlgItemText(IDC_SPLIT_ROOM, RoomName());
     ShowState();

@@ -1,6 +1,6 @@
 #include "hydraulics/dialogs/CFactorChoiceDlg.h"
 
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 
 BEGIN_MESSAGE_MAP(CFactorChoiceDlg, CDialog)
@@ -15,7 +15,7 @@ CFactorChoiceDlg::CFactorChoiceDlg(UINT templateId, RadiatorFactorTable table, C
 BOOL CFactorChoiceDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     ApplyChoice();
     return TRUE;
 }

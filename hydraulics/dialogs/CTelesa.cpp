@@ -1,8 +1,8 @@
 #include "hydraulics/dialogs/CTelesa.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
 #include "controls/grid/CGridBtnCell.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/NumberReading.h"
@@ -10,7 +10,7 @@
 #include "hydraulics/ResultSheetColumns.h"
 #include "hydraulics/dialogs/CDeleniZtratKeKryti.h"
 #include "hydraulics/dialogs/CTopneMedium.h"
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/core/MessageBox.h"
 
@@ -46,7 +46,7 @@ CTelesa::CTelesa(CWnd* parent) : CDialog(IDD_TELESA, parent), m_recreate(Recreat
 BOOL CTelesa::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     CreateGrid();
     RecomputeRadiatorFactors(WorkingRadiator());
     m_Grid.GetDefaultCell(FALSE, FALSE)->SetBackClr(cellBackground);

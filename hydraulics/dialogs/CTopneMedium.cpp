@@ -1,6 +1,6 @@
 #include "hydraulics/dialogs/CTopneMedium.h"
 
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 
 namespace
@@ -23,7 +23,7 @@ CTopneMedium::CTopneMedium(CWnd* parent) : CDialog(IDD_TOPNE_MEDIUM, parent) {}
 BOOL CTopneMedium::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     WriteFields();
     CheckRadioButton(IDC_MEDIUM_WATER, IDC_MEDIUM_OTHER, IDC_MEDIUM_WATER);
     ShowMode();

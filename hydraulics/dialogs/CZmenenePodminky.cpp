@@ -1,12 +1,12 @@
 #include "hydraulics/dialogs/CZmenenePodminky.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/dialogs/CPripojeniTelesa.h"
 #include "hydraulics/dialogs/CTopneMedium.h"
 #include "hydraulics/dialogs/CUmisteniTelesa.h"
 #include "hydraulics/dialogs/CZakrytiTelesa.h"
-#include "hydraulics/dialogs/DialogSupport.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/dialogs/HydraulicsResource.h"
 #include "platform/core/MessageBox.h"
 
@@ -27,7 +27,7 @@ CZmenenePodminky::CZmenenePodminky(CWnd* parent) : CDialog(IDD_ZMENENE_PODMINKY,
 BOOL CZmenenePodminky::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetApplicationIcon(*this);
+    SetProgramIcon(*this);
     SpoctiPrutokovyFaktor();
     SpoctiTeplotniFaktor();
     ObnovPole();

@@ -1,7 +1,7 @@
 // The heating circuit record: its calculations and its row of "SeznamM$".
 #include "HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/PressureDrop.h"

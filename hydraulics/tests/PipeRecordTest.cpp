@@ -1,7 +1,7 @@
 // The pipe record of a heating circuit, loaded from the maker's catalogue.
 #include "HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "hydraulics/CTopnaTrubka.h"
 #include "hydraulics/PressureDrop.h"
 #include "testing/ScriptedAnswers.h"

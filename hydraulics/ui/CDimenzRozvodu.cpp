@@ -1,8 +1,9 @@
 #include "hydraulics/ui/CDimenzRozvodu.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/OpenWorkbookTable.h"
-#include "app/common/RecreateProjectSheet.h"
+#include "common/AppSettings.h"
+#include "common/OpenWorkbookTable.h"
+#include "common/RecreateProjectSheet.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "datalib/CData.h"

@@ -1,6 +1,7 @@
 #include "hydraulics/ui/CDimenzTrubek.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ui/SizingDialogParts.h"
 #include "hydraulics/ui/SizingIds.h"

@@ -1,6 +1,7 @@
 #include "hydraulics/ui/CPrivodOkruhuDlg.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "controls/grid/CGridBtnCellCombo.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"

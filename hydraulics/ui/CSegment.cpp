@@ -1,5 +1,6 @@
 #include "hydraulics/ui/CSegment.h"
 
+#include "controls/dialogs/DialogSupport.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ui/SizingDialogParts.h"
 #include "hydraulics/ui/SizingIds.h"

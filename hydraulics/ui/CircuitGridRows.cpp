@@ -1,6 +1,6 @@
 #include "hydraulics/ui/CircuitGridRows.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"

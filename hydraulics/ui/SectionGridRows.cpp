@@ -1,6 +1,6 @@
 #include "hydraulics/ui/SectionGridRows.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCtrl.h"
 #include "hydraulics/CDimenzUsek.h"
 #include "hydraulics/NumberReading.h"

@@ -1,32 +1,12 @@
 #include "hydraulics/ui/SizingDialogParts.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCtrl.h"
 #include "hydraulics/ui/SizingIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WinApi.h"
-
-void SetProgramIcon(CWnd& dialog)
-{
-    dialog.SetIcon(static_cast<HICON>(LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_PROGRAM_ICON),
-                                                IMAGE_ICON, 16, 16, 0)),
-                   FALSE);
-}
-
-void ReplacePlaceholderByGrid(CWnd& dialog, int placeholderId, CGridCtrl& grid)
-{
-    CWnd* placeholder = dialog.GetDlgItem(placeholderId);
-    CRect rect;
-    if (placeholder)
-    {
-        placeholder->GetWindowRect(&rect);
-        dialog.ScreenToClient(&rect);
-        placeholder->DestroyWindow();
-    }
-    grid.Create(rect, &dialog, UINT(placeholderId), WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
-}
 
 namespace
 {

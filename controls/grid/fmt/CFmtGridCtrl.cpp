@@ -1,9 +1,9 @@
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
-#include "app/common/CommonRoutines.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/CommonRoutines.h"
+#include "common/OpenWorkbookTable.h"
 #include "controls/grid/CGridDefaultCell.h"
 #include "platform/core/NumberText.h"
 #include "platform/gdi/SystemMetrics.h"

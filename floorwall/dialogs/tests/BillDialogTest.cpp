@@ -2,7 +2,7 @@
 // grid that carries the design dialogs' headings.
 #include "../../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/dialogs/CBilanceMatPodlah.h"

@@ -4,7 +4,7 @@
 // store, and the design without a window after a load that stopped.
 #include "../../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "datalib/CData.h"

@@ -1,5 +1,5 @@
 // The circuit recalculation panel (304) and the manifold indices dialog (305), off screen.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"

@@ -1,5 +1,5 @@
 // The design room's rows of the floor and wall design grids.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 #include "floorwall/CMistPodlahVytap.h"

@@ -2,7 +2,7 @@
 // off screen on copies of the catalogue workbooks.
 #include "../../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"

@@ -3,7 +3,7 @@
 // before the bill, and the picture of a designed project.
 
 #include "../../../hydraulics/tests/HydraulicsFixtures.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/SpacingSeriesList.h"
 #include "floorwall/dialogs/CNavrhPodlahovky.h"

@@ -2,8 +2,8 @@
 // on a copy of the maker list and the catalogue of maker 9001.
 #include "../../../hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
 #include "controls/grid/CGridCellBase.h"
 #include "floorwall/CRoztece.h"
 #include "floorwall/SpacingSeriesList.h"

@@ -1,4 +1,4 @@
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "floorwall/CRoztece.h"
 #include "floorwall/dialogs/CMistGridCtrl.h"

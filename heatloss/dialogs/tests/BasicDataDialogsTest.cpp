@@ -1,5 +1,5 @@
 // The basic data dialog and its pickers, driven by control id off screen.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CBase.h"
 #include "heatloss/dialogs/CBase_Typ.h"

@@ -3,7 +3,7 @@
 #include "InputDialogFixture.h"
 
 #include "../../tests/TestProjects.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/BulkChange.h"
 #include "heatloss/InputSheetLoader.h"
 #include "heatloss/ProjectModel.h"

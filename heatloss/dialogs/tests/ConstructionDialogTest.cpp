@@ -3,7 +3,7 @@
 // reaches the catalogue workbook.
 #include "InputDialogFixture.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "heatloss/CatalogueRows.h"

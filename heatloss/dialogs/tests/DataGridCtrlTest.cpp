@@ -2,7 +2,7 @@
 
 #include "InputDialogFixture.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/ui/ClipboardFormat.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"

@@ -3,7 +3,7 @@
 #include "InputDialogFixture.h"
 
 #include "../../tests/TestProjects.h"
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "datalib/CData.h"

@@ -2,7 +2,7 @@
 // The ground of the input dialogs' tests: the application off screen with its captions, no
 // answers left over, the Czech number notation.
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/core/UserLocale.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"

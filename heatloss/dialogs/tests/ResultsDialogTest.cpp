@@ -1,5 +1,5 @@
 // The results dialog on a calculated project, driven off screen.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/dialogs/CVysledky.h"

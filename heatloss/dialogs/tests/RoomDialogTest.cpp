@@ -3,7 +3,7 @@
 #include "InputDialogFixture.h"
 #include "heatloss/dialogs/CRoom_Te.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/RoomEntry.h"
 #include "heatloss/dialogs/InputDialogIds.h"

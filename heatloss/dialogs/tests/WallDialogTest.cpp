@@ -2,7 +2,7 @@
 
 #include "InputDialogFixture.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "heatloss/AdjacentSpaceTemperature.h"
 #include "heatloss/ProjectModel.h"
 #include "heatloss/WallEntry.h"

@@ -1,7 +1,7 @@
 // The radiator and split dialogs driven as a user drives them, off screen, and their pictures.
 #include "hydraulics/tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CCellID.h"
 #include "controls/grid/CGridBtnCell.h"
 #include "hydraulics/COtopneTeleso.h"

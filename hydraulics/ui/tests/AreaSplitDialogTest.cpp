@@ -2,7 +2,7 @@
 // circuit, the question on a differing sum and the room's new wall circuits.
 #include "../../tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "floorwall/CMistPodlahVytap.h"

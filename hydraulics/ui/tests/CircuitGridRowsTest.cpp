@@ -1,5 +1,5 @@
 // Heating circuits as grid rows: each limit marks its cell just above the limit, not at it.
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 #include "hydraulics/CTopnyOkruh.h"

@@ -2,7 +2,7 @@
 // and the sizing of a whole distribution on a new project, with pictures for a person to look at.
 #include "../../tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/CGridCellBase.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"

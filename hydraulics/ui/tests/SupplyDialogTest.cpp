@@ -2,7 +2,7 @@
 // it gives back, the circuits it offers, its read-only form and the rows it refuses.
 #include "../../tests/HydraulicsFixtures.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
 #include "hydraulics/ui/CPrivodOkruhuDlg.h"

@@ -1,7 +1,7 @@
 #include "controls/grid/fmt/CFmtGridCtrl.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/tests/CatalogueFixture.h"
+#include "common/AppSettings.h"
+#include "common/tests/CatalogueFixture.h"
 #include "controls/grid/CGridDefaultCell.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/ui/CClientDC.h"

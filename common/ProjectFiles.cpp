@@ -1,8 +1,8 @@
-#include "app/common/ProjectFiles.h"
+#include "common/ProjectFiles.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
-#include "app/common/OpenWorkbookTable.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/OpenWorkbookTable.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 

@@ -1,4 +1,4 @@
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"

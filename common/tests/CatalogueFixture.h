@@ -16,7 +16,7 @@ public:
     {
         // Debian's own python3 carries xlwt; the first python3 on PATH may not.
         const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_SOURCE_DIR +
-                                    "/app/common/tests/fixtures/make_catalogue.py' '" + Catalogue().str() + "'";
+                                    "/common/tests/fixtures/make_catalogue.py' '" + Catalogue().str() + "'";
         m_written = std::system(command.c_str()) == 0;
     }
     bool Written() const { return m_written; }

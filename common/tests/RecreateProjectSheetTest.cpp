@@ -1,6 +1,6 @@
-#include "app/common/RecreateProjectSheet.h"
+#include "common/RecreateProjectSheet.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "testing/ScriptedAnswers.h"
 
@@ -27,7 +27,7 @@ protected:
     {
         ScriptedAnswers::Reset();
         const std::string command = std::string("/usr/bin/python3 '") + KALVENROD_SOURCE_DIR +
-                                    "/app/common/tests/fixtures/make_project.py' '" + Project().str() + "'";
+                                    "/common/tests/fixtures/make_project.py' '" + Project().str() + "'";
         ASSERT_EQ(std::system(command.c_str()), 0);
         m_savedPath = AppSettings::Get().PathBase;
         AppSettings::Get().PathBase = Project();

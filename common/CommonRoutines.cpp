@@ -1,4 +1,4 @@
-#include "app/common/CommonRoutines.h"
+#include "common/CommonRoutines.h"
 
 #include "platform/core/COleCurrency.h"
 #include "platform/core/COleDateTime.h"

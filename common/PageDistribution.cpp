@@ -1,4 +1,4 @@
-#include "app/common/PageDistribution.h"
+#include "common/PageDistribution.h"
 
 #include <algorithm>
 

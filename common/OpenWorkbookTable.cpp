@@ -1,7 +1,7 @@
-#include "app/common/OpenWorkbookTable.h"
+#include "common/OpenWorkbookTable.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 

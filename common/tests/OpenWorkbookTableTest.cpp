@@ -1,6 +1,6 @@
-#include "app/common/OpenWorkbookTable.h"
+#include "common/OpenWorkbookTable.h"
 
-#include "app/common/tests/CatalogueFixture.h"
+#include "common/tests/CatalogueFixture.h"
 #include "datalib/CData.h"
 #include "platform/core/MessageBox.h"
 #include "testing/ScriptedAnswers.h"

@@ -1,6 +1,6 @@
-#include "app/common/PipeSpacingCheck.h"
+#include "common/PipeSpacingCheck.h"
 
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 #include "platform/core/NumberText.h"
 #include "testing/ScriptedAnswers.h"
 

@@ -1,4 +1,4 @@
-#include "app/common/CommonRoutines.h"
+#include "common/CommonRoutines.h"
 
 #include "platform/core/COleVariant.h"
 #include "platform/core/NumberText.h"

@@ -1,7 +1,7 @@
-#include "app/common/AppSettings.h"
+#include "common/AppSettings.h"
 
-#include "app/common/CommonIds.h"
-#include "app/common/CommonRoutines.h"
+#include "common/CommonIds.h"
+#include "common/CommonRoutines.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Registry.h"

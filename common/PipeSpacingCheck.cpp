@@ -1,8 +1,8 @@
-#include "app/common/PipeSpacingCheck.h"
+#include "common/PipeSpacingCheck.h"
 
-#include "app/common/AppSettings.h"
-#include "app/common/CommonIds.h"
-#include "app/common/CommonRoutines.h"
+#include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/CommonRoutines.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
 
