@@ -7,7 +7,10 @@
 #include "app/CMojeCommandLineInfo.h"
 #include "app/MekrIds.h"
 #include "app/NotAvailable.h"
+#include "app/WorkingFolder.h"
 #include "common/AppSettings.h"
+#include "common/CommonIds.h"
+#include "common/CommonRoutines.h"
 #include "common/ProjectFiles.h"
 #include "cadlink/buttons/CVorbica.h"
 #include "datalib/CData.h"
@@ -101,7 +104,8 @@ void CMekrApp::ApplyCommandLine(const CMojeCommandLineInfo& info)
 }
 
 // The project-info file named on the command line may set the data editor, price-list and work
-// folders and the project's working copy.
+// folders and the folder of the project: the start's new project has its working copy there
+// (the host's file itself is never worked in), as the basic data moves an open project there.
 void CMekrApp::ApplyProjectFolders()
 {
     const ProjectFolders folders = ProjectInfoFile::ReadProjectFolders(m_settings.ProjectInfoPath);
@@ -110,11 +114,17 @@ void CMekrApp::ApplyProjectFolders()
     const std::pair<const std::optional<CString>*, CString*> values[] = {
         {&folders.pathEdit, &m_settings.PathEdit},
         {&folders.pathList, &m_settings.PathList},
-        {&folders.pathDump, &m_settings.PathDump},
-        {&folders.projectPath, &m_settings.PathBase}};
+        {&folders.pathDump, &m_settings.PathDump}};
     for (const auto& [value, setting] : values)
         if (*value && !(*value)->IsEmpty())
             *setting = **value;
+    const CString projectFolder = folders.projectPath ? WorkingFolderOf(*folders.projectPath) : CString();
+    if (!projectFolder.IsEmpty())
+    {
+        CString name;
+        name.LoadString(IDS_NEW_PROJECT_NAME);
+        m_settings.PathBase = JoinPath(projectFolder, name + ".XLS");
+    }
 }
 
 BOOL CMekrApp::SelectLanguageResources()
@@ -193,7 +203,12 @@ void CMekrApp::OnInputData()
 void CMekrApp::OnBasicData()
 {
     CBase basicData;
-    if (basicData.DoModal() != IDOK)
+    const int result = basicData.DoModal();
+    // The project-info file's project folder, as at the start: the open project moves there
+    // through its working copy.
+    if (!basicData.m_strProjectPath.IsEmpty())
+        MoveWorkingCopy(WorkingFolderOf(basicData.m_strProjectPath), m_pMainWnd);
+    if (result != IDOK)
         return;
     // Continuing an earlier project opens it; the document asks about unsaved changes first.
     if (basicData.m_nChoice == 15)
@@ -210,7 +225,6 @@ void CMekrApp::OnBasicData()
         m_pMainWnd->SendMessage(WM_COMMAND, commands[basicData.m_nChoice - 12]);
     }
     m_settings.Modified[AppSettings::BasicData] = 1;
-    m_settings.Modified[AppSettings::InputData] = 0;
 }
 
 void CMekrApp::OnUpdateInputData(CCmdUI* pCmdUI)

@@ -7,9 +7,7 @@
 #include "common/CommonRoutines.h"
 #include "common/OpenWorkbookTable.h"
 #include "common/ProjectFiles.h"
-#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
-#include "floorwall/WallDesignStore.h"
 #include "floorwall/dialogs/CNavrhStenovky.h"
 #include "heatloss/ProjectModel.h"
 #include "hydraulics/ProjectVersion.h"
@@ -347,9 +345,7 @@ void CMekrDoc::UpgradeProject()
     if (design.LoadProjectData() != 0)
         return;
     const CString templatePath = JoinPath(AppSettings::Get().PathData, Text(IDS_TEMPLATE_NAME));
-    if (RecreateProjectSheetAs(WallDesignStore::kRoomSheet, templatePath) != 0)
-        return;
-    const int stored = design.SaveProjectData();
+    const int stored = design.SaveProjectData(templatePath);
     design.DeleteRooms();
     if (stored != 0)
         return;

@@ -4,21 +4,15 @@
 #include "app/CNastaveniCestSouborum.h"
 #include "app/CNastaveniSobrelem.h"
 #include "app/CNastaveniVlastnik.h"
-#include "app/CMekrDoc.h"
 #include "app/MekrIds.h"
+#include "app/WorkingFolder.h"
 #include "common/AppSettings.h"
 #include "common/CommonIds.h"
 #include "common/CommonRoutines.h"
-#include "common/ProjectFiles.h"
-#include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
-#include "platform/frame/CFrameWnd.h"
 #include "platform/ui/CPropertySheet.h"
 #include "platform/ui/WinApi.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace
 {
@@ -32,30 +26,6 @@ struct Pages
     CNastaveniVlastnik owner;
 };
 
-std::filesystem::path PathOf(const CString& text)
-{
-    std::string path = text.str();
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return std::filesystem::path(path);
-}
-
-CString FolderOf(const CString& path)
-{
-    return CString(PathOf(path).parent_path().string());
-}
-
-bool SameFolder(const CString& a, const CString& b)
-{
-    std::error_code error;
-    const auto first = std::filesystem::weakly_canonical(PathOf(a), error);
-    if (error)
-        return false;
-    const auto second = std::filesystem::weakly_canonical(PathOf(b), error);
-    return !error && first.lexically_normal() == second.lexically_normal();
-}
-
 void Fill(Pages& pages, const AppSettings& s)
 {
     pages.options.m_bCheckRooms = s.CheckRooms;
@@ -67,7 +37,7 @@ void Fill(Pages& pages, const AppSettings& s)
     pages.folders.m_strEdit = s.PathEdit;
     pages.folders.m_strData = s.PathData;
     pages.folders.m_strDump = s.PathDump;
-    pages.folders.m_strWork = FolderOf(s.PathBase);
+    pages.folders.m_strWork = WorkingFolderOf(s.PathBase);
     pages.owner.m_strFirm = s.UserFirm;
     pages.owner.m_strBase = s.UserBase;
     pages.owner.m_strName = s.UserName;
@@ -89,30 +59,6 @@ void TakeOver(const Pages& pages, AppSettings& s)
     s.RoundRoomLoss = pages.options.m_bRoundLoss;
 }
 
-// Copies the working copy into the new working-data folder; false (after the message) when the
-// copy failed or the user's file there could not be moved aside. Nothing happens when the folder is the working copy's own; without a working copy
-// yet there is nothing to copy and the folder is taken as it stands.
-bool MoveWorkingCopy(CString folder, CWnd* owner)
-{
-    AppSettings& s = AppSettings::Get();
-    folder.TrimRight("/\\");
-    if (folder.IsEmpty() || SameFolder(folder, FolderOf(s.PathBase)))
-        return true;
-    const std::filesystem::path base = PathOf(s.PathBase);
-    const CString target = JoinPath(folder, CString(base.filename().string()));
-    // A file of that name in the new folder may be the user's work: it is asked about, never
-    // overwritten silently.
-    if (FileOps::Exists(s.PathBase) && !ProjectFiles::MakeCopy(s.PathBase, target))
-        return false;
-    s.PathBase = target;
-    auto* frame = dynamic_cast<CFrameWnd*>(owner);
-    if (auto* doc = frame ? dynamic_cast<CMekrDoc*>(frame->GetActiveDocument()) : nullptr)
-    {
-        doc->m_strDocPath = JoinPath(folder, CString(base.stem().string()) + ".kzn");
-        doc->SetTitle(doc->m_strDocPath);
-    }
-    return true;
-}
 } // namespace
 
 bool SettingsSheet::IsOpen()

@@ -1,18 +1,18 @@
 #pragma once
-// Rewriting a whole sheet of the project workbook: the workbook is rebuilt with the sheet
-// empty (same columns, no rows) and put in the place of the project workbook, so that the
-// writer that follows appends its rows to an empty sheet.
+// Rewriting a whole sheet of the project workbook empty: the sheet keeps its columns and loses
+// its rows. A store that writes rows goes through ProjectSheetStore, which puts the sheet in
+// place only with its rows.
 
 #include "platform/core/CString.h"
 
 class CData;
 
 // sheet with its "$" ("SeznamM$"). 0 when the sheet of the current project workbook is now
-// empty; 1 on any failure, with the project workbook exactly as it was (the caller then
-// writes nothing).
+// empty; 1 on any failure, with the project workbook exactly as it was (a missing project
+// workbook without a message).
 int RecreateProjectSheet(const CString& sheet);
 // The same with the columns of that sheet in the workbook columnsFrom (the project template,
-// for a project of an older layout).
+// for a project of an older layout); empty: the project workbook's own.
 int RecreateProjectSheetAs(const CString& sheet, const CString& columnsFrom);
 
 // Creates in target (a workbook open without a table) the sheet with the columns of the sheet

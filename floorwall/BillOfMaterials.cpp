@@ -3,7 +3,7 @@
 #include "common/AppSettings.h"
 #include "common/CommonRoutines.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ProductCatalogue.h"
@@ -407,23 +407,11 @@ CString BillSheet(int designKind)
 
 int WriteBillSheet(int designKind, const std::vector<BillSheetRow>& rows, const CString& language)
 {
-    const CString sheet = BillSheet(designKind);
-    const CString project = AppSettings::Get().CurrentProjectPath();
-    {
-        // The previous bill goes only once the workbook and its sheet can be opened.
-        CData check;
-        if (OpenWorkbookTable(check, project, sheet, CString()) != 0)
-            return 1;
-        check.CloseTable();
-        check.Close();
-    }
-    if (RecreateProjectSheet(sheet) != 0)
+    ProjectSheetStore store(BillSheet(designKind));
+    if (!store.Begin())
         return 1;
-    CData data;
-    if (OpenWorkbookTable(data, project, sheet, CString()) != 0)
-        return 1;
+    CData& data = store.Table();
     int written = 0;
-    bool failed = false;
     for (const BillSheetRow& row : rows)
     {
         if (ReadNumber(row.quantity) <= 0.0)
@@ -434,16 +422,14 @@ int WriteBillSheet(int designKind, const std::vector<BillSheetRow>& rows, const 
             {"Množství", row.quantity}, {"Pořadí", number}, {"Kód položky", row.code}, {"Položka", row.polozka},
             {"Typ", row.typ},           {"Název", row.nazev}, {"Mj", row.mj},          {"Cena", row.price},
             {"Hodnota", PriceText(PriceOfText(row.value), language)}};
-        if (!data.AddRow())
+        bool set = data.AddRow() != 0;
+        for (const auto& [column, text] : cells)
+            set = set && data.SetStringValue(column, text, -1, 0);
+        if (!set)
         {
-            failed = true;
+            store.Refuse();
             break;
         }
-        for (const auto& [column, text] : cells)
-            failed = !data.SetStringValue(column, text, -1, 0) || failed;
     }
-    data.CloseTable();
-    failed = !data.Flush() || failed;
-    data.Close();
-    return failed ? 1 : 0;
+    return store.Put() ? 0 : 1;
 }

@@ -189,6 +189,6 @@ struct BillSheetRow
 };
 
 // Replaces the rows of the bill sheet of the kind in the current project workbook by the rows
-// with a positive quantity, in order, numbered "001" onward. The sheet is emptied only once the
-// workbook and the sheet opened; 0 done, 1 not written (the previous bill stays, the user was told).
+// with a positive quantity, in order, numbered "001" onward. The sheet is put in place only
+// whole; 0 done, 1 not stored (the previous bill stays, the failure was shown).
 int WriteBillSheet(int designKind, const std::vector<BillSheetRow>& rows, const CString& language);

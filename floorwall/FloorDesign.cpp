@@ -3,7 +3,7 @@
 #include "common/AppSettings.h"
 #include "common/CommonIds.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CircuitHydraulics.h"
@@ -197,6 +197,8 @@ void FloorDesign::LoadProjectData()
     }
 }
 
+// The rooms with their radiators and circuits, and the header's design values, stored as one:
+// the sheet is put in place only whole, with the header values beside it.
 int FloorDesign::SaveProjectData()
 {
     m_strError.Empty();
@@ -205,79 +207,59 @@ int FloorDesign::SaveProjectData()
         m_strError = m_strLoadError;
         return 1;
     }
+    ProjectSheetStore store(kResultSheet);
+    if (!store.Begin())
+        return 1;
+    if (!WriteRows(store.Table()))
+        store.Refuse();
     AppSettings& settings = AppSettings::Get();
-    const CString path = settings.CurrentProjectPath();
-    {
-        // The sheet must open before it is emptied: a sheet that cannot be written keeps its rows.
-        CData probe;
-        if (OpenWorkbookTable(probe, path, kResultSheet, "") != 0)
-            return 1;
-        probe.CloseTable();
-        probe.Close();
-    }
-    if (RecreateProjectSheet(kResultSheet) != 0)
+    const CString pair = WriteNumber("%.1f", settings.DesignFlowTemperature) + "#"
+                         + WriteNumber("%.1f", settings.DesignReturnTemperature);
+    store.SetFirstRowValue(kHeaderSheet, "dThetaVDes", WriteNumber("%.1f", m_dReferenceValue));
+    store.SetFirstRowValue(kHeaderSheet, "Teplotní spád", pair);
+    if (!store.Put())
         return 1;
-    CData data;
-    if (OpenWorkbookTable(data, path, kResultSheet, "") != 0)
-        return 1;
+    settings.TemperaturePair = pair;
+    return 0;
+}
 
+// The building row, then each room's row, its radiators and its circuits. False at the first
+// row that was refused.
+bool FloorDesign::WriteRows(CData& data) const
+{
     int row = 0;
-    auto fail = [&]() {
-        m_strError = Formatted(IDS_SAVE_FAILED, path.GetString());
-        data.CloseTable();
-        data.Close();
-        return 1;
-    };
     // An element writer appends one row; a row count that did not grow is a refused row.
     auto appended = [&](auto write) {
         const int before = data.m_nRecordCount;
         write();
         return data.m_nRecordCount == before + 1 ? (++row, true) : false;
     };
-    const CString& buildingStyle = settings.RowFormats[0];
+    const CString& buildingStyle = AppSettings::Get().RowFormats[0];
     if (!data.AddRow() || !data.SetStringValue("NázevM", "objekt", -1, 0) || !data.SetStringValue(kKind, "1", -1, 0)
         || !data.SetStringValue("Format", buildingStyle.IsEmpty() ? CString("000000|d2b48c|T|1") : buildingStyle, -1,
                                 0))
-        return fail();
+        return false;
     ++row;
     for (CMistPodlahVytap* room : m_rooms)
     {
         if (!room)
             continue;
         if (!room->WriteRow(&data, row))
-            return fail();
+            return false;
         ++row;
         for (COtopneTeleso* radiator : room->m_radiators)
             if (radiator && !appended([&] { radiator->WriteRow(&data, row); }))
-                return fail();
+                return false;
         if (room->m_nFloorHeating)
             for (CTopnyOkruh* circuit : room->m_floorCircuits)
                 if (circuit && !appended([&] { circuit->SaveToTable(&data, row, 4); }))
-                    return fail();
+                    return false;
         if (room->m_nWallHeating)
             for (CTopnyOkruh* circuit : room->m_wallCircuits)
                 if (circuit && !appended([&] { circuit->SaveToTable(&data, row, 5); }))
-                    return fail();
+                    return false;
     }
-    data.CloseTable();
-    data.Close();
-
-    settings.TemperaturePair = WriteNumber("%.1f", settings.DesignFlowTemperature) + "#"
-                               + WriteNumber("%.1f", settings.DesignReturnTemperature);
-    CData header;
-    if (OpenWorkbookTable(header, path, kHeaderSheet, "") == 0)
-    {
-        const bool ok = header.SetStringValue("dThetaVDes", WriteNumber("%.1f", m_dReferenceValue), 0, 0)
-                        && header.SetStringValue("Teplotní spád", settings.TemperaturePair, 0, 0);
-        header.CloseTable();
-        header.Close();
-        if (!ok)
-        {
-            m_strError = Formatted(IDS_SAVE_FAILED, path.GetString());
-            return 1;
-        }
-    }
-    return 0;
+    return true;
 }
 
 void FloorDesign::ClearData()

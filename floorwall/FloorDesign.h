@@ -28,8 +28,9 @@ public:
     // "DataAkce$" of the current project. A load that stopped early leaves m_strLoadError set
     // and m_bLoadStopped = 1 (the rooms read so far stay; saving them would lose the rest).
     void LoadProjectData();
-    // Rewrites "SeznamM$" whole from the rooms and updates "DataAkce$". 0 when all was
-    // written; 1 with m_strError set (or the opener's message already shown) otherwise.
+    // Rewrites "SeznamM$" whole from the rooms together with the values of "DataAkce$"; the
+    // sheet is replaced only when all was written. 0 done; 1 with m_strError set (a load that
+    // stopped early) or the failure already shown, the project then as it was.
     int SaveProjectData();
     // Empties the name lists and the spacing list and deletes every room.
     void ClearData();
@@ -147,6 +148,7 @@ private:
     void NoteUndesigned(const CTopnyOkruh& circuit);
     int FinishRun(int result);
     void FinishRoom(CMistPodlahVytap* room, CData& data, int roomRow);
+    bool WriteRows(CData& data) const;
     int RunWithPreparation();
     // Clears the messages of an earlier press and fills the spacing list; 1 when it is empty.
     int BeginPress();

@@ -11,7 +11,6 @@
 
 // Texts of the floor heating design.
 #define IDS_LOW_MEMORY 63400
-#define IDS_SAVE_FAILED 63401
 #define IDS_SIGMA_ABOVE 63402
 #define IDS_SIGMA_BELOW 63403
 #define IDS_AREA_SPLIT_IMPOSSIBLE 63404
@@ -29,4 +28,3 @@
 #define IDS_ROUTES_TO_CORRECT 63417
 
 // Texts of the wall heating design.
-#define IDS_WALL_STORE_FAILED 63280

@@ -2,7 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/FloorWallIds.h"
@@ -198,35 +198,14 @@ int LoadTemperatures(CData& table, WallDesign::Temperatures& t)
     return 0;
 }
 
-int StoreRooms(CData& table, const std::vector<CMistPodlahVytap*>& rooms, UINT& message)
+int Store(const std::vector<CMistPodlahVytap*>& rooms, const WallDesign::Temperatures& t, const CString& columnsFrom)
 {
-    message = 0;
-    // The sheet is emptied only once it is known to open.
-    if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
+    ProjectSheetStore store(kRoomSheet, columnsFrom);
+    if (!store.Begin())
         return 1;
-    CloseTable(table);
-    if (RecreateProjectSheet(kRoomSheet) != 0)
-    {
-        message = IDS_WALL_STORE_FAILED;
-        return 1;
-    }
-    if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
-        return 1;
-    const bool written = WriteRows(table, rooms) && table.Flush();
-    CloseTable(table);
-    if (written)
-        return 0;
-    message = IDS_WALL_STORE_FAILED;
-    return 1;
-}
-
-int StoreTemperatures(CData& table, const WallDesign::Temperatures& t)
-{
-    if (OpenWorkbookTable(table, ProjectPath(), kHeaderSheet, "") != 0)
-        return 1;
-    const bool written = table.SetStringValue(kTemperatureColumn, TemperatureGradientText(t.supply, t.ret), 0, 0) &&
-                         table.Flush();
-    CloseTable(table);
-    return written ? 0 : 1;
+    if (!WriteRows(store.Table(), rooms))
+        store.Refuse();
+    store.SetFirstRowValue(kHeaderSheet, kTemperatureColumn, TemperatureGradientText(t.supply, t.ret));
+    return store.Put() ? 0 : 1;
 }
 } // namespace WallDesignStore

@@ -3,8 +3,8 @@
 // floor circuits and wall circuits (the floor design's rows pass through unchanged), and the
 // wall heating water temperatures in "SIGMA_STENOVKY" of "DataAkce$" ("%.1f#%.1f": supply,
 // return), both of the project workbook in use (its working copy). Sheets that do not open are
-// told by the workbook opener; the other messages are returned as string ids for the caller
-// to show.
+// told by the workbook opener, a store that fails by the store; the other messages are
+// returned as string ids for the caller to show.
 
 #include "floorwall/WallDesign.h"
 #include "platform/core/CString.h"
@@ -34,12 +34,11 @@ void ParseTemperatures(const CString& text, WallDesign::Temperatures& t);
 // 0 when "DataAkce$" was read into t; 1 when it did not open.
 int LoadTemperatures(CData& table, WallDesign::Temperatures& t);
 
-// "SeznamM$" rewritten: its first row, then per room its row, its radiators, its floor circuits
-// (with floor heating) and its wall circuits (with wall heating). The sheet is emptied only
-// after it opened. 0 when written; otherwise a message id to show (0 when the opener or the
-// database has shown its message already), and the rows up to the failure stay.
-int StoreRooms(CData& table, const std::vector<CMistPodlahVytap*>& rooms, UINT& message);
-// "SIGMA_STENOVKY" of "DataAkce$"; 0 when written, 1 when the sheet did not open or the value
-// was not written.
-int StoreTemperatures(CData& table, const WallDesign::Temperatures& t);
+// "SeznamM$" rewritten with "SIGMA_STENOVKY" of "DataAkce$" as one store: its first row, then
+// per room its row, its radiators, its floor circuits (with floor heating) and its wall circuits
+// (with wall heating). The sheet takes the columns of "SeznamM$" in columnsFrom (empty: the
+// project's own) and is put in place only whole. 0 when stored; 1 when not (the failure was
+// shown, the project is as it was).
+int Store(const std::vector<CMistPodlahVytap*>& rooms, const WallDesign::Temperatures& t,
+          const CString& columnsFrom = CString());
 } // namespace WallDesignStore

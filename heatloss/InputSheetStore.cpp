@@ -1,8 +1,6 @@
 #include "heatloss/InputSheetStore.h"
 
-#include "common/AppSettings.h"
-#include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "heatloss/InputSheet.h"
 
@@ -14,25 +12,24 @@ bool AppendRow(CData& data, const InputSheetTexts& texts)
         return false;
     const int row = data.m_nRecordCount - 1;
     const int columns = std::min(int(texts.size()), data.m_nColCount);
+    bool written = true;
     for (int column = 0; column < columns; ++column)
         if (!texts[column].IsEmpty())
-            data.SetStringValue(column, texts[column], row);
-    return true;
+            written = data.SetStringValue(column, texts[column], row) && written;
+    return written;
 }
 } // namespace
 
 int SaveInputSheet(const std::vector<InputSheetTexts>& rows)
 {
-    const CString sheet = InputSheet::TableName();
-    if (RecreateProjectSheet(sheet) != 0)
+    ProjectSheetStore store(InputSheet::TableName());
+    if (!store.Begin())
         return 0;
-    CData data;
-    if (OpenWorkbookTable(data, AppSettings::Get().CurrentProjectPath(), sheet, "") < 0)
-        return 0;
-    bool written = true;
     for (const InputSheetTexts& texts : rows)
-        written = AppendRow(data, texts) && written;
-    data.CloseTable();
-    data.Close();
-    return written ? 1 : 0;
+        if (!AppendRow(store.Table(), texts))
+        {
+            store.Refuse();
+            break;
+        }
+    return store.Put() ? 1 : 0;
 }

@@ -1,6 +1,8 @@
 #include "hydraulics/HeatingTypeSplit.h"
 
+#include "common/AppSettings.h"
 #include "common/OpenWorkbookTable.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ResultSheetColumns.h"
@@ -10,6 +12,9 @@
 namespace
 {
 using namespace ResultSheet;
+
+const char* const HeaderSheet = "DataAkce$";
+const char* const Gradient = "Teplotní spád";
 
 const char* const requiredColumns[] = {Number,    Name,       RoomLoss,       ItemCount,    ItemText,
                                        FloorShare, WallShare, UncoveredShare, System,       FloorHeating,
@@ -199,28 +204,22 @@ void HeatingTypeSplit::Write(CData& data) const
     }
 }
 
-bool HeatingTypeSplit::Save(const CString& workbook, const Recreate& recreate) const
+bool HeatingTypeSplit::Save(const CString& gradient) const
 {
     if (!m_loaded)
-        return false;
+        return ProjectSheetStore::StoreFirstRowValue(HeaderSheet, Gradient, gradient);
+    const CString workbook = AppSettings::Get().CurrentProjectPath();
     {
-        CData results, input;
-        if (OpenWorkbookTable(results, workbook, Sheet, "") != 0)
-            return false;
-        results.CloseTable();
-        results.Close();
+        CData input;
         if (OpenWorkbookTable(input, workbook, InputSheet, "") != 0)
             return false;
         input.CloseTable();
         input.Close();
     }
-    if (recreate(Sheet) != 0)
+    ProjectSheetStore store(Sheet);
+    if (!store.Begin())
         return false;
-    CData results;
-    if (OpenWorkbookTable(results, workbook, Sheet, "") != 0)
-        return false;
-    Write(results);
-    results.CloseTable();
-    results.Close();
-    return true;
+    Write(store.Table());
+    store.SetFirstRowValue(HeaderSheet, Gradient, gradient);
+    return store.Put();
 }

@@ -5,7 +5,6 @@
 
 #include "platform/core/CString.h"
 
-#include <functional>
 #include <vector>
 
 class CData;
@@ -73,11 +72,11 @@ public:
     // Appends the planned rows to the open, emptied sheet.
     void Write(CData& data) const;
 
-    // The whole write: nothing when the load failed; opens "SeznamM$" and "SeznamV$" of the
-    // workbook first, empties "SeznamM$" with recreate (a non-zero result stops the write)
-    // and appends the rows. False when nothing was written.
-    using Recreate = std::function<int(const CString& sheet)>;
-    bool Save(const CString& workbook, const Recreate& recreate) const;
+    // The whole write into the project's working copy, with the project's temperature gradient
+    // ("Teplotní spád" of "DataAkce$"): "SeznamV$" must open, then "SeznamM$" is built anew
+    // with the planned rows and put in place together with the gradient. After a load that
+    // failed only the gradient is stored. False when nothing was stored (the failure was shown).
+    bool Save(const CString& gradient) const;
 
 private:
     int RoomAbove(int row) const;

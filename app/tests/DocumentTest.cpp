@@ -598,6 +598,46 @@ TEST_F(DocumentTest, BasicDataFromThePickersReachTheSavedHeader)
     EXPECT_DOUBLE_EQ(std::atof(p2.GetString()), 0.2);
 }
 
+// The project of a project-info file ("DbLegenda"): at the start its folder takes the new
+// project's working copy; in the basic data an open project of another folder moves there
+// through its working copy, as at the start. The program never works in the host's file, and
+// the basic data leaves the other areas' change flags as they were.
+TEST_F(DocumentTest, ProjectInfoFilePlacesTheProjectThroughItsWorkingCopy)
+{
+    const CString host = MakeProject("Hostitel.kzn", {{"Název zakázky", "Hostitel"}});
+    const QByteArray hostBytes = Bytes(host);
+    const CString info = CString(FolderPath("akce.ini"));
+    Write(info, ("[PROJEKT]\nNazev1=Škola\nDbLegenda=" + host.str() + "\n[ZAKAZKA]\nNazev1=Město\nZC=Z-9\n").c_str());
+    Restart({CString("/ORBELDOCINFO.INI:") + info});
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Nový.XLS"));
+
+    // An earlier project of another folder, without an order number yet.
+    const CString other = CString(FolderPath("data") + "/Jiny.kzn");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(FolderPath("data") + "/MekrOrig.xls"),
+                            QString::fromStdString(other.str())));
+    Open(other);
+    ASSERT_EQ(Settings().CurrentProjectPath(), CString(FolderPath("data") + "/Jiny.XLS"));
+    Settings().Modified[AppSettings::InputData] = 1;
+    ScriptedAnswers::OnDialog(IDD_BASE, [&](CDialog& d) {
+        CWnd* pipes = d.GetDlgItem(IDC_BASE_PIPES);
+        UiTest::MouseDown(pipes, CPoint(5, 5));
+        UiTest::MouseUp(pipes, CPoint(5, 5));
+        d.SetDlgItemText(IDC_BASE_AUTHOR, "Ing. Dvořák");
+        UiTest::Click(d.GetDlgItem(IDC_BASE_OK));
+        return IDCANCEL;
+    });
+    Command(ID_BASIC_DATA);
+    EXPECT_EQ(Header().orderNumber, "Z-9");
+    EXPECT_EQ(Header().building1, "Škola");
+    EXPECT_EQ(Settings().CurrentProjectPath(), Akce("Jiny.XLS"));
+    EXPECT_EQ(Doc()->m_strDocPath, Akce("Jiny.kzn"));
+    EXPECT_TRUE(Exists(Akce("Jiny.XLS")));
+    EXPECT_EQ(Bytes(host), hostBytes);
+    EXPECT_EQ(Settings().Modified[AppSettings::InputData], 1);
+    EXPECT_EQ(Settings().Modified[AppSettings::BasicData], 1);
+    Settings().Modified.fill(0);
+}
+
 // The question at the end about a changed new project: Yes with a name saves it there and the
 // program ends; left unanswered (Yes, then a cancelled Save As keeps the program open) the
 // test is told at once and the program still ends, instead of waiting for ever.

@@ -97,7 +97,8 @@ TEST_F(RecreateProjectSheetTest, FailuresLeaveTheProjectWorkbookAsItWas)
     EXPECT_EQ(RecreateProjectSheet("SeznamM$"), 1);
     EXPECT_EQ(Bytes(), before);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
-    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Problémy při práci se souborem " + Project());
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "List SeznamM se nepodařilo uložit do souboru " + Project() +
+                                                         ". Projekt zůstává takový, jaký byl před uložením.");
     EXPECT_FALSE(QFile::exists(m_folder.filePath("Dům$.xls")));
 
     // No project workbook: 1 without a message.
@@ -130,6 +131,27 @@ TEST_F(RecreateProjectSheetTest, ForeignScratchWorkbookIsReplacedOnlyWhenTheUser
                       " už existuje (může obsahovat neuloženou práci). Přepsat?");
         EXPECT_EQ(QFile::exists(m_folder.filePath("Dům$ (1).xls")), c.keptAside);
         QFile::remove(m_folder.filePath("Dům$ (1).xls"));
+    }
+}
+
+// A scratch workbook that a killed store left beside the project (a copy of the project but for
+// one sheet) goes without a question; so does a whole copy.
+TEST_F(RecreateProjectSheetTest, ScratchWorkbookLeftByAKilledStoreGoesWithoutAQuestion)
+{
+    const QString scratch = m_folder.filePath("Dům$.xls");
+    for (const char* leftOut : {"SeznamM$", "SeznamV$", ""})
+    {
+        QFile::remove(scratch);
+        CData project;
+        ASSERT_TRUE(project.Open(Project(), "Excel 8.0", 0, 0));
+        ASSERT_TRUE(project.Copy(CString(scratch.toStdString()), *leftOut ? project.GetTableIndex(leftOut) : -1));
+        project.Close();
+        ScriptedAnswers::ForgetShown();
+        EXPECT_EQ(RecreateProjectSheet("SeznamM$"), 0) << leftOut;
+        EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty()) << leftOut;
+        EXPECT_FALSE(QFile::exists(scratch)) << leftOut;
+        EXPECT_FALSE(QFile::exists(m_folder.filePath("Dům$ (1).xls"))) << leftOut;
+        EXPECT_EQ(Shape("SeznamV$").rows, 2) << leftOut;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Fixtures.h"
 #include "datalib/CData.h"
 #include "platform/core/FileOps.h"
+#include "testing/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -64,29 +65,6 @@ void SaveKilledHalfWay(const CString& path)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 }
-
-// Writes beyond a size fail with EFBIG while it lives: a write failure without a small disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 } // namespace
 
 TEST(WorkbookSave, AKilledSaveLeavesATemporaryThatTheNextSaveRemoves)

@@ -329,18 +329,17 @@ int CBilanceMatPodlah::WriteBillSheet()
                         m_grid.GetItemText(row, ColPolozka), m_grid.GetItemText(row, ColTyp),
                         m_grid.GetItemText(row, ColNazev), m_grid.GetItemText(row, ColMj),
                         m_grid.GetItemText(row, ColPrice), m_grid.GetItemText(row, ColValue)});
-    if (::WriteBillSheet(m_nDesignKind, rows, Language()) == 0)
-        return 0;
-    CString text;
-    text.LoadString(IDS_BILL_NOT_WRITTEN);
-    MessageBox(GetSafeHwnd(), text, AppSettings::Get().ErrorCaption(), MB_OK | MB_ICONEXCLAMATION);
-    return 1;
+    return ::WriteBillSheet(m_nDesignKind, rows, Language());
 }
 
-// The bill is stored first; one that could not be stored keeps the dialog open.
+// The bill is stored first; one that could not be stored keeps the dialog open, a stored one
+// changes the project.
 void CBilanceMatPodlah::OnOK()
 {
     if (WriteBillSheet() != 0)
         return;
+    AppSettings& settings = AppSettings::Get();
+    settings.Modified[AppSettings::General] = 1;
+    settings.Modified[m_nDesignKind == kBillWall ? AppSettings::WallArea : AppSettings::FloorArea] = 1;
     EndDialog(IDOK);
 }

@@ -136,18 +136,14 @@ int CNavrhStenovky::LoadProjectData()
     return m_nLoadResult;
 }
 
-int CNavrhStenovky::SaveProjectData()
+int CNavrhStenovky::SaveProjectData(const CString& columnsFrom)
 {
     // A design that was not read whole is not written over the sheet it came from.
     if (m_nLoadResult != 0)
         return 0;
-    UINT message = 0;
-    const int rooms = WallDesignStore::StoreRooms(m_table, m_rooms, message);
-    if (message != 0)
-        Ask(message, CString(), 0, MB_OK | MB_ICONSTOP);
-    const int temperatures = WallDesignStore::StoreTemperatures(m_table, Temperatures());
+    const int stored = WallDesignStore::Store(m_rooms, Temperatures(), columnsFrom);
     AppSettings::Get().WallTemperatureDrop = m_dTemperatureDrop;
-    return rooms != 0 || temperatures != 0 ? 1 : 0;
+    return stored;
 }
 
 void CNavrhStenovky::CalculateRooms()
@@ -761,6 +757,7 @@ void CNavrhStenovky::OnConfirm()
     settings.WriteWallMargins();
     if (SaveProjectData() != 0)
         return;
+    settings.Modified[AppSettings::WallArea] = 1;
     EndDialog(IDOK);
 }
 

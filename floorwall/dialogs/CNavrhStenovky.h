@@ -23,10 +23,11 @@ public:
 
     // 0 when "SeznamM$" and "DataAkce$" were read; 1 otherwise (the message shown).
     int LoadProjectData();
-    // Stores the rooms and the temperatures: 0 when stored, or when nothing is to be stored
-    // after a load that returned 1 (so that rows never read are never dropped); 1 when a sheet
-    // was not written (its message shown).
-    int SaveProjectData();
+    // Stores the rooms and the temperatures as one: 0 when stored, or when nothing is to be
+    // stored after a load that returned 1 (so that rows never read are never dropped); 1 when
+    // nothing was stored (the failure shown, the project as it was). The rooms' sheet takes the
+    // columns of "SeznamM$" in columnsFrom (empty: the project's own).
+    int SaveProjectData(const CString& columnsFrom = CString());
     void CalculateRooms();
     // 0 when the temperatures pass; 1 when one was corrected (shown, with the focus on it).
     int CheckTemperatures();

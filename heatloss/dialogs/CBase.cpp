@@ -122,8 +122,9 @@ void CBase::PrepareHeader()
             return;
         }
         info.ApplyTo(header);
+        // The project's place is the caller's to apply, through the document's working copy.
         if (info.projectPath)
-            settings.CurrentProjectPath() = *info.projectPath;
+            m_strProjectPath = *info.projectPath;
         header.date = Today();
         return;
     }

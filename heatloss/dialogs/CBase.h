@@ -13,6 +13,9 @@ public:
     int m_nChoice = -1;
     // 1 while the last Te tested was one of the design temperatures.
     int m_bTeValid = 1;
+    // The project's path ("DbLegenda") of the project-info file read for the header; empty
+    // when none was read.
+    CString m_strProjectPath;
 
     // The building-type text of the header's building type.
     static void BuildingTypeText();

@@ -3,7 +3,7 @@
 #include "common/AppSettings.h"
 #include "common/CommonRoutines.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
@@ -165,8 +165,9 @@ void CVysledky::OnSave()
             return;
         }
     }
-    WriteSheet();
-    EndDialog(IDOK);
+    // A sheet that could not be stored leaves the results open (the failure was shown).
+    if (WriteSheet())
+        EndDialog(IDOK);
 }
 
 bool CVysledky::SheetHoldsDesign()
@@ -187,7 +188,7 @@ bool CVysledky::SheetHoldsDesign()
     return holds;
 }
 
-void CVysledky::WriteSheet()
+bool CVysledky::WriteSheet()
 {
     AppSettings& settings = AppSettings::Get();
     const CString path = settings.CurrentProjectPath();
@@ -198,12 +199,13 @@ void CVysledky::WriteSheet()
     if (input.ReadWorkbook(path).IsEmpty())
         areas = AvailableWallHeatingAreas(input, {settings.StenovDoVysky, settings.StenovOdPodlah, settings.StenovVnitRoh,
                                                   settings.StenovVnejRoh, settings.StenovParapet});
-    CData data;
-    if (RecreateProjectSheet(kSheet) != 0 || OpenWorkbookTable(data, path, kSheet, "") != 0)
+    ProjectSheetStore store(kSheet);
+    if (!store.Begin())
     {
         EndWaitCursor();
-        return;
+        return false;
     }
+    CData& data = store.Table();
     data.AddRow();
     for (int c = 0; c < data.m_nColCount; ++c)
         data.SetStringValue(c, " ", -1);
@@ -231,7 +233,7 @@ void CVysledky::WriteSheet()
         Set(data, FormatColumn, settings.RowFormats[1]);
         Set(data, AvailableAreaColumn, Text("%.2f", available));
     }
-    data.CloseTable();
-    data.Close();
+    const bool stored = store.Put();
     EndWaitCursor();
+    return stored;
 }

@@ -27,5 +27,6 @@ private:
     void ShowTotals();
     // True when "SeznamM$" holds a design: a "TlakZtráta" greater than 0.
     bool SheetHoldsDesign();
-    void WriteSheet();
+    // False when the sheet could not be stored (the failure was shown).
+    bool WriteSheet();
 };

@@ -2,7 +2,6 @@
 
 #include "common/AppSettings.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
 #include "controls/grid/CGridBtnCell.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/NumberReading.h"
@@ -41,7 +40,7 @@ BEGIN_MESSAGE_MAP(CTelesa, CDialog)
     ON_BN_CLICKED(IDC_SPLIT, OnSplitLosses)
 END_MESSAGE_MAP()
 
-CTelesa::CTelesa(CWnd* parent) : CDialog(IDD_TELESA, parent), m_recreate(RecreateProjectSheet) {}
+CTelesa::CTelesa(CWnd* parent) : CDialog(IDD_TELESA, parent) {}
 
 BOOL CTelesa::OnInitDialog()
 {
@@ -316,13 +315,19 @@ bool CTelesa::DeleteFocusRow()
     return true;
 }
 
+// The sheet and the project's gradient are stored together; a store that failed keeps the
+// dialog open (the failure was shown). From then on every step takes the gradient from the
+// project header.
 void CTelesa::OnOK()
 {
-    AppSettings& settings = AppSettings::Get();
     const COtopneTeleso& radiator = WorkingRadiator();
-    settings.TemperaturePair = TemperatureGradientText(radiator.m_dSupply, radiator.m_dReturn);
+    const CString gradient = TemperatureGradientText(radiator.m_dSupply, radiator.m_dReturn);
+    if (!m_split.Save(gradient))
+        return;
+    AppSettings& settings = AppSettings::Get();
+    settings.TemperaturePair = gradient;
+    settings.DesignFlowTemperature = radiator.m_dSupply;
+    settings.DesignReturnTemperature = radiator.m_dReturn;
     settings.Modified[AppSettings::General] = 1;
-    if (m_recreate)
-        m_split.Save(m_strProjectPath, m_recreate);
     EndDialog(IDOK);
 }

@@ -18,8 +18,6 @@ public:
 
     int m_nMode = 0;
     CString m_strText;
-    // Empties "SeznamM$" of the project workbook before the rows are written (0 done).
-    HeatingTypeSplit::Recreate m_recreate;
 
     CFmtGridCtrl m_Grid;
     HeatingTypeSplit m_split;

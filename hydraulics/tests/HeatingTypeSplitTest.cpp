@@ -2,10 +2,12 @@
 // rows written back.
 #include "HydraulicsFixtures.h"
 
+#include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/HeatingTypeSplit.h"
 #include "testing/ScriptedAnswers.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,7 +23,10 @@ protected:
     {
         ScriptedAnswers::ForgetShown();
         AppendRows(m_project.Path(), "SeznamM$", ProjectRows());
+        m_savedPath = AppSettings::Get().PathBase;
+        AppSettings::Get().PathBase = m_project.Path();
     }
+    void TearDown() override { AppSettings::Get().PathBase = m_savedPath; }
     void Load(const CString& workbook)
     {
         CData data;
@@ -31,15 +36,19 @@ protected:
         data.CloseTable();
         data.Close();
     }
-    // Room A loses its floor heating and takes wall heating, then everything is written.
+    // Room A loses its floor heating and takes wall heating, then everything is written with the
+    // gradient.
     void SplitAndSave(const CString& workbook)
     {
         Load(workbook);
         m_split.ApplySplit(1, false, true, 0, 700, 300, "1000.0", floorCode, wallCode);
-        ASSERT_TRUE(m_split.Save(workbook, [&](const CString& sheet) { return EmptySheet(workbook, sheet); }));
+        AppSettings::Get().PathBase = workbook;
+        ASSERT_TRUE(m_split.Save("60.0#48.0"));
+        EXPECT_EQ(HeaderCell(workbook, "Teplotní spád"), "60.0#48.0");
     }
     WorkbookCopy m_project{"MekrOrig.xls", "Projekt.XLS"};
     HeatingTypeSplit m_split;
+    CString m_savedPath;
 };
 
 TEST(HeatingTypeSplitClassify, ByKindAndByTexts)
@@ -132,8 +141,12 @@ TEST_F(HeatingTypeSplitTest, AnyColumnOrderGivesTheSameSheet)
         created.AddColBeforeCreateTable("NázevM", 10, 255, -2);
         ASSERT_TRUE(created.CreateTable("SeznamV"));
         created.CloseTable();
+        created.AddColBeforeCreateTable("Teplotní spád", 10, 255, -2);
+        ASSERT_TRUE(created.CreateTable("DataAkce"));
+        created.CloseTable();
         created.Close();
     }
+    AppendRows(other, "DataAkce$", {{{"Teplotní spád", "45#40"}}});
     std::vector<RowCells> rows = {{{"NázevM", "objekt"}, {"TYP_ZAZNAMU", "1"}, {"Format", "000000|d2b48c|T|1"}}};
     for (const RowCells& row : ProjectRows())
         rows.push_back(row);
@@ -188,17 +201,25 @@ TEST_F(HeatingTypeSplitTest, MissingColumnLoadsNothingAndWritesNothing)
     EXPECT_EQ(m_split.MissingColumn(), "PočetT");
     data.CloseTable();
     data.Close();
-    int recreated = 0;
-    EXPECT_FALSE(m_split.Save(other, [&](const CString&) { return ++recreated, 0; }));
-    EXPECT_EQ(recreated, 0);
+    // Only the gradient could be stored, and this workbook has no header for it.
+    AppSettings::Get().PathBase = other;
+    EXPECT_FALSE(m_split.Save("60.0#48.0"));
     EXPECT_EQ(ResultRows(other).size(), 1u);
 }
 
-TEST_F(HeatingTypeSplitTest, FailedRewriteAppendsNothing)
+TEST_F(HeatingTypeSplitTest, FailedStoreKeepsTheSheetAndTheGradient)
 {
     Load(m_project.Path());
+    m_split.ApplySplit(1, false, true, 0, 700, 300, "1000.0", floorCode, wallCode);
     const std::vector<SheetRow> before = ResultRows(m_project.Path());
-    EXPECT_FALSE(m_split.Save(m_project.Path(), [](const CString&) { return 1; }));
+    const CString gradient = HeaderCell(m_project.Path(), "Teplotní spád");
+    // The working copy cannot be replaced.
+    QFile::setPermissions(QString::fromStdString(m_project.Path().str()), QFile::ReadOwner);
+    EXPECT_FALSE(m_split.Save("60.0#48.0"));
+    QFile::setPermissions(QString::fromStdString(m_project.Path().str()), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(ResultRows(m_project.Path()), before);
+    EXPECT_EQ(HeaderCell(m_project.Path(), "Teplotní spád"), gradient);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text.Find("List SeznamM se nepodařilo uložit do souboru"), 0);
 }
 } // namespace

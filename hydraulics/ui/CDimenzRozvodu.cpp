@@ -2,7 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "common/OpenWorkbookTable.h"
-#include "common/RecreateProjectSheet.h"
+#include "common/ProjectSheetStore.h"
 #include "controls/dialogs/DialogSupport.h"
 #include "controls/grid/GridDefs.h"
 #include "controls/grid/GridNotify.h"
@@ -372,21 +372,23 @@ void CDimenzRozvodu::OnCalculator()
 
 int CDimenzRozvodu::SaveSections()
 {
-    if (RecreateProjectSheet(DistributionSheet::Sheet) != 0)
-        return 1;
-    CData data;
-    if (OpenWorkbookTable(data, AppSettings::Get().CurrentProjectPath(), DistributionSheet::Sheet, "") != 0)
+    ProjectSheetStore store(DistributionSheet::Sheet);
+    if (!store.Begin())
         return 1;
     if (CDimenzUsek* root = FirstRoot())
-        root->SaveTree(0, &data);
-    data.CloseTable();
-    data.Close();
-    return 0;
+        root->SaveTree(0, &store.Table());
+    return store.Put() ? 0 : 1;
 }
 
+// A tree that could not be stored stays in the dialog (the failure was shown); a stored one
+// changes the project.
 void CDimenzRozvodu::OnOK()
 {
-    SaveSections();
+    if (SaveSections() != 0)
+        return;
+    AppSettings& settings = AppSettings::Get();
+    settings.Modified[AppSettings::General] = 1;
+    settings.Modified[AppSettings::SizingArea] = 1;
     CDialog::OnOK();
 }
 

@@ -33,7 +33,8 @@ public:
     // Delete with a section selected asks and deletes it with its branch; Ctrl shows the sizing
     // cursor.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Stores the first root's tree in "DimenzSegm$"; 0 done, 1 nothing written.
+    // Stores the first root's tree in "DimenzSegm$" as a whole; 0 done, 1 nothing stored (the
+    // failure was shown, the sheet keeps its old rows).
     int SaveSections();
 
     DistributionSheet::Roots m_roots;

@@ -119,6 +119,10 @@ TEST_F(HydraulicsDialogsTest, UserSplitsARoomSetsTheGradientAndDeletesARadiator)
     EXPECT_TRUE(okDisabledForEqualTemperatures);
     EXPECT_EQ(gradientCaption, "60/48");
     EXPECT_EQ(AppSettings::Get().TemperaturePair, "60.0#48.0");
+    // The project header holds the gradient for every later step.
+    EXPECT_EQ(HeaderCell(m_project.Path(), "Teplotní spád"), "60.0#48.0");
+    EXPECT_EQ(AppSettings::Get().DesignFlowTemperature, 60.0);
+    EXPECT_EQ(AppSettings::Get().DesignReturnTemperature, 48.0);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Opravdu smazat položku :\n'1.019005-0012' ?");
 
@@ -161,6 +165,7 @@ TEST_F(HydraulicsDialogsTest, CancelKeepsTheNewGradientInTheWorkingRadiatorOnly)
     EXPECT_EQ(ResultRows(m_project.Path()), before);
 }
 
+// After a load that failed only the gradient is stored.
 TEST_F(HydraulicsDialogsTest, OkAfterAFailedLoadLeavesTheSheet)
 {
     QTemporaryDir folder;
@@ -172,22 +177,26 @@ TEST_F(HydraulicsDialogsTest, OkAfterAFailedLoadLeavesTheSheet)
             created.AddColBeforeCreateTable(column, 10, 255, -2);
         ASSERT_TRUE(created.CreateTable("SeznamM"));
         created.CloseTable();
+        created.AddColBeforeCreateTable("Teplotní spád", 10, 255, -2);
+        ASSERT_TRUE(created.CreateTable("DataAkce"));
+        created.CloseTable();
         created.Close();
     }
     AppendRows(other, "SeznamM$", {{{"NázevM", "objekt"}, {"TYP_ZAZNAMU", "1"}}});
+    AppendRows(other, "DataAkce$", {{{"Teplotní spád", "45#40"}}});
     AppSettings::Get().CurrentProjectPath() = other;
+    WorkingRadiator().m_dSupply = 55.0;
+    WorkingRadiator().m_dReturn = 45.0;
     CTelesa dialog;
-    int recreated = 0;
-    dialog.m_recreate = [&](const CString&) { return ++recreated, 0; };
     ScriptedAnswers::OnDialog(IDD_TELESA, [](CDialog& d) {
         UiTest::Click(d.GetDlgItem(IDOK));
         return IDCANCEL;
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(recreated, 0);
     ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
     EXPECT_GE(ScriptedAnswers::ShownBoxes()[0].text.Find("\"ZtrátaM\""), 0);
     EXPECT_EQ(ResultRows(other).size(), 1u);
+    EXPECT_EQ(HeaderCell(other, "Teplotní spád"), "55.0#45.0");
 }
 
 TEST_F(HydraulicsDialogsTest, DeletionRefusals)
