@@ -307,13 +307,18 @@ void Click(CDialog& d, int id)
     UiTest::Click(d.GetDlgItem(id));
 }
 
+void PressOk(CDialog& d)
+{
+    Click(d, IDOK);
+}
+
 const StoreCase kInput = {
     "vstupní data (SeznamV)",
     [](StoreFaultTest& t, const std::function<void(CDialog&)>& atDialog) {
         AtDialog(kInputGridDialog, atDialog);
         t.SendCommand(ID_INPUT_DATA);
     },
-    [](CDialog& d) { Click(d, IDOK); },
+    PressOk,
     [](CDialog& d) { static_cast<CDataGridDialog&>(d).m_Grid.SetItemText(2, 2, TooLongText()); },
     true};
 
@@ -336,7 +341,7 @@ const StoreCase kSplit = {
         AtDialog(IDD_TELESA, atDialog);
         t.SendCommand(ID_SPLIT_LOSSES);
     },
-    [](CDialog& d) { Click(d, IDOK); },
+    PressOk,
     [](CDialog& d) { static_cast<CTelesa&>(d).m_split.SetText(1, "NázevM", TooLongText()); },
     true};
 
@@ -360,22 +365,40 @@ const StoreCase kWall = {
     [](CDialog& d) { static_cast<CNavrhStenovky&>(d).m_rooms.at(0)->m_strName = TooLongText(); },
     true};
 
+// The bill of a design: its "Materiál" pressed in the design dialog.
+void RunBill(StoreFaultTest& t, UINT command, UINT design, int materials, const std::function<void(CDialog&)>& atDialog)
+{
+    ScriptedAnswers::OnDialog(design, [materials, atDialog](CDialog& d) {
+        // The floor bill asks for the manifold equipment first.
+        ScriptedAnswers::OnDialog(IDD_DOTAZ_VYBAVENI, [](CDialog& equipment) {
+            Click(equipment, IDC_DV_OK);
+            return IDCANCEL;
+        });
+        AtDialog(IDD_BILANCE_MAT, atDialog);
+        Click(d, materials);
+        return IDCANCEL;
+    });
+    t.SendCommand(command);
+}
+
+void PoisonBill(CDialog& d)
+{
+    static_cast<CBilanceMatPodlah&>(d).m_grid.SetItemText(1, CBilanceMatPodlah::ColNazev, TooLongText());
+}
+
 const StoreCase kWallBill = {
     "bilance stěnového vytápění (MateriStenov)",
     [](StoreFaultTest& t, const std::function<void(CDialog&)>& atDialog) {
-        ScriptedAnswers::OnDialog(IDD_NAVRH_STENOVKY, [atDialog](CDialog& design) {
-            AtDialog(IDD_BILANCE_MAT, atDialog);
-            Click(design, IDC_WALL_MATERIAL);
-            return IDCANCEL;
-        });
-        t.SendCommand(ID_WALL_DESIGN);
+        RunBill(t, ID_WALL_DESIGN, IDD_NAVRH_STENOVKY, IDC_WALL_MATERIAL, atDialog);
     },
-    [](CDialog& d) { Click(d, IDOK); },
-    [](CDialog& d) {
-        auto& bill = static_cast<CBilanceMatPodlah&>(d);
-        bill.m_grid.SetItemText(1, CBilanceMatPodlah::ColNazev, TooLongText());
+    PressOk, PoisonBill, true};
+
+const StoreCase kFloorBill = {
+    "bilance podlahového vytápění (MateriPodlah)",
+    [](StoreFaultTest& t, const std::function<void(CDialog&)>& atDialog) {
+        RunBill(t, ID_FLOOR_DESIGN, IDD_NAVRH_PODLAHOVKY, IDC_NP_MATERIALS, atDialog);
     },
-    true};
+    PressOk, PoisonBill, true};
 
 const StoreCase kSizing = {
     "dimenzování rozvodů (DimenzSegm)",
@@ -383,11 +406,11 @@ const StoreCase kSizing = {
         AtDialog(IDD_DIMENZ_ROZVODU, atDialog);
         t.SendCommand(ID_DISTRIBUTION_SIZING);
     },
-    [](CDialog& d) { Click(d, IDOK); },
+    PressOk,
     [](CDialog& d) { static_cast<CDimenzRozvodu&>(d).FirstRoot()->m_strDesignation = TooLongText(); },
     true};
 
-const StoreCase* const kStores[] = {&kInput, &kResults, &kSplit, &kFloor, &kWall, &kWallBill, &kSizing};
+const StoreCase* const kStores[] = {&kInput, &kResults, &kSplit, &kFloor, &kFloorBill, &kWall, &kWallBill, &kSizing};
 
 // ---- the faults ---------------------------------------------------------------------------
 

@@ -166,7 +166,7 @@ BOOL CGridCtrl::PasteText(CCellID cell, const CString& text)
             {
                 CString value{std::string(field)};
                 value.Trim();
-                ReplaceCellText(row, col, value);
+                ReplaceCellText(row, col, GridClipboardText::CutToCellLimit(value));
                 SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
             }
             nColOffset++;

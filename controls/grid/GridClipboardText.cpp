@@ -66,4 +66,19 @@ std::vector<std::vector<CString>> SplitText(const CString& text, bool described)
     }
     return lines;
 }
+CString CutToCellLimit(const CString& text)
+{
+    const std::string& bytes = text.str();
+    int units = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+    {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // inside a character
+        units += byte >= 0xF0 ? 2 : 1;
+        if (units > kCellTextLimit)
+            return CString(bytes.substr(0, i));
+    }
+    return text;
+}
 } // namespace GridClipboardText

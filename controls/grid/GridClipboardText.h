@@ -1,5 +1,6 @@
 #pragma once
-// The clipboard text of the data editor's grid: a copied block and the cutting of pasted text.
+// The clipboard text of the grids: a copied block, the cutting of pasted text, and the cell
+// limit of a pasted field.
 
 #include "platform/core/CString.h"
 
@@ -23,4 +24,10 @@ CString BlockText(int minRow, int minCol, int maxRow, int maxCol, const std::fun
 // feed, a carriage return before it dropped. Fields end at tabs and are trimmed; empty fields
 // at the end of a line are left out.
 std::vector<std::vector<CString>> SplitText(const CString& text, bool described);
+
+// The most UTF-16 units a workbook cell holds.
+inline constexpr int kCellTextLimit = 32767;
+// The text cut to what a workbook cell holds, whole characters kept: a pasted text longer than
+// that is cut where it comes in, so that no store later refuses it.
+CString CutToCellLimit(const CString& text);
 } // namespace GridClipboardText

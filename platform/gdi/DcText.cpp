@@ -85,10 +85,18 @@ QString WithEndEllipsis(const QString& text, double width, const QFontMetricsF& 
     if (fm.horizontalAdvance(text) <= width)
         return text;
     const QString dots = QStringLiteral("...");
-    QString cut = text;
-    while (!cut.isEmpty() && fm.horizontalAdvance(cut + dots) > width)
-        cut.chop(1);
-    return cut + dots;
+    // The longest beginning that fits with the dots, found by halving: a long text is measured
+    // a few times instead of once for every character cut.
+    qsizetype fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1)
+    {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (fm.horizontalAdvance(text.left(middle) + dots) > width)
+            tooLong = middle;
+        else
+            fits = middle;
+    }
+    return text.left(fits) + dots;
 }
 
 std::vector<TextLine> LayoutLines(const QString& text, UINT format, double width, const QFontMetricsF& fm)

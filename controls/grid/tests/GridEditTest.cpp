@@ -256,3 +256,36 @@ TEST(GridEdit, TheEditWidensWithItsTextUpToTheGridsEdge)
     EXPECT_LE(after.right, client.right);
     g.Press(VK_ESCAPE);
 }
+
+// A text longer than a workbook cell holds (32,767 UTF-16 units) is cut at that limit where it
+// comes in, pasted while editing or pasted over a cell, whole characters kept.
+TEST(GridEdit, ATextLongerThanACellHoldsIsCutWhereItComesIn)
+{
+    const struct
+    {
+        bool editing;
+        QString pasted;
+        qsizetype kept; // UTF-16 units
+    } cases[] = {{true, QString(40000, QChar(u'ř')), 32767},
+                 {false, QString(40000, QChar(u'ř')), 32767},
+                 {false, QString("😀").repeated(20000), 32766},
+                 {false, QString(32767, QChar(u'x')), 32767}};
+    for (const auto& c : cases)
+    {
+        EditGrid g;
+        QGuiApplication::clipboard()->setText(c.pasted);
+        if (c.editing)
+        {
+            g.Press(VK_F2);
+            ASSERT_TRUE(g.grid.IsItemEditing(2, 2));
+            for (int i = 0; i < 5; ++i) // "staré" goes first
+                g.Press(VK_BACK);
+        }
+        g.grid.OnEditPaste();
+        if (c.editing)
+            g.Press(VK_RETURN);
+        const QString kept = QString::fromStdString(g.grid.GetItemText(2, 2).str());
+        EXPECT_EQ(kept.size(), c.kept) << c.editing << " " << c.pasted.size();
+        EXPECT_TRUE(c.pasted.startsWith(kept));
+    }
+}
