@@ -145,6 +145,10 @@ void CCSN_EN_1264::MarkUndesigned(CMistPodlahVytap& room, CTopnyOkruh& circuit, 
 {
     circuit.m_dSpacing = 0.0;
     circuit.m_dHeatFlux = 0.0;
+    // Nothing of an earlier design stays with it: no loop, flow or pressure loss to lay or bill.
+    circuit.m_dLoopLength = 0.0;
+    circuit.m_dMassFlowKgPerS = 0.0;
+    circuit.m_dPressureLoss = 0.0;
     circuit.m_dMeanTemperatureDifference = -1.0;
     circuit.m_dSpread = -1.0;
     circuit.SetMeanSurfaceTemperature(room.m_dRoomTemperature);

@@ -8,6 +8,7 @@
 #include "hydraulics/ProjectVersion.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/CTopnyOkruh.h"
+#include "hydraulics/CircuitLabel.h"
 
 #include <cmath>
 
@@ -30,6 +31,32 @@ CMistPodlahVytap::~CMistPodlahVytap()
     for (COtopneTeleso* radiator : m_radiators)
         delete radiator;
     m_radiators.clear();
+}
+
+namespace
+{
+template <class T> void AppendCopies(const std::vector<T*>& from, std::vector<T*>& to)
+{
+    for (const T* element : from)
+    {
+        std::unique_ptr<T> copy(element ? new T(*element) : nullptr);
+        to.push_back(copy.get());
+        copy.release();
+    }
+}
+} // namespace
+
+std::unique_ptr<CMistPodlahVytap> CMistPodlahVytap::Clone() const
+{
+    std::unique_ptr<CMistPodlahVytap> copy(new CMistPodlahVytap(*this));
+    // The copy never owns this room's elements, not even for a moment.
+    copy->m_radiators.clear();
+    copy->m_floorCircuits.clear();
+    copy->m_wallCircuits.clear();
+    AppendCopies(m_radiators, copy->m_radiators);
+    AppendCopies(m_floorCircuits, copy->m_floorCircuits);
+    AppendCopies(m_wallCircuits, copy->m_wallCircuits);
+    return copy;
 }
 
 CTopnyOkruh* CMistPodlahVytap::CurrentCircuit() const
@@ -81,12 +108,6 @@ struct LayerColumn
 };
 } // namespace
 
-CString CMistPodlahVytap::RoomPartOfLabel(const CString& label)
-{
-    const int slash = label.ReverseFind(char32_t('/'));
-    return slash < 0 ? label : label.Left(slash);
-}
-
 double CMistPodlahVytap::ReadRawNumber(const char* column) const
 {
     return ::ReadNumber(Text(m_pTable, column, m_nRow));
@@ -100,7 +121,7 @@ double CMistPodlahVytap::ReadNumber(const char* column, double fallback) const
 
 BOOL CMistPodlahVytap::WriteNumber(const char* column, const char* format, double value) const
 {
-    return m_pTable && m_pTable->SetStringValue(column, ::WriteNumber(format, value), -1, 0) ? TRUE : FALSE;
+    return m_pTable && m_pTable->SetStringValue(column, WriteExactNumber(format, value), -1, 0) ? TRUE : FALSE;
 }
 
 void CMistPodlahVytap::ReadRow(CData* table, int row)
@@ -336,9 +357,8 @@ void CMistPodlahVytap::MarkForIteration()
     m_nIterationMark = 0;
     if (!m_nFloorHeating)
         return;
-    const CString mark = "[" + m_strNumber + "/";
     for (const CTopnyOkruh* c : m_floorCircuits)
-        if (c && c->m_strSupplyChain.Find(mark.GetString()) >= 0)
+        if (c && RouteCrossesRoom(c->m_strSupplyChain, m_strNumber))
         {
             m_nIterationMark = 1;
             return;

@@ -9,6 +9,7 @@
 
 #include "platform/core/WinTypes.h"
 
+#include <memory>
 #include <vector>
 
 class CData;
@@ -24,10 +25,12 @@ class CMistPodlahVytap : public CObject
 public:
     CMistPodlahVytap();
     ~CMistPodlahVytap() override;
-    CMistPodlahVytap(const CMistPodlahVytap&) = delete;
     CMistPodlahVytap& operator=(const CMistPodlahVytap&) = delete;
 
     void Serialize(CArchive&) override {}
+
+    // A copy of the room with copies of its radiators and circuits.
+    std::unique_ptr<CMistPodlahVytap> Clone() const;
 
     // The floor circuit at the current-circuit index; null when there is none.
     CTopnyOkruh* CurrentCircuit() const;
@@ -69,8 +72,6 @@ public:
     void MarkForIteration();
     // The sum of the absolute uncovered loads of a marked floor heating room, else 0.
     double UncoveredLoadSum() const;
-    // The room part of a circuit label: the text before its last "/" (all of it without one).
-    static CString RoomPartOfLabel(const CString& label);
 
     int m_nFloorHeating = 0;
     int m_nWallHeating = 0;
@@ -136,4 +137,8 @@ public:
     std::vector<CTopnyOkruh*> m_wallCircuits;   // owned
     CData* m_pTable = nullptr;          // not owned
     int m_nRow = -1;
+
+private:
+    // Copies the values and the element pointers; only Clone uses it, and copies the elements.
+    CMistPodlahVytap(const CMistPodlahVytap&) = default;
 };

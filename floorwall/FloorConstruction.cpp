@@ -267,10 +267,3 @@ std::optional<double> MeanFloorTemperature(std::optional<double> heatFlux, doubl
         return std::nullopt;
     return roomTemperature + std::pow(*heatFlux * 0.11210762331838565, 0.9090909090909091);
 }
-
-CString CircuitLabel(const CString& roomNumber, int position)
-{
-    CString label;
-    label.Format("%s%c%c", roomNumber.GetString(), '/', char(65 + position));
-    return label;
-}

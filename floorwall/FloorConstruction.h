@@ -152,5 +152,3 @@ void DistributeByZoneWeights(std::vector<CircuitShare>& circuits, double floorOu
 std::optional<double> CircuitHeatFlux(const CircuitShare& circuit);
 // The mean floor surface temperature at a heat flux; none when the flux is not above 0.
 std::optional<double> MeanFloorTemperature(std::optional<double> heatFlux, double roomTemperature);
-// The label of the circuit at the position (0 = "A") of a room.
-CString CircuitLabel(const CString& roomNumber, int position);

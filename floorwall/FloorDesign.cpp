@@ -7,16 +7,19 @@
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/CircuitHydraulics.h"
+#include "floorwall/DesignRoomsReader.h"
 #include "floorwall/FloorCalculationSettings.h"
 #include "floorwall/FloorWallIds.h"
 #include "floorwall/SupplyRouteIndex.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/CTopnyOkruh.h"
+#include "hydraulics/CircuitLabel.h"
 #include "hydraulics/NumberReading.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace
@@ -89,28 +92,6 @@ bool FloorDesign::IsActive(const CMistPodlahVytap* room)
 // ---------------------------------------------------------------------------------------
 // Loading and storing
 
-void FloorDesign::FinishRoom(CMistPodlahVytap* room, CData& data, int roomRow)
-{
-    if (!room)
-        return;
-    if (room->m_nFloorHeating && room->m_floorCircuits.empty() && roomRow >= 0)
-    {
-        auto* circuit = new CTopnyOkruh;
-        circuit->ReadFromTable(&data, roomRow, 4);
-        circuit->SetMaxSurfaceTemperature(room->m_dRoomTemperature);
-        circuit->SetMeanSurfaceTemperature(room->m_dRoomTemperature);
-        circuit->m_dOwnSupplyLength = 0.0;
-        if (std::fabs(circuit->m_dFloorTemperatureValue) < 0.5)
-            circuit->m_dFloorTemperatureValue = 5.0;
-        const CString& style = AppSettings::Get().RowFormats[6];
-        circuit->m_strFormat = style.IsEmpty() ? CString("000000|f9f0b0||1") : style;
-        circuit->m_strLabel = room->m_strNumber + "/A";
-        room->m_floorCircuits.push_back(circuit);
-        room->m_nCircuitCount = int(room->m_floorCircuits.size());
-    }
-    room->TakeRadiatorOutput();
-}
-
 void FloorDesign::LoadProjectData()
 {
     m_bLoadStopped = 0;
@@ -120,57 +101,12 @@ void FloorDesign::LoadProjectData()
     CData data;
     if (OpenWorkbookTable(data, path, kResultSheet, "") == 0)
     {
-        CMistPodlahVytap* room = nullptr;
-        int roomRow = -1;
-        const int rows = data.m_nRecordCount;
-        for (int row = 0; row < rows; ++row)
+        if (!ReadDesignRooms(data, m_rooms))
         {
-            CString kindText;
-            data.GetStringValue(kKind, kindText, row, -1, 0);
-            const int kind = ReadInteger(kindText);
-            if (kind < 2 || kind > 5)
-                continue;
-            if (kind == 2)
-            {
-                FinishRoom(room, data, roomRow);
-                room = new CMistPodlahVytap;
-                room->ReadRow(&data, row);
-                m_rooms.push_back(room);
-                roomRow = row;
-                continue;
-            }
-            if (!room)
-            {
-                // Rows before the first room cannot be placed: stop, and never store over them.
-                m_strLoadError = Loaded(IDS_LOW_MEMORY);
-                m_bLoadStopped = 1;
-                break;
-            }
-            if (kind == 3)
-            {
-                auto* radiator = new COtopneTeleso;
-                radiator->ReadRow(&data, row);
-                room->m_radiators.push_back(radiator);
-            }
-            else if (kind == 4)
-            {
-                auto* circuit = new CTopnyOkruh;
-                circuit->ReadFromTable(&data, row, 4);
-                circuit->SetMaxSurfaceTemperature(room->m_dRoomTemperature);
-                circuit->SetMeanSurfaceTemperature(room->m_dRoomTemperature);
-                room->m_floorCircuits.push_back(circuit);
-                room->m_nCircuitCount = int(room->m_floorCircuits.size());
-                room->m_nFloorHeating = 1;
-            }
-            else
-            {
-                auto* circuit = new CTopnyOkruh;
-                circuit->ReadFromTable(&data, row, 5);
-                room->m_wallCircuits.push_back(circuit);
-                room->m_nWallHeating = 1;
-            }
+            // Rows that cannot be placed: the rooms read so far stay, and are never stored over them.
+            m_strLoadError = Loaded(IDS_LOW_MEMORY);
+            m_bLoadStopped = 1;
         }
-        FinishRoom(room, data, roomRow);
         data.CloseTable();
         data.Close();
     }
@@ -213,9 +149,9 @@ int FloorDesign::SaveProjectData()
     if (!WriteRows(store.Table()))
         store.Refuse();
     AppSettings& settings = AppSettings::Get();
-    const CString pair = WriteNumber("%.1f", settings.DesignFlowTemperature) + "#"
-                         + WriteNumber("%.1f", settings.DesignReturnTemperature);
-    store.SetFirstRowValue(kHeaderSheet, "dThetaVDes", WriteNumber("%.1f", m_dReferenceValue));
+    const CString pair = WriteExactNumber("%.1f", settings.DesignFlowTemperature) + "#"
+                         + WriteExactNumber("%.1f", settings.DesignReturnTemperature);
+    store.SetFirstRowValue(kHeaderSheet, "dThetaVDes", WriteExactNumber("%.1f", m_dReferenceValue));
     store.SetFirstRowValue(kHeaderSheet, "Teplotní spád", pair);
     if (!store.Put())
         return 1;
@@ -267,6 +203,7 @@ void FloorDesign::ClearData()
     m_roomNames.clear();
     m_circuitLabels.clear();
     m_routeRooms.clear();
+    m_mergedManifolds.clear();
     m_calc.m_spacings.clear();
     for (CMistPodlahVytap* room : m_rooms)
         delete room;
@@ -315,10 +252,14 @@ void FloorDesign::ApplyDesignTemperatures()
 
 void FloorDesign::MergeRoomCircuits()
 {
+    m_mergedManifolds.clear();
     for (CMistPodlahVytap* room : m_rooms)
     {
         if (!IsActive(room) || room->m_floorCircuits.empty() || !room->m_floorCircuits.front())
             continue;
+        for (const CTopnyOkruh* c : room->m_floorCircuits)
+            if (c && c->m_nManifold > 0)
+                m_mergedManifolds.emplace_back(c->m_strLabel, c->m_nManifold);
         CTopnyOkruh* first = room->m_floorCircuits.front();
         for (size_t j = room->m_floorCircuits.size() - 1; j >= 1; --j)
         {
@@ -380,6 +321,37 @@ int FloorDesign::CheckForeignPipeAreas()
     return 0;
 }
 
+int FloorDesign::CheckRoomCapacity()
+{
+    for (const CMistPodlahVytap* room : m_rooms)
+    {
+        if (!IsActive(room))
+            continue;
+        if (int(room->m_floorCircuits.size()) > kMaxRoomCircuits)
+        {
+            m_strError = Formatted(IDS_ROOM_CIRCUITS_BEYOND, room->m_strNumber.GetString(), kMaxRoomCircuits);
+            return 1;
+        }
+        double area = 0.0;
+        bool numbers = true;
+        for (const CTopnyOkruh* c : room->m_floorCircuits)
+        {
+            if (!c)
+                continue;
+            for (double value : {c->m_dEdgeArea, c->m_dOccupiedArea, c->m_dExternalArea, c->m_dTotalArea})
+                numbers = numbers && std::isfinite(value);
+            area += std::max(c->m_dTotalArea, std::fabs(c->m_dEdgeArea) + std::fabs(c->m_dOccupiedArea)
+                                                  + std::fabs(c->m_dExternalArea));
+        }
+        if (!numbers || !(area <= kMaxRoomArea))
+        {
+            m_strError = Formatted(IDS_ROOM_AREA_BEYOND, room->m_strNumber.GetString(), kMaxRoomArea);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int FloorDesign::FindOrAddRouteRoom(const CString& name, int add)
 {
     const auto found = std::find(m_routeRooms.begin(), m_routeRooms.end(), name);
@@ -403,17 +375,13 @@ void FloorDesign::CollectRouteRooms()
         {
             if (!circuit)
                 continue;
-            CString route = circuit->m_strSupplyChain;
-            while (!route.IsEmpty())
+            const CString& route = circuit->m_strSupplyChain;
+            for (int open = route.Find(char32_t('[')); open >= 0; open = route.Find(char32_t('['), open + 1))
             {
-                const int end = route.Find(char32_t(']'));
-                CString entry = end < 0 ? route : route.Left(end);
-                route = end < 0 ? CString() : route.Mid(end + 1);
-                entry.Remove(char32_t(']'));
-                entry.Remove(char32_t('['));
-                if (entry.ReverseFind(char32_t('/')) < 0)
+                const CString label = RouteEntryLabel(route, open);
+                if (label.ReverseFind(char32_t('/')) < 0)
                     break;
-                const CString name = CMistPodlahVytap::RoomPartOfLabel(entry);
+                const CString name = RoomPartOfLabel(label);
                 const int at = FindOrAddRouteRoom(name, 0);
                 if (at < 0 || at >= p)
                     m_routeRooms.insert(m_routeRooms.begin() + p, name);
@@ -521,10 +489,80 @@ int FloorDesign::BeginPress()
     return 1;
 }
 
+namespace
+{
+// What a press changes: the rooms with their circuits, the design values and the flags.
+struct PressState
+{
+    std::vector<std::unique_ptr<CMistPodlahVytap>> rooms;
+    double referenceValue = 0.0;
+    double flowTemperature = 0.0;
+    double returnTemperature = 0.0;
+    CString minimumSpacing;
+    int designFlag = 0;
+    int floorModified = 0;
+    int designed = 0, userMode = 0, resultsShown = 0, areaError = 0, unsaved = 0;
+};
+} // namespace
+
+int FloorDesign::KeepingStateOnFailure(int (FloorDesign::*press)())
+{
+    AppSettings& settings = AppSettings::Get();
+    PressState before;
+    for (const CMistPodlahVytap* room : m_rooms)
+        before.rooms.push_back(room ? room->Clone() : nullptr);
+    before.referenceValue = m_dReferenceValue;
+    before.flowTemperature = settings.DesignFlowTemperature;
+    before.returnTemperature = settings.DesignReturnTemperature;
+    before.minimumSpacing = settings.MinimRoztec;
+    before.designFlag = settings.FloorDesignFlag;
+    before.floorModified = settings.Modified[AppSettings::FloorArea];
+    before.designed = m_bDesigned;
+    before.userMode = m_nUserMode;
+    before.resultsShown = m_bResultsShown;
+    before.areaError = m_bAreaError;
+    before.unsaved = m_bUnsaved;
+
+    const int result = (this->*press)();
+    if (result == 0)
+        return 0;
+    for (CMistPodlahVytap* room : m_rooms)
+        delete room;
+    m_rooms.clear();
+    for (std::unique_ptr<CMistPodlahVytap>& room : before.rooms)
+        m_rooms.push_back(room.release());
+    m_dReferenceValue = before.referenceValue;
+    settings.DesignFlowTemperature = before.flowTemperature;
+    settings.DesignReturnTemperature = before.returnTemperature;
+    settings.MinimRoztec = before.minimumSpacing;
+    settings.FloorDesignFlag = before.designFlag;
+    settings.Modified[AppSettings::FloorArea] = before.floorModified;
+    m_bDesigned = before.designed;
+    m_nUserMode = before.userMode;
+    m_bResultsShown = before.resultsShown;
+    m_bAreaError = before.areaError;
+    m_bUnsaved = before.unsaved;
+    m_bNoLimitsRun = 0;
+    CollectRouteRooms();
+    return result;
+}
+
 int FloorDesign::Design()
 {
-    if (BeginPress())
+    if (BeginPress() || CheckRoomCapacity())
         return 1;
+    return KeepingStateOnFailure(&FloorDesign::DesignPress);
+}
+
+int FloorDesign::Recalculate()
+{
+    if (BeginPress() || CheckRoomCapacity())
+        return 1;
+    return KeepingStateOnFailure(&FloorDesign::RecalculatePress);
+}
+
+int FloorDesign::DesignPress()
+{
     TakeSmallestSpacing();
     AssignPipes(1);
     ApplyDesignTemperatures();
@@ -546,10 +584,8 @@ int FloorDesign::Design()
     return RunWithPreparation();
 }
 
-int FloorDesign::Recalculate()
+int FloorDesign::RecalculatePress()
 {
-    if (BeginPress())
-        return 1;
     AssignPipes(1);
     ApplyDesignTemperatures();
     m_nUserMode = 1;
@@ -724,8 +760,9 @@ void FloorDesign::AddSplitCopies(CMistPodlahVytap& room, CTopnyOkruh& source, in
         room.m_nCircuitCount = int(room.m_floorCircuits.size());
         const int letter = int(room.m_floorCircuits.size());
         copy->BuildLabel(&source, letter);
-        copy->m_strLabel = CMistPodlahVytap::RoomPartOfLabel(source.m_strLabel) + "/"
-                           + CString::FromCodePoint(char32_t(64 + letter));
+        for (const auto& [label, manifold] : m_mergedManifolds)
+            if (label == copy->m_strLabel)
+                copy->m_nManifold = manifold;
         copy->m_dEquivalentArea = copy->m_dInsulationOnlyArea = 0.0;
         copy->m_dOccupiedArea = source.m_dOccupiedArea;
         copy->m_dOccupiedAreaRead = source.m_dOccupiedAreaRead;
@@ -746,6 +783,16 @@ void FloorDesign::AddSplitCopies(CMistPodlahVytap& room, CTopnyOkruh& source, in
     }
 }
 
+void FloorDesign::RestoreSavedCircuit(CTopnyOkruh& c) const
+{
+    c.m_dOccupiedArea = c.m_dOccupiedAreaRead = m_saved.occupied;
+    c.m_dEdgeArea = c.m_dEdgeAreaRead = m_saved.edge;
+    c.m_dRequiredOutput = m_saved.required;
+    c.m_dOutputDifference = m_saved.uncovered;
+    c.m_dDeliveredOutput = m_saved.delivered;
+    c.m_dTotalArea = m_saved.total;
+}
+
 int FloorDesign::SplitCircuit(CMistPodlahVytap& room, CTopnyOkruh& c, int& n, int& firstAttempt)
 {
     if (firstAttempt)
@@ -755,6 +802,13 @@ int FloorDesign::SplitCircuit(CMistPodlahVytap& room, CTopnyOkruh& c, int& n, in
         firstAttempt = 0;
     }
     ++n;
+    if (int(room.m_floorCircuits.size()) + n - 1 > kMaxRoomCircuits)
+    {
+        m_strError = Loaded(IDS_AREA_SPLIT_IMPOSSIBLE)
+                     + Formatted(IDS_SPLIT_BEYOND_CIRCUITS, room.m_strNumber.GetString(), kMaxRoomCircuits);
+        RestoreSavedCircuit(c);
+        return 1;
+    }
     c.m_dOccupiedArea = m_saved.occupied / n;
     c.m_dEdgeArea = m_saved.edge / n;
     c.m_dOccupiedAreaRead = c.m_dOccupiedArea;
@@ -768,12 +822,7 @@ int FloorDesign::SplitCircuit(CMistPodlahVytap& room, CTopnyOkruh& c, int& n, in
     {
         m_strError = Loaded(IDS_AREA_SPLIT_IMPOSSIBLE) + Formatted(IDS_SPLIT_BELOW_MINIMUM, room.m_strName.GetString(),
                                                                     kMinimumPartArea);
-        c.m_dOccupiedArea = c.m_dOccupiedAreaRead = m_saved.occupied;
-        c.m_dEdgeArea = c.m_dEdgeAreaRead = m_saved.edge;
-        c.m_dRequiredOutput = m_saved.required;
-        c.m_dOutputDifference = m_saved.uncovered;
-        c.m_dDeliveredOutput = m_saved.delivered;
-        c.m_dTotalArea = m_saved.total;
+        RestoreSavedCircuit(c);
         return 1;
     }
     // Each part carries its share of the undivided load, so the parts together carry it exactly.
@@ -818,6 +867,9 @@ int FloorDesign::RunDesign()
     AppSettings& settings = AppSettings::Get();
     m_bSplitHappened = 0;
     settings.FloorDesignFlag = 0;
+    // The circuits named after a run are those the run left undesigned or unsettled.
+    m_undesigned.clear();
+    m_unsettledRooms.clear();
     if (m_calc.m_spacings.empty())
     {
         m_strError = Loaded(IDS_NO_PIPE_SPACING);
@@ -935,8 +987,12 @@ int FloorDesign::RunDesign()
                     }
                     circuit->ComputeUncoveredLoad(room->m_dFloorLoad);
                     m_nUserMode = 1;
-                    m_calc.DesignCircuitAtLargestSpacing(*room, m_dReferenceValue);
-                    if (m_calc.m_lastFault != CCSN_EN_1264::DesignFault::None)
+                    // A lowering that ran to its end keeps its last step at the largest spacing:
+                    // the circuit is designed so, its lengths, flow and pressure loss with it.
+                    const double largest = m_calc.DesignCircuitAtLargestSpacing(*room, m_dReferenceValue);
+                    const CCSN_EN_1264::DesignFault fault = m_calc.m_lastFault;
+                    if (fault != CCSN_EN_1264::DesignFault::None
+                        && !(fault == CCSN_EN_1264::DesignFault::NotConverged && largest > 0.0))
                     {
                         NoteUndesigned(*circuit);
                         continue;
@@ -994,9 +1050,18 @@ CTopnyOkruh* FloorDesign::FindCircuitByLabel(const CString& label, int& roomInde
 
 CMistPodlahVytap* FloorDesign::FindRoomOfLabel(const CString& label, int& index) const
 {
-    const CString part = CMistPodlahVytap::RoomPartOfLabel(label);
+    // The room of the circuit with that label, else the room whose whole number is its room part.
     for (size_t r = 0; r < m_rooms.size(); ++r)
-        if (m_rooms[r] && CMistPodlahVytap::RoomPartOfLabel(m_rooms[r]->m_strNumber) == part)
+        if (m_rooms[r])
+            for (const CTopnyOkruh* c : m_rooms[r]->m_floorCircuits)
+                if (c && c->m_strLabel == label)
+                {
+                    index = int(r);
+                    return m_rooms[r];
+                }
+    const CString part = RoomPartOfLabel(label);
+    for (size_t r = 0; r < m_rooms.size(); ++r)
+        if (m_rooms[r] && m_rooms[r]->m_strNumber == part)
         {
             index = int(r);
             return m_rooms[r];
@@ -1039,7 +1104,7 @@ void FloorDesign::BuildNameLists(int activeOnly)
     {
         if (!room || (activeOnly && !IsActive(room)))
             continue;
-        m_roomNames.push_back(CMistPodlahVytap::RoomPartOfLabel(room->m_strNumber));
+        m_roomNames.push_back(room->m_strNumber);
         for (const CTopnyOkruh* c : room->m_floorCircuits)
             if (c && c->m_strLabel.GetLength() > 2)
                 m_circuitLabels.push_back(c->m_strLabel);
@@ -1149,36 +1214,24 @@ FloorDesign::Deletion FloorDesign::DeleteCircuit(const CString& labelText, CStri
         }
         room->m_nCurrentCircuit = 0;
         room->m_nCircuitCount = int(circuits.size());
-        const CString part = CMistPodlahVytap::RoomPartOfLabel(circuit->m_strLabel);
+        const CString part = RoomPartOfLabel(circuit->m_strLabel);
         for (size_t i = 0; i < circuits.size(); ++i)
             if (circuits[i])
-                circuits[i]->m_strLabel = part + "/" + CString::FromCodePoint(char32_t('A' + i));
+                circuits[i]->m_strLabel = CircuitLabel(part, int(i) + 1);
         room = nullptr; // the room stays
     }
     AppSettings::Get().Modified[AppSettings::FloorArea] = 1;
 
     // Route entries through the deleted room's circuits lead nowhere now.
-    const CString entryStart = "[" + CMistPodlahVytap::RoomPartOfLabel(label) + "/";
+    const CString roomNumber = RoomPartOfLabel(label);
     std::vector<CString> touched;
     for (CMistPodlahVytap* r : m_rooms)
     {
         if (!r)
             continue;
         for (CTopnyOkruh* c : r->m_floorCircuits)
-        {
-            if (!c)
-                continue;
-            bool changed = false;
-            for (int at = c->m_strSupplyChain.Find(entryStart.GetString()); at >= 0;
-                 at = c->m_strSupplyChain.Find(entryStart.GetString()))
-            {
-                const int end = c->m_strSupplyChain.Find(char32_t(']'), at);
-                c->m_strSupplyChain.Delete(at, end < 0 ? c->m_strSupplyChain.GetLength() - at : end - at + 1);
-                changed = true;
-            }
-            if (changed)
+            if (c && RemoveRouteEntriesOfRoom(c->m_strSupplyChain, roomNumber))
                 AddDistinct(touched, r->m_strNumber);
-        }
     }
     delete circuit;
     delete room;

@@ -9,6 +9,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 
+#include <utility>
 #include <vector>
 
 class CData;
@@ -41,6 +42,9 @@ public:
     void MergeRoomCircuits();
     // 1 when a circuit's foreign pipe area exceeds its heating area (m_strError names it).
     int CheckForeignPipeAreas();
+    // 1 when a room's circuits cover more area than a room holds, or an area that is no
+    // number, or when a room has more circuits than letters (m_strError names the room).
+    int CheckRoomCapacity();
     void CollectRouteRooms();
     int FindOrAddRouteRoom(const CString& name, int add);
     void RemoveDuplicateRouteRooms();
@@ -50,9 +54,11 @@ public:
     void DistributeRoomLoads(int recalculate);
 
     // The design press without its questions and the settings dialog: spacing list, pipes,
-    // temperatures, merged circuits and the three runs. 0 when the third run succeeded.
+    // temperatures, merged circuits and the three runs. 0 when the third run succeeded; a press
+    // that fails leaves the rooms, their circuits and the design values as they were before it.
     int Design();
-    // The recalculation after the settings: no merging, no splitting. 0 on success.
+    // The recalculation after the settings: no merging, no splitting. 0 on success; a failed
+    // one changes nothing, as a failed press.
     int Recalculate();
     // One run over all rooms: 0 when every circuit of every room was designed, 1 when stopped.
     int RunDesign();
@@ -112,6 +118,9 @@ public:
     // An active room: not null and with floor heating.
     static bool IsActive(const CMistPodlahVytap* room);
 
+    static constexpr double kMaxRoomArea = 10000.0; // m² of circuits a room holds
+    static constexpr int kMaxRoomCircuits = 26;     // one letter each, "A" to "Z"
+
     std::vector<CMistPodlahVytap*> m_rooms; // owned
     CCSN_EN_1264 m_calc;
     std::vector<double> m_spacingResults;
@@ -134,6 +143,9 @@ public:
     std::vector<CString> m_roomNames;
     std::vector<CString> m_circuitLabels;
     std::vector<CString> m_routeRooms;
+    // The manifold each circuit was put on before the circuits were merged: a circuit that the
+    // split makes again under its label goes back on it.
+    std::vector<std::pair<CString, int>> m_mergedManifolds;
 
     CString m_strError;      // the stop box of the last step that failed
     CString m_strLoadError;  // the box of a load that stopped early
@@ -144,12 +156,17 @@ public:
 private:
     void DesignCurrentCircuit(CMistPodlahVytap& room, int phase, int& n, int& firstAttempt, int critical, int& stop);
     int SplitCircuit(CMistPodlahVytap& room, CTopnyOkruh& circuit, int& n, int& firstAttempt);
+    // The undivided values the first split attempt saved, back in the circuit.
+    void RestoreSavedCircuit(CTopnyOkruh& circuit) const;
     void AddSplitCopies(CMistPodlahVytap& room, CTopnyOkruh& source, int n);
     void NoteUndesigned(const CTopnyOkruh& circuit);
     int FinishRun(int result);
-    void FinishRoom(CMistPodlahVytap* room, CData& data, int roomRow);
     bool WriteRows(CData& data) const;
     int RunWithPreparation();
+    int DesignPress();
+    int RecalculatePress();
+    // Runs a press; when it fails, what it changed is put back as it was.
+    int KeepingStateOnFailure(int (FloorDesign::*press)());
     // Clears the messages of an earlier press and fills the spacing list; 1 when it is empty.
     int BeginPress();
 

@@ -5,6 +5,7 @@
 #include "common/ProjectSheetStore.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/DesignRoomsReader.h"
 #include "floorwall/FloorWallIds.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/CTopnyOkruh.h"
@@ -12,22 +13,15 @@
 #include "hydraulics/RadiatorConditions.h"
 #include "hydraulics/ResultSheetColumns.h"
 
-#include <memory>
-#include <new>
-
 namespace WallDesignStore
 {
 namespace
 {
 constexpr int kBuildingRow = 1;
-constexpr int kRoomRow = 2;
-constexpr int kRadiatorRow = 3;
 constexpr int kFloorCircuitRow = 4;
 constexpr int kWallCircuitRow = 5;
 constexpr double kDefaultSupply = 50.0; // °C
 constexpr double kDefaultReturn = 42.0; // °C
-// The row style of floor circuits among the application's row styles.
-constexpr int kFloorCircuitStyle = 6;
 
 CString ProjectPath()
 {
@@ -38,79 +32,6 @@ void CloseTable(CData& table)
 {
     table.CloseTable();
     table.Close();
-}
-
-// A floor-heated room whose row no floor circuit followed gets the one circuit its own row
-// describes, labelled with "/A".
-void FinishRoom(CData& table, CMistPodlahVytap* room)
-{
-    if (!room || !room->m_nFloorHeating || !room->m_floorCircuits.empty() || room->m_nRow < 0)
-        return;
-    auto circuit = std::make_unique<CTopnyOkruh>();
-    circuit->ReadFromTable(&table, room->m_nRow, kFloorCircuitRow);
-    circuit->SetMaxSurfaceTemperature(room->m_dRoomTemperature);
-    circuit->m_strFormat = AppSettings::Get().RowFormats[kFloorCircuitStyle];
-    circuit->m_strLabel += "/";
-    circuit->m_strLabel += "A";
-    circuit->m_dOwnSupplyLength = 0.0;
-    room->m_floorCircuits.push_back(circuit.release());
-    room->m_nCircuitCount = int(room->m_floorCircuits.size());
-}
-
-// Reads the rows; false at a record that cannot be made or an element row before any room.
-bool ReadRows(CData& table, std::vector<CMistPodlahVytap*>& rooms)
-{
-    CMistPodlahVytap* current = nullptr;
-    try
-    {
-        for (int row = 0; row < table.m_nRecordCount; ++row)
-        {
-            CString kindText;
-            table.GetStringValue(ResultSheet::RecordType, kindText, row, -1, 0);
-            const int kind = ReadInteger(kindText);
-            if (kind == kRoomRow)
-            {
-                FinishRoom(table, current);
-                auto room = std::make_unique<CMistPodlahVytap>();
-                room->ReadRow(&table, row);
-                room->m_nRow = row;
-                rooms.push_back(room.get());
-                current = room.release();
-            }
-            else if (kind == kRadiatorRow || kind == kFloorCircuitRow || kind == kWallCircuitRow)
-            {
-                if (!current)
-                    return false;
-                if (kind == kRadiatorRow)
-                {
-                    auto radiator = std::make_unique<COtopneTeleso>();
-                    radiator->ReadRow(&table, row);
-                    current->m_radiators.push_back(radiator.release());
-                    continue;
-                }
-                auto circuit = std::make_unique<CTopnyOkruh>();
-                circuit->ReadFromTable(&table, row, kind);
-                if (kind == kFloorCircuitRow)
-                {
-                    circuit->SetMaxSurfaceTemperature(current->m_dRoomTemperature);
-                    current->m_floorCircuits.push_back(circuit.release());
-                    current->m_nCircuitCount = int(current->m_floorCircuits.size());
-                    current->m_nFloorHeating = 1;
-                }
-                else
-                {
-                    current->m_wallCircuits.push_back(circuit.release());
-                    current->m_nWallHeating = 1;
-                }
-            }
-        }
-    }
-    catch (const std::bad_alloc&)
-    {
-        return false;
-    }
-    FinishRoom(table, current);
-    return true;
 }
 
 // One element's rows appended; false when the database met an error or no row was added.
@@ -162,7 +83,7 @@ int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, UINT& message
     message = 0;
     if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
         return 1;
-    const bool read = ReadRows(table, rooms);
+    const bool read = ReadDesignRooms(table, rooms);
     CloseTable(table);
     if (read)
         return 0;

@@ -72,9 +72,9 @@ void COtopneTeleso::WriteRow(CData* data, int row)
     put(TemperatureFactor, WriteNumber("%.3f", m_dTemperatureFactor));
     put(PlacementFactor, WriteNumber("%.3f", m_dPlacementFactor));
     put(CoverFactor, WriteNumber("%.3f", m_dCoverFactor));
-    put(RoomLoss, WriteNumber("%.1f", m_dRoomLoss));
-    put(Heating, WriteNumber("%.1f", m_dOutput));
-    put(RadiatorOutput, WriteNumber("%.1f", m_dOutput));
+    put(RoomLoss, WriteExactNumber("%.1f", m_dRoomLoss));
+    put(Heating, WriteExactNumber("%.1f", m_dOutput));
+    put(RadiatorOutput, WriteExactNumber("%.1f", m_dOutput));
 }
 
 COtopneTeleso& WorkingRadiator()

@@ -2,6 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "datalib/CData.h"
+#include "hydraulics/CircuitLabel.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/PressureDrop.h"
 #include "hydraulics/ProjectVersion.h"
@@ -131,9 +132,7 @@ void CTopnyOkruh::BuildLabel(const CTopnyOkruh* source, int letterNumber)
     }
     else
     {
-        const int slash = source->m_strLabel.Find(char32_t('/'));
-        const CString room = slash < 0 ? source->m_strLabel : source->m_strLabel.Left(slash);
-        m_strLabel = room + "/" + CString::FromCodePoint(letter);
+        m_strLabel = CircuitLabel(RoomPartOfLabel(source->m_strLabel), letterNumber);
         m_pPipe->CopyFrom(source->m_pPipe.get());
         m_dExternalAreaRead = source->m_dExternalAreaRead;
         m_dExternalArea = source->m_dExternalArea;
@@ -230,7 +229,7 @@ void CTopnyOkruh::WriteColumnText(const char* column, const CString& text) const
 
 void CTopnyOkruh::WriteColumnNumber(const char* column, const char* format, double value) const
 {
-    WriteColumnText(column, WriteNumber(format, value));
+    WriteColumnText(column, WriteExactNumber(format, value));
 }
 
 void CTopnyOkruh::ReadFromTable(CData* data, int row, int kind)
@@ -464,12 +463,13 @@ int CTopnyOkruh::CheckAreaSplit(CString* message)
 
 void CTopnyOkruh::BuildDescription()
 {
-    const int slash = m_strLabel.Find(char32_t('/'));
+    const int slash = m_strLabel.ReverseFind(char32_t('/'));
     if (m_strSupplyChain.IsEmpty() || slash < 1)
         return;
+    // Entries through the circuits of the room itself go (one at the very start stays).
     CString work = m_strSupplyChain;
-    const CString prefix = "[" + m_strLabel.Left(slash + 1);
-    for (int at = work.Find(prefix.GetString()); at > 0; at = work.Find(prefix.GetString()))
+    const CString room = RoomPartOfLabel(m_strLabel);
+    for (int at = FindRouteEntryOfRoom(work, room); at > 0; at = FindRouteEntryOfRoom(work, room))
         RemoveSegment(work, at);
     for (int brace = work.Find(char32_t('{'), 1); brace > 0; brace = work.Find(char32_t('{'), brace + 1))
         work.SetAt(brace - 1, char32_t('A'));
@@ -486,6 +486,6 @@ void CTopnyOkruh::BuildDescription()
             length += ReadNumber(work.Mid(again + head.GetLength()));
             RemoveSegment(work, again);
         }
-        m_strSupplyChain += head + WriteNumber("%.1f", length) + "}" + "]";
+        m_strSupplyChain += head + WriteStoredNumber("%.1f", length) + "}" + "]";
     }
 }

@@ -3,6 +3,7 @@
 // areas, output and flux, spacing and lengths, temperatures, mass flow and pressure loss, and
 // the pipe it is laid with. Kept as a circuit row of "SeznamM$".
 
+#include "common/CloningPtr.h"
 #include "hydraulics/CTopnaTrubka.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -19,6 +20,9 @@ class CTopnyOkruh : public CObject
 public:
     CTopnyOkruh();
     ~CTopnyOkruh() override;
+    // A copy holds a copy of the pipe.
+    CTopnyOkruh(const CTopnyOkruh&) = default;
+    CTopnyOkruh& operator=(const CTopnyOkruh&) = default;
 
     void SetMaxSurfaceTemperature(double roomTemperature);
     void SetMeanSurfaceTemperature(double roomTemperature);
@@ -53,7 +57,7 @@ public:
     void ComputeUncoveredLoad(std::optional<double> roomFloorShare);
     int IsHeatingCircuit() const;
 
-    std::unique_ptr<CTopnaTrubka> m_pPipe;
+    CloningPtr<CTopnaTrubka> m_pPipe;
     CString m_strHeatingMark;
     CString m_strLabel;
     double m_dSpacing = 0.0;             // m

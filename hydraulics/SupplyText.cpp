@@ -1,5 +1,6 @@
 #include "hydraulics/SupplyText.h"
 
+#include "common/CommonRoutines.h"
 #include "hydraulics/NumberReading.h"
 
 std::vector<SupplyRow> ParseSupplyText(CString text)
@@ -24,7 +25,7 @@ std::vector<SupplyRow> ParseSupplyText(CString text)
             part.Remove(char32_t('{'));
             const int mark = part.Find("L=");
             if (mark >= 0)
-                row.length = part.Mid(mark + 2);
+                row.length = LocalizeDecimalSeparator(part.Mid(mark + 2));
         }
         rows.push_back(row);
     }
@@ -39,7 +40,7 @@ SupplyTextResult BuildSupplyText(const std::vector<SupplyRow>& rows)
         const double length = ReadNumber(row.length);
         if (length == 0.0)
             continue;
-        result.text += "[" + row.circuit + "{" + "L=" + WriteNumber("%.1f", length) + "}" + "]";
+        result.text += "[" + row.circuit + "{" + "L=" + WriteStoredNumber("%.1f", length) + "}" + "]";
         result.totalLength += length;
     }
     return result;

@@ -9,14 +9,14 @@
 struct SupplyRow
 {
     CString circuit;
-    CString length; // as it stands in the text
+    CString length; // as it stands in the text, in the user's notation
 };
 
 // The rows of a supply text; reading ends at the first piece without "{".
 std::vector<SupplyRow> ParseSupplyText(CString text);
 
-// The text of the rows with a length above 0 (lengths "%.1f" in the user's notation), and
-// their total length.
+// The text of the rows with a length above 0 (lengths "%.1f" with '.', as every desktop reads
+// them), and their total length.
 struct SupplyTextResult
 {
     CString text;

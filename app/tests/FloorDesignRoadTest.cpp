@@ -2,9 +2,9 @@
 // command on a project with rooms, the design press, the circuit panel, the construction
 // parameters, the manifolds, the bill, deleting circuits, saving and opening the design again.
 
-#include "MekrFixture.h"
+#include "DesignerRoad.h"
+#include "FloorProjectFixture.h"
 
-#include "../../hydraulics/tests/HydraulicsFixtures.h"
 #include "app/MekrIds.h"
 #include "common/AppSettings.h"
 #include "controls/grid/GridDefs.h"
@@ -18,6 +18,7 @@
 #include "floorwall/dialogs/FloorWallDialogIds.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/NumberReading.h"
+#include "testing/GridTexts.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
@@ -29,64 +30,29 @@ namespace
 const char* const kNumber = "Číslo                Místnosti";
 constexpr int kLabel = 0, kSpacing = 18, kLoop = 19, kManifold = 30;
 
-class FloorDesignRoadTest : public MekrFixture
+class FloorDesignRoadTest : public FloorProjectFixture
 {
 protected:
     void SetUp() override
     {
         MekrFixture::SetUp();
-        ASSERT_TRUE(Start());
-        m_project = (FolderPath("data") + "/Projekt.XLS").c_str();
-        ASSERT_TRUE(QFile::copy(KALVENROD_BIN_DIR "/MekrOrig.xls", QString(m_project.GetString())));
         // A large living room with three circuits, bathroom with a radiator and one circuit, hall with one.
-        AppendRows(m_project, "SeznamM$",
-                   {{{kNumber, "1.01"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Obývák"}, {"TeplotaM", "20"},
-                     {"ZTRATA_PODL", "7500"}, {"Plocha", "160"}},
-                    {{kNumber, "1.01/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
-                    {{kNumber, "1.01/B"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
-                    {{kNumber, "1.01/C"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
-                    {{kNumber, "1.02"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Koupelna"}, {"TeplotaM", "24"},
-                     {"ZTRATA_PODL", "400"}, {"Pl_Využitá", "5"}},
-                    {{kNumber, "1.02/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "5"}},
-                    {{kNumber, "1.02"}, {"TYP_ZAZNAMU", "3"}, {"Vytápění", "250"}},
-                    {{kNumber, "1.03"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Chodba"}, {"TeplotaM", "18"},
-                     {"ZTRATA_PODL", "300"}},
-                    {{kNumber, "1.03/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "7"}}});
-        AppSettings& settings = AppSettings::Get();
-        settings.PathBase = m_project;
-        settings.PathList = KALVENROD_BIN_DIR;
-        settings.PathData = KALVENROD_BIN_DIR;
-        settings.MinimRoztec = "0.075";
-        settings.KodTopTrub = "9001-0004";
-        settings.MaxTlakZtrata = 30000.0;
-        settings.StartFloorWithSettings = 0;
-        ScriptedAnswers::Reset();
+        StartOnProject({{{kNumber, "1.01"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Obývák"}, {"TeplotaM", "20"},
+                        {"ZTRATA_PODL", "7500"}, {"Plocha", "160"}},
+                       {{kNumber, "1.01/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
+                       {{kNumber, "1.01/B"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
+                       {{kNumber, "1.01/C"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "50"}},
+                       {{kNumber, "1.02"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Koupelna"}, {"TeplotaM", "24"},
+                        {"ZTRATA_PODL", "400"}, {"Pl_Využitá", "5"}},
+                       {{kNumber, "1.02/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "5"}},
+                       {{kNumber, "1.02"}, {"TYP_ZAZNAMU", "3"}, {"Vytápění", "250"}},
+                       {{kNumber, "1.03"}, {"TYP_ZAZNAMU", "2"}, {"NázevM", "Chodba"}, {"TeplotaM", "18"},
+                        {"ZTRATA_PODL", "300"}},
+                       {{kNumber, "1.03/A"}, {"TYP_ZAZNAMU", "4"}, {"Pl_Využitá", "7"}}});
     }
 
-    static std::vector<CString> Column(CNavrhPodlahovky& d, int column)
-    {
-        std::vector<CString> texts;
-        for (int row = 1; row < d.m_grid.GetRowCount(); ++row)
-            texts.push_back(d.m_grid.GetItemText(row, column));
-        return texts;
-    }
-    static int RowOf(CGridCtrl& grid, const char* label)
-    {
-        for (int row = 1; row < grid.GetRowCount(); ++row)
-            if (grid.GetItemText(row, 0) == label)
-                return row;
-        return -1;
-    }
-    static void Notify(CDialog& d, CGridCtrl& grid, int gridId, UINT code, int row, int column)
-    {
-        GridNotify notify;
-        notify.hdr.hwndFrom = grid.GetSafeHwnd();
-        notify.hdr.idFrom = UINT_PTR(gridId);
-        notify.hdr.code = code;
-        notify.iRow = row;
-        notify.iColumn = column;
-        d.SendMessage(WM_NOTIFY, gridId, reinterpret_cast<LPARAM>(&notify));
-    }
+    static std::vector<CString> Column(CNavrhPodlahovky& d, int column) { return ColumnTexts(d.m_grid, column); }
+    static int RowOf(CGridCtrl& grid, const char* label) { return RowWithText(grid, 0, label); }
     static void PressDelete(CNavrhPodlahovky& d, int row)
     {
         d.m_grid.SetFocus();
@@ -106,13 +72,6 @@ protected:
         return texts;
     }
 
-    void TearDown() override
-    {
-        ScriptedAnswers::AnswerBox(IDNO); // the new project's question when the program ends
-        MekrFixture::TearDown();
-    }
-
-    CString m_project;
 };
 
 TEST_F(FloorDesignRoadTest, DesignEditBillDeleteSaveAndOpenAgain)
@@ -168,32 +127,17 @@ TEST_F(FloorDesignRoadTest, DesignEditBillDeleteSaveAndOpenAgain)
             UiTest::Click(c.GetDlgItem(IDC_DK_OK));
             return IDCANCEL;
         });
-        Notify(d, d.m_grid, IDC_NP_GRID, UINT(GVN_DBLCLK), RowOf(d.m_grid, "1.02/A"), 1);
+        NotifyGrid(d, d.m_grid, IDC_NP_GRID, UINT(GVN_DBLCLK), RowOf(d.m_grid, "1.02/A"), 1);
         EXPECT_TRUE(Shown(IDD_DRUHY_KONSTRUKCI));
         EXPECT_EQ(Column(d, kLabel), designedLabels);
 
         // "Rozdělovače": every offered circuit put on manifold 1.
         const size_t count = designedLabels.size();
-        ScriptedAnswers::OnDialog(IDD_INDEXY_ROZDELOVACE, [count](CDialog& m) {
-            auto& manifold = static_cast<CIndexyRozdelovace&>(m);
-            std::vector<CString> offered;
-            for (INT_PTR i = 0; i < manifold.m_availableLabels.GetSize(); ++i)
-                offered.push_back(manifold.m_availableLabels[i]);
-            EXPECT_EQ(offered.size(), count);
-            int row = 1;
-            for (const CString& label : offered)
-            {
-                Notify(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_BEGINLABELEDIT), row, 1);
-                manifold.m_grid.SetItemText(row, 1, label);
-                Notify(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_ENDLABELEDIT), row, 1);
-                ++row;
-            }
-            EXPECT_EQ(manifold.m_availableLabels.GetSize(), 0);
-            UiTest::Click(manifold.GetDlgItem(IDOK));
-            return IDCANCEL;
-        });
+        std::vector<CString> offered;
+        DesignerRoad::AnswerManifoldsAllOnOne(&offered);
         UiTest::Click(d.GetDlgItem(IDC_NP_MANIFOLDS));
         EXPECT_TRUE(Shown(IDD_INDEXY_ROZDELOVACE));
+        EXPECT_EQ(offered.size(), count);
         EXPECT_EQ(Column(d, kManifold), std::vector<CString>(count, "1"));
 
         // "Materiál": the equipment question, the editing hint, the bill OK.

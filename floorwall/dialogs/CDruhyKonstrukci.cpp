@@ -7,6 +7,7 @@
 #include "floorwall/CMistPodlahVytap.h"
 #include "floorwall/dialogs/FloorBuildUpIds.h"
 #include "hydraulics/CTopnyOkruh.h"
+#include "hydraulics/CircuitLabel.h"
 #include "hydraulics/NumberReading.h"
 #include "hydraulics/ui/CPrivodOkruhuDlg.h"
 #include "hydraulics/ui/CircuitGridRows.h"
@@ -349,7 +350,7 @@ void CDruhyKonstrukci::OnRoomEndEdit(NMHDR* pNotifyStruct, LRESULT* pResult)
     {
         const CString number = m_roomGrid.GetItemText(1, RoomNumber);
         for (int row = 1; row < m_circuitGrid.GetRowCount(); ++row)
-            m_circuitGrid.SetItemText(row, CircuitLabelColumn, CircuitLabel(number, row - 1));
+            m_circuitGrid.SetItemText(row, CircuitLabelColumn, CircuitLabel(number, row));
         m_circuitGrid.Invalidate();
         next = RoomName;
         break;

@@ -156,6 +156,9 @@ BOOL CNavrhPodlahovky::OnInitDialog()
     UpdateDesignButton();
     UpdateButtons();
     m_grid.SetFocus();
+    // A design read only in part says so once, as it opens; its Save stays refused.
+    if (m_design.m_bLoadStopped && !m_design.m_strLoadError.IsEmpty())
+        Error(m_design.m_strLoadError);
     return FALSE;
 }
 
@@ -597,8 +600,6 @@ void CNavrhPodlahovky::OnGridRightClick(NMHDR* pNotifyStruct, LRESULT* pResult)
         const CTopnyOkruh& previous = *circuits.back();
         const int letter = int(circuits.size()) + 1;
         circuit->BuildLabel(&previous, letter);
-        circuit->m_strLabel = CMistPodlahVytap::RoomPartOfLabel(previous.m_strLabel) + "/"
-                              + CString::FromCodePoint(char32_t(64 + letter));
         circuit->m_dOccupiedArea = circuit->m_dEdgeArea = circuit->m_dOccupiedAreaRead = 0.0;
         circuit->m_dEdgeAreaRead = circuit->m_dTotalArea = circuit->m_dRequiredOutput = 0.0;
     }

@@ -4,6 +4,7 @@
 #include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "hydraulics/CTopnyOkruh.h"
+#include "hydraulics/CircuitLabel.h"
 #include "hydraulics/PressureDrop.h"
 #include "hydraulics/ProjectVersion.h"
 
@@ -261,6 +262,52 @@ TEST(CircuitRecord, SupplyChainSegments)
     EXPECT_EQ(circuit.m_strSupplyChain, "[102/A{L=5.0}][103/A{L=1.0}]");
 }
 
+// Room numbers may hold "/" themselves: a label's room is the text before its last "/", and a
+// route entry belongs to a room only when its label's room is the whole room number.
+TEST(CircuitRecord, LabelsOfRoomNumbersWithSlash)
+{
+    struct Case
+    {
+        const char* label;
+        const char* room;
+    };
+    for (const Case& c : {Case{"2/06/A", "2/06"}, Case{"2/A", "2"}, Case{"101", "101"}, Case{"a/b/c/D", "a/b/c"}})
+        EXPECT_EQ(RoomPartOfLabel(c.label), c.room) << c.label;
+    EXPECT_EQ(CircuitLabel("12", 3), "12/C");
+    EXPECT_EQ(CircuitLabel("2/06", 1), "2/06/A");
+
+    CTopnyOkruh source;
+    source.m_strLabel = "2/06/A";
+    CTopnyOkruh sibling;
+    sibling.BuildLabel(&source, 2);
+    EXPECT_EQ(sibling.m_strLabel, "2/06/B");
+
+    const CString route = "[2/05/A{L=1.0}][2/B{L=2.0}][20/A{L=3.0}]";
+    struct Crossing
+    {
+        const char* room;
+        bool crossed;
+        const char* left;
+    };
+    for (const Crossing& c : {Crossing{"2", true, "[2/05/A{L=1.0}][20/A{L=3.0}]"},
+                              Crossing{"2/05", true, "[2/B{L=2.0}][20/A{L=3.0}]"},
+                              Crossing{"2/06", false, "[2/05/A{L=1.0}][2/B{L=2.0}][20/A{L=3.0}]"},
+                              Crossing{"20", true, "[2/05/A{L=1.0}][2/B{L=2.0}]"}})
+    {
+        EXPECT_EQ(RouteCrossesRoom(route, c.room), c.crossed) << c.room;
+        CString left = route;
+        EXPECT_EQ(RemoveRouteEntriesOfRoom(left, c.room), c.crossed) << c.room;
+        EXPECT_EQ(left, c.left) << c.room;
+    }
+
+    // The merged circuit of room "2" drops the entries through its own room only.
+    CTopnyOkruh merged;
+    merged.m_strLabel = "2/A";
+    merged.m_strSupplyChain = "[2/06/B{L=2.0}][2/B{L=1.5}][2/05/A{L=1.0}][2/06/A{L=0.5}]";
+    merged.BuildDescription();
+    EXPECT_EQ(merged.m_strSupplyChain, "[2/06/A{L=2.5}][2/05/A{L=1.0}]");
+}
+
 class CircuitRowTest : public ::testing::TestWithParam<char>
 {
 protected:
@@ -315,6 +362,8 @@ TEST_P(CircuitRowTest, FloorRowWrittenAndReadBack)
     EXPECT_EQ(cell("TYP_ZAZNAMU"), "4");
     EXPECT_EQ(cell("Hmot_Průtok"), Typed("0.0389", GetParam()));
     EXPECT_EQ(cell("Pl_Využitá"), Typed("9.5", GetParam()));
+    EXPECT_EQ(cell("Q_PODL_SKUT"), Typed("812.34", GetParam())) << "every digit kept";
+    EXPECT_EQ(cell("ZTRATA_PODL"), Typed("900.0", GetParam())) << "the usual text where it holds the value";
     EXPECT_EQ(cell("deltaHGj"), Typed("12.3456", GetParam()));
     EXPECT_EQ(cell("Stěnové Vytápění"), "Ne");
     EXPECT_EQ(cell("PočetČl"), "");
@@ -327,10 +376,10 @@ TEST_P(CircuitRowTest, FloorRowWrittenAndReadBack)
         ReadCircuit(back, 1, 4);
         EXPECT_EQ(back.m_strLabel, "101/A");
         EXPECT_EQ(back.m_strHeatingMark, "Ano");
-        EXPECT_DOUBLE_EQ(back.m_dDeliveredOutput, 812.3);
+        EXPECT_EQ(back.m_dDeliveredOutput, 812.34);
         EXPECT_DOUBLE_EQ(back.m_dRequiredOutput, 900.0);
         EXPECT_DOUBLE_EQ(back.m_dCoveredHeat, 850.0);
-        EXPECT_DOUBLE_EQ(back.m_dOutputDifference, std::string(version) == "1.0" ? 0.0 : 87.7);
+        EXPECT_EQ(back.m_dOutputDifference, std::string(version) == "1.0" ? 0.0 : 87.66);
         EXPECT_DOUBLE_EQ(back.m_dOccupiedArea, 9.5);
         EXPECT_DOUBLE_EQ(back.m_dHeatFlux, 85.5);
         EXPECT_DOUBLE_EQ(back.m_dSpacing, 0.15);

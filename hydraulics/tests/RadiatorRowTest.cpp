@@ -44,8 +44,8 @@ TEST_P(RadiatorRowTest, WrittenRowReadsBack)
     const std::vector<std::pair<CString, CString>> expected = {
         {"Číslo                Místnosti", "1.01"},
         {"TeplotaM", Typed("22.5")},
-        {"ZtrátaM", Typed("1234.6")},
-        {"Vytápění", Typed("987.7")},
+        {"ZtrátaM", Typed("1234.56")}, // the loss and the output with every digit
+        {"Vytápění", Typed("987.66")},
         {"PočetT", "2"},
         {"VětaT", "9005-0012"},
         {"PočetČl", "12"},
@@ -55,7 +55,7 @@ TEST_P(RadiatorRowTest, WrittenRowReadsBack)
         {"R izolace", Typed("0.870")},
         {"R stropu", Typed("0.950")},
         {"R omítky", Typed("0.470")},
-        {"Q_TELE_SKUT", Typed("987.7")},
+        {"Q_TELE_SKUT", Typed("987.66")},
         {"TYP_ZAZNAMU", "3"},
         {"Format", "000000|e6e6fa||1"},
     };
@@ -72,8 +72,8 @@ TEST_P(RadiatorRowTest, WrittenRowReadsBack)
     EXPECT_EQ(back.m_strFormat, "000000|e6e6fa||1");
     EXPECT_EQ(back.m_nSections, 12);
     EXPECT_DOUBLE_EQ(back.m_dRoom, 22.5);
-    EXPECT_DOUBLE_EQ(back.m_dRoomLoss, 1234.6);
-    EXPECT_DOUBLE_EQ(back.m_dOutput, 987.7);
+    EXPECT_EQ(back.m_dRoomLoss, 1234.56);
+    EXPECT_EQ(back.m_dOutput, 987.66);
     EXPECT_DOUBLE_EQ(back.m_dCoveringFactor, 1.0);
     EXPECT_DOUBLE_EQ(back.m_dConnectionFactor, 0.85);
     EXPECT_DOUBLE_EQ(back.m_dCoverFactor, 0.87);

@@ -17,6 +17,7 @@
 #include "platform/ui/DialogShot.h"
 #include "platform/ui/KeyMap.h"
 #include "platform/ui/WinApi.h"
+#include "testing/GridTexts.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
@@ -79,20 +80,8 @@ protected:
     }
     static bool Visible(CDialog& d, int id) { return d.GetDlgItem(id)->IsWindowVisible(); }
     static bool Enabled(CDialog& d, int id) { return d.GetDlgItem(id)->IsWindowEnabled(); }
-    static std::vector<CString> Column(CNavrhPodlahovky& d, int column)
-    {
-        std::vector<CString> texts;
-        for (int row = 1; row < d.m_grid.GetRowCount(); ++row)
-            texts.push_back(d.m_grid.GetItemText(row, column));
-        return texts;
-    }
-    static int RowOf(CNavrhPodlahovky& d, const char* label)
-    {
-        for (int row = 1; row < d.m_grid.GetRowCount(); ++row)
-            if (d.m_grid.GetItemText(row, 0) == label)
-                return row;
-        return -1;
-    }
+    static std::vector<CString> Column(CNavrhPodlahovky& d, int column) { return ColumnTexts(d.m_grid, column); }
+    static int RowOf(CNavrhPodlahovky& d, const char* label) { return RowWithText(d.m_grid, 0, label); }
     static void PressDelete(CNavrhPodlahovky& d, int row)
     {
         d.m_grid.SetFocus();

@@ -81,7 +81,7 @@ TEST_P(SupplyDialogTest, RowsFromTheTextAndBack)
         auto& dialog = static_cast<CPrivodOkruhuDlg&>(d);
         EXPECT_EQ(dialog.m_grid.GetRowCount(), 4);
         EXPECT_EQ(dialog.m_grid.GetItemText(1, 1), "A");
-        EXPECT_EQ(dialog.m_grid.GetItemText(2, 2), "3.5");
+        EXPECT_EQ(dialog.m_grid.GetItemText(2, 2), Typed("3.5", separator)) << "in the user's notation";
         EXPECT_EQ(dialog.m_grid.GetItemText(2, 3), Typed("0.263", separator)); // 3.5 × 0.075
         EXPECT_EQ(dialog.m_aChoices.GetSize(), 3);
         EXPECT_EQ(BeginEdit(dialog, 1, 3), -1);
@@ -91,7 +91,7 @@ TEST_P(SupplyDialogTest, RowsFromTheTextAndBack)
         return IDCANCEL;
     });
     ASSERT_EQ(m_dialog.DoModal(), IDOK);
-    EXPECT_EQ(m_dialog.m_strSupplyText, Typed("[A{L=2.0}][B{L=3.5}]", separator));
+    EXPECT_EQ(m_dialog.m_strSupplyText, "[A{L=2.0}][B{L=3.5}]") << "stored with '.' on every desktop";
     EXPECT_DOUBLE_EQ(m_dialog.m_dTotalLength, 5.5);
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+// The rooms of "SeznamM$" as the floor and the wall heating design both read them: a room for
+// every room row, with the radiators and the floor and wall circuits of the rows below it.
+
+#include <vector>
+
+class CData;
+class CMistPodlahVytap;
+
+// Appends the rooms of the open table to rooms (owned by the caller). A floor-heated room that
+// no floor circuit row followed gets the one circuit its own row describes, labelled "/A".
+// false when a radiator or circuit row came before any room row, or a record could not be
+// made: reading stopped there, and the rooms read until then stay.
+bool ReadDesignRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms);
