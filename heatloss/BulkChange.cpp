@@ -1,9 +1,11 @@
 #include "heatloss/BulkChange.h"
 
+#include "heatloss/InputRanges.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectModel.h"
 
+#include <optional>
 #include <regex>
 
 namespace
@@ -73,6 +75,28 @@ bool BulkValueFits(const CString& name, int level, const CString& text)
     if (IsColumn(name, C::Orientation))
         return CharactersOf(text) <= ORIENTATION_CHARS;
     return true;
+}
+
+namespace
+{
+// The model's number that a column sets in a row of level; none for texts and for columns the
+// model does not take.
+std::optional<InputField> FieldOfColumn(const CString& name, int level)
+{
+    for (int column = 0; column < InputSheet::ColumnCount; ++column)
+        if (IsColumn(name, InputSheet::Column(column)))
+            return FieldOfCell(level, column);
+    return std::nullopt;
+}
+} // namespace
+
+HeatLossMessage BulkValueOutOfRange(const CString& name, int level, const CString& text)
+{
+    const std::optional<InputField> field = FieldOfColumn(name, level);
+    if (!field)
+        return HeatLossMessage();
+    const double value = IsWholeNumber(*field) ? InputSheet::IntegerOf(text) : InputSheet::DecimalOf(text);
+    return TypedInRange(*field, value) ? HeatLossMessage() : TypedOutOfRange(*field, text);
 }
 
 void ApplyBulkValue(ProjectModel& model, int level, const InputCursor& at, const CString& name, const CString& text)

@@ -2,6 +2,7 @@
 // What the bulk change of the input table decides without windows: whether a row meets a
 // condition, whether a new value fits a column, and the model field a changed cell sets.
 
+#include "heatloss/HeatLossMessage.h"
 #include "heatloss/InputCursor.h"
 #include "platform/core/CString.h"
 
@@ -24,6 +25,10 @@ struct BulkCondition
 // number, a number, or a text short enough for the model; columns the model does not take
 // accept anything.
 bool BulkValueFits(const CString& columnName, int level, const CString& text);
+
+// When text goes into the column of a row of level as a number of the model that lies outside
+// its range (InputRanges.h), the message that names the field and the range; else empty.
+HeatLossMessage BulkValueOutOfRange(const CString& columnName, int level, const CString& text);
 
 // Sets the model field of the column for the element of level at the cursor from text.
 void ApplyBulkValue(ProjectModel& model, int level, const InputCursor& at, const CString& columnName,

@@ -4,6 +4,8 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/UserLocale.h"
 
+#include <cmath>
+
 namespace
 {
 
@@ -18,6 +20,8 @@ CString IntegerText(int value)
 
 CString DecimalCellText(double value)
 {
+    if (!std::isfinite(value))
+        return CString(); // no number: never "1.#INF" in the sheet
     std::string text = NumberText::FormatReal("%f", value, UserLocale::Current().decimalSeparator);
     const std::size_t last = text.find_last_not_of('0');
     text.erase(last == std::string::npos ? 0 : last + 1);

@@ -11,5 +11,6 @@ InputSheet::Row RoomRowTexts(const ProjectModel& model, int room);
 InputSheet::Row WallRowTexts(const ProjectModel& model, int room, int wall);
 InputSheet::Row OpeningRowTexts(const ProjectModel& model, int room, int wall, int opening);
 
-// A decimal as "%f" writes it with the user's decimal separator, trailing "0" removed.
+// A decimal as "%f" writes it with the user's decimal separator, trailing "0" removed; a
+// value that is not finite is no number and gives an empty text.
 CString DecimalCellText(double value);

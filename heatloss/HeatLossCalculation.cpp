@@ -1,6 +1,7 @@
 #include "heatloss/HeatLossCalculation.h"
 
 #include "heatloss/HeatLossIds.h"
+#include "heatloss/InputRanges.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/core/MessageBox.h"
 
@@ -118,10 +119,59 @@ int SlotEnd(int count, int capacity)
     return std::clamp(count, 1, capacity);
 }
 
+// Input that a building can have but that is most likely a mistake, gathered over the whole
+// run and told once: rooms colder than outside, walls whose openings are larger than they are.
+class InputWarnings
+{
+public:
+    void RoomColderThanOutside(long room)
+    {
+        CString slot;
+        slot.Format("<%ld>", room);
+        Add(m_coldRooms, slot);
+    }
+    void OpeningsLargerThanWall(long wall, long room)
+    {
+        CString format, slot;
+        format.LoadString(IDS_HL_WALL_IN_ROOM);
+        slot.Format(format, wall, room);
+        Add(m_crowdedWalls, slot);
+    }
+    // The warnings gathered, in the order of their kinds.
+    void AppendTo(std::vector<HeatLossMessage>& messages) const
+    {
+        Append(IDS_HL_COLDER_THAN_OUTSIDE, m_coldRooms, messages);
+        Append(IDS_HL_OPENINGS_LARGER_THAN_WALL, m_crowdedWalls, messages);
+    }
+
+private:
+    static void Add(CString& list, const CString& item)
+    {
+        if (!list.IsEmpty())
+            list += ", ";
+        list += item;
+    }
+    static void Append(UINT id, const CString& list, std::vector<HeatLossMessage>& messages)
+    {
+        if (list.IsEmpty())
+            return;
+        HeatLossMessage message;
+        message.id = id;
+        message.argument = list;
+        message.captionId = IDS_HL_CAPTION_WARNING;
+        message.icon = MB_ICONEXCLAMATION;
+        message.warning = true;
+        messages.push_back(message);
+    }
+
+    CString m_coldRooms;
+    CString m_crowdedWalls;
+};
+
 // Transmission through the room's walls and their openings, Q_trans in W, and the joint air
 // permeability S of the room. An error message ends the room.
 bool RoomTransmission(const ProjectModel& model, int r, const CalculationSwitches& switches, double& transmission,
-                      double& S, std::vector<HeatLossMessage>& messages)
+                      double& S, std::vector<HeatLossMessage>& messages, InputWarnings& warnings)
 {
     transmission = 0.0;
     S = 0.0;
@@ -151,9 +201,10 @@ bool RoomTransmission(const ProjectModel& model, int r, const CalculationSwitche
             openingUA += area * opening.U;
             wallS += opening.jointLength * opening.i * (opening.count * 0.001) * 0.0001;
         }
-        const double wallLoss =
-            ((wall.length * 0.001 * wall.height * 0.001 - openingArea) * wall.U + openingUA) *
-            wall.temperatureDifference;
+        const double wallArea = wall.length * 0.001 * wall.height * 0.001;
+        if (openingArea > wallArea)
+            warnings.OpeningsLargerThanWall(w, r);
+        const double wallLoss = ((wallArea - openingArea) * wall.U + openingUA) * wall.temperatureDifference;
         transmission += wallLoss;
         S += wallS;
     }
@@ -165,8 +216,10 @@ bool RoomTransmission(const ProjectModel& model, int r, const CalculationSwitche
 CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwitches& switches)
 {
     CalculationOutcome outcome;
-    auto stop = [&outcome](HeatLossMessage message)
+    InputWarnings warnings;
+    auto stop = [&outcome, &warnings](HeatLossMessage message)
     {
+        warnings.AppendTo(outcome.messages);
         outcome.messages.push_back(std::move(message));
         outcome.result = 0;
         return outcome;
@@ -180,6 +233,9 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
         return stop(HeaderError(IDS_HL_NO_BUILDING_NUMBER));
     if (switches.checkRooms && model.Rooms.count <= 1)
         return stop(HeaderError(IDS_HL_NO_ROOM));
+    // Whatever the checks: no value that a building cannot have reaches the results.
+    if (HeatLossMessage outOfRange = FirstValueOutOfRange(model); !outOfRange.IsEmpty())
+        return stop(std::move(outOfRange));
 
     const Orientations orientations;
     const int roomEnd = SlotEnd(model.Rooms.count, MAX_ROOMS);
@@ -190,17 +246,27 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
         {
             CheckRoom(room, r, outcome.messages);
             if (!outcome.messages.empty() && !outcome.messages.back().warning)
-                return outcome;
+            {
+                HeatLossMessage error = outcome.messages.back();
+                outcome.messages.pop_back();
+                return stop(std::move(error));
+            }
         }
         // Whole degrees; kept as a double so that no pair of temperatures overflows.
         const double dt = double(room.Ti) - header.Te;
+        if (dt < 0.0)
+            warnings.RoomColderThanOutside(r);
         if (switches.checkRooms && room.wallCount <= 1)
             return stop(RoomMessage(IDS_HL_NO_WALL, {r}));
 
         double transmission = 0.0;
         double S = 0.0;
-        if (!RoomTransmission(model, r, switches, transmission, S, outcome.messages))
-            return outcome;
+        if (!RoomTransmission(model, r, switches, transmission, S, outcome.messages, warnings))
+        {
+            HeatLossMessage error = outcome.messages.back();
+            outcome.messages.pop_back();
+            return stop(std::move(error));
+        }
 
         const double M = RoomCharacteristicNumber(S, room.doors);
         double ventilation = double(header.B) * dt * M * S * 1300.0;
@@ -246,6 +312,7 @@ CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwi
         totals.total += Qc;
     }
     totals.perVolume = totals.volume != 0.0 ? totals.total / totals.volume : 0.0;
+    warnings.AppendTo(outcome.messages);
     outcome.result = 1;
     return outcome;
 }

@@ -28,6 +28,9 @@ struct CalculationOutcome
 
 // Checks the input of the model and writes its results and totals. After an error the
 // results of the rooms before the failing one stay and the totals hold their partial sums.
+// Whatever the switches, a project holding a value outside its range (InputRanges.h) is
+// refused before any room is computed. Rooms colder than outside and walls whose openings
+// are larger than the wall are told in one warning each, after the rooms' own warnings.
 CalculationOutcome CalculateHeatLosses(ProjectModel& model, const CalculationSwitches& switches);
 
 // The room characteristic number M from the room's joint air permeability S and its doors.

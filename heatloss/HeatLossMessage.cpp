@@ -6,18 +6,13 @@ CString HeatLossMessage::Text() const
 {
     CString format;
     format.LoadString(id);
-    CString text;
+    std::vector<FormatArg> places(numbers.begin(), numbers.end());
     if (format.Find("%s") >= 0)
-        text.Format(format, argument);
-    else if (numbers.size() == 1)
-        text.Format(format, numbers[0]);
-    else if (numbers.size() == 2)
-        text.Format(format, numbers[0], numbers[1]);
-    else if (numbers.size() >= 3)
-        text.Format(format, numbers[0], numbers[1], numbers[2]);
-    else
-        text = format;
-    return text;
+    {
+        places.push_back(argument);
+        places.insert(places.end(), details.begin(), details.end());
+    }
+    return CString(CString::FormatText(format, places.data(), places.data() + places.size()));
 }
 
 CString HeatLossMessage::Caption() const

@@ -12,6 +12,7 @@ struct HeatLossMessage
     UINT id = 0;                // string id; 0: no message
     std::vector<long> numbers;  // the "%ld" places in order (slots: opening, wall, room)
     CString argument;           // the "%s" place
+    std::vector<CString> details; // further "%s" places, after the numbers and the argument
     UINT captionId = 61448;     // "kalvenrod - chyba"
     UINT icon = 0;              // MB_ICON... of the box; 0: a plain box
     bool warning = false;       // the work goes on after it

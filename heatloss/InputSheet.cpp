@@ -27,7 +27,10 @@ void InputSheet::Read(CData& data)
 {
     std::array<int, Format> indices;
     for (int column = 0; column < Format; ++column)
+    {
         indices[column] = data.GetColIndex(ColumnName(Column(column)), 0);
+        present[column] = indices[column] >= 0;
+    }
     const int rowCount = std::max(data.m_nRecordCount, 0);
     rows.assign(rowCount, Row());
     for (int row = 0; row < rowCount; ++row)
@@ -48,6 +51,16 @@ int InputSheet::LevelOf(int row) const
     if (IsFilled(cells[Length]))
         return RoomLevel;
     return BuildingLevel;
+}
+
+InputSheet::Column InputSheet::FirstMissingColumn() const
+{
+    // The room's number and name and the row format are texts that the calculation does not
+    // need; every other column carries a number or the orientation it computes with.
+    for (int column = Ti; column < Format; ++column)
+        if (!present[column])
+            return Column(column);
+    return ColumnCount;
 }
 
 bool InputSheet::IsFilled(const CString& cell)

@@ -46,6 +46,8 @@ public:
     using Row = std::array<CString, ColumnCount>;
 
     std::vector<Row> rows;
+    // Which columns the sheet has; a sheet made in memory has them all.
+    std::array<bool, ColumnCount> present = MakePresent();
 
     static CString TableName();
     static CString ColumnName(Column column);
@@ -62,10 +64,21 @@ public:
     // opening, else "Rozdíl teplot" a wall, else "Délka" a room, else a building row.
     int LevelOf(int row) const;
 
+    // The first column that the calculation reads and the sheet lacks; ColumnCount when none.
+    Column FirstMissingColumn() const;
+
     // Non-empty once leading blanks are removed.
     static bool IsFilled(const CString& cell);
     // The leading whole number of a cell (0 when it starts with none).
     static int IntegerOf(const CString& cell);
     // The leading decimal number of a cell, with either decimal separator.
     static double DecimalOf(const CString& cell);
+
+private:
+    static std::array<bool, ColumnCount> MakePresent()
+    {
+        std::array<bool, ColumnCount> all;
+        all.fill(true);
+        return all;
+    }
 };

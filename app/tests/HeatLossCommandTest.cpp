@@ -57,7 +57,8 @@ protected:
 
     // The project's working copy with the sheet "SeznamV" holding the building row and these
     // rows; the project path names it.
-    void WriteProject(const std::vector<Cells>& rows, const char* sheetName = "SeznamV", bool fromTemplate = false)
+    void WriteProject(const std::vector<Cells>& rows, const char* sheetName = "SeznamV", bool fromTemplate = false,
+                      int leftOut = -1)
     {
         workbook::Workbook book;
         if (fromTemplate)
@@ -70,14 +71,18 @@ protected:
         else
             book.AddSheet("DataAkce").SetText(0, 0, "PROG_VER");
         workbook::Worksheet& sheet = book.AddSheet(sheetName);
+        // The sheet's columns, one of them left out when a test says so.
+        auto at = [leftOut](int column) { return leftOut >= 0 && column > leftOut ? column - 1 : column; };
         for (int column = 0; column < InputSheet::ColumnCount; ++column)
-            sheet.SetText(0, column, InputSheet::ColumnName(InputSheet::Column(column)).str());
+            if (column != leftOut)
+                sheet.SetText(0, at(column), InputSheet::ColumnName(InputSheet::Column(column)).str());
         sheet.SetText(1, InputSheet::Name, "objekt");
         int row = 2;
         for (const Cells& cells : rows)
         {
             for (const auto& [column, text] : cells)
-                sheet.SetText(row, column, text);
+                if (column != leftOut)
+                    sheet.SetText(row, at(column), text);
             ++row;
         }
         const std::string path = FolderPath("data") + "/Projekt.XLS";
@@ -259,6 +264,155 @@ TEST_F(HeatLossCommandTest, ResultsFollowTheCalculationAndSaveTheRooms)
     data.GetStringValue("Pl_Dispon", text, 1, -1, 0);
     expected.Format("%.2f", 10.08 - 5.7);
     EXPECT_EQ(text, expected);
+}
+
+// Values that no building has, stored in the input sheet: the command refuses the sheet with
+// the message of the room, wall or opening, whatever the checks, and computes nothing.
+TEST_F(HeatLossCommandTest, ValuesNoBuildingHasAreRefusedWhateverTheChecks)
+{
+    AppSettings::Get().CheckRooms = 0;
+    auto with = [](Cells cells, InputSheet::Column column, const char* text)
+    {
+        for (auto& [at, value] : cells)
+            if (at == column)
+                value = text;
+        return cells;
+    };
+    const struct
+    {
+        std::vector<Cells> rows;
+        const char* message; // its start
+    } cases[] = {
+        {{with(Room(), InputSheet::Length, "-4000"), OuterWall()},
+         "Místnost <1>: Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!"},
+        {{with(Room(), InputSheet::Ti, "-300"), OuterWall()},
+         "Místnost <1>: Teplota Ti [°C] = -300 je mimo rozsah -50 až 100 !!"},
+        {{with(Room(), InputSheet::AirExchange, "1000000000"), OuterWall()},
+         "Místnost <1>: Výměna vzduchu [m3/h] = 1000000000 je mimo rozsah 0 až 10000000 !!"},
+        {{Room(), with(OuterWall(), InputSheet::U, "1e999")},
+         "Stěna <1> v místnosti <1>: U stěny [W.m-2.K-1] = 1e999 je mimo rozsah "},
+        {{Room(), with(OuterWall(), InputSheet::U, "1.#INF")},
+         "Stěna <1> v místnosti <1>: U stěny [W.m-2.K-1] = 1.#INF je mimo rozsah "},
+        {{Room(), OuterWall(), Window(), with(Window(), InputSheet::Count, "-2")},
+         "Otvor <2> ve stěně <1> v místnosti <1>: Počet otvorů [-] = -2 je mimo rozsah 1 až 1000 !!"},
+    };
+    ProjectModel& model = ProjectModel::Instance();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.message);
+        WriteProject(c.rows);
+        model.Totals.total = 1234.0;
+        ScriptedAnswers::ForgetShown();
+        Command(ID_HEAT_LOSS);
+        ASSERT_EQ(1u, Boxes().size());
+        EXPECT_EQ(0, Boxes()[0].text.Find(c.message)) << Boxes()[0].text.str();
+        EXPECT_EQ("kalvenrod - chyba", Boxes()[0].caption);
+        EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty()) << "no results";
+        EXPECT_EQ(1234.0, model.Totals.total);
+    }
+}
+
+// A sheet without a column that the calculation reads is refused naming the column: without U,
+// i or the joint length it would be computed with 0 (229 W instead of 533 W).
+TEST_F(HeatLossCommandTest, ASheetWithoutAColumnTheCalculationReadsIsRefused)
+{
+    ProjectModel& model = ProjectModel::Instance();
+    for (InputSheet::Column column : {InputSheet::U, InputSheet::I, InputSheet::JointLength, InputSheet::Ti})
+    {
+        SCOPED_TRACE(InputSheet::ColumnName(column).str());
+        WriteProject({Room(), OuterWall(), Window()}, "SeznamV", false, column);
+        model.Totals.total = 1234.0;
+        ScriptedAnswers::ForgetShown();
+        Command(ID_HEAT_LOSS);
+        ASSERT_EQ(1u, Boxes().size());
+        EXPECT_EQ("V tabulce SeznamV$ chybí sloupec " + InputSheet::ColumnName(column) +
+                      ", bez něhož nelze tepelné ztráty spočítat !!",
+                  Boxes()[0].text);
+        EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+        EXPECT_EQ(1234.0, model.Totals.total);
+        EXPECT_EQ(1, model.Rooms.count);
+    }
+    WriteProject({Room(), OuterWall(), Window()});
+    ScriptedAnswers::ForgetShown();
+    Command(ID_HEAT_LOSS);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_NEAR(533.0, model.Results[1].total, 1.0);
+}
+
+// Rooms colder than outside and openings larger than their wall: told once each, the results
+// shown all the same.
+TEST_F(HeatLossCommandTest, LikelyMistakesAreToldOnceAndTheResultsShown)
+{
+    Cells cold = Room();
+    cold[2].second = "-20";
+    Cells second = cold;
+    second[0].second = "1.02";
+    second[1].second = "Sklep";
+    Cells crowded = Window();
+    crowded[3].second = "6"; // 6 × 2.25 m² in 12.5 m²
+    WriteProject({cold, OuterWall(), crowded, second, OuterWall(), crowded});
+    ScriptedAnswers::ForgetShown();
+    ScriptedAnswers::OnDialog(IDD_VYSLEDKY, [](CDialog&) { return IDOK; });
+    Command(ID_HEAT_LOSS);
+    ASSERT_EQ(2u, Boxes().size());
+    EXPECT_EQ("Vnitřní teplota Ti je nižší než venkovní teplota Te v místnostech <1>, <2>: jejich ztráta vychází "
+              "záporná !!",
+              Boxes()[0].text);
+    EXPECT_EQ("Plocha otvorů je větší než plocha stěny: stěna <1> v místnosti <1>, stěna <1> v místnosti <2> !!",
+              Boxes()[1].text);
+    for (const MessageBoxRequest& box : Boxes())
+    {
+        EXPECT_EQ("kalvenrod - upozornění", box.caption);
+        EXPECT_EQ(UINT(MB_ICONEXCLAMATION), box.Icon());
+    }
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDD_VYSLEDKY});
+}
+
+// A value out of range stored in the sheet is shown when the input table opens, put right in the
+// room dialog and stored; the calculation then runs on the stored sheet.
+TEST_F(HeatLossCommandTest, AValueOutOfRangeIsPutRightInTheInputTable)
+{
+    Cells room = Room();
+    room[3].second = "-4000";
+    WriteProject({room, OuterWall(), Window()});
+    ScriptedAnswers::ForgetShown();
+    Command(ID_HEAT_LOSS);
+    ASSERT_EQ(1u, Boxes().size());
+
+    int rows = 0;
+    CString shownLength;
+    ScriptedAnswers::OnDialog(IDD_DATA_GRID, [&](CDialog& dialog) {
+        auto& d = static_cast<CDataGridDialog&>(dialog);
+        rows = d.m_Grid.GetRowCount();
+        ScriptedAnswers::OnDialog(IDD_ROOM, [&](CDialog& r) {
+            r.GetDlgItemText(IDC_ROOM_LENGTH, shownLength);
+            UiTest::Click(r.GetDlgItem(IDC_ROOM_OK)); // refused: the length is out of range
+            r.SetDlgItemText(IDC_ROOM_LENGTH, "4000");
+            UiTest::Click(r.GetDlgItem(IDC_ROOM_OK));
+            return IDCANCEL;
+        });
+        GridNotify note;
+        note.iRow = 2;
+        LRESULT result = 0;
+        d.OnGridDblClick(&note.hdr, &result);
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    ScriptedAnswers::ForgetShown();
+    Command(ID_INPUT_DATA);
+    ASSERT_EQ(2u, Boxes().size());
+    EXPECT_EQ("Místnost <1>: Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!", Boxes()[0].text);
+    EXPECT_EQ("Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!", Boxes()[1].text);
+    EXPECT_EQ(5, rows);
+    EXPECT_EQ("-4000", shownLength);
+
+    ProjectModel stored;
+    ASSERT_TRUE(LoadInputSheet(AppSettings::Get().CurrentProjectPath(), stored).IsEmpty());
+    EXPECT_EQ(4000, stored.Rooms[1].length);
+    ScriptedAnswers::ForgetShown();
+    Command(ID_HEAT_LOSS);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_DOUBLE_EQ(40.0, ProjectModel::Instance().Results[1].volume);
 }
 
 // A calculation that fails opens no results.

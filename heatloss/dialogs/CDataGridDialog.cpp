@@ -96,7 +96,8 @@ bool CDataGridDialog::LoadSheet()
         return false;
     InputSheet sheet;
     sheet.Read(data);
-    const HeatLossMessage refused = LoadInputSheet(sheet, m_model);
+    // A number outside its range is loaded as stored, to be put right here; the user is told.
+    const HeatLossMessage refused = LoadInputSheet(sheet, m_model, StoredValues::AsStored);
     if (!refused.IsEmpty())
     {
         data.CloseTable();
@@ -104,6 +105,9 @@ bool CDataGridDialog::LoadSheet()
         refused.Show(GetSafeHwnd());
         return false;
     }
+    if (!m_bLoadOnly)
+        if (const HeatLossMessage outOfRange = FirstStoredValueOutOfRange(sheet); !outOfRange.IsEmpty())
+            outOfRange.Show(GetSafeHwnd());
     const int rows = int(sheet.rows.size());
     const int columns = data.m_nColCount;
     m_Grid.SetRowCount(rows + 1);
@@ -443,7 +447,7 @@ void CDataGridDialog::RebuildModelFromGrid()
             if (columns[k] >= 1)
                 cells[k] = m_Grid.GetItemText(r, columns[k]);
     }
-    LoadInputSheet(sheet, m_model);
+    LoadInputSheet(sheet, m_model, StoredValues::AsStored);
 }
 
 void CDataGridDialog::OnShowLevel(UINT id)
@@ -481,6 +485,6 @@ void CDataGridDialog::OnOK()
 // The model again holds the stored input, which the printing computes from.
 void CDataGridDialog::OnCancel()
 {
-    LoadInputSheet(AppSettings::Get().CurrentProjectPath(), m_model);
+    LoadInputSheet(AppSettings::Get().CurrentProjectPath(), m_model, StoredValues::AsStored);
     CDialog::OnCancel();
 }

@@ -166,7 +166,9 @@ void CDataMeneni::OnOK()
     // Every matched row must take the value before any changes.
     const CString newValue = FieldText(*this, IDC_BULK_NEW_VALUE);
     for (int r : rows)
-        if (!BulkValueFits(target, m_pGrid->GetRowLevel(r), newValue))
+    {
+        const int rowLevel = m_pGrid->GetRowLevel(r);
+        if (!BulkValueFits(target, rowLevel, newValue))
         {
             CString pattern;
             pattern.LoadString(IDS_BULK_VALUE_DOES_NOT_FIT);
@@ -175,6 +177,12 @@ void CDataMeneni::OnOK()
             MessageBox(GetSafeHwnd(), text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
             return;
         }
+        if (const HeatLossMessage outOfRange = BulkValueOutOfRange(target, rowLevel, newValue); !outOfRange.IsEmpty())
+        {
+            outOfRange.Show(GetSafeHwnd());
+            return;
+        }
+    }
     const RowLevel level = [this](int row) { return m_pGrid->GetRowLevel(row); };
     for (int r : rows)
     {

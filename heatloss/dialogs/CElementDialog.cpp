@@ -2,6 +2,8 @@
 
 #include "common/AppSettings.h"
 #include "cadlink/buttons/CVorbica.h"
+#include "controls/dialogs/DialogSupport.h"
+#include "platform/core/NumberText.h"
 #include "platform/ui/CEdit.h"
 
 namespace
@@ -26,6 +28,16 @@ void CElementDialog::Focus(int id)
     GotoDlgCtrl(control);
     if (auto* edit = dynamic_cast<CEdit*>(control))
         edit->SetSel(0, -1);
+}
+
+bool CElementDialog::Accepts(int id, InputField field, double value)
+{
+    const CString typed = FieldText(*this, id);
+    if (TypedInRange(field, value) && !NumberText::IsNonFinite(typed.str()))
+        return true;
+    TypedOutOfRange(field, typed).Show(GetSafeHwnd());
+    Focus(id);
+    return false;
 }
 
 void CElementDialog::SetUpCadButton(CVorbica& button, int id, bool offered)

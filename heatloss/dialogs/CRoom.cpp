@@ -14,6 +14,8 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace
@@ -211,7 +213,7 @@ void CRoom::OnCadDoors()
     SetDlgItemText(IDC_ROOM_DOORS, count < 0 ? CString() : WholeText(count));
 }
 
-int CRoom::FirstInvalidField() const
+int CRoom::FirstInvalidText() const
 {
     const CString number = Text(IDC_ROOM_NUMBER);
     const CString name = Text(IDC_ROOM_NAME);
@@ -228,19 +230,33 @@ int CRoom::FirstInvalidField() const
         if (m_model.Rooms[other].name == name)
             return IDC_ROOM_NAME;
     }
-    for (int id : {IDC_ROOM_LENGTH, IDC_ROOM_WIDTH, IDC_ROOM_HEIGHT})
-        if (Whole(id) < 1)
-            return id;
-    if (static_cast<CComboBox*>(GetDlgItem(IDC_ROOM_ORIENTATION))->GetCurSel() < 0)
-        return IDC_ROOM_ORIENTATION;
     return 0;
+}
+
+bool CRoom::NumbersInRange()
+{
+    const std::pair<int, InputField> fields[] = {
+        {IDC_ROOM_LENGTH, InputField::RoomLength}, {IDC_ROOM_WIDTH, InputField::RoomWidth},
+        {IDC_ROOM_HEIGHT, InputField::RoomHeight}, {IDC_ROOM_DOORS, InputField::RoomDoors},
+        {IDC_ROOM_TI, InputField::RoomTi},         {IDC_ROOM_AIR, InputField::RoomAirExchange}};
+    for (const auto& [id, field] : fields)
+        if (!Accepts(id, field, Whole(id)))
+            return false;
+    return true;
 }
 
 void CRoom::OnConfirm()
 {
-    if (const int invalid = FirstInvalidField())
+    if (const int invalid = FirstInvalidText())
     {
         Focus(invalid);
+        return;
+    }
+    if (!NumbersInRange())
+        return;
+    if (static_cast<CComboBox*>(GetDlgItem(IDC_ROOM_ORIENTATION))->GetCurSel() < 0)
+    {
+        Focus(IDC_ROOM_ORIENTATION);
         return;
     }
     RoomEntry& entry = RoomEntry::Instance();
@@ -273,10 +289,14 @@ int EditRoom(ProjectModel& model)
     room.length = entry.length;
     room.height = entry.height;
     room.width = entry.width;
-    const int step = entry.Ti - room.Ti;
+    // In long long: a room loaded as stored may hold a Ti no room has.
+    const long long step = (long long)entry.Ti - room.Ti;
     if (step != 0)
         for (int w = 1; w < room.wallCount; ++w)
-            model.Walls.At(r, w).temperatureDifference += step;
+        {
+            int& difference = model.Walls.At(r, w).temperatureDifference;
+            difference = int(std::clamp<long long>(difference + step, INT_MIN, INT_MAX));
+        }
     room.doors = entry.doors;
     room.Ti = entry.Ti;
     room.airExchange = entry.airExchange;

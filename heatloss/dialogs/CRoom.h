@@ -47,8 +47,12 @@ private:
     double Volume() const;
     void ShowAreaAndVolume();
     void ShowMultipleFromAirExchange();
-    // The first field that does not pass the checks of "&OK"; 0 when all pass.
-    int FirstInvalidField() const;
+    // The first text field that does not pass the checks of "&OK" (number and name given and
+    // not another room's); 0 when all pass.
+    int FirstInvalidText() const;
+    // The dimensions, doors, Ti and air exchange each within its range; the first that is not
+    // is told and focused.
+    bool NumbersInRange();
     void TakeCadDistance(CVorbica& button, int id);
 
     ProjectModel& m_model;

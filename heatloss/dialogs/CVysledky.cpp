@@ -29,7 +29,7 @@ struct Column
 constexpr Column kColumnLayout[CVysledky::kColumns] = {
     {44, LVCFMT_RIGHT}, {46, LVCFMT_LEFT},  {60, LVCFMT_LEFT},  {44, LVCFMT_RIGHT}, {0, LVCFMT_RIGHT},
     {65, LVCFMT_RIGHT}, {79, LVCFMT_RIGHT}, {78, LVCFMT_RIGHT}, {81, LVCFMT_RIGHT}, {48, LVCFMT_RIGHT},
-    {42, LVCFMT_RIGHT}, {70, LVCFMT_RIGHT}, {57, LVCFMT_RIGHT}, {0, LVCFMT_RIGHT}};
+    {64, LVCFMT_RIGHT}, {70, LVCFMT_RIGHT}, {57, LVCFMT_RIGHT}, {0, LVCFMT_RIGHT}};
 // Widths of the hidden columns as inserted.
 constexpr int kSurfaceWidth = 71;
 constexpr int kFloorTemperatureWidth = 81;
@@ -114,13 +114,14 @@ void CVysledky::InsertColumns()
 void CVysledky::InsertRooms()
 {
     const ProjectModel& model = ProjectModel::Instance();
-    const int Te = model.Header.Te;
     for (int r = 1; r < model.Rooms.count; ++r)
     {
         const RoomTable::Entry& room = model.Rooms[r];
         const HeatLossResults::Room& result = model.Results[r];
         const int row = List().InsertItem(r - 1, Text("%d", r));
-        const double q = result.floorArea > 0 ? result.total / result.floorArea : 0.0;
+        // The specific losses as the calculation left them (it stops on a room without volume,
+        // floor or temperature difference), so that the list shows what the reports print.
+        const double q = result.perFloorArea;
         const CString texts[kColumns] = {
             Text("%d", r),
             room.number,
@@ -131,8 +132,8 @@ void CVysledky::InsertRooms()
             Text("%8.1f", result.transmission),
             Text("%8.1f", result.ventilation),
             Text("%8.1f", result.total),
-            Text("%7.2f", result.volume > 0 ? result.total / result.volume : 0.0),
-            Text("%7.2f", result.volume > 0 && room.Ti != Te ? result.total / result.volume / (room.Ti - Te) : 0.0),
+            Text("%7.2f", result.perVolume),
+            Text("%7.2f", result.perVolumeKelvin),
             Text("%8.2f", result.floorArea),
             Text("%7.2f", q),
             Text("%7.1f", FloorSurfaceTemperature(room.Ti, q)),

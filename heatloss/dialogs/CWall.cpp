@@ -92,8 +92,9 @@ BOOL CWall::OnInitDialog()
     }
     kinds->SetCurSel(chosen);
     // Both differences start from what is stored; the kind then chooses the mode.
-    const int Ti = RoomTi();
-    const int outer = Ti - m_model.Header.Te;
+    // In long: a project loaded as stored may hold temperatures no room has.
+    const long Ti = RoomTi();
+    const long outer = Ti - m_model.Header.Te;
     SetDlgItemText(IDC_WALL_OUTER_DIFF, WholeText(outer));
     SetDlgItemText(IDC_WALL_INNER_DIFF, WholeText(wall.temperatureDifference));
     SetDlgItemText(IDC_WALL_NEIGHBOUR, WholeText(Ti - wall.temperatureDifference));
@@ -187,7 +188,7 @@ void CWall::OnNeighbourChanged()
     if (m_bUpdating)
         return;
     m_bUpdating = true;
-    SetDlgItemText(IDC_WALL_INNER_DIFF, WholeText(RoomTi() - NumberText::ToInt(Text(IDC_WALL_NEIGHBOUR).str())));
+    SetDlgItemText(IDC_WALL_INNER_DIFF, WholeText(long(RoomTi()) - NumberText::ToInt(Text(IDC_WALL_NEIGHBOUR).str())));
     m_bUpdating = false;
 }
 
@@ -256,18 +257,19 @@ void CWall::OnConfirm()
         MessageBox(GetSafeHwnd(), text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const int difference = NumberText::ToInt(Text(m_nMode == 1 ? IDC_WALL_OUTER_DIFF : IDC_WALL_INNER_DIFF).str());
-    if (width <= 0)
+    const int differenceField = m_nMode == 1 ? IDC_WALL_OUTER_DIFF : IDC_WALL_INNER_DIFF;
+    const int difference = NumberText::ToInt(Text(differenceField).str());
+    if (!TypedInRange(InputField::WallLength, width) || NumberText::IsNonFinite(widthText.str()))
     {
+        TypedOutOfRange(InputField::WallLength, widthText).Show(GetSafeHwnd());
         if (widths->GetCount() > 0)
             widths->SetCurSel(0);
         GotoDlgCtrl(widths);
         return;
     }
-    if (second <= 0)
-        return Focus(IDC_WALL_SECOND);
-    if (U <= 0)
-        return Focus(IDC_WALL_U);
+    if (!Accepts(IDC_WALL_SECOND, InputField::WallHeight, second) || !Accepts(IDC_WALL_U, InputField::WallU, U) ||
+        !Accepts(differenceField, InputField::WallTemperatureDifference, difference))
+        return;
     WallEntry& entry = WallEntry::Instance();
     entry.mode = m_nMode;
     entry.code = kind.Left(3);

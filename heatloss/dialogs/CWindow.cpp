@@ -13,6 +13,10 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
 
+#include <algorithm>
+#include <climits>
+#include <tuple>
+
 namespace
 {
 template <class Picker>
@@ -161,11 +165,11 @@ void CWindow::OnConfirm()
     const double U = Decimal(IDC_WIN_U);
     const double i = Decimal(IDC_WIN_I);
     int joint = Whole(IDC_WIN_JOINT);
-    if (joint <= 0)
-        joint = (height + width) * 2;
+    if (joint <= 0) // the circumference; a width or height out of range is refused below
+        joint = int(std::clamp(2LL * height + 2LL * width, 0LL, (long long)INT_MAX));
     const int count = Whole(IDC_WIN_COUNT);
-    if (count <= 0)
-        return Focus(IDC_WIN_COUNT);
+    if (!Accepts(IDC_WIN_COUNT, InputField::OpeningCount, count))
+        return;
     auto* kinds = static_cast<CComboBox*>(GetDlgItem(IDC_WIN_KIND));
     if (kinds->GetCurSel() < 0)
     {
@@ -174,11 +178,13 @@ void CWindow::OnConfirm()
         MessageBox(GetSafeHwnd(), text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const std::pair<bool, int> checks[] = {
-        {width <= 0, IDC_WIN_WIDTH}, {height <= 0, IDC_WIN_HEIGHT}, {U <= 0, IDC_WIN_U}, {i <= 0, IDC_WIN_I}};
-    for (auto [fails, id] : checks)
-        if (fails)
-            return Focus(id);
+    const std::tuple<int, InputField, double> fields[] = {
+        {IDC_WIN_WIDTH, InputField::OpeningLength, width}, {IDC_WIN_HEIGHT, InputField::OpeningHeight, height},
+        {IDC_WIN_U, InputField::OpeningU, U},              {IDC_WIN_I, InputField::OpeningI, i},
+        {IDC_WIN_JOINT, InputField::OpeningJointLength, joint}};
+    for (const auto& [id, field, value] : fields)
+        if (!Accepts(id, field, value))
+            return;
     CString kind;
     kinds->GetLBText(kinds->GetCurSel(), kind);
     OpeningEntry& entry = OpeningEntry::Instance();

@@ -3,6 +3,7 @@
 #include "heatloss/HeatLossCalculation.h"
 #include "heatloss/HeatLossIds.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/UserLocale.h"
 #include "testing/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
@@ -150,19 +151,76 @@ const std::vector<Case>& Cases()
          {{IDS_HL_ROOM_NOT_COMPUTABLE, {2}}}},
         {"height 0, checks off", [](ProjectModel& m) { m.Rooms[2].height = 0; }, kNoChecks, 0,
          {{IDS_HL_ROOM_NOT_COMPUTABLE, {2}}}},
-        {"a zero surface, checks off",
+        // Values no building has are refused whatever the switches, before any room is computed.
+        {"a negative room width, checks off", [](ProjectModel& m) { m.Rooms[2].width = -1000; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {2}}}, [](const ProjectModel& m) { EXPECT_EQ(0.0, m.Totals.total); }},
+        {"a negative room length", [](ProjectModel& m) { m.Rooms[1].length = -4000; }, kAllChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {1}}}},
+        {"a room 600 m high", [](ProjectModel& m) { m.Rooms[1].height = 600000; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {1}}}},
+        {"Ti of -300 °C", [](ProjectModel& m) { m.Rooms[2].Ti = -300; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {2}}}},
+        {"negative doors", [](ProjectModel& m) { m.Rooms[2].doors = -1; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {2}}}},
+        {"an air exchange of 1e9 m³/h", [](ProjectModel& m) { m.Rooms[1].airExchange = 1000000000; }, kNoChecks, 0,
+         {{IDS_HL_ROOM_VALUE_OUT_OF_RANGE, {1}}}},
+        {"a negative wall length", [](ProjectModel& m) { m.Walls.At(1, 2).length = -4000; }, kNoChecks, 0,
+         {{IDS_HL_WALL_VALUE_OUT_OF_RANGE, {2, 1}}}},
+        {"a negative wall U", [](ProjectModel& m) { m.Walls.At(2, 1).U = -0.3; }, kNoChecks, 0,
+         {{IDS_HL_WALL_VALUE_OUT_OF_RANGE, {1, 2}}}},
+        {"a wall difference of 500 K", [](ProjectModel& m) { m.Walls.At(2, 2).temperatureDifference = 500; },
+         kNoChecks, 0, {{IDS_HL_WALL_VALUE_OUT_OF_RANGE, {2, 2}}}},
+        {"a negative opening count", [](ProjectModel& m) { m.Openings.At(2, 2, 1).count = -2; }, kNoChecks, 0,
+         {{IDS_HL_OPENING_VALUE_OUT_OF_RANGE, {1, 2, 2}}}},
+        {"a negative opening i", [](ProjectModel& m) { m.Openings.At(2, 1, 1).i = -1.4; }, kNoChecks, 0,
+         {{IDS_HL_OPENING_VALUE_OUT_OF_RANGE, {1, 1, 2}}}},
+        {"an opening i of 1e306", [](ProjectModel& m) { m.Openings.At(2, 1, 1).i = 1e306; }, kAllChecks, 0,
+         {{IDS_HL_OPENING_VALUE_OUT_OF_RANGE, {1, 1, 2}}}},
+        {"an infinite U", [](ProjectModel& m) { m.Walls.At(1, 2).U = HUGE_VAL; }, kNoChecks, 0,
+         {{IDS_HL_WALL_VALUE_OUT_OF_RANGE, {2, 1}}}},
+        {"a NaN joint length coefficient", [](ProjectModel& m) { m.Openings.At(1, 1, 1).i = std::nan(""); },
+         kNoChecks, 0, {{IDS_HL_OPENING_VALUE_OUT_OF_RANGE, {1, 1, 1}}}},
+        {"B of INT_MAX", [](ProjectModel& m) { m.Header.B = 2147483647; }, kNoChecks, 0,
+         {{IDS_HL_HEADER_VALUE_OUT_OF_RANGE, {}}}},
+        {"Te of +40 °C", [](ProjectModel& m) { m.Header.Te = 40; }, kNoChecks, 0, {{IDS_HL_HEADER_VALUE_OUT_OF_RANGE, {}}}},
+        {"p2 of -1", [](ProjectModel& m) { m.Header.p2 = -1.0; }, kNoChecks, 0, {{IDS_HL_HEADER_VALUE_OUT_OF_RANGE, {}}}},
+        {"zeros are values not given, for the checks to judge",
          [](ProjectModel& m)
          {
-             // (−1000 × 2000 + 1000 × 2000) × 2e-6 = 0 m²
-             m.Rooms[2].length = 2000;
-             m.Rooms[2].width = -1000;
-             m.Rooms[2].height = 2000;
+             m.Walls.At(1, 2).U = 0.0;
+             m.Openings.At(2, 2, 1).count = 0;
          },
-         kNoChecks, 0, {{IDS_HL_ROOM_NOT_COMPUTABLE, {2}}}},
-        {"values beyond any range", [](ProjectModel& m) { m.Openings.At(2, 1, 1).i = 1e306; }, kAllChecks, 0,
-         {{IDS_HL_ROOM_OUT_OF_RANGE, {2}}}},
-        {"an infinite U", [](ProjectModel& m) { m.Walls.At(1, 2).U = HUGE_VAL; }, kNoChecks, 0,
-         {{IDS_HL_ROOM_OUT_OF_RANGE, {1}}}},
+         kNoChecks, 1, {}},
+        {"an inner wall to a warmer room gains heat", [](ProjectModel& m) { m.Walls.At(1, 2).temperatureDifference = -4; },
+         kAllChecks, 1, {},
+         [](const ProjectModel& m)
+         {
+             const double q = 348.0 - 75.0 - 60.0; // the inner wall 10 m² × 1.5 × −4 K
+             EXPECT_NEAR((0.1 + 0.1 + P1(q) + 1.0) * q, m.Results[1].transmission, 1e-9);
+         }},
+        // Likely mistakes are told once a run, and the calculation goes on.
+        {"rooms colder than outside: one warning",
+         [](ProjectModel& m)
+         {
+             m.Rooms[1].Ti = -20;
+             m.Rooms[2].Ti = -16;
+         },
+         kAllChecks, 1, {{IDS_HL_COLDER_THAN_OUTSIDE, {}}}},
+        {"openings larger than their wall: one warning",
+         [](ProjectModel& m)
+         {
+             m.Openings.At(1, 1, 1).count = 6; // 6 windows of 2.25 m² in a wall of 12.5 m²
+             m.Openings.At(2, 1, 1).count = 4; // 11.25 m²: smaller, no warning
+             m.Openings.At(2, 2, 1).count = 7; // 7 doors of 1.6 m² in a wall of 10 m²
+         },
+         kAllChecks, 1, {{IDS_HL_OPENINGS_LARGER_THAN_WALL, {}}}},
+        {"the warnings come before the error that ends the run",
+         [](ProjectModel& m)
+         {
+             m.Rooms[1].Ti = -20;
+             m.Rooms[2].orientation = "X";
+         },
+         kAllChecks, 0, {{IDS_HL_COLDER_THAN_OUTSIDE, {}}, {IDS_HL_NO_ORIENTATION, {2}}}},
     };
     return cases;
 }
@@ -209,6 +267,53 @@ TEST(HeatLossCalculation, MessageBoxes)
     HeatLossMessage opening = CalculateHeatLosses(*model, kAllChecks).messages.at(0);
     EXPECT_EQ(0u, opening.icon);
     EXPECT_EQ("Není zadána délka otvoru <1> ve stěně <2> v místnosti <2> !!", opening.Text());
+
+    model = TwoRoomProject();
+    model->Rooms[1].Ti = -20;
+    model->Rooms[2].Ti = -16;
+    model->Openings.At(1, 1, 1).count = 6;
+    model->Openings.At(2, 2, 1).count = 7;
+    const CalculationOutcome warned = CalculateHeatLosses(*model, kNoChecks);
+    ASSERT_EQ(2u, warned.messages.size());
+    EXPECT_EQ("Vnitřní teplota Ti je nižší než venkovní teplota Te v místnostech <1>, <2>: jejich ztráta vychází "
+              "záporná !!",
+              warned.messages[0].Text());
+    EXPECT_EQ("Plocha otvorů je větší než plocha stěny: stěna <1> v místnosti <1>, stěna <2> v místnosti <2> !!",
+              warned.messages[1].Text());
+    for (const HeatLossMessage& warning : warned.messages)
+    {
+        EXPECT_EQ("kalvenrod - upozornění", warning.Caption());
+        EXPECT_EQ(UINT(MB_ICONEXCLAMATION), warning.icon);
+    }
+
+    // A value out of range names the element by its slots, the field with its unit, the value
+    // and the range, whatever the switches.
+    const struct
+    {
+        std::function<void(ProjectModel&)> change;
+        const char* text;
+    } ranges[] = {
+        {[](ProjectModel& m) { m.Rooms[2].length = -4000; },
+         "Místnost <2>: Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!"},
+        {[](ProjectModel& m) { m.Rooms[1].Ti = -300; }, "Místnost <1>: Teplota Ti [°C] = -300 je mimo rozsah -50 až 100 !!"},
+        {[](ProjectModel& m) { m.Walls.At(2, 1).U = -0.25; },
+         "Stěna <1> v místnosti <2>: U stěny [W.m-2.K-1] = -0,25 je mimo rozsah 0,001 až 20 !!"},
+        {[](ProjectModel& m) { m.Openings.At(2, 2, 1).count = -2; },
+         "Otvor <1> ve stěně <2> v místnosti <2>: Počet otvorů [-] = -2 je mimo rozsah 1 až 1000 !!"},
+        {[](ProjectModel& m) { m.Header.B = 2147483647; },
+         "Základní data: Charakteristické číslo budovy B [Pa^0.67] = 2147483647 je mimo rozsah 1 až 100 !!"},
+    };
+    UserLocale::SetCurrent(UserLocale::Czech());
+    for (const auto& c : ranges)
+    {
+        model = TwoRoomProject();
+        c.change(*model);
+        const CalculationOutcome refused = CalculateHeatLosses(*model, kNoChecks);
+        ASSERT_EQ(1u, refused.messages.size()) << c.text;
+        EXPECT_EQ(c.text, refused.messages[0].Text());
+        EXPECT_EQ("kalvenrod - chyba", refused.messages[0].Caption());
+    }
+    UserLocale::ResetToSystem();
 
     model = TwoRoomProject();
     model->Rooms[2].Ti = -15;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 
@@ -178,7 +180,7 @@ TEST_P(InputSheetLoader, ReadsEveryFieldWithEitherDecimalSeparator)
     EXPECT_DOUBLE_EQ(1.4, opening.i);
 }
 
-TEST_P(InputSheetLoader, NumberCellsAndMissingColumns)
+TEST_P(InputSheetLoader, NumberCells)
 {
     SheetRows rows;
     rows.Room("1", "A").Wall("SO", 4000, 2500, "35", "0.35");
@@ -186,28 +188,139 @@ TEST_P(InputSheetLoader, NumberCellsAndMissingColumns)
     rows.WriteWorkbook(path, true);
     ASSERT_TRUE(LoadInputSheet(CString(path), model).IsEmpty());
     EXPECT_DOUBLE_EQ(0.35, model.Walls.At(1, 1).U);
+}
 
+// A sheet without one of the columns that the calculation reads is refused, naming the
+// column, and the model stays as it was; the room's number and name and the row format may
+// be missing (they read as empty).
+TEST_P(InputSheetLoader, ASheetWithoutAColumnTheCalculationReadsIsRefused)
+{
+    SheetRows rows;
+    rows.Room("1", "A").Wall("SO", 4000, 2500, "35", "0.35").Opening("OJ");
+    for (int left = 0; left < InputSheet::ColumnCount; ++left)
+    {
+        const CString name = InputSheet::ColumnName(InputSheet::Column(left));
+        SCOPED_TRACE(name.str());
+        workbook::Workbook book;
+        workbook::Worksheet& sheet = book.AddSheet("SeznamV");
+        int to = 0;
+        for (int column = 0; column < InputSheet::ColumnCount; ++column)
+        {
+            if (column == left)
+                continue;
+            sheet.SetText(0, to, InputSheet::ColumnName(InputSheet::Column(column)).str());
+            for (int row = 0; row < int(rows.Sheet().rows.size()); ++row)
+                if (!rows.Sheet().rows[row][column].IsEmpty())
+                    sheet.SetText(row + 1, to, rows.Sheet().rows[row][column].str());
+            ++to;
+        }
+        const std::string path = folder.Path("sloupce.xls");
+        workbook::WriteWorkbook(book, path);
+        auto held = TwoRoomProject();
+        const HeatLossMessage message = LoadInputSheet(CString(path), *held);
+        const bool needed = left >= InputSheet::Ti && left < InputSheet::Format;
+        if (needed)
+        {
+            EXPECT_EQ(UINT(IDS_HL_MISSING_COLUMN), message.id);
+            EXPECT_EQ("V tabulce SeznamV$ chybí sloupec " + name + ", bez něhož nelze tepelné ztráty spočítat !!",
+                      message.Text());
+            EXPECT_EQ(3, held->Rooms.count);
+            EXPECT_DOUBLE_EQ(0.3, held->Walls.At(1, 1).U);
+        }
+        else
+        {
+            EXPECT_TRUE(message.IsEmpty()) << message.Text().str();
+            EXPECT_EQ(2, held->Rooms.count);
+            EXPECT_DOUBLE_EQ(0.35, held->Walls.At(1, 1).U);
+        }
+    }
+}
 
-    // A sheet with only some of the columns: the others read as empty.
-    workbook::Workbook book;
-    workbook::Worksheet& sheet = book.AddSheet("SeznamV");
-    const InputSheet::Column columns[] = {InputSheet::Name, InputSheet::Length, InputSheet::TemperatureDifference};
-    for (int c = 0; c < 3; ++c)
-        sheet.SetText(0, c, InputSheet::ColumnName(columns[c]).str());
-    sheet.SetText(1, 0, "objekt");
-    sheet.SetText(2, 0, "Pokoj");
-    sheet.SetText(2, 1, "4000");
-    sheet.SetText(3, 0, "SO");
-    sheet.SetText(3, 2, "35");
-    const std::string partial = folder.Path("sloupce.xls");
-    workbook::WriteWorkbook(book, partial);
-    ASSERT_TRUE(LoadInputSheet(CString(partial), model).IsEmpty());
-    EXPECT_EQ(2, model.Rooms.count);
-    EXPECT_EQ(4000, model.Rooms[1].length);
-    EXPECT_EQ(0, model.Rooms[1].airExchange);
-    EXPECT_TRUE(model.Rooms[1].number.IsEmpty());
-    EXPECT_EQ(35, model.Walls.At(1, 1).temperatureDifference);
-    EXPECT_EQ(0.0, model.Walls.At(1, 1).U);
+// Stored numbers outside their range, number texts that are not finite included, refuse the
+// sheet with the element's slots, the field and the text as stored; the model stays as it
+// was. Loaded as stored, the same sheet fills the model.
+TEST_P(InputSheetLoader, NumbersOutOfRangeAreRefused)
+{
+    const char sep = GetParam();
+    const std::string low = std::string("0") + sep + "001";
+    const struct
+    {
+        const char* name;
+        std::function<void(SheetRows&)> rows;
+        UINT id;          // 0: the sheet loads
+        const char* text; // of the message, with the user's separator in the range
+    } cases[] = {
+        {"a negative room length", [](SheetRows& r) { r.Room("1", "A", -4000).Wall("SO"); },
+         IDS_HL_ROOM_VALUE_OUT_OF_RANGE, "Místnost <1>: Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!"},
+        {"a room length of 1e999",
+         [](SheetRows& r) { r.Row({{InputSheet::Name, "A"}, {InputSheet::Length, "1e999"}}); },
+         IDS_HL_ROOM_VALUE_OUT_OF_RANGE, "Místnost <1>: Délka místnosti [mm] = 1e999 je mimo rozsah 1 až 500000 !!"},
+        {"Ti of -300",
+         [](SheetRows& r) { r.Room("1", "A").Room("2", "B").Row({{InputSheet::Length, "5000"}, {InputSheet::Ti, "-300"}}); },
+         IDS_HL_ROOM_VALUE_OUT_OF_RANGE, "Místnost <3>: Teplota Ti [°C] = -300 je mimo rozsah -50 až 100 !!"},
+        {"an air exchange of 1e9",
+         [](SheetRows& r)
+         { r.Row({{InputSheet::Length, "5000"}, {InputSheet::AirExchange, "1000000000"}}); },
+         IDS_HL_ROOM_VALUE_OUT_OF_RANGE,
+         "Místnost <1>: Výměna vzduchu [m3/h] = 1000000000 je mimo rozsah 0 až 10000000 !!"},
+        {"a wall U of 1e999", [](SheetRows& r) { r.Room("1", "A").Wall("SO").Wall("SN", 4000, 2500, "5", "1e999"); },
+         IDS_HL_WALL_VALUE_OUT_OF_RANGE, "Stěna <2> v místnosti <1>: U stěny [W.m-2.K-1] = 1e999 je mimo rozsah %s až 20 !!"},
+        {"a wall U written as infinity", [](SheetRows& r) { r.Room("1", "A").Wall("SO", 4000, 2500, "35", "1,#INF"); },
+         IDS_HL_WALL_VALUE_OUT_OF_RANGE, "Stěna <1> v místnosti <1>: U stěny [W.m-2.K-1] = 1,#INF je mimo rozsah %s až 20 !!"},
+        {"a wall U written as NaN", [](SheetRows& r) { r.Room("1", "A").Wall("SO", 4000, 2500, "35", "1.#QNAN0"); },
+         IDS_HL_WALL_VALUE_OUT_OF_RANGE, "Stěna <1> v místnosti <1>: U stěny [W.m-2.K-1] = 1.#QNAN0 je mimo rozsah %s až 20 !!"},
+        {"a wall U nan", [](SheetRows& r) { r.Room("1", "A").Wall("SO", 4000, 2500, "35", "nan"); },
+         IDS_HL_WALL_VALUE_OUT_OF_RANGE, "Stěna <1> v místnosti <1>: U stěny [W.m-2.K-1] = nan je mimo rozsah %s až 20 !!"},
+        {"a negative wall difference of 200 K", [](SheetRows& r) { r.Room("1", "A").Wall("SN", 4000, 2500, "-200"); },
+         IDS_HL_WALL_VALUE_OUT_OF_RANGE, "Stěna <1> v místnosti <1>: Rozdíl teplot [K] = -200 je mimo rozsah -160 až 160 !!"},
+        {"a negative opening count",
+         [](SheetRows& r) { r.Room("1", "A").Wall("SO").Opening("OJ").Opening("OJ", 1500, 1500, -2); },
+         IDS_HL_OPENING_VALUE_OUT_OF_RANGE,
+         "Otvor <2> ve stěně <1> v místnosti <1>: Počet otvorů [-] = -2 je mimo rozsah 1 až 1000 !!"},
+        {"an opening i of 1e999", [](SheetRows& r) { r.Room("1", "A").Wall("SO").Opening("OJ", 1500, 1500, 1, "1.2", "1e999"); },
+         IDS_HL_OPENING_VALUE_OUT_OF_RANGE,
+         "Otvor <1> ve stěně <1> v místnosti <1>: i otvoru [m2.s-1.Pa0.67] = 1e999 je mimo rozsah %s až 100 !!"},
+        {"a joint length beyond the integers",
+         [](SheetRows& r)
+         {
+             r.Room("1", "A").Wall("SO").Row({{InputSheet::Width, "1500"}, {InputSheet::Height, "1500"},
+                                              {InputSheet::I, "1,4"}, {InputSheet::JointLength, "99999999999"}});
+         },
+         IDS_HL_OPENING_VALUE_OUT_OF_RANGE,
+         "Otvor <1> ve stěně <1> v místnosti <1>: Délka spáry otvoru [mm] = 99999999999 je mimo rozsah 1 až 1000000 !!"},
+        // What stays: zeros and texts without a number are values not given; the wall's slot in
+        // "délka spáry" is read by nothing; an inner wall to a warmer room has a negative difference.
+        {"zeros and texts that are no numbers", [](SheetRows& r) { r.Room("1", "A").Wall("SO", 4000, 2500, "35", "abc").Opening("OJ", 0, 0, 0, "0", "0", 0); },
+         0, ""},
+        {"a wall slot of 1e999",
+         [](SheetRows& r) { r.Room("1", "A").Row({{InputSheet::TemperatureDifference, "-4"}, {InputSheet::JointLength, "1e999"}}); },
+         0, ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SheetRows rows;
+        c.rows(rows);
+        auto held = TwoRoomProject();
+        const HeatLossMessage message = Load(rows, *held);
+        EXPECT_EQ(c.id, message.id);
+        if (c.id == 0)
+        {
+            EXPECT_TRUE(message.IsEmpty()) << message.Text().str();
+            continue;
+        }
+        CString expected;
+        expected.Format(c.text, low.c_str());
+        EXPECT_EQ(expected, message.Text());
+        EXPECT_EQ(3, held->Rooms.count);
+        EXPECT_EQ("Obývací pokoj", held->Rooms[1].name);
+        EXPECT_EQ(expected, FirstStoredValueOutOfRange(rows.Sheet()).Text());
+
+        // As stored: the input dialog loads it to be put right.
+        ProjectModel asStored;
+        EXPECT_TRUE(LoadInputSheet(rows.Sheet(), asStored, StoredValues::AsStored).IsEmpty());
+        EXPECT_LT(1, asStored.Rooms.count);
+    }
 }
 
 TEST_P(InputSheetLoader, RowTextsOfElementsReadBackAsTheyWere)

@@ -87,6 +87,8 @@ public:
         m_s += FormatText(format, {FormatArg(args)...});
     }
     static std::string FormatText(const char* format, std::initializer_list<FormatArg> args);
+    // The same over arguments gathered at run time, [first, last).
+    static std::string FormatText(const char* format, const FormatArg* first, const FormatArg* last);
 
     // The text of a string-table resource; FALSE (and empty) when the id has none.
     BOOL LoadString(UINT id);

@@ -43,9 +43,14 @@ std::string Text(const char* text, const NumberText::Conversion& c)
 // NumberText; widths and precisions of texts count characters.
 std::string CString::FormatText(const char* format, std::initializer_list<FormatArg> args)
 {
+    return FormatText(format, args.begin(), args.end());
+}
+
+std::string CString::FormatText(const char* format, const FormatArg* first, const FormatArg* last)
+{
     std::string out;
-    const FormatArg* arg = args.begin();
-    auto next = [&]() -> const FormatArg* { return arg != args.end() ? arg++ : nullptr; };
+    const FormatArg* arg = first;
+    auto next = [&]() -> const FormatArg* { return arg != last ? arg++ : nullptr; };
     auto star = [&]()
     {
         const FormatArg* a = next();

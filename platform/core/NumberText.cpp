@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -296,40 +297,104 @@ bool Parse(std::string_view text, double& value)
 
 namespace
 {
-double LeadingNumber(std::string_view text, bool commaIsDecimal)
+bool StartsWithNoCase(std::string_view text, std::string_view word)
+{
+    if (text.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i])
+            return false;
+    return true;
+}
+
+// The marks of the C run-time that follow "1." in its texts of infinities and NaNs.
+bool IsNonFiniteMark(std::string_view rest)
+{
+    if (rest.empty() || rest[0] != '#')
+        return false;
+    rest.remove_prefix(1);
+    for (std::string_view mark : {"inf", "ind", "qnan", "snan"})
+        if (StartsWithNoCase(rest, mark))
+            return true;
+    return false;
+}
+
+// "inf", "infinity" or "nan" standing alone (a sign before it allowed).
+bool IsNonFiniteWord(std::string_view text)
+{
+    if (!text.empty() && (text[0] == '+' || text[0] == '-'))
+        text.remove_prefix(1);
+    for (std::string_view word : {"infinity", "inf", "nan"})
+        if (StartsWithNoCase(text, word))
+        {
+            const std::string_view rest = text.substr(word.size());
+            return rest.empty() || !std::isalpha(static_cast<unsigned char>(rest[0]));
+        }
+    return false;
+}
+
+// The number at the start of a text as atof finds it.
+struct Leading
+{
+    double value = 0.0;
+    bool finite = true;        // false for an infinite or undefined number
+    bool hasExponent = false;
+    std::string plain;         // the number with '.' as separator
+};
+
+Leading ReadLeading(std::string_view text, bool commaIsDecimal)
 {
     std::size_t from = 0;
     while (from < text.size() && IsBlank(text[from]))
         ++from;
-    std::string plain;
-    if (ScanNumber(text.substr(from), plain, commaIsDecimal) == 0)
-        return 0.0;
+    text.remove_prefix(from);
+    Leading leading;
+    const std::size_t length = ScanNumber(text, leading.plain, commaIsDecimal);
+    if (length == 0)
+    {
+        leading.finite = !IsNonFiniteWord(text);
+        return leading;
+    }
     bool overflow = false;
-    return PlainToDouble(plain, overflow);
+    leading.value = PlainToDouble(leading.plain, overflow);
+    leading.hasExponent = leading.plain.find('e') != std::string::npos;
+    leading.finite = !overflow && !IsNonFiniteMark(text.substr(length));
+    if (!leading.finite)
+        leading.value = 0.0;
+    return leading;
 }
 } // namespace
 
 double ToDouble(std::string_view text)
 {
-    return LeadingNumber(text, true);
+    return ReadLeading(text, true).value;
 }
 
 double ToDoubleC(std::string_view text)
 {
-    return LeadingNumber(text, false);
+    return ReadLeading(text, false).value;
+}
+
+bool IsNonFinite(std::string_view text)
+{
+    return !ReadLeading(text, true).finite;
 }
 
 int ToInt(std::string_view text)
 {
+    const Leading leading = ReadLeading(text, true);
+    if (!leading.finite)
+        return 0;
+    if (leading.hasExponent)
+        return int(std::clamp(std::trunc(leading.value), double(INT_MIN), double(INT_MAX)));
+    // Without an exponent the whole digits count, as atoi reads them.
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+    const bool negative = !leading.plain.empty() && leading.plain[0] == '-';
+    if (!leading.plain.empty() && (leading.plain[0] == '-' || leading.plain[0] == '+'))
         ++i;
     long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), 1LL << 40);
+    for (; i < leading.plain.size() && leading.plain[i] >= '0' && leading.plain[i] <= '9'; ++i)
+        value = std::min(value * 10 + (leading.plain[i] - '0'), 1LL << 40);
     value = negative ? -value : value;
     return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }

@@ -43,15 +43,23 @@ bool Parse(std::string_view text, double& value);
 
 // The number at the start of the text, as atof takes it, accepting either separator:
 // leading blanks skipped, reading stops at the first character that does not fit
-// ("45#40" gives 45); 0 when the text starts with no number.
+// ("45#40" gives 45); 0 when the text starts with no number, and 0 for a number that is not
+// finite (see IsNonFinite): such a text is no number and reads as one not given.
 double ToDouble(std::string_view text);
 
 // The same with '.' as the only decimal separator, as the C library's atof reads it in
 // the "C" locale ("1,5" gives 1).
 double ToDoubleC(std::string_view text);
 
-// The number at the start of the text as an integer, as atoi takes it (0 when none).
+// The number at the start of the text as an integer, as atoi takes it (0 when none, 0 for a
+// number that is not finite); a number with an exponent counts whole ("1e3" gives 1000), a
+// number beyond the integers gives the nearest one.
 int ToInt(std::string_view text);
+
+// True when the number at the start of the text is not finite: one too large for a double
+// ("1e999"), the C run-time's texts of infinities and NaNs ("1.#INF00", "-1.#IND00",
+// "1.#QNAN0"), "inf" or "nan".
+bool IsNonFinite(std::string_view text);
 
 // Replaces either decimal separator in a number text by the given one.
 std::string WithDecimalSeparator(std::string_view text, char separator);

@@ -229,6 +229,50 @@ TEST_F(BulkChangeTest, ValuesThatDoNotFitChangeNothing)
     EXPECT_FALSE(BulkValueFits(InputSheet::ColumnName(InputSheet::Orientation), 2, "severovýchodní strana"));
 }
 
+// A number that no building has is refused before any row changes, with a box that names the
+// field of the first row it would go into and the field's range.
+TEST_F(BulkChangeTest, NumbersOutOfRangeChangeNothing)
+{
+    const struct
+    {
+        InputSheet::Column column;
+        const char* oldValue;
+        const char* newValue;
+        const char* message; // empty: taken
+    } cases[] = {
+        {InputSheet::Height, "2600", "-2600", "Výška místnosti [mm] = -2600 je mimo rozsah 1 až 100000 !!"},
+        {InputSheet::Height, "2600", "200000", "Výška místnosti [mm] = 200000 je mimo rozsah 1 až 100000 !!"},
+        {InputSheet::Ti, "22", "-300", "Teplota Ti [°C] = -300 je mimo rozsah -50 až 100 !!"},
+        {InputSheet::U, "0.3", "-0.3", "U stěny [W.m-2.K-1] = -0.3 je mimo rozsah 0.001 až 20 !!"},
+        {InputSheet::U, "0.3", "0", "U stěny [W.m-2.K-1] = 0 je mimo rozsah 0.001 až 20 !!"},
+        {InputSheet::TemperatureDifference, "35", "200", "Rozdíl teplot [K] = 200 je mimo rozsah -160 až 160 !!"},
+        {InputSheet::TemperatureDifference, "35", "-4", ""}, // toward a warmer room
+        {InputSheet::Ti, "22", "-50", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SetUp();
+        const std::string before = Cell(2, c.column);
+        const int result = Run([&](CDialog& d) { Target(d, c.column, c.oldValue, c.newValue); });
+        SCOPED_TRACE(c.newValue);
+        if (!*c.message)
+        {
+            EXPECT_EQ(IDOK, result);
+            EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+            continue;
+        }
+        EXPECT_EQ(IDCANCEL, result);
+        ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size());
+        EXPECT_EQ(c.message, ScriptedAnswers::ShownBoxes()[0].text);
+        EXPECT_EQ("kalvenrod - upozornění", ScriptedAnswers::ShownBoxes()[0].caption);
+        EXPECT_EQ(before, Cell(2, c.column));
+        EXPECT_EQ(2600, m_model->Rooms[1].height);
+        EXPECT_EQ(22, m_model->Rooms[1].Ti);
+        EXPECT_DOUBLE_EQ(0.3, m_model->Walls.At(1, 1).U);
+        EXPECT_EQ(35, m_model->Walls.At(1, 1).temperatureDifference);
+    }
+}
+
 // A picture for a person to look at: build/tests/heatloss-input-dialogs/dialog-286.png.
 TEST_F(BulkChangeTest, Picture)
 {

@@ -84,19 +84,29 @@ TEST_F(OpeningDialogTest, JointFollowsTheSize)
 
 TEST_F(OpeningDialogTest, OkRefusals)
 {
+    // A number outside its range keeps the dialog open with a box that names the field and its
+    // range (the count is looked at before the kind); a missing kind has its own box.
     const struct
     {
         int field;
         const char* text;
         bool noKind;
         int focus;
-        bool message;
+        const char* message;
     } cases[] = {
-        {IDC_WIN_I, "0", false, IDC_WIN_I, false},
-        {IDC_WIN_COUNT, "0", true, IDC_WIN_COUNT, false}, // the count before the kind
-        {IDC_WIN_U, "0,0", false, IDC_WIN_U, false},
-        {IDC_WIN_WIDTH, "", false, IDC_WIN_WIDTH, false},
-        {IDC_WIN_COUNT, "2", true, 0, true},
+        {IDC_WIN_I, "0", false, IDC_WIN_I, "i otvoru [m2.s-1.Pa0.67] = 0 je mimo rozsah 0,001 až 100 !!"},
+        {IDC_WIN_COUNT, "0", true, IDC_WIN_COUNT, "Počet otvorů [-] = 0 je mimo rozsah 1 až 1000 !!"},
+        {IDC_WIN_U, "0,0", false, IDC_WIN_U, "U otvoru [W.m-2.K-1] = 0,0 je mimo rozsah 0,001 až 20 !!"},
+        {IDC_WIN_WIDTH, "", false, IDC_WIN_WIDTH, "Šířka otvoru [mm] =  je mimo rozsah 1 až 100000 !!"},
+        {IDC_WIN_WIDTH, "-1500", false, IDC_WIN_WIDTH, "Šířka otvoru [mm] = -1500 je mimo rozsah 1 až 100000 !!"},
+        {IDC_WIN_HEIGHT, "150000", false, IDC_WIN_HEIGHT,
+         "Výška otvoru [mm] = 150000 je mimo rozsah 1 až 100000 !!"},
+        {IDC_WIN_U, "-1,2", false, IDC_WIN_U, "U otvoru [W.m-2.K-1] = -1,2 je mimo rozsah 0,001 až 20 !!"},
+        {IDC_WIN_I, "1e999", false, IDC_WIN_I, "i otvoru [m2.s-1.Pa0.67] = 1e999 je mimo rozsah 0,001 až 100 !!"},
+        {IDC_WIN_JOINT, "5000000", false, IDC_WIN_JOINT,
+         "Délka spáry otvoru [mm] = 5000000 je mimo rozsah 1 až 1000000 !!"},
+        {IDC_WIN_COUNT, "1001", false, IDC_WIN_COUNT, "Počet otvorů [-] = 1001 je mimo rozsah 1 až 1000 !!"},
+        {IDC_WIN_COUNT, "2", true, 0, "Není správně vyplněno !"},
     };
     for (const auto& c : cases)
     {
@@ -105,12 +115,27 @@ TEST_F(OpeningDialogTest, OkRefusals)
             d.SetDlgItemText(c.field, c.text);
             if (c.noKind)
                 static_cast<CComboBox*>(d.GetDlgItem(IDC_WIN_KIND))->SetCurSel(-1);
-        })) << c.field;
+        })) << c.text;
         if (c.focus)
-            EXPECT_EQ(c.focus, m_focus) << c.field;
-        EXPECT_EQ(c.message ? 1u : 0u, ScriptedAnswers::ShownBoxes().size()) << c.field;
+            EXPECT_EQ(c.focus, m_focus) << c.text;
+        ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size()) << c.text;
+        EXPECT_EQ(c.message, ScriptedAnswers::ShownBoxes()[0].text);
+        EXPECT_EQ("kalvenrod - upozornění", ScriptedAnswers::ShownBoxes()[0].caption);
         EXPECT_EQ(1, Opening().count);
+        EXPECT_EQ(1500, Opening().length);
     }
+
+    // The ends of the ranges are taken.
+    ScriptedAnswers::ForgetShown();
+    EXPECT_EQ(IDOK, Edit([&](CDialog& d) {
+        d.SetDlgItemText(IDC_WIN_COUNT, "1000");
+        d.SetDlgItemText(IDC_WIN_I, "0,001");
+        d.SetDlgItemText(IDC_WIN_WIDTH, "100000");
+    }));
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(1000, Opening().count);
+    EXPECT_DOUBLE_EQ(0.001, Opening().i);
+    EXPECT_EQ(100000, Opening().length);
 }
 
 TEST_F(OpeningDialogTest, PickersChangeTheFieldsOnlyOnOk)

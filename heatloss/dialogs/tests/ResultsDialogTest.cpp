@@ -7,11 +7,13 @@
 #include "platform/core/FileOps.h"
 #include "platform/ui/CHeaderCtrl.h"
 #include "platform/ui/CListCtrl.h"
+#include "platform/ui/DialogShot.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -100,8 +102,8 @@ TEST_F(ResultsDialogTest, ListColumnsRoomsAndTotals)
         CListCtrl& list = d.List();
         const char* headings[] = {"Pořadí",        "Kód",           "Název",         "Ti [°C] ",    "Povrch [m2]",
                                   "Objem [m3]",    "Ztráta Prostup", "Ztráta Větrání", "Ztráta Celkem", "[W/m3]",
-                                  "[W/K]",         "Plocha [m2]",   "q [W/m2]",      "Tepl.podl.[°C]"};
-        const int widths[] = {44, 46, 60, 44, 0, 65, 79, 78, 81, 48, 42, 70, 57, 0};
+                                  "[W/(m3.K)]",    "Plocha [m2]",   "q [W/m2]",      "Tepl.podl.[°C]"};
+        const int widths[] = {44, 46, 60, 44, 0, 65, 79, 78, 81, 48, 64, 70, 57, 0};
         // The list has its header: a column of width 0 can be dragged open.
         CHeaderCtrl* header = list.GetHeaderCtrl();
         EXPECT_TRUE(header && header->GetItemCount() == 14);
@@ -190,6 +192,16 @@ TEST_F(ResultsDialogTest, ADesignInTheSheetIsOverwrittenOnlyOnYes)
         return 99;
     });
     EXPECT_EQ(Column("NázevM"), (std::vector<CString>{"objekt", "Pokoj", "Sklad"}));
+}
+
+// A picture for a person to look at: build/tests/heatloss-dialogs/dialog-138.png, the list with
+// its headings ("[W/(m3.K)]" whole in its column) and the rooms.
+TEST_F(ResultsDialogTest, Picture)
+{
+    const std::string folder = std::string(KALVENROD_BIN_DIR) + "/../tests/heatloss-dialogs";
+    QDir().mkpath(QString::fromStdString(folder));
+    CVysledky dialog;
+    EXPECT_TRUE(DialogShot::Render(dialog, folder + "/dialog-138.png"));
 }
 
 } // namespace

@@ -140,6 +140,55 @@ TEST_F(RoomDialogTest, OkChecksTheFieldsInOrder)
     EXPECT_EQ(2600, CRoom::DefaultHeight());
 }
 
+// A number no room has keeps the dialog open with a box that names the field, the text typed
+// and the range; the field gets the focus and the model keeps its values.
+TEST_F(RoomDialogTest, NumbersOutOfRangeAreRefusedWithAMessage)
+{
+    Room().length = 3000;
+    const struct
+    {
+        int field;
+        const char* text;
+        const char* message; // empty: taken
+    } cases[] = {
+        {IDC_ROOM_LENGTH, "-4000", "Délka místnosti [mm] = -4000 je mimo rozsah 1 až 500000 !!"},
+        {IDC_ROOM_LENGTH, "0", "Délka místnosti [mm] = 0 je mimo rozsah 1 až 500000 !!"},
+        {IDC_ROOM_WIDTH, "600000", "Šířka místnosti [mm] = 600000 je mimo rozsah 1 až 500000 !!"},
+        {IDC_ROOM_HEIGHT, "1e999", "Výška místnosti [mm] = 1e999 je mimo rozsah 1 až 100000 !!"},
+        {IDC_ROOM_TI, "-300", "Teplota Ti [°C] = -300 je mimo rozsah -50 až 100 !!"},
+        {IDC_ROOM_TI, "1e999", "Teplota Ti [°C] = 1e999 je mimo rozsah -50 až 100 !!"},
+        {IDC_ROOM_DOORS, "-1", "Počet dveří [-] = -1 je mimo rozsah 0 až 1000 !!"},
+        {IDC_ROOM_AIR, "1000000000", "Výměna vzduchu [m3/h] = 1000000000 je mimo rozsah 0 až 10000000 !!"},
+        {IDC_ROOM_TI, "0", ""},
+        {IDC_ROOM_DOORS, "0", ""},
+        {IDC_ROOM_AIR, "10000000", ""},
+        {IDC_ROOM_LENGTH, "500000", ""},
+    };
+    for (const auto& c : cases)
+    {
+        ScriptedAnswers::ForgetShown();
+        Room().length = 3000;
+        Room().airExchange = 0; // no multiple that a larger room would follow
+        const int result = Edit([&](CDialog& d) {
+            Fill(d, "1.02", "Kuchyň");
+            d.SetDlgItemText(c.field, c.text);
+        });
+        SCOPED_TRACE(c.text);
+        if (!*c.message)
+        {
+            EXPECT_EQ(IDOK, result);
+            EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+            continue;
+        }
+        EXPECT_EQ(IDCANCEL, result);
+        EXPECT_EQ(c.field, m_focus);
+        ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size());
+        EXPECT_EQ(c.message, ScriptedAnswers::ShownBoxes()[0].text);
+        EXPECT_EQ("kalvenrod - upozornění", ScriptedAnswers::ShownBoxes()[0].caption);
+        EXPECT_EQ(3000, Room().length);
+    }
+}
+
 TEST_F(RoomDialogTest, ATiChangeShiftsTheWallDifferences)
 {
     Room().Ti = 20;

@@ -163,6 +163,48 @@ TEST_F(WallDialogTest, RefusalsKeepTheDialogOpen)
     EXPECT_DOUBLE_EQ(0.45, Wall().U);
 }
 
+// A number no wall has keeps the dialog open with a box that names the field and its range.
+TEST_F(WallDialogTest, NumbersOutOfRangeAreRefusedWithAMessage)
+{
+    Wall().code = "SN ";
+    Wall().temperatureDifference = 5; // inner mode, neighbour at 15 °C
+    const struct
+    {
+        const char* name;
+        std::function<void(CDialog&)> type;
+        const char* message; // empty: taken
+    } cases[] = {
+        {"width", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_WIDTH, "-4000"); },
+         "Šířka stěny [mm] = -4000 je mimo rozsah 1 až 500000 !!"},
+        {"height", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_SECOND, "600000"); },
+         "Výška (délka) stěny [mm] = 600000 je mimo rozsah 1 až 500000 !!"},
+        {"U", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_U, "25"); },
+         "U stěny [W.m-2.K-1] = 25 je mimo rozsah 0,001 až 20 !!"},
+        {"U not finite", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_U, "1e999"); },
+         "U stěny [W.m-2.K-1] = 1e999 je mimo rozsah 0,001 až 20 !!"},
+        {"a neighbour at 500 °C", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_NEIGHBOUR, "500"); },
+         "Rozdíl teplot [K] = -480 je mimo rozsah -160 až 160 !!"},
+        {"a warmer neighbour", [](CDialog& d) { d.SetDlgItemText(IDC_WALL_NEIGHBOUR, "24"); }, ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ScriptedAnswers::ForgetShown();
+        const int result = Edit(c.type);
+        if (!*c.message)
+        {
+            EXPECT_EQ(IDOK, result);
+            EXPECT_EQ(-4, Wall().temperatureDifference);
+            continue;
+        }
+        EXPECT_EQ(IDCANCEL, result);
+        ASSERT_EQ(1u, ScriptedAnswers::ShownBoxes().size());
+        EXPECT_EQ(c.message, ScriptedAnswers::ShownBoxes()[0].text);
+        EXPECT_EQ(4000, Wall().length);
+        EXPECT_EQ(5, Wall().temperatureDifference);
+    }
+}
+
 // "Vyber U": the constructions of the wall's kind; OK on one puts its U into the U field, Cancel
 // leaves the field as it was.
 TEST_F(WallDialogTest, UFromTheConstructionsOfTheKind)

@@ -151,6 +151,39 @@ TEST(NumberText, ReadsTheLeadingNumberAsAtofDoes)
     EXPECT_EQ(NumberText::WithDecimalSeparator("1,234.5", ','), "1,234,5");
 }
 
+// Texts of numbers that are not finite, as other programs and the C run-time write them, and
+// numbers too large for a double: none reads as a number, whole or real; they read as a
+// number not given.
+TEST(NumberText, NonFiniteTextsAreNoNumbers)
+{
+    const struct
+    {
+        const char* text;
+        bool nonFinite;
+        double real; // ToDouble
+        int whole;   // ToInt
+    } cases[] = {
+        {"1e999", true, 0.0, 0},      {"-1e999", true, 0.0, 0},    {"1,5e400", true, 0.0, 0},
+        {"1.#INF00", true, 0.0, 0},   {"-1.#INF00", true, 0.0, 0}, {"1.#INF", true, 0.0, 0},
+        {"1,#INF", true, 0.0, 0},     {"-1.#IND00", true, 0.0, 0}, {"1.#QNAN0", true, 0.0, 0},
+        {"1.#SNAN", true, 0.0, 0},    {"inf", true, 0.0, 0},       {"-Infinity", true, 0.0, 0},
+        {"nan", true, 0.0, 0},        {" NaN ", true, 0.0, 0},     {"45#40", false, 45.0, 45},
+        {"1e3", false, 1000.0, 1000}, {"2,5e1", false, 25.0, 25},  {"1e10", false, 1e10, 2147483647},
+        {"-1e10", false, -1e10, -2147483647 - 1},                  {"1e-999", false, 0.0, 0},
+        {"nanometr", false, 0.0, 0},  {"12.7", false, 12.7, 12},   {"-12,7", false, -12.7, -12},
+        {"", false, 0.0, 0},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.nonFinite, NumberText::IsNonFinite(c.text)) << c.text;
+        EXPECT_DOUBLE_EQ(c.real, NumberText::ToDouble(c.text)) << c.text;
+        EXPECT_EQ(c.whole, NumberText::ToInt(c.text)) << c.text;
+        double parsed = -1.0;
+        if (c.nonFinite)
+            EXPECT_FALSE(NumberText::Parse(c.text, parsed)) << c.text;
+    }
+}
+
 TEST(UserLocale, PresetsAndOverride)
 {
     UserLocale::SetCurrent(UserLocale::Czech());
