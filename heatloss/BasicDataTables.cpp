@@ -17,9 +17,19 @@ int BuildingCharacteristicNumber(bool windyLandscape, BuildingPosition position,
     return table[windyLandscape ? 1 : 0][int(position)][kind == BuildingKind::Terraced ? 1 : 0];
 }
 
-bool IsWindyLandscape(const char* text)
+Landscape LandscapeOf(const char* text)
 {
-    return CString(text).CompareNoCase("Ano") == 0;
+    const CString landscape(text);
+    if (landscape.CompareNoCase(LandscapeText(true)) == 0)
+        return Landscape::Windy;
+    if (landscape.CompareNoCase(LandscapeText(false)) == 0)
+        return Landscape::Normal;
+    return Landscape::Unknown;
+}
+
+const char* LandscapeText(bool windy)
+{
+    return windy ? "ano" : "ne";
 }
 
 double HeatingUpSurcharge(HeatingOperation operation)

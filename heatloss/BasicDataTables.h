@@ -22,8 +22,17 @@ enum class BuildingPosition
 // normal landscape or in one with intensive winds.
 int BuildingCharacteristicNumber(bool windyLandscape, BuildingPosition position, BuildingKind kind);
 
-// True when the windy-landscape text says "Ano" in any case.
-bool IsWindyLandscape(const char* text);
+enum class Landscape
+{
+    Normal, // "ne"
+    Windy,  // "ano": with intensive winds
+    Unknown // any other text, such as the catalogue's "neuvedeno"
+};
+
+// The landscape that the windy-landscape text says, "ano" or "ne" in any case.
+Landscape LandscapeOf(const char* text);
+// The windy-landscape text of a landscape the user chose: "ano" or "ne".
+const char* LandscapeText(bool windy);
 
 enum class HeatingOperation
 {

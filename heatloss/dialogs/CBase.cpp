@@ -279,7 +279,11 @@ void CBase::OnChooseB()
     {
         CBase_B picker(this);
         if (picker.DoModal() == IDOK)
+        {
             SetDlgItemText(IDC_BASE_B, Number("%ld", Header().B));
+            // The landscape the user chose for a place the catalogue gives none.
+            SetDlgItemText(IDC_BASE_WINDY, Header().windyLandscape);
+        }
     }
     UpdateOkButton();
 }

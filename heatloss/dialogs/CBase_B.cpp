@@ -61,9 +61,10 @@ BOOL CBase_B::OnInitDialog()
 void CBase_B::OnKind(UINT id)
 {
     m_nKind = id == IDC_B_DETACHED ? 1 : 2;
-    const bool windy = IsWindyLandscape(ProjectModel::Instance().Header.windyLandscape);
-    EnableRow(*this, kNormal, !windy);
-    EnableRow(*this, kWindy, windy);
+    // A place whose landscape the catalogue does not give leaves the choice to the user.
+    const Landscape landscape = LandscapeOf(ProjectModel::Instance().Header.windyLandscape);
+    EnableRow(*this, kNormal, landscape != Landscape::Windy);
+    EnableRow(*this, kWindy, landscape != Landscape::Normal);
     ShowText(*this, IDS_HLD_CHOOSE_WIND);
     ShowControls(*this, {IDOK}, false);
 }
@@ -83,6 +84,8 @@ void CBase_B::OnPosition(UINT id)
     }
     ProjectHeader& header = ProjectModel::Instance().Header;
     header.B = BuildingCharacteristicNumber(windy, BuildingPosition(position), BuildingKind(m_nKind));
+    if (LandscapeOf(header.windyLandscape) == Landscape::Unknown)
+        header.windyLandscape = LandscapeText(windy);
     CString text;
     text.Format("%ld", long(header.B));
     SetDlgItemText(IDC_B_VALUE, text);

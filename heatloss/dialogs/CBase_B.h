@@ -1,6 +1,8 @@
 #pragma once
 // The building characteristic number B (dialog 135): from the building's kind and its
-// position in the landscape of the site; written into the project header at the click.
+// position in the landscape of the site; written into the project header at the click. A site
+// whose landscape the catalogue does not give offers both landscapes, and the one chosen is
+// written as the header's windy landscape ("ano" or "ne").
 
 #include "platform/ui/CDialog.h"
 

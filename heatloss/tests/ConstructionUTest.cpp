@@ -73,10 +73,17 @@ TEST(BasicDataTables, SurchargeTemperaturesAndLandscape)
         EXPECT_TRUE(IsDesignOutdoorTemperature(Te)) << Te;
     for (long Te : {-20L, 0L, 12L, -24L})
         EXPECT_FALSE(IsDesignOutdoorTemperature(Te)) << Te;
-    for (const char* windy : {"Ano", "ano", "ANO"})
-        EXPECT_TRUE(IsWindyLandscape(windy)) << windy;
-    for (const char* normal : {"", "ne", "neuvedeno", "Ano "})
-        EXPECT_FALSE(IsWindyLandscape(normal)) << normal;
+    const struct
+    {
+        const char* text;
+        Landscape landscape;
+    } landscapes[] = {{"Ano", Landscape::Windy},       {"ano", Landscape::Windy},     {"ANO", Landscape::Windy},
+                      {"ne", Landscape::Normal},       {"NE", Landscape::Normal},     {"neuvedeno", Landscape::Unknown},
+                      {"", Landscape::Unknown},        {"Ano ", Landscape::Unknown}};
+    for (const auto& c : landscapes)
+        EXPECT_EQ(c.landscape, LandscapeOf(c.text)) << c.text;
+    EXPECT_STREQ("ano", LandscapeText(true));
+    EXPECT_STREQ("ne", LandscapeText(false));
 }
 
 } // namespace

@@ -261,14 +261,26 @@ TEST_F(BasicDataTest, BPickerNeedsTheSiteAndFollowsTheLandscape)
     const int normal[] = {IDC_B_NORMAL_PROTECTED, IDC_B_NORMAL_UNPROTECTED, IDC_B_NORMAL_UNFAVOURABLE};
     const int windy[] = {IDC_B_WINDY_PROTECTED, IDC_B_WINDY_UNPROTECTED, IDC_B_WINDY_UNFAVOURABLE};
     const int expected[2][3][2] = {{{4, 3}, {8, 6}, {12, 9}}, {{8, 6}, {12, 9}, {16, 12}}};
-    for (const char* landscape : {"ano", "ANO", "ne", "neuvedeno"})
+    // A landscape the catalogue does not give ("neuvedeno") offers both rows; the row chosen is
+    // stored as the header's windy landscape and shown in the basic data.
+    const struct
+    {
+        const char* landscape;
+        bool normalOffered, windyOffered;
+        bool chooseWindy;
+        const char* stored;
+    } landscapes[] = {
+        {"ano", false, true, true, "ano"},         {"ANO", false, true, true, "ANO"},
+        {"ne", true, false, false, "ne"},          {"neuvedeno", true, true, true, "ano"},
+        {"neuvedeno", true, true, false, "ne"},
+    };
+    for (const auto& c : landscapes)
         for (int kind : {IDC_B_DETACHED, IDC_B_TERRACED})
             for (int position = 0; position < 3; ++position)
             {
-                SCOPED_TRACE(landscape);
+                SCOPED_TRACE(std::string(c.landscape) + (c.chooseWindy ? " windy" : " normal"));
                 FullHeader();
-                Header().windyLandscape = landscape;
-                const bool isWindy = CString(landscape).CompareNoCase("ano") == 0;
+                Header().windyLandscape = c.landscape;
                 ScriptedAnswers::OnDialog(IDD_BASE_B, [&](CDialog& b) {
                     EXPECT_EQ(Text(b, IDC_B_VALUE), "Vyberte druh budovy");
                     for (int id : normal)
@@ -278,22 +290,25 @@ TEST_F(BasicDataTest, BPickerNeedsTheSiteAndFollowsTheLandscape)
                     EXPECT_EQ(Text(b, IDC_B_VALUE), "Vyberte rychlost větrů");
                     for (int i = 0; i < 3; ++i)
                     {
-                        EXPECT_EQ(b.GetDlgItem(normal[i])->IsWindowEnabled(), !isWindy);
-                        EXPECT_EQ(b.GetDlgItem(windy[i])->IsWindowEnabled(), isWindy);
+                        EXPECT_EQ(b.GetDlgItem(normal[i])->IsWindowEnabled(), c.normalOffered);
+                        EXPECT_EQ(b.GetDlgItem(windy[i])->IsWindowEnabled(), c.windyOffered);
                     }
-                    Click(b, (isWindy ? windy : normal)[position]);
+                    Click(b, (c.chooseWindy ? windy : normal)[position]);
                     EXPECT_TRUE(Shown(b, IDOK));
                     Click(b, IDOK);
                     return IDCANCEL;
                 });
-                const int value = expected[isWindy][position][kind == IDC_B_TERRACED];
+                const int value = expected[c.chooseWindy][position][kind == IDC_B_TERRACED];
                 RunBase([&](CBase& d) {
                     Click(d, IDC_BASE_HEAT_LOSS);
                     Click(d, IDC_BASE_CHOOSE_B);
                     EXPECT_EQ(Text(d, IDC_BASE_B), CString(std::to_string(value).c_str()));
+                    EXPECT_EQ(Text(d, IDC_BASE_WINDY), CString(c.stored));
+                    Click(d, IDC_BASE_OK);
                     return IDCANCEL;
                 });
                 EXPECT_EQ(Header().B, value);
+                EXPECT_EQ(Header().windyLandscape, c.stored);
             }
 }
 
