@@ -7,7 +7,9 @@
 
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace
 {
@@ -25,29 +27,66 @@ const char* SectionOf(const CString& head)
     return nullptr;
 }
 
-CString Decoded(std::string bytes)
+// UTF-16 text after its byte-order mark, as UTF-8; nothing when it is not whole UTF-16.
+std::optional<std::string> FromUtf16(std::string_view bytes, bool bigEndian)
 {
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
-        bytes.erase(0, 3);
-    return CString(Utf8::IsValid(bytes) ? bytes : Utf8::FromCp1250(bytes));
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    auto unit = [&](std::size_t at)
+    {
+        const auto high = static_cast<unsigned char>(bytes[at + (bigEndian ? 0 : 1)]);
+        const auto low = static_cast<unsigned char>(bytes[at + (bigEndian ? 1 : 0)]);
+        return char32_t(high << 8 | low);
+    };
+    std::string text;
+    for (std::size_t at = 0; at < bytes.size(); at += 2)
+    {
+        char32_t c = unit(at);
+        if (c >= 0xDC00 && c <= 0xDFFF)
+            return std::nullopt;
+        if (c >= 0xD800 && c <= 0xDBFF)
+        {
+            at += 2;
+            const char32_t next = at < bytes.size() ? unit(at) : 0;
+            if (next < 0xDC00 || next > 0xDFFF)
+                return std::nullopt;
+            c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
+        }
+        text += Utf8::Encode(c);
+    }
+    return text;
 }
 
-// The file's lines, each longer line in parts of at most kLineChars characters.
+// The file's text: UTF-16 after its byte-order mark, else UTF-8 (its mark dropped), else
+// code page 1250. Nothing for UTF-16 that does not decode.
+std::optional<CString> Decoded(std::string_view bytes)
+{
+    if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0)
+    {
+        const std::optional<std::string> text = FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
+        return text ? std::optional<CString>(CString(*text)) : std::nullopt;
+    }
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
+        bytes.remove_prefix(3);
+    return CString(Utf8::IsValid(bytes) ? std::string(bytes) : Utf8::FromCp1250(bytes));
+}
+
+// The file's lines, each read whole; a line ends with CR LF, LF or CR alone.
 std::vector<CString> LinesOf(const CString& text)
 {
     std::vector<CString> lines;
-    std::istringstream in(text.str());
-    std::string line;
-    while (std::getline(in, line))
+    const std::string& all = text.str();
+    std::size_t start = 0;
+    while (start < all.size())
     {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        CString rest(line);
-        do
+        const std::size_t end = all.find_first_of("\r\n", start);
+        if (end == std::string::npos)
         {
-            lines.push_back(rest.Left(ProjectInfoFile::kLineChars));
-            rest = rest.Mid(ProjectInfoFile::kLineChars);
-        } while (!rest.IsEmpty());
+            lines.emplace_back(all.substr(start));
+            break;
+        }
+        lines.emplace_back(all.substr(start, end - start));
+        start = end + (all.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }
@@ -82,7 +121,10 @@ bool ProjectInfoFile::Open(const CString& path)
         return false;
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    m_lines = LinesOf(Decoded(bytes.str()));
+    const std::optional<CString> text = Decoded(bytes.str());
+    if (!text)
+        return false;
+    m_lines = LinesOf(*text);
     m_next = 0;
     m_line.Empty();
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 // The project-info file that a document-management host names on the command line
-// ("ORBELDOCINFO.INI:<path>"): section heads in brackets, key=value lines. Read as UTF-8, or
-// as code page 1250 when it is not valid UTF-8. Nothing is ever written to it.
+// ("ORBELDOCINFO.INI:<path>"): section heads in brackets, key=value lines, each read whole
+// (CR LF, LF or CR alone ends a line). Read as UTF-16 after its byte-order mark, else as UTF-8,
+// or as code page 1250 when it is not valid UTF-8. Nothing is ever written to it.
 
 #include "heatloss/ProjectFolders.h"
 #include "heatloss/ProjectInfo.h"
@@ -12,10 +13,7 @@
 class ProjectInfoFile
 {
 public:
-    // Characters of one line; a longer line is read in parts.
-    static constexpr int kLineChars = 398;
-
-    // Reads the whole file; false when it does not open.
+    // Reads the whole file; false when it does not open or is UTF-16 that does not decode.
     bool Open(const CString& path);
 
     // Reads the next meaningful line (blank lines and ";" comments skipped, white space

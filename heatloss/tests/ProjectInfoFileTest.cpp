@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -97,6 +98,76 @@ TEST_F(ProjectInfoFileTest, LinesWithoutEqualsAndLongValues)
     EXPECT_EQ(" Školka", info.building1.value_or("-")); // the later line wins
 }
 
+// A long note is one line: no piece of it is read as a line of its own, so it never sets the
+// order number, the archive number or a folder, whatever text it carries past 398 characters.
+TEST_F(ProjectInfoFileTest, ALongLineIsReadWholeAndItsValueCut)
+{
+    const std::string note = "Poznamka=" + std::string(390, 'p');
+    const struct
+    {
+        const char* name;
+        std::string tail; // what the note carries past the 398th character
+    } cases[] = {{"ZC", "ZC=Z-99"}, {"AC", "AC=A-99"}, {"Nazev1", "Nazev1=jiny"}, {"All", "All=/tmp/jinde"}};
+    for (const auto& c : cases)
+    {
+        const CString path = Write("[ZAKAZKA]\nZC=Z-1\nAC=A-1\n" + note + c.tail + "\n[SLOZKY]\nAll=/opt/edit\n");
+        const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(path);
+        EXPECT_EQ("Z-1", info.orderNumber.value_or("-")) << c.name;
+        EXPECT_EQ("A-1", info.archiveNumber.value_or("-")) << c.name;
+        EXPECT_FALSE(info.investor1.has_value()) << c.name;
+        EXPECT_EQ(std::string(49, 'p'), info.note.value_or("-").str()) << c.name;
+        EXPECT_EQ("/opt/edit", ProjectInfoFile::ReadProjectFolders(path).pathEdit.value_or("-")) << c.name;
+    }
+}
+
+// The same file in the encodings and line ends that hosts write.
+TEST_F(ProjectInfoFileTest, EncodingsAndLineEnds)
+{
+    const std::u16string text = u"[ZAKAZKA]\r\nZC=Z-7\r\nPoznamka=Příliš žluťoučký kůň 𝄞\r\n[PROJEKT]\r\nNazev1=Škola\r\n";
+    auto utf16 = [&](bool bigEndian)
+    {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (char16_t unit : text)
+        {
+            const char high = char(unit >> 8), low = char(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    const std::string utf8 = "[ZAKAZKA]\nZC=Z-7\nPoznamka=Příliš žluťoučký kůň 𝄞\n[PROJEKT]\nNazev1=Škola\n";
+    std::string crOnly = utf8;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"UTF-16 LE", utf16(false)},
+                 {"UTF-16 BE", utf16(true)},
+                 {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8},
+                 {"CR alone ends a line", crOnly},
+                 {"mixed line ends", "[ZAKAZKA]\rZC=Z-7\r\nPoznamka=Příliš žluťoučký kůň 𝄞\n[PROJEKT]\n\rNazev1=Škola"}};
+    for (const auto& c : cases)
+    {
+        const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(Write(c.bytes));
+        EXPECT_TRUE(info.message.IsEmpty()) << c.name;
+        EXPECT_EQ("Z-7", info.orderNumber.value_or("-")) << c.name;
+        EXPECT_EQ("Příliš žluťoučký kůň 𝄞", info.note.value_or("-")) << c.name;
+        EXPECT_EQ("Škola", info.building1.value_or("-")) << c.name;
+    }
+
+    // UTF-16 that does not decode is unreadable: the file's message, nothing taken from it.
+    using namespace std::string_literals;
+    const std::string broken[] = {utf16(false) + "x", "\xFF\xFE\x00\xDC"s, "\xFE\xFF\xD8\x00\x00\x41"s};
+    for (const std::string& bytes : broken)
+    {
+        const CString path = Write(bytes);
+        const ProjectInfo info = ProjectInfoFile::ReadProjectInfo(path);
+        EXPECT_EQ(UINT(IDS_HL_FILE_PROBLEM), info.message.id);
+        EXPECT_FALSE(info.orderNumber.has_value());
+        EXPECT_EQ(UINT(IDS_HL_FILE_PROBLEM), ProjectInfoFile::ReadProjectFolders(path).message.id);
+    }
+}
+
 TEST_F(ProjectInfoFileTest, Code1250File)
 {
     // "Nazev1=Škola" in code page 1250: Š is 0x8A.
@@ -132,9 +203,7 @@ TEST_F(ProjectInfoFileTest, ReadInfoLine)
     EXPECT_EQ(" hodnota", value);
     EXPECT_EQ(0, file.LookupInfoKey("kl", value));
     EXPECT_EQ(0, file.ReadInfoLine());
-    EXPECT_EQ(ProjectInfoFile::kLineChars, file.Line().GetLength());
-    EXPECT_EQ(0, file.ReadInfoLine());
-    EXPECT_EQ("aa", file.Line());
+    EXPECT_EQ(400, file.Line().GetLength()); // a long line is read whole
     EXPECT_EQ(1, file.ReadInfoLine());
     EXPECT_TRUE(file.Line().IsEmpty());
 }
