@@ -12,6 +12,10 @@ CString HeatingMediumFields::Text(Field field) const
 
 void HeatingMediumFields::Leave(Field field, const CString& text)
 {
+    // A field left as it shows (a read-only one always is) keeps its value: its one-decimal
+    // text must not round the value typed before.
+    if (!Editable(field) || text == Text(field))
+        return;
     const double value = ReadNumber(text);
     switch (field)
     {

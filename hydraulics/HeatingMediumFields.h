@@ -26,7 +26,8 @@ public:
 
     // The text a field shows, "%.1f".
     CString Text(Field field) const;
-    // Takes the text typed into a field (either decimal separator; not a number reads 0).
+    // Takes the text typed into a field (either decimal separator; not a number reads 0). A
+    // field that is not editable, or whose text is the one it shows, changes nothing.
     void Leave(Field field, const CString& text);
     // OK is offered only while inlet > outlet > room.
     bool OkEnabled() const;

@@ -13,8 +13,9 @@ LossSplit::Field LossSplit::Open(const CString& roomName, const CString& totalTe
                                  double uncovered)
 {
     m_roomName = roomName;
+    // The total shows as it was handed in; it is rewritten only when the user changes it.
     m_dTotal = ReadNumber(totalText);
-    Write(Total, m_dTotal);
+    m_texts[Total] = totalText;
     m_dFloor = std::isfinite(floor) ? floor : 0.0;
     m_dWall = std::isfinite(wall) ? wall : 0.0;
     m_dUncovered = std::isfinite(uncovered) ? uncovered : 0.0;
@@ -57,11 +58,17 @@ void LossSplit::SetHeating(bool on, double& part, double other)
 bool LossSplit::Leave(Field field, const CString& text)
 {
     const double value = ReadNumber(text);
+    // A value refused as it stands changes nothing: its field keeps the text typed.
+    auto refuse = [&]
+    {
+        m_texts[field] = text;
+        return false;
+    };
     switch (field)
     {
     case Total:
         if (value < 0.0)
-            return false;
+            return refuse();
         m_dTotal = value;
         Write(Total, m_dTotal);
         if (m_bFloor)
@@ -78,7 +85,7 @@ bool LossSplit::Leave(Field field, const CString& text)
     case UncoveredW:
     {
         if (value > m_dTotal || (field == FloorW && !m_bFloor) || (field == WallW && !m_bWall))
-            return false;
+            return refuse();
         if (field == FloorW)
         {
             m_dFloor = value;
@@ -114,7 +121,7 @@ bool LossSplit::Leave(Field field, const CString& text)
     case UncoveredPercent:
     {
         if ((field == FloorPercent && !m_bFloor) || (field == WallPercent && !m_bWall))
-            return false;
+            return refuse();
         if (field == FloorPercent)
         {
             m_dFloorPercent = value;
@@ -133,14 +140,24 @@ bool LossSplit::Leave(Field field, const CString& text)
         }
         else
         {
-            m_dUncoveredPercent = value;
+            // Taken only when the per cents it leads to keep their limit.
+            double floor = m_dFloorPercent;
+            double wall = m_dWallPercent;
             if (m_bFloor)
-                m_dFloorPercent = 100.0 - m_dUncoveredPercent - m_dWallPercent;
+                floor = 100.0 - value - wall;
             else if (m_bWall)
-                m_dWallPercent = 100.0 - m_dUncoveredPercent - m_dFloorPercent;
+                wall = 100.0 - value - floor;
+            if (!PercentsWithinLimit(floor, wall, value))
+                return refuse();
+            m_dUncoveredPercent = value;
+            m_dFloorPercent = floor;
+            m_dWallPercent = wall;
+            WritePercents();
+            PartsFromPercents();
+            return true;
         }
         WritePercents();
-        if (!PercentsWithinLimit())
+        if (!PercentsWithinLimit(m_dFloorPercent, m_dWallPercent, m_dUncoveredPercent))
             return false;
         PartsFromPercents();
         return true;
@@ -213,9 +230,9 @@ bool LossSplit::PartsWithinLimit() const
     return m_dFloor >= -tolerance && m_dWall >= -tolerance && m_dUncovered >= -tolerance;
 }
 
-bool LossSplit::PercentsWithinLimit() const
+bool LossSplit::PercentsWithinLimit(double floor, double wall, double uncovered)
 {
-    for (double percent : {m_dFloorPercent, m_dWallPercent, m_dUncoveredPercent})
+    for (double percent : {floor, wall, uncovered})
         if (percent < -tolerance || percent > 100.0 + tolerance)
             return false;
     return true;

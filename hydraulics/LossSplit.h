@@ -31,7 +31,9 @@ public:
     void SetFloorHeating(bool on);
     void SetWallHeating(bool on);
     // Takes the typed text of a field. False when the value is refused or breaks a limit:
-    // the caller selects the field's whole text.
+    // the caller selects the field's whole text. A value refused as it stands changes nothing
+    // and its field keeps the typed text; one whose parts break a limit has already been
+    // taken and written.
     bool Leave(Field field, const CString& text);
     // True when the dialog may close; otherwise the field that takes the focus.
     bool Ok(Field& focus) const;
@@ -58,7 +60,7 @@ private:
     void PercentsFromParts();
     void PartsFromPercents();
     bool PartsWithinLimit() const;
-    bool PercentsWithinLimit() const;
+    static bool PercentsWithinLimit(double floor, double wall, double uncovered);
 
     CString m_roomName;
     std::array<CString, FieldCount> m_texts;

@@ -75,8 +75,7 @@ void CDeleniZtratKeKryti::OnLeave(UINT id)
         return;
     const bool taken = Leave(field, typed);
     for (int f = 0; f < FieldCount; ++f)
-        if (f != field || taken)
-            SetDlgItemText(fieldIds[f], Text(Field(f)));
+        SetDlgItemText(fieldIds[f], Text(Field(f)));
     if (!taken)
         SelectField(*this, fieldIds[field]);
 }

@@ -49,6 +49,8 @@ void CTopneMedium::OnModeLimits()
 
 void CTopneMedium::Leave(Field field)
 {
+    if (!Editable(field))
+        return; // tabbing through a read-only field changes nothing
     HeatingMediumFields::Leave(field, FieldText(*this, fieldIds[field]));
     if (field == Room)
         SetDlgItemText(fieldIds[Room], Text(Room));

@@ -207,5 +207,44 @@ TEST_P(InLocale, HeatingMediumFieldsKeepOkForOrderedTemperaturesOnly)
     EXPECT_FALSE(fields.OkEnabled());
 }
 
+// Only an edited field feeds back into the values: a read-only field left (with its text or
+// any other) and an editable one left as it shows keep what the user typed before.
+TEST_P(InLocale, OnlyAnEditedFieldFeedsBack)
+{
+    const char separator = GetParam();
+    auto typed = [separator](const char* text) { return Typed(text, separator); };
+    const struct
+    {
+        int mode;
+        bool roomLocked;
+        HeatingMediumFields::Field field;
+        bool shownText; // leave it with the text it shows, else with "99"
+    } cases[] = {
+        {0, false, HeatingMediumFields::Mean, true},       {0, false, HeatingMediumFields::Difference, true},
+        {0, false, HeatingMediumFields::Mean, false},      {0, false, HeatingMediumFields::Difference, false},
+        {1, false, HeatingMediumFields::Inlet, true},      {1, false, HeatingMediumFields::Outlet, false},
+        {0, true, HeatingMediumFields::Room, false},       {0, false, HeatingMediumFields::Inlet, true},
+        {0, false, HeatingMediumFields::Outlet, true},     {1, false, HeatingMediumFields::Mean, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(int(c.field));
+        HeatingMediumFields fields;
+        fields.m_dRoom = 20;
+        fields.Leave(HeatingMediumFields::Inlet, typed("80.36"));
+        fields.Leave(HeatingMediumFields::Outlet, typed("65"));
+        EXPECT_EQ(typed("72.7"), fields.Text(HeatingMediumFields::Mean));
+        EXPECT_EQ(typed("15.4"), fields.Text(HeatingMediumFields::Difference));
+        fields.m_nEntryMode = c.mode;
+        fields.m_bRoomLocked = c.roomLocked;
+        fields.Leave(c.field, c.shownText ? fields.Text(c.field) : CString("99"));
+        EXPECT_NEAR(80.36, fields.m_dInlet, 1e-12);
+        EXPECT_NEAR(65.0, fields.m_dOutlet, 1e-12);
+        EXPECT_NEAR(15.36, fields.m_dDeltaT, 1e-12);
+        EXPECT_NEAR(72.68, fields.m_dMean, 1e-12);
+        EXPECT_NEAR(20.0, fields.m_dRoom, 1e-12);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(PointAndComma, InLocale, ::testing::Values('.', ','));
 } // namespace

@@ -126,5 +126,68 @@ TEST_P(LossSplitTest, OkRefusesPartsThatDoNotAddUp)
     ExpectParts(0, 1200, 300);
 }
 
+// An uncovered per cent is taken only when the per cents it leads to keep their limit
+// (−0.5 to 100.5 %); a refused one changes nothing and its field keeps the text typed.
+TEST_P(LossSplitTest, AnUncoveredPerCentIsTestedBeforeItIsTaken)
+{
+    const struct
+    {
+        bool floor, wall;
+        const char* typed;
+        bool taken;
+        double floorW, wallW, uncoveredW; // afterwards
+    } cases[] = {
+        {true, false, "120", false, 1000, 0, 0},  {true, false, "-1", false, 1000, 0, 0},
+        {true, false, "100.4", true, -4, 0, 1004}, {true, false, "30", true, 700, 0, 300},
+        {true, true, "50", true, 500, 0, 500},     {true, true, "101", false, 1000, 0, 0},
+        {false, false, "100.6", false, 0, 0, 1000}, {false, true, "25", true, 0, 750, 250},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        LossSplit split;
+        split.Open("1.01", Typed("1000.0"), 0, 0, 1000);
+        if (c.floor)
+            split.SetFloorHeating(true);
+        if (c.wall)
+            split.SetWallHeating(true);
+        const double floor = split.m_dFloor, wall = split.m_dWall, uncovered = split.m_dUncovered;
+        const CString floorPercent = split.Text(LossSplit::FloorPercent);
+        EXPECT_EQ(c.taken, split.Leave(LossSplit::UncoveredPercent, Typed(c.typed)));
+        if (c.taken)
+        {
+            EXPECT_NEAR(c.floorW, split.m_dFloor, 1e-9);
+            EXPECT_NEAR(c.wallW, split.m_dWall, 1e-9);
+            EXPECT_NEAR(c.uncoveredW, split.m_dUncovered, 1e-9);
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(floor, split.m_dFloor);
+        EXPECT_DOUBLE_EQ(wall, split.m_dWall);
+        EXPECT_DOUBLE_EQ(uncovered, split.m_dUncovered);
+        EXPECT_EQ(floorPercent, split.Text(LossSplit::FloorPercent)) << "never -20.000 %";
+        EXPECT_EQ(Typed(c.typed), split.Text(LossSplit::UncoveredPercent));
+    }
+}
+
+// The fields show the texts the dialog gives them: the total as it was handed in until the user
+// changes it; a value refused as it stands as it was typed; one taken in its format.
+TEST_P(LossSplitTest, FieldsKeepTheirTexts)
+{
+    m_split.Open("1.01", Typed("1234.56"), 0, 0, 1234.56);
+    EXPECT_EQ(Typed("1234.56"), m_split.Text(LossSplit::Total));
+    EXPECT_DOUBLE_EQ(1234.56, m_split.m_dTotal);
+    EXPECT_EQ(Typed("1234.6"), m_split.Text(LossSplit::UncoveredW));
+
+    EXPECT_FALSE(m_split.Leave(LossSplit::Total, Typed("-5")));
+    EXPECT_EQ(Typed("-5"), m_split.Text(LossSplit::Total));
+    EXPECT_DOUBLE_EQ(1234.56, m_split.m_dTotal);
+    EXPECT_TRUE(m_split.Leave(LossSplit::Total, Typed("1500")));
+    EXPECT_EQ(Typed("1500.0"), m_split.Text(LossSplit::Total));
+
+    EXPECT_FALSE(m_split.Leave(LossSplit::UncoveredW, Typed("2000"))); // above the total
+    EXPECT_EQ(Typed("2000"), m_split.Text(LossSplit::UncoveredW));
+    EXPECT_DOUBLE_EQ(1500, m_split.m_dUncovered);
+}
+
 INSTANTIATE_TEST_SUITE_P(PointAndComma, LossSplitTest, ::testing::Values('.', ','));
 } // namespace

@@ -291,6 +291,59 @@ TEST_F(HydraulicsDialogsTest, FactorDialogOpenedWithoutChoiceKeepsTheFactor)
     EXPECT_DOUBLE_EQ(dialog.m_dFactor, 0.93);
 }
 
+// Tabbing through the read-only mean and difference changes none of the temperatures typed.
+TEST_F(HydraulicsDialogsTest, HeatingMediumReadOnlyFieldsNeverFeedBack)
+{
+    CTopneMedium medium;
+    medium.m_dInlet = 90, medium.m_dOutlet = 70, medium.m_dMean = 80, medium.m_dDeltaT = 20;
+    CString mean, difference;
+    ScriptedAnswers::OnDialog(IDD_TOPNE_MEDIUM, [&](CDialog& d) {
+        Leave(d, IDC_INLET, "80.36", IDC_OUTLET);
+        Leave(d, IDC_OUTLET, "65", IDC_MEAN);
+        for (int field : {IDC_DIFFERENCE, IDC_MEAN, IDC_INLET, IDC_OUTLET, IDC_ROOM_TEMPERATURE, IDC_DIFFERENCE})
+            d.GetDlgItem(field)->SetFocus();
+        d.GetDlgItemText(IDC_MEAN, mean);
+        d.GetDlgItemText(IDC_DIFFERENCE, difference);
+        UiTest::Click(d.GetDlgItem(IDOK));
+        return IDCANCEL;
+    });
+    ASSERT_EQ(IDOK, medium.DoModal());
+    EXPECT_EQ("72.7", mean);
+    EXPECT_EQ("15.4", difference);
+    EXPECT_NEAR(80.36, medium.m_dInlet, 1e-12);
+    EXPECT_NEAR(65.0, medium.m_dOutlet, 1e-12);
+    EXPECT_NEAR(15.36, medium.m_dDeltaT, 1e-12);
+    EXPECT_NEAR(72.68, medium.m_dMean, 1e-12);
+}
+
+// The loss split: the total as handed in; an uncovered per cent of 120 refused before anything
+// changes, its field selected with the text typed; OK then closes with the parts as they were.
+TEST_F(HydraulicsDialogsTest, LossSplitRefusesAnUncoveredPerCentBeforeStoringIt)
+{
+    CDeleniZtratKeKryti split;
+    split.m_strRoomName = "Obývací pokoj";
+    split.m_strTotal = "1000";
+    split.m_dInitialFloor = 1000;
+    CString total, floorPercent, uncoveredPercent;
+    int focus = 0;
+    ScriptedAnswers::OnDialog(IDD_DELENI_ZTRAT, [&](CDialog& d) {
+        d.GetDlgItemText(IDC_SPLIT_TOTAL, total);
+        Leave(d, IDC_SPLIT_UNCOVERED_PERCENT, "120", IDC_SPLIT_FLOOR_W);
+        focus = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : 0;
+        d.GetDlgItemText(IDC_SPLIT_FLOOR_PERCENT, floorPercent);
+        d.GetDlgItemText(IDC_SPLIT_UNCOVERED_PERCENT, uncoveredPercent);
+        UiTest::Click(d.GetDlgItem(IDC_LOSS_SPLIT_OK));
+        return IDCANCEL;
+    });
+    ASSERT_EQ(IDOK, split.DoModal());
+    EXPECT_EQ("1000", total); // not rewritten as "1000.0"
+    EXPECT_EQ(IDC_SPLIT_UNCOVERED_PERCENT, focus);
+    EXPECT_EQ("100.000", floorPercent);
+    EXPECT_EQ("120", uncoveredPercent);
+    EXPECT_EQ(1000.0, split.m_dFloor);
+    EXPECT_EQ(0.0, split.m_dUncovered);
+}
+
 // Pictures for a person to look at: build/tests/hydraulics-dialogs/dialog-<id>.png.
 TEST_F(HydraulicsDialogsTest, Pictures)
 {
