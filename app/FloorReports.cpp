@@ -164,7 +164,8 @@ void CMekrView::PrintFloorResults(CDC* pDC, const CRect& area, int top)
     DrawTextAt(pDC, centre(8), top - 7, ReportText(IDS_LENGTH), TA_CENTER);
     DrawHeadLines(pDC, centre(7), top, {ReportText(IDS_HEAD_CIRCUIT), m}, 52);
     DrawHeadLines(pDC, centre(8), top, {ReportText(IDS_HEAD_SUPPLY), m}, 52);
-    DrawHeadLines(pDC, centre(9), top, {ReportText(IDS_FOREIGN_LENGTH), m}, 52);
+    // Under the common caption "Délka" the column says only whose: "cizí" fits its two units.
+    DrawHeadLines(pDC, centre(9), top, {AfterFirstBlank(ReportText(IDS_FOREIGN_LENGTH)), m}, 52);
     DrawHeadLines(pDC, centre(10), top,
                   {ReportText(IDS_HEAD_MASS), ReportText(IDS_HEAD_FLOW), CString("[kg/hod]")});
     DrawHeadLines(pDC, centre(11), top,

@@ -107,8 +107,10 @@ void CMekrView::PrintHeatLossResults(CDC* pDC, const CRect& area, int top)
     const int edges[] = {L, L + 2 * u, L + 5 * u, L + 9 * u, L + 11 * u, L + 14 * u,
                          L + 17 * u, L + 21 * u, L + 25 * u, L + 29 * u, L + width};
     auto centre = [&](int column) { return (edges[column - 1] + edges[column]) / 2; };
-    DrawFrame(pDC, L, top, area.right, top - 3 * m_nNormalRow);
-    const int headBottom = top - 2 * m_nBoldRow;
+    // The heading is three normal rows and at least two bold rows high; the body starts below
+    // its frame, so that no heading line crosses the first room's texts.
+    const int headBottom = top - TableHeadHeight();
+    DrawFrame(pDC, L, top, area.right, headBottom);
     for (int column = 1; column <= 10; ++column)
     {
         const int cellTop = column >= 7 && column <= 9 ? top - m_nNormalRow : top;
@@ -254,7 +256,7 @@ void CMekrView::PrintHeatLossInput(CDC* pDC, const CRect& area, int top)
                 DrawTextAt(pDC, x8, y, ReportText(IDS_WALL), TA_CENTER);
                 DrawTextAt(pDC, x13, y, ReportNumber(long(w.length)), TA_CENTER);
                 DrawTextAt(pDC, x21, y, ReportNumber(long(w.height)), TA_CENTER);
-                DrawTextAt(pDC, x245, y, ReportNumber("%8.1lf", w.U), TA_CENTER);
+                DrawTextAt(pDC, x245, y, ReportNumber("%.3f", w.U), TA_CENTER);
                 DrawTextAt(pDC, x275, y, ReportNumber(long(w.temperatureDifference)), TA_CENTER);
             }
             else
@@ -266,7 +268,7 @@ void CMekrView::PrintHeatLossInput(CDC* pDC, const CRect& area, int top)
                 DrawTextAt(pDC, x8, y, count, TA_CENTER);
                 DrawTextAt(pDC, x13, y, ReportNumber(long(o.length)), TA_CENTER);
                 DrawTextAt(pDC, x21, y, ReportNumber(long(o.height)), TA_CENTER);
-                DrawTextAt(pDC, x245, y, ReportNumber("%8.1lf", o.U), TA_CENTER);
+                DrawTextAt(pDC, x245, y, ReportNumber("%.3f", o.U), TA_CENTER);
                 DrawTextAt(pDC, x275, y, ReportNumber("%8.1f", o.i), TA_CENTER);
                 DrawTextAt(pDC, x305, y, ReportNumber(long(o.jointLength)), TA_CENTER);
             }

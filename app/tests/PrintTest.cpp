@@ -4,13 +4,18 @@
 #include "ReportPdf.h"
 
 #include "app/CMekrView.h"
+#include "app/CMekrDoc.h"
 #include "app/CSplashWnd.h"
+#include "app/MekrIds.h"
 #include "app/PrintIds.h"
 #include "app/ReportAvailability.h"
 #include "common/AppSettings.h"
 #include "heatloss/InputSheet.h"
 #include "heatloss/ProjectModel.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
+#include "platform/ui/CComboBox.h"
 #include "platform/dao/Workbook.h"
+#include "platform/core/NumberText.h"
 #include "platform/dao/WorkbookFile.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/PrintJob.h"
@@ -190,6 +195,88 @@ TEST_F(PrintTest, SmallHouseReportsShowTheProjectClimateTotalsAndRooms)
                     "Otvor", "Pokoj 1", "Stěna", "1 x otvor", "3 x otvor", "Pokoj 5", "Strana 1 z 1"});
     EXPECT_EQ(Count(input, "x otvor"), 5u);
     EXPECT_EQ(m_view->m_nPageCount, 1);
+}
+
+// Report 1 prints U with three decimals, as the wall dialog shows it, so that a checker working
+// from the printed input gets the transmission loss the program computed.
+TEST_F(PrintTest, InputReportPrintsUWithThreeDecimals)
+{
+    std::vector<Cells> rows = House(2);
+    rows[1][4].second = "0,242";  // the first wall's U
+    rows[2][4].second = "1,565";  // the first window's U
+    rows[4][4].second = "0,3";
+    WriteProject(rows);
+    const std::string pdf = FolderPath("vstup-u.pdf");
+    const std::string input = Squeezed(Text(Print(1, "vstup-u.pdf")));
+    const std::string separator(1, NumberText::FormatSeparator());
+    InOrder(input, {"Pokoj 1", "Stěna 5000 2600 0" + separator + "242 35", "1 x otvor 1200 1500 1" + separator +
+                                                                                "565 1" + separator + "4 5400",
+                    "Pokoj 2", "Stěna 5000 2600 0" + separator + "300 35"});
+    EXPECT_EQ(input.find(" 0" + separator + "2 35"), std::string::npos);
+    Picture(pdf, 1, "report-1");
+}
+
+// Report 0: the heading's frame (three normal rows) ends above the first room row, whose texts
+// start below it; no heading line crosses a room's texts.
+TEST_F(PrintTest, ResultsBodyStartsBelowTheHeadingFrame)
+{
+    WriteProject(House(3));
+    const std::string pdf = Print(0, "vysledky-hlavicka.pdf");
+    const double pointMm = 25.4 / 72.0;
+    const double headingTop = TopOf(pdf, "Poř.");
+    const double roomTop = TopOf(pdf, "Pokoj");
+    ASSERT_GT(headingTop, 0.0);
+    ASSERT_GT(roomTop, headingTop);
+    // The heading's first line stands 1 mm below its top; a room's text (Hn - 40) / 2 below its
+    // row's top, which is the frame's bottom at three normal rows or more.
+    const int Hn = m_view->m_nNormalRow;
+    const double frameToRoomTextMm = (3 * Hn + (Hn - 40) / 2 - 10) / 10.0;
+    EXPECT_GE((roomTop - headingTop) * pointMm, frameToRoomTextMm - 0.3) << Hn << " " << m_view->m_nBoldRow;
+    Picture(pdf, 1, "report-0");
+}
+
+// A town of the climate catalogue gives no landscape: the B picker offers both, the user takes
+// the windy one, and the reports' climate block prints it with its B.
+TEST_F(PrintTest, TheLandscapeChosenForATownIsPrinted)
+{
+    QFile::copy(KALVENROD_BIN_DIR "/MekrData.xls", QString::fromStdString(FolderPath("data") + "/MekrData.xls"));
+    WriteProject(House(1));
+    ProjectHeader& header = ProjectModel::Instance().Header;
+    header.windyLandscape.Empty();
+    header.temperatureRegion.Empty();
+    header.buildingTypeText = "Obytná budova";
+    bool bothOffered = false;
+    ScriptedAnswers::OnDialog(IDD_BASE, [&](CDialog& base) {
+        UiTest::Click(base.GetDlgItem(IDC_BASE_HEAT_LOSS));
+        ScriptedAnswers::OnDialog(IDD_BASE_TE, [](CDialog& te) {
+            static_cast<CComboBox*>(te.GetDlgItem(IDC_TE_PLACES))->SetCurSel(0); // Benešov, "neuvedeno"
+            te.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TE_PLACES, CBN_CLOSEUP), 0);
+            UiTest::Click(te.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(base.GetDlgItem(IDC_BASE_CHOOSE_TE));
+        ScriptedAnswers::OnDialog(IDD_BASE_B, [&](CDialog& b) {
+            UiTest::Click(b.GetDlgItem(IDC_B_DETACHED));
+            bothOffered = b.GetDlgItem(IDC_B_NORMAL_UNPROTECTED)->IsWindowEnabled() &&
+                          b.GetDlgItem(IDC_B_WINDY_UNPROTECTED)->IsWindowEnabled();
+            UiTest::Click(b.GetDlgItem(IDC_B_WINDY_UNPROTECTED));
+            UiTest::Click(b.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        UiTest::Click(base.GetDlgItem(IDC_BASE_CHOOSE_B));
+        UiTest::Click(base.GetDlgItem(IDC_BASE_OK));
+        return IDCANCEL;
+    });
+    Command(ID_BASIC_DATA);
+    EXPECT_TRUE(bothOffered);
+    EXPECT_EQ("ano", header.windyLandscape);
+    EXPECT_EQ(12, header.B);
+    const std::string results = Squeezed(Text(Print(0, "vetry.pdf")));
+    InOrder(results, {"Venkovní teplota Te [°C]: -15", "Char.číslo budovy B [Pa^0.67]: 12", "Teplotní oblast: Benešov",
+                      "Intenzita větrů: ano"});
+    // The basic data changed the project; this one is not saved.
+    AppSettings::Get().Modified.fill(0);
+    m_frame->GetActiveDocument()->SetModifiedFlag(FALSE);
 }
 
 TEST_F(PrintTest, ARoomWithoutFloorAreaShowsNoSpecificLoss)
