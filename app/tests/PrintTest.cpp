@@ -236,14 +236,35 @@ TEST_F(PrintTest, ResultsBodyStartsBelowTheHeadingFrame)
 }
 
 // A town of the climate catalogue gives no landscape: the B picker offers both, the user takes
-// the windy one, and the reports' climate block prints it with its B.
-TEST_F(PrintTest, TheLandscapeChosenForATownIsPrinted)
+// the windy one; saved, the project opens again with it, and the reports' climate block prints
+// it with its B.
+TEST_F(PrintTest, TheLandscapeChosenForATownIsSavedAndPrinted)
 {
     QFile::copy(KALVENROD_BIN_DIR "/MekrData.xls", QString::fromStdString(FolderPath("data") + "/MekrData.xls"));
-    WriteProject(House(1));
+    // The project as the program makes it, with a room in its input sheet.
+    workbook::Workbook book = workbook::ReadWorkbook(std::string(KALVENROD_BIN_DIR) + "/MekrOrig.xls");
+    for (int i = 0; i < book.SheetCount(); ++i)
+        if (book.Sheet(i).Name() == "SeznamV")
+        {
+            int row = 2;
+            for (const Cells& cells : House(1))
+            {
+                for (const auto& [column, text] : cells)
+                    book.Sheet(i).SetText(row, column, text);
+                ++row;
+            }
+        }
+    const std::string project = FolderPath("data") + "/Vetry.XLS";
+    workbook::WriteWorkbook(book, project);
+    ScriptedAnswers::AnswerCommonDialog(IDOK, project.c_str());
+    Command(ID_FILE_OPEN);
+    ASSERT_EQ(AppSettings::Get().CurrentProjectPath(), CString(project));
+
     ProjectHeader& header = ProjectModel::Instance().Header;
-    header.windyLandscape.Empty();
-    header.temperatureRegion.Empty();
+    header.orderNumber = "Z-17";
+    header.altitude = "300";
+    header.p2 = 0.1;
+    header.buildingType = 1;
     header.buildingTypeText = "Obytná budova";
     bool bothOffered = false;
     ScriptedAnswers::OnDialog(IDD_BASE, [&](CDialog& base) {
@@ -271,10 +292,21 @@ TEST_F(PrintTest, TheLandscapeChosenForATownIsPrinted)
     EXPECT_TRUE(bothOffered);
     EXPECT_EQ("ano", header.windyLandscape);
     EXPECT_EQ(12, header.B);
+
+    Command(ID_FILE_SAVE);
+    Command(ID_FILE_NEW);
+    EXPECT_TRUE(header.windyLandscape.IsEmpty());
+    ScriptedAnswers::AnswerCommonDialog(IDOK, project.c_str());
+    Command(ID_FILE_OPEN);
+    EXPECT_EQ("ano", header.windyLandscape);
+    EXPECT_EQ(12, header.B);
+    EXPECT_EQ("Benešov", header.temperatureRegion);
+    ReportAvailability::Instance().Refresh();
     const std::string results = Squeezed(Text(Print(0, "vetry.pdf")));
     InOrder(results, {"Venkovní teplota Te [°C]: -15", "Char.číslo budovy B [Pa^0.67]: 12", "Teplotní oblast: Benešov",
                       "Intenzita větrů: ano"});
-    // The basic data changed the project; this one is not saved.
+    EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+    // The calculation marks the project changed; it is not saved again.
     AppSettings::Get().Modified.fill(0);
     m_frame->GetActiveDocument()->SetModifiedFlag(FALSE);
 }
