@@ -2,6 +2,7 @@
 
 #include "app/CNastaveniSobrelem.h"
 #include "app/CSplashWnd.h"
+#include "app/CMekrDoc.h"
 #include "app/MekrIds.h"
 #include "app/ReportAvailability.h"
 #include "heatloss/dialogs/CVysledky.h"
@@ -178,6 +179,14 @@ void CMainFrame::ShowHint(UINT nID)
 void CMainFrame::OnSettings()
 {
     RunSettings(-1);
+    PostPendingBasicData();
+}
+
+void CMainFrame::PostPendingBasicData()
+{
+    auto* doc = dynamic_cast<CMekrDoc*>(GetActiveDocument());
+    if (doc && doc->TakePendingBasicData())
+        PostMessage(WM_COMMAND, ID_BASIC_DATA);
 }
 
 void CMainFrame::RunSettings(int startPage)
@@ -302,6 +311,7 @@ void CMainFrame::OnChooseCad()
     settings.ProCAD = button.m_kodCAD;
     settings.CadIcon = button.m_ikona;
     settings.CadModule = button.m_knihovna;
+    settings.WriteCadChoice();
 }
 
 void CMainFrame::OnUpdateHeatLoss(CCmdUI* pCmdUI)

@@ -34,6 +34,9 @@ public:
     // Runs the settings sheet on the given page (-1: the owner page when the organisation is
     // missing, else the first).
     void RunSettings(int startPage = -1);
+    // The basic data of the run's first project, when it waits for them (after the settings
+    // sheet that start-up shows without the owner data).
+    void PostPendingBasicData();
     // Checks the heat-loss input of the project model and computes every room's loss with the
     // settings' check switches and rounding, showing the calculation's messages: 1 when every
     // room was computed, 0 when a check stopped it.

@@ -46,21 +46,7 @@ CMekrApp::CMekrApp() : CWinApp("kalvenrod"), m_settings(AppSettings::Get()) {}
 
 BOOL CMekrApp::InitInstance()
 {
-    m_settings.SetStartValues(GetSysColor(COLOR_INACTIVEBORDER));
-    // The floor tables tell of arguments outside their range until a design run clears it.
-    m_settings.RangeMessages = 1;
-    // Numbers in the program's texts take the user's decimal separator.
-    NumberText::SetFormatSeparator(UserLocale::Current().decimalSeparator);
-
-    SetRegistryKey("Kolp");
-    LoadStdProfileSettings(4);
-    SelectLanguageResources();
-    m_settings.LoadCaptions();
-
-    m_settings.ReadInstallDir();
-    m_settings.ReadSettings();
-    m_settings.ReadPaths();
-
+    ReadStartSettings();
     CMojeCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     ApplyCommandLine(cmdInfo);
@@ -75,10 +61,31 @@ BOOL CMekrApp::InitInstance()
     const bool ownerMissing = m_settings.UserFirm.IsEmpty() || m_settings.UserBase.IsEmpty();
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
-    // Without the owner data the settings sheet follows once the main window is up.
+    // Without the owner data the settings sheet follows once the main window is up, and a new
+    // project's basic data after it; otherwise the basic data at once.
     if (ownerMissing && m_pMainWnd)
         m_pMainWnd->PostMessage(WM_COMMAND, ID_SETTINGS);
+    else if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        frame->PostPendingBasicData();
     return TRUE;
+}
+
+void CMekrApp::ReadStartSettings()
+{
+    m_settings.SetStartValues(GetSysColor(COLOR_INACTIVEBORDER));
+    // The floor tables tell of arguments outside their range until a design run clears it.
+    m_settings.RangeMessages = 1;
+    // Numbers in the program's texts take the user's decimal separator.
+    NumberText::SetFormatSeparator(UserLocale::Current().decimalSeparator);
+
+    SetRegistryKey("Kolp");
+    LoadStdProfileSettings(4);
+    SelectLanguageResources();
+    m_settings.LoadCaptions();
+
+    m_settings.ReadInstallDir();
+    m_settings.ReadSettings();
+    m_settings.ReadPaths();
 }
 
 // The path keeps its letters: file names differ by case here.

@@ -35,6 +35,9 @@ public:
     // after loading without a message: TRUE when it holds all three.
     BOOL DetectProjectContent();
 
+    // The start of every run: start values, the profile with its settings and folders, the
+    // language; nothing is written.
+    void ReadStartSettings();
     // Reads the language packs and selects the language of the stored code; TRUE when a pack is used.
     BOOL SelectLanguageResources();
     // The icon and the bridge module of the stored CAD code, from a CAD button made for the purpose.

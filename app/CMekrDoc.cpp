@@ -2,6 +2,7 @@
 
 #include "app/CMekrApp.h"
 #include "app/DocumentIds.h"
+#include "app/MekrIds.h"
 #include "common/AppSettings.h"
 #include "common/CommonIds.h"
 #include "common/CommonRoutines.h"
@@ -13,6 +14,7 @@
 #include "hydraulics/ProjectVersion.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/Profile.h"
 #include "platform/frame/CRecentFileList.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
@@ -82,8 +84,8 @@ BOOL CMekrDoc::OnNewDocument()
     if (!CDocument::OnNewDocument())
         return FALSE;
     CString target;
-    if (NewFromTemplate(target))
-        LoadProject(target, false);
+    if (NewFromTemplate(target) && LoadProject(target, false))
+        PostBasicData();
     return TRUE;
 }
 
@@ -145,8 +147,27 @@ void CMekrDoc::OnFileNew()
     if (!SaveIfModified())
         return;
     CString target;
-    if (NewFromTemplate(target))
-        LoadProject(target, false);
+    if (NewFromTemplate(target) && LoadProject(target, false))
+        PostBasicData();
+}
+
+// A new project goes on with its basic data once the command that made it has ended. The first
+// project of a run is made before the main window shows: the program posts the command when it
+// is up.
+void CMekrDoc::PostBasicData()
+{
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->IsWindowVisible())
+        main->PostMessage(WM_COMMAND, ID_BASIC_DATA);
+    else
+        m_bBasicDataPending = TRUE;
+}
+
+BOOL CMekrDoc::TakePendingBasicData()
+{
+    const BOOL pending = m_bBasicDataPending;
+    m_bBasicDataPending = FALSE;
+    return pending;
 }
 
 void CMekrDoc::OnFileOpen()
@@ -155,7 +176,7 @@ void CMekrDoc::OnFileOpen()
         return;
     CFileDialog dialog(TRUE, Text(IDS_PROJECT_EXTENSION), nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        ProjectFilter());
-    const CString folder = ProjectFiles::FolderOf(AppSettings::Get().CurrentProjectPath());
+    const CString folder = DialogFolder();
     dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return;
@@ -207,7 +228,12 @@ BOOL CMekrDoc::NewFromTemplate(CString& target)
     }
     CString folder = ProjectFiles::FolderOf(settings.CurrentProjectPath());
     if (settings.CurrentProjectPath().IsEmpty() || !FileOps::IsDirectory(folder))
-        folder = settings.PathData;
+        folder = ProjectFiles::WorkingFolder();
+    if (folder.IsEmpty())
+    {
+        ShowError(IDS_FILE_PROBLEM, CString(Profile::DataFolder()));
+        return FALSE;
+    }
     target = JoinPath(folder, Text(IDS_NEW_PROJECT_NAME) + ".XLS");
     return ProjectFiles::MakeCopy(templatePath, target);
 }
@@ -249,7 +275,7 @@ BOOL CMekrDoc::LoadProject(const CString& docPath, bool userFile)
     }
     AppSettings& settings = AppSettings::Get();
     CData data;
-    if (OpenWorkbookTable(data, workingCopy, Text(IDS_SHEET_HEADER), "") != 0)
+    if (!OpenHeader(data, docPath, workingCopy))
     {
         EndWaitCursor();
         DropWorkingCopy(workingCopy, settings.CurrentProjectPath(), docPath);
@@ -258,6 +284,7 @@ BOOL CMekrDoc::LoadProject(const CString& docPath, bool userFile)
     ResetProject();
     ProjectHeaderSheet(ProjectModel::Instance().Header, settings, m_radiators, m_strProgVer).Read(data);
     ProjectProgramVersion() = m_strProgVer; // the circuit rows read the output differences by it
+    const CString unknownColumns = ProjectHeaderSheet::UnknownColumns(data);
     data.CloseTable();
     data.Close();
     // A file the user opened is the user's, even one this run made as a working copy.
@@ -265,11 +292,50 @@ BOOL CMekrDoc::LoadProject(const CString& docPath, bool userFile)
         ProjectFiles::Forget(docPath);
     UseProject(docPath, workingCopy);
     EndWaitCursor();
+    WarnOfUnknownFormat(docPath, unknownColumns);
     if (m_strProgVer == "1.0")
         UpgradeProject();
     if (CMekrApp* app = dynamic_cast<CMekrApp*>(AfxGetApp()))
         app->DetectProjectContent();
     return TRUE;
+}
+
+// The header sheet of the working copy, opened quietly: a failure is told with the project file
+// the user chose, never with the working copy the program made of it.
+BOOL CMekrDoc::OpenHeader(CData& data, const CString& docPath, const CString& workingCopy)
+{
+    data.m_bShowErrors = 0;
+    if (!data.Open(workingCopy, "Excel 8.0", 0, 0))
+    {
+        ShowError(IDS_FILE_PROBLEM, docPath, MB_ICONSTOP);
+        return FALSE;
+    }
+    const CString sheet = Text(IDS_SHEET_HEADER);
+    if (!data.OpenTable(sheet, "", 0))
+    {
+        data.Close();
+        ShowError(IDS_TABLE_PROBLEM, sheet, MB_ICONSTOP);
+        return FALSE;
+    }
+    data.m_bShowErrors = 1;
+    return TRUE;
+}
+
+// One warning for a project that a program of another format may have saved: an unknown
+// version mark, header columns no part of this program knows.
+void CMekrDoc::WarnOfUnknownFormat(const CString& docPath, const CString& unknownColumns) const
+{
+    CString text;
+    if (!m_strProgVer.IsEmpty() && m_strProgVer != "1.0" && m_strProgVer != "1.1")
+        text.Format(Text(IDS_UNKNOWN_VERSION), docPath.GetString(), m_strProgVer.GetString());
+    if (!unknownColumns.IsEmpty())
+    {
+        CString columns;
+        columns.Format(Text(IDS_UNKNOWN_COLUMNS), docPath.GetString(), unknownColumns.GetString());
+        text += (text.IsEmpty() ? "" : "\n\n") + columns;
+    }
+    if (!text.IsEmpty())
+        MessageBox(nullptr, text, AppSettings::Get().WarningCaption(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMekrDoc::UseProject(const CString& docPath, const CString& workingCopy)
@@ -353,6 +419,15 @@ void CMekrDoc::UpgradeProject()
     ProjectProgramVersion() = m_strProgVer;
 }
 
+// Where the file dialogs start: the folder of a saved project, else the user's projects folder.
+CString CMekrDoc::DialogFolder() const
+{
+    if (!m_strDocPath.IsEmpty() && !IsNeverSaved())
+        return ProjectFiles::FolderOf(m_strDocPath);
+    const CString projects = ProjectFiles::ProjectsFolder();
+    return projects.IsEmpty() ? ProjectFiles::FolderOf(AppSettings::Get().CurrentProjectPath()) : projects;
+}
+
 BOOL CMekrDoc::IsNeverSaved() const
 {
     return FileNameOf(m_strDocPath).CompareNoCase(Text(IDS_NEW_PROJECT_NAME) + ".XLS") == 0;
@@ -375,7 +450,7 @@ BOOL CMekrDoc::SaveAs()
         IsNeverSaved() ? ProposedFileName(ProjectModel::Instance().Header.investor1) + ".kzn" : m_strDocPath;
     CFileDialog dialog(FALSE, Text(IDS_PROJECT_EXTENSION), proposal, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        ProjectFilter());
-    const CString folder = ProjectFiles::FolderOf(AppSettings::Get().CurrentProjectPath());
+    const CString folder = DialogFolder();
     dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return FALSE;

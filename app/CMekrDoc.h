@@ -7,6 +7,7 @@
 #include "platform/frame/CDocument.h"
 
 class CCmdUI;
+class CData;
 
 class CMekrDoc : public CDocument
 {
@@ -19,6 +20,7 @@ public:
     // The version mark of the project format read from the header ("1.1" current).
     CString m_strProgVer;
     RadiatorCatalogueChoice m_radiators;
+    BOOL m_bBasicDataPending = FALSE;
 
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
@@ -30,6 +32,9 @@ public:
     // The question before a modified project is dropped: Yes saves, No drops the changes;
     // FALSE for Cancel or a save that did not happen.
     BOOL SaveIfModified();
+    // TRUE once when the first project of the run waits for its basic data (the main window was
+    // not up to take the command).
+    BOOL TakePendingBasicData();
     // The Save As proposal for a job name: characters a file name cannot hold become '_'.
     static CString ProposedFileName(const CString& jobName);
 
@@ -43,6 +48,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void PostBasicData();
     BOOL NewFromTemplate(CString& target);
     BOOL MakeWorkingCopy(const CString& docPath, CString& workingCopy);
     void ResetProject();
@@ -52,6 +58,9 @@ private:
     BOOL Save();
     BOOL SaveAs();
     BOOL IsNeverSaved() const;
+    CString DialogFolder() const;
     BOOL WriteHeader(const CString& workbook);
+    BOOL OpenHeader(CData& data, const CString& docPath, const CString& workingCopy);
+    void WarnOfUnknownFormat(const CString& docPath, const CString& unknownColumns) const;
     void UseProject(const CString& docPath, const CString& workingCopy);
 };

@@ -13,6 +13,7 @@
 #include "platform/frame/CWinApp.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/CBitmap.h"
+#include "platform/gdi/PrintJob.h"
 #include "platform/ui/CCmdUI.h"
 
 #include <algorithm>
@@ -125,6 +126,7 @@ void CMekrView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 void CMekrView::OnFilePageSetup()
 {
     CPageSetupDlg dialog(this);
+    dialog.m_nLargestVertical = LargestVerticalMargins();
     dialog.m_nLeft = m_nLeftMargin;
     dialog.m_nTop = m_nTopMargin;
     dialog.m_nRight = m_nRightMargin;
@@ -202,13 +204,14 @@ PageGeometry CMekrView::GeometryOf(CDC* pDC) const
     PageGeometry geometry;
     geometry.pageHeight = std::abs(page.Height());
     geometry.topMargin = m_nTopMargin;
-    geometry.bottomMargin = m_nBottomMargin;
+    // The page line sits under the body: a lower bottom margin leaves the line its room.
+    geometry.bottomMargin = std::max(m_nBottomMargin, (PageLineHeight() + 9) / 10);
     geometry.boldRowHeight = m_nBoldRow;
     geometry.normalRowHeight = m_nNormalRow;
     geometry.headingRows = m_nHeadingRows;
     geometry.firstPageRows = m_nFirstPageRows;
-    geometry.firstPageDrawn = FirstPageDrawnHeight();
-    geometry.followingPageDrawn = FollowingPageDrawnHeight();
+    geometry.firstPageDrawn = FirstPageDrawnHeight(m_nSestava, m_bVcetneHodnoty);
+    geometry.followingPageDrawn = FollowingPageDrawnHeight(m_nSestava);
     return geometry;
 }
 
@@ -218,6 +221,31 @@ void CMekrView::MeasureRows(CDC* pDC)
     CreateReportFont(m_normalFont, 40, FW_NORMAL);
     m_nBoldRow = LetterHeight(pDC, m_boldFont) + 20;
     m_nNormalRow = LetterHeight(pDC, m_normalFont) + 10;
+}
+
+int CMekrView::PageLineHeight() const
+{
+    return m_nNormalRow - 10;
+}
+
+int CMekrView::LargestVerticalMargins()
+{
+    int largest = 0;
+    Gdi::MeasureOnPrinterPage([&](CDC* dc) {
+        dc->SetMapMode(MM_LOMETRIC);
+        MeasureRows(dc);
+        CRect sheet(0, 0, dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES));
+        dc->DPtoLP(&sheet);
+        int need = 0;
+        for (int report = 0; report <= 10; ++report)
+            need = std::max({need, FirstPageDrawnHeight(report, 0), FirstPageDrawnHeight(report, 1),
+                             FollowingPageDrawnHeight(report)});
+        need += m_nNormalRow + PageLineHeight();
+        largest = std::max(0, (std::abs(sheet.Height()) - need) / 10);
+    });
+    m_boldFont.DeleteObject();
+    m_normalFont.DeleteObject();
+    return largest;
 }
 
 void CMekrView::HideStartPicture()
@@ -332,7 +360,7 @@ void CMekrView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
         else if (m_nSestava == 8 && m_snapshot)
             PrintWallInput(pDC, area, top);
     }
-    DrawPageLine(pDC, area);
+    DrawPageLine(pDC, area, pInfo->m_rectDraw.bottom);
 }
 
 void CMekrView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
@@ -355,9 +383,9 @@ int CMekrView::TableHeadHeight() const
     return std::max(2 * m_nBoldRow, 3 * m_nNormalRow);
 }
 
-int CMekrView::FirstPageDrawnHeight() const
+int CMekrView::FirstPageDrawnHeight(int report, int includeValues) const
 {
-    switch (m_nSestava)
+    switch (report)
     {
     case HeatLossResultsReport:
         return LogoAndTitles + 11 * m_nBoldRow + FirstPageGap + TableHeadHeight();
@@ -367,7 +395,7 @@ int CMekrView::FirstPageDrawnHeight() const
         return LogoAndTitles + 4 * m_nBoldRow + FirstPageGap + TableHeadHeight();
     case 4:
     case 9:
-        return LogoAndTitles + (m_bVcetneHodnoty ? 5 : 4) * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
+        return LogoAndTitles + (includeValues ? 5 : 4) * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
     case 2:
         return LogoAndTitles + 4 * m_nBoldRow + FirstPageGap + 2 * m_nBoldRow;
     case 3:
@@ -382,9 +410,9 @@ int CMekrView::FirstPageDrawnHeight() const
     }
 }
 
-int CMekrView::FollowingPageDrawnHeight() const
+int CMekrView::FollowingPageDrawnHeight(int report) const
 {
-    switch (m_nSestava)
+    switch (report)
     {
     case HeatLossResultsReport:
     case SizingReport:
@@ -484,12 +512,12 @@ void CMekrView::DrawProjectBox(CDC* pDC, const CRect& area, int top, int boxRows
     pDC->SelectObject(previous);
 }
 
-void CMekrView::DrawPageLine(CDC* pDC, const CRect& area)
+void CMekrView::DrawPageLine(CDC* pDC, const CRect& area, int sheetBottom)
 {
     CString line;
     line.Format(ReportText(IDS_PAGE_LINE), m_nCurrentPage, m_nPageCount);
     CFont* previous = pDC->SelectObject(&m_normalFont);
     pDC->SetTextAlign(TA_RIGHT | TA_BOTTOM);
-    pDC->TextOut(area.right, area.bottom - pDC->GetTextExtent(line).cy, line);
+    pDC->TextOut(area.right, std::max(area.bottom - pDC->GetTextExtent(line).cy, sheetBottom), line);
     pDC->SelectObject(previous);
 }

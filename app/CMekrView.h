@@ -30,6 +30,10 @@ public:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
+    // The largest sum of the top and bottom margins (mm) that leaves every report's page of the
+    // application printer room for its frame, one row and the page line.
+    int LargestVerticalMargins();
+
     // The choice of the report choice dialog.
     int m_bVcetneHodnoty = 0;
     int m_nSestava = -1;
@@ -75,11 +79,14 @@ private:
     // The frame of every page: logo, headings, on page 1 the project box. Top moves below it.
     void DrawPageFrame(CDC* pDC, const CRect& area, int& top);
     void DrawProjectBox(CDC* pDC, const CRect& area, int top, int boxRows);
-    void DrawPageLine(CDC* pDC, const CRect& area);
-    // What the frame and the table head take above the body on page 1 and on later pages.
+    // The page line under the body, never below the sheet's bottom edge.
+    void DrawPageLine(CDC* pDC, const CRect& area, int sheetBottom);
+    int PageLineHeight() const;
+    // What the frame and the table head of a report take above the body on page 1 and on
+    // later pages.
     int TableHeadHeight() const;
-    int FirstPageDrawnHeight() const;
-    int FollowingPageDrawnHeight() const;
+    int FirstPageDrawnHeight(int report, int includeValues) const;
+    int FollowingPageDrawnHeight(int report) const;
     // Heat-loss reports (HeatLossReports.cpp).
     void SetUpHeatLossResults();
     void SetUpHeatLossInput();

@@ -2,6 +2,7 @@
 
 #include "app/BrowseFolder.h"
 #include "app/MekrIds.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "platform/ui/CDataExchange.h"
 
 IMPLEMENT_DYNCREATE(CNastaveniCestSouborum, CPropertyPage)
@@ -24,6 +25,14 @@ void CNastaveniCestSouborum::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_PATH_WORK, m_strWork);
     DDX_Text(pDX, IDC_PATH_DUMP, m_strDump);
     DDX_Text(pDX, IDC_PATH_EDIT, m_strEdit);
+}
+
+// The sheet's OK and Storno act for the page: its own pair stays hidden.
+BOOL CNastaveniCestSouborum::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    ShowControls(*this, {IDOK, IDCANCEL}, false);
+    return TRUE;
 }
 
 // What the user typed into the other edits is kept: it is taken over before the edits are

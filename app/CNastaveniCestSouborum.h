@@ -19,6 +19,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
     afx_msg void OnBrowseList();
     afx_msg void OnBrowseData();
     afx_msg void OnBrowseWork();

@@ -7,6 +7,7 @@
 #include "common/AppSettings.h"
 #include "common/CommonIds.h"
 #include "common/CommonRoutines.h"
+#include "controls/dialogs/DialogSupport.h"
 #include "platform/core/MessageBox.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/ui/CPropertySheet.h"
@@ -62,6 +63,8 @@ BOOL CNastaveniSobrelem::OnInitDialog()
         b.button.LoadBitmaps(b.bitmap);
         b.button.AutoLoad(b.id, this);
     }
+    // The sheet's OK and Storno act for the page: its own pair stays hidden.
+    ShowControls(*this, {IDOK, IDCANCEL}, false);
     return TRUE;
 }
 

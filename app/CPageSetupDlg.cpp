@@ -70,6 +70,15 @@ void CPageSetupDlg::OnOK()
             return;
         }
     }
+    if (MarginOf(m_strTop) + MarginOf(m_strBottom) > m_nLargestVertical)
+    {
+        CString format;
+        format.LoadString(IDS_MARGINS_TOO_HIGH);
+        CString message;
+        message.Format(format, m_nLargestVertical);
+        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     EndDialog(IDOK);
 }
 

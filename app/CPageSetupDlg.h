@@ -1,5 +1,6 @@
 #pragma once
-// The margins of the printed pages: four whole millimetres, 0 to 100 each.
+// The margins of the printed pages: four whole millimetres, 0 to 100 each, top and bottom
+// together leaving the page room for a report's frame and one row.
 
 #include "platform/ui/CDialog.h"
 
@@ -18,6 +19,8 @@ public:
     int m_nLeft = 0;
     int m_nBottom = 0;
     int m_nTop = 0;
+    // The largest sum of the top and bottom margins the page allows.
+    int m_nLargestVertical = 1000;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

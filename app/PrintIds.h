@@ -155,6 +155,7 @@
 // Our own: the problems of a print run, shown once after it.
 #define IDS_PRINT_PROBLEMS 62180
 #define IDS_MARGIN_TOO_LARGE 62181
+#define IDS_MARGINS_TOO_HIGH 63128
 #define IDS_LOGO_NOT_DRAWN 62182
 #define IDS_SIZING_ROWS_NOT_READ 62183
 #define IDS_VOLUME_UNKNOWN 62184

@@ -11,6 +11,7 @@
 #include "hydraulics/COtopneTeleso.h"
 #include "platform/core/NumberText.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,32 @@ std::vector<std::pair<UINT, CString*>> LongTexts(ProjectHeader& h)
             {IDS_COL_NOTE, &h.note}};
 }
 } // namespace
+
+CString ProjectHeaderSheet::UnknownColumns(CData& data)
+{
+    std::vector<CString> known = {ColumnName(IDS_COL_PROG_VER), ColumnName(IDS_COL_ALTITUDE),
+                                  ColumnName(IDS_COL_TEMPERATURE_REGION), ColumnName(IDS_COL_WIND),
+                                  ColumnName(IDS_COL_BUILDING_NUMBER), ColumnName(IDS_COL_ALLOWANCE),
+                                  ColumnName(IDS_COL_OUTDOOR_TEMPERATURE), ColumnName(IDS_COL_BUILDING_TYPE),
+                                  ColumnName(IDS_COL_TEMPERATURE_DROP), ColumnName(IDS_COL_PRICE_LIST),
+                                  ColumnName(IDS_COL_CONDITION), ColumnName(IDS_COL_LENGTH_CHOICE),
+                                  ColumnName(IDS_COL_WIDTH_CHOICE), ColumnName(IDS_COL_HEIGHT_CHOICE),
+                                  ColumnName(IDS_COL_MIN_SPACING), ColumnName(IDS_COL_MAX_PRESSURE),
+                                  ColumnName(IDS_COL_MAX_CIRCUIT), ColumnName(IDS_COL_BASE_SIGMA),
+                                  // written by the floor and wall heating design
+                                  "dThetaVDes", "SIGMA_STENOVKY"};
+    ProjectHeader header;
+    for (const auto& [column, field] : LongTexts(header))
+        known.push_back(ColumnName(column));
+    CString unknown;
+    for (int i = 0; i < data.m_aColNames.GetSize(); ++i)
+    {
+        const CString& name = data.m_aColNames[i];
+        if (std::find(known.begin(), known.end(), name) == known.end())
+            unknown += (unknown.IsEmpty() ? "" : ", ") + name;
+    }
+    return unknown;
+}
 
 ProjectHeaderSheet::ProjectHeaderSheet(ProjectHeader& header, AppSettings& settings,
                                        RadiatorCatalogueChoice& radiators, CString& version)

@@ -33,6 +33,10 @@ public:
     // could not be written.
     int Write(CData& data);
 
+    // The columns of the sheet open in data that no part of the program reads or writes,
+    // parted by ", "; empty when there are none.
+    static CString UnknownColumns(CData& data);
+
     // The altitude text without trailing "0" characters after a decimal separator, then
     // without a trailing separator ("200" stays, "200,50" gives "200,5", "200.0" gives "200").
     static CString WithoutTrailingZeros(const CString& number);

@@ -11,8 +11,10 @@ class CWnd;
 CString WorkingFolderOf(const CString& path);
 
 // Copies the working copy into folder and makes the copy the project's working copy; the open
-// document's project file becomes the working copy's name with ".kzn" in that folder. False
-// (after the message) when the copy failed or the user's file there could not be moved aside.
+// document's project file becomes the working copy's name with ".kzn" in that folder. Another
+// project of that name there is asked about: replaced at the next save, or the project takes the
+// first free name beside it. False (after the message) when the copy failed, the user's file
+// there could not be moved aside or the user went back.
 // Nothing happens when the folder is the working copy's own; without a working copy yet there
 // is nothing to copy and the folder is taken as it stands.
 bool MoveWorkingCopy(CString folder, CWnd* owner);

@@ -32,6 +32,7 @@ function(kalvenrod_add_fuzz_test name)
   endforeach()
   list(REMOVE_DUPLICATES headers)
   add_custom_command(OUTPUT ${program}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KALVENROD_TEST_DIR}
     COMMAND ${KALVENROD_CLANGXX} -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer
             -fsanitize=fuzzer,address -I${CMAKE_SOURCE_DIR} ${cflags} ${F_SOURCES} -o ${program} ${ldflags}
     DEPENDS ${F_SOURCES} ${headers} ${F_LIBS}

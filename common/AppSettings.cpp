@@ -149,13 +149,14 @@ void AppSettings::ReadPaths()
             *folder = InstallDir;
     if (PathDump.IsEmpty())
         PathDump = TemporaryFolder();
+    // A new project's working copy lies in the user's data folder, never beside the program.
     if (PathBase.IsEmpty())
-        PathBase = JoinPath(PathData, LoadText(IDS_NEW_PROJECT_NAME) + ".kzn");
+        PathBase = JoinPath(CString(Profile::DataFolder()), LoadText(IDS_NEW_PROJECT_NAME) + ".kzn");
 }
 
 void AppSettings::WriteSettings() const
 {
-    WriteInt("ProCAD", ProCAD);
+    WriteCadChoice();
     WriteInt("ProKonstrukci", ProKonstrukci);
     WriteInt("KontrolaPloch", KontrolaPloch);
     WriteInt("PrivodVTezeMi", PrivodVTezeMi);
@@ -182,6 +183,11 @@ void AppSettings::WriteSettings() const
     WriteText("UserName", UserName);
     WriteNumber("MinimSigmaSten", MinimSigmaSten);
     WriteNumber("MinimSigmaPodl", MinimSigmaPodl);
+}
+
+void AppSettings::WriteCadChoice() const
+{
+    WriteInt("ProCAD", ProCAD);
 }
 
 void AppSettings::WriteWallMargins() const

@@ -102,6 +102,8 @@ public:
     void ReadSettings();
     void ReadPaths();
     void WriteSettings() const;
+    // The CAD choice alone, written when it is chosen.
+    void WriteCadChoice() const;
     // The five wall heating margins alone, written when the wall design is confirmed.
     void WriteWallMargins() const;
 

@@ -5,6 +5,7 @@
 #include "common/OpenWorkbookTable.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/Profile.h"
 
 #include <filesystem>
 #include <set>
@@ -43,6 +44,14 @@ CString Text(UINT id)
     CString text;
     text.LoadString(id);
     return text;
+}
+
+// The folder, made with its parents when missing; empty when it cannot be made.
+CString MadeFolder(const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error) ? CString(folder) : CString();
 }
 } // namespace
 
@@ -89,6 +98,19 @@ CString ProjectFiles::FolderOf(const CString& path)
 {
     const int separator = SeparatorBeforeName(path);
     return separator < 0 ? CString() : path.Left(separator);
+}
+
+CString ProjectFiles::ProjectsFolder()
+{
+    const std::string documents = Profile::DocumentsFolder();
+    if (documents.empty())
+        return CString();
+    return MadeFolder(documents + "/" + Text(IDS_PROJECTS_FOLDER).str());
+}
+
+CString ProjectFiles::WorkingFolder()
+{
+    return MadeFolder(Profile::DataFolder());
 }
 
 void ProjectFiles::RememberMade(const CString& path)

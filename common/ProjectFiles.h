@@ -22,6 +22,13 @@ public:
     // The folder of a path, without the trailing separator ("" when the path has none).
     static CString FolderOf(const CString& path);
 
+    // The folder the user's projects go to: "Projekty" in the user's documents, made when
+    // missing. Empty when it cannot be made.
+    static CString ProjectsFolder();
+    // The folder of working copies when the project names none: the user's data folder of the
+    // program, made when missing. Empty when it cannot be made.
+    static CString WorkingFolder();
+
     // Files this run made (working copies); they go at a clean exit.
     static void RememberMade(const CString& path);
     static void Forget(const CString& path);

@@ -2,6 +2,7 @@
 
 #include "common/CommonIds.h"
 #include "hydraulics/NumberReading.h"
+#include "platform/core/NumberText.h"
 
 #include <cmath>
 
@@ -89,11 +90,11 @@ CString CRoztece::ColumnText(int column) const
         return Fixed3(m_dTo);
     case 4:
     {
+        // "0,075; 0,150" where the decimal separator is a comma.
+        const CString separator = NumberText::ListSeparator();
         CString text;
         for (double spacing : m_spacings)
-            text += Fixed3(spacing) + ", ";
-        if (!text.IsEmpty())
-            text = text.Left(text.GetLength() - 2);
+            text += (text.IsEmpty() ? CString() : separator) + Fixed3(spacing);
         return text;
     }
     default:

@@ -3,6 +3,8 @@
 #include "common/AppSettings.h"
 #include "datalib/CData.h"
 #include "floorwall/CMistPodlahVytap.h"
+#include "floorwall/FloorWallIds.h"
+#include "floorwall/RowBeforeRoom.h"
 #include "hydraulics/COtopneTeleso.h"
 #include "hydraulics/CTopnyOkruh.h"
 #include "hydraulics/CircuitLabel.h"
@@ -77,7 +79,7 @@ void ReadElement(CData& table, int row, int kind, CMistPodlahVytap& room)
 }
 } // namespace
 
-bool ReadDesignRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms)
+bool ReadDesignRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, CString& message)
 {
     CMistPodlahVytap* current = nullptr;
     try
@@ -98,13 +100,17 @@ bool ReadDesignRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms)
             else if (kind == kRadiatorRow || kind == kFloorCircuitRow || kind == kWallCircuitRow)
             {
                 if (!current)
+                {
+                    message = RowBeforeRoomMessage(table, row, kind);
                     return false;
+                }
                 ReadElement(table, row, kind, *current);
             }
         }
     }
     catch (const std::bad_alloc&)
     {
+        message.LoadString(IDS_LOW_MEMORY);
         return false;
     }
     FinishRoom(table, current);

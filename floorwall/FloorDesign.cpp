@@ -101,12 +101,9 @@ void FloorDesign::LoadProjectData()
     CData data;
     if (OpenWorkbookTable(data, path, kResultSheet, "") == 0)
     {
-        if (!ReadDesignRooms(data, m_rooms))
-        {
-            // Rows that cannot be placed: the rooms read so far stay, and are never stored over them.
-            m_strLoadError = Loaded(IDS_LOW_MEMORY);
+        // Rows that cannot be placed: the rooms read so far stay, and are never stored over them.
+        if (!ReadDesignRooms(data, m_rooms, m_strLoadError))
             m_bLoadStopped = 1;
-        }
         data.CloseTable();
         data.Close();
     }

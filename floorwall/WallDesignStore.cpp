@@ -78,17 +78,14 @@ bool WriteRows(CData& table, const std::vector<CMistPodlahVytap*>& rooms)
 }
 } // namespace
 
-int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, UINT& message)
+int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, CString& message)
 {
-    message = 0;
+    message.Empty();
     if (OpenWorkbookTable(table, ProjectPath(), kRoomSheet, "") != 0)
         return 1;
-    const bool read = ReadDesignRooms(table, rooms);
+    const bool read = ReadDesignRooms(table, rooms, message);
     CloseTable(table);
-    if (read)
-        return 0;
-    message = IDS_LOW_MEMORY;
-    return 1;
+    return read ? 0 : 1;
 }
 
 void ParseTemperatures(const CString& text, WallDesign::Temperatures& t)

@@ -4,7 +4,7 @@
 // wall heating water temperatures in "SIGMA_STENOVKY" of "DataAkce$" ("%.1f#%.1f": supply,
 // return), both of the project workbook in use (its working copy). Sheets that do not open are
 // told by the workbook opener, a store that fails by the store; the other messages are
-// returned as string ids for the caller to show.
+// returned (as texts when loading, as string ids when storing) for the caller to show.
 
 #include "floorwall/WallDesign.h"
 #include "platform/core/CString.h"
@@ -22,10 +22,10 @@ inline constexpr const char* kHeaderSheet = "DataAkce$";
 inline constexpr const char* kTemperatureColumn = "SIGMA_STENOVKY";
 
 // Every row of "SeznamM$" appended to rooms (owned by the caller). 0 when read; 1 when
-// the sheet did not open (message 0), or when a row of a radiator or circuit came before any
-// room or a record could not be made (message 61940 "Málo paměti pro další zpracování!"; the
-// rooms read until then stay).
-int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, UINT& message);
+// the sheet did not open (message empty), or when a row of a radiator or circuit came before
+// any room (the message names the row) or a record could not be made ("Málo paměti pro další
+// zpracování!"); the rooms read until then stay.
+int LoadRooms(CData& table, std::vector<CMistPodlahVytap*>& rooms, CString& message);
 
 // The temperatures of the text: supply from its start, return after its first "#" (the whole
 // text without one); an empty text, or a "#" at its end, keeps the return given; a supply not

@@ -19,10 +19,14 @@ public:
 
     QString ConfigFolder() const { return m_config.path(); }
     QString MachineFolder() const { return m_machine.path(); }
+    QString DataFolder() const { return m_data.path(); }
+    QString DocumentsFolder() const { return m_documents.path(); }
 
 private:
     QTemporaryDir m_config;
     QTemporaryDir m_machine;
+    QTemporaryDir m_data;
+    QTemporaryDir m_documents;
     CString m_registryKey;
     CString m_profileName;
 };

@@ -1,5 +1,5 @@
 // The CAD choice: the icon of the stored CAD program at start, the choice command and the code
-// written at exit.
+// written when chosen.
 
 #include "MekrFixture.h"
 
@@ -45,9 +45,10 @@ TEST_F(CadChoiceTest, TheStartUpIconFollowsTheStoredCode)
     }
 }
 
-TEST_F(CadChoiceTest, TheChoiceCommandChangesTheCadSettingsAndTheCodeIsStoredAtExit)
+TEST_F(CadChoiceTest, TheChoiceCommandChangesTheCadSettingsAndStoresTheCodeAtOnce)
 {
     ASSERT_TRUE(Start());
+    ScriptedAnswers::ForgetShown(); // the new project's basic data at start
     ScriptedAnswers::OnDialog(IDD_VORBICA,
                               [](CDialog& d)
                               {
@@ -76,6 +77,8 @@ TEST_F(CadChoiceTest, TheChoiceCommandChangesTheCadSettingsAndTheCodeIsStoredAtE
     EXPECT_EQ(settings.CadLineColour >> 8, settings.Colours[3] >> 8);
     EXPECT_EQ(settings.CadIcon, Icon(IDI_ACAD14));
     EXPECT_EQ(settings.CadModule, "Kestrolm.dll");
+    // Written when chosen, so that a program that does not end cleanly keeps it.
+    EXPECT_EQ(Stored("ProCAD"), "121");
 
     // The choice keeps its colour the next time; Cancel changes nothing.
     ScriptedAnswers::OnDialog(IDD_VORBICA,
@@ -87,6 +90,31 @@ TEST_F(CadChoiceTest, TheChoiceCommandChangesTheCadSettingsAndTheCodeIsStoredAtE
                               });
     Command(ID_CHOOSE_CAD);
     EXPECT_EQ(settings.ProCAD, 121);
+    EXPECT_EQ(Stored("ProCAD"), "121");
     Stop();
     EXPECT_EQ(Stored("ProCAD"), "121");
+}
+
+// Each choice is in the profile as soon as the dialog closes with OK; Cancel writes nothing.
+TEST_F(CadChoiceTest, EveryChoiceIsStoredWhenChosen)
+{
+    ASSERT_TRUE(Start());
+    const struct
+    {
+        int button;
+        int result;
+        const char* stored;
+    } cases[] = {{IDC_ICAD22, IDOK, "127"}, {IDC_ACAD14, IDCANCEL, "127"}, {IDC_CADZADNY, IDOK, "120"},
+                 {IDC_ACAD14, IDOK, "121"}};
+    for (const auto& c : cases)
+    {
+        ScriptedAnswers::OnDialog(IDD_VORBICA, [&c](CDialog& d) {
+            UiTest::Click(d.GetDlgItem(c.button));
+            if (c.result == IDOK)
+                UiTest::Click(d.GetDlgItem(IDOK));
+            return c.result == IDOK ? -1 : IDCANCEL;
+        });
+        Command(ID_CHOOSE_CAD);
+        EXPECT_EQ(Stored("ProCAD"), c.stored) << c.button;
+    }
 }

@@ -347,7 +347,9 @@ const Case kCases[] = {
                  shown = DesignKeepsWorkTest::Boxes();
                  return IDCANCEL;
              });
-         EXPECT_EQ(shown, std::vector<CString>{"Málo paměti pro další zpracování!"});
+         EXPECT_EQ(shown, std::vector<CString>{"Řádek 3 listu \"SeznamM$\" nelze načíst: okruh podlahového vytápění "
+                                               "\"1.01/A\" stojí před první místností listu.\nNávrh se neuloží, dokud "
+                                               "řádek nebude patřit pod místnost."});
          EXPECT_EQ(DesignKeepsWorkTest::Boxes(), shown) << "once";
      }},
     {"TheWallDesignMakesAFloorCircuitAsTheFloorDesignDoes",

@@ -8,6 +8,8 @@
 #include "heatloss/dialogs/HeatLossDialogIds.h"
 #include "heatloss/dialogs/InputDialogIds.h"
 #include "app/MekrIds.h"
+#include "platform/dao/Workbook.h"
+#include "platform/dao/WorkbookFile.h"
 #include "platform/dao/tests/DebianPython.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
@@ -174,6 +176,98 @@ TEST_F(DocumentTest, AnOpenedWorkbookOfItsOwnIsWorkedInDirectly)
     EXPECT_EQ(QDir(QString::fromStdString(FolderPath("akce"))).entryList(QDir::Files), QStringList{"Dum.XLS"});
     Stop();
     EXPECT_TRUE(Exists(project));
+}
+
+// A project that cannot be read is named as the user chose it, never by the working copy made
+// of it; the project in use stays.
+TEST_F(DocumentTest, AFailedOpenNamesTheProjectFileTheUserChose)
+{
+    const CString previous = MakeProject("Dum.kzn", {{"Název zakázky", "Dům"}});
+    Open(previous);
+    const struct
+    {
+        const char* name;
+        const char* content; // null: a workbook without the header sheet
+        const char* message;
+    } cases[] = {
+        {"Text.kzn", "toto není sešit", "Problémy při práci se souborem "},
+        {"Prázdný.kzn", "", "Problémy při práci se souborem "},
+        {"BezZáhlaví.kzn", nullptr, "Problémy při práci v tabulce DataAkce$"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const CString project = Akce(c.name);
+        if (c.content)
+            Write(project, c.content);
+        else
+        {
+            workbook::Workbook book;
+            book.AddSheet("SeznamV").SetText(0, 0, "Název");
+            workbook::WriteWorkbook(book, project.str());
+        }
+        ScriptedAnswers::ForgetShown();
+        Open(project);
+        const std::vector<CString> texts = BoxTexts();
+        ASSERT_EQ(texts.size(), 1u);
+        const CString expected = c.content ? CString(c.message) + project : CString(c.message);
+        EXPECT_EQ(texts[0], expected);
+        EXPECT_EQ(texts[0].Find(".XLS"), -1);
+        EXPECT_EQ(Doc()->m_strDocPath, previous);
+        EXPECT_EQ(Header().investor1, "Dům");
+        EXPECT_FALSE(Exists(ProjectFiles::WorkingCopyOf(project)));
+    }
+}
+
+// A project another program version may have saved opens with one warning that names what this
+// program does not know; its unknown header columns stay in the file at save.
+TEST_F(DocumentTest, AProjectOfAnUnknownFormatWarnsOnce)
+{
+    const struct
+    {
+        const char* version;
+        const char* column; // an extra header column, or null
+        std::vector<const char*> warnings;
+    } cases[] = {
+        {"1.1", nullptr, {}},
+        {"", nullptr, {}},
+        {"9.9", nullptr, {"nese označení formátu „9.9“, které tento program nezná"}},
+        {"1.1", "Tepelné čerpadlo", {"má sloupce, které tento program nezná: Tepelné čerpadlo."}},
+        {"9.9", "Tepelné čerpadlo", {"„9.9“", "nezná: Tepelné čerpadlo."}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.version) + (c.column ? c.column : ""));
+        workbook::Workbook book = workbook::ReadWorkbook(std::string(KALVENROD_BIN_DIR) + "/MekrOrig.xls");
+        workbook::Worksheet& header = book.Sheet(book.SheetIndex("DataAkce"));
+        header.SetText(1, 0, c.version);
+        header.SetText(1, 1, "Dům s čerpadlem");
+        if (c.column)
+        {
+            header.SetText(0, header.ColumnEnd(), c.column);
+            header.SetText(1, header.ColumnEnd() - 1, "země-voda");
+        }
+        const CString project = Akce("Cizí.kzn");
+        workbook::WriteWorkbook(book, project.str());
+        ScriptedAnswers::ForgetShown();
+        Open(project);
+        EXPECT_EQ(Doc()->m_strDocPath, project);
+        EXPECT_EQ(Header().investor1, "Dům s čerpadlem");
+        const std::vector<CString> texts = BoxTexts();
+        ASSERT_EQ(texts.size(), c.warnings.empty() ? 0u : 1u);
+        for (const char* part : c.warnings)
+            EXPECT_NE(texts[0].Find(part), -1) << texts[0];
+        if (!c.warnings.empty())
+        {
+            EXPECT_NE(texts[0].Find(project), -1) << texts[0];
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - upozornění");
+        }
+        Settings().Modified[AppSettings::BasicData] = 1;
+        Command(ID_FILE_SAVE);
+        EXPECT_EQ(HeaderValue(project, "PROG_VER"), c.version);
+        if (c.column)
+            EXPECT_EQ(HeaderValue(project, c.column), "země-voda");
+    }
 }
 
 // A working copy the user then opens as the project is the user's file from then on.
@@ -477,7 +571,10 @@ TEST_F(DocumentTest, OldFormatThatCannotBeReadWholeStaysAsItWas)
     const std::string before = ResultSheetAsXlrdReadsIt(project);
     Open(project);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
-    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Málo paměti pro další zpracování!");
+    // The box names the row that stands before the first room.
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text,
+              "Řádek 3 listu \"SeznamM$\" nelze načíst: otopné těleso stojí před první místností listu.\n"
+              "Návrh se neuloží, dokud řádek nebude patřit pod místnost.");
     EXPECT_EQ(Doc()->m_strProgVer, "1.0");
     EXPECT_EQ(ResultSheetAsXlrdReadsIt(Settings().CurrentProjectPath()), before);
 }

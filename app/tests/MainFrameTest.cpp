@@ -34,6 +34,7 @@ protected:
     {
         MekrFixture::SetUp();
         ASSERT_TRUE(Start());
+        ScriptedAnswers::ForgetShown(); // the new project's basic data at start
         m_frame->UpdateControlBars();
     }
     QAction* Button(UINT id) { return m_frame->m_wndToolBar.GetButtonAction(m_frame->m_wndToolBar.CommandToIndex(id)); }

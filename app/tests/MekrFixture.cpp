@@ -26,6 +26,8 @@ void MekrFixture::SetUp()
     ScriptedAnswers::Reset();
     Profile::SetConfigFolder(m_config.path().toUtf8().constData());
     Profile::SetMachineFolder(m_machine.path().toUtf8().constData());
+    Profile::SetDataFolder(m_userData.path().toUtf8().constData());
+    Profile::SetDocumentsFolder(m_documents.path().toUtf8().constData());
     Profile::SetRegistryKey("Kolp");
     Profile::SetProfileName("kalvenrod");
     ShellLauncher::SetAddressOpener([this](const CString& address) {
@@ -53,6 +55,8 @@ void MekrFixture::TearDown()
     AfxSetResourceHandle(AfxGetInstanceHandle());
     Profile::SetConfigFolder("");
     Profile::SetMachineFolder("");
+    Profile::SetDataFolder("");
+    Profile::SetDocumentsFolder("");
     NumberText::SetFormatSeparator('.');
     UserLocale::ResetToSystem();
     ScriptedAnswers::Reset();

@@ -32,6 +32,8 @@ protected:
 
     QTemporaryDir m_config;
     QTemporaryDir m_machine;
+    QTemporaryDir m_userData;   // the program's folder in the user's XDG data folder
+    QTemporaryDir m_documents;  // the user's documents
     QTemporaryDir m_folder; // data and working folders of the test
     QTemporaryDir m_noPacks;
     std::vector<CString> m_openedAddresses;

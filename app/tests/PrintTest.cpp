@@ -420,6 +420,67 @@ TEST_F(PrintTest, PageSetupTakesWholeMillimetresUpTo100)
                 33.0 * 72 / 25.4, 0.5);
 }
 
+// Top and bottom margins that leave a page no room for a report's frame and one row are refused
+// with the largest sum the page allows; the page line stays on the sheet whatever the bottom
+// margin, and no row runs into it.
+TEST_F(PrintTest, MarginsLeaveRoomForTheFrameAndARowAndThePageLineStaysOnTheSheet)
+{
+    const int largest = m_view->LargestVerticalMargins();
+    ASSERT_GT(largest, 100);
+    ASSERT_LT(largest, 200);
+    const struct
+    {
+        int top;
+        int bottom;
+        bool accepted;
+    } cases[] = {{20, 20, true}, {0, 0, true}, {100, largest - 100, true}, {100, largest - 99, false},
+                 {90, 90, false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.top) + "/" + std::to_string(c.bottom));
+        m_view->m_nTopMargin = m_view->m_nBottomMargin = 20;
+        ScriptedAnswers::ForgetShown();
+        ScriptedAnswers::OnDialog(IDD_PAGE_SETUP, [&c](CDialog& dialog) {
+            dialog.GetDlgItem(IDC_MARGIN_TOP)->SetWindowText(std::to_string(c.top).c_str());
+            dialog.GetDlgItem(IDC_MARGIN_BOTTOM)->SetWindowText(std::to_string(c.bottom).c_str());
+            UiTest::Click(dialog.GetDlgItem(IDOK));
+            return IDCANCEL;
+        });
+        Command(ID_FILE_PAGE_SETUP);
+        if (c.accepted)
+        {
+            EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
+            EXPECT_EQ(m_view->m_nTopMargin, c.top);
+            EXPECT_EQ(m_view->m_nBottomMargin, c.bottom);
+            continue;
+        }
+        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text,
+                  CString("Okraje shora a zdola mohou mít dohromady nejvýše " + std::to_string(largest) +
+                          " mm, aby se na stránku vešlo záhlaví sestavy a aspoň jeden řádek."));
+        EXPECT_EQ(m_view->m_nTopMargin, 20);
+        EXPECT_EQ(m_view->m_nBottomMargin, 20);
+    }
+
+    WriteProject(House(30));
+    const std::pair<int, int> margins[] = {{20, 0}, {20, 3}, {100, largest - 100}, {largest - 100, 100}};
+    for (const auto& [top, bottom] : margins)
+        for (const int report : {0, 1})
+        {
+            SCOPED_TRACE(std::to_string(top) + "/" + std::to_string(bottom) + " report " + std::to_string(report));
+            m_view->m_nTopMargin = top;
+            m_view->m_nBottomMargin = bottom;
+            const std::string pdf = Print(report, "okraje-krajni.pdf");
+            EXPECT_NE(PageText(pdf, 1).find("Pokoj 1 "), std::string::npos);
+            for (const PageBottom& page : PageBottoms(pdf))
+            {
+                ASSERT_GE(page.pageLineTop, 0.0);
+                EXPECT_LE(page.pageLineBottom, page.sheetHeight);
+                EXPECT_LE(page.lowestOther, page.pageLineTop + 0.5);
+            }
+        }
+}
+
 TEST_F(PrintTest, AvailabilityIsCheckedSilentlyAndKept)
 {
     struct Case

@@ -88,7 +88,7 @@ size_t Count(const std::string& text, const std::string& part)
     return count;
 }
 
-std::vector<double> BelowBottomMargin(const std::string& pdf, double bottomMarginMm)
+std::vector<PageBottom> PageBottoms(const std::string& pdf)
 {
     const std::string boxes = Run({"-bbox", QString::fromStdString(pdf), "-"});
     auto attribute = [&](size_t at, const char* name)
@@ -96,28 +96,35 @@ std::vector<double> BelowBottomMargin(const std::string& pdf, double bottomMargi
         const size_t start = boxes.find(std::string(name) + "=\"", at);
         return std::stod(boxes.substr(start + std::string(name).size() + 2));
     };
-    std::vector<double> pages;
+    std::vector<PageBottom> pages;
     for (size_t page = boxes.find("<page "); page != std::string::npos;)
     {
         const size_t next = boxes.find("<page ", page + 1);
         const size_t end = next == std::string::npos ? boxes.size() : next;
-        const double limit = attribute(page, "height") - bottomMarginMm * 72.0 / 25.4;
+        PageBottom bottom;
+        bottom.sheetHeight = attribute(page, "height");
         // The page line's words share the line of "Strana".
         const size_t strana = boxes.find(">Strana</word>", page);
-        double pageLine = -1.0;
         if (strana < end)
-            pageLine = attribute(boxes.rfind("<word ", strana), "yMin");
-        double lowest = 0.0;
-        for (size_t word = boxes.find("<word ", page); word < end; word = boxes.find("<word ", word + 1))
         {
-            const double yMin = attribute(word, "yMin");
-            if (std::abs(yMin - pageLine) < 0.5)
-                continue;
-            lowest = std::max(lowest, attribute(word, "yMax"));
+            const size_t word = boxes.rfind("<word ", strana);
+            bottom.pageLineTop = attribute(word, "yMin");
+            bottom.pageLineBottom = attribute(word, "yMax");
         }
-        pages.push_back((lowest - limit) * 25.4 / 72.0);
+        for (size_t word = boxes.find("<word ", page); word < end; word = boxes.find("<word ", word + 1))
+            if (std::abs(attribute(word, "yMin") - bottom.pageLineTop) >= 0.5)
+                bottom.lowestOther = std::max(bottom.lowestOther, attribute(word, "yMax"));
+        pages.push_back(bottom);
         page = next;
     }
+    return pages;
+}
+
+std::vector<double> BelowBottomMargin(const std::string& pdf, double bottomMarginMm)
+{
+    std::vector<double> pages;
+    for (const PageBottom& page : PageBottoms(pdf))
+        pages.push_back((page.lowestOther - (page.sheetHeight - bottomMarginMm * 72.0 / 25.4)) * 25.4 / 72.0);
     return pages;
 }
 

@@ -23,6 +23,16 @@ size_t Count(const std::string& text, const std::string& part);
 // Per page: how far the lowest text other than the page line lies below the bottom margin, in
 // millimetres (0 or less when it keeps within it); the page line is "Strana p z n".
 std::vector<double> BelowBottomMargin(const std::string& pdf, double bottomMarginMm);
+// Per page, in points from the top of the sheet: the sheet's height, the top and bottom of the
+// page line ("Strana p z n"; -1 when missing) and the bottom of the lowest other text.
+struct PageBottom
+{
+    double sheetHeight = 0.0;
+    double pageLineTop = -1.0;
+    double pageLineBottom = -1.0;
+    double lowestOther = 0.0;
+};
+std::vector<PageBottom> PageBottoms(const std::string& pdf);
 // The folder of the pictures for a person to look at.
 std::string PictureFolder();
 // One page of a PDF as a PNG picture in the picture folder, named name.png.

@@ -41,8 +41,10 @@ protected:
     void SetUp() override
     {
         MekrFixture::SetUp();
-        // The start makes the working copy "Nový.XLS" of a new project in the data folder.
+        // The start makes the working copy "Nový.XLS" of a new project in the data folder (and
+        // shows its basic data, cancelled).
         ASSERT_TRUE(Start());
+        ScriptedAnswers::ForgetShown();
     }
 };
 
@@ -83,6 +85,29 @@ TEST_F(SettingsSheetTest, OkTakesTheEntriesOverAndWritesThemAtOnce)
     ASSERT_TRUE(Start());
     EXPECT_EQ(AppSettings::Get().PathList, "/srv/ceníky");
     EXPECT_EQ(AppSettings::Get().UserName, "Dvořák");
+}
+
+// One row of buttons: the sheet's OK and Storno act; the pages' own pair stays hidden.
+TEST_F(SettingsSheetTest, OnlyTheSheetsOwnButtonsShow)
+{
+    ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [](CDialog& dialog) {
+        CPropertySheet& sheet = SheetOf(dialog);
+        CString caption;
+        dialog.GetDlgItem(IDOK)->GetWindowText(caption);
+        EXPECT_EQ(caption, "OK");
+        dialog.GetDlgItem(IDCANCEL)->GetWindowText(caption);
+        EXPECT_EQ(caption, "Storno");
+        for (int page = 0; page < sheet.GetPageCount(); ++page)
+        {
+            EXPECT_TRUE(sheet.SetActivePage(page));
+            for (const int id : {IDOK, IDCANCEL})
+                if (CWnd* own = sheet.GetPage(page)->GetDlgItem(id))
+                    EXPECT_FALSE(own->IsWindowVisible()) << page << " " << id;
+        }
+        return IDCANCEL;
+    });
+    Command(ID_SETTINGS);
+    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDS_SETTINGS_TITLE});
 }
 
 TEST_F(SettingsSheetTest, EmptyOrganisationOpensOnTheOwnerPageAndCancelChangesNothing)
@@ -146,6 +171,72 @@ TEST_F(SettingsSheetTest, AFileOfTheUserInTheNewFolderIsAskedAboutAndKept)
     EXPECT_EQ(kept.readAll(), QByteArray("rozpracovaný projekt"));
     EXPECT_EQ(AppSettings::Get().PathBase, CString(work + "/Nový.XLS"));
     EXPECT_NE(QFileInfo(QString::fromStdString(work + "/Nový.XLS")).size(), kept.size());
+}
+
+// The open project takes its name into the new working-data folder; another project of that
+// name there is asked about: replaced at the next save (Yes), left alone under a free name (No),
+// or the sheet comes back (Storno).
+TEST_F(SettingsSheetTest, AnotherProjectOfTheNameInTheNewFolderIsNeverReplacedSilently)
+{
+    const struct
+    {
+        int answer;
+        const char* projectFile; // the open project's file afterwards, in the new folder
+        bool otherReplaced;
+    } cases[] = {{IDYES, "Dum.kzn", true}, {IDNO, "Dum (1).kzn", false}, {IDCANCEL, nullptr, false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.answer);
+        const std::string akce = "akce-" + std::to_string(c.answer);
+        const std::string work = FolderPath(("práce-" + std::to_string(c.answer)).c_str());
+        QDir().mkpath(QString::fromStdString(FolderPath(akce.c_str())));
+        QDir().mkpath(QString::fromStdString(work));
+        const QString project = QString::fromStdString(FolderPath(akce.c_str()) + "/Dum.kzn");
+        ASSERT_TRUE(QFile::copy(KALVENROD_BIN_DIR "/MekrOrig.xls", project));
+        const QString other = QString::fromStdString(work + "/Dum.kzn");
+        QFile otherFile(other);
+        ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly));
+        otherFile.write("jiný projekt");
+        otherFile.close();
+        ScriptedAnswers::AnswerCommonDialog(IDOK, project.toUtf8().constData());
+        Command(ID_FILE_OPEN);
+        auto* doc = dynamic_cast<CMekrDoc*>(m_frame->GetActiveDocument());
+        ASSERT_NE(doc, nullptr);
+        ASSERT_EQ(doc->m_strDocPath, CString(project.toStdString()));
+
+        ScriptedAnswers::ForgetShown();
+        ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog& dialog) {
+            SheetOf(dialog).GetPage(0)->SetDlgItemText(IDC_PATH_WORK, work.c_str());
+            Ok(dialog);
+            return -1;
+        });
+        if (c.answer == IDCANCEL)
+            ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [](CDialog&) { return IDCANCEL; });
+        ScriptedAnswers::AnswerBox(c.answer);
+        Command(ID_SETTINGS);
+        ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text,
+                  CString("Ve složce už je projekt " + work + "/Dum.kzn.\nPřepsat ho při uložení tímto projektem?"
+                          "\n\nAno: přepsat\nNe: uložit jako " + work + "/Dum (1).kzn\nStorno: zpět k nastavení"));
+        if (!c.projectFile)
+        {
+            EXPECT_EQ(ScriptedAnswers::ShownDialogs().size(), 2u);
+            EXPECT_EQ(doc->m_strDocPath, CString(project.toStdString()));
+            EXPECT_EQ(AppSettings::Get().PathBase, CString(FolderPath(akce.c_str()) + "/Dum.XLS"));
+            EXPECT_EQ(QDir(QString::fromStdString(work)).entryList(QDir::Files), QStringList{"Dum.kzn"});
+            continue;
+        }
+        const std::string moved = work + "/" + c.projectFile;
+        EXPECT_EQ(doc->m_strDocPath, CString(moved));
+        EXPECT_EQ(doc->GetTitle(), CString(moved));
+        AppSettings::Get().Modified[AppSettings::InputData] = 1;
+        Command(ID_FILE_SAVE);
+        EXPECT_FALSE(doc->IsModified());
+        EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(moved)));
+        QFile otherAfter(other);
+        ASSERT_TRUE(otherAfter.open(QIODevice::ReadOnly));
+        EXPECT_EQ(otherAfter.readAll() != QByteArray("jiný projekt"), c.otherReplaced);
+    }
 }
 
 TEST_F(SettingsSheetTest, WithoutWorkingCopyTheNewFolderIsTakenAsItStands)

@@ -1,8 +1,11 @@
 #include "MekrFixture.h"
 
+#include "app/CMekrDoc.h"
 #include "app/CMojeCommandLineInfo.h"
 #include "app/LanguageLibraries.h"
 #include "app/MekrIds.h"
+#include "heatloss/dialogs/HeatLossDialogIds.h"
+#include "platform/frame/FrameIds.h"
 #include "common/AppSettings.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
@@ -13,6 +16,7 @@
 #include <QFile>
 
 #include <cstdlib>
+#include <functional>
 
 namespace
 {
@@ -82,15 +86,19 @@ TEST_F(StartTest, ProjectInfoFileSetsTheFolders)
     EXPECT_EQ(settings.PathList, "/srv/ceníky");
     EXPECT_EQ(settings.PathDump, "/tmp/práce");
     // The new project of the start is made in the folder of the project-info file's project.
-    EXPECT_EQ(settings.PathBase, CString(FolderPath("akce") + "/Nový.XLS"));
+    auto* doc = dynamic_cast<CMekrDoc*>(m_frame->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->m_strDocPath, CString(FolderPath("akce") + "/Nový.XLS"));
     EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty());
 }
 
 TEST_F(StartTest, MissingProjectInfoFileIsReportedAndChangesNothing)
 {
     ASSERT_TRUE(Start({CString("/orbeldocinfo.ini:") + m_folder.filePath("chybí.ini").toUtf8().constData()}));
-    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
-    EXPECT_NE(ScriptedAnswers::ShownBoxes()[0].text.Find("chybí.ini"), -1);
+    // The start tells of it; the basic data that follow read the file again and tell it too.
+    ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+    for (const MessageBoxRequest& box : ScriptedAnswers::ShownBoxes())
+        EXPECT_NE(box.text.Find("chybí.ini"), -1);
     EXPECT_EQ(AppSettings::Get().PathData, CString(FolderPath("data")));
 }
 
@@ -132,25 +140,91 @@ TEST_F(StartTest, SettingsAreReadAtStartAndWrittenAtExit)
     EXPECT_EQ(Stored("UserFirm"), "Topení Novák s.r.o.");
 }
 
-TEST_F(StartTest, MissingOwnerDataShowsTheSheetOnceTheMainWindowIsUp)
+// The program's first steps: without the owner data the settings sheet once the main window is
+// up; a new project then goes on to its basic data; a project named on the command line does not.
+TEST_F(StartTest, StartGoesOnToTheOwnerDataAndANewProjectsBasicData)
 {
-    Store("UserBase", "");
-    bool frameWasUp = false;
-    ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog&) {
-        frameWasUp = m_app->m_pMainWnd != nullptr && m_app->m_pMainWnd->IsWindowVisible();
-        return IDCANCEL;
-    });
-    ASSERT_TRUE(Start());
-    UiTest::ProcessEvents();
-    EXPECT_TRUE(frameWasUp);
-    EXPECT_EQ(ScriptedAnswers::ShownDialogs(), std::vector<UINT>{IDS_SETTINGS_TITLE});
+    const struct
+    {
+        const char* name;
+        bool ownerMissing;
+        bool projectOnCommandLine;
+        std::vector<UINT> dialogs;
+    } cases[] = {
+        {"owner data present", false, false, {IDD_BASE}},
+        {"owner data missing", true, false, {IDS_SETTINGS_TITLE, IDD_BASE}},
+        {"project on the command line", false, true, {}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        if (c.ownerMissing)
+            Store("UserBase", "");
+        bool frameWasUp = false;
+        ScriptedAnswers::OnDialog(IDS_SETTINGS_TITLE, [&](CDialog&) {
+            frameWasUp = m_app->m_pMainWnd != nullptr && m_app->m_pMainWnd->IsWindowVisible();
+            return IDCANCEL;
+        });
+        std::vector<CString> arguments;
+        if (c.projectOnCommandLine)
+        {
+            const QString project = m_folder.filePath("Dům.kzn");
+            ASSERT_TRUE(QFile::copy(KALVENROD_BIN_DIR "/MekrOrig.xls", project));
+            arguments.push_back(project.toUtf8().constData());
+        }
+        ASSERT_TRUE(Start(arguments));
+        UiTest::ProcessEvents();
+        EXPECT_EQ(ScriptedAnswers::ShownDialogs(), c.dialogs);
+        EXPECT_EQ(frameWasUp, c.ownerMissing);
+    }
 }
 
-TEST_F(StartTest, OwnerDataPresentNoSheet)
+// New goes on to the basic data once the command has ended; a New that made nothing, Open and
+// Save do not.
+TEST_F(StartTest, NewPostsTheBasicDataCommand)
 {
     ASSERT_TRUE(Start());
     UiTest::ProcessEvents();
-    EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+    const QString project = m_folder.filePath("Dům.kzn");
+    ASSERT_TRUE(QFile::copy(KALVENROD_BIN_DIR "/MekrOrig.xls", project));
+    const struct
+    {
+        const char* name;
+        std::function<void()> act;
+        std::vector<UINT> dialogs;
+    } cases[] = {
+        {"New", [&] { Command(ID_FILE_NEW); }, {IDD_BASE}},
+        {"Open",
+         [&] {
+             ScriptedAnswers::AnswerCommonDialog(IDOK, project.toUtf8().constData());
+             Command(ID_FILE_OPEN);
+         },
+         {}},
+        {"New without the template",
+         [&] {
+             QFile::remove(m_folder.filePath("data/MekrOrig.xls"));
+             Command(ID_FILE_NEW);
+         },
+         {}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ScriptedAnswers::ForgetShown();
+        bool commandEnded = false;
+        ScriptedAnswers::OnDialog(IDD_BASE, [&](CDialog&) {
+            EXPECT_TRUE(commandEnded);
+            return IDCANCEL;
+        });
+        c.act();
+        commandEnded = true;
+        EXPECT_TRUE(ScriptedAnswers::ShownDialogs().empty());
+        UiTest::ProcessEvents();
+        EXPECT_EQ(ScriptedAnswers::ShownDialogs(), c.dialogs);
+    }
+    ScriptedAnswers::Reset();
 }
 
 // Language packs "Mekr_De.so" and "Mekr_En.so" lie in the packs folder of the tests.

@@ -110,11 +110,13 @@ TEST_F(AppSettingsTest, FloorSystemCodeTakenOnlyWithTheMakerNumber)
     }
 }
 
-TEST_F(AppSettingsTest, MissingWorkingCopyLiesInTheDataFolder)
+// A missing working copy lies in the user's data folder, never beside the program or its
+// catalogues; a stored one stays.
+TEST_F(AppSettingsTest, MissingWorkingCopyLiesInTheUsersDataFolder)
 {
     Store("PathData", "/srv/data");
     ReadBack();
-    EXPECT_EQ(m_settings.PathBase, "/srv/data/Nový.kzn");
+    EXPECT_EQ(m_settings.PathBase, m_profile.DataFolder().toStdString() + "/Nový.kzn");
     Store("PathBase", "/home/projekt/Dům.XLS");
     ReadBack();
     EXPECT_EQ(m_settings.PathBase, "/home/projekt/Dům.XLS");
@@ -129,7 +131,7 @@ TEST_F(AppSettingsTest, LongInstallFolderReadWhole)
     ReadBack();
     EXPECT_EQ(m_settings.InstallDir, folder);
     EXPECT_EQ(m_settings.PathData, folder);
-    EXPECT_EQ(m_settings.PathBase, folder + "/Nový.kzn");
+    EXPECT_EQ(m_settings.PathBase, m_profile.DataFolder().toStdString() + "/Nový.kzn");
 }
 
 TEST_F(AppSettingsTest, WrittenValuesReadBack)

@@ -221,7 +221,18 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
     }
 
     GetTextRect(rect);
-    pDC->DrawText(GetText(), -1, rect, GetFormat() | DT_NOPREFIX);
+    const UINT format = GetFormat() | DT_NOPREFIX;
+    // A text that may break its lines stands in the middle of its row as a single line does, so
+    // that the texts and the numbers of a row share one baseline.
+    if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE) && (format & DT_VCENTER))
+    {
+        CRect measured(rect.left, rect.top, rect.right, rect.top);
+        pDC->DrawText(GetText(), -1, measured, format | DT_CALCRECT);
+        const int spare = rect.Height() - measured.Height();
+        if (spare > 0)
+            rect.top += spare / 2;
+    }
+    pDC->DrawText(GetText(), -1, rect, format);
 
     pDC->RestoreDC(nSavedDC);
     return TRUE;

@@ -121,12 +121,12 @@ int CNavrhStenovky::LoadProjectData()
     m_nLoadResult = 1;
     m_pCurrentRoom = nullptr;
     m_nCurrentRoomRow = -1;
-    UINT message = 0;
+    CString message;
     const int rooms = WallDesignStore::LoadRooms(m_table, m_rooms, message);
-    if (rooms != 0 && message == 0)
+    if (rooms != 0 && message.IsEmpty())
         return 1; // the sheet did not open
-    if (message != 0)
-        Ask(message, CString(), 0, MB_OK | MB_ICONSTOP);
+    if (!message.IsEmpty())
+        MessageBox(GetSafeHwnd(), message, AppSettings::Get().ErrorCaption(), MB_OK | MB_ICONSTOP);
     WallDesign::Temperatures t = Temperatures();
     if (WallDesignStore::LoadTemperatures(m_table, t) != 0)
         return 1;

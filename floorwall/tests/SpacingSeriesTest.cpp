@@ -1,6 +1,8 @@
 #include "floorwall/CRoztece.h"
 #include "floorwall/SpacingSeriesList.h"
 
+#include "platform/core/NumberText.h"
+
 #include <gtest/gtest.h>
 
 TEST(SpacingSeries, DefaultSeriesHoldsFourSpacingsWithTheUnroundedThirdSum)
@@ -17,6 +19,32 @@ TEST(SpacingSeries, DefaultSeriesHoldsFourSpacingsWithTheUnroundedThirdSum)
     EXPECT_STREQ(series.ColumnText(4), "0.075, 0.150, 0.225, 0.300");
     EXPECT_STREQ(series.ColumnText(1), "0.075");
     EXPECT_STREQ(series.ColumnText(3), "0.300");
+}
+
+// The spacings of a series as one text: with a decimal comma the items are parted by "; ", so
+// that "0,075, 0,150" cannot be read as four numbers.
+TEST(SpacingSeries, ListTextPartsItemsByTheDecimalSeparatorOfTheTexts)
+{
+    const struct
+    {
+        char decimal;
+        double from, to;
+        const char* text;
+    } cases[] = {
+        {'.', 0.075, 0.3, "0.075, 0.150, 0.225, 0.300"},
+        {',', 0.075, 0.3, "0,075; 0,150; 0,225; 0,300"},
+        {',', 0.1, 0.1, "0,100"},
+        {'.', 0.1, 0.1, "0.100"},
+    };
+    for (const auto& c : cases)
+    {
+        NumberText::ScopedSeparator separator(c.decimal);
+        CRoztece series;
+        series.m_dFrom = c.from;
+        series.m_dTo = c.to;
+        series.BuildSpacings();
+        EXPECT_STREQ(series.ColumnText(4), c.text) << c.decimal;
+    }
 }
 
 TEST(SpacingSeries, FineSeriesPassesEverySumThroughThreeDecimalsAndEndsAtExactly03)

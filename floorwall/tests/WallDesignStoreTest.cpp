@@ -41,9 +41,7 @@ protected:
         for (CMistPodlahVytap* room : m_rooms)
             delete room;
         m_rooms.clear();
-        UINT message = 0;
-        const int result = WallDesignStore::LoadRooms(m_table, m_rooms, message);
-        m_message = message;
+        const int result = WallDesignStore::LoadRooms(m_table, m_rooms, m_loadMessage);
         return result;
     }
     int Store(const Temperatures& t = {45.0, 40.0, 5.0}) { return WallDesignStore::Store(m_rooms, t); }
@@ -68,6 +66,7 @@ print(header.cell_value(1, [c.value for c in header.row(0)].index("SIGMA_STENOVK
     CData m_table;
     std::vector<CMistPodlahVytap*> m_rooms;
     UINT m_message = 0;
+    CString m_loadMessage;
 };
 
 TEST(WallDesignTemperatureText, SupplyAndReturnOfTheStoredText)
@@ -150,14 +149,33 @@ TEST_F(WallDesignStoreTest, FloorRoomWithoutCircuitRowsGetsOneFromItsOwnRow)
     EXPECT_EQ(m_rooms[1]->m_nWallHeating, 1);
 }
 
-TEST_F(WallDesignStoreTest, ElementRowsBeforeAnyRoomStopTheLoad)
+// The load stops at a radiator or circuit above the first room, and the message names that
+// row as a spreadsheet numbers it (the template's building row is row 2).
+TEST_F(WallDesignStoreTest, ElementRowsBeforeAnyRoomStopTheLoadAndAreNamed)
 {
-    AppendRows(m_project.Path(), "SeznamM$",
-               {{{"Číslo                Místnosti", "1.01"}, {"TYP_ZAZNAMU", "5"}},
-                {{"Číslo                Místnosti", "1.01"}, {"TYP_ZAZNAMU", "2"}, {"ZTRATA_STEN", "300"}}});
-    EXPECT_EQ(Load(), 1);
-    EXPECT_EQ(m_message, UINT(IDS_LOW_MEMORY));
-    EXPECT_TRUE(m_rooms.empty());
+    const struct
+    {
+        const char* kind;
+        const char* label;
+        const char* message;
+    } cases[] = {
+        {"5", "1.01/A", "Řádek 3 listu \"SeznamM$\" nelze načíst: okruh stěnového vytápění \"1.01/A\" stojí"},
+        {"4", "1.01/B", "Řádek 3 listu \"SeznamM$\" nelze načíst: okruh podlahového vytápění \"1.01/B\" stojí"},
+        {"3", "", "Řádek 3 listu \"SeznamM$\" nelze načíst: otopné těleso stojí před první místností"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.kind);
+        WorkbookCopy project{"MekrOrig.xls", "Projekt.XLS"};
+        AppSettings::Get().PathBase = project.Path();
+        AppendRows(project.Path(), "SeznamM$",
+                   {{{"Číslo                Místnosti", c.label}, {"TYP_ZAZNAMU", c.kind}},
+                    {{"Číslo                Místnosti", "1.01"}, {"TYP_ZAZNAMU", "2"}, {"ZTRATA_STEN", "300"}}});
+        EXPECT_EQ(Load(), 1);
+        EXPECT_EQ(m_loadMessage.Find(c.message), 0) << m_loadMessage;
+        EXPECT_EQ(m_loadMessage.Find("Málo paměti"), -1);
+        EXPECT_TRUE(m_rooms.empty());
+    }
 }
 
 TEST_F(WallDesignStoreTest, SheetsThatDoNotOpenLoadAndStoreNothing)
@@ -174,7 +192,7 @@ TEST_F(WallDesignStoreTest, SheetsThatDoNotOpenLoadAndStoreNothing)
     AppSettings::Get().PathBase = other;
     ScriptedAnswers::ForgetShown();
     EXPECT_EQ(Load(), 1);
-    EXPECT_EQ(m_message, 0u);
+    EXPECT_TRUE(m_loadMessage.IsEmpty());
     Temperatures t{45.0, 40.0, 5.0};
     EXPECT_EQ(WallDesignStore::LoadTemperatures(m_table, t), 1);
     EXPECT_EQ(45.0, t.supply);

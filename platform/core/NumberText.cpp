@@ -412,6 +412,10 @@ char FormatSeparator()
 {
     return g_formatSeparator.load();
 }
+const char* ListSeparator()
+{
+    return FormatSeparator() == ',' ? "; " : ", ";
+}
 void SetFormatSeparator(char separator)
 {
     g_formatSeparator.store(separator);

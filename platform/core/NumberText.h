@@ -74,6 +74,9 @@ bool ParseConversion(std::string_view format, std::size_t& at, Conversion& c, St
 // holds a ScopedSeparator('.').
 char FormatSeparator();
 void SetFormatSeparator(char separator);
+// What separates the items of a list of numbers in a text: "; " where the decimal separator
+// of the formatting is a comma ("0,075; 0,150"), else ", ".
+const char* ListSeparator();
 class ScopedSeparator
 {
 public:

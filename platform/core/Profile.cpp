@@ -14,6 +14,8 @@ struct State
     CString profileName = "kalvenrod";
     std::string configFolder;
     std::string machineFolder;
+    std::string dataFolder;
+    std::string documentsFolder;
 };
 
 State& TheState()
@@ -60,6 +62,33 @@ std::string ConfigFolder()
 std::string MachineFolder()
 {
     return TheState().machineFolder.empty() ? FileOps::ProgramFolder() : TheState().machineFolder;
+}
+
+std::string DataFolder()
+{
+    if (!TheState().dataFolder.empty())
+        return TheState().dataFolder;
+    const State& s = TheState();
+    std::string folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    if (!s.registryKey.IsEmpty())
+        folder += "/" + s.registryKey.str();
+    return folder + "/" + s.profileName.str();
+}
+
+std::string DocumentsFolder()
+{
+    if (!TheState().documentsFolder.empty())
+        return TheState().documentsFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void SetDataFolder(const char* folder)
+{
+    TheState().dataFolder = folder ? folder : "";
+}
+void SetDocumentsFolder(const char* folder)
+{
+    TheState().documentsFolder = folder ? folder : "";
 }
 
 void SetConfigFolder(const char* folder)

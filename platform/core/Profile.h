@@ -32,4 +32,13 @@ void SetConfigFolder(const char* folder);
 void SetMachineFolder(const char* folder);
 std::string ConfigFolder();
 std::string MachineFolder();
+
+// The user's own folders: the program's data folder <XDG data folder>/<registry key>/<profile
+// name> for files the program keeps for the user, and the user's documents folder (XDG
+// documents). Neither is created here. Tests point both at a temporary folder; empty text
+// restores the default.
+void SetDataFolder(const char* folder);
+void SetDocumentsFolder(const char* folder);
+std::string DataFolder();
+std::string DocumentsFolder();
 } // namespace Profile

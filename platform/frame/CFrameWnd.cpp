@@ -9,6 +9,8 @@
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/UiResources.h"
+#include "platform/ui/WinApi.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -106,7 +108,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     }
     if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
         return FALSE;
-    // The menu and the keys of the same id, when the resources have them.
+    // The icon, the menu and the keys of the same id, when the resources have them.
+    if (HICON icon = FrameIconOf(nIDResource))
+    {
+        SetIcon(icon, TRUE);
+        SetIcon(icon, FALSE);
+    }
     FrameMenuBar::Build(this, nIDResource);
     FrameMenuBar::InstallAccelerators(this, nIDResource);
     if (!pContext)
@@ -114,6 +121,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
             if (auto* view = dynamic_cast<CView*>(child))
                 view->OnInitialUpdate();
     return TRUE;
+}
+
+HICON CFrameWnd::FrameIconOf(UINT nIDResource)
+{
+    const ImageTemplate* image = UiResources::FindImage(nIDResource);
+    return image && image->icon ? LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource)) : nullptr;
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)

@@ -75,6 +75,9 @@ public:
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     QMainWindow* MainWindow() const;
+    // The icon resource of the id (null when the resources hold none; a bitmap of the id is no
+    // icon): the icon of a frame loaded with that id.
+    static HICON FrameIconOf(UINT nIDResource);
 
     BOOL m_bAutoMenuEnable = TRUE;
     UINT m_nIDHelp = 0;

@@ -5,8 +5,11 @@
 #include "platform/frame/CWinApp.h"
 
 #include "platform/core/Resources.h"
+#include "platform/gdi/GdiHandle.h"
 
 #include <QEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
@@ -58,7 +61,22 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     if (!CWnd::CreateEx(0, nullptr, title, (dwDefaultStyle | WS_CHILD) & ~WS_VISIBLE, CRect(0, 0, 0, 0), parent,
                         0, pContext))
         return FALSE;
+    // The document type's icon, else the program's (that of the frame around it).
+    HICON icon = FrameIconOf(nIDResource);
+    if (!icon)
+        icon = parent->GetIcon(FALSE) ? parent->GetIcon(FALSE) : parent->GetIcon(TRUE);
+    if (icon)
+        ShowIcon(icon);
     return TRUE;
+}
+
+void CMDIChildWnd::ShowIcon(HICON icon)
+{
+    SetIcon(icon, FALSE);
+    SetIcon(icon, TRUE);
+    const auto image = Gdi::SharedFromHandle<Gdi::BitmapObject>(icon, Gdi::HandleKind::Bitmap);
+    if (QMdiSubWindow* sub = SubWindow(); sub && image)
+        sub->setWindowIcon(QIcon(QPixmap::fromImage(image->image)));
 }
 
 QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT&, QWidget* parent)

@@ -25,6 +25,8 @@ public:
     virtual void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
 
     QMdiSubWindow* SubWindow() const;
+    // The icon of the frame and of its sub-window's title bar.
+    void ShowIcon(HICON icon);
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parent) override;

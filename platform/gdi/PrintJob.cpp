@@ -1,6 +1,8 @@
 #include "platform/gdi/PrintJob.h"
 
+#include <QBuffer>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPageSetupDialog>
@@ -65,6 +67,21 @@ QPrinter& Gdi::ApplicationPrinter()
         return p;
     }();
     return *printer;
+}
+
+void Gdi::MeasureOnPrinterPage(const std::function<void(CDC*)>& measure)
+{
+    const QPrinter& printer = ApplicationPrinter();
+    QBuffer discarded;
+    discarded.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&discarded);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    CDC dc;
+    if (!dc.CreateForDevice(&writer, true))
+        return;
+    measure(&dc);
+    dc.DeleteDC();
 }
 
 void Gdi::SetNextPrintFile(const QString& pdfPath) { g_nextPrintFile = pdfPath; }

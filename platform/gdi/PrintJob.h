@@ -35,6 +35,11 @@ QPrinter& ApplicationPrinter();
 // nothing for a preview or a run into a file.
 BOOL PreparePrinting(CPrintInfo* info, QWidget* parent);
 
+// Runs measure on a device context that measures as a page of the application printer does
+// (its sheet and resolution) without printing anything: for a layout that must be known before
+// a print run.
+void MeasureOnPrinterPage(const std::function<void(CDC*)>& measure);
+
 // Prints through the print dialog; TRUE when pages were produced.
 BOOL RunPrint(PrintClient& client, QWidget* parent = nullptr);
 // Prints into a PDF file without a dialog.

@@ -5,6 +5,7 @@
 #include "platform/gdi/GdiHandle.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/ControlSignals.h"
+#include "platform/ui/GroupBoxWidget.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -39,7 +40,7 @@ QWidget* CButton::CreateWidget(const CREATESTRUCT& cs, QWidget* parent)
 {
     const DWORD type = DWORD(cs.style) & BS_TYPEMASK;
     if (type == BS_GROUPBOX)
-        return new QGroupBox(parent);
+        return new GroupBoxWidget(parent);
     if (IsCheckType(type))
     {
         auto* box = new QCheckBox(parent);

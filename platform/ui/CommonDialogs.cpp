@@ -116,7 +116,7 @@ INT_PTR CFileDialog::DoModal()
 {
     const std::string filter = QtFilter(m_filter);
     CommonDialogRequest request{m_bOpen ? "open" : "save", m_ofn.lpstrTitle ? m_ofn.lpstrTitle : "", filter,
-                                m_proposed.str()};
+                                m_proposed.str(), m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : ""};
     int result = IDCANCEL;
     std::string value;
     if (!CommonDialogScript::Take(request, result, value))

@@ -47,6 +47,7 @@ struct CommonDialogRequest
     std::string title;
     std::string filter;
     std::string initial; // the proposed file, colour or folder
+    std::string folder;  // the folder a file dialog starts in
 };
 
 class CommonDialogScript

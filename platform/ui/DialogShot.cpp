@@ -17,9 +17,15 @@
 
 namespace
 {
-std::map<UINT, DialogShot::Factory>& Factories()
+struct Registered
 {
-    static std::map<UINT, DialogShot::Factory> factories;
+    DialogShot::Factory factory;
+    DialogShot::Prepare prepare;
+};
+
+std::map<UINT, Registered>& Factories()
+{
+    static std::map<UINT, Registered> factories;
     return factories;
 }
 
@@ -38,12 +44,12 @@ QImage WithTitleBar(const QImage& client, const QString& caption, const QFont& f
 }
 } // namespace
 
-void DialogShot::RegisterClass(UINT templateId, Factory factory)
+void DialogShot::RegisterClass(UINT templateId, Factory factory, Prepare prepare)
 {
-    Factories()[templateId] = std::move(factory);
+    Factories()[templateId] = {std::move(factory), std::move(prepare)};
 }
 
-QImage DialogShot::Picture(CDialog& dialog)
+QImage DialogShot::Picture(CDialog& dialog, const Prepare& prepare)
 {
     // A child template (a property page) is drawn on a plain window of its size.
     CWnd host;
@@ -65,6 +71,11 @@ QImage DialogShot::Picture(CDialog& dialog)
     widget->setAttribute(Qt::WA_DontShowOnScreen, !widget->isVisible());
     widget->show();
     QCoreApplication::processEvents();
+    if (prepare)
+    {
+        prepare(dialog);
+        QCoreApplication::processEvents();
+    }
     const QImage client = widget->grab().toImage();
     if (host.m_hWnd)
         return client;
@@ -86,11 +97,12 @@ bool DialogShot::Render(CDialog& dialog, const std::string& pngPath)
 bool DialogShot::RenderTemplate(UINT templateId, const std::string& pngPath)
 {
     const auto it = Factories().find(templateId);
-    std::unique_ptr<CDialog> dialog =
-        it != Factories().end() ? it->second() : std::make_unique<CDialog>(templateId);
+    const bool registered = it != Factories().end();
+    std::unique_ptr<CDialog> dialog = registered ? it->second.factory() : std::make_unique<CDialog>(templateId);
     if (!dialog)
         return false;
-    const bool done = Render(*dialog, pngPath);
+    const QImage image = Picture(*dialog, registered ? it->second.prepare : Prepare());
+    const bool done = !image.isNull() && image.save(QString::fromStdString(pngPath), "PNG");
     if (dialog->m_hWnd)
         dialog->DestroyWindow();
     return done;

@@ -19,10 +19,13 @@ class DialogShot
 {
 public:
     using Factory = std::function<std::unique_ptr<CDialog>()>;
+    // What a user would do in the dialog before the picture is taken (choose an entry).
+    using Prepare = std::function<void(CDialog&)>;
 
-    static void RegisterClass(UINT templateId, Factory factory);
-    // The picture of a dialog (made modeless and hidden from the user when it has no window yet).
-    static QImage Picture(CDialog& dialog);
+    static void RegisterClass(UINT templateId, Factory factory, Prepare prepare = {});
+    // The picture of a dialog (made modeless and hidden from the user when it has no window yet),
+    // after prepare.
+    static QImage Picture(CDialog& dialog, const Prepare& prepare = {});
     static bool Render(CDialog& dialog, const std::string& pngPath);
     static bool RenderTemplate(UINT templateId, const std::string& pngPath);
     // Every dialog template known to the resources into folder/dialog-<id>.png; the files written.

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws the data editor's tool bar strips, flags and the empty-table picture as PNG files.
+"""Draws the data editor's tool bar strips, flags, the empty-table picture and the program's icon
+as PNG files.
 
 Run once when a picture changes: python3 tools/images/sobrel_images.py dataeditor/resources
 """
@@ -156,6 +157,23 @@ def empty_table(path):
     png(path, c.w, c.h, c.p)
 
 
+def program_icon(path):
+    """A table with its heading row and a pencil over it: the icon of the editor's windows."""
+    c = Canvas(32, 32)
+    c.rect(2, 4, 27, 27, INK, PAPER)
+    c.rect(2, 4, 27, 10, INK, BLUE)
+    for y in (16, 22):
+        c.line(3, y, 26, y, GREY)
+    for x in (10, 18):
+        c.line(x, 11, x, 26, GREY)
+    for d in range(3):
+        c.line(14 + d, 29, 29, 14 + d, YELLOW)
+    c.line(13, 30, 15, 28, INK)
+    c.line(28, 12, 31, 15, RED)
+    c.line(29, 12, 31, 14, RED)
+    png(path, c.w, c.h, c.p)
+
+
 if __name__ == "__main__":
     out = sys.argv[1] if len(sys.argv) > 1 else "."
     strip(MAIN, out + "/mainbar.png")
@@ -163,3 +181,4 @@ if __name__ == "__main__":
     flag(out + "/flag-cz.png", czech)
     flag(out + "/flag-en.png", english)
     empty_table(out + "/empty-table.png")
+    program_icon(out + "/program.png")

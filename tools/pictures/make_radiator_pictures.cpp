@@ -60,9 +60,11 @@ void Label(QPainter& p, QRectF r, const QString& text, int flags = Qt::AlignCent
 
 // Connection variants: the inlet (hot) and outlet (cold) at the radiator's sides.
 // inletTop/outletTop: which end of the side; sameSide: both on the left.
+// The picture stays inside the 107 × 60 dialog units of its control (160 × 90 pixels with the
+// dialog font), the labels with their descenders.
 void Connection(QPainter& p, bool inletTop, bool outletTop, bool sameSide, const QString& kind)
 {
-    const QRectF body(30, 25, 100, 50);
+    const QRectF body(30, 20, 100, 46);
     Radiator(p, body);
     const double yIn = inletTop ? body.top() + 8 : body.bottom() - 8;
     const double yOut = outletTop ? body.top() + 8 : body.bottom() - 8;
@@ -72,8 +74,8 @@ void Connection(QPainter& p, bool inletTop, bool outletTop, bool sameSide, const
     else
         Pipe(p, QPointF(body.right(), yOut), QPointF(152, yOut), kCold);
     Label(p, QRectF(0, 2, 160, 14), kind);
-    Label(p, QRectF(0, 80, 80, 14), "vstup", Qt::AlignLeft | Qt::AlignVCenter);
-    Label(p, QRectF(80, 80, 80, 14), "výstup", Qt::AlignRight | Qt::AlignVCenter);
+    Label(p, QRectF(3, 68, 77, 16), "vstup", Qt::AlignLeft | Qt::AlignVCenter);
+    Label(p, QRectF(80, 68, 77, 16), "výstup", Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // Placement variants: a radiator under a window of an outer wall, on an outer wall without a
@@ -179,11 +181,11 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     bool ok = true;
-    ok &= Save(folder, "connection1.png", 160, 96, [](QPainter& p) { Connection(p, true, false, true, "jednostranný"); });
-    ok &= Save(folder, "connection2.png", 160, 96, [](QPainter& p) { Connection(p, true, false, false, "oboustranný"); });
-    ok &= Save(folder, "connection3.png", 160, 96, [](QPainter& p) { Connection(p, false, false, false, "oboustranný"); });
-    ok &= Save(folder, "connection4.png", 160, 96, [](QPainter& p) { Connection(p, false, true, false, "oboustranný"); });
-    ok &= Save(folder, "connection5.png", 160, 96, [](QPainter& p) { Connection(p, false, false, true, "jednostranný"); });
+    ok &= Save(folder, "connection1.png", 160, 86, [](QPainter& p) { Connection(p, true, false, true, "jednostranný"); });
+    ok &= Save(folder, "connection2.png", 160, 86, [](QPainter& p) { Connection(p, true, false, false, "oboustranný"); });
+    ok &= Save(folder, "connection3.png", 160, 86, [](QPainter& p) { Connection(p, false, false, false, "oboustranný"); });
+    ok &= Save(folder, "connection4.png", 160, 86, [](QPainter& p) { Connection(p, false, true, false, "oboustranný"); });
+    ok &= Save(folder, "connection5.png", 160, 86, [](QPainter& p) { Connection(p, false, false, true, "jednostranný"); });
     ok &= Save(folder, "placement.png", 310, 98, Placement);
     ok &= Save(folder, "cover.png", 644, 98, Cover);
     ok &= Save(folder, "tree.png", 176, 16, TreeImages, kMask);

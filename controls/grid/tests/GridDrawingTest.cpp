@@ -154,3 +154,42 @@ TEST(GridDrawing, TheSortColumnsHeadingCarriesAMark)
     f.grid.SetSortColumn(2);
     EXPECT_GT(shadowPixels(), 5);
 }
+
+namespace
+{
+// The lowest row of dark pixels inside a cell (its text's baseline for letters without
+// descenders); -1 when the cell shows no text.
+int LowestInk(const QImage& image, const CRect& cell)
+{
+    int lowest = -1;
+    for (int y = cell.top + 2; y < cell.bottom - 1; ++y)
+        for (int x = cell.left + 2; x < cell.right - 1; ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                lowest = y;
+    return lowest;
+}
+} // namespace
+
+// A text cell that may break its lines and a single-line number cell of the same row put their
+// texts on one baseline, whatever the row's height.
+TEST(GridDrawing, TextsAndNumbersOfARowShareOneBaseline)
+{
+    for (const int height : {20, 31, 46})
+    {
+        GridFixture f(3, 3, 1, 1);
+        f.grid.SetRowHeight(1, height);
+        f.grid.SetColumnWidth(1, 120);
+        f.grid.SetItemText(1, 1, "Místnost");
+        f.grid.SetItemFormat(1, 1, DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+        f.grid.SetItemText(1, 2, "1250");
+        f.grid.SetItemFormat(1, 2, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        const QImage image = Render(f.grid);
+        CRect text;
+        CRect number;
+        ASSERT_TRUE(f.grid.GetCellRect(1, 1, text));
+        ASSERT_TRUE(f.grid.GetCellRect(1, 2, number));
+        const int textBaseline = LowestInk(image, text);
+        ASSERT_GT(textBaseline, 0) << height;
+        EXPECT_NEAR(textBaseline, LowestInk(image, number), 1) << height;
+    }
+}

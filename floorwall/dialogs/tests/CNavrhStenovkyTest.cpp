@@ -354,7 +354,11 @@ TEST_F(CNavrhStenovkyTest, LoadThatStoppedStoresNothing)
     CNavrhStenovky design;
     EXPECT_EQ(design.LoadProjectData(), 1);
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
-    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, "Málo paměti pro další zpracování!");
+    // The box names the row as a spreadsheet numbers it (the column names are row 1).
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text,
+              "Řádek 2 listu \"SeznamM$\" nelze načíst: okruh stěnového vytápění \"0/A\" stojí před první "
+              "místností listu.\nNávrh se neuloží, dokud řádek nebude patřit pod místnost.");
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].caption, "kalvenrod - chyba");
     EXPECT_EQ(design.SaveProjectData(), 0);
     EXPECT_EQ(ResultRows(m_project.Path()), before);
     design.DeleteRooms();

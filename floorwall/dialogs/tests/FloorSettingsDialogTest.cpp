@@ -10,6 +10,7 @@
 #include "floorwall/dialogs/CNastavVypocetPodl.h"
 #include "floorwall/dialogs/FloorSettingsIds.h"
 #include "floorwall/dialogs/FloorSettingsRun.h"
+#include "platform/core/NumberText.h"
 #include "platform/ui/DialogShot.h"
 #include "testing/ScriptedAnswers.h"
 #include "testing/UiTest.h"
@@ -164,6 +165,29 @@ TEST_F(FloorSettingsDialogTest, OpensWithTheSettingsAndTheMakersCatalogue)
         EXPECT_TRUE(DialogShot::Render(d, dir.filePath("dialog-230-settings.png").toStdString()));
         return IDCANCEL;
     });
+}
+
+// The spacings of a series are parted by "; " where the decimal separator is a comma, so that
+// a Czech user reads four numbers, not eight.
+TEST_F(FloorSettingsDialogTest, SpacingListsPartTheirItemsByTheDecimalSeparator)
+{
+    const struct
+    {
+        char decimal;
+        const char* defaultSeries;
+        const char* fineSeries;
+    } cases[] = {{'.', "0.075, 0.150, 0.225, 0.300", "0.050, 0.100, 0.150, 0.200, 0.250, 0.300"},
+                 {',', "0,075; 0,150; 0,225; 0,300", "0,050; 0,100; 0,150; 0,200; 0,250; 0,300"}};
+    for (const auto& c : cases)
+    {
+        NumberText::ScopedSeparator separator(c.decimal);
+        FreeSpacingSeriesList();
+        Run(0, [&](CNastavVypocetPodl& d) {
+            EXPECT_STREQ(d.m_grid.GetItemText(1, 4), c.defaultSeries) << c.decimal;
+            EXPECT_STREQ(d.m_grid.GetItemText(2, 4), c.fineSeries) << c.decimal;
+            return IDCANCEL;
+        });
+    }
 }
 
 TEST_F(FloorSettingsDialogTest, TemperaturesAreCorrectedWhereTheyLeaveTheirLimits)

@@ -1,6 +1,7 @@
 #include "platform/core/FileOps.h"
 #include "platform/core/Profile.h"
 #include "platform/core/Registry.h"
+#include "testing/ScopedEnvironment.h"
 #include "testing/TemporaryProfile.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <fstream>
 #include <sstream>
@@ -217,5 +219,42 @@ TEST_F(ProfileTest, LongValueReadsAsEmptyThroughAHundredByteBuffer)
 {
     Profile::WriteString("", "Long", std::string(120, 'x').c_str());
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, "Software\\Kolp\\kalvenrod", "Long"), "");
+}
+
+// The user's folders follow the XDG settings of the session unless a test set its own.
+TEST(ProfileUserFoldersTest, DataAndDocumentsFoldersFollowTheXdgSettings)
+{
+    QTemporaryDir home;
+    const QString config = home.filePath("nastaveni");
+    QDir().mkpath(config);
+    QFile dirs(config + "/user-dirs.dirs");
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
+    dirs.close();
+    ScopedEnvironment homeVariable("HOME", home.path().toUtf8().constData());
+    ScopedEnvironment dataVariable("XDG_DATA_HOME", home.filePath("data").toUtf8().constData());
+    ScopedEnvironment configVariable("XDG_CONFIG_HOME", config.toUtf8().constData());
+    Profile::SetDataFolder("");
+    Profile::SetDocumentsFolder("");
+    const struct
+    {
+        const char* key;
+        std::string data;
+    } cases[] = {{"Kolp", home.filePath("data/Kolp/kalvenrod").toStdString()},
+                 {"", home.filePath("data/kalvenrod").toStdString()}};
+    for (const auto& c : cases)
+    {
+        Profile::SetRegistryKey(c.key);
+        Profile::SetProfileName("kalvenrod");
+        EXPECT_EQ(Profile::DataFolder(), c.data) << c.key;
+        EXPECT_EQ(Profile::DocumentsFolder(), home.filePath("Dokumenty").toStdString());
+    }
+    Profile::SetDataFolder("/srv/data");
+    Profile::SetDocumentsFolder("/srv/dokumenty");
+    EXPECT_EQ(Profile::DataFolder(), "/srv/data");
+    EXPECT_EQ(Profile::DocumentsFolder(), "/srv/dokumenty");
+    Profile::SetDataFolder("");
+    Profile::SetDocumentsFolder("");
+    Profile::SetRegistryKey("");
 }
 } // namespace

@@ -9,6 +9,9 @@
 #include "testing/ScriptedAnswers.h"
 
 #include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -147,4 +150,28 @@ TEST_F(MdiFramework, PictureOfTheMdiFrame)
     UiTest::ProcessEvents(50);
     QDir().mkpath("pictures");
     EXPECT_TRUE(m_frame->GetWidget()->grab().save("pictures/mdi-frame.png"));
+}
+
+// A frame takes the icon resource of its id (a bitmap of the id is no icon); a child frame whose
+// document type has none shows the program's, that of the main frame, in its title bar.
+TEST_F(MdiFramework, ChildFramesShowTheProgramsIcon)
+{
+    EXPECT_EQ(CFrameWnd::FrameIconOf(IDR_RES_FRAME), nullptr);
+    EXPECT_EQ(CFrameWnd::FrameIconOf(IDR_MDI_DOC), nullptr);
+    const HICON programIcon = CFrameWnd::FrameIconOf(IDR_MDI_MAIN);
+    ASSERT_NE(programIcon, nullptr);
+    EXPECT_EQ(m_frame->GetIcon(TRUE), programIcon);
+    EXPECT_FALSE(m_frame->GetWidget()->windowIcon().isNull());
+    for (int child = 0; child < 2; ++child)
+        m_frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    const QList<QMdiSubWindow*> subWindows = m_frame->MdiArea()->subWindowList();
+    ASSERT_EQ(subWindows.size(), 2);
+    for (QMdiSubWindow* sub : subWindows)
+    {
+        const QImage shown = sub->windowIcon().pixmap(16, 16).toImage();
+        ASSERT_FALSE(shown.isNull());
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+                  m_frame->GetWidget()->windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32));
+    }
+    EXPECT_EQ(m_frame->MDIGetActive()->GetIcon(FALSE), programIcon);
 }
