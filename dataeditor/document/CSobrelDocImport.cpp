@@ -77,6 +77,7 @@ BOOL CSobrelDoc::LoadImported(bool loaded)
     if (tableName.Find('$') < 0)
         tableName += "$";
     RefreshTitle();
+    view->ForgetJournalSaved();
     SetModifiedFlag(TRUE);
     return TRUE;
 }

@@ -232,6 +232,7 @@ bool CSobrelDoc::WriteTable(const CString& path)
     nameChanged = 0;
     storedTableName.Empty();
     fileBacked = 1;
+    view->MarkJournalSaved();
     SetModifiedFlag(FALSE);
     app->ReportProgress(-1, 0, "", false, false);
     return true;

@@ -140,6 +140,7 @@ void CUndoStep::SetDescription(const CString& header, const CColumnInfo& from)
         info->decimals = from.decimals;
         info->size = from.size;
     }
+    view->Grid()->SetColumnFormat(column);
     grid->AutoSizeColumn(column);
     grid->Refresh();
 }

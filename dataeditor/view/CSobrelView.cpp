@@ -25,6 +25,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <numeric>
 #include <cctype>
 #include <cmath>
 
@@ -371,10 +372,19 @@ void CSobrelView::PushStep(CUndoStep* step)
 {
     while (int(m_journal.size()) > m_position + 1)
         m_journal.pop_back();
+    // The saved state went with the steps dropped: no position brings it back.
+    if (m_savedPosition > m_position)
+        m_savedPosition = kNoSavedPosition;
     m_journal.emplace_back(step);
     ++m_position;
     if (CSobrelDoc* document = Document())
         document->SetModifiedFlag(TRUE);
+}
+
+void CSobrelView::ShowModifiedState()
+{
+    if (CSobrelDoc* document = Document())
+        document->SetModifiedFlag(m_position != m_savedPosition);
 }
 
 void CSobrelView::InsertColumn(int index, const CString& header, std::shared_ptr<CColumnInfo> info)
@@ -483,22 +493,18 @@ void CSobrelView::MoveColumn(int from, int to)
 
 void CSobrelView::SortRowsByNumber(int first, int count)
 {
+    count = std::min(count, m_grid->GetRowCount() - first);
     if (count < 2)
         return;
-    std::vector<std::vector<CString>> rows;
-    for (int r = first; r < first + count && r < m_grid->GetRowCount(); ++r)
-    {
-        std::vector<CString> texts;
-        for (int c = 0; c < m_grid->GetColumnCount(); ++c)
-            texts.push_back(m_grid->GetItemText(r, c));
-        rows.push_back(std::move(texts));
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return NumberText::ToDouble(std::string(a[0])) < NumberText::ToDouble(std::string(b[0]));
-    });
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        for (std::size_t c = 0; c < rows[i].size(); ++c)
-            m_grid->SetItemText(first + int(i), int(c), rows[i][c]);
+    // Whole rows move, with their formats and their cells' values as read.
+    std::vector<double> numbers;
+    for (int r = first; r < first + count; ++r)
+        numbers.push_back(NumberText::ToDouble(std::string(m_grid->GetItemText(r, 0))));
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return numbers[std::size_t(a)] < numbers[std::size_t(b)]; });
+    m_grid->ReorderRows(first, order);
     m_grid->Refresh();
 }
 

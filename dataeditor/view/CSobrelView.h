@@ -71,6 +71,11 @@ public:
     void PushStep(CUndoStep* step);
     const std::vector<std::unique_ptr<CUndoStep>>& Journal() const { return m_journal; }
     int JournalPosition() const { return m_position; }
+    // The table as it is now is what the file holds (after a save): undoing or redoing away
+    // from this position makes the document modified again, coming back makes it unmodified.
+    void MarkJournalSaved() { m_savedPosition = m_position; }
+    // What the file holds is no state of the journal (an imported table not yet saved).
+    void ForgetJournalSaved() { m_savedPosition = kNoSavedPosition; }
 
     // Export (command 49092): the save dialog, then the writer of the chosen type; with the
     // option on, the written files are opened afterwards.
@@ -270,5 +275,9 @@ private:
     std::vector<std::shared_ptr<CColumnInfo>> m_columns;
     std::vector<std::unique_ptr<CUndoStep>> m_journal;
     int m_position = -1;
+    static constexpr int kNoSavedPosition = -2;
+    // The journal position at the last save (-1: the table as loaded).
+    int m_savedPosition = -1;
+    void ShowModifiedState();
     bool m_activating = false;
 };

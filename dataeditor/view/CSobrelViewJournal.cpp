@@ -76,8 +76,7 @@ void CSobrelView::Redo()
             m_journal[std::size_t(n)]->Redo(false);
         }
     }
-    if (CSobrelDoc* document = Document())
-        document->SetModifiedFlag(TRUE);
+    ShowModifiedState();
     EndReplay();
 }
 
@@ -99,8 +98,7 @@ void CSobrelView::Undo()
     }
     m_position = n - 1;
     m_journal[std::size_t(n)]->Undo(false);
-    if (CSobrelDoc* document = Document())
-        document->SetModifiedFlag(m_position != -1);
+    ShowModifiedState();
     EndReplay();
 }
 

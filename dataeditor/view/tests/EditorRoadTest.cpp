@@ -439,4 +439,34 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     EXPECT_FALSE(Grid().GetCell(3, 1)->GetFont()->lfItalic);
     EXPECT_EQ(m_view->ColumnInfo(2)->type, 10);
     EXPECT_EQ(m_view->ColumnInfo(4)->decimals, 1);
+
+    // Sorted by the price and saved, then the sort undone: the rows go back whole, each with
+    // its format and its values; the table counts as changed again, Save is offered, closing
+    // asks, and the file gets the order as it shows.
+    const std::string unsorted = Cells();
+    Focus(1, 3);
+    Command(ID_ROW_SELECT_MODE);
+    ASSERT_TRUE(Grid().GetCellRect(0, 3, heading));
+    UiTest::MouseDown(&Grid(), heading.CenterPoint());
+    UiTest::MouseUp(&Grid(), heading.CenterPoint());
+    UiTest::ProcessEvents();
+    Command(ID_ROW_SELECT_MODE);
+    ASSERT_EQ(m_view->Journal().back()->kind, CUndoStep::RowsSorted);
+    ASSERT_NE(Cells(), unsorted);
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(reopened->IsModified());
+    EXPECT_FALSE(Enabled(ID_FILE_SAVE));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Cells(), unsorted);
+    EXPECT_TRUE(Grid().GetCell(4, 1)->GetFont()->lfItalic);
+    EXPECT_FALSE(Grid().GetCell(3, 1)->GetFont()->lfItalic);
+    EXPECT_TRUE(reopened->IsModified());
+    EXPECT_TRUE(Enabled(ID_FILE_SAVE));
+    ScriptedAnswers::Reset();
+    ScriptedAnswers::AnswerBox(IDCANCEL);
+    EXPECT_FALSE(reopened->SaveModified());
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(reopened->IsModified());
+    EXPECT_EQ(Xlrd(m_path), sheets);
 }

@@ -1,0 +1,196 @@
+// Saving through the menu commands: what the file holds after a save, an undo or a redo past
+// it, a sort undone, a retyped column, values and tables a workbook cannot hold.
+#include "DocumentFixture.h"
+
+#include "dataeditor/app/LanguageText.h"
+#include "dataeditor/document/CUndoStep.h"
+#include "dataeditor/view/ViewIds.h"
+#include "testing/UiTest.h"
+#include "platform/frame/FrameIds.h"
+
+namespace
+{
+class SaveCommands : public DocumentFixture
+{
+protected:
+    CSobrelDoc* OpenA()
+    {
+        if (!Start())
+            return nullptr;
+        CSobrelDoc* document = Open("A$");
+        if (document)
+            m_view = document->View();
+        return document;
+    }
+    void Command(UINT id) { m_view->SendMessage(WM_COMMAND, id); }
+    bool Enabled(UINT id) const { return CommandEnabled(m_view, id); }
+    // Fills the selected cells with the text (command 49117).
+    void Fill(int row, int col, const char* text)
+    {
+        m_view->Grid()->SetFocusCell(row, col);
+        m_view->Grid()->SetSelectedRange(row, col, row, col);
+        DialogScript::OnNext(IDD_TEXT_PROMPT, [text](CDialog& d) {
+            d.SetDlgItemText(IDC_PROMPT_TEXT, text);
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+        Command(ID_FILL);
+    }
+    // Whether closing the window asks to save (the question answered with Cancel).
+    bool ClosingAsks(CSobrelDoc* document)
+    {
+        const std::size_t before = ScriptedAnswers::ShownBoxes().size();
+        ScriptedAnswers::AnswerBox(IDCANCEL);
+        document->SaveModified();
+        const bool asked = ScriptedAnswers::ShownBoxes().size() > before;
+        if (!asked)
+            ScriptedAnswers::Reset();
+        return asked;
+    }
+    bool Saved(const char* cells) const
+    {
+        return Xlrd(m_path).find(cells) != std::string::npos;
+    }
+
+    CSobrelView* m_view = nullptr;
+};
+} // namespace
+
+// The table is modified whenever the journal stands elsewhere than at the last save: an undo
+// past the save asks again on closing and saves the undone state.
+TEST_F(SaveCommands, UndoAndRedoPastASaveMakeTheTableModifiedAgain)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    Fill(1, 1, "Kotel");
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(a->IsModified());
+    ASSERT_TRUE(Saved("A|'Kotel'|1234.5"));
+
+    struct Case
+    {
+        UINT command;
+        bool modified;
+        const char* shown;
+    };
+    for (const Case& c : {Case{ID_EDIT_UNDO, true, "Radiátor"}, Case{ID_EDIT_REDO, false, "Kotel"},
+                          Case{ID_EDIT_UNDO, true, "Radiátor"}})
+    {
+        Command(c.command);
+        EXPECT_EQ(m_view->Grid()->GetItemText(1, 1), c.shown);
+        EXPECT_EQ(a->IsModified(), c.modified) << c.shown;
+        EXPECT_EQ(Enabled(ID_FILE_SAVE), c.modified) << c.shown;
+        EXPECT_EQ(ClosingAsks(a), c.modified) << c.shown;
+    }
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(a->IsModified());
+    EXPECT_TRUE(Saved("A|'Radiátor'|1234.5")) << Xlrd(m_path);
+
+    // A new edit after an undo past the save drops the saved state: no step brings it back,
+    // though the journal counts as many steps again.
+    Command(ID_EDIT_REDO);
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(a->IsModified());
+    Command(ID_EDIT_UNDO);
+    Fill(2, 1, "Potrubí");
+    EXPECT_TRUE(a->IsModified());
+    EXPECT_EQ(m_view->JournalPosition(), 0);
+    Command(ID_EDIT_UNDO);
+    EXPECT_TRUE(a->IsModified());
+    EXPECT_TRUE(ClosingAsks(a));
+}
+
+// A sort undone moves the rows back whole: a row keeps its format, and a real shown rounded keeps
+// its value as read, so that the file gets every digit.
+TEST_F(SaveCommands, ASortUndoneMovesWholeRowsBackWithTheirFormatsAndValues)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    CSobrelGrid& grid = *m_view->Grid();
+    for (int r = 1; r <= 3; ++r)
+        grid.RetypeCell(r, 2);
+    const CString point(std::string(1, m_app->decimalPoint));
+    ASSERT_EQ(grid.GetItemText(2, 2), "0" + point + "12");
+
+    Fill(1, 1, "Radiátor");
+    Command(ID_FORMAT_COLUMN_INSERT);
+    const int format = m_view->FormatColumn();
+    ASSERT_GT(format, 0);
+    grid.SetFocusCell(1, 1);
+    grid.SetSelectedRange(1, 1, 1, 1);
+    DialogScript::OnNext(IDD_ROW_FORMAT, [](CDialog& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROWFMT_RESET, BN_CLICKED));
+        d.CheckDlgButton(IDC_ROWFMT_BOLD, BST_CHECKED);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROWFMT_BOLD, BN_CLICKED));
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Command(ID_FORMAT_SET);
+    const CString bold = grid.GetItemText(1, format);
+    ASSERT_FALSE(bold.IsEmpty());
+    ASSERT_TRUE(grid.GetCell(1, 1)->GetFont()->lfWeight > FW_NORMAL);
+
+    // By the price: Trubka, Ventil, Radiátor; then undone.
+    grid.SetFocusCell(1, 2);
+    Command(ID_ROW_SELECT_MODE);
+    CRect heading;
+    ASSERT_TRUE(grid.GetCellRect(0, 2, heading));
+    m_view->GetParentFrame()->ShowWindow(SW_SHOW);
+    UiTest::MouseDown(&grid, heading.CenterPoint());
+    UiTest::MouseUp(&grid, heading.CenterPoint());
+    UiTest::ProcessEvents();
+    Command(ID_ROW_SELECT_MODE);
+    ASSERT_EQ(m_view->Journal().back()->kind, CUndoStep::RowsSorted);
+    ASSERT_EQ(grid.GetItemText(3, 1), "Radiátor");
+    EXPECT_EQ(grid.GetItemText(3, format), bold);
+    EXPECT_TRUE(grid.GetCell(3, 1)->GetFont()->lfWeight > FW_NORMAL);
+
+    Command(ID_EDIT_UNDO);
+    struct Row
+    {
+        int row;
+        const char* name;
+        bool bold;
+    };
+    for (const Row& r : {Row{1, "Radiátor", true}, Row{2, "Trubka", false}, Row{3, "Ventil", false}})
+    {
+        EXPECT_EQ(grid.GetItemText(r.row, 0), std::to_string(r.row).c_str());
+        EXPECT_EQ(grid.GetItemText(r.row, 1), r.name);
+        EXPECT_EQ(grid.GetItemText(r.row, format).IsEmpty(), !r.bold) << r.name;
+        EXPECT_EQ(grid.GetCell(r.row, 1)->GetFont()->lfWeight > FW_NORMAL, r.bold) << r.name;
+    }
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(a->IsModified());
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Radiátor'|1234.5|'krátká'|'" + std::string(bold) + "'"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("A|'Trubka'|0.1234567891|'x'|''"), std::string::npos) << sheets;
+
+    // Redone, the sort again puts the format with its row.
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(grid.GetItemText(3, 1), "Radiátor");
+    EXPECT_EQ(grid.GetItemText(3, format), bold);
+    EXPECT_TRUE(grid.GetCell(3, 1)->GetFont()->lfWeight > FW_NORMAL);
+    EXPECT_FALSE(grid.GetCell(1, 1)->GetFont()->lfWeight > FW_NORMAL);
+}
+
+// A retype undone shows the column in its former form again (a number column right-aligned).
+TEST_F(SaveCommands, ARetypeUndoneGivesTheColumnItsFormerDrawFormat)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    CSobrelGrid& grid = *m_view->Grid();
+    const UINT numberFormat = grid.GetItemFormat(1, 2);
+    grid.SetFocusCell(1, 2);
+    grid.SetSelectedRange(1, 2, 1, 2);
+    DefineColumn("Cena", 0, nullptr); // text
+    Command(ID_COLUMN_EDIT);
+    ASSERT_EQ(m_view->ColumnInfo(2)->type, 10);
+    const UINT textFormat = grid.GetItemFormat(1, 2);
+    ASSERT_NE(textFormat, numberFormat);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(m_view->ColumnInfo(2)->type, 7);
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(grid.GetItemFormat(r, 2), numberFormat) << r;
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(grid.GetItemFormat(1, 2), textFormat);
+}
