@@ -87,6 +87,7 @@ private:
     bool SaveFailed(UINT message, const CString& argument, const CString& temporary);
     bool WriteTable(const CString& temporary);
     bool ReplaceFile(const CString& temporary, const CString& path);
+    void WriteColumnTypes(CSobrelView& view);
     BOOL LoadImported(bool loaded);
     BOOL ImportText(const CString& path);
     void ActivateDocumentShowing(const CString& entry);

@@ -9,6 +9,7 @@
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CTableNameDlg.h"
 #include "dataeditor/view/CSobrelView.h"
+#include "dataeditor/view/ColumnTypeCodec.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 
@@ -104,7 +105,10 @@ bool CSobrelDoc::WriteTable(const CString& path)
     const CString previousTableName = tableName;
     if (targetExists)
     {
-        if (!data.Open(path, connectType, 0, 0))
+        // The workbook is copied whole and only this table is made anew: the other sheets keep
+        // their heads, names and cells as they are.
+        if (!CopyFile(path, temporary, FALSE) || ::chmod(temporary, S_IRUSR | S_IWUSR) != 0 ||
+            !data.Open(temporary, connectType, 0, 0))
             return SaveFailed(IDS_SAVE_COPY_FAILED, temporary, temporary);
         CString name = tableName;
         if (path != filePath || !fileBacked)
@@ -115,10 +119,7 @@ bool CSobrelDoc::WriteTable(const CString& path)
                 return SaveFailed(0, "", temporary);
         }
         const CString leftOut = (path == filePath && nameChanged) ? storedTableName : name;
-        if (!data.Copy(temporary, data.GetTableIndex(leftOut)))
-            return SaveFailed(IDS_SAVE_COPY_FAILED, temporary, temporary);
-        data.Close();
-        if (!data.Open(temporary, connectType, 0, 0))
+        if (data.IsTable(leftOut) && !data.DeleteTable(leftOut))
             return SaveFailed(IDS_SAVE_COPY_FAILED, temporary, temporary);
         tableName = name;
     }
@@ -202,6 +203,7 @@ bool CSobrelDoc::WriteTable(const CString& path)
             app->ReportProgress(firstRow + r + 1, firstRow + rows, "", true, false);
     }
     data.CloseTable();
+    WriteColumnTypes(*view);
     if (!data.Flush())
     {
         tableName = previousTableName;
@@ -236,6 +238,48 @@ bool CSobrelDoc::WriteTable(const CString& path)
     SetModifiedFlag(FALSE);
     app->ReportProgress(-1, 0, "", false, false);
     return true;
+}
+
+namespace
+{
+bool IsTypeText(const CString& text)
+{
+    int decimals = -2;
+    return ColumnTypeCodec::Decode(text, decimals) != -1;
+}
+
+// Whether a type text of the information table already says what the column is (a text and a
+// memo column are one kind: the save chooses between them by the texts' lengths).
+bool TypeTextFits(const CString& text, const CColumnInfo& info)
+{
+    int decimals = -2;
+    const int type = ColumnTypeCodec::Decode(text, decimals);
+    const auto isText = [](int t) { return t == 10 || t == 12; };
+    if (isText(type) && isText(info.type))
+        return true;
+    return type == info.type && (decimals == -2 || decimals == info.decimals);
+}
+} // namespace
+
+// A retyped column: the information table's type row (its second row) takes the column's type,
+// so that the table opens again as it was saved. A column the table gives no type keeps none.
+void CSobrelDoc::WriteColumnTypes(CSobrelView& view)
+{
+    const CString infoName = view.InformationTableName(tableName);
+    if (!data.IsTable(infoName) || !data.OpenTable(infoName, "", 0))
+        return;
+    CGridCtrl* grid = view.Grid();
+    for (int c = view.fixedColumns; c < view.fixedColumns + view.columnCount && data.m_nRecordCount > 1; ++c)
+    {
+        std::shared_ptr<CColumnInfo> info = view.ColumnInfo(c);
+        const int column = data.GetColIndex(grid->GetItemText(0, c), 0);
+        CString text;
+        if (!info || column < 0 || !data.GetStringValue(column, text, 1, -3) || !IsTypeText(text) ||
+            TypeTextFits(text, *info))
+            continue;
+        data.SetStringValue(column, ColumnTypeCodec::Encode(info->type, info->decimals, true), 1);
+    }
+    data.CloseTable();
 }
 
 bool CSobrelDoc::ReplaceFile(const CString& temporary, const CString& path)

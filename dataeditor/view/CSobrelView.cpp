@@ -275,15 +275,20 @@ void CSobrelView::LoadTable()
         app->ReportProgress(-1, 0, "", false, false);
 }
 
+CString CSobrelView::InformationTableName(const CString& tableName) const
+{
+    CString infoName = tableName;
+    if (infoName.Right(1) == "$")
+        infoName = infoName.Left(infoName.GetLength() - 1);
+    return infoName + infoSuffix;
+}
+
 void CSobrelView::ReadInformationTable(const CString& tableName)
 {
     if (!dataSource)
         return;
     CData& data = *dataSource;
-    CString infoName = tableName;
-    if (infoName.Right(1) == "$")
-        infoName = infoName.Left(infoName.GetLength() - 1);
-    infoName += infoSuffix;
+    const CString infoName = InformationTableName(tableName);
     if (!data.IsTable(infoName))
         return;
     CSobrelDoc* document = Document();

@@ -139,6 +139,8 @@ public:
     int replayCount = 0;
     bool skipNextSelectionChange = false;
     CString infoSuffix = "Info$";
+    // The name of the column information table of a table.
+    CString InformationTableName(const CString& tableName) const;
 
     // Search (command 49085): the dialog (when asked for), then the cells of the scope found,
     // marked, their rows kept visible and what was found replaced as one undo group. -1 when

@@ -194,3 +194,61 @@ TEST_F(SaveCommands, ARetypeUndoneGivesTheColumnItsFormerDrawFormat)
     Command(ID_EDIT_REDO);
     EXPECT_EQ(grid.GetItemFormat(1, 2), textFormat);
 }
+
+// Saving one table leaves the workbook's other sheets as they are: heads with ". ! [ `" or none,
+// and a sheet whose name the workbook engine would not give a new sheet.
+TEST_F(SaveCommands, TheOtherSheetsKeepTheirHeadsAndNamesAsTheyAre)
+{
+    m_path = Folder("ceník.xls");
+    RunPython(R"(
+import sys, xlwt
+xlwt.Utils.valid_sheet_name = lambda name: True
+book = xlwt.Workbook(encoding='utf-8')
+a = book.add_sheet('A')
+a.write(0, 0, 'Název'); a.write(1, 0, 'Kotel')
+k = book.add_sheet('Ceník')
+for c, head in [(0, 'Obj.č.'), (2, 'Pozn!'), (3, 'a`b [x]')]:
+    k.write(0, c, head)
+for c, value in enumerate(['R-1', 5, 'p', 'q']):
+    k.write(1, c, value)
+odd = book.add_sheet('Ceny [2024]')
+odd.write(0, 0, 'Rok'); odd.write(1, 0, 2024)
+book.save(sys.argv[1])
+)",
+              {m_path});
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    Fill(1, 1, "Kotel 2");
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(a->IsModified());
+    const std::string sheets = Xlrd(m_path);
+    for (const char* line : {"A|'Kotel 2'\n", "Ceník|'Obj.č.'|''|'Pozn!'|'a`b [x]'\n", "Ceník|'R-1'|5.0|'p'|'q'\n",
+                             "Ceny [2024]|'Rok'\n", "Ceny [2024]|2024.0\n"})
+        EXPECT_NE(sheets.find(line), std::string::npos) << line << sheets;
+}
+
+// A retyped column is written into the table's information sheet, so that it opens again as
+// saved; a column whose type did not change keeps its type text, a memo saved short stays memo.
+TEST_F(SaveCommands, ARetypedColumnOpensAgainAsSaved)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    m_view->Grid()->SetFocusCell(1, 2);
+    m_view->Grid()->SetSelectedRange(1, 2, 1, 2);
+    DefineColumn("Cena", 7, "0"); // a whole number
+    Command(ID_COLUMN_EDIT);
+    ASSERT_EQ(m_view->ColumnInfo(2)->type, 4);
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(a->IsModified());
+    const std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Název'|'Cena;0'|'Poznámka'\n"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("AInfo|''|'dbLong;0'|'dbMemo'\n"), std::string::npos) << sheets;
+    EXPECT_NE(sheets.find("AInfo|'Název výrobku'|''|''\n"), std::string::npos) << sheets;
+
+    a->OnCloseDocument();
+    CSobrelDoc* reopened = Open("A$");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->View()->ColumnInfo(2)->type, 4);
+    EXPECT_EQ(reopened->View()->ColumnInfo(2)->decimals, 0);
+    EXPECT_EQ(reopened->View()->ColumnInfo(3)->type, 12);
+}
