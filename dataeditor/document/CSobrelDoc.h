@@ -21,6 +21,8 @@ class CSobrelDoc : public CDocument
 
 public:
     CSobrelDoc();
+    // A workbook sheet holds at most this many columns.
+    static constexpr int kMaxSheetColumns = 256;
     ~CSobrelDoc() override;
 
     void SetTitle(LPCTSTR lpszTitle) override;

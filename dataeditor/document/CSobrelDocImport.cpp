@@ -10,6 +10,7 @@
 #include "dataeditor/document/DbaseConversion.h"
 #include "dataeditor/view/CSobrelView.h"
 #include "dataeditor/view/ColumnTypeCodec.h"
+#include "platform/core/MessageBox.h"
 #include "platform/dao/DelimitedText.h"
 #include "platform/dao/JetError.h"
 #include "platform/ui/WaitCursor.h"
@@ -79,6 +80,12 @@ BOOL CSobrelDoc::LoadImported(bool loaded)
     RefreshTitle();
     view->ForgetJournalSaved();
     SetModifiedFlag(TRUE);
+    if (view->columnCount > kMaxSheetColumns)
+    {
+        CString text;
+        text.Format(LanguageText(IDS_IMPORT_TOO_MANY_COLUMNS), view->columnCount);
+        AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    }
     return TRUE;
 }
 

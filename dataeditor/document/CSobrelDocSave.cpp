@@ -97,6 +97,13 @@ bool CSobrelDoc::WriteTable(const CString& path)
     const int firstColumn = view->fixedColumns;
     const int rows = view->rowCount;
     const int columns = view->columnCount;
+    if (columns > kMaxSheetColumns)
+    {
+        CString text;
+        text.Format(LanguageText(IDS_SAVE_TOO_MANY_COLUMNS), columns);
+        AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+        return false;
+    }
     app->ReportProgress(0, firstRow + rows, LanguageText(IDS_SAVE_PREPARING), true, false);
     const CString temporary = TemporaryPathFor(path);
     std::remove(temporary);

@@ -5,6 +5,10 @@
 #include "platform/frame/CView.h"
 #include "platform/frame/CWinApp.h"
 #include "platform/frame/FrameMenuBar.h"
+#include "platform/frame/FrameTexts.h"
+#include "platform/core/CException.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CDataExchange.h"
 
 #include "platform/core/Profile.h"
 #include "platform/core/Resources.h"
@@ -19,6 +23,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <exception>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -446,6 +451,43 @@ void CFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 }
 
 void CFrameWnd::OnHelp() { WinHelp(m_nIDHelp, HELP_CONTEXT); }
+
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    CString cause;
+    try
+    {
+        return CWnd::OnCommand(wParam, lParam);
+    }
+    catch (CException* e)
+    {
+        // The user has been told already.
+        if (e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        {
+            e->Delete();
+            return TRUE;
+        }
+        cause = e->GetMessageText();
+        if (cause.IsEmpty())
+        {
+            char buffer[1024] = "";
+            e->GetErrorMessage(buffer, sizeof buffer);
+            cause = buffer;
+        }
+        e->Delete();
+    }
+    catch (const std::exception& e)
+    {
+        cause = e.what();
+    }
+    catch (...)
+    {
+    }
+    if (cause.IsEmpty())
+        cause = "neznámá chyba.";
+    AfxMessageBox(FrameTexts::Format(FrameTexts::CommandFailed, cause), MB_OK | MB_ICONSTOP);
+    return TRUE;
+}
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 {

@@ -71,6 +71,8 @@ public:
     void UpdateControlBars();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
+    // A command ends here: whatever it throws is shown and the program goes on.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 

@@ -26,6 +26,8 @@ const char* Fallback(UINT id)
         return "Soubor %s nelze přečíst.";
     case FrameTexts::CannotSave:
         return "Soubor %s nelze uložit.";
+    case FrameTexts::CommandFailed:
+        return "Příkaz se nepodařilo dokončit: %s\n\nProgram pracuje dál; co nebylo uloženo, zůstává otevřené k uložení.";
     default:
         return "";
     }

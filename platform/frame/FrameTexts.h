@@ -16,6 +16,7 @@ enum Id : UINT
     CannotOpen = 0xF103,       // "Soubor %s nelze otevřít."
     CannotRead = 0xF104,       // "Soubor %s nelze přečíst."
     CannotSave = 0xF105,       // "Soubor %s nelze uložit."
+    CommandFailed = 0xF106,    // "Příkaz se nepodařilo dokončit: %s ..."
 };
 
 CString Text(UINT id);

@@ -252,3 +252,52 @@ TEST_F(SaveCommands, ARetypedColumnOpensAgainAsSaved)
     EXPECT_EQ(reopened->View()->ColumnInfo(2)->decimals, 0);
     EXPECT_EQ(reopened->View()->ColumnInfo(3)->type, 12);
 }
+
+// A text file wider than a sheet: the import warns, a save refuses naming the limit and keeps
+// the table modified; with the columns cut to 256 it saves.
+TEST_F(SaveCommands, ATableWiderThanASheetIsRefusedBySaveAndKeptOpen)
+{
+    ASSERT_TRUE(Start());
+    const QString csv = Folder("široká.csv");
+    {
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QStringList heads, values;
+        for (int c = 1; c <= 300; ++c)
+        {
+            heads << QString("S%1").arg(c);
+            values << QString::number(c);
+        }
+        file.write((heads.join(';') + '\n' + values.join(';') + '\n').toUtf8());
+    }
+    CSobrelDoc* wide = ImportFile(csv, ";");
+    ASSERT_NE(wide, nullptr);
+    m_view = wide->View();
+    ASSERT_EQ(m_view->columnCount, 300);
+    const int documents = m_app->GetOpenDocumentCount();
+    CString warning;
+    warning.Format(LanguageText(IDS_IMPORT_TOO_MANY_COLUMNS), 300);
+    ASSERT_FALSE(ScriptedAnswers::ShownBoxes().empty());
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().back().text, warning);
+
+    const QString saved = Folder("široká.xls");
+    CommonDialogScript::AnswerNext(IDOK, saved.toUtf8().constData());
+    m_app->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    CString refused;
+    refused.Format(LanguageText(IDS_SAVE_TOO_MANY_COLUMNS), 300);
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes().back().text, refused);
+    EXPECT_TRUE(wide->IsModified());
+    EXPECT_FALSE(QFile::exists(saved));
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), documents);
+
+    m_view->Grid()->SetFocusCell(1, 257);
+    m_view->Grid()->SetSelectedRange(1, 257, 1, 300);
+    Command(ID_COLUMN_DELETE);
+    ASSERT_EQ(m_view->columnCount, 256);
+    CommonDialogScript::AnswerNext(IDOK, saved.toUtf8().constData());
+    m_app->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    EXPECT_FALSE(wide->IsModified());
+    const std::string sheets = Xlrd(saved);
+    EXPECT_NE(sheets.find("|'S256'\n"), std::string::npos);
+    EXPECT_NE(sheets.find("|'255'|'256'\n"), std::string::npos) << sheets.substr(sheets.size() - 200);
+}
