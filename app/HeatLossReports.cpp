@@ -269,7 +269,7 @@ void CMekrView::PrintHeatLossInput(CDC* pDC, const CRect& area, int top)
                 DrawTextAt(pDC, x13, y, ReportNumber(long(o.length)), TA_CENTER);
                 DrawTextAt(pDC, x21, y, ReportNumber(long(o.height)), TA_CENTER);
                 DrawTextAt(pDC, x245, y, ReportNumber("%.3f", o.U), TA_CENTER);
-                DrawTextAt(pDC, x275, y, ReportNumber("%8.1f", o.i), TA_CENTER);
+                DrawTextAt(pDC, x275, y, ReportNumber("%.3f", o.i), TA_CENTER);
                 DrawTextAt(pDC, x305, y, ReportNumber(long(o.jointLength)), TA_CENTER);
             }
             top -= m_nNormalRow;

@@ -197,13 +197,14 @@ TEST_F(PrintTest, SmallHouseReportsShowTheProjectClimateTotalsAndRooms)
     EXPECT_EQ(m_view->m_nPageCount, 1);
 }
 
-// Report 1 prints U with three decimals, as the wall dialog shows it, so that a checker working
-// from the printed input gets the transmission loss the program computed.
-TEST_F(PrintTest, InputReportPrintsUWithThreeDecimals)
+// Report 1 prints U and i with three decimals, as the dialogs show them, so that a checker working
+// from the printed input gets the losses the program computed.
+TEST_F(PrintTest, InputReportPrintsUAndIWithThreeDecimals)
 {
     std::vector<Cells> rows = House(2);
     rows[1][4].second = "0,242";  // the first wall's U
     rows[2][4].second = "1,565";  // the first window's U
+    rows[2][5].second = "0,35";   // the first window's i
     rows[4][4].second = "0,3";
     WriteProject(rows);
     const std::string pdf = FolderPath("vstup-u.pdf");
@@ -213,6 +214,7 @@ TEST_F(PrintTest, InputReportPrintsUWithThreeDecimals)
                                                                                 "565 1" + separator + "4 5400",
                     "Pokoj 2", "Stěna 5000 2600 0" + separator + "300 35"});
     EXPECT_EQ(input.find(" 0" + separator + "2 35"), std::string::npos);
+    EXPECT_NE(input.find(" 1" + separator + "400 5400"), std::string::npos);
     Picture(pdf, 1, "report-1");
 }
 
