@@ -80,16 +80,35 @@ void CSobrelGrid::LoadLanguageTexts()
 
 // --- Column descriptions and texts ------------------------------------------------------------
 
+void CSobrelGrid::FreezeColumns(int fixedCount)
+{
+    if (!Frozen())
+        m_unfrozenFixedColumns = GetFixedColumnCount();
+    SetFixedColumnCount(fixedCount);
+}
+
+void CSobrelGrid::UnfreezeColumns()
+{
+    if (Frozen())
+        SetFixedColumnCount(m_unfrozenFixedColumns);
+    m_unfrozenFixedColumns = -1;
+}
+
+int CSobrelGrid::FirstDataColumn() const
+{
+    return Frozen() ? std::min(m_unfrozenFixedColumns, GetFixedColumnCount()) : GetFixedColumnCount();
+}
+
 CColumnInfo* CSobrelGrid::GetColumnInfo(int col) const
 {
-    if (col < GetFixedColumnCount() || col >= GetColumnCount() || GetRowCount() < 1)
+    if (col < FirstDataColumn() || col >= GetColumnCount() || GetRowCount() < 1)
         return nullptr;
     return reinterpret_cast<CColumnInfo*>(GetItemData(0, col));
 }
 
 void CSobrelGrid::SetColumnInfo(int col, CColumnInfo* info)
 {
-    if (col < GetFixedColumnCount() || col >= GetColumnCount())
+    if (col < FirstDataColumn() || col >= GetColumnCount())
         return;
     if (CGridCellBase* heading = GetCell(0, col))
         heading->SetData(reinterpret_cast<LPARAM>(info));
@@ -163,7 +182,7 @@ void CSobrelGrid::SetReadValue(int row, int col, const CString& value)
 
 void CSobrelGrid::ApplyValueLists()
 {
-    for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+    for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
     {
         const CColumnInfo* info = GetColumnInfo(col);
         if (!info || info->values.empty())
@@ -186,7 +205,7 @@ UINT CSobrelGrid::CellFormat(int row, int col) const
 {
     if (row < GetFixedRowCount())
         return col == 0 ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : kWordBreak;
-    if (col < GetFixedColumnCount() || GetFixedColumnCount() == 0)
+    if (col < FirstDataColumn() || GetFixedColumnCount() == 0)
         return kRightSingle;
     const CColumnInfo* info = GetColumnInfo(col);
     if (info && (info->IsNumeric() || info->IsDate()))
@@ -295,7 +314,7 @@ int CSobrelGrid::FormatColumn() const
 {
     if (formatColumnName.IsEmpty() || GetRowCount() < 1)
         return -1;
-    for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+    for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
         if (GetItemText(0, col) == formatColumnName)
             return col;
     return -1;
@@ -317,7 +336,7 @@ void CSobrelGrid::ApplyRowFormat(int row, BOOL resetIfEmpty, const CString& form
             return;
         if (formatColumn >= 0)
             SetItemText(row, formatColumn, "");
-        for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+        for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
         {
             SetItemFgColour(row, col, CLR_DEFAULT);
             SetItemBkColour(row, col, CLR_DEFAULT);
@@ -338,7 +357,7 @@ void CSobrelGrid::ApplyRowFormat(int row, BOOL resetIfEmpty, const CString& form
     font.lfWeight = rowFormat.bold ? 700 : 400;
     font.lfItalic = rowFormat.italic;
     font.lfUnderline = rowFormat.underline;
-    for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+    for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
     {
         SetItemFgColour(row, col, rowFormat.textColour);
         SetItemBkColour(row, col, rowFormat.backColour);
@@ -645,13 +664,15 @@ void CSobrelGrid::ExtendSelectionToRectangle()
                 break;
             }
     pasteWholeRows = TRUE;
+    // Frozen columns cannot be selected: whole rows are the scrolling columns all selected, and
+    // then take the frozen ones with them.
     for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
         if (GetColumnWidth(col) > 0 && std::find(cols.begin(), cols.end(), col) == cols.end())
             pasteWholeRows = FALSE;
     if (pasteWholeRows)
     {
         cols.clear();
-        for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
+        for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
             cols.push_back(col);
     }
     for (int row : rows)
@@ -749,7 +770,7 @@ BOOL CSobrelGrid::PasteTextToGrid(CCellID cell, COleDataObject* pDataObject)
                     field = CGridClipboardInfo::ProducerIndex(pasteProducer, field, ThousandSeparator());
                 }
             }
-            if (!IsValid(row, col) || col < GetFixedColumnCount())
+            if (!IsValid(row, col) || col < FirstDataColumn())
                 continue;
             SendMessageToParent(row, col, GVN_BEGINLABELEDIT);
             SetItemTextTyped(row, col, field, FALSE);
@@ -796,7 +817,7 @@ void CSobrelGrid::PasteFrom(COleDataObject* pDataObject)
             else
                 InsertRow("", target.row);
         RenumberRows(target.row);
-        target.col = GetFixedColumnCount();
+        target.col = FirstDataColumn();
     }
     const BOOL wasAllowed = redrawAllowed;
     redrawAllowed = FALSE;

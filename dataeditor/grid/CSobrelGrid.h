@@ -30,8 +30,17 @@ public:
     CSobrelGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
     ~CSobrelGrid() override;
 
+    // --- Frozen columns ----------------------------------------------------------------------
+    // The columns before fixedCount stay in place while the others scroll; the table's fields
+    // among them stay data columns. Unfreezing gives the grid its own fixed columns back.
+    void FreezeColumns(int fixedCount);
+    void UnfreezeColumns();
+    bool Frozen() const { return m_unfrozenFixedColumns >= 0; }
+    // The first column that holds a field of the table, frozen or not.
+    int FirstDataColumn() const;
+
     // --- Column descriptions and texts ------------------------------------------------------
-    // Null for fixed columns and columns out of range.
+    // Null for the row-number column and columns out of range.
     CColumnInfo* GetColumnInfo(int col) const;
     // Attaches a description (not owned) to the heading cell of a column.
     void SetColumnInfo(int col, CColumnInfo* info);
@@ -194,6 +203,8 @@ private:
     UINT CellFormat(int row, int col) const;
 
     std::unique_ptr<PrintLayout> m_print;
+    // The fixed columns before freezing; -1 while not frozen.
+    int m_unfrozenFixedColumns = -1;
     bool m_bDragRunning = false;
     CCellRange m_dragRange;
 };

@@ -312,13 +312,13 @@ void CSobrelView::OnFreezeColumns()
         if (!ValidSelection())
             return;
         const CCellRange range = m_grid->GetSelectedCellRange();
-        m_grid->SetFixedColumnCount(1 + range.GetColSpan());
+        m_grid->FreezeColumns(1 + range.GetColSpan());
         if (m_grid->IsValid(focus.row, 1 + range.GetColSpan()))
             m_grid->SetFocusCell(focus.row, 1 + range.GetColSpan());
         frozen = true;
         return;
     }
-    m_grid->SetFixedColumnCount(fixedColumns);
+    m_grid->UnfreezeColumns();
     m_grid->SetFocusCell(focus);
     frozen = false;
 }

@@ -177,7 +177,7 @@ void CSobrelView::OnFormatColumnShow()
 {
     const CCellID focus = m_grid->GetFocusCell();
     formatColumnShown = !formatColumnShown;
-    m_grid->SetFixedColumnCount(fixedColumns);
+    m_grid->UnfreezeColumns();
     frozen = false;
     if (formatColumnShown)
     {

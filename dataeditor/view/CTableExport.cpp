@@ -7,6 +7,7 @@
 #include "controls/grid/CGridDefaultCell.h"
 #include "dataeditor/controls/ControlIds.h"
 #include "dataeditor/document/CColumnInfo.h"
+#include "dataeditor/grid/CSobrelGrid.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/NumberText.h"
 #include "platform/dao/WorkbookError.h"
@@ -57,6 +58,8 @@ bool CTableExport::Visible(int col) const
 
 int CTableExport::FirstDataColumn() const
 {
+    if (const auto* table = dynamic_cast<const CSobrelGrid*>(&m_grid))
+        return table->FirstDataColumn();
     return m_grid.GetFixedColumnCount();
 }
 
@@ -67,7 +70,7 @@ CCellHtmlStyle CTableExport::StyleOf(int row, int col) const
     style.lineColour = m_grid.GetGridLineColor();
     if (!m_grid.IsValid(row, col))
         return style;
-    const bool fixed = row < m_grid.GetFixedRowCount() || col < m_grid.GetFixedColumnCount();
+    const bool fixed = row < m_grid.GetFixedRowCount() || col < FirstDataColumn();
     const CGridDefaultCell* byDefault = m_grid.GetDefaultCell(fixed, fixed);
     const auto colour = [](COLORREF own, COLORREF fallback) { return own == CLR_DEFAULT ? fallback : own; };
     style.textColour = colour(m_grid.GetItemFgColour(row, col), byDefault ? byDefault->GetTextClr() : 0);

@@ -19,6 +19,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CComboBox.h"
+#include "platform/ui/CommonDialogs.h"
 
 namespace
 {
@@ -77,6 +78,16 @@ book.save(sys.argv[1])
         for (int r = 1; r < Grid().GetRowCount(); ++r)
             texts += std::string(Grid().GetItemText(r, col)) + (r + 1 < Grid().GetRowCount() ? ";" : "");
         return texts;
+    }
+    // A written text file as text: UTF-8 after its byte-order mark, else code page 1250.
+    static std::string Decoded(const QString& path)
+    {
+        return RunPython(R"(
+import sys
+data = open(sys.argv[1], 'rb').read()
+sys.stdout.buffer.write((data[3:].decode('utf-8') if data.startswith(b'\xef\xbb\xbf') else data.decode('cp1250')).encode('utf-8'))
+)",
+                         {path});
     }
     // The text with "," standing for the user's decimal separator.
     std::string Local(std::string text) const
@@ -319,10 +330,32 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     EXPECT_EQ(Column(2), ";;K0;K0;K0;");
     Passed("filled");
 
-    // The first three columns frozen and free again.
+    // The first three columns frozen: the table exports whole as text, page and sheet; then
+    // free again.
     Grid().SetSelectedRange(1, 1, 1, 3);
     Command(ID_FREEZE_COLUMNS);
     EXPECT_EQ(Grid().GetFixedColumnCount(), 4);
+    m_app->options.openExportedFile = 0;
+    const std::string frozenRow = "Čerpadlo";
+    for (const char* name : {"zmrazena.csv", "zmrazena.html", "zmrazena.xls"})
+    {
+        SCOPED_TRACE(name);
+        const QString path = Folder(name);
+        CommonDialogScript::AnswerNext(IDOK, path.toUtf8().constData());
+        DialogScript::OnNext(IDD_SEPARATOR, [](CDialog& d) {
+            d.SetDlgItemText(IDC_SEPARATOR, ";");
+            d.SendMessage(WM_COMMAND, IDOK);
+            return IDOK;
+        });
+        Command(ID_EXPORT);
+        DialogScript::Clear();
+        const std::string written = path.endsWith(".xls") ? Xlrd(path) : Decoded(path);
+        for (int c = 1; c <= m_view->columnCount; ++c)
+            EXPECT_NE(written.find(std::string(Grid().GetItemText(0, c))), std::string::npos)
+                << Grid().GetItemText(0, c) << "\n" << written;
+        EXPECT_NE(written.find(frozenRow), std::string::npos) << written;
+        EXPECT_NE(written.find(std::string(Grid().GetItemText(3, 2))), std::string::npos) << written;
+    }
     Command(ID_FREEZE_COLUMNS);
     EXPECT_EQ(Grid().GetFixedColumnCount(), 1);
 

@@ -6,6 +6,7 @@
 #include "dataeditor/app/CMainFrame.h"
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/controls/ControlIds.h"
+#include "dataeditor/view/SearchIds.h"
 #include "dataeditor/view/ViewIds.h"
 #include "platform/frame/FrameIds.h"
 
@@ -184,4 +185,67 @@ TEST_F(MenuCommands, CommandsWaitForWhatTheyWorkOn)
     EXPECT_FALSE(MenuItem(ID_ROW_BOTTOM)->isEnabled()) << "the last row is at the bottom";
     Grid().SetSelectedRange(1, 2, 1, 2);
     EXPECT_FALSE(MenuItem(ID_FREEZE_COLUMNS)->isEnabled()) << "a selection not from the first column";
+}
+
+TEST_F(MenuCommands, FrozenColumnsStayColumnsOfTheTable)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    m_view->InsertColumn(4, SobrelApp()->rowFormatColumnName, std::make_shared<CColumnInfo>(10, 55, -2));
+    Grid().SetFocusCell(1, 1);
+    Grid().SetSelectedRange(1, 1, 1, 2);
+    ASSERT_TRUE(Choose(ID_FREEZE_COLUMNS));
+    ASSERT_EQ(Grid().GetFixedColumnCount(), 3);
+
+    // Each data column keeps its description and its first place.
+    EXPECT_EQ(Grid().FirstDataColumn(), 1);
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(Grid().GetColumnInfo(c), m_view->ColumnInfo(c).get()) << c;
+    EXPECT_EQ(Grid().GetColumnInfo(0), nullptr);
+    EXPECT_EQ(Grid().FindColumnByName("Název"), 1);
+
+    // A number search offers its mode for the frozen price column and finds there.
+    m_app->options.searchReplace = 0;
+    m_app->options.searchResultColor = 1;
+    m_app->options.searchResultShow = 0;
+    bool numbersOffered = false;
+    DialogScript::OnNext(IDD_SEARCH, [&numbersOffered](CDialog& d) {
+        numbersOffered = d.GetDlgItem(IDC_SEARCH_MODE_NUMBER)->IsWindowEnabled() != FALSE;
+        d.CheckRadioButton(IDC_SEARCH_MODE_TEXT, IDC_SEARCH_MODE_DATE, IDC_SEARCH_MODE_NUMBER);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SEARCH_MODE_NUMBER, BN_CLICKED));
+        d.CheckRadioButton(IDC_SEARCH_NUMBER_RANGE, IDC_SEARCH_NUMBER_MAXIMUM, IDC_SEARCH_NUMBER_EQUAL);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SEARCH_NUMBER_EQUAL, BN_CLICKED));
+        d.SetDlgItemText(IDC_SEARCH_LOWER, "99");
+        d.SendMessage(WM_COMMAND, IDOK);
+        return IDOK;
+    });
+    Grid().SetFocusCell(1, 3);
+    Grid().SetSelectedRange(1, 3, 1, 3);
+    ASSERT_TRUE(Choose(ID_SEARCH));
+    EXPECT_TRUE(numbersOffered);
+    EXPECT_TRUE(m_view->found);
+    EXPECT_EQ(Grid().GetCell(3, 2)->GetBackClr(), SobrelApp()->options.searchColor);
+    ASSERT_TRUE(Choose(ID_SEARCH_CLEAR));
+
+    // A row format colours the frozen cells too.
+    Grid().SetItemText(2, 4, "ff0000|||");
+    ASSERT_TRUE(Choose(ID_APPLY_ROW_FORMATS));
+    EXPECT_EQ(Grid().GetCell(2, 1)->GetTextClr(), RGB(0xff, 0, 0));
+
+    // A whole row (its scrolling cells selected) is copied with its frozen cells and pasted as a
+    // new row, every field in its column.
+    Grid().SetItemText(1, 3, "poznámka 1");
+    Grid().SetSelectedRange(1, 3, 1, 4);
+    ASSERT_TRUE(Choose(ID_EDIT_COPY));
+    Grid().SetFocusCell(3, 3);
+    Grid().SetSelectedRange(3, 3, 3, 3);
+    ASSERT_TRUE(Choose(ID_EDIT_PASTE));
+    EXPECT_EQ(Column(1), "r1,r2,r1,r3,r4,r5");
+    EXPECT_EQ(Grid().GetDataText(3, 2, TRUE), Grid().GetDataText(1, 2, TRUE));
+    EXPECT_EQ(Grid().GetItemText(3, 3), "poznámka 1");
+
+    // Unfrozen, the grid's own fixed column comes back.
+    ASSERT_TRUE(Choose(ID_FREEZE_COLUMNS));
+    EXPECT_EQ(Grid().GetFixedColumnCount(), 1);
+    EXPECT_FALSE(Grid().Frozen());
 }
