@@ -8,6 +8,7 @@
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/app/UserToolBars.h"
+#include "dataeditor/document/CRowFormatDlg.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Profile.h"
 #include "platform/frame/CMDIChildWnd.h"
@@ -32,6 +33,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_LANGUAGE, OnLanguage)
     ON_UPDATE_COMMAND_UI(ID_LANGUAGE, OnUpdateLanguage)
     ON_COMMAND(ID_RESET_BARS, OnResetBars)
+    ON_COMMAND(ID_ROW_FORMATS, OnRowFormats)
     ON_COMMAND_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUserToolBar)
     ON_UPDATE_COMMAND_UI_RANGE(ID_USER_TOOLBAR_FIRST, ID_USER_TOOLBAR_LAST, OnUpdateUserToolBar)
     ON_COMMAND(ID_HELP_FINDER, OnHelpFinder)
@@ -304,6 +306,19 @@ void CMainFrame::OnLanguage()
 void CMainFrame::OnUpdateLanguage(CCmdUI* pCmdUI) { pCmdUI->Enable(SobrelApp()->languages.size() > 1); }
 
 void CMainFrame::OnResetBars() { SobrelApp()->ResetBars(false); }
+
+void CMainFrame::OnRowFormats()
+{
+    CSobrelApp* app = SobrelApp();
+    const auto formats = app->namedFormats;
+    const auto order = app->namedFormatOrder;
+    CRowFormatDlg dialog(this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    // A name added, deleted or moved is a change of the list as much as a changed format.
+    if (app->namedFormats != formats || app->namedFormatOrder != order)
+        app->namedFormatsChanged = true;
+}
 
 void CMainFrame::OnUserToolBar(UINT id)
 {

@@ -59,6 +59,7 @@ protected:
     afx_msg void OnLanguage();
     afx_msg void OnUpdateLanguage(CCmdUI* pCmdUI);
     afx_msg void OnResetBars();
+    afx_msg void OnRowFormats();
     afx_msg void OnUserToolBar(UINT id);
     afx_msg void OnUpdateUserToolBar(CCmdUI* pCmdUI);
     afx_msg void OnHelpFinder();

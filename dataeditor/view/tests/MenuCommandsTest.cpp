@@ -6,6 +6,8 @@
 #include "dataeditor/app/CMainFrame.h"
 #include "dataeditor/app/LanguageText.h"
 #include "dataeditor/controls/ControlIds.h"
+#include "dataeditor/document/CRowFormatDlg.h"
+#include "dataeditor/app/CEditListBox.h"
 #include "dataeditor/view/SearchIds.h"
 #include "dataeditor/view/ViewIds.h"
 #include "platform/frame/FrameIds.h"
@@ -185,6 +187,53 @@ TEST_F(MenuCommands, CommandsWaitForWhatTheyWorkOn)
     EXPECT_FALSE(MenuItem(ID_ROW_BOTTOM)->isEnabled()) << "the last row is at the bottom";
     Grid().SetSelectedRange(1, 2, 1, 2);
     EXPECT_FALSE(MenuItem(ID_FREEZE_COLUMNS)->isEnabled()) << "a selection not from the first column";
+}
+
+TEST_F(MenuCommands, RowFormatsEditTheNamedFormatsWhichTheWorkbookKeeps)
+{
+    // The list's workbook is the test's own copy: it is written at exit.
+    QFile::remove(ProgramFile("Sobrel-CZ.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALVENROD_BIN_DIR "/Sobrel-CZ.xls"), ProgramFile("Sobrel-CZ.xls")));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(m_app->namedFormats.count("Součet"));
+    const std::map<CString, CString> before = m_app->namedFormats;
+
+    // Cancel changes nothing; OK keeps an italic "Součet" and a new name moved to the top.
+    for (const UINT end : {UINT(IDCANCEL), UINT(IDOK)})
+    {
+        std::vector<CString> listed;
+        DialogScript::OnNext(IDD_ROW_FORMAT, [&listed, end](CDialog& d) {
+            auto& dialog = static_cast<CRowFormatDlg&>(d);
+            for (int i = 0; i < dialog.names->GetCount(); ++i)
+                listed.push_back(dialog.names->GetItemText(i));
+            for (int i = 0; i < dialog.names->GetCount(); ++i)
+                if (dialog.names->GetItemText(i) == "Součet")
+                    dialog.names->SelectItem(i);
+            d.CheckDlgButton(IDC_ROWFMT_ITALIC, BST_CHECKED);
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROWFMT_ITALIC, BN_CLICKED));
+            d.SendMessage(WM_COMMAND, end);
+            return int(end);
+        });
+        ASSERT_TRUE(Choose(ID_ROW_FORMATS)) << "without a table";
+        EXPECT_EQ(listed.size(), before.size()) << "the named formats alone";
+        if (end == IDCANCEL)
+            EXPECT_EQ(m_app->namedFormats, before);
+    }
+    EXPECT_NE(m_app->namedFormats["Součet"].Find('K'), -1);
+
+    // With a table open the edit bar's button reaches the frame as well.
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    DialogScript::OnNext(IDD_ROW_FORMAT, [](CDialog& d) {
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+        return IDCANCEL;
+    });
+    EXPECT_TRUE(Choose(ID_ROW_FORMATS));
+    EXPECT_TRUE(DialogScript::Unexpected().empty());
+    const CString italicSum = m_app->namedFormats["Součet"];
+    Stop();
+
+    const std::string rows = Xlrd(ProgramFile("Sobrel-CZ.xls"));
+    EXPECT_NE(rows.find("Formaty|'Součet'|'" + std::string(italicSum) + "'"), std::string::npos) << rows;
 }
 
 TEST_F(MenuCommands, FrozenColumnsStayColumnsOfTheTable)
