@@ -36,7 +36,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
-    ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheck)
+    ON_COMMAND_EX_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
@@ -425,17 +425,26 @@ void CFrameWnd::LoadBarState(LPCTSTR lpszProfileName)
         bar->SyncVisibleStyle();
 }
 
+// A frame without the bar (a document window) leaves the command to the frame that has it.
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
     CControlBar* bar = GetControlBar(pCmdUI->m_nID);
-    pCmdUI->Enable(bar != nullptr);
-    pCmdUI->SetCheck(bar && bar->IsVisible());
+    if (!bar)
+    {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(bar->IsVisible());
 }
 
-void CFrameWnd::OnBarCheck(UINT nID)
+BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
-    if (CControlBar* bar = GetControlBar(nID))
-        ShowControlBar(bar, !bar->IsVisible(), FALSE);
+    CControlBar* bar = GetControlBar(nID);
+    if (!bar)
+        return FALSE;
+    ShowControlBar(bar, !bar->IsVisible(), FALSE);
+    return TRUE;
 }
 
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)

@@ -94,7 +94,7 @@ protected:
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
-    afx_msg void OnBarCheck(UINT nID);
+    afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
     afx_msg void OnHelp();
 

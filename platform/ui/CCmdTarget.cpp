@@ -1,5 +1,6 @@
 #include "platform/ui/CCmdTarget.h"
 
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WaitCursor.h"
 
@@ -54,9 +55,19 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
     // With pHandlerInfo the caller only asks whether a handler exists.
     if (pHandlerInfo)
         return FindMessageEntry(GetMessageMap(), WM_COMMAND, UINT(nCode), nID) != nullptr;
+    const MessageMapEntry* entry = FindMessageEntry(GetMessageMap(), WM_COMMAND, UINT(nCode), nID);
+    if (!entry)
+        return FALSE;
     LRESULT result = 0;
-    return DispatchFromMap(WM_COMMAND, UINT(nCode), nID, WPARAM(nID), reinterpret_cast<LPARAM>(pExtra),
-                           result);
+    entry->thunk(this, WPARAM(nID), reinterpret_cast<LPARAM>(pExtra), result);
+    // An update handler that asks for it passes the item on to the next target.
+    if (auto* state = nCode == CN_UPDATE_COMMAND_UI ? static_cast<CCmdUI*>(pExtra) : nullptr;
+        state && state->m_bContinueRouting)
+    {
+        state->m_bContinueRouting = FALSE;
+        return FALSE;
+    }
+    return entry->answers ? result != 0 : TRUE;
 }
 
 void CCmdTarget::BeginWaitCursor()

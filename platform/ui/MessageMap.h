@@ -31,6 +31,9 @@ struct MessageMapEntry
     UINT lastId = 0;
     const UINT* registered = nullptr; // the variable holding a registered message's number
     MessageThunk thunk = nullptr;
+    // A command handler that answers whether it handled the command (ON_COMMAND_EX); when it
+    // did not, routing goes on to the next target.
+    bool answers = false;
 };
 
 struct MessageMap
@@ -82,6 +85,12 @@ protected:                                                                      
 #define ON_COMMAND(id, fn) KALVENROD_ENTRY(WM_COMMAND, CN_COMMAND, id, id, self->fn())
 #define ON_COMMAND_RANGE(first, last, fn)                                                                    \
     KALVENROD_ENTRY(WM_COMMAND, CN_COMMAND, first, last, self->fn(UINT(wParam)))
+#define ON_COMMAND_EX(id, fn)                                                                                \
+    MessageMapEntry{UINT(WM_COMMAND), UINT(CN_COMMAND), UINT(id), UINT(id), nullptr,                         \
+                    KALVENROD_THUNK(result = self->fn(UINT(wParam)) ? 1 : 0), true},
+#define ON_COMMAND_EX_RANGE(first, last, fn)                                                                 \
+    MessageMapEntry{UINT(WM_COMMAND), UINT(CN_COMMAND), UINT(first), UINT(last), nullptr,                    \
+                    KALVENROD_THUNK(result = self->fn(UINT(wParam)) ? 1 : 0), true},
 #define ON_UPDATE_COMMAND_UI(id, fn)                                                                         \
     KALVENROD_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, self->fn(reinterpret_cast<CCmdUI*>(lParam)))
 #define ON_UPDATE_COMMAND_UI_RANGE(first, last, fn)                                                          \

@@ -10,6 +10,7 @@
 #include "dataeditor/app/CEditListBox.h"
 #include "dataeditor/view/SearchIds.h"
 #include "dataeditor/view/ViewIds.h"
+#include "platform/frame/CControlBar.h"
 #include "platform/frame/FrameIds.h"
 
 #include <QAction>
@@ -234,6 +235,25 @@ TEST_F(MenuCommands, RowFormatsEditTheNamedFormatsWhichTheWorkbookKeeps)
 
     const std::string rows = Xlrd(ProgramFile("Sobrel-CZ.xls"));
     EXPECT_NE(rows.find("Formaty|'Součet'|'" + std::string(italicSum) + "'"), std::string::npos) << rows;
+}
+
+TEST_F(MenuCommands, TheBarsAreShownAndHiddenWhileATableIsOpen)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenFiveRows(), nullptr);
+    for (const UINT id : {UINT(ID_VIEW_TOOLBAR), UINT(ID_VIEW_STATUS_BAR)})
+    {
+        SCOPED_TRACE(id);
+        CControlBar* bar = id == ID_VIEW_TOOLBAR ? static_cast<CControlBar*>(&Frame()->m_wndToolBar)
+                                                 : static_cast<CControlBar*>(&Frame()->m_wndStatusBar);
+        ASSERT_TRUE(bar->IsVisible());
+        EXPECT_TRUE(MenuItem(id)->isChecked());
+        ASSERT_TRUE(Choose(id));
+        EXPECT_FALSE(bar->IsVisible());
+        EXPECT_FALSE(MenuItem(id)->isChecked());
+        ASSERT_TRUE(Choose(id));
+        EXPECT_TRUE(bar->IsVisible());
+    }
 }
 
 TEST_F(MenuCommands, FrozenColumnsStayColumnsOfTheTable)
