@@ -2,6 +2,7 @@
 
 #include "controls/grid/CGridCtrl.h"
 #include "platform/ui/COleDataObject.h"
+#include "platform/ui/KeyMap.h"
 
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -39,6 +40,8 @@ private:
     {
         COleDataObject data;
         data.Attach(event->mimeData());
+        // The keys held over the target, as the drop handlers read them.
+        KeyMap::SetModifiers(event->modifiers());
         const DWORD keyState = (event->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
         const QPoint at = event->position().toPoint();
         const CPoint point(at.x(), at.y());

@@ -19,6 +19,7 @@
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/COleDataObject.h"
 #include "platform/ui/COleDataSource.h"
+#include "platform/ui/KeyMap.h"
 #include "platform/ui/ClipboardFormat.h"
 #include "platform/ui/WaitCursor.h"
 
@@ -962,6 +963,9 @@ BOOL CSobrelGrid::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPo
     if (!IsValid(drop))
         return FALSE;
     SetFocusCell(drop);
+    if (::GetKeyState(VK_SHIFT) < 0)
+        if (CSobrelView* view = ParentView(); view && !view->AskPasteOptions(pDataObject))
+            return FALSE;
     dragKind = (dropEffect & DROPEFFECT_MOVE) ? 2 : 1;
     const int rowsBefore = GetRowCount();
     PasteFrom(pDataObject);

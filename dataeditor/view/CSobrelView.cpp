@@ -166,6 +166,8 @@ void CSobrelView::OnInitialUpdate()
     m_grid->Create(client, this, kGridId, WS_CHILD | WS_BORDER | WS_TABSTOP);
     CSobrelDoc* document = Document();
     m_grid->SetEditable(!(document && document->readOnly));
+    // Blocks of cells are dragged within a table and between tables.
+    m_grid->EnableDragAndDrop(TRUE);
     ApplyOptionsToGrid();
     // A heading click sorts the rows (in whole-row selection) of a table that may be changed.
     m_grid->SetHeaderSort(!(document && document->readOnly));

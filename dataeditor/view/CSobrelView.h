@@ -12,6 +12,7 @@
 
 class CColumnInfo;
 class CData;
+class COleDataObject;
 class CSobrelGrid;
 class CSobrelDoc;
 class CSobrelOptions;
@@ -66,6 +67,10 @@ public:
     // The format copied by command 49148, shared by every table window.
     static CString rowFormatClipboard;
     bool formatColumnShown = false;
+
+    // The transfer options dialog for a block about to be pasted from data (the clipboard or a
+    // drop); its choices become the grid's paste options. False when the user cancels.
+    bool AskPasteOptions(COleDataObject* data);
 
     // The journal: pushing drops the steps after the position, appends and marks the document.
     void PushStep(CUndoStep* step);

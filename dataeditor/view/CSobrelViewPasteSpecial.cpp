@@ -1,5 +1,5 @@
-// Paste with options (ID_EDIT_PASTE_SPECIAL): the transfer options dialog decides how the
-// clipboard's block of cells lands (by column names, with rows added for whole rows, the
+// Paste with options (ID_EDIT_PASTE_SPECIAL, and a drop with Shift held): the transfer options
+// dialog decides how the clipboard's or the dropped block of cells lands (by column names, with rows added for whole rows, the
 // producer's number before the index); then the grid pastes it as one journal group.
 #include "dataeditor/view/CSobrelView.h"
 
@@ -38,10 +38,9 @@ bool CSobrelView::CanPasteSpecial() const
     return clipboard.AttachClipboard() && m_grid->ReadClipboardInfo(&clipboard);
 }
 
-void CSobrelView::OnEditPasteSpecial()
+bool CSobrelView::AskPasteOptions(COleDataObject* data)
 {
-    if (!CanPasteSpecial())
-        return;
+    m_grid->ReadClipboardInfo(data);
     CSobrelApp* app = SobrelApp();
     if (app)
         StartFromOptions(app->options);
@@ -49,12 +48,22 @@ void CSobrelView::OnEditPasteSpecial()
     if (dialog.DoModal() != IDOK)
     {
         m_grid->pasteOptions = -1;
-        return;
+        return false;
     }
     if (app)
         StoreIntoOptions(app->options);
     m_grid->pasteOptions = (dialog.ticked.checkNames ? 1 : 0) | (dialog.ticked.addRows ? 2 : 0) |
                            (dialog.ticked.producerNumber ? 4 : 0);
+    return true;
+}
+
+void CSobrelView::OnEditPasteSpecial()
+{
+    if (!CanPasteSpecial())
+        return;
+    COleDataObject clipboard;
+    if (!clipboard.AttachClipboard() || !AskPasteOptions(&clipboard))
+        return;
     m_grid->OnEditPaste();
 }
 

@@ -6,9 +6,14 @@
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/KeyMap.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QWidget>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace
 {
@@ -53,6 +58,13 @@ protected:
     Boxes Answer(std::vector<UINT> clicks, int result)
     {
         Boxes shown{};
+        AnswerNext(std::move(clicks), result, shown);
+        m_view->SendMessage(WM_COMMAND, ID_EDIT_PASTE_SPECIAL);
+        return shown;
+    }
+    // Answers the next transfer options dialog; shown gets its boxes as it opened.
+    static void AnswerNext(std::vector<UINT> clicks, int result, Boxes& shown)
+    {
         DialogScript::OnNext(IDD_TRANSFER_OPTIONS,
                              [&shown, clicks, result](CDialog& d)
                              {
@@ -67,8 +79,22 @@ protected:
                                  d.SendMessage(WM_COMMAND, UINT(result));
                                  return result;
                              });
-        m_view->SendMessage(WM_COMMAND, ID_EDIT_PASTE_SPECIAL);
-        return shown;
+    }
+    // Drops the data on a cell of the table window as the desktop delivers a drop, with the
+    // keys held; whether the drop was taken.
+    bool DropOn(int row, int col, const QMimeData& data, Qt::KeyboardModifiers keys)
+    {
+        CRect cell;
+        Grid().GetCellRect(row, col, &cell);
+        const QPoint at(cell.CenterPoint().x, cell.CenterPoint().y);
+        QWidget* target = Grid().GetClientWidget();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
     }
 };
 } // namespace
@@ -136,4 +162,40 @@ TEST_F(PasteSpecial, EnabledOnlyForAnEditableGridNotEditingWithABlockOfCellsOnTh
     m_view->SendMessage(WM_COMMAND, ID_EDIT_PASTE_SPECIAL);
     EXPECT_TRUE(DialogScript::Unexpected().empty());
     EXPECT_TRUE(m_view->Journal().empty());
+}
+
+TEST_F(PasteSpecial, ADropWithShiftHeldAsksHowTheBlockLands)
+{
+    ASSERT_TRUE(Start());
+    m_app->options.clipboardPasteAddRow = 1;
+    m_app->options.clipboardPasteCheckColName = 1;
+    m_app->options.clipboardPasteAddProducerNumberToIndex = 1;
+    ASSERT_TRUE(OpenAndCopy());
+    QMimeData dropped;
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    for (const QString& format : copied->formats())
+        dropped.setData(format, copied->data(format));
+    const std::string before = Table();
+
+    // Shift held: the dialog first; Cancel takes nothing.
+    Boxes shown{};
+    AnswerNext({}, IDCANCEL, shown);
+    EXPECT_FALSE(DropOn(3, 2, dropped, Qt::ShiftModifier | Qt::ControlModifier));
+    EXPECT_EQ(shown, (Boxes{1, 1, 1}));
+    EXPECT_EQ(Table(), before);
+    EXPECT_TRUE(m_view->Journal().empty());
+
+    // OK with the producer's number left out: the rows added by their names.
+    AnswerNext({IDC_TRANSFER_PRODUCER}, IDOK, shown);
+    EXPECT_TRUE(DropOn(3, 2, dropped, Qt::ShiftModifier | Qt::ControlModifier));
+    EXPECT_EQ(Table(), "Radiátor:7;Trubka:8;Radiátor:7;Trubka:8;Ventil:9;");
+    EXPECT_TRUE(DialogScript::Unexpected().empty());
+
+    // Without Shift no dialog: the block lands as the clipboard describes it.
+    m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_EQ(Table(), before);
+    EXPECT_TRUE(DropOn(3, 2, dropped, Qt::ControlModifier));
+    EXPECT_EQ(Table(), "Radiátor:7;Trubka:8;Radiátor:7;Trubka:8;Ventil:9;");
+    EXPECT_TRUE(DialogScript::Unexpected().empty());
+    KeyMap::SetModifiers(Qt::NoModifier);
 }
