@@ -5,7 +5,11 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CPropertySheet.h"
+#include "platform/ui/DialogShot.h"
 #include "testing/ScriptedAnswers.h"
+
+#include <QFontMetrics>
+#include <QWidget>
 
 namespace
 {
@@ -164,4 +168,48 @@ TEST_F(Options, MarginsFromTheMarginsDialogAreRaisedToThePrinterMinimum)
     EXPECT_EQ(Record().printMargins[0], 12);
     EXPECT_EQ(Record().printMargins[1], 20);
     EXPECT_EQ(Record().printMargins[2], 15);
+}
+
+TEST_F(Options, TheMarginsDialogShowsEveryWordOfItsTextsBesideEachOther)
+{
+    ASSERT_TRUE(Start());
+    for (const char* language : {"CZ", "EN"})
+    {
+        if (CString(language) == "EN")
+            ASSERT_TRUE(m_app->SwitchLanguage("EN", 1, ""));
+        DialogScript::OnNext(IDD_MARGINS, [language](CDialog& dialog) {
+            std::vector<std::pair<CString, CRect>> controls;
+            for (CWnd* c = dialog.GetWindow(GW_CHILD); c; c = c->GetWindow(GW_HWNDNEXT))
+            {
+                CRect rect;
+                c->GetWindowRect(&rect);
+                dialog.ScreenToClient(&rect);
+                CString text;
+                c->GetWindowText(text);
+                text.Remove('&');
+                controls.emplace_back(text, rect);
+                // The text wrapped at the control's width takes no more lines than it holds.
+                const QFontMetrics metrics(c->GetWidget()->font());
+                const QRect needed = metrics.boundingRect(QRect(0, 0, rect.Width(), 1000), Qt::TextWordWrap,
+                                                          QString::fromUtf8(text.GetString()));
+                const int lines = (needed.height() + metrics.lineSpacing() / 2) / metrics.lineSpacing();
+                const int held = std::max(1, rect.Height() / metrics.lineSpacing());
+                EXPECT_LE(lines, held) << language << ": " << text;
+            }
+            for (std::size_t i = 0; i < controls.size(); ++i)
+                for (std::size_t j = i + 1; j < controls.size(); ++j)
+                {
+                    CRect common;
+                    EXPECT_FALSE(common.IntersectRect(&controls[i].second, &controls[j].second))
+                        << language << ": \"" << controls[i].first << "\" and \"" << controls[j].first << "\"";
+                }
+            EXPECT_TRUE(DialogShot::Render(dialog, std::string("pictures/sobrel-1038-") + language + ".png"));
+            dialog.SendMessage(WM_COMMAND, IDCANCEL);
+            return IDCANCEL;
+        });
+        RunSheet(1, [](COptionsPropertySheet& sheet) {
+            sheet.print.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_SETUP, BN_CLICKED));
+            sheet.PressButton(PSBTN_CANCEL);
+        });
+    }
 }
