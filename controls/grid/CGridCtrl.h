@@ -292,6 +292,9 @@ public:
     virtual void OnEditCell(int nRow, int nCol, CPoint point, UINT nChar);
     virtual void OnEndEditCell(int nRow, int nCol, CString str);
     virtual BOOL ValidateEdit(int nRow, int nCol, LPCTSTR str);
+    // The text typed into a cell's in-place edit, before the cell takes it: may put it into
+    // shape; FALSE refuses it and the edit stays open with the text as typed.
+    virtual BOOL AcceptEditedText(int /*nRow*/, int /*nCol*/, CString& /*text*/) { return TRUE; }
     virtual void EndEditing();
     virtual void OnDraw(CDC* pDC);
     virtual CGridCellBase* CreateCell(int nRow, int nCol);

@@ -510,7 +510,13 @@ void CGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
     const GridItem& item = pDispInfo->item;
     if (!GetSafeHwnd())
         return;
-    OnEndEditCell(item.row, item.col, item.strText);
+    CString text = item.strText;
+    if (!AcceptEditedText(item.row, item.col, text))
+    {
+        *pResult = -1;
+        return;
+    }
+    OnEndEditCell(item.row, item.col, text);
     if (m_policy.editsInformOnly)
         SendMessageToParent(item.row, item.col, GVN_ENDLABELEDIT);
     const UINT nKey = UINT(item.lParam);

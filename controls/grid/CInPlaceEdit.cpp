@@ -36,7 +36,7 @@ CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
 
 CInPlaceEdit::~CInPlaceEdit() = default;
 
-void CInPlaceEdit::NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLastKey)
+LRESULT CInPlaceEdit::NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLastKey)
 {
     CString str;
     pEditWnd->GetWindowText(str);
@@ -53,8 +53,7 @@ void CInPlaceEdit::NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLa
     CWnd* pOwner = pEditWnd->GetOwner();
     if (!pOwner)
         pOwner = pEditWnd->GetParent();
-    if (pOwner)
-        pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, reinterpret_cast<LPARAM>(&dispinfo));
+    return pOwner ? pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, reinterpret_cast<LPARAM>(&dispinfo)) : 0;
 }
 
 DWORD CInPlaceEdit::StyleForFormat(DWORD nFormat)
@@ -192,7 +191,14 @@ void CInPlaceEdit::EndEdit()
         return;
     m_bEnding = true;
 
-    NotifyEndEdit(this, m_nRow, m_nColumn, m_nLastChar);
+    if (NotifyEndEdit(this, m_nRow, m_nColumn, m_nLastChar) < 0 && ::IsWindow(GetSafeHwnd()))
+    {
+        // The text was refused: the user goes on editing it.
+        m_bEnding = false;
+        SetFocus();
+        SetSel(0, -1);
+        return;
+    }
     if (::IsWindow(GetSafeHwnd()))
         SendMessage(WM_CLOSE);
 }

@@ -17,7 +17,8 @@ public:
     static DWORD StyleForFormat(DWORD nFormat);
     // Tells the owner (else the parent) of an in-place window that editing ended: notification
     // -106 with the window's text and the ending key.
-    static void NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLastKey);
+    // Tells the owner the edit ended; a negative answer refuses the text (the edit goes on).
+    static LRESULT NotifyEndEdit(CWnd* pEditWnd, int nRow, int nColumn, UINT nLastKey);
     // Types a character as the first key of an edit does (Backspace deletes the last one).
     void TypeCharacter(UINT nChar) { TypeFirstCharacter(nChar); }
     UINT GetLastKey() const { return m_nLastChar; }

@@ -203,7 +203,12 @@ bool CSobrelDoc::WriteTable(const CString& path)
             if (!data.SetStringValue(c, text, r))
             {
                 tableName = previousTableName;
-                return SaveFailed(IDS_SAVE_VALUE_FAILED, "", temporary);
+                SaveFailed(0, "", temporary);
+                CString message;
+                message.Format(LanguageText(IDS_SAVE_VALUE_FAILED_AT), LPCTSTR(text), r + 1,
+                               LPCTSTR(grid->GetItemText(0, firstColumn + c)));
+                AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+                return false;
             }
         }
         if ((r & 255) == 0)

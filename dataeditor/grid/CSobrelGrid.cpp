@@ -622,6 +622,12 @@ void CSobrelGrid::SortOnHeaderClick(CCellID& cell)
 
 // --- Clipboard -------------------------------------------------------------------------------
 
+BOOL CSobrelGrid::AcceptEditedText(int nRow, int nCol, CString& text)
+{
+    CSobrelView* view = ParentView();
+    return !view || view->AcceptEditedNumber(nRow, nCol, text);
+}
+
 CSobrelView* CSobrelGrid::ParentView() const
 {
     return inView ? dynamic_cast<CSobrelView*>(GetParent()) : nullptr;

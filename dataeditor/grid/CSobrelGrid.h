@@ -153,6 +153,8 @@ public:
 
     // The parent view when the grid runs in one (the in-view flag set and the parent a view).
     CSobrelView* ParentView() const;
+    // A typed text is checked by the view: a number column takes numbers only.
+    BOOL AcceptEditedText(int nRow, int nCol, CString& text) override;
 
     // --- State -----------------------------------------------------------------------------
     // A column in the set reads as "" through GetDataText.

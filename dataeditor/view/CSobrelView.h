@@ -128,6 +128,9 @@ public:
     // The grid's edit notifications: the text before the edit, then its journal step.
     void BeginCellEdit(int row, int col);
     void EndCellEdit(int row, int col);
+    // The text typed into a cell of a number column: blanks and no-break spaces read as
+    // grouping and go; a text that is still no number is refused naming the column (false).
+    bool AcceptEditedNumber(int row, int col, CString& text);
     bool IsLastVisibleCell(int row, int col) const;
     // A formula's result as written into a cell: 15 significant digits, the user's separator.
     static CString ResultText(double value);

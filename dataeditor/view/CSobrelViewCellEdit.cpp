@@ -7,6 +7,7 @@
 #include "controls/grid/GridNotify.h"
 #include "dataeditor/app/CSobrelApp.h"
 #include "dataeditor/app/LanguageText.h"
+#include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/document/CColumnInfo.h"
 #include "dataeditor/document/CUndoStep.h"
 #include "dataeditor/grid/CSobrelGrid.h"
@@ -79,6 +80,40 @@ void CSobrelView::EndCellEdit(int row, int col)
         }
     }
     editing = false;
+}
+
+namespace
+{
+// The text without the blanks, tabs, no-break spaces and the locale's thousands separator a
+// number may be grouped with.
+CString WithoutGrouping(const CString& text, const CString& thousandSeparator)
+{
+    CString number = text;
+    if (!thousandSeparator.IsEmpty())
+        number.Replace(thousandSeparator, "");
+    for (const char* blank : {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"})
+        number.Replace(blank, "");
+    return number;
+}
+} // namespace
+
+bool CSobrelView::AcceptEditedNumber(int row, int col, CString& text)
+{
+    CColumnInfo* info = m_grid->GetColumnInfo(col);
+    CSobrelApp* app = SobrelApp();
+    // A text left as it was is no edit (a cell may hold what the file held).
+    if (!info || !info->IsNumeric() || row < fixedRows || !app || text == m_grid->GetItemText(row, col))
+        return true;
+    const CString number = WithoutGrouping(text, app->thousandSeparator);
+    if (number.IsEmpty() || app->IsNumberText(number))
+    {
+        text = number;
+        return true;
+    }
+    CString message;
+    message.Format(LanguageText(IDS_NOT_A_NUMBER), LPCTSTR(m_grid->GetItemText(0, col)), LPCTSTR(text));
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 bool CSobrelView::IsLastVisibleCell(int row, int col) const

@@ -301,3 +301,81 @@ TEST_F(SaveCommands, ATableWiderThanASheetIsRefusedBySaveAndKeptOpen)
     EXPECT_NE(sheets.find("|'S256'\n"), std::string::npos);
     EXPECT_NE(sheets.find("|'255'|'256'\n"), std::string::npos) << sheets.substr(sheets.size() - 200);
 }
+
+// A number typed with blanks or no-break spaces as grouping is taken as the number; a text that
+// is no number is refused where it is typed, naming the column, and the cell stays in its edit.
+TEST_F(SaveCommands, ANumberCellTakesGroupedNumbersAndRefusesOtherTexts)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    m_view->GetParentFrame()->ShowWindow(SW_SHOW);
+    m_app->m_pMainWnd->ShowWindow(SW_SHOW);
+    CSobrelGrid& grid = *m_view->Grid();
+    const std::string point(1, m_app->decimalPoint);
+    const auto type = [&](int row, const std::string& text, UINT key) {
+        grid.SetFocusCell(row, 2);
+        grid.SetSelectedRange(row, 2, row, 2);
+        grid.SetFocus();
+        UiTest::ProcessEvents();
+        UiTest::TypeText(text.c_str());
+        UiTest::ProcessEvents();
+        UiTest::PressKey(key);
+        UiTest::ProcessEvents();
+    };
+    struct Case
+    {
+        std::string typed;
+        const char* saved; // null: refused
+    };
+    for (const Case& c : {Case{"1 234" + point + "5", "1234.5"}, Case{"2\u00a0500", "2500.0"},
+                          Case{"\u00a07 000 000 ", "7000000.0"}, Case{"12 kusů", nullptr}, Case{"1" + point + "2" + point + "3", nullptr}})
+    {
+        ScriptedAnswers::Reset();
+        const CString before = grid.GetItemText(1, 2);
+        type(1, c.typed, VK_RETURN);
+        if (!c.saved)
+        {
+            ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u) << c.typed;
+            CString message;
+            message.Format(LanguageText(IDS_NOT_A_NUMBER), "Cena", c.typed.c_str());
+            EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, message);
+            CWnd* edit = grid.GetDlgItem(IDC_INPLACE_CONTROL);
+            ASSERT_NE(edit, nullptr) << "the cell stays in its edit";
+            CString shown;
+            edit->GetWindowText(shown);
+            EXPECT_EQ(shown, c.typed.c_str());
+            EXPECT_EQ(grid.GetItemText(1, 2), before);
+            UiTest::PressKey(VK_ESCAPE);
+            UiTest::ProcessEvents();
+            EXPECT_EQ(grid.GetDlgItem(IDC_INPLACE_CONTROL), nullptr);
+            EXPECT_EQ(grid.GetItemText(1, 2), before);
+            continue;
+        }
+        EXPECT_TRUE(ScriptedAnswers::ShownBoxes().empty()) << c.typed;
+        EXPECT_EQ(grid.GetDlgItem(IDC_INPLACE_CONTROL), nullptr);
+        Command(ID_FILE_SAVE);
+        EXPECT_FALSE(a->IsModified()) << c.typed;
+        EXPECT_NE(Xlrd(m_path).find(std::string("A|'Radiátor'|") + c.saved + "|"), std::string::npos)
+            << c.typed << "\n" << Xlrd(m_path);
+    }
+}
+
+// A value the file cannot take (here put into the cell past the edit check) fails the save naming
+// its row and column; the table stays modified.
+TEST_F(SaveCommands, ASaveThatFailsOnAValueNamesItsRowAndColumn)
+{
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    const QByteArray before = Bytes(m_path);
+    m_view->Grid()->SetItemText(3, 2, "12 kusů");
+    a->SetModifiedFlag();
+    ScriptedAnswers::Reset();
+    Command(ID_FILE_SAVE);
+    ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+    CString message;
+    message.Format(LanguageText(IDS_SAVE_VALUE_FAILED_AT), "12 kusů", 3, "Cena");
+    EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].text, message);
+    EXPECT_TRUE(a->IsModified());
+    EXPECT_EQ(Bytes(m_path), before);
+    EXPECT_FALSE(QFile::exists(Folder("katalog$.xls")));
+}
