@@ -413,11 +413,13 @@ void CSobrelDoc::OnUpdateRenameTable(CCmdUI* pCmdUI)
     pCmdUI->Enable(!readOnly && view && view->columnCount > 0);
 }
 
-void CSobrelDoc::OnRenameTable()
+void CSobrelDoc::OnRenameTable() { AskNewTableName(); }
+
+bool CSobrelDoc::AskNewTableName()
 {
     CTableNameDlg dialog(WithoutSheetSuffix(tableName), false);
     if (dialog.DoModal() != IDOK)
-        return;
+        return false;
     const CString previous = tableName;
     if (fileBacked && !nameChanged)
         storedTableName = tableName;
@@ -428,6 +430,7 @@ void CSobrelDoc::OnRenameTable()
         nameChanged = 1;
     RefreshTitle();
     SetModifiedFlag(TRUE);
+    return true;
 }
 
 void CSobrelDoc::ApplyTableName(const CString& name, const CString& previous)

@@ -89,6 +89,10 @@ private:
     bool SaveFailed(UINT message, const CString& argument, const CString& temporary);
     bool WriteTable(const CString& temporary);
     bool ReplaceFile(const CString& temporary, const CString& path);
+    // Asks for a new table name and records the rename; false when the user cancels.
+    bool AskNewTableName();
+    // The save was refused for the table's name: tells why and offers a rename.
+    bool OfferRenameOfRefusedName();
     void WriteColumnTypes(CSobrelView& view);
     BOOL LoadImported(bool loaded);
     BOOL ImportText(const CString& path);
@@ -97,4 +101,6 @@ private:
 
     // The file's mode before protection took its write bits (0: not protected by us).
     mode_t m_modeBeforeProtection = 0;
+    // Why the last save could not make the table under its name (empty: it was not that).
+    CString m_refusedNameReason;
 };

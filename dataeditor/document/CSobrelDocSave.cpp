@@ -21,6 +21,9 @@
 
 namespace
 {
+// The engine's error for a name no table may have.
+constexpr int kInvalidNameError = 3125;
+
 // A workbook sheet holds 65,536 rows: the header and 65,535 data rows.
 constexpr int kMaxDataRows = 65535;
 
@@ -79,7 +82,10 @@ BOOL CSobrelDoc::OnSaveDocument(LPCTSTR lpszPathName)
                 return FALSE;
             tableName = dialog.name;
         }
-        return WriteTable(path) ? TRUE : FALSE;
+        bool written = WriteTable(path);
+        while (!written && OfferRenameOfRefusedName())
+            written = WriteTable(path);
+        return written ? TRUE : FALSE;
     }();
     if (fileBacked)
         ProtectFile(true);
@@ -176,9 +182,15 @@ bool CSobrelDoc::WriteTable(const CString& path)
         sizes[std::size_t(c)] = size;
         data.AddColBeforeCreateTable(grid->GetItemText(0, firstColumn + c), type, size, info ? info->decimals : -2);
     }
+    m_refusedNameReason.Empty();
     if (!data.CreateTable(WithoutSheetSuffix(tableName)))
     {
         tableName = previousTableName;
+        if (data.GetErrorCode() == kInvalidNameError)
+        {
+            m_refusedNameReason = data.GetErrorText();
+            return SaveFailed(0, "", temporary);
+        }
         return SaveFailed(IDS_SAVE_CREATE_FAILED, temporary, temporary);
     }
     CString writing;
@@ -292,6 +304,17 @@ void CSobrelDoc::WriteColumnTypes(CSobrelView& view)
         data.SetStringValue(column, ColumnTypeCodec::Encode(info->type, info->decimals, true), 1);
     }
     data.CloseTable();
+}
+
+bool CSobrelDoc::OfferRenameOfRefusedName()
+{
+    if (m_refusedNameReason.IsEmpty())
+        return false;
+    CString question;
+    question.Format(LanguageText(IDS_SAVE_TABLE_NAME_REFUSED), LPCTSTR(WithoutSheetSuffix(tableName)),
+                    LPCTSTR(m_refusedNameReason));
+    m_refusedNameReason.Empty();
+    return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES && AskNewTableName();
 }
 
 bool CSobrelDoc::ReplaceFile(const CString& temporary, const CString& path)

@@ -379,3 +379,50 @@ TEST_F(SaveCommands, ASaveThatFailsOnAValueNamesItsRowAndColumn)
     EXPECT_EQ(Bytes(m_path), before);
     EXPECT_FALSE(QFile::exists(Folder("katalog$.xls")));
 }
+
+// A table name no sheet may have ("[" and "]" from a file's name, or a sheet of another program)
+// is named in the message of the save, which offers a rename: No leaves the table unsaved and
+// modified, Yes asks for the name and saves under it.
+TEST_F(SaveCommands, ATableNameNoSheetMayHaveIsNamedAndARenameOffered)
+{
+    ASSERT_TRUE(Start());
+    const QString csv = Folder("ceník[2].csv");
+    {
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Kód;Cena\nK1;5\n");
+    }
+    CSobrelDoc* document = ImportFile(csv, ";");
+    ASSERT_NE(document, nullptr);
+    m_view = document->View();
+    ASSERT_EQ(document->tableName, "ceník[2]$");
+    const QString saved = Folder("ceník.xls");
+
+    for (const int answer : {IDNO, IDYES})
+    {
+        ScriptedAnswers::Reset();
+        ScriptedAnswers::AnswerBox(answer);
+        if (answer == IDYES)
+            DialogScript::OnNext(IDD_TABLE_NAME, [](CDialog& dialog) {
+                dialog.SetDlgItemText(IDC_TABLE_NAME, "ceník 2");
+                dialog.SendMessage(WM_COMMAND, IDOK);
+                return IDOK;
+            });
+        CommonDialogScript::AnswerNext(IDOK, saved.toUtf8().constData());
+        m_app->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+        ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
+        const CString& asked = ScriptedAnswers::ShownBoxes()[0].text;
+        EXPECT_EQ(asked.Find(LanguageText(IDS_SAVE_TABLE_NAME_REFUSED).Left(20)), 0) << asked;
+        EXPECT_GT(asked.Find("„ceník[2]“"), 0) << asked;
+        EXPECT_EQ(ScriptedAnswers::ShownBoxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+        if (answer == IDNO)
+        {
+            EXPECT_TRUE(document->IsModified());
+            EXPECT_FALSE(QFile::exists(saved));
+            EXPECT_EQ(document->tableName, "ceník[2]$");
+        }
+    }
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(document->tableName, "ceník 2$");
+    EXPECT_NE(Xlrd(saved).find("ceník 2|'K1'|"), std::string::npos) << Xlrd(saved);
+}
