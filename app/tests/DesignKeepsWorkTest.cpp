@@ -481,7 +481,7 @@ const Case kCases[] = {
              [&](CNavrhPodlahovky& d)
              {
                  DesignKeepsWorkTest::Press(d, IDC_NP_DESIGN);
-                 DesignerRoad::AnswerManifoldsAllOnOne();
+                 DesignerRoad::AnswerManifolds();
                  DesignKeepsWorkTest::Press(d, IDC_NP_MANIFOLDS);
                  labels = DesignKeepsWorkTest::Column(d, kLabel);
                  manifolds = DesignKeepsWorkTest::Column(d, kManifold);

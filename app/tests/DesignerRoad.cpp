@@ -72,29 +72,6 @@ int AddBelow(CDataGridDialog& table, int row)
 }
 } // namespace
 
-House GeneratedHouse(int rooms, int wallsPerRoom, int openingsPerWall)
-{
-    House house;
-    for (int r = 0; r < rooms; ++r)
-    {
-        Room room;
-        const int floor = 1 + r / 50;
-        const int index = 1 + r % 50;
-        room.number = std::to_string(floor) + (index < 10 ? ".0" : ".") + std::to_string(index);
-        room.name = "Pokoj " + std::to_string(r + 1);
-        room.Ti = r % 7 == 0 ? 24 : 20;
-        for (int w = 0; w < wallsPerRoom; ++w)
-        {
-            Wall wall;
-            for (int o = 0; o < openingsPerWall; ++o)
-                wall.openings.push_back({0, 600, 600, 1, "1.2", "1.4"});
-            room.walls.push_back(wall);
-        }
-        house.push_back(room);
-    }
-    return house;
-}
-
 void Command(CWnd& frame, unsigned id)
 {
     frame.SendMessage(WM_COMMAND, id);

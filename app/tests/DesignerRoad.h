@@ -48,9 +48,6 @@ struct Room
 
 using House = std::vector<Room>;
 
-// A house of this many rooms, each of this many outer walls with this many windows.
-House GeneratedHouse(int rooms, int wallsPerRoom, int openingsPerWall);
-
 // How a room's loss is shared; a room not named keeps all of it on the floor heating, as the
 // stored results leave it.
 struct RoomSplit
@@ -88,15 +85,15 @@ CString CalculateAndStoreLosses(CWnd& frame);
 // gradient of the system set, OK.
 void SplitWithGradient(CWnd& frame, const std::vector<RoomSplit>& splits, const char* inlet, const char* outlet);
 
-// The floor heating design: its settings taken as they are, "Návrh", every circuit on manifold
-// 1, the bill with the equipment as offered, "Uložení dat", OK. Gives the design's grid as
-// shown before it closed.
+// The floor heating design: its settings taken as they are, "Návrh", the circuits on manifolds
+// twelve to one, the bill with the equipment as offered, "Uložení dat", OK. Gives the design's
+// grid as shown before it closed.
 Grid DesignFloor(CWnd& frame);
 // The floor heating design opened and closed: its grid as shown.
 Grid ShownFloorDesign(CWnd& frame);
 
-// The wall heating design: every wall-heated room's area split into circuits as required,
-// every circuit on manifold 1, the bill, OK. Gives the rooms' and the circuits' grids.
+// The wall heating design: every wall-heated room's area split into circuits as required, the
+// circuits on manifolds twelve to one, the bill, OK. Gives the rooms' and the circuits' grids.
 struct WallGrids
 {
     Grid rooms;
@@ -121,7 +118,8 @@ void SizeDistribution(CWnd& frame, const std::vector<Section>& sections, int pip
 // file. False when the choice did not offer it.
 bool PrintReport(CWnd& frame, int report, const std::string& pdf);
 
-// The manifold dialog that opens next: every circuit it offers put on manifold 1, then OK.
+// The manifold dialog that opens next: the circuits it offers put on its outlets in their
+// order, twelve to a manifold (manifold 1 first, the next added when one is full), then OK.
 // The labels it offered are left in offered when it is given.
-void AnswerManifoldsAllOnOne(std::vector<CString>* offered = nullptr);
+void AnswerManifolds(std::vector<CString>* offered = nullptr);
 } // namespace DesignerRoad

@@ -135,7 +135,7 @@ Grid DesignFloor(CWnd& frame)
     AtDialog(IDD_NAVRH_PODLAHOVKY, [&shown](CDialog& dialog) {
         auto& d = static_cast<CNavrhPodlahovky&>(dialog);
         Press(d, IDC_NP_DESIGN);
-        AnswerManifoldsAllOnOne();
+        AnswerManifolds();
         Press(d, IDC_NP_MANIFOLDS);
         AtDialog(IDD_DOTAZ_VYBAVENI, [](CDialog& equipment) { Press(equipment, IDC_DV_OK); });
         ScriptedAnswers::AnswerBox(IDOK); // the hint on editing the bill
@@ -177,7 +177,7 @@ WallGrids DesignWall(CWnd& frame)
             });
             NotifyGrid(d, d.m_roomGrid, IDC_WALL_ROOM_GRID, UINT(GVN_DBLCLK), RowWithText(d.m_roomGrid, 1, number), 1);
         }
-        AnswerManifoldsAllOnOne();
+        AnswerManifolds();
         Press(d, IDC_WALL_MANIFOLDS);
         Press(d, IDC_WALL_RECALCULATE);
         ScriptedAnswers::AnswerBox(IDOK); // the hint on editing the bill
@@ -239,24 +239,30 @@ bool PrintReport(CWnd& frame, int report, const std::string& pdf)
     return offered;
 }
 
-void AnswerManifoldsAllOnOne(std::vector<CString>* offered)
+void AnswerManifolds(std::vector<CString>* offered)
 {
     ScriptedAnswers::OnDialog(IDD_INDEXY_ROZDELOVACE, [offered](CDialog& dialog) {
         auto& manifold = static_cast<CIndexyRozdelovace&>(dialog);
         std::vector<CString> labels;
         for (INT_PTR i = 0; i < manifold.m_availableLabels.GetSize(); ++i)
             labels.push_back(manifold.m_availableLabels[i]);
-        int row = 1;
+        int column = 1, row = 1;
         for (const CString& label : labels)
         {
-            NotifyGrid(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_BEGINLABELEDIT), row, 1);
-            manifold.m_grid.SetItemText(row, 1, label);
-            NotifyGrid(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_ENDLABELEDIT), row, 1);
+            if (row > CIndexyRozdelovace::kOutlets)
+            {
+                row = 1;
+                if (++column >= manifold.m_grid.GetColumnCount())
+                    Press(manifold, IDC_IR_NEXT);
+            }
+            NotifyGrid(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_BEGINLABELEDIT), row, column);
+            manifold.m_grid.SetItemText(row, column, label);
+            NotifyGrid(manifold, manifold.m_grid, IDC_IR_GRID, UINT(GVN_ENDLABELEDIT), row, column);
             ++row;
         }
         if (offered)
             *offered = labels;
-        UiTest::Click(manifold.GetDlgItem(IDOK));
+        Press(manifold, IDOK);
         return IDCANCEL;
     });
 }

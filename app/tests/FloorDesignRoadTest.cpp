@@ -134,7 +134,7 @@ TEST_F(FloorDesignRoadTest, DesignEditBillDeleteSaveAndOpenAgain)
         // "Rozdělovače": every offered circuit put on manifold 1.
         const size_t count = designedLabels.size();
         std::vector<CString> offered;
-        DesignerRoad::AnswerManifoldsAllOnOne(&offered);
+        DesignerRoad::AnswerManifolds(&offered);
         UiTest::Click(d.GetDlgItem(IDC_NP_MANIFOLDS));
         EXPECT_TRUE(Shown(IDD_INDEXY_ROZDELOVACE));
         EXPECT_EQ(offered.size(), count);
