@@ -243,9 +243,11 @@ TEST_F(WholeJobTest, AHouseFromTheBasicDataToThePrintedReportsSavedAndOpenedAgai
     const Grid floor = DesignFloor(Frame());
     ASSERT_GT(floor.size(), 1u);
     EXPECT_TRUE(ScriptedAnswers::UnansweredDialogs().empty());
-    const int label = 0, spacing = ColumnOf(floor, "Rozteč [m]"), manifold = ColumnOf(floor, "Rozdělovač");
+    const int label = 0, spacing = ColumnOf(floor, "Rozteč [m]"), manifold = ColumnOf(floor, "Rozdělovač"),
+              supply = ColumnOf(floor, "TV [°C]");
     ASSERT_GE(spacing, 0);
     ASSERT_GE(manifold, 0);
+    ASSERT_GE(supply, 0);
     std::vector<std::string> floorRooms;
     for (size_t row = 1; row < floor.size(); ++row)
     {
@@ -253,6 +255,7 @@ TEST_F(WholeJobTest, AHouseFromTheBasicDataToThePrintedReportsSavedAndOpenedAgai
         floorRooms.push_back(circuit.substr(0, circuit.find('/')));
         EXPECT_GT(Number(floor[row][size_t(spacing)]), 0.0) << circuit;
         EXPECT_EQ(floor[row][size_t(manifold)], "1") << circuit;
+        EXPECT_LE(Number(floor[row][size_t(supply)]), 44.0) << circuit << " is fed no warmer than the system";
     }
     for (const Room& room : house)
         EXPECT_EQ(std::count(floorRooms.begin(), floorRooms.end(), room.number) > 0, room.number != "2.03")
