@@ -124,6 +124,7 @@ void CData::Clear(int keepTables)
     m_strTable.Empty();
     m_aColNames.RemoveAll();
     m_aOrigColNames.RemoveAll();
+    m_aColHeads.RemoveAll();
     m_aColTypes.RemoveAll();
     m_aColSizes.RemoveAll();
     m_aColDecimals.RemoveAll();

@@ -55,6 +55,10 @@ public:
     int GetColIndex(CString name, int storedNames);
     CString GetColNameFromOriginal(CString stored);
     CString GetOriginalFromColName(CString visible);
+    // A column's heading as the file holds it (without the decimals' ";n"): for a workbook
+    // sheet the heading cell's text, which the column's name shows with "#" for ". ! [ ] `"
+    // or as "F<n>" when empty or repeated; else the column's name.
+    CString GetColHead(int col);
     int TranslateSQLColNamesToOriginal(CString table, CString& sql);
     void AddColBeforeCreateTable(CString name, int type, int size, int decimals);
     int CreateTable(CString name);
@@ -95,6 +99,7 @@ public:
     int m_nColCount;
     CStringArray m_aColNames;
     CStringArray m_aOrigColNames;
+    CStringArray m_aColHeads;
     CStringArray m_aTableNames;
     CString m_strTable;
     int m_nTable;

@@ -74,6 +74,7 @@ int CData::SetColumnsInfo(CString table, CString sql, int storedNames)
     }
     CStringArray stored;
     CStringArray visible;
+    CStringArray heads;
     CArray<int, int> types;
     CArray<int, int> sizes;
     CArray<int, int> decimals;
@@ -90,6 +91,9 @@ int CData::SetColumnsInfo(CString table, CString sql, int storedNames)
                 const DataRules::ColumnName name = DataRules::SplitStoredName(info.m_strName, m_cSeparator);
                 stored.Add(info.m_strName);
                 visible.Add(name.visible);
+                heads.Add(info.m_strSourceField == info.m_strName
+                              ? name.visible
+                              : DataRules::SplitStoredName(info.m_strSourceField, m_cSeparator).visible);
                 types.Add(info.m_nType);
                 sizes.Add(static_cast<int>(info.m_lSize));
                 decimals.Add(name.decimals);
@@ -100,6 +104,7 @@ int CData::SetColumnsInfo(CString table, CString sql, int storedNames)
         return 0;
     m_aOrigColNames.Append(stored);
     m_aColNames.Append(visible);
+    m_aColHeads.Append(heads);
     m_aColTypes.Append(types);
     m_aColSizes.Append(sizes);
     m_aColDecimals.Append(decimals);
@@ -213,6 +218,13 @@ CString CData::GetColNameFromOriginal(CString stored)
 {
     const int i = IndexOf(m_aOrigColNames, stored);
     return i >= 0 && i < m_aColNames.GetSize() ? m_aColNames[i] : CString("?");
+}
+
+CString CData::GetColHead(int col)
+{
+    if (col >= 0 && col < m_aColHeads.GetSize())
+        return m_aColHeads[col];
+    return col >= 0 && col < m_aColNames.GetSize() ? m_aColNames[col] : CString("?");
 }
 
 CString CData::GetOriginalFromColName(CString visible)

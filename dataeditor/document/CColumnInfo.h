@@ -23,4 +23,12 @@ public:
     int decimals = -2;
     CString description;
     std::vector<CString> values;
+    // The column's name as the table was read and its heading as the file holds it (a head
+    // with ". ! [ ] `" is named with "#"): while the name stays, the heading is saved as read.
+    CString nameAsRead;
+    CString headAsRead;
+    CString HeadToSave(const CString& name) const
+    {
+        return !nameAsRead.IsEmpty() && name == nameAsRead ? headAsRead : name;
+    }
 };

@@ -180,7 +180,8 @@ bool CSobrelDoc::WriteTable(const CString& path)
         }
         types[std::size_t(c)] = type;
         sizes[std::size_t(c)] = size;
-        data.AddColBeforeCreateTable(grid->GetItemText(0, firstColumn + c), type, size, info ? info->decimals : -2);
+        const CString name = grid->GetItemText(0, firstColumn + c);
+        data.AddColBeforeCreateTable(info ? info->HeadToSave(name) : name, type, size, info ? info->decimals : -2);
     }
     m_refusedNameReason.Empty();
     if (!data.CreateTable(WithoutSheetSuffix(tableName)))

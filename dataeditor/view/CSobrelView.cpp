@@ -229,8 +229,10 @@ void CSobrelView::LoadTable()
     m_columns.assign(std::size_t(columnCount + fixedColumns), nullptr);
     for (int c = 0; c < columnCount; ++c)
     {
-        SetColumnInfo(c + fixedColumns, std::make_shared<CColumnInfo>(data.m_aColTypes[c], data.m_aColSizes[c],
-                                                                       data.m_aColDecimals[c]));
+        auto info = std::make_shared<CColumnInfo>(data.m_aColTypes[c], data.m_aColSizes[c], data.m_aColDecimals[c]);
+        info->nameAsRead = data.m_aColNames[c];
+        info->headAsRead = data.GetColHead(c);
+        SetColumnInfo(c + fixedColumns, info);
         m_grid->SetItemText(0, c + fixedColumns, data.m_aColNames[c]);
     }
     const CString table = data.m_strTable;

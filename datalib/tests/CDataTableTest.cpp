@@ -201,6 +201,30 @@ TEST_F(WorkbookTables, CreateTableMakesAnOpenEmptySheet)
     EXPECT_TRUE(m_data.OpenTable("Seznam$", "", 0));
 }
 
+// A sheet's heads with ". ! [ ] `" are named with "#", an empty or a repeated head by its place;
+// the heads themselves stay to be read.
+TEST_F(WorkbookTables, HeadsNamedOtherwiseThanTheyStandAreKeptToBeRead)
+{
+    m_data.AddColBeforeCreateTable("Obj.č.", 10, 255, -2);
+    m_data.AddColBeforeCreateTable("", 10, 255, -2);
+    m_data.AddColBeforeCreateTable("Cena!", 7, 8, 2);
+    m_data.AddColBeforeCreateTable("Název", 10, 255, -2);
+    m_data.AddColBeforeCreateTable("Obj.č.", 10, 255, -2);
+    ASSERT_TRUE(m_data.CreateTable("Hlavy"));
+    ASSERT_TRUE(m_data.AddRow());
+    ASSERT_TRUE(m_data.SetStringValue(3, "Kotel", 0));
+    m_data.Close();
+
+    ASSERT_TRUE(m_data.Open(m_path, "Excel 8.0", 0, 0));
+    ASSERT_TRUE(m_data.OpenTable("Hlavy$", "", 0));
+    EXPECT_EQ(Names(m_data.m_aColNames), (std::vector<CString>{"Obj#č#", "F2", "Cena#", "Název", "F5"}));
+    std::vector<CString> heads;
+    for (int c = 0; c < m_data.m_nColCount; ++c)
+        heads.push_back(m_data.GetColHead(c));
+    EXPECT_EQ(heads, (std::vector<CString>{"Obj.č.", "", "Cena!", "Název", "Obj.č."}));
+    EXPECT_EQ(m_data.GetColHead(5), "?");
+}
+
 TEST_F(WorkbookTables, RowsAreAddedAndFound)
 {
     ASSERT_TRUE(m_data.OpenTable("SeznamM$", "", 0));

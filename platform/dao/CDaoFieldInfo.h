@@ -6,6 +6,9 @@
 struct CDaoFieldInfo
 {
     CString m_strName;
+    // The field as its source holds it: a sheet's heading cell text where it differs from the
+    // name; else the name.
+    CString m_strSourceField;
     short m_nType = 0;
     long m_lSize = 0;
     long m_lAttributes = 0;

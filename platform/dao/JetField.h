@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace jet
@@ -25,6 +26,9 @@ struct Field
     std::string name;
     int type = kText;
     int size = 255;
+    // The heading cell's text as the sheet holds it, where the name differs from it (a head
+    // with ". ! [ ] `", an empty or a repeated head).
+    std::optional<std::string> head;
 };
 
 // The size DAO reports for a field type (Text 255 unless declared otherwise, Memo 0).

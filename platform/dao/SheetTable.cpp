@@ -88,8 +88,14 @@ SheetTable::SheetTable(workbook::Workbook& book, int sheet, int name, const std:
         fields_ = *declared;
     else
     {
-        for (const std::string& name : names)
-            fields_.push_back(Field{name, kText, 255});
+        const std::vector<std::string> heads = HeaderTexts(sheet_, Range());
+        for (std::size_t i = 0; i < names.size(); ++i)
+        {
+            Field field{names[i], kText, 255, std::nullopt};
+            if (heads[i] != names[i])
+                field.head = heads[i];
+            fields_.push_back(std::move(field));
+        }
         GuessTypes();
     }
 }
@@ -121,22 +127,35 @@ int SheetTable::RecordCount() const
     return range.rowEnd - range.firstRow - 1 > 0 ? range.rowEnd - range.firstRow - 1 : 0;
 }
 
-std::vector<std::string> SheetTable::HeaderNames(const workbook::Worksheet& sheet, const TableRange& range)
+std::vector<std::string> SheetTable::HeaderTexts(const workbook::Worksheet& sheet, const TableRange& range)
 {
-    std::vector<std::string> names;
+    std::vector<std::string> texts;
     if (range.rowEnd <= range.firstRow)
-        return names;
-    std::set<QString> seen; // the names so far, case folded as field names compare
+        return texts;
     for (int col = range.firstCol; col < range.colEnd; ++col)
     {
         const Cell& cell = sheet.At(range.firstRow, col);
-        std::string name;
+        std::string text;
         if (cell.kind == CellKind::Text)
-            name = std::string(sheet.TextOf(cell));
+            text = std::string(sheet.TextOf(cell));
         else if (cell.kind == CellKind::Number)
-            name = NumberToText(cell.number);
+            text = NumberToText(cell.number);
         else if (cell.kind == CellKind::Boolean)
-            name = BooleanToText(cell.boolean);
+            text = BooleanToText(cell.boolean);
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+std::vector<std::string> SheetTable::HeaderNames(const workbook::Worksheet& sheet, const TableRange& range)
+{
+    std::vector<std::string> names;
+    std::set<QString> seen; // the names so far, case folded as field names compare
+    const std::vector<std::string> texts = HeaderTexts(sheet, range);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+    {
+        const int col = range.firstCol + static_cast<int>(i);
+        std::string name = texts[i];
         if (name.empty())
             name = "F" + std::to_string(col - range.firstCol + 1);
         for (char& c : name)

@@ -51,6 +51,8 @@ public:
 
     // The field names of a header row (the rules of the Excel driver).
     static std::vector<std::string> HeaderNames(const workbook::Worksheet& sheet, const TableRange& range);
+    // The heading cells' texts as they stand.
+    static std::vector<std::string> HeaderTexts(const workbook::Worksheet& sheet, const TableRange& range);
 
 private:
     void GuessTypes();

@@ -57,7 +57,7 @@ std::string DeclaredType(const Field& field)
 Field FieldOf(const std::string& name, const std::string& declared)
 {
     const std::string type = Upper(declared);
-    Field field{name, kText, 255};
+    Field field{name, kText, 255, std::nullopt};
     const auto is = [&](const char* word) { return type.rfind(word, 0) == 0; };
     if (is("VARCHAR"))
     {

@@ -426,3 +426,41 @@ TEST_F(SaveCommands, ATableNameNoSheetMayHaveIsNamedAndARenameOffered)
     EXPECT_EQ(document->tableName, "ceník 2$");
     EXPECT_NE(Xlrd(saved).find("ceník 2|'K1'|"), std::string::npos) << Xlrd(saved);
 }
+
+// The edited table keeps its heads as the file holds them while their columns keep their names:
+// "Obj.č." (shown "Obj#č#"), an empty head and "Cena!;2"; a renamed column is saved renamed.
+TEST_F(SaveCommands, TheEditedTableKeepsItsHeadsAsRead)
+{
+    m_path = Folder("hlavičky.xls");
+    RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+a = book.add_sheet('A')
+for c, head in [(0, 'Obj.č.'), (2, 'Cena!;2'), (3, 'Název')]:
+    a.write(0, c, head)
+for c, value in enumerate(['R-1', 'x', 12.5, 'Kotel']):
+    a.write(1, c, value)
+book.save(sys.argv[1])
+)",
+              {m_path});
+    CSobrelDoc* a = OpenA();
+    ASSERT_NE(a, nullptr);
+    CGridCtrl& grid = *m_view->Grid();
+    ASSERT_EQ(grid.GetItemText(0, 1), "Obj#č#");
+    ASSERT_EQ(grid.GetItemText(0, 2), "F2");
+    ASSERT_EQ(grid.GetItemText(0, 3), "Cena#");
+    Fill(1, 4, "Kotel 2");
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(a->IsModified());
+    std::string sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Obj.č.'|''|'Cena!;2'|'Název'\nA|'R-1'|'x'|12.5|'Kotel 2'\n"), std::string::npos)
+        << sheets;
+
+    m_view->Grid()->SetFocusCell(1, 4);
+    m_view->Grid()->SetSelectedRange(1, 4, 1, 4);
+    DefineColumn("Výrobek", -1, nullptr);
+    Command(ID_COLUMN_EDIT);
+    Command(ID_FILE_SAVE);
+    sheets = Xlrd(m_path);
+    EXPECT_NE(sheets.find("A|'Obj.č.'|''|'Cena!;2'|'Výrobek'\n"), std::string::npos) << sheets;
+}
