@@ -271,6 +271,12 @@ void CSobrelView::LoadTable()
     dataSource = nullptr;
     if (document)
         document->LoadingEnded();
+    // The rows take their formats (the format column hidden) before they are measured, so
+    // that a bold or larger row gets the room its font needs.
+    const BOOL redraw = m_grid->redrawAllowed;
+    m_grid->redrawAllowed = FALSE;
+    m_grid->ApplyRowFormats(FALSE, FALSE);
+    m_grid->redrawAllowed = redraw;
     m_grid->AutoSize();
     if (rowCount > 0 && columnCount > 0)
         m_grid->SetFocusCell(fixedRows, fixedColumns);

@@ -465,7 +465,10 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
                        "4|Trubka|K0|10|6|xyz def|||K|0\n"
                        "5|Radiátor|K0|242|2||\n"
                        "6|Ventil xyz||50|4|x|\n");
-    // The formats applied again (49116): the format column hidden, its rows italic.
+    // The formats shown as the table opens and applied again (49116): the format column
+    // hidden, its rows italic.
+    EXPECT_EQ(Grid().GetColumnWidth(6), 0);
+    EXPECT_TRUE(Grid().GetCell(4, 1)->GetFont()->lfItalic);
     Command(ID_APPLY_ROW_FORMATS);
     EXPECT_EQ(Grid().GetColumnWidth(6), 0);
     EXPECT_TRUE(Grid().GetCell(4, 1)->GetFont()->lfItalic);

@@ -1,0 +1,150 @@
+// A table as it opens and as the user works on it: its row formats shown, the description of
+// the focused column on the status bar, the drop-down cells of value-list columns in every row
+// (new, added at the end and brought back by undo), and numbers in their column's form with
+// the value as read kept for the file.
+#include "dataeditor/view/tests/EditCommandsFixture.h"
+
+#include "controls/grid/CGridCellCombo.h"
+#include "dataeditor/app/SobrelIds.h"
+#include "dataeditor/view/ViewIds.h"
+#include "datalib/CData.h"
+#include "platform/core/UserLocale.h"
+#include "platform/frame/CFrameWnd.h"
+#include "platform/frame/CStatusBar.h"
+#include "platform/frame/FrameIds.h"
+
+#include <regex>
+
+namespace
+{
+// Besides the catalogue A: a boiler list with a row-format column, a column of kinds to
+// choose from and a power column, described by its information sheet.
+class OpenedTable : public EditCommands
+{
+protected:
+    static void SetUpTestSuite() { UserLocale::SetCurrent(UserLocale::Czech()); }
+    static void TearDownTestSuite() { UserLocale::ResetToSystem(); }
+    void SetUp() override
+    {
+        EditCommands::SetUp();
+        m_catalogue = m_path;
+        m_boilers = Folder("kotle.xls");
+        RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+s = book.add_sheet('Kotle')
+heads = ['Název', 'Druh', 'Výkon', 'Format']
+for c, name in enumerate(heads):
+    s.write(0, c, name)
+rows = [('Kotel A', 'plynový', 24.5, 'c00000||T|4'),
+        ('Kotel B', 'elektrický', 12, ''),
+        ('Kotel C', '', 8.25, '0000c0|ffff00|K|0')]
+for r, row in enumerate(rows):
+    for c, value in enumerate(row):
+        if value != '':
+            s.write(r + 1, c, value)
+info = book.add_sheet('KotleInfo')
+for c, name in enumerate(heads):
+    info.write(0, c, name)
+info.write(1, 0, 'Obchodní název kotle'); info.write(1, 2, 'Jmenovitý výkon [kW]')
+info.write(2, 2, 'dbDouble;1')
+for r, kind in enumerate(['plynový', 'elektrický', 'kondenzační']):
+    info.write(4 + r, 1, kind)
+book.save(sys.argv[1])
+)",
+                  {m_boilers});
+    }
+
+    CSobrelView* OpenBoilers()
+    {
+        m_path = m_boilers;
+        CSobrelDoc* document = Open("Kotle$");
+        m_view = document ? document->View() : nullptr;
+        return m_view;
+    }
+    CSobrelView* OpenA()
+    {
+        m_path = m_catalogue;
+        CSobrelDoc* document = Open("A$");
+        m_view = document ? document->View() : nullptr;
+        return m_view;
+    }
+    // The first pane of the main frame's status bar.
+    CString StatusText() const
+    {
+        auto* frame = dynamic_cast<CFrameWnd*>(m_app->m_pMainWnd);
+        CStatusBar* bar = frame ? frame->GetMessageBar() : nullptr;
+        return bar ? bar->GetPaneText(0) : CString("no status bar");
+    }
+    CString IdleText() const
+    {
+        CString text;
+        dynamic_cast<CFrameWnd*>(m_app->m_pMainWnd)->GetMessageString(AFX_IDS_IDLEMESSAGE, text);
+        return text;
+    }
+    // The options of a drop-down cell, "|" between them; "plain" for any other cell.
+    std::string DropDown(int row, int col) const
+    {
+        auto* combo = dynamic_cast<CGridCellCombo*>(Grid().GetCell(row, col));
+        if (!combo)
+            return "plain";
+        std::string options;
+        for (int i = 0; i < combo->GetOptions().GetSize(); ++i)
+            options += (i ? "|" : "") + std::string(combo->GetOptions()[i]);
+        return options;
+    }
+    bool Bold(int row, int col) const
+    {
+        return !Grid().IsItemDefaultFont(row, col) && Grid().GetItemFont(row, col)->lfWeight > 400;
+    }
+    bool Italic(int row, int col) const
+    {
+        return !Grid().IsItemDefaultFont(row, col) && Grid().GetItemFont(row, col)->lfItalic;
+    }
+    // The column's texts with the Czech thousands separator (a no-break space) as a space.
+    std::string Shown(int col) const { return std::regex_replace(Column(col), std::regex("\xC2\xA0"), " "); }
+
+    static constexpr const char* kKinds = "plynový|elektrický|kondenzační";
+    QString m_boilers;
+    QString m_catalogue;
+};
+} // namespace
+
+TEST_F(OpenedTable, ShowsTheRowFormatsOfItsFormatColumnAsItOpens)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenBoilers(), nullptr);
+    const int format = m_view->FormatColumn();
+    ASSERT_EQ(format, 4);
+    EXPECT_EQ(Grid().GetColumnWidth(format), 0) << "the format codes are not shown";
+    for (int col = 1; col < format; ++col)
+    {
+        EXPECT_EQ(Grid().GetItemFgColour(1, col), RGB(0xc0, 0, 0)) << col;
+        EXPECT_TRUE(Bold(1, col)) << col;
+        EXPECT_EQ(Grid().GetItemFgColour(2, col), CLR_DEFAULT) << col;
+        EXPECT_TRUE(Grid().IsItemDefaultFont(2, col)) << col;
+        EXPECT_EQ(Grid().GetItemFgColour(3, col), RGB(0, 0, 0xc0)) << col;
+        EXPECT_EQ(Grid().GetItemBkColour(3, col), RGB(0xff, 0xff, 0)) << col;
+        EXPECT_TRUE(Italic(3, col)) << col;
+    }
+    // The larger font of row 1 was measured: the row is higher than a plain one.
+    EXPECT_GT(Grid().GetRowHeight(1), Grid().GetRowHeight(2));
+    EXPECT_TRUE(m_view->Journal().empty());
+    EXPECT_FALSE(m_view->Document()->IsModified());
+
+    // Applying them again (49116) changes nothing.
+    const int height = Grid().GetRowHeight(1);
+    Command(ID_APPLY_ROW_FORMATS);
+    EXPECT_EQ(Grid().GetRowHeight(1), height);
+    EXPECT_EQ(Grid().GetColumnWidth(format), 0);
+    EXPECT_TRUE(Bold(1, 1));
+
+    // Shown by its command, the column stays in sight; a table without one opens as before.
+    Command(ID_FORMAT_COLUMN_SHOW);
+    EXPECT_GT(Grid().GetColumnWidth(format), 0);
+    EXPECT_EQ(Grid().GetItemText(1, format), "c00000||T|4");
+    ASSERT_NE(OpenA(), nullptr);
+    EXPECT_EQ(m_view->FormatColumn(), -1);
+    for (int col = 1; col < Grid().GetColumnCount(); ++col)
+        EXPECT_GT(Grid().GetColumnWidth(col), 0) << col;
+}
