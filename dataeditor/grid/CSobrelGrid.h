@@ -199,6 +199,8 @@ private:
     void CreatePrintFonts(CDC* pDC);
     void PrintHeaderFooter(CDC* pDC, const CString& part, const CRect& band, bool header);
     void PrintRow(CDC* pDC, int row, const std::vector<int>& columns, int top);
+    // The font a cell prints with: the headings bold, a cell's own font scaled as the print font.
+    CFont* PrintFont(int row, int col);
     void ResetPasteState();
     void LoadLanguageTexts();
     // The draw format of a cell by its row, column and column type.

@@ -187,6 +187,30 @@ void CSobrelGrid::PrintFooter(CDC* pDC, CPrintInfo* pInfo)
     PrintHeaderFooter(pDC, GetFooterText(pInfo), band, false);
 }
 
+CFont* CSobrelGrid::PrintFont(int row, int col)
+{
+    if (row < GetFixedRowCount())
+        return &m_print->boldFont;
+    if (IsItemDefaultFont(row, col))
+        return &m_print->font;
+    const LOGFONT* own = GetItemFont(row, col);
+    if (!own)
+        return &m_print->font;
+    LOGFONT logFont = *own;
+    logFont.lfHeight = int(logFont.lfHeight * m_print->scale);
+    if (logFont.lfHeight == 0)
+        logFont.lfHeight = -int(12 * m_print->scale);
+    const PrintLayout::FontKey key{logFont.lfFaceName, logFont.lfHeight, logFont.lfWeight, logFont.lfItalic,
+                                   logFont.lfUnderline, logFont.lfStrikeOut};
+    std::unique_ptr<CFont>& font = m_print->cellFonts[key];
+    if (!font)
+    {
+        font = std::make_unique<CFont>();
+        font->CreateFontIndirect(&logFont);
+    }
+    return font.get();
+}
+
 void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, int top)
 {
     int left = m_print->page.left;
@@ -215,8 +239,12 @@ void CSobrelGrid::PrintRow(CDC* pDC, int row, const std::vector<int>& columns, i
         // Texts that break their lines on screen break them on paper.
         const UINT lines =
             (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
-        CFont* old = pDC->SelectObject(row < GetFixedRowCount() ? &m_print->boldFont : &m_print->font);
+        CFont* old = pDC->SelectObject(PrintFont(row, col));
+        // A cell's own colour is printed; the screen's default text colour is not (black).
+        const COLORREF colour = GetItemFgColour(row, col);
+        const COLORREF oldColour = pDC->SetTextColor(colour == CLR_DEFAULT ? RGB(0, 0, 0) : colour);
         pDC->DrawText(GetItemText(row, col), &text, lines | DT_NOPREFIX | align);
+        pDC->SetTextColor(oldColour);
         pDC->SelectObject(old);
         left += width;
     }

@@ -4,12 +4,20 @@
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "platform/gdi/CFont.h"
 
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 struct CSobrelGrid::PrintLayout
 {
     CFont font;
     CFont boldFont;
+    // The cells' own fonts (a row format's bold, italic or size), scaled as the print font,
+    // made once a run for each font met.
+    using FontKey = std::tuple<std::string, int, int, int, int, int>;
+    std::map<FontKey, std::unique_ptr<CFont>> cellFonts;
     CRect page;
     int lineHeight = 0;
     int headerHeight = 0;

@@ -387,3 +387,72 @@ TEST_F(Printing, BreakWidthIsShownInMillimetresAndACancelledOneStaysAsItWas)
     EXPECT_EQ(grid.GetRowHeight(1), grid.GetRowHeight(2));
     EXPECT_GT(grid.GetColumnWidth(4), Options().breakTextWidth);
 }
+
+// A row in dark red bold four points larger, a plain one and one in dark blue italic: each
+// prints with its own font and colour, the plain one in black with the table's font.
+TEST_F(Printing, EachRowPrintsWithItsOwnFontAndTextColour)
+{
+    const QString path = Folder("kotle.xls");
+    RunPython(R"(
+import sys, xlwt
+book = xlwt.Workbook(encoding='utf-8')
+s = book.add_sheet('Kotle')
+for c, name in enumerate(['Název', 'Výkon', 'Format']):
+    s.write(0, c, name)
+rows = [('Tučný', 24.5, 'c00000||T|4'), ('Obyčejný', 12, ''), ('Kurzíva', 8, '0000c0||K|0')]
+for r, row in enumerate(rows):
+    for c, value in enumerate(row):
+        if value != '':
+            s.write(r + 1, c, value)
+book.save(sys.argv[1])
+)",
+              {path});
+    ASSERT_TRUE(Start());
+    CSobrelView* view = OpenList(path);
+    ASSERT_NE(view, nullptr);
+    Options().headerFooter.clear();
+    const QString pdf = Print(view, "pisma.pdf");
+    ASSERT_EQ(PageCount(pdf), 1);
+    const std::string text = Page(pdf, 1);
+    for (const char* word : {"Tučný", "24,5", "Obyčejný", "Kurzíva"})
+        EXPECT_NE(text.find(word), std::string::npos) << word << "\n" << text;
+    EXPECT_EQ(text.find("c00000"), std::string::npos) << "the format codes are not printed";
+
+    // The page uses a bold and an italic face beside the regular one.
+    const std::string fonts = Run("pdffonts", {pdf});
+    EXPECT_TRUE(std::regex_search(fonts, std::regex("Bold"))) << fonts;
+    EXPECT_TRUE(std::regex_search(fonts, std::regex("Italic|Oblique"))) << fonts;
+
+    // The larger row's words are taller than the plain row's.
+    const std::string boxes = Run("pdftotext", {"-bbox", pdf, "-"});
+    const auto height = [&boxes](const std::string& word) {
+        const std::regex box("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">" + word + "<");
+        std::smatch found;
+        return std::regex_search(boxes, found, box) ? std::stod(found[2]) - std::stod(found[1]) : 0.0;
+    };
+    EXPECT_GT(height("Tučný"), 1.2 * height("Obyčejný")) << boxes;
+    EXPECT_NEAR(height("Kurzíva"), height("Obyčejný"), 0.5) << boxes;
+
+    // Dark red and dark blue text on the page; every other text black.
+    const QString prefix = Folder("pisma");
+    Run("pdftoppm", {"-r", "100", "-png", "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
+    const QImage picture(prefix + ".png");
+    ASSERT_FALSE(picture.isNull());
+    int red = 0, blue = 0, otherColour = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.red() > 120 && pixel.green() < 40 && pixel.blue() < 40)
+                ++red;
+            else if (pixel.blue() > 120 && pixel.red() < 40 && pixel.green() < 40)
+                ++blue;
+            else if (const int hue = pixel.hue();
+                     pixel.saturation() > 100 && pixel.value() > 60 && hue > 20 && hue < 340 && std::abs(hue - 240) > 20)
+                ++otherColour;
+        }
+    EXPECT_GT(red, 20);
+    EXPECT_GT(blue, 20);
+    EXPECT_EQ(otherColour, 0);
+    QFile::copy(prefix + ".png", "pictures/sobrel-pisma.png");
+}
