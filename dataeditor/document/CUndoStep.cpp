@@ -297,6 +297,7 @@ void CUndoStep::UndoColumnDeleted()
     for (std::size_t r = 1; r < columnTexts.size() && int(r) < grid->GetRowCount(); ++r)
         grid->SetItemText(int(r), column, columnTexts[r]);
     RestoreValues(-1, column);
+    view->Grid()->ApplyValueListToColumn(column);
     grid->AutoSizeColumn(column);
     grid->Refresh();
 }

@@ -184,22 +184,47 @@ void CSobrelGrid::SetReadValue(int row, int col, const CString& value)
 void CSobrelGrid::ApplyValueLists()
 {
     for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
-    {
-        const CColumnInfo* info = GetColumnInfo(col);
-        if (!info || info->values.empty())
-            continue;
-        CStringArray options;
-        for (const CString& value : info->values)
-            options.Add(value);
-        for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
-        {
-            const CGridCellBase* cell = GetExistingCell(row, col);
-            if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGridCellCombo)))
-                SetCellType(row, col, RUNTIME_CLASS(CGridCellCombo));
-            if (auto* combo = dynamic_cast<CGridCellCombo*>(GetCell(row, col)))
-                combo->SetOptions(options);
-        }
-    }
+        ApplyValueListToColumn(col);
+}
+
+void CSobrelGrid::ApplyValueListToColumn(int col)
+{
+    const CColumnInfo* info = GetColumnInfo(col);
+    if (!info || info->values.empty())
+        return;
+    const CStringArray options = ValueOptions(*info);
+    for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
+        SetDropDownCell(row, col, options);
+}
+
+void CSobrelGrid::ApplyValueListsToRow(int row)
+{
+    for (int col = FirstDataColumn(); col < GetColumnCount(); ++col)
+        ApplyValueList(row, col);
+}
+
+void CSobrelGrid::ApplyValueList(int row, int col)
+{
+    const CColumnInfo* info = row >= GetFixedRowCount() ? GetColumnInfo(col) : nullptr;
+    if (info && !info->values.empty() && IsValid(row, col))
+        SetDropDownCell(row, col, ValueOptions(*info));
+}
+
+CStringArray CSobrelGrid::ValueOptions(const CColumnInfo& info)
+{
+    CStringArray options;
+    for (const CString& value : info.values)
+        options.Add(value);
+    return options;
+}
+
+void CSobrelGrid::SetDropDownCell(int row, int col, const CStringArray& options)
+{
+    const CGridCellBase* cell = GetExistingCell(row, col);
+    if (!cell || !cell->IsKindOf(RUNTIME_CLASS(CGridCellCombo)))
+        SetCellType(row, col, RUNTIME_CLASS(CGridCellCombo));
+    if (auto* combo = dynamic_cast<CGridCellCombo*>(GetCell(row, col)))
+        combo->SetOptions(options);
 }
 
 UINT CSobrelGrid::CellFormat(int row, int col) const

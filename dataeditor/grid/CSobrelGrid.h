@@ -19,6 +19,7 @@
 #include <vector>
 
 class CColumnInfo;
+class CStringArray;
 class CPrintInfo;
 class CSobrelView;
 
@@ -67,6 +68,10 @@ public:
     // Gives the data cells of every column with a value list the drop-down cell, its values
     // as the options.
     void ApplyValueLists();
+    void ApplyValueListToColumn(int col);
+    void ApplyValueListsToRow(int row);
+    // One data cell of a value-list column: the drop-down cell with the column's values.
+    void ApplyValueList(int row, int col);
     // The value as read from the file for an unedited real cell (kept until the cell changes).
     void SetReadValue(int row, int col, const CString& value);
     // The value as read of a real cell whose text was not changed since; false for any other cell.
@@ -202,6 +207,8 @@ private:
     // The font a cell prints with: the headings bold, a cell's own font scaled as the print font.
     CFont* PrintFont(int row, int col);
     void ResetPasteState();
+    static CStringArray ValueOptions(const CColumnInfo& info);
+    void SetDropDownCell(int row, int col, const CStringArray& options);
     void LoadLanguageTexts();
     // The draw format of a cell by its row, column and column type.
     UINT CellFormat(int row, int col) const;

@@ -424,6 +424,7 @@ void CSobrelView::InsertColumn(int index, const CString& header, std::shared_ptr
                      std::move(info));
     m_grid->SetColumnInfo(at, ColumnInfo(at).get());
     m_grid->SetColumnBreakWidth(at, BreakWidth());
+    m_grid->ApplyValueListToColumn(at);
     ++columnCount;
     ShowGrid(true);
     m_grid->Refresh();
@@ -456,6 +457,7 @@ void CSobrelView::InsertRow(int index)
 {
     const int at = m_grid->InsertRow("", index >= m_grid->GetRowCount() ? -1 : index);
     BreakLinesOfRow(at);
+    m_grid->ApplyValueListsToRow(at);
     ++rowCount;
     RenumberRows(index);
     m_grid->AutoSizeColumn(0);

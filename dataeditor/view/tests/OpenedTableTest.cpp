@@ -148,3 +148,55 @@ TEST_F(OpenedTable, ShowsTheRowFormatsOfItsFormatColumnAsItOpens)
     for (int col = 1; col < Grid().GetColumnCount(); ++col)
         EXPECT_GT(Grid().GetColumnWidth(col), 0) << col;
 }
+
+TEST_F(OpenedTable, EveryRowOfAValueListColumnGetsItsDropDown)
+{
+    ASSERT_TRUE(Start());
+    m_app->options.addRowOnEnd = 1;
+    m_app->options.askOnAddRowOnEnd = 0;
+    ASSERT_NE(OpenBoilers(), nullptr);
+    for (int row = 1; row <= 3; ++row)
+    {
+        EXPECT_EQ(DropDown(row, 2), kKinds) << row;
+        EXPECT_EQ(DropDown(row, 1), "plain") << row;
+    }
+
+    // A row inserted above the focus (49106).
+    Select({CCellID(2, 1)});
+    Command(ID_ROW_INSERT);
+    ASSERT_EQ(m_view->rowCount, 4);
+    EXPECT_EQ(Grid().GetItemText(2, 1), "");
+    EXPECT_EQ(DropDown(2, 2), kKinds);
+    EXPECT_EQ(DropDown(2, 3), "plain");
+
+    // The row that a number typed into the table's last cell adds.
+    m_view->GetParentFrame()->ShowWindow(SW_SHOW);
+    m_app->m_pMainWnd->ShowWindow(SW_SHOW);
+    Grid().SetFocusCell(4, 3);
+    Grid().SetSelectedRange(4, 3, 4, 3);
+    Grid().SetFocus();
+    UiTest::ProcessEvents();
+    UiTest::TypeText("7");
+    UiTest::PressKey(VK_RETURN);
+    UiTest::ProcessEvents();
+    ASSERT_EQ(m_view->rowCount, 5);
+    EXPECT_EQ(Grid().GetItemText(4, 3), "7");
+    EXPECT_EQ(DropDown(5, 2), kKinds);
+
+    // Rows deleted and brought back by undo, a deleted column too.
+    Grid().SetSelectedRange(1, 1, 2, 2);
+    Command(ID_ROW_DELETE);
+    ASSERT_EQ(m_view->rowCount, 3);
+    Command(ID_EDIT_UNDO);
+    ASSERT_EQ(m_view->rowCount, 5);
+    EXPECT_EQ(Grid().GetItemText(1, 2), "plynový");
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(DropDown(row, 2), kKinds) << row;
+    Select({CCellID(1, 2)});
+    Command(ID_COLUMN_DELETE);
+    EXPECT_EQ(Grid().GetItemText(0, 2), "Výkon");
+    Command(ID_EDIT_UNDO);
+    ASSERT_EQ(Grid().GetItemText(0, 2), "Druh");
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(DropDown(row, 2), kKinds) << row;
+}
