@@ -283,6 +283,9 @@ void CSobrelView::LoadTable()
     ShowGrid(columnCount > 0);
     if (app)
         app->ReportProgress(-1, 0, "", false, false);
+    // The end of the progress gave the status bar its idle text.
+    if (rowCount > 0 && columnCount > 0)
+        ShowColumnDescription(fixedColumns);
 }
 
 CString CSobrelView::InformationTableName(const CString& tableName) const

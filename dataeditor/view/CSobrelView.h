@@ -132,6 +132,10 @@ public:
     // grouping and go; a text that is still no number is refused naming the column (false).
     bool AcceptEditedNumber(int row, int col, CString& text);
     bool IsLastVisibleCell(int row, int col) const;
+    // The focus moved to a cell: the column's description on the status bar (the idle text
+    // when it has none), the cell's drop-down list filled from the column's values.
+    void FocusChanged(int row, int col);
+    void ShowColumnDescription(int col);
     // A formula's result as written into a cell: 15 significant digits, the user's separator.
     static CString ResultText(double value);
 

@@ -13,6 +13,7 @@
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/view/ViewIds.h"
 #include "platform/core/MessageBox.h"
+#include "platform/frame/CFrameWnd.h"
 
 namespace
 {
@@ -29,6 +30,8 @@ BOOL CSobrelView::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     {
     case GVN_BEGINLABELEDIT: BeginCellEdit(note->iRow, note->iColumn); break;
     case GVN_ENDLABELEDIT: EndCellEdit(note->iRow, note->iColumn); break;
+    case GVN_SELCHANGING: skipNextSelectionChange = false; break;
+    case GVN_SELCHANGED: FocusChanged(note->iRow, note->iColumn); break;
     default: return CView::OnNotify(wParam, lParam, pResult);
     }
     if (pResult)
@@ -114,6 +117,25 @@ bool CSobrelView::AcceptEditedNumber(int row, int col, CString& text)
     message.Format(LanguageText(IDS_NOT_A_NUMBER), LPCTSTR(m_grid->GetItemText(0, col)), LPCTSTR(text));
     AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
     return false;
+}
+
+void CSobrelView::FocusChanged(int row, int col)
+{
+    ShowColumnDescription(col);
+    m_grid->ApplyValueList(row, col);
+}
+
+void CSobrelView::ShowColumnDescription(int col)
+{
+    auto* frame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+    if (!frame)
+        return;
+    // A column without a description clears the one of the column left.
+    const std::shared_ptr<CColumnInfo> info = ColumnInfo(col);
+    if (info && !info->description.IsEmpty())
+        frame->SetMessageText(info->description);
+    else
+        frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
 }
 
 bool CSobrelView::IsLastVisibleCell(int row, int col) const

@@ -149,6 +149,28 @@ TEST_F(OpenedTable, ShowsTheRowFormatsOfItsFormatColumnAsItOpens)
         EXPECT_GT(Grid().GetColumnWidth(col), 0) << col;
 }
 
+TEST_F(OpenedTable, TheFocusedColumnsDescriptionIsOnTheStatusBar)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenA(), nullptr);
+    ASSERT_NE(IdleText(), "Název výrobku");
+    EXPECT_EQ(Grid().GetFocusCell(), CCellID(1, 1));
+    EXPECT_EQ(StatusText(), "Název výrobku") << "the first column's, once the table is loaded";
+    // A column without a description leaves no other column's on the bar.
+    Grid().SendMessage(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(Grid().GetFocusCell(), CCellID(1, 2));
+    EXPECT_EQ(StatusText(), IdleText());
+    Grid().SendMessage(WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(StatusText(), "Název výrobku");
+
+    ASSERT_NE(OpenBoilers(), nullptr);
+    EXPECT_EQ(StatusText(), "Obchodní název kotle");
+    Grid().SetFocusCell(2, 3);
+    EXPECT_EQ(StatusText(), "Jmenovitý výkon [kW]");
+    Grid().SetFocusCell(3, 2);
+    EXPECT_EQ(StatusText(), IdleText());
+}
+
 TEST_F(OpenedTable, EveryRowOfAValueListColumnGetsItsDropDown)
 {
     ASSERT_TRUE(Start());
