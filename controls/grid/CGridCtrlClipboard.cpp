@@ -92,7 +92,11 @@ CString CGridCtrl::GetSelectionText() const
         return GridClipboardText::BlockText(
             range.GetMinRow(), range.GetMinCol(), range.GetMaxRow(), range.GetMaxCol(),
             [this](int row, int col) { return CellRecord(row, col) && IsCellSelected(row, col); },
-            [this](int row, int col) { return GetItemText(row, col); });
+            // A number shown rounded goes with the value it was made from.
+            [this](int row, int col) {
+                const LPCTSTR value = PeekItemValueText(row, col);
+                return value ? CString(value) : GetItemText(row, col);
+            });
     std::string text;
     for (int row = range.GetMinRow(); row <= range.GetMaxRow(); row++)
     {

@@ -160,7 +160,7 @@ BOOL CSobrelDoc::ImportText(const CString& path)
             // A line break inside a quoted field is a cell's line feed.
             CString text = record[c].c_str();
             text.Replace("\r\n", "\n");
-            grid.SetItemText(row, column, text);
+            view->SetReadCell(row, column, text, true);
         }
         ++row;
     }

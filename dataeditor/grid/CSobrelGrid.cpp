@@ -307,10 +307,6 @@ CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals
     case 6:
     case 7:
     {
-        if (type <= 4)
-            decimals = 0;
-        else if (decimals == -2)
-            decimals = app ? (type == 5 ? app->options.moneyDecimals : app->options.decimals) : 2;
         CString number = text;
         number.Trim();
         const CString separator = ThousandSeparator();
@@ -319,8 +315,7 @@ CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals
         std::string value(number);
         if (const std::size_t point = value.find_first_of(".,"); point != std::string::npos)
             value[point] = '.';
-        const double x = NumberText::ToDoubleC(value);
-        return CSobrelApp::FormatNumber(x, decimals, app ? app->decimalPoint : ',', separator);
+        return FormatNumberValue(NumberText::ToDoubleC(value), type, decimals);
     }
     case 8:
     {
@@ -332,6 +327,16 @@ CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals
     default:
         return text;
     }
+}
+
+CString CSobrelGrid::FormatNumberValue(double value, int type, int decimals)
+{
+    CSobrelApp* app = SobrelApp();
+    if (type <= 4)
+        decimals = 0;
+    else if (decimals == -2)
+        decimals = app ? (type == 5 ? app->options.moneyDecimals : app->options.decimals) : 2;
+    return CSobrelApp::FormatNumber(value, decimals, app ? app->decimalPoint : ',', ThousandSeparator());
 }
 
 // --- Row formats -------------------------------------------------------------------------------

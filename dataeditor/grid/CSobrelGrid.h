@@ -84,6 +84,8 @@ public:
     // does not read is shown as it stands.
     static CString FormatValueText(const CString& text, int type, int decimals, const CString& falseText,
                                    const CString& trueText);
+    // A number in the display form of a numeric column type (2 to 7).
+    static CString FormatNumberValue(double value, int type, int decimals);
 
     // --- Row formats ----------------------------------------------------------------------
     // The "Format" column (-1 when the table has none).

@@ -28,6 +28,7 @@
 #include <numeric>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 IMPLEMENT_DYNCREATE(CSobrelView, CView)
 
@@ -128,20 +129,39 @@ bool GroupedByThousands(const std::string& text, const std::string& separator)
     return true;
 }
 
-// A real number with every digit it holds, in the user's decimal separator.
-CString FullDigits(double value, char decimalPoint)
+// A real number with every digit it holds (the fewest that read back as the same value), in
+// the user's decimal separator.
+template <class Real> CString FullDigits(Real value, char decimalPoint)
 {
-    for (int precision : {15, 16, 17})
+    for (int precision = std::numeric_limits<Real>::digits10; precision <= std::numeric_limits<Real>::max_digits10;
+         ++precision)
     {
         NumberText::Conversion conversion;
         conversion.type = 'g';
         conversion.precision = precision;
-        const std::string text = NumberText::FormatReal(value, conversion, '.');
+        const std::string text = NumberText::FormatReal(double(value), conversion, '.');
         double back = 0;
-        if (NumberText::Parse(text, back) && back == value)
+        if (NumberText::Parse(text, back) && Real(back) == value)
             return CString(NumberText::WithDecimalSeparator(text, decimalPoint).c_str());
     }
-    return CString(NumberText::WithDecimalSeparator(NumberText::FormatReal("%.17g", value), decimalPoint).c_str());
+    return CString(NumberText::WithDecimalSeparator(NumberText::FormatReal("%.17g", double(value)), decimalPoint).c_str());
+}
+
+bool IsNumberVariant(VARTYPE type)
+{
+    return type == VT_I2 || type == VT_I4 || type == VT_UI1 || type == VT_R4 || type == VT_R8 || type == VT_CY;
+}
+
+// A value read from the table as text: reals and money with every digit they hold.
+CString ReadText(CData& data, COleVariant& value, int column, char decimalPoint)
+{
+    switch (value.vt)
+    {
+    case VT_R8: return FullDigits(value.dblVal, decimalPoint);
+    case VT_R4: return FullDigits(value.fltVal, decimalPoint);
+    case VT_CY: return FullDigits(double(value.cyVal.int64) / 10000.0, decimalPoint);
+    default: return data.VariantToString(value, -3, column);
+    }
 }
 } // namespace
 
@@ -248,21 +268,10 @@ void CSobrelView::LoadTable()
             COleVariant value;
             if (!data.GetValue(c, value, r))
                 continue;
-            CString text;
-            const bool real = value.vt == VT_R8 || value.vt == VT_R4;
-            if (value.vt == VT_R8)
-                text = FullDigits(value.dblVal, decimalPoint);
-            else if (value.vt == VT_R4)
-                text = FullDigits(value.fltVal, decimalPoint);
-            else
-                text = data.VariantToString(value, -3, c);
+            CString text = ReadText(data, value, c, decimalPoint);
             if (r == 0 && ColumnInfo(c + fixedColumns)->type == 12 && text.GetLength() > 255)
                 text.TrimRight();
-            // Booleans show the language's words; other values as read, every digit kept.
-            const bool boolean = ColumnInfo(c + fixedColumns)->type == 1;
-            m_grid->SetItemTextTyped(r + fixedRows, c + fixedColumns, text, boolean);
-            if (real)
-                m_grid->SetReadValue(r + fixedRows, c + fixedColumns, text);
+            SetReadCell(r + fixedRows, c + fixedColumns, text, IsNumberVariant(value.vt));
         }
         if (app)
             app->ReportProgress(r + 1, rowCount, "", true, false);
@@ -286,6 +295,19 @@ void CSobrelView::LoadTable()
     // The end of the progress gave the status bar its idle text.
     if (rowCount > 0 && columnCount > 0)
         ShowColumnDescription(fixedColumns);
+}
+
+void CSobrelView::SetReadCell(int row, int col, const CString& text, bool number)
+{
+    const std::shared_ptr<CColumnInfo> info = ColumnInfo(col);
+    double value = 0;
+    if (number && info && info->IsNumeric() && NumberText::Parse(text.str(), value))
+    {
+        m_grid->SetItemTextTyped(row, col, CSobrelGrid::FormatNumberValue(value, info->type, info->decimals), FALSE);
+        m_grid->SetReadValue(row, col, text);
+    }
+    else
+        m_grid->SetItemTextTyped(row, col, text, info && info->type == 1);
 }
 
 CString CSobrelView::InformationTableName(const CString& tableName) const

@@ -258,14 +258,13 @@ void CSobrelView::ReformatDefaultDecimals()
         for (int r = fixedRows; r < m_grid->GetRowCount(); ++r)
         {
             const CString before = m_grid->GetItemText(r, c);
-            const CString data = m_grid->GetDataText(r, c, TRUE);
             m_grid->RetypeCell(r, c);
             if (!journalled || m_grid->GetItemText(r, c) == before)
                 continue;
             if (!grouped)
                 PushStep(new CUndoStep(CUndoStep::GroupBegin, this, r, c, LanguageText(IDS_REFORMAT_GROUP)));
             grouped = true;
-            PushStep(new CUndoStep(CUndoStep::CellText, this, r, c, data));
+            PushStep(new CUndoStep(CUndoStep::CellText, this, r, c, before));
         }
         m_grid->AutoSizeColumnWithButton(c, FALSE);
     }

@@ -150,6 +150,15 @@ bool CTableExport::WriteHtml(const CString& path) const
     return bool(out);
 }
 
+CString CTableExport::ValueText(int row, int col) const
+{
+    if (row >= m_grid.GetFixedRowCount())
+        if (const std::shared_ptr<CColumnInfo> info = m_columnInfo(col); info && info->IsNumeric())
+            if (const LPCTSTR value = m_grid.PeekItemValueText(row, col))
+                return value;
+    return m_grid.GetItemText(row, col);
+}
+
 CString CTableExport::TextField(const CString& text, const CString& separator)
 {
     if (text.str().find_first_of("\"\r\n") == std::string::npos && text.Find(separator) < 0)
@@ -172,7 +181,7 @@ bool CTableExport::WriteText(const CString& path, const CString& separator) cons
         {
             if (!Visible(col))
                 continue;
-            CString field = m_grid.GetItemText(row, col);
+            CString field = ValueText(row, col);
             if (row == 0)
             {
                 const std::shared_ptr<CColumnInfo> info = m_columnInfo(col);
@@ -228,7 +237,7 @@ void CTableExport::FillSheet(workbook::Worksheet& sheet) const
         int widest = 0;
         for (int row = 0; row < m_grid.GetRowCount(); ++row)
         {
-            CString text = m_grid.GetItemText(row, col);
+            CString text = ValueText(row, col);
             if (!thousandsSeparator.IsEmpty())
                 text.Replace(thousandsSeparator, "");
             double value = 0;

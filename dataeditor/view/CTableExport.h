@@ -67,6 +67,9 @@ public:
 private:
     bool Visible(int col) const;
     int FirstDataColumn() const;
+    // A data cell of a numeric column that shows a number as read gives that value with every
+    // digit; any other cell its text.
+    CString ValueText(int row, int col) const;
 
     CGridCtrl& m_grid;
     ColumnInfoOf m_columnInfo;

@@ -4,7 +4,29 @@
 #include "platform/dao/JetError.h"
 #include "platform/dao/JetField.h"
 
+#include "platform/core/NumberText.h"
+
 #include <cmath>
+
+namespace
+{
+// A single as the decimal number it stands for (1.01f as 1.01, not 1.0099999904632568): the
+// fewest digits that read back as the same single.
+double SingleAsDecimal(float value)
+{
+    for (int digits = 6; digits <= 9; ++digits)
+    {
+        NumberText::Conversion conversion;
+        conversion.type = 'g';
+        conversion.precision = digits;
+        double decimal = 0;
+        if (NumberText::Parse(NumberText::FormatReal(double(value), conversion, '.'), decimal) &&
+            float(decimal) == value)
+            return decimal;
+    }
+    return value;
+}
+} // namespace
 
 COleVariant VariantOfValue(const jet::Value& value, int fieldType)
 {
@@ -67,7 +89,7 @@ jet::Value ValueOfVariant(const VARIANT& v)
     case VT_I4:
         return jet::Value::Number(v.lVal);
     case VT_R4:
-        return jet::Value::Number(v.fltVal);
+        return jet::Value::Number(SingleAsDecimal(v.fltVal));
     case VT_R8:
         return jet::Value::Number(v.dblVal);
     case VT_DATE:

@@ -31,6 +31,11 @@ for rec in dbfread.DBF(sys.argv[1], encoding='cp852'):
 )",
                          {path});
     }
+    // A number as the settings write it.
+    std::string Number(const char* whole, const char* decimals) const
+    {
+        return whole + std::string(1, m_app->decimalPoint) + decimals;
+    }
     static std::string Rows(CSobrelDoc* document)
     {
         std::string lines;
@@ -63,7 +68,9 @@ TEST_F(Importing, DelimitedTextWithTypesAndQuotedFieldsBecomesANewWorkbook)
     EXPECT_EQ(document->View()->ColumnInfo(2)->decimals, 2);
     EXPECT_EQ(document->View()->ColumnInfo(1)->type, 12);
     EXPECT_EQ(document->View()->ColumnInfo(4)->type, 10); // a column a row added
-    EXPECT_EQ(Rows(document), "Kotel; plynový|12,5|dva\nřádky \"x\"|\nVentil|3||navíc\n");
+    // Numbers of the number column in its form, with the settings' separators.
+    EXPECT_EQ(Rows(document), "Kotel; plynový|" + Number("12", "50") + "|dva\nřádky \"x\"|\nVentil|" + Number("3", "00") +
+                                  "||navíc\n");
 
     const QString saved = Folder("ceny.xls");
     ASSERT_TRUE(document->DoSave(saved.toUtf8().constData()));
@@ -90,10 +97,9 @@ TEST_F(Importing, DbaseTableInCp852ComesThroughTheConverter)
     CSobrelDoc* document = ImportFile(table);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->tableName, "kotle$");
-    std::string price = "1520.5";
-    price[4] = m_app->decimalPoint;
+    const std::string price = "1" + std::string(m_app->thousandSeparator) + Number("520", "50");
     EXPECT_EQ(Rows(document), "Kotel plynový ČSN|" + price + "|Účinnost 92 %, příkon 24 kW\n"
-                              "Těleso deskové|88|Šířka 600 mm\n");
+                              "Těleso deskové|" + Number("88", "00") + "|Šířka 600 mm\n");
     EXPECT_EQ(expected, "Kotel plynový ČSN|1520.5|Účinnost 92 %, příkon 24 kW\n"
                         "Těleso deskové|88.0|Šířka 600 mm\n");
     ASSERT_TRUE(document->DoSave(Folder("kotle.xls").toUtf8().constData()));
@@ -139,9 +145,7 @@ TEST_F(Importing, AccessMeansTheEnginesDatabaseFileAndARealMdbFails)
     CSobrelDoc* document = ImportFile(database);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->tableName, "Ceny$");
-    std::string price = "99.5";
-    price[2] = m_app->decimalPoint;
-    EXPECT_EQ(Rows(document), "Radiátor|" + price + "\n");
+    EXPECT_EQ(Rows(document), "Radiátor|" + Number("99", "50") + "\n");
     EXPECT_TRUE(document->GetPathName().IsEmpty());
 
     const QString real = Folder("opravdová.mdb");

@@ -240,10 +240,15 @@ TEST_F(DocumentFixture, RealsKeepTheirValueAsReadThroughUndoAndRedo)
         return std::string("no row");
     };
 
-    const CString full = grid.GetItemText(2, 2);
+    // The column shown with six decimals, then with its own two again: a new display form.
+    const int decimals = view.ColumnInfo(2)->decimals;
+    view.ColumnInfo(2)->decimals = 6;
     grid.RetypeCell(2, 2);
-    CUndoStep retyped(CUndoStep::CellText, &view, 2, 2, full);
-    ASSERT_NE(grid.GetItemText(2, 2), full);
+    const CString sixDecimals = grid.GetItemText(2, 2);
+    view.ColumnInfo(2)->decimals = decimals;
+    grid.RetypeCell(2, 2);
+    CUndoStep retyped(CUndoStep::CellText, &view, 2, 2, sixDecimals);
+    ASSERT_NE(grid.GetItemText(2, 2), sixDecimals);
     for (const bool undo : {true, false, true, false})
     {
         undo ? retyped.Undo(true) : retyped.Redo(true);

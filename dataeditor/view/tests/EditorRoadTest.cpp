@@ -458,13 +458,14 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     CSobrelDoc* reopened = Open("Katalog$");
     ASSERT_NE(reopened, nullptr);
     m_view = reopened->View();
+    // Prices and counts in their columns' forms with the settings' separators.
     EXPECT_EQ(Cells(), "#|Název|Kód|Cena|Počet|Poznámka|Format\n"
-                       "1|Čerpadlo||300|5|poslední|||K|0\n"
+                       "1|Čerpadlo||" + Local("300,00|5,0") + "|poslední|||K|0\n"
                        "2|Nový|||||\n"
-                       "3|Kotel xyz|K0|1210|1|xyz|\n"
-                       "4|Trubka|K0|10|6|xyz def|||K|0\n"
-                       "5|Radiátor|K0|242|2||\n"
-                       "6|Ventil xyz||50|4|x|\n");
+                       "3|Kotel xyz|K0|1" + std::string(m_app->thousandSeparator) + Local("210,00|1,0") + "|xyz|\n"
+                       "4|Trubka|K0|" + Local("10,00|6,0") + "|xyz def|||K|0\n"
+                       "5|Radiátor|K0|" + Local("242,00|2,0") + "||\n"
+                       "6|Ventil xyz||" + Local("50,00|4,0") + "|x|\n");
     // The formats shown as the table opens and applied again (49116): the format column
     // hidden, its rows italic.
     EXPECT_EQ(Grid().GetColumnWidth(6), 0);

@@ -222,3 +222,69 @@ TEST_F(OpenedTable, EveryRowOfAValueListColumnGetsItsDropDown)
     for (int row = 1; row <= 5; ++row)
         EXPECT_EQ(DropDown(row, 2), kKinds) << row;
 }
+
+TEST_F(OpenedTable, NumbersShowInTheirColumnsFormWithTheValueAsReadKept)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenBoilers(), nullptr);
+    // One decimal by the information sheet, the Czech decimal comma.
+    EXPECT_EQ(Shown(3), "24,5,12,0,8,3");
+    EXPECT_EQ(Grid().GetDataText(3, 3, TRUE), "8,25");
+
+    // The price of A retyped to money, saved and opened again: money with its two decimals,
+    // no point and six decimals.
+    ASSERT_NE(OpenA(), nullptr);
+    EXPECT_EQ(Shown(2), "1 234,50,0,12,99,00");
+    Select({CCellID(1, 2)});
+    DefineColumn("Cena", 3, nullptr);
+    Command(ID_COLUMN_EDIT);
+    ASSERT_EQ(m_view->ColumnInfo(2)->type, 5);
+    CSobrelDoc* document = m_view->Document();
+    const QByteArray path = m_path.toUtf8();
+    ASSERT_TRUE(document->DoSave(path.constData()));
+    document->OnCloseDocument();
+    ASSERT_NE(OpenA(), nullptr);
+    EXPECT_EQ(Shown(2), "1 234,50,0,12,99,00");
+    EXPECT_EQ(m_view->GetDataText(1, 2), "1234,5");
+    ASSERT_TRUE(m_view->Document()->DoSave(path.constData()));
+    EXPECT_NE(Xlrd(m_path).find("|1234.5|"), std::string::npos) << Xlrd(m_path);
+}
+
+TEST_F(OpenedTable, ASinglePrecisionColumnShowsTheNumberItHolds)
+{
+    ASSERT_TRUE(Start());
+    const QString database = Folder("ceník.mdb");
+    {
+        CData data;
+        data.m_bShowErrors = FALSE;
+        ASSERT_TRUE(data.Create(database.toUtf8().constData(), "Access"));
+        data.AddColBeforeCreateTable("Název", 10, 50, -2);
+        data.AddColBeforeCreateTable("Průměr", 6, 4, -2);
+        data.AddColBeforeCreateTable("Kusů", 4, 4, -2);
+        ASSERT_TRUE(data.CreateTable("Trubky"));
+        data.CloseTable();
+        ASSERT_TRUE(data.OpenTable("Trubky", "", 0));
+        const std::pair<const char*, const char*> rows[] = {{"Cu 15", "1,01"}, {"Cu 18", "0,333"}};
+        for (const auto& [name, diameter] : rows)
+        {
+            ASSERT_TRUE(data.AddRow());
+            data.SetStringValue(0, name, -1);
+            data.SetStringValue(1, diameter, -1);
+            data.SetStringValue(2, "12345", -1);
+        }
+        data.Close();
+    }
+    CSobrelDoc* document = ImportFile(database);
+    ASSERT_NE(document, nullptr);
+    m_view = document->View();
+    ASSERT_EQ(m_view->ColumnInfo(2)->type, 6);
+    EXPECT_EQ(Shown(2), "1,01,0,33");
+    EXPECT_EQ(Shown(3), "12 345,12 345");
+    EXPECT_EQ(m_view->GetDataText(1, 2), "1,01");
+    EXPECT_EQ(m_view->GetDataText(2, 2), "0,333");
+    EXPECT_EQ(m_view->GetDataText(1, 3), "12345");
+    const QString saved = Folder("trubky.xls");
+    ASSERT_TRUE(document->DoSave(saved.toUtf8().constData()));
+    EXPECT_NE(Xlrd(saved).find("Trubky|'Cu 15'|1.01|12345.0"), std::string::npos) << Xlrd(saved);
+    EXPECT_NE(Xlrd(saved).find("Trubky|'Cu 18'|0.333|12345.0"), std::string::npos) << Xlrd(saved);
+}
