@@ -4,6 +4,7 @@
 #include "heatloss/ModelCapacity.h"
 #include "heatloss/ProjectModel.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/TextFile.h"
 
 #include <cstring>
 #include <fstream>
@@ -27,48 +28,11 @@ const char* SectionOf(const CString& head)
     return nullptr;
 }
 
-// UTF-16 text after its byte-order mark, as UTF-8; nothing when it is not whole UTF-16.
-std::optional<std::string> FromUtf16(std::string_view bytes, bool bigEndian)
-{
-    if (bytes.size() % 2 != 0)
-        return std::nullopt;
-    auto unit = [&](std::size_t at)
-    {
-        const auto high = static_cast<unsigned char>(bytes[at + (bigEndian ? 0 : 1)]);
-        const auto low = static_cast<unsigned char>(bytes[at + (bigEndian ? 1 : 0)]);
-        return char32_t(high << 8 | low);
-    };
-    std::string text;
-    for (std::size_t at = 0; at < bytes.size(); at += 2)
-    {
-        char32_t c = unit(at);
-        if (c >= 0xDC00 && c <= 0xDFFF)
-            return std::nullopt;
-        if (c >= 0xD800 && c <= 0xDBFF)
-        {
-            at += 2;
-            const char32_t next = at < bytes.size() ? unit(at) : 0;
-            if (next < 0xDC00 || next > 0xDFFF)
-                return std::nullopt;
-            c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
-        }
-        text += Utf8::Encode(c);
-    }
-    return text;
-}
-
-// The file's text: UTF-16 after its byte-order mark, else UTF-8 (its mark dropped), else
-// code page 1250. Nothing for UTF-16 that does not decode.
+// The file's text; nothing for UTF-16 that does not decode.
 std::optional<CString> Decoded(std::string_view bytes)
 {
-    if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0)
-    {
-        const std::optional<std::string> text = FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
-        return text ? std::optional<CString>(CString(*text)) : std::nullopt;
-    }
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
-        bytes.remove_prefix(3);
-    return CString(Utf8::IsValid(bytes) ? std::string(bytes) : Utf8::FromCp1250(bytes));
+    const std::optional<std::string> text = TextFile::Decode(bytes);
+    return text ? std::optional<CString>(CString(*text)) : std::nullopt;
 }
 
 // The file's lines, each read whole; a line ends with CR LF, LF or CR alone.

@@ -416,9 +416,9 @@ void CSobrelApp::OpenTableFile()
     }
     if (!document->ImportFile(path))
     {
-        const bool cancelled = document->importCancelled;
+        const bool reported = document->importReported;
         document->OnCloseDocument();
-        if (cancelled)
+        if (reported)
             return;
         CString text;
         text.Format(LanguageString(IDS_FILE_NOT_OPENED), LPCTSTR(path));

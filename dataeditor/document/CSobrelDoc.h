@@ -73,8 +73,9 @@ public:
     int sheetCount = 0;
     CString openMarker;
     CSobrelOptions* options = nullptr;
-    // The user cancelled an import (nothing to report).
-    bool importCancelled = false;
+    // The import ended with nothing more to report: the user cancelled it, or was told why
+    // the file could not be read.
+    bool importReported = false;
 
 protected:
     afx_msg void OnFileSave();
@@ -96,6 +97,7 @@ private:
     void WriteColumnTypes(CSobrelView& view);
     BOOL LoadImported(bool loaded);
     BOOL ImportText(const CString& path);
+    bool ReadImportedText(const CString& path, std::string& text);
     void ActivateDocumentShowing(const CString& entry);
     std::vector<CSobrelDoc*> OtherDocuments(const CString& path) const;
 

@@ -22,7 +22,7 @@
 BOOL CSobrelDoc::ImportFile(const CString& path)
 {
     CWaitCursor wait;
-    importCancelled = false;
+    importReported = false;
     CSobrelView* view = View();
     if (!view || !view->Grid())
         return FALSE;
@@ -89,12 +89,39 @@ BOOL CSobrelDoc::LoadImported(bool loaded)
     return TRUE;
 }
 
+// The file's text; false when it does not open (the caller reports that) or is no text (told
+// here, naming what is wrong).
+bool CSobrelDoc::ReadImportedText(const CString& path, std::string& text)
+{
+    std::string bytes;
+    try
+    {
+        bytes = delimited::ReadBytes(std::string(path));
+    }
+    catch (const jet::JetError&)
+    {
+        return false;
+    }
+    delimited::TextProblem problem;
+    text = delimited::DecodeText(bytes, problem);
+    if (problem.kind == delimited::TextProblem::None)
+        return true;
+    CString message;
+    if (problem.kind == delimited::TextProblem::BrokenUtf16)
+        message.Format(LanguageText(IDS_IMPORT_BROKEN_UTF16), LPCTSTR(path));
+    else
+        message.Format(LanguageText(IDS_IMPORT_NUL), LPCTSTR(path), problem.line);
+    AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+    importReported = true;
+    return false;
+}
+
 BOOL CSobrelDoc::ImportText(const CString& path)
 {
     CSeparatorDlg dialog;
     if (dialog.DoModal() != IDOK)
     {
-        importCancelled = true;
+        importReported = true;
         return FALSE;
     }
     CString separator = dialog.separator;
@@ -102,16 +129,13 @@ BOOL CSobrelDoc::ImportText(const CString& path)
         separator = "\t";
     CSobrelApp* app = SobrelApp();
     app->ReportProgress(0, 555, LanguageText(IDS_IMPORT_PROGRESS) + path, true, false);
-    std::vector<delimited::Record> records;
-    try
-    {
-        records = delimited::Parse(delimited::ReadText(std::string(path)), std::string(separator));
-    }
-    catch (const jet::JetError&)
+    std::string text;
+    if (!ReadImportedText(path, text))
     {
         app->ReportProgress(-1, 0, "", false, false);
         return FALSE;
     }
+    const std::vector<delimited::Record> records = delimited::Parse(text, std::string(separator));
     CSobrelView* view = View();
     CGridCtrl& grid = *view->Grid();
     const int fixedRows = view->fixedRows;

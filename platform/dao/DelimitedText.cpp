@@ -4,10 +4,12 @@
 #include "platform/dao/CodePage.h"
 #include "platform/dao/JetError.h"
 #include "platform/dao/TextCodec.h"
+#include "platform/core/TextFile.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace delimited
 {
@@ -87,20 +89,60 @@ std::string GuessSeparator(std::string_view headerLine)
     return line.find('\t') != std::string_view::npos && line.find(';') == std::string_view::npos ? "\t" : ";";
 }
 
-std::string ReadText(const std::string& path)
+std::string DecodeText(std::string_view bytes, TextProblem& problem)
+{
+    problem = TextProblem();
+    std::string text;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    {
+        std::optional<std::string> decoded = TextFile::Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
+        if (!decoded)
+        {
+            problem.kind = TextProblem::BrokenUtf16;
+            return std::string();
+        }
+        text = std::move(*decoded);
+    }
+    else
+    {
+        if (bytes.starts_with("\xEF\xBB\xBF"))
+            bytes.remove_prefix(3);
+        text = CodePage::Utf8OrCp1250(bytes);
+    }
+    if (const int line = TextFile::LineWithNul(text))
+    {
+        problem.kind = TextProblem::Nul;
+        problem.line = line;
+        return std::string();
+    }
+    return text;
+}
+
+std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw jet::JetError(jet::kErrFileNotFound, "Soubor „" + path + "“ nelze otevřít.");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        bytes.erase(0, 3);
-    return CodePage::Utf8OrCp1250(bytes);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-Table ReadTable(const std::string& path)
+std::string ReadText(const std::string& path)
 {
-    const std::string text = ReadText(path);
+    TextProblem problem;
+    std::string text = DecodeText(ReadBytes(path), problem);
+    if (problem.kind == TextProblem::BrokenUtf16)
+        throw jet::JetError(jet::kErrUnrecognizedFormat,
+                            "Soubor „" + path + "“ začíná značkou UTF-16, ale jeho text není platný UTF-16.");
+    if (problem.kind == TextProblem::Nul)
+        throw jet::JetError(jet::kErrUnrecognizedFormat, "Soubor „" + path + "“ není text: řádek " +
+                                                             std::to_string(problem.line) + " obsahuje znak NUL.");
+    return text;
+}
+
+Table ReadTable(const std::string& path) { return TableOf(ReadText(path)); }
+
+Table TableOf(std::string_view text)
+{
     const std::vector<Record> records = Parse(text, GuessSeparator(text));
     Table table;
     if (records.empty())

@@ -17,8 +17,26 @@ using Record = std::vector<std::string>;
 std::vector<Record> Parse(std::string_view text, std::string_view separator);
 // ";" unless the header line has tabs and no ";" (then a tab).
 std::string GuessSeparator(std::string_view headerLine);
-// The file's text as UTF-8 (CP1250 when it is not valid UTF-8); throws jet::JetError.
+// What keeps a file's bytes from being read as text.
+struct TextProblem
+{
+    enum Kind
+    {
+        None,
+        BrokenUtf16, // a UTF-16 byte-order mark, and the rest is not UTF-16
+        Nul          // a NUL character, in line `line` (1-based)
+    };
+    Kind kind = None;
+    int line = 0;
+};
+
+// The bytes of a file as UTF-8 text; problem tells why they are no text (the text is then empty).
+std::string DecodeText(std::string_view bytes, TextProblem& problem);
+// The file's text as UTF-8; throws jet::JetError when it does not open or is no text (the
+// message names the problem and the line of a NUL).
 std::string ReadText(const std::string& path);
+// The file's bytes; throws jet::JetError when it does not open.
+std::string ReadBytes(const std::string& path);
 
 struct Table
 {
@@ -29,4 +47,6 @@ struct Table
 // A table file: header row, fields typed over the first 8 rows (numbers Double, else text;
 // memo for texts over 255 characters).
 Table ReadTable(const std::string& path);
+// The same table from a file's text.
+Table TableOf(std::string_view text);
 } // namespace delimited

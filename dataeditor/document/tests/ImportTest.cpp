@@ -1,5 +1,6 @@
 #include "DocumentFixture.h"
 
+#include "dataeditor/app/LanguageText.h"
 #include "dataeditor/document/DbaseConversion.h"
 #include "platform/dao/CodePage.h"
 #include "platform/ui/CComboBox.h"
@@ -180,4 +181,122 @@ for rec in dbfread.DBF(sys.argv[1], encoding='cp1250'):
     EXPECT_EQ(ConvertDbaseFile(data, table.toUtf8().constData(), "-uL", Folder("hang.sh").toUtf8().constData(), 300),
               "");
     EXPECT_FALSE(data.IsOpen());
+}
+
+namespace
+{
+// The text as UTF-16 units, little or big endian, after its byte-order mark.
+std::string Utf16(const std::string& utf8, bool bigEndian)
+{
+    const std::u16string units = QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toStdU16String();
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : units)
+    {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+} // namespace
+
+TEST_F(Importing, TextIsReadInEveryEncodingItsMarkOrBytesName)
+{
+    const std::string text = "Název;Cena\r\nKotel plynový ČSN;12,5\r\nŠoupě 𝄞;3\r\n";
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"UTF-16 LE", Utf16(text, false)},
+                 {"UTF-16 BE", Utf16(text, true)},
+                 {"UTF-8 with its mark", "\xEF\xBB\xBF" + text},
+                 {"UTF-8", text},
+                 {"CP1250", CodePage::FromUtf8("Název;Cena\nKotel plynový ČSN;12,5\nŠoupě ?;3\n", "CP1250")}};
+    ASSERT_TRUE(Start());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const QString csv = Folder("ceny.csv");
+        Write(csv, c.bytes);
+        MessageBoxes::ClearShown();
+        CSobrelDoc* document = ImportFile(csv, ";");
+        ASSERT_NE(document, nullptr);
+        EXPECT_TRUE(MessageBoxes::Shown().empty()) << LastMessage();
+        EXPECT_EQ(Grid(document).GetItemText(0, 1), "Název");
+        const std::string third = std::string(c.name) == "CP1250" ? "Šoupě ?|3\n" : "Šoupě 𝄞|3\n";
+        EXPECT_EQ(Rows(document), "Kotel plynový ČSN|12,5\n" + third);
+        document->OnCloseDocument();
+    }
+}
+
+TEST_F(Importing, TextThatIsNoTextIsRefusedNamingWhy)
+{
+    using namespace std::string_literals;
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        const char* message; // a part of the message shown
+    } cases[] = {
+        {"UTF-16 LE cut in a unit", Utf16("a;b\n1;2\n", false) + "x", "začíná značkou UTF-16"},
+        {"UTF-16 LE with a lone low surrogate", "\xFF\xFE" "a\0;\0\x00\xDC"s, "začíná značkou UTF-16"},
+        {"UTF-16 BE with a high surrogate at its end", "\xFE\xFF\0a\0;\xD8\x00"s, "začíná značkou UTF-16"},
+        {"a NUL inside a field of line 3", "a;b\n1;2\n3\0x;4\n"s, "řádek 3 obsahuje znak NUL"},
+        {"a NUL inside a quoted field after CR line ends", "a;b\r\"1\r2\";3\r\"4\0\";5\r"s, "řádek 4 obsahuje znak NUL"},
+        {"UTF-16 without its mark", "a\0;\0b\0\n\0"s, "řádek 1 obsahuje znak NUL"},
+        {"UTF-16 holding U+0000 in line 2", Utf16("a;b\n", false) + "1\0\0\0"s, "řádek 2 obsahuje znak NUL"},
+    };
+    ASSERT_TRUE(Start());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const QString csv = Folder("vadný.csv");
+        Write(csv, c.bytes);
+        MessageBoxes::ClearShown();
+        const int before = m_app->GetOpenDocumentCount();
+        EXPECT_EQ(ImportFile(csv, ";"), nullptr);
+        EXPECT_EQ(m_app->GetOpenDocumentCount(), before);
+        ASSERT_EQ(MessageBoxes::Shown().size(), 1u); // the reason alone, not "could not be opened" too
+        EXPECT_GE(LastMessage().Find(c.message), 0) << LastMessage();
+        EXPECT_GE(LastMessage().Find(csv.toUtf8().constData()), 0) << LastMessage();
+    }
+}
+
+TEST_F(Importing, ATableWiderThanAWorkbookSheetIsLoadedWithAWarning)
+{
+    const struct
+    {
+        int columns;
+        bool warned;
+    } cases[] = {{256, false}, {257, true}, {300, true}};
+    ASSERT_TRUE(Start());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.columns);
+        std::string header, row;
+        for (int i = 0; i < c.columns; ++i)
+        {
+            header += (i ? ";S" : "S") + std::to_string(i + 1);
+            row += (i ? ";" : "") + std::to_string(i);
+        }
+        const QString csv = Folder("široká.csv");
+        Write(csv, header + "\n" + row + "\n");
+        MessageBoxes::ClearShown();
+        CSobrelDoc* document = ImportFile(csv, ";");
+        ASSERT_NE(document, nullptr);
+        EXPECT_EQ(document->View()->columnCount, c.columns);
+        EXPECT_EQ(Grid(document).GetItemText(1, c.columns), std::to_string(c.columns - 1).c_str());
+        if (c.warned)
+        {
+            ASSERT_EQ(MessageBoxes::Shown().size(), 1u);
+            CString expected;
+            expected.Format(LanguageText(IDS_IMPORT_TOO_MANY_COLUMNS), c.columns);
+            EXPECT_EQ(LastMessage(), expected);
+            EXPECT_GE(LastMessage().Find("256"), 0) << LastMessage();
+        }
+        else
+            EXPECT_TRUE(MessageBoxes::Shown().empty()) << LastMessage();
+        document->SetModifiedFlag(FALSE);
+        document->OnCloseDocument();
+    }
 }

@@ -149,3 +149,38 @@ TEST_F(TableFolder, DelimitedTextReadsQuotedFieldsAndGuessesTypes)
     EXPECT_EQ(delimited::GuessSeparator("a\tb\tc\n1;2"), "\t");
     EXPECT_EQ(delimited::GuessSeparator("a;b\tc"), ";");
 }
+
+TEST_F(TableFolder, DelimitedTextInUtf16IsReadAndATextWithANulIsRefusedNamingItsLine)
+{
+    using namespace std::string_literals;
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        QFile file(m_dir.path() + "/" + QString::fromStdString(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    };
+    write("le.csv", "\xFF\xFE" "a\0;\0b\0\n\0\x0D\x01;\0" "2\0\n\0"s);   // "a;b\nč;2\n"
+    write("be.csv", "\xFE\xFF\0a\0;\0b\0\n\x01\x0D\0;\0" "2\0\n"s);
+    write("nul.csv", "a;b\n1;2\r\n3;\0\n"s);
+    write("broken.csv", "\xFF\xFE" "a\0\x00\xDC"s);
+    auto database = jet::OpenDatabase(Folder(), "text", true, false);
+    EXPECT_EQ(Read(*database, "le.csv"), "a:10|b:7|\nč|2|\n");
+    EXPECT_EQ(Read(*database, "be.csv"), "a:10|b:7|\nč|2|\n");
+    const struct
+    {
+        const char* table;
+        const char* message;
+    } refused[] = {{"nul.csv", "řádek 3 obsahuje znak NUL"}, {"broken.csv", "není platný UTF-16"}};
+    for (const auto& c : refused)
+    {
+        SCOPED_TRACE(c.table);
+        try
+        {
+            database->Open("SELECT * FROM [" + std::string(c.table) + "]");
+            ADD_FAILURE() << "read";
+        }
+        catch (const jet::JetError& error)
+        {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+        }
+    }
+}
