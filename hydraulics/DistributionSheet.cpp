@@ -34,13 +34,13 @@ LoadResult LoadTree(CData* data, Roots& roots)
                 result.firstUnreadRow = row;
             break;
         }
-        const std::size_t depth = std::size_t(level);
-        if (depth > path.size() + 1)
+        if (level >= double(path.size() + 2))
         {
             if (result.firstUnreadRow < 0)
                 result.firstUnreadRow = row;
             continue;
         }
+        const std::size_t depth = std::size_t(level);
         CDimenzUsek* section = nullptr;
         if (depth == 1)
         {

@@ -5,8 +5,7 @@
 // The character fields and the memo texts (<input>.dbt, written as <output>.dbt) are read in
 // the code page that the table's language-driver byte names (852 when it names none) and
 // written in 1250; the output is marked as 1250. Exit code 0 on success.
-#include "platform/dao/CodePage.h"
-#include "platform/dao/DbaseFile.h"
+#include "dataeditor/prevod/DbaseRecoding.h"
 #include "platform/dao/JetError.h"
 
 #include <cstdio>
@@ -32,14 +31,6 @@ bool WriteFile(const std::string& path, const std::string& bytes)
     return bool(out);
 }
 
-// The same number of bytes in code page 1250.
-std::string Recoded(std::string_view bytes, const char* from)
-{
-    std::string text = CodePage::FromUtf8(CodePage::ToUtf8(bytes, from), "CP1250");
-    text.resize(bytes.size(), ' ');
-    return text;
-}
-
 std::string MemoPath(const std::string& table)
 {
     const std::size_t dot = table.find_last_of('.');
@@ -51,32 +42,11 @@ int Convert(const std::string& input, const std::string& output)
     std::string table;
     if (!ReadFile(input, table))
         return 2;
-    const dbase::Layout layout = dbase::ParseLayout(table);
-    const char* from = dbase::CodePageOf(layout.languageDriver, "CP852");
-    for (std::uint32_t r = 0; r < layout.recordCount; ++r)
-    {
-        const std::size_t record = std::size_t(layout.headerLength) + std::size_t(r) * std::size_t(layout.recordLength);
-        if (record + std::size_t(layout.recordLength) > table.size())
-            break;
-        for (const dbase::FieldLayout& field : layout.fields)
-            if (field.type == 'C')
-            {
-                const std::size_t at = record + std::size_t(field.offset);
-                table.replace(at, std::size_t(field.length),
-                              Recoded(std::string_view(table).substr(at, std::size_t(field.length)), from));
-            }
-    }
-    table[29] = char(dbase::LanguageDriverOf("CP1250"));
+    const std::string recoded = DbaseRecoding::RecodedTable(table);
     std::string memo;
-    if (ReadFile(MemoPath(input), memo))
-    {
-        // Block 0 is the memo file's header; every text ends at its 0x1A, which 1250 keeps.
-        if (memo.size() > 512)
-            memo.replace(512, std::string::npos, Recoded(std::string_view(memo).substr(512), from));
-        if (!WriteFile(MemoPath(output), memo))
-            return 3;
-    }
-    return WriteFile(output, table) ? 0 : 3;
+    if (ReadFile(MemoPath(input), memo) && !WriteFile(MemoPath(output), DbaseRecoding::RecodedMemo(table, memo)))
+        return 3;
+    return WriteFile(output, recoded) ? 0 : 3;
 }
 } // namespace
 

@@ -210,6 +210,16 @@ TEST_P(DistributionSheetTest, LevelThatSkipsADepthIsLeftOut)
     EXPECT_EQ(DistributionSheet::TreeLevels(roots), (std::vector<unsigned char>{1, 2, 3, 2}));
 }
 
+TEST_P(DistributionSheetTest, LevelFarTooDeepOrBetweenDepthsIsTakenByItsWholeDepth)
+{
+    AppendLevels({"1", "1e300", "3.5", "2.9", "4e9"});
+    DistributionSheet::Roots roots;
+    const auto result = Load(roots);
+    EXPECT_EQ(result.sectionCount, 2);
+    EXPECT_EQ(result.firstUnreadRow, 1);
+    EXPECT_EQ(DistributionSheet::TreeLevels(roots), (std::vector<unsigned char>{1, 2}));
+}
+
 TEST_P(DistributionSheetTest, EmptyLevelEndsTheReading)
 {
     AppendLevels({"1", "2", "", "2"});

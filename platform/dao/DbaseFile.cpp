@@ -212,11 +212,16 @@ std::string MemoText(std::string_view memo, std::uint32_t block)
 Table ReadTable(const std::string& path)
 {
     const std::string bytes = ReadFile(path, true);
-    const Layout layout = ParseLayout(bytes);
-    std::string memoPath = path.substr(0, path.find_last_of('.')) + ".dbt";
-    std::string memo = ReadFile(memoPath, false);
+    const std::string base = path.substr(0, path.find_last_of('.'));
+    std::string memo = ReadFile(base + ".dbt", false);
     if (memo.empty())
-        memo = ReadFile(path.substr(0, path.find_last_of('.')) + ".DBT", false);
+        memo = ReadFile(base + ".DBT", false);
+    return TableOf(bytes, memo);
+}
+
+Table TableOf(std::string_view bytes, std::string_view memo)
+{
+    const Layout layout = ParseLayout(bytes);
     const char* codePage = CodePageOf(layout.languageDriver, "CP1250");
     Table table;
     for (const FieldLayout& field : layout.fields)

@@ -52,5 +52,7 @@ struct Table
 // Reads a table with its memo file ("<name>.dbt" beside it); deleted records are left out;
 // texts decoded by the language-driver byte (CP1250 when it is 0). Throws jet::JetError.
 Table ReadTable(const std::string& path);
+// The same from the bytes of the table file and of its memo file (empty when it has none).
+Table TableOf(std::string_view bytes, std::string_view memo);
 
 } // namespace dbase
