@@ -6,6 +6,7 @@
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/grid/CSobrelGrid.h"
 #include "dataeditor/view/CSobrelView.h"
+#include "datalib/CData.h"
 #include "platform/core/Profile.h"
 #include "platform/frame/CDocTemplate.h"
 #include "testing/UiTest.h"
@@ -51,6 +52,61 @@ public:
             text.Format("%d.%d", row, column);
         else
             text.Format("Šroubení %d-%d", row, column);
+        return text;
+    }
+    // A catalogue of ten columns "Sloupec<n>" (texts, reals with decimals, dates, Booleans, whole
+    // numbers) written to path through the engine; a workbook sheet keeps its first 65,535 rows.
+    static CString WriteCatalogue(const QString& path, const CString& connect, int rows)
+    {
+        const CString file = path.toUtf8().constData();
+        CData data;
+        data.m_bShowErrors = FALSE;
+        data.Create(file, connect);
+        for (int c = 0; c < kCatalogueColumns; ++c)
+        {
+            CString column;
+            column.Format("Sloupec%d", c);
+            const int type = kCatalogueTypes[c];
+            data.AddColBeforeCreateTable(column, type, type == 10 ? 40 : 8, type == 7 ? 2 : -2);
+        }
+        data.CreateTable("Data");
+        for (int r = 0; r < rows; ++r)
+        {
+            if (!data.AddRow())
+                break;
+            for (int c = 0; c < kCatalogueColumns; ++c)
+                data.SetStringValue(c, CatalogueValue(r, c), r);
+        }
+        data.Flush();
+        data.Close();
+        return file;
+    }
+    static constexpr int kCatalogueColumns = 10;
+    // Per column of the catalogue: the DAO type.
+    static constexpr int kCatalogueTypes[kCatalogueColumns] = {10, 7, 8, 1, 10, 6, 10, 4, 8, 10};
+    // The catalogue's value of a row and column, as the engine takes it.
+    static CString CatalogueValue(int row, int column)
+    {
+        CString text;
+        switch (kCatalogueTypes[column])
+        {
+        case 7:
+        case 6:
+            text.Format("%d,%02d", row % 5000, row % 100);
+            break;
+        case 4:
+            text.Format("%d", row);
+            break;
+        case 8:
+            text.Format("%d.%d.20%02d", row % 28 + 1, row % 12 + 1, row % 30);
+            break;
+        case 1:
+            text = row % 3 ? "1" : "0";
+            break;
+        default:
+            text.Format("Č%d-%d", row % 9000, column);
+            break;
+        }
         return text;
     }
     // The document's table: columns "Sloupec<n>", real numbers in the odd ones, texts in the

@@ -29,59 +29,12 @@ namespace
 {
 constexpr int kRows = 100000;
 constexpr int kColumns = 10;
-// Per column: DAO type and decimals.
-constexpr int kTypes[kColumns] = {10, 7, 8, 1, 10, 6, 10, 4, 8, 10};
-
-CString CellText(int row, int column)
-{
-    CString text;
-    switch (kTypes[column])
-    {
-    case 7:
-    case 6:
-        text.Format("%d,%02d", row % 5000, row % 100);
-        break;
-    case 4:
-        text.Format("%d", row);
-        break;
-    case 8:
-        text.Format("%d.%d.20%02d", row % 28 + 1, row % 12 + 1, row % 30);
-        break;
-    case 1:
-        text = row % 3 ? "1" : "0";
-        break;
-    default:
-        text.Format("Č%d-%d", row % 9000, column);
-        break;
-    }
-    return text;
-}
-
 // The catalogue written once per run: in the engine's database file (all 100,000 rows) or in an
 // Excel workbook (whose sheet holds 65,535 rows below its headings).
 CString WriteCatalogue(const QString& name, const CString& connect)
 {
     static QTemporaryDir dir;
-    const CString path = (dir.path() + "/" + name).toUtf8().constData();
-    CData data;
-    data.m_bShowErrors = FALSE;
-    data.Create(path, connect);
-    for (int c = 0; c < kColumns; ++c)
-    {
-        CString column;
-        column.Format("Sloupec%d", c);
-        data.AddColBeforeCreateTable(column, kTypes[c], kTypes[c] == 10 ? 40 : 8, kTypes[c] == 7 ? 2 : -2);
-    }
-    data.CreateTable("Data");
-    for (int r = 0; r < kRows; ++r)
-    {
-        data.AddRow();
-        for (int c = 0; c < kColumns; ++c)
-            data.SetStringValue(c, CellText(r, c), r);
-    }
-    data.Flush();
-    data.Close();
-    return path;
+    return DataEditorBench::WriteCatalogue(dir.path() + "/" + name, connect, kRows);
 }
 
 const CString& CatalogueDatabase()

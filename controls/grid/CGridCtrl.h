@@ -360,6 +360,7 @@ protected:
     {
         return (std::uint64_t(std::uint32_t(nCol)) << 32) | std::uint32_t(nRow);
     }
+    friend class GridColumnMeasure;
     // The stored cell; null out of range.
     CGridCellRecord* CellRecord(int nRow, int nCol) const;
     // The cell's object when it has one (never makes one); null for a compact cell.

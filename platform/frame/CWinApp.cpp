@@ -112,22 +112,34 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+struct CWinApp::IdleHook::State
+{
+    bool inIdle = false;
+    QMetaObject::Connection connection;
+};
+
+CWinApp::IdleHook::IdleHook(CWinApp& app) : m_state(std::make_unique<State>())
+{
+    State* state = m_state.get();
+    state->connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                         QCoreApplication::instance(), [&app, state] {
+                                             if (state->inIdle)
+                                                 return;
+                                             state->inIdle = true;
+                                             app.OnIdle(0);
+                                             state->inIdle = false;
+                                         });
+}
+
+CWinApp::IdleHook::~IdleHook() { QObject::disconnect(m_state->connection); }
+
 int CWinApp::Run()
 {
-    // Idle work runs whenever the loop is about to wait for the next event.
-    bool inIdle = false;
-    const auto connection =
-        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                         QCoreApplication::instance(), [this, &inIdle] {
-                             if (inIdle)
-                                 return;
-                             inIdle = true;
-                             OnIdle(0);
-                             inIdle = false;
-                         });
-    if (m_pMainWnd)
-        QApplication::exec();
-    QObject::disconnect(connection);
+    {
+        const IdleHook idle(*this);
+        if (m_pMainWnd)
+            QApplication::exec();
+    }
     return ExitInstance();
 }
 

@@ -28,6 +28,19 @@ public:
     virtual int Run();
     // Idle work; lCount counts the calls since the last message. TRUE asks for more.
     virtual BOOL OnIdle(LONG lCount);
+    // While it lives, the idle work runs whenever the event loop is about to wait (as in Run).
+    class IdleHook
+    {
+    public:
+        explicit IdleHook(CWinApp& app);
+        ~IdleHook();
+        IdleHook(const IdleHook&) = delete;
+        IdleHook& operator=(const IdleHook&) = delete;
+
+    private:
+        struct State;
+        std::unique_ptr<State> m_state;
+    };
 
     // Command line.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
