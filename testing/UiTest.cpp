@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
@@ -31,6 +32,23 @@ void UiTest::ProcessEvents(int milliseconds)
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     } while (timer.elapsed() < milliseconds);
+}
+
+bool UiTest::ProcessEventsUntil(std::function<bool()> done, int limit)
+{
+    QElapsedTimer timer;
+    timer.start();
+    // Wakes the wait for events below at least this often, so that the limit is kept.
+    QTimer wake;
+    wake.start(10);
+    while (!done())
+    {
+        if (timer.elapsed() >= limit)
+            return false;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 namespace

@@ -6,6 +6,8 @@
 
 #include <Qt>
 
+#include <functional>
+
 class UiTest
 {
 public:
@@ -13,6 +15,9 @@ public:
     static void EnsureApplication();
     // Runs what is queued (posted messages, timers that are due) and returns; bounded.
     static void ProcessEvents(int milliseconds = 0);
+    // Runs events (waiting for them, timers included) until done() holds or limit milliseconds
+    // have passed; whether done() holds.
+    static bool ProcessEventsUntil(std::function<bool()> done, int limit = 10000);
 
     // Keys go to the window that has the focus, as typed keys do.
     static void PressKey(UINT vk, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

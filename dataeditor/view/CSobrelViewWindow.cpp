@@ -17,17 +17,26 @@
 
 namespace
 {
-// A status pane as wide as its text in the bar's font.
-void FitPane(CCmdUI* pCmdUI, const CString& text)
+// Shows a text in a status pane as wide as the text in the bar's font. A pane that already shows
+// it is left alone: repainting it on every idle pass would wake the idle loop again and again.
+void ShowInPane(CCmdUI* pCmdUI, const CString& text)
 {
     auto* bar = dynamic_cast<CStatusBar*>(pCmdUI->m_pOther);
     if (!bar)
+    {
+        pCmdUI->SetText(text);
         return;
+    }
+    const int index = int(pCmdUI->m_nIndex);
     UINT id = 0;
     UINT style = 0;
     int width = 0;
-    bar->GetPaneInfo(int(pCmdUI->m_nIndex), id, style, width);
-    bar->SetPaneInfo(int(pCmdUI->m_nIndex), id, style, bar->GetTextWidth(text));
+    bar->GetPaneInfo(index, id, style, width);
+    const int fitted = bar->GetTextWidth(text);
+    if (bar->GetPaneText(index) == text && width == fitted)
+        return;
+    pCmdUI->SetText(text);
+    bar->SetPaneInfo(index, id, style, fitted);
     bar->Invalidate();
 }
 } // namespace
@@ -83,14 +92,12 @@ void CSobrelView::OnUpdatePositionPane(CCmdUI* pCmdUI)
     text.Format(LanguageText(IDS_POSITION_PANE), valid ? focus.row : 0, rowCount,
                 valid ? focus.col - fixedColumns + 1 : 0, columnCount);
     pCmdUI->Enable(rowCount > 0);
-    pCmdUI->SetText(text);
-    FitPane(pCmdUI, text);
+    ShowInPane(pCmdUI, text);
 }
 
 void CSobrelView::OnUpdateLanguagePane(CCmdUI* pCmdUI)
 {
     const CSobrelApp* app = SobrelApp();
     const CString text = app ? app->language : CString();
-    pCmdUI->SetText(text);
-    FitPane(pCmdUI, text);
+    ShowInPane(pCmdUI, text);
 }

@@ -192,8 +192,7 @@ TEST_F(MainFrame, StartedProgressRunsASnakeOnTheTimerUntilItEnds)
     Frame()->SendMessage(WM_TIMER, ID_PROGRESS_TIMER);
     EXPECT_EQ(progress->GetPos(), 40);
     EXPECT_EQ(progress->SnakeTail(), 0);
-    UiTest::ProcessEvents(350);
-    EXPECT_GE(progress->GetPos(), 120);
+    EXPECT_TRUE(UiTest::ProcessEventsUntil([progress] { return progress->GetPos() >= 120; }));
 
     // Past its end the snake turns; a measured progress after it grows from the left again,
     // without the timer.

@@ -8,6 +8,7 @@
 #include "platform/gdi/CBitmap.h"
 #include "platform/ui/CCmdUI.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QToolBar>
 #include <QWidget>
@@ -42,8 +43,49 @@ protected:
         Frame()->MDIActivate(view->GetParentFrame());
         UiTest::ProcessEvents();
     }
+    // An idle pass of the editor and what it queued.
+    void IdlePass() const
+    {
+        m_app->OnIdle(0);
+        UiTest::ProcessEvents();
+    }
+};
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
 };
 } // namespace
+
+TEST_F(ViewWindow, AnIdleEditorRepaintsTheStatusBarOnlyWhenAPaneChanges)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(OpenA(), nullptr);
+    Activate(m_view);
+    QWidget* bar = Frame()->m_wndStatusBar.GetWidget();
+    ASSERT_TRUE(bar->isVisible());
+    Grid().SetFocusCell(1, 1);
+    IdlePass();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    for (int pass = 0; pass < 5; ++pass)
+        IdlePass();
+    EXPECT_EQ(counter.paints, 0);
+
+    Grid().SetFocusCell(2, 3);
+    IdlePass();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(PaneOf(ID_INDICATOR_POSITION).text, "Řádek 2 z 3, sloupec 3 z 3");
+    bar->removeEventFilter(&counter);
+}
 
 TEST_F(ViewWindow, ThePositionPaneFollowsTheFocusAndIsOffWithoutRows)
 {
