@@ -95,7 +95,14 @@ ReportAvailability::Flags ReportAvailability::Check(const CString& workbookPath)
 
 void ReportAvailability::Refresh()
 {
-    m_flags = Check(AppSettings::Get().CurrentProjectPath());
+    const CString path = AppSettings::Get().CurrentProjectPath();
+    const std::optional<FileOps::Stamp> stamp = FileOps::StampOf(path);
+    if (m_checked && path == m_checkedPath && stamp == m_checkedStamp)
+        return;
+    m_flags = Check(path);
+    m_checked = true;
+    m_checkedPath = path;
+    m_checkedStamp = stamp;
 }
 
 ReportAvailability::Flags ReportAvailability::Printable() const

@@ -4,8 +4,10 @@
 // Print and Preview read it without any file work.
 
 #include "platform/core/CString.h"
+#include "platform/core/FileOps.h"
 
 #include <array>
+#include <optional>
 
 class ReportAvailability
 {
@@ -21,7 +23,8 @@ public:
     // floor and wall heating design of "SeznamM$" (2, 3, 5, 7, 8 and 10).
     static Flags Check(const CString& workbookPath);
 
-    // Checks the current project again and keeps the result.
+    // Checks the current project again and keeps the result, when it is another project or its
+    // workbook changed since the last check.
     void Refresh();
     const Flags& HasData() const { return m_flags; }
     // The reports that have data and can be printed by this program.
@@ -30,4 +33,8 @@ public:
 
 private:
     Flags m_flags{};
+    // What the flags were checked on.
+    bool m_checked = false;
+    CString m_checkedPath;
+    std::optional<FileOps::Stamp> m_checkedStamp;
 };

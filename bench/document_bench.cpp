@@ -1,11 +1,15 @@
 // Open and Save of a project document with 98 rooms (19 walls a room, 19 openings a wall in
 // its input sheet), beside CData::Copy of the same workbook in the same run. Open makes the
 // working copy and reads the header; Save writes the header and copies the working copy over
-// the project file. Each is reported as a multiple of the copy.
+// the project file. A store of the results sheet and one of a header value follow each other
+// on the working copy of that project, as the designs' stores do, each reading the sheet it
+// stored. Each is reported as a multiple of the copy.
 
 #include "app/CMainFrame.h"
 #include "app/CMekrApp.h"
 #include "common/AppSettings.h"
+#include "common/ProjectSheetStore.h"
+#include "common/RecreateProjectSheet.h"
 #include "datalib/CData.h"
 #include "platform/core/Profile.h"
 #include "platform/dao/Workbook.h"
@@ -31,6 +35,7 @@ namespace
 double g_copySeconds = 0;
 double g_openSeconds = 0;
 double g_saveSeconds = 0;
+double g_storeSeconds = 0;
 
 struct Folder
 {
@@ -147,6 +152,38 @@ void OpenAndSave(benchmark::State& state)
     Profile::SetConfigFolder("");
 }
 BENCHMARK(OpenAndSave)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+// The results sheet made anew and a header value stored, each then read back, on the working
+// copy of the largest project.
+void StoresOfTheWorkingCopy(benchmark::State& state)
+{
+    const std::string working = Work().Path("Prace.XLS");
+    QFile::remove(QString::fromStdString(working));
+    QFile::copy(QString::fromStdString(LargestProject()), QString::fromStdString(working));
+    AppSettings::Get().CurrentProjectPath() = working.c_str();
+    double total = 0;
+    int note = 0;
+    for (auto _ : state)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        CData read;
+        CString text;
+        const bool stored = RecreateProjectSheet("SeznamM$") == 0 && read.Open(working.c_str(), "Excel 8.0", 0, 1) &&
+                            read.OpenTable("SeznamM$", "", 0) && read.m_nRecordCount == 0 &&
+                            (read.Close(), ProjectSheetStore::StoreFirstRowValue(
+                                               "DataAkce$", "Poznámka", CString(std::to_string(++note)))) &&
+                            read.Open(working.c_str(), "Excel 8.0", 0, 1) && read.OpenTable("DataAkce$", "", 0) &&
+                            read.GetStringValue("Poznámka", text, 0, -1, 0) && text == std::to_string(note).c_str();
+        read.Close();
+        if (!stored)
+            state.SkipWithError("the stores failed");
+        state.SetIterationTime(Seconds(timer));
+        total += Seconds(timer);
+    }
+    g_storeSeconds = state.iterations() ? total / double(state.iterations()) : 0;
+    AppSettings::Get().CurrentProjectPath() = "";
+}
+BENCHMARK(StoresOfTheWorkingCopy)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 } // namespace
 
 int main(int argc, char** argv)
@@ -162,5 +199,8 @@ int main(int argc, char** argv)
                     g_openSeconds <= 3 * g_copySeconds && g_saveSeconds <= 3 * g_copySeconds
                         ? "both within three times the copy"
                         : "NOT within three times the copy");
+    if (g_copySeconds > 0 && g_storeSeconds > 0)
+        std::printf("two stores, each read back: %.1f ms (%.2f × the copy)\n", g_storeSeconds * 1000,
+                    g_storeSeconds / g_copySeconds);
     return 0;
 }

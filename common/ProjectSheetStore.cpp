@@ -5,6 +5,7 @@
 #include "common/OpenWorkbookTable.h"
 #include "common/ProjectFiles.h"
 #include "common/RecreateProjectSheet.h"
+#include "datalib/HeldWorkbookFile.h"
 #include "platform/core/FileOps.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/WinTypes.h"
@@ -70,8 +71,10 @@ bool ProjectSheetStore::Begin()
     m_scratch = ProjectFiles::ScratchOf(m_project);
     if (!MakeWayForScratch())
         return false;
+    m_held = std::make_unique<HeldWorkbookFile>(m_scratch);
     if (!BuildScratch())
     {
+        m_held.reset();
         DeleteFile(m_scratch);
         return false;
     }
@@ -81,6 +84,7 @@ bool ProjectSheetStore::Begin()
     if (!opened)
     {
         m_table.Close();
+        m_held.reset();
         DeleteFile(m_scratch);
         if (m_sheet.IsEmpty())
             ShowWorkbookProblem(IDS_FILE_PROBLEM, m_scratch, MB_ICONEXCLAMATION);
@@ -136,6 +140,12 @@ bool ProjectSheetStore::Put()
     m_table.CloseTable();
     m_table.Close();
     m_begun = false;
+    if (!WriteScratch(cause))
+    {
+        DeleteFile(m_scratch);
+        ShowStoreFailure(m_named, m_project, cause);
+        return false;
+    }
     if (!MoveFileEx(m_scratch, m_project, MOVEFILE_REPLACE_EXISTING))
     {
         DeleteFile(m_scratch);
@@ -143,6 +153,15 @@ bool ProjectSheetStore::Put()
         return false;
     }
     return true;
+}
+
+// The scratch workbook from memory into its file, whole; false with the cause when it could
+// not be written.
+bool ProjectSheetStore::WriteScratch(CString& cause)
+{
+    const bool written = m_held->Write(cause);
+    m_held.reset();
+    return written;
 }
 
 // A store that replaces no sheet: the whole working copy in the scratch workbook, the value
@@ -210,6 +229,7 @@ void ProjectSheetStore::Abandon()
 {
     m_table.CloseTable();
     m_table.Close();
+    m_held.reset();
     DeleteFile(m_scratch);
     m_begun = false;
 }

@@ -2,12 +2,16 @@
 // Every store that replaces a whole sheet of the project workbook (the working copy) goes
 // through here. The new sheet is built whole, rows included, in the scratch workbook beside
 // the working copy ("<name>$.xls": the working copy without the sheet, the sheet made again
-// with the same columns); the scratch workbook is written, and only then renamed over the
-// working copy. A failure on the way, a value refused included, is shown once and leaves the
+// with the same columns), which stays in memory meanwhile; the scratch workbook is written
+// once, whole, and only then renamed over the working copy. A failure on the way, a value refused included, is shown once and leaves the
 // working copy exactly as it was: it holds the old sheet or the new one, never half of one.
 
 #include "datalib/CData.h"
 #include "platform/core/CString.h"
+
+#include <memory>
+
+class HeldWorkbookFile;
 
 class ProjectSheetStore
 {
@@ -48,6 +52,7 @@ public:
 private:
     bool MakeWayForScratch();
     bool BuildScratch();
+    bool WriteScratch(CString& cause);
     void Abandon();
 
     CString m_sheet;
@@ -55,6 +60,7 @@ private:
     CString m_project;
     CString m_scratch;
     CData m_table;
+    std::unique_ptr<HeldWorkbookFile> m_held; // the scratch workbook, in memory until put
     CString m_named;        // the sheet a failure names
     CString m_failureCause; // of a value refused outside the new sheet
     bool m_begun = false;

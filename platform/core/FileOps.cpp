@@ -241,6 +241,16 @@ bool IsReadOnly(const char* path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+std::optional<Stamp> StampOf(const char* path)
+{
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0)
+        return std::nullopt;
+    const auto ns = [](const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return Stamp{static_cast<std::int64_t>(st.st_size), ns(st.st_mtim), ns(st.st_ctim),
+                 static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
+}
+
 std::string ProgramFolder()
 {
     char buffer[PATH_MAX];

@@ -6,7 +6,9 @@
 
 #include "platform/core/WinTypes.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +42,20 @@ namespace FileOps
 bool Exists(const char* path);
 bool IsDirectory(const char* path);
 bool IsReadOnly(const char* path);
+
+// What tells that a file changed: an atomic replacement gives it a new inode, a write in place
+// a new modification and change time (nanoseconds), a rename a new change time.
+struct Stamp
+{
+    std::int64_t size = -1;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t device = 0;
+    bool operator==(const Stamp&) const = default;
+};
+// The stamp of a file; nullopt when there is none.
+std::optional<Stamp> StampOf(const char* path);
 // The folder of the program that runs (no trailing '/').
 std::string ProgramFolder();
 

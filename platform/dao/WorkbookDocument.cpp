@@ -4,11 +4,11 @@
 #include "platform/dao/WorkbookError.h"
 #include "platform/dao/WorkbookFile.h"
 
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QString>
 
-#include <sys/stat.h>
+#include <algorithm>
+#include <deque>
 
 namespace jet
 {
@@ -22,6 +22,57 @@ std::map<std::string, std::weak_ptr<WorkbookDocument>>& Registry()
     return documents;
 }
 
+// The documents used last, most recent first; they stay in memory for the next open.
+// Never destroyed: a workbook's memory may outlive the program's static objects.
+constexpr std::size_t kKeptDocuments = 8;
+std::deque<std::shared_ptr<WorkbookDocument>>& Kept()
+{
+    static auto* kept = new std::deque<std::shared_ptr<WorkbookDocument>>;
+    return *kept;
+}
+
+bool IsKept(const std::shared_ptr<WorkbookDocument>& document)
+{
+    return std::find(Kept().begin(), Kept().end(), document) != Kept().end();
+}
+
+void Keep(const std::shared_ptr<WorkbookDocument>& document)
+{
+    std::deque<std::shared_ptr<WorkbookDocument>>& kept = Kept();
+    const auto found = std::find(kept.begin(), kept.end(), document);
+    if (found != kept.end())
+        kept.erase(found);
+    kept.push_front(document);
+    if (kept.size() > kKeptDocuments)
+        kept.pop_back();
+}
+
+void Forget(const std::shared_ptr<WorkbookDocument>& document)
+{
+    std::deque<std::shared_ptr<WorkbookDocument>>& kept = Kept();
+    kept.erase(std::remove(kept.begin(), kept.end(), document), kept.end());
+}
+
+// The paths held, each with its document once it has one: a held document stays in memory.
+std::map<std::string, std::shared_ptr<WorkbookDocument>>& Held()
+{
+    static auto* held = new std::map<std::string, std::shared_ptr<WorkbookDocument>>;
+    return *held;
+}
+
+bool IsHeld(const std::string& key)
+{
+    return Held().count(key) > 0;
+}
+
+// Some database object or record set holds it (besides the list of kept documents, its hold
+// and the caller's own reference).
+bool InUse(const std::string& key, const std::shared_ptr<WorkbookDocument>& document)
+{
+    const bool pinned = IsHeld(key) && Held()[key] == document;
+    return document.use_count() > 1 + (IsKept(document) ? 1 : 0) + (pinned ? 1 : 0);
+}
+
 std::string CanonicalPath(const std::string& path)
 {
     const QFileInfo info(QString::fromStdString(path));
@@ -33,13 +84,6 @@ std::string CanonicalPath(const std::string& path)
     return (folder.isEmpty() ? info.absoluteFilePath() : folder + "/" + info.fileName()).toStdString();
 }
 
-std::string DigestOf(const std::vector<std::uint8_t>& bytes)
-{
-    return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                                    QCryptographicHash::Blake2b_256)
-        .toStdString();
-}
-
 std::string Lower(const std::string& text)
 {
     return QString::fromStdString(text).toLower().toStdString();
@@ -47,30 +91,28 @@ std::string Lower(const std::string& text)
 
 } // namespace
 
-std::optional<WorkbookDocument::DiskStamp> WorkbookDocument::StampOf(const std::string& path)
-{
-    struct stat status;
-    if (::stat(path.c_str(), &status) != 0)
-        return std::nullopt;
-    const auto ns = [](const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; };
-    return DiskStamp{static_cast<std::int64_t>(status.st_size), ns(status.st_mtim), ns(status.st_ctim),
-                     static_cast<std::uint64_t>(status.st_ino)};
-}
-
 std::shared_ptr<WorkbookDocument> WorkbookDocument::Acquire(const std::string& path, bool mayCreate)
 {
     const std::string key = CanonicalPath(path);
+    const std::optional<FileOps::Stamp> stamp = FileOps::StampOf(key.c_str());
     if (auto shared = Registry()[key].lock())
-        return shared;
+    {
+        if (InUse(key, shared) || shared->TakeAgain(stamp))
+        {
+            Keep(shared);
+            if (IsHeld(key))
+                Held()[key] = shared;
+            return shared;
+        }
+        Forget(shared);
+    }
     auto document = std::make_shared<WorkbookDocument>(key);
-    document->stamp_ = StampOf(key);
+    document->stamp_ = stamp;
     if (document->stamp_)
     {
         try
         {
-            const std::vector<std::uint8_t> bytes = workbook::ReadFileBytes(key);
-            document->digest_ = DigestOf(bytes);
-            document->book_ = workbook::ReadWorkbookFromBytes(bytes.data(), bytes.size());
+            document->Load(std::make_shared<const Bytes>(workbook::ReadFileBytes(key)));
         }
         catch (const workbook::WorkbookError& error)
         {
@@ -80,19 +122,49 @@ std::shared_ptr<WorkbookDocument> WorkbookDocument::Acquire(const std::string& p
     else if (!mayCreate)
         throw JetError(kErrFileNotFound, "Soubor " + path + " nebyl nalezen.");
     Registry()[key] = document;
+    Keep(document);
+    if (IsHeld(key))
+        Held()[key] = document;
     return document;
+}
+
+// The workbook as a read of a file of this content gives it. Throws WorkbookError.
+void WorkbookDocument::Load(std::shared_ptr<const Bytes> content)
+{
+    book_ = workbook::ReadWorkbookFromBytes(content->data(), content->size());
+    content_ = std::move(content);
+    writtenFromMemory_ = false;
+    declared_.clear();
+}
+
+bool WorkbookDocument::TakeAgain(const std::optional<FileOps::Stamp>& now)
+{
+    if (modified_ || writers_ > 0 || !content_ || now != stamp_ || (!stamp_ && !heldUnwritten_))
+        return false;
+    try
+    {
+        if (writtenFromMemory_)
+            Load(content_);
+    }
+    catch (const workbook::WorkbookError&)
+    {
+        return false;
+    }
+    declared_.clear();
+    ++revision_;
+    return true;
 }
 
 // Another program changed the file since it was read or written here: its stamp differs and
 // so does its content (a bare touch or chmod changes only the stamp).
 bool WorkbookDocument::ChangedOnDisk()
 {
-    const std::optional<DiskStamp> now = StampOf(path_);
+    const std::optional<FileOps::Stamp> now = FileOps::StampOf(path_.c_str());
     if (!stamp_ || !now || *now == *stamp_)
         return false;
     try
     {
-        if (DigestOf(workbook::ReadFileBytes(path_)) != digest_)
+        if (!content_ || workbook::ReadFileBytes(path_) != *content_)
             return true;
     }
     catch (const workbook::WorkbookError&)
@@ -125,37 +197,100 @@ void WorkbookDocument::Save()
         throw JetError(kErrFileChanged, "Soubor " + path_ +
                                             " byl mezitím změněn jiným programem; změny nelze uložit, "
                                             "aby se jeho obsah nepřepsal.");
-    const std::vector<std::uint8_t> bytes = workbook::WorkbookToBytes(book_);
+    auto bytes = std::make_shared<const Bytes>(workbook::WorkbookToBytes(book_));
+    if (IsHeld(path_))
+    {
+        content_ = std::move(bytes);
+        writtenFromMemory_ = true;
+        heldUnwritten_ = true;
+        modified_ = false;
+        return;
+    }
     try
     {
-        workbook::WriteFileBytes(bytes, path_);
+        workbook::WriteFileBytes(*bytes, path_);
     }
     catch (const workbook::WorkbookError& error)
     {
         throw JetError(kErrDiskIo, error.what());
     }
-    stamp_ = StampOf(path_);
-    digest_ = DigestOf(bytes);
+    stamp_ = FileOps::StampOf(path_.c_str());
+    content_ = std::move(bytes);
+    writtenFromMemory_ = true;
+    heldUnwritten_ = false;
     modified_ = false;
+}
+
+void WorkbookDocument::Hold(const std::string& path)
+{
+    const std::string key = CanonicalPath(path);
+    Held()[key] = Registry()[key].lock();
+}
+
+void WorkbookDocument::WriteHeld(const std::string& path)
+{
+    const std::string key = CanonicalPath(path);
+    const std::shared_ptr<WorkbookDocument> document = Registry()[key].lock();
+    Held().erase(key);
+    if (!document)
+        return;
+    if (document->modified_)
+    {
+        document->Save();
+        return;
+    }
+    if (!document->heldUnwritten_)
+        return;
+    try
+    {
+        workbook::WriteFileBytes(*document->content_, key);
+    }
+    catch (const workbook::WorkbookError& error)
+    {
+        throw JetError(kErrDiskIo, error.what());
+    }
+    document->stamp_ = FileOps::StampOf(key.c_str());
+    document->heldUnwritten_ = false;
+}
+
+// What was not written is forgotten: no later open takes it.
+void WorkbookDocument::Release(const std::string& path)
+{
+    const std::string key = CanonicalPath(path);
+    const std::shared_ptr<WorkbookDocument> document = Registry()[key].lock();
+    Held().erase(key);
+    if (document && document->heldUnwritten_)
+    {
+        document->content_.reset();
+        document->heldUnwritten_ = false;
+    }
 }
 
 void WorkbookDocument::DiscardChanges()
 {
     if (!modified_)
         return;
-    workbook::Workbook book;
-    if (stamp_)
+    try
     {
-        try
+        if (heldUnwritten_)
+            Load(content_);
+        else if (!stamp_)
+            book_ = workbook::Workbook();
+        else
         {
-            book = workbook::ReadWorkbook(path_);
-        }
-        catch (const workbook::WorkbookError& error)
-        {
-            throw JetError(kErrUnrecognizedFormat, error.what());
+            // What a change on disk is compared with stays the file as read or written here.
+            std::shared_ptr<const Bytes> known = content_;
+            std::shared_ptr<const Bytes> now = content_;
+            if (!now || FileOps::StampOf(path_.c_str()) != stamp_)
+                now = std::make_shared<const Bytes>(workbook::ReadFileBytes(path_));
+            Load(std::move(now));
+            content_ = std::move(known);
         }
     }
-    book_ = std::move(book);
+    catch (const workbook::WorkbookError& error)
+    {
+        throw JetError(kErrUnrecognizedFormat, error.what());
+    }
     declared_.clear();
     modified_ = false;
     ++revision_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/FileOps.h"
 #include "platform/dao/JetField.h"
 #include "platform/dao/Workbook.h"
 
@@ -16,6 +17,9 @@ namespace jet
 // One workbook file in memory, shared by every database object of the process that opened it
 // (keyed by the canonical path). Changes stay in memory; the file is written when the last
 // writer closes, once, atomically, and never over a file that changed on disk meanwhile.
+// The last few documents stay in memory after their last database object closed: the next
+// open of a file whose stamp did not change takes the workbook as it was read, or as it was
+// written (read again from the bytes written, as a read of the file would give it).
 class WorkbookDocument
 {
 public:
@@ -46,26 +50,30 @@ public:
     // Back to what the file holds (an empty workbook when there is no file yet), unmodified.
     void DiscardChanges();
 
+    // The writes of the file at a path kept in memory, then written (HeldWorkbook).
+    static void Hold(const std::string& path);
+    static void WriteHeld(const std::string& path);
+    static void Release(const std::string& path);
+
     explicit WorkbookDocument(std::string path) : path_(std::move(path)) {}
 
 private:
-    // What tells that a file changed: an atomic replacement gives a new inode, a write in
-    // place a new modification time (nanoseconds).
-    struct DiskStamp
-    {
-        std::int64_t size = -1;
-        std::int64_t modifiedNs = 0;
-        std::int64_t changedNs = 0;
-        std::uint64_t inode = 0;
-        bool operator==(const DiskStamp&) const = default;
-    };
-    static std::optional<DiskStamp> StampOf(const std::string& path);
+    using Bytes = std::vector<std::uint8_t>;
+    void Load(std::shared_ptr<const Bytes> content);
     bool ChangedOnDisk();
+    // A document no database object holds, taken for a new one: true when the file is still
+    // the one read or written here and nothing is left unwritten.
+    bool TakeAgain(const std::optional<FileOps::Stamp>& now);
 
     std::string path_;
     workbook::Workbook book_;
-    std::optional<DiskStamp> stamp_;
-    std::string digest_; // of the file's content as last read or written here
+    std::optional<FileOps::Stamp> stamp_;
+    // The file's content as last read or written here: what a change on disk is compared with.
+    std::shared_ptr<const Bytes> content_;
+    // The workbook is the one written from memory, not yet as a read of its file gives it.
+    bool writtenFromMemory_ = false;
+    // Its content was written while the file was held, and not into the file yet.
+    bool heldUnwritten_ = false;
     std::map<std::string, std::vector<Field>> declared_;
     std::uint64_t revision_ = 0;
     int writers_ = 0;
