@@ -11,6 +11,7 @@
 #include "platform/ui/CDialog.h"
 #include "dataeditor/document/CSobrelDoc.h"
 #include "dataeditor/view/CSobrelView.h"
+#include "datalib/CData.h"
 #include "platform/dao/tests/DebianPython.h"
 #include "platform/frame/CDocTemplate.h"
 #include "platform/ui/CCmdUI.h"
@@ -48,6 +49,40 @@ info.write(1, 0, 'Název výrobku'); info.write(2, 1, 'dbDouble;2'); info.write(
 book.save(sys.argv[1])
 )",
                   {m_path});
+    }
+
+    struct DatabaseColumn
+    {
+        const char* name;
+        int type;
+        int size;
+        int decimals;
+    };
+    // An engine database file with one table of these columns and rows of texts (numbers with
+    // the user's decimal separator); false when it cannot be made.
+    static bool MakeDatabase(const QString& path, const char* table, std::initializer_list<DatabaseColumn> columns,
+                             std::initializer_list<std::vector<const char*>> rows)
+    {
+        CData data;
+        data.m_bShowErrors = FALSE;
+        if (!data.Create(path.toUtf8().constData(), "Access"))
+            return false;
+        for (const DatabaseColumn& column : columns)
+            data.AddColBeforeCreateTable(column.name, column.type, column.size, column.decimals);
+        if (!data.CreateTable(table))
+            return false;
+        data.CloseTable();
+        if (!data.OpenTable(table, "", 0))
+            return false;
+        for (const std::vector<const char*>& row : rows)
+        {
+            if (!data.AddRow())
+                return false;
+            for (std::size_t c = 0; c < row.size(); ++c)
+                data.SetStringValue(int(c), row[c], -1);
+        }
+        data.Close();
+        return true;
     }
 
     CDocTemplate* Template() const

@@ -129,20 +129,7 @@ TEST_F(Importing, AccessMeansTheEnginesDatabaseFileAndARealMdbFails)
 {
     ASSERT_TRUE(Start());
     const QString database = Folder("ceník.mdb");
-    {
-        CData data;
-        data.m_bShowErrors = FALSE;
-        ASSERT_TRUE(data.Create(database.toUtf8().constData(), "Access"));
-        data.AddColBeforeCreateTable("Název", 10, 50, -2);
-        data.AddColBeforeCreateTable("Cena", 7, 8, 2);
-        ASSERT_TRUE(data.CreateTable("Ceny"));
-        data.CloseTable();
-        ASSERT_TRUE(data.OpenTable("Ceny", "", 0));
-        ASSERT_TRUE(data.AddRow());
-        data.SetStringValue(0, "Radiátor", 0);
-        data.SetStringValue(1, "99,5", 0);
-        data.Close();
-    }
+    ASSERT_TRUE(MakeDatabase(database, "Ceny", {{"Název", 10, 50, -2}, {"Cena", 7, 8, 2}}, {{"Radiátor", "99,5"}}));
     CSobrelDoc* document = ImportFile(database);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->tableName, "Ceny$");

@@ -7,7 +7,6 @@
 #include "controls/grid/CGridCellCombo.h"
 #include "dataeditor/app/SobrelIds.h"
 #include "dataeditor/view/ViewIds.h"
-#include "datalib/CData.h"
 #include "platform/core/UserLocale.h"
 #include "platform/frame/CFrameWnd.h"
 #include "platform/frame/CStatusBar.h"
@@ -254,26 +253,8 @@ TEST_F(OpenedTable, ASinglePrecisionColumnShowsTheNumberItHolds)
 {
     ASSERT_TRUE(Start());
     const QString database = Folder("ceník.mdb");
-    {
-        CData data;
-        data.m_bShowErrors = FALSE;
-        ASSERT_TRUE(data.Create(database.toUtf8().constData(), "Access"));
-        data.AddColBeforeCreateTable("Název", 10, 50, -2);
-        data.AddColBeforeCreateTable("Průměr", 6, 4, -2);
-        data.AddColBeforeCreateTable("Kusů", 4, 4, -2);
-        ASSERT_TRUE(data.CreateTable("Trubky"));
-        data.CloseTable();
-        ASSERT_TRUE(data.OpenTable("Trubky", "", 0));
-        const std::pair<const char*, const char*> rows[] = {{"Cu 15", "1,01"}, {"Cu 18", "0,333"}};
-        for (const auto& [name, diameter] : rows)
-        {
-            ASSERT_TRUE(data.AddRow());
-            data.SetStringValue(0, name, -1);
-            data.SetStringValue(1, diameter, -1);
-            data.SetStringValue(2, "12345", -1);
-        }
-        data.Close();
-    }
+    ASSERT_TRUE(MakeDatabase(database, "Trubky", {{"Název", 10, 50, -2}, {"Průměr", 6, 4, -2}, {"Kusů", 4, 4, -2}},
+                             {{"Cu 15", "1,01", "12345"}, {"Cu 18", "0,333", "12345"}}));
     CSobrelDoc* document = ImportFile(database);
     ASSERT_NE(document, nullptr);
     m_view = document->View();
