@@ -183,13 +183,15 @@ UINT GridColumnMeasure::WidestOfGroup(Group& group)
         int longest = 0;
         for (const Group::Text& entry : texts)
             longest = std::max(longest, entry.characters);
-        // Every text that might be wider than the widest measured is measured, until none is left.
+        // Every text that might come out wider than the widest measured (in whole logical units:
+        // one as wide changes nothing) is measured, until none is left.
         for (bool measured = true; measured;)
         {
             measured = false;
             const double bound = kSlack + 2 * error * longest;
+            const double wider = group.advances->NextWidthAdvance(widest);
             for (const Group::Text& entry : texts)
-                if (entry.estimate + bound > widest)
+                if (entry.estimate + bound >= wider)
                     measured = measure(entry) || measured;
         }
     }

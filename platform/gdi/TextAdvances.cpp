@@ -144,3 +144,8 @@ int CTextAdvances::LogicalWidth(double advance) const
 {
     return int(std::lround(advance / m_font->scaleX));
 }
+
+double CTextAdvances::NextWidthAdvance(double advance) const
+{
+    return (LogicalWidth(advance) + 0.5) * m_font->scaleX;
+}

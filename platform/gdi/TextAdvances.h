@@ -29,6 +29,8 @@ public:
     static bool IsSingleWord(std::string_view text);
     // An advance in logical units, rounded as CDC::GetTextExtent rounds it.
     int LogicalWidth(double advance) const;
+    // The least advance whose logical width is above that of advance.
+    double NextWidthAdvance(double advance) const;
 
 private:
     struct Font;
