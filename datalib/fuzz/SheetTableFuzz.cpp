@@ -3,6 +3,7 @@
 // database errors are fine, crashes, overruns and hangs are not.
 #include "datalib/CData.h"
 #include "datalib/DataRules.h"
+#include "testing/fuzz/FuzzedSheet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,18 +16,6 @@ namespace
 // Bounds on the work of one input, so that a run tries many inputs.
 constexpr int kTablesTried = 8;
 constexpr int kRowsRead = 50;
-
-// The fuzzed bytes go to a file in a folder of this process's own in memory.
-std::string WorkbookPath()
-{
-    static const std::string path = [] {
-        char folder[] = "/dev/shm/sheet-table-fuzz-XXXXXX";
-        if (!::mkdtemp(folder))
-            std::abort();
-        return std::string(folder) + "/Fuzz.xls";
-    }();
-    return path;
-}
 
 void ReadEveryValue(CData& data)
 {
@@ -74,7 +63,8 @@ void RunQueries(CData& data, const CString& table)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
-    const std::string path = WorkbookPath();
+    // The fuzzed bytes go to a file in a folder of this process's own in memory.
+    const std::string path = FuzzedSheet::WorkbookPath();
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return 0;

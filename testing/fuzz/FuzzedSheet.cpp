@@ -35,10 +35,15 @@ std::vector<std::string> Lines(std::string_view input)
 
 std::string WorkbookPath()
 {
+    static char folder[] = "/dev/shm/sheet-loader-fuzz-XXXXXX";
     static const std::string path = [] {
-        char folder[] = "/dev/shm/sheet-loader-fuzz-XXXXXX";
         if (!::mkdtemp(folder))
             std::abort();
+        // The run ends through exit(): the folder goes with it.
+        std::atexit([] {
+            ::unlink((std::string(folder) + "/Projekt.xls").c_str());
+            ::rmdir(folder);
+        });
         return std::string(folder) + "/Projekt.xls";
     }();
     return path;

@@ -9,7 +9,7 @@
 
 namespace FuzzedSheet
 {
-// A workbook path in a folder of this process's own in memory.
+// A workbook path in a folder of this process's own in memory, removed as the process exits.
 std::string WorkbookPath();
 // Writes the workbook with the sheet (its name without "$"); false when the input has no
 // line of types. A "number" cell that is no number is written as a text.
