@@ -255,10 +255,22 @@ void CSobrelGrid::RetypeCell(int row, int col)
 {
     CString read;
     const bool unedited = GetReadValue(row, col, read);
-    SetItemTextTyped(row, col, GetDataText(row, col, TRUE), TRUE);
-    // A new display form is no edit: the value as read stays for the file.
+    const CString data = GetDataText(row, col, TRUE);
+    SetItemTextTyped(row, col, data, TRUE);
+    // A new display form is no edit: the value as read stays for the file, and a real that
+    // the new form rounds keeps the value it had.
+    double value = 0;
     if (unedited)
         SetReadValue(row, col, read);
+    else if (const CColumnInfo* info = GetColumnInfo(col);
+             info && info->IsReal() && NumberText::Parse(data.str(), value) && !ShowsValue(row, col, value))
+        SetReadValue(row, col, data);
+}
+
+BOOL CSobrelGrid::ShowsValue(int row, int col, double value) const
+{
+    double shown = 0;
+    return NumberText::Parse(GetDataText(row, col, TRUE).str(), shown) && shown == value;
 }
 
 void CSobrelGrid::SetColumnFormat(int col)

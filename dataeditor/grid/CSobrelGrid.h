@@ -56,8 +56,11 @@ public:
     // Sets the cell's draw format by its column, then its text; typed formats the value for
     // display by the column's type first.
     BOOL SetItemTextTyped(int row, int col, const CString& text, BOOL typed);
-    // Shows a stored value in the column's display form; an unedited real keeps its value as read.
+    // Shows a stored value in the column's display form; an unedited real keeps its value as
+    // read, a real the new form rounds the value it had.
     void RetypeCell(int row, int col);
+    // The cell's text, without the thousands separators, reads as exactly this number.
+    BOOL ShowsValue(int row, int col, double value) const;
     void SetColumnFormat(int col);
     // For a long-text column the item data of every data cell of the column (the heading's
     // is the description); false otherwise.

@@ -304,7 +304,10 @@ void CSobrelView::SetReadCell(int row, int col, const CString& text, bool number
     if (number && info && info->IsNumeric() && NumberText::Parse(text.str(), value))
     {
         m_grid->SetItemTextTyped(row, col, CSobrelGrid::FormatNumberValue(value, info->type, info->decimals), FALSE);
-        m_grid->SetReadValue(row, col, text);
+        // A whole-number column is written as it shows; a real that shows rounded keeps every
+        // digit of its value.
+        if (info->IsReal() && !m_grid->ShowsValue(row, col, value))
+            m_grid->SetReadValue(row, col, text);
     }
     else
         m_grid->SetItemTextTyped(row, col, text, info && info->type == 1);

@@ -42,7 +42,7 @@ public:
     void LoadTable();
     // A value as read from a file into a cell: a number (a text that reads whole as one, with
     // "." or "," before its decimals) of a numeric column in the column's form and the
-    // settings' separators, the value kept with every digit for the file; a Boolean in the
+    // settings' separators, a real's value kept with every digit for the file; a Boolean in the
     // language's words; anything else as read.
     void SetReadCell(int row, int col, const CString& text, bool number);
     // Reads the column information table "<table>Info$" of the data source.

@@ -247,7 +247,7 @@ TEST_F(EditorRoad, FromTheCatalogueThroughEveryCommandBackAndForthToTheSavedWork
     // Prices of the first two rows with VAT; the text column of the selection stays.
     Grid().SetSelectedRange(1, 1, 2, 3);
     Formula("X*1.21");
-    EXPECT_EQ(Data(3), Local("1210,00;242,00;50;10;300;"));
+    EXPECT_EQ(Data(3), Local("1210,00;242,00;50,00;10,00;300,00;"));
     Passed("prices with VAT");
     // Twice the row's place in three rows of Počet.
     Grid().SetSelectedRange(2, 4, 4, 4);

@@ -71,7 +71,7 @@ TEST_F(Formula, TheRowVariableCountsTheSelectedRowsAndTextColumnsStayAsTheyAre)
     EXPECT_EQ(m_view->Journal().front()->kind, CUndoStep::GroupBegin);
     EXPECT_EQ(m_view->Journal().back()->kind, CUndoStep::GroupEnd);
     m_view->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
-    EXPECT_EQ(Column(2), Local("1234,5|0,1234567891|99"));
+    EXPECT_EQ(Column(2), Local("1234,50|0,1234567891|99,00"));
 
     // A result is written with fifteen significant digits before the column rounds it.
     EXPECT_EQ(std::string(CSobrelView::ResultText(0.1234567891 * 1.21)), Local("0,149382714811"));
@@ -117,7 +117,7 @@ TEST_F(Formula, NumbersInAFormulaTakeEitherDecimalSeparatorUnderEverySetting)
         ASSERT_TRUE(Start()) << setting.name;
         ASSERT_NE(OpenCatalogue(), nullptr) << setting.name;
         const std::string before = Column(2);
-        ASSERT_EQ(before, Local("1234,5|0,1234567891|99")) << setting.name;
+        ASSERT_EQ(before, Local("1234,50|0,1234567891|99,00")) << setting.name;
         for (const auto& c : cases)
         {
             m_view->Grid()->SetSelectedRange(1, 2, 3, 2);
@@ -160,13 +160,13 @@ TEST_F(Formula, ACellChangesWhenItsShownValueChanges)
         std::size_t steps; // added to the journal
         const char* column;
     } cases[] = {
-        {2, 2, "X*1.0001", 0, "1234,5|0,1234567891|99"},
-        {2, 2, "X", 0, "1234,5|0,1234567891|99"},
-        {1, 1, "X*2", 3, "2469,00|0,1234567891|99"},
-        {1, 1, "X", 0, "2469,00|0,1234567891|99"},
-        {1, 1, "X+0.001", 0, "2469,00|0,1234567891|99"},
-        {1, 2, "X*1.01", 3, "2493,69|0,1234567891|99"},
-        {2, 2, "X*2", 3, "2493,69|0,25|99"},
+        {2, 2, "X*1.0001", 0, "1234,50|0,1234567891|99,00"},
+        {2, 2, "X", 0, "1234,50|0,1234567891|99,00"},
+        {1, 1, "X*2", 3, "2469,00|0,1234567891|99,00"},
+        {1, 1, "X", 0, "2469,00|0,1234567891|99,00"},
+        {1, 1, "X+0.001", 0, "2469,00|0,1234567891|99,00"},
+        {1, 2, "X*1.01", 3, "2493,69|0,1234567891|99,00"},
+        {2, 2, "X*2", 3, "2493,69|0,25|99,00"},
     };
     for (const auto& c : cases)
     {
@@ -187,7 +187,7 @@ TEST_F(Formula, AFormulaThatFailsIsToldAndLeavesTheCell)
     Apply("LN(X-2000)");
     ASSERT_EQ(ScriptedAnswers::ShownBoxes().size(), 1u);
     EXPECT_TRUE(ScriptedAnswers::ShownBoxes()[0].text.Find("\"LN(X-2000)\"") >= 0);
-    EXPECT_EQ(Column(2), Local("1234,5|0,1234567891|99"));
+    EXPECT_EQ(Column(2), Local("1234,50|0,1234567891|99,00"));
     EXPECT_TRUE(m_view->Journal().empty());
 }
 

@@ -229,6 +229,14 @@ TEST_F(OpenedTable, NumbersShowInTheirColumnsFormWithTheValueAsReadKept)
     // One decimal by the information sheet, the Czech decimal comma.
     EXPECT_EQ(Shown(3), "24,5,12,0,8,3");
     EXPECT_EQ(Grid().GetDataText(3, 3, TRUE), "8,25");
+    // Fewer decimals round what shows, not the value: 24,5 retyped to whole money stays 24,5.
+    Select({CCellID(1, 3)});
+    DefineColumn("Výkon", 3, "0");
+    Command(ID_COLUMN_EDIT);
+    ASSERT_EQ(m_view->ColumnInfo(3)->decimals, 0);
+    EXPECT_EQ(Grid().GetItemText(1, 3).Find(','), -1) << Grid().GetItemText(1, 3);
+    EXPECT_EQ(Grid().GetDataText(1, 3, TRUE), "24,5");
+    EXPECT_EQ(Grid().GetDataText(2, 3, TRUE), "12");
 
     // The price of A retyped to money, saved and opened again: money with its two decimals,
     // no point and six decimals.
@@ -244,7 +252,7 @@ TEST_F(OpenedTable, NumbersShowInTheirColumnsFormWithTheValueAsReadKept)
     document->OnCloseDocument();
     ASSERT_NE(OpenA(), nullptr);
     EXPECT_EQ(Shown(2), "1 234,50,0,12,99,00");
-    EXPECT_EQ(m_view->GetDataText(1, 2), "1234,5");
+    EXPECT_EQ(m_view->GetDataText(1, 2), "1234,50");
     ASSERT_TRUE(m_view->Document()->DoSave(path.constData()));
     EXPECT_NE(Xlrd(m_path).find("|1234.5|"), std::string::npos) << Xlrd(m_path);
 }
