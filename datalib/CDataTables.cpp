@@ -343,25 +343,15 @@ int CData::CopyTable(CString path, int table, CData* target)
 // (a text in a number column) is not lost.
 int CData::CopyRows(CData& target)
 {
-    for (int r = 0; r < m_nRecordCount; ++r)
-    {
-        if (!target.AddRow())
-            return 0;
-        const int copied = RunDao(
-            [&]
-            {
-                PositionRow(r);
-                target.m_rs.Edit();
-                for (int c = 0; c < m_nColCount; ++c)
-                    target.m_rs.SetFieldValueAsStored(c, m_rs.GetFieldValueAsStored(c));
-                target.m_rs.Update();
-            });
-        if (!copied)
-        {
-            RunDaoQuietly([&] { target.m_rs.CancelUpdate(); });
-            return 0;
-        }
-    }
+    if (m_nRecordCount == 0)
+        return 1;
+    if (target.m_nTable == -1 || !target.m_rs.IsOpen())
+        return 0;
+    if (!RunDao([&] { target.m_rs.AppendStoredRows(m_rs, 0, m_nRecordCount, m_nColCount); }))
+        return 0;
+    m_nCurRecord = m_nRecordCount - 1;
+    target.m_nCurRecord = target.m_nRecordCount + m_nRecordCount - 1;
+    target.m_nRecordCount += m_nRecordCount;
     return 1;
 }
 

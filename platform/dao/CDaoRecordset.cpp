@@ -206,6 +206,30 @@ void CDaoRecordset::Update()
     });
 }
 
+void CDaoRecordset::AppendStoredRows(CDaoRecordset& source, int first, int count, int fields)
+{
+    jet::Recordset& rows = Rows();
+    if (!rows.IsUpdatable())
+        AfxThrowDaoException(jet::kErrNotUpdatable, "Databázi nelze měnit: je otevřena jen pro čtení.");
+    if (fields > static_cast<int>(rows.Fields().size()))
+        AfxThrowDaoException(jet::kErrFieldNotFound,
+                             "Sloupec č. " + CString(std::to_string(fields - 1)) + " v sadě záznamů není.");
+    m_editMode = EditMode::None;
+    m_buffer.clear();
+    for (int row = first; row < first + count; ++row)
+    {
+        source.SetAbsolutePosition(row);
+        jet::Recordset& from = source.Rows();
+        DaoCall([&] {
+            const int position = rows.Append();
+            m_lastModified = m_position = position;
+            for (int field = 0; field < fields; ++field)
+                rows.SetStored(position, field,
+                               ValueOfVariant(VariantOfValue(from.GetStored(source.m_position, field), jet::kDouble)));
+        });
+    }
+}
+
 void CDaoRecordset::CancelUpdate()
 {
     m_editMode = EditMode::None;

@@ -51,6 +51,11 @@ public:
     COleVariant GetFieldValueAsStored(int index);
     void SetFieldValueAsStored(int index, const COleVariant& value);
 
+    // Appends the rows first to first + count - 1 of source with the values of their fields
+    // 0 to fields - 1 as stored, as AddNew, Update, Edit, SetFieldValueAsStored of each of
+    // those fields and Update would, row after row, without a buffer for each row.
+    void AppendStoredRows(CDaoRecordset& source, int first, int count, int fields);
+
     void Edit();
     void AddNew();
     void Update();

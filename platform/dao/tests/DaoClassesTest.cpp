@@ -212,6 +212,56 @@ TEST_F(DaoClasses, RecordsetReadsWritesAndFinds)
     EXPECT_EQ(sheet.TextAt(31, 0), "999");
 }
 
+// Rows appended in one call are the rows appended one by one with their values as stored: a
+// text in a number column, a date and an empty cell go over as they are.
+TEST_F(DaoClasses, RowsAppendedAsStoredInOneCallAreTheRowsAppendedOneByOne)
+{
+    Workbook book;
+    Worksheet& sheet = book.AddSheet("T");
+    sheet.SetText(0, 0, "Název");
+    sheet.SetText(0, 1, "Plocha;2");
+    sheet.SetText(1, 0, "kuchyně");
+    sheet.SetNumber(1, 1, 12.25);
+    sheet.SetText(2, 0, "sklep");
+    sheet.SetText(2, 1, "neznámá");
+    sheet.SetNumber(3, 1, 45500, NumberFormatKind::Date);
+    const CString bulk = Path("najednou.xls");
+    const CString single = Path("postupne.xls");
+    workbook::WriteWorkbook(book, bulk.str());
+    workbook::WriteWorkbook(book, single.str());
+    for (const CString& path : {bulk, single})
+    {
+        CDaoDatabase db;
+        db.Open(path, FALSE, FALSE, "Excel 8.0");
+        OpenTable from(db, "SELECT * FROM [T$]");
+        OpenTable to(db, "SELECT * FROM [T$]");
+        ASSERT_EQ(from.rows.GetRecordCount(), 3);
+        if (path == bulk)
+            to.rows.AppendStoredRows(from.rows, 0, 3, 2);
+        else
+            for (int r = 0; r < 3; ++r)
+            {
+                from.rows.SetAbsolutePosition(r);
+                to.rows.AddNew();
+                to.rows.Update();
+                to.rows.SetBookmark(to.rows.GetLastModifiedBookmark());
+                to.rows.Edit();
+                for (int c = 0; c < 2; ++c)
+                    to.rows.SetFieldValueAsStored(c, from.rows.GetFieldValueAsStored(c));
+                to.rows.Update();
+            }
+        to.rows.SetBookmark(to.rows.GetLastModifiedBookmark());
+        EXPECT_EQ(to.rows.GetAbsolutePosition(), 5);
+        from.rows.Close();
+        to.rows.Close();
+        db.Close();
+    }
+    const Workbook written = workbook::ReadWorkbook(bulk.str());
+    EXPECT_EQ(written.Sheet(0).TextAt(5, 1), "neznámá");
+    EXPECT_EQ(written.Sheet(0).At(6, 1).format, NumberFormatKind::Date);
+    EXPECT_EQ(workbook::WorkbookToBytes(written), workbook::WorkbookToBytes(workbook::ReadWorkbook(single.str())));
+}
+
 TEST_F(DaoClasses, ReadOnlyRefusesWrites)
 {
     const CString path = MakeProject();
