@@ -365,7 +365,7 @@ const Case kCases[] = {
          ScriptedAnswers::OnDialog(IDD_NAVRH_STENOVKY,
                                    [](CDialog& wall)
                                    {
-                                       DesignKeepsWorkTest::Press(wall, IDC_WALL_OK);
+                                       DesignKeepsWorkTest::Press(wall, IDC_WALL_DESIGN_OK);
                                        return IDCANCEL;
                                    });
          t.Run(ID_WALL_DESIGN);

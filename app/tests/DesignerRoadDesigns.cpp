@@ -184,7 +184,7 @@ WallGrids DesignWall(CWnd& frame)
         AnswerBill();
         Press(d, IDC_WALL_MATERIAL);
         shown = WallGridsOf(d);
-        Press(d, IDC_WALL_OK);
+        Press(d, IDC_WALL_DESIGN_OK);
     });
     Command(frame, ID_WALL_DESIGN);
     return shown;

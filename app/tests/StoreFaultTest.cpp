@@ -361,7 +361,7 @@ const StoreCase kWall = {
         AtDialog(IDD_NAVRH_STENOVKY, atDialog);
         t.SendCommand(ID_WALL_DESIGN);
     },
-    [](CDialog& d) { Click(d, IDC_WALL_OK); },
+    [](CDialog& d) { Click(d, IDC_WALL_DESIGN_OK); },
     [](CDialog& d) { static_cast<CNavrhStenovky&>(d).m_rooms.at(0)->m_strName = TooLongText(); },
     true};
 

@@ -32,7 +32,7 @@
 #define IDC_WALL_MANIFOLDS 1579
 #define IDC_WALL_SPREAD 1585
 #define IDC_WALL_CIRCUIT_GRID 1593
-#define IDC_WALL_OK 1601
+#define IDC_WALL_DESIGN_OK 1601
 #define IDC_WALL_SYSTEM 1626
 
 // Texts of the wall heating design dialog.

@@ -281,7 +281,7 @@ TEST_F(CNavrhStenovkyTest, RoomsAddedEditedSplitMeasuredAndDeletedThenStored)
 
         Leave(d, IDC_WALL_SILL, "850,4");
         EXPECT_EQ(Text(d, IDC_WALL_SILL), "850");
-        UiTest::Click(d.GetDlgItem(IDC_WALL_OK));
+        UiTest::Click(d.GetDlgItem(IDC_WALL_DESIGN_OK));
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(AppSettings::Get().StenovParapet, 850.0);
