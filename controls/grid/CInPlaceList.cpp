@@ -188,9 +188,10 @@ BOOL CInPlaceList::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELENDOK)
     {
         // Under the editor's policy an arrow in the closed list only changes the text.
-        if (!m_bEditorList || m_bClosedUp)
-            OnSelendOK();
+        const bool chosen = !m_bEditorList || m_bClosedUp;
         m_bClosedUp = false;
+        if (chosen)
+            OnSelendOK(); // ends the edit, which may destroy this list
         return TRUE;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP)

@@ -108,7 +108,12 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
     : m_bOpen(bOpenFileDialog), m_pParent(pParentWnd), m_filter(lpszFilter), m_proposed(lpszFileName)
 {
     m_ofn.Flags = dwFlags;
-    m_ofn.lpstrDefExt = lpszDefExt;
+    // The dialog keeps its own copy: a caller may hand over a temporary text.
+    if (lpszDefExt)
+    {
+        m_defaultExtension = lpszDefExt;
+        m_ofn.lpstrDefExt = m_defaultExtension;
+    }
     m_ofn.hwndOwner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
 }
 

@@ -90,6 +90,7 @@ private:
     CWnd* m_pParent;
     CString m_filter;
     CString m_proposed;
+    CString m_defaultExtension;
     CString m_path;
 };
 
