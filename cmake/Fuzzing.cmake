@@ -18,6 +18,12 @@ function(kalvenrod_add_fuzz_test name)
     message(STATUS "clang++ not found: the fuzz target ${name} is not built")
     return()
   endif()
+  # Libraries of a sanitizer build carry gcc's AddressSanitizer, which clang's cannot share a
+  # process with: such a target is built and run by the normal build only.
+  if(KALVENROD_SANITIZE AND F_LIBS)
+    message(STATUS "the fuzz target ${name} links libraries of the sanitizer build: not built here")
+    return()
+  endif()
   set(cflags ${QT6CORE_PC_CFLAGS})
   set(ldflags ${QT6CORE_PC_LDFLAGS})
   foreach(pkg ${F_PKG_FLAGS})

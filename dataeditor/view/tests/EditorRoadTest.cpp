@@ -21,6 +21,8 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CommonDialogs.h"
 
+#include <vector>
+
 namespace
 {
 // The catalogue "Katalog": Název (text), Cena (2 decimals), Počet (long), Poznámka (memo).
@@ -122,9 +124,10 @@ sys.stdout.buffer.write((data[3:].decode('utf-8') if data.startswith(b'\xef\xbb\
         Command(ID_CALCULATOR);
     }
     // The row-format dialog of the next command: back to no format, then the boxes checked.
-    static void RowFormat(std::initializer_list<UINT> boxes)
+    static void RowFormat(std::initializer_list<UINT> list)
     {
-        DialogScript::OnNext(IDD_ROW_FORMAT, [boxes](CDialog& d) {
+        // A copy of the list would not keep its values: the answer runs after the call.
+        DialogScript::OnNext(IDD_ROW_FORMAT, [boxes = std::vector<UINT>(list)](CDialog& d) {
             d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROWFMT_RESET, BN_CLICKED));
             for (UINT box : boxes)
             {

@@ -73,7 +73,8 @@ protected:
     }
 
     // A section dialog answered with these values (or cancelled).
-    static void AnswerSection(const char* designation, const char* flow, const char* length, const char* xi,
+    // The texts are kept by the answer: it runs after the caller's temporaries are gone.
+    static void AnswerSection(CString designation, CString flow, CString length, CString xi,
                               CString* proposed = nullptr)
     {
         ScriptedAnswers::OnDialog(IDD_SEGMENT, [=](CDialog& d) {

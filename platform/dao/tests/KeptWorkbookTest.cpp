@@ -29,7 +29,8 @@ std::vector<std::string> Texts(Database& db, const std::string& table, int field
 std::vector<int> Types(Database& db, const std::string& table)
 {
     std::vector<int> types;
-    for (const Field& field : db.Open("SELECT * FROM [" + table + "]")->Fields())
+    const auto rs = db.Open("SELECT * FROM [" + table + "]");
+    for (const Field& field : rs->Fields())
         types.push_back(field.type);
     return types;
 }
