@@ -79,6 +79,10 @@ void CSobrelView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pD
         // A floating bar the user placed is left as it is.
         if (bar && bool(bar->IsVisible()) != show && !(show && bar->IsFloating()))
             frame->ShowControlBar(bar, show, FALSE);
+        // The status bar still tells of the column of the table left.
+        const CCellID focus = m_grid ? m_grid->GetFocusCell() : CCellID();
+        if (m_grid && m_grid->IsValid(focus))
+            ShowColumnDescription(focus.col);
         m_activating = false;
     }
     CView::OnActivateView(bActivate, pActivateView, pDeactiveView);

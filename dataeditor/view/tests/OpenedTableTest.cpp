@@ -162,12 +162,21 @@ TEST_F(OpenedTable, TheFocusedColumnsDescriptionIsOnTheStatusBar)
     Grid().SendMessage(WM_KEYDOWN, VK_LEFT);
     EXPECT_EQ(StatusText(), "Název výrobku");
 
+    CSobrelView* first = m_view;
     ASSERT_NE(OpenBoilers(), nullptr);
     EXPECT_EQ(StatusText(), "Obchodní název kotle");
     Grid().SetFocusCell(2, 3);
     EXPECT_EQ(StatusText(), "Jmenovitý výkon [kW]");
     Grid().SetFocusCell(3, 2);
     EXPECT_EQ(StatusText(), IdleText());
+
+    // Back in the other table's window, the bar tells of its focused column.
+    Grid().SetFocusCell(2, 3);
+    CSobrelView* boilers = m_view;
+    first->GetParentFrame()->ActivateFrame();
+    EXPECT_EQ(StatusText(), "Název výrobku");
+    boilers->GetParentFrame()->ActivateFrame();
+    EXPECT_EQ(StatusText(), "Jmenovitý výkon [kW]");
 }
 
 TEST_F(OpenedTable, EveryRowOfAValueListColumnGetsItsDropDown)
