@@ -307,7 +307,6 @@ CString CSobrelGrid::FormatValueText(const CString& text, int type, int decimals
 {
     if (text.IsEmpty())
         return text;
-    CSobrelApp* app = SobrelApp();
     switch (type)
     {
     case 1:

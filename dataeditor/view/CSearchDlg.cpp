@@ -69,7 +69,7 @@ BOOL CSearchDlg::OnInitDialog()
     m_picker.SetCustomText(LanguageText(IDS_COLOUR_MORE));
     m_picker.SetColour(RGB(152, 255, 152));
     CDialog::OnInitDialog();
-    if (mode == numberMode && !numbersAvailable || mode == dateMode && !datesAvailable)
+    if ((mode == numberMode && !numbersAvailable) || (mode == dateMode && !datesAvailable))
         mode = textMode;
     Check(*this, kModes, mode);
     Check(*this, kNumberTypes, numberType);

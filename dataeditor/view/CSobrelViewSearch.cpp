@@ -91,8 +91,8 @@ int CSobrelView::Search(bool showDialog)
     // mode), else the selection's range with its selected cells.
     const CCellRange range = grid.GetSelectedCellRange();
     const bool validRange = ValidSelection();
-    const bool single = !validRange || range.GetMinRow() == range.GetMaxRow() &&
-                                           (grid.GetRowSelectMode() || range.GetMinCol() == range.GetMaxCol());
+    const bool single = !validRange || (range.GetMinRow() == range.GetMaxRow() &&
+                                        (grid.GetRowSelectMode() || range.GetMinCol() == range.GetMaxCol()));
     const int firstRow = single ? fixedRows : std::max(range.GetMinRow(), fixedRows);
     const int lastRow = single ? grid.GetRowCount() - 1 : std::min(range.GetMaxRow(), grid.GetRowCount() - 1);
     const int firstColumn = single ? fixedColumns : std::max(range.GetMinCol(), fixedColumns);
